@@ -1,0 +1,185 @@
+#pragma once
+
+#include "DocumentLimits.h"
+#include "InstallRoot.h"
+#include "ZeroedArray.h"
+
+#include <filesystem>
+#include <string>
+
+namespace varn {
+
+class CArchive;
+class CVARNView;
+class UserInterface;
+
+// The one analysis document: genome annotation of both arrays, the reference pools, the sample
+// under analysis and every intermediate and final result, in fixed-capacity tables that live as
+// long as the document. Nothing is allocated per analysis.
+//
+// Indices: a SNP record ("snp") selects a row of the annotation and of the per-SNP sample arrays;
+// a display position ("pos") is genome order within one array, arrangeOrder[pos] = snp; a merged
+// index walks both arrays interleaved, combineOrder[m] = pos.
+class CVARNDoc {
+public:
+    CVARNDoc(InstallRoot root, UserInterface& ui);
+    ~CVARNDoc();
+    CVARNDoc(const CVARNDoc&) = delete;
+    CVARNDoc& operator=(const CVARNDoc&) = delete;
+
+    // ---- members, in their declared order ----
+    float fitCoef[3] = {};                 // c0, c1, c2 of the last quadratic fit
+    ZeroedArray<float> fitX{kFitPoints};   // abscissae of the current fit, from place 1
+    ZeroedArray<float> fitY{kFitPoints};   // ordinates of the current fit, from place 1
+    ZeroedArray<float> alleleARatio{kSlots}; // by pos, paired mode, before larger/smaller split
+    ZeroedArray<float> alleleBRatio{kSlots};
+    ZeroedArray<int[kStates]> viterbiBack{kSlots};
+    float hmmSdFactor[kStates] = {};
+    ZeroedArray<double[kStates]> viterbiScore{kSlots};
+    ZeroedArray<int> chrPosList{kChrPosListSize}; // usable positions of one chromosome, from place 1
+    int snpFirst[3] = {};
+    int snpLast[3] = {};
+    int autosomeLast[3] = {};
+    int chrXLast[3] = {};
+    ZeroedArray<int> arrangeOrder{kSlots};  // pos -> snp
+    ZeroedArray<int> combineOrder{kSlots};  // merged index -> pos
+    ZeroedArray<int> snpChromosome{kSlots}; // by snp; 1..22, 23 = X
+    ZeroedArray<int> snpPosition{kSlots};   // by snp, bases
+    ZeroedArray<int> snpFragmentLength{kSlots};
+    ZeroedArray<float> snpGcContent{kSlots};
+    ZeroedArray<int> positionUsable{kSlots}; // by pos
+    ZeroedArray<int> snpBandStain{kSlots};   // by snp, stain class 1..8
+    ZeroedArray<char[16]> snpBandName{kSlots};
+    ZeroedArray<float> heteroRate{kSlots};   // by pos
+    ZeroedArray<char[kNameRows][kNameSize]> poolSampleName{3};
+    int refCount[kRefCountSize] = {};
+
+    // Sample attributes record (value sets: sample attributes and sample list).
+    int sampleOrigin = 0;
+    std::string diseaseOrigin;
+    std::string diseaseOther;
+    std::string supplier;
+    std::string ploidyText;
+    int ploidyAdjusted = 0;
+    std::string fishText;
+    int fishAdjusted = 0;
+    std::string otherCharacteristics;
+    int otherAdjusted = 0;
+    std::string endMarker1;
+    int ploidyStatus = 0;
+    std::string remarks;
+    std::string endMarker2;
+    std::string lastUpdateTime;
+
+    ZeroedArray<int[kSlots]> hmmState{kPoolRows}; // by pos, per pool row
+    int baseCopyNumber = 0;
+    float hmmMean[kStates] = {};
+    int arrayType = 0;
+    int referenceMode = 0;
+    ZeroedArray<float[kSlots]> probeIntensity{kProbes}; // by snp
+    ZeroedArray<float[kSlots]> poolSignal{kPoolRows};   // by snp
+    ZeroedArray<float[kSlots]> alleleASignal{2};
+    ZeroedArray<float[kSlots]> alleleBSignal{2};
+    float poolRowMean[3][kPoolRows] = {};
+    ZeroedArray<int> snpCall{kSlots};       // by snp
+    ZeroedArray<int> normalSnpCall{kSlots}; // by snp
+    ZeroedArray<float[kSlots]> logRatio{3}; // by pos
+    ZeroedArray<float> refRatioSum{kSlots}; // by pos
+    float rowSd[3][kPoolRows] = {};
+    int regionStart[3] = {};
+    int regionEnd[3] = {};
+    int refSelected[3][kRefSelectedSize] = {};
+    int refUsedCount[3] = {};
+    int pivotRow[3] = {};
+    int analysedRow[3] = {};
+    float refSdCompensated[kPoolRows] = {};
+    float refSdRaw[kPoolRows] = {};
+    ZeroedArray<float[kSlots]> averageRatio{3}; // by display index
+    ZeroedArray<float> lohScore{kSlots};        // by display index
+    int singleRefRow[3] = {};
+
+    // ---- framework connections ----
+    // The single view publishes itself here when it is constructed.
+    CVARNView* view = nullptr;
+    // The pool file last loaded or saved (the framework's document path); empty until then.
+    std::filesystem::path pathName;
+
+    UserInterface& ui() { return ui_; }
+    const InstallRoot& installRoot() const { return root_; }
+    // Maps a fixed Windows path of the program onto the installation root.
+    std::filesystem::path fixedPath(std::string_view windowsPath) const { return root_.map(windowsPath); }
+
+    // ---- document and annotation tables ----
+    void ResetHmmParameters();
+    void ResetSampleAttributes();
+    bool OnNewDocument();
+    // The annotation loaders, in construction order; each returns 0 on success, 1 when the file
+    // could not be opened (its message has been shown).
+    int loadIdTable(int t);           // IDH3.txt (t = 2), IDX3.txt (t = 1)
+    int loadArrangeTable(int t);      // arrange_data_H.txt / arrange_data_X.txt
+    int loadCytobandTable(int t);     // cytoband_H.txt / cytoband_X.txt
+    int loadCombineTable();           // combine.txt
+    int loadHeteroRateTable();        // japanesehetero.txt
+    void computePositionUsable();
+
+    // ---- sample readers ----
+    int ReadSignalFile(int t, const std::filesystem::path& path, int row, int slot);
+    int ReadSnpCallFile(int t, const std::filesystem::path& path, int target);
+
+    // ---- reference pool file (the document's archive form) ----
+    void Serialize(CArchive& ar);
+    bool OnOpenDocument(const std::filesystem::path& path); // framework File Open / Load Ref
+    bool OnSaveDocument(const std::filesystem::path& path);
+    bool DoSave();   // Ctrl+S: to pathName, or through Save As when there is none
+    bool DoSaveAs(); // the framework's Save As dialog, then OnSaveDocument
+
+    // ---- set-up flow ----
+    void OnFileNew();
+
+    // ---- ratios, compensation, HMM, LOH ----
+    const float* fitQuadratic(int rangeStart, int rangeEnd, const float* values, int variable);
+    void compensateLengthGc(int rangeStart, int rangeEnd, int t, float* values, int mode);
+    float regionSd(const float* values, int rangeStart, int rangeEnd);
+    void computePoolRatio(int fitStart, int fitEnd, const int* selected, int numeratorRow, int denominatorRow,
+                          int t);
+    void computePairedRatio(int fitStart, int fitEnd, int t);
+    void computeRowRatio(int denominatorRow, int numeratorRow, int logFlag, int t);
+    double emissionDensity(double x, int k, double sigma) const;
+    static double transitionProbability(double d, bool changed);
+    void viterbiChromosome(int ch, int t, int row, const float* values, double sigma);
+    void runHmm(int t, int row);
+    float computePloidy(int t, int row);
+    void computeLohScore(int t);
+    const float* measureReferenceSd(int start, int end, int sampleRow, int t);
+    const float* measureReferenceSdRaw(int start, int end, int sampleRow, int t);
+
+    // ---- temporary result files ----
+    int StoreNonSelfTempFile(int t);
+    int StoreSelfTempFile(int t);
+    int SelectNonSelfTempFile();
+    int LoadNonSelfTempFile(const std::filesystem::path& path);
+    int LoadSelfTempFile();
+    int LoadSelfTempFile(const std::filesystem::path& path); // the reader behind the dialog
+    void OnStore();
+    void OnNonSelfLoad();
+    void OnSelfLoad();
+
+    // ---- pool building ----
+    void OnMakeReference();
+    void OnAddReference();
+
+    // ---- exports ----
+    void OnIgbFileOut();
+    void OnBatchIgbFileOut();
+    int WriteBatchTracks(int t);
+    void OnRawDataOut();
+    bool OnUpdateRawDataOut() const;
+    void OnSaveViewFile();
+    void OnDebug();
+
+private:
+    InstallRoot root_;
+    UserInterface& ui_;
+};
+
+} // namespace varn

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace varn {
+
+class CBasicMode;
+class CSampleSelect;
+class CSelfSampleSelect;
+class CSampleTypeSelect;
+class CAverage;
+class CHMMParameter;
+class CRefSelect;
+class CBaseSet;
+class CChSelectDlg;
+
+// How a modal dialog ended. Failed stands for a dialog that could not be opened at all.
+enum class DialogResult { Ok, Cancel, Failed };
+
+// The properties of an open-file or save-file chooser, as the program states them. The folder is
+// already mapped onto the installation root; the filter is in the "desc|pattern|...||" form.
+struct FileDialogSpec {
+    std::string title;
+    std::filesystem::path initialDirectory;
+    std::string filter;
+    std::string defaultExtension;
+    std::string initialFileName;
+};
+
+// The one way the core reaches the person at the screen. The window implements it with real
+// dialogs, the tests with a scripted double, the command-line tool from its options.
+//
+// Each dialog call receives the dialog's members, preset by the caller, lets the person (or the
+// script) change them and returns how the dialog ended. A dialog's own OK rule (for instance
+// "Select one type ") is a member function of the dialog class; implementations call it and keep
+// the dialog open while it refuses.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // A modal box with the text and an OK button.
+    virtual void messageBox(const std::string& text) = 0;
+    // A modal box with Yes and No; true for Yes.
+    virtual bool yesNoBox(const std::string& text) = 0;
+
+    virtual std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) = 0;
+
+    virtual DialogResult basicMode(CBasicMode& dialog) = 0;
+    virtual DialogResult sampleSelect(CSampleSelect& dialog) = 0;
+    virtual DialogResult selfSampleSelect(CSelfSampleSelect& dialog) = 0;
+    virtual DialogResult sampleTypeSelect(CSampleTypeSelect& dialog) = 0;
+    virtual DialogResult average(CAverage& dialog) = 0;
+    virtual DialogResult hmmParameter(CHMMParameter& dialog) = 0;
+    virtual DialogResult refSelect(CRefSelect& dialog) = 0;
+    virtual DialogResult baseSet(CBaseSet& dialog) = 0;
+    virtual DialogResult chSelect(CChSelectDlg& dialog) = 0;
+
+    // Long work (reading many signal files, a batch export) reports how far it is. Nothing is
+    // shown by default.
+    virtual void progress(const std::string& /*what*/, int /*done*/, int /*total*/) {}
+};
+
+} // namespace varn

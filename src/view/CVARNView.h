@@ -1,0 +1,74 @@
+#pragma once
+
+#include "DisplayMode.h"
+#include "document/DocumentLimits.h"
+
+#include <functional>
+
+namespace varn {
+
+class CVARNDoc;
+
+// The single view of the document: what is shown, where, the fixed genome layout tables and the
+// state of a mouse range selection. It owns no analysis data.
+class CVARNView {
+public:
+    // Builds the layout tables and publishes itself to the document.
+    explicit CVARNView(CVARNDoc& doc);
+    ~CVARNView();
+    CVARNView(const CVARNView&) = delete;
+    CVARNView& operator=(const CVARNView&) = delete;
+
+    CVARNDoc& GetDocument() { return doc_; }
+    const CVARNDoc& GetDocument() const { return doc_; }
+
+    // ---- fields, in their declared order ----
+    int panelX[3][24] = {};
+    int panelY[3][24] = {};
+    int yScale = 0;
+    int windowOrgX = 0, windowOrgY = 0;
+    int windowExtX = 0, windowExtY = 0;
+    int selStartX = 0;
+    int selEndX = 0;
+    int selRow = 0;
+    int selChromosome = 0;
+    int selLimitX = 0;
+    int trimExtremes = 0;
+    int drawMethod = 0;
+    int averageNumber = 0;
+    int paintChromosome = 0;
+    int currentChromosome = 0;
+    int rangeSetArmed = 0;
+    const float* referenceSdTable[3] = {};    // compensated reference SDs measured last, per type
+    const float* referenceSdRawTable[3] = {}; // uncompensated ones
+    int rankOrder[kPoolRows] = {};            // pool row at each rank, from place 1
+    int displayMode = ModeNone;
+    int shownArrayType = 0;
+    int chromosomeStart[3][25] = {};
+
+    // Asked whenever the view wants to be repainted; erase = repaint with the background erased.
+    // The window connects it to its widget; headless use leaves it empty.
+    std::function<void(bool erase)> onInvalidate;
+    void Invalidate(bool erase = true) {
+        if (onInvalidate) onInvalidate(erase);
+    }
+
+    // ---- analysis flows that end on a display ----
+    void averageArrayType(int t);
+    void averageCombined();
+    void averagePaired(int t);
+    void OnAverageMode();
+    void showCompensationPlots(int t);
+
+    // ---- reference ranking ----
+    // Ranks by referenceSdTable[t], runs the reference dialog and stores the ticks.
+    // Returns false when the dialog was cancelled or failed.
+    bool rankReferences(int t);
+    void OnSort();
+    void OnHmmParameter();
+
+private:
+    CVARNDoc& doc_;
+};
+
+} // namespace varn

@@ -1,0 +1,80 @@
+#include "support/ScriptedUi.h"
+
+#include "document/SetupDialogs.h"
+#include "engine/CAverage.h"
+#include "engine/CBaseSet.h"
+#include "engine/CHMMParameter.h"
+#include "engine/CRefSelect.h"
+#include "view/CChSelectDlg.h"
+
+namespace varn::test {
+
+namespace {
+[[noreturn]] void unscripted(const std::string& what) {
+    throw std::logic_error("ScriptedUi: no scripted answer for " + what);
+}
+} // namespace
+
+bool ScriptedUi::yesNoBox(const std::string& text) {
+    messages.push_back(text);
+    if (yesNo_.empty()) unscripted("yes/no box \"" + text + "\"");
+    const bool yes = yesNo_.front();
+    yesNo_.pop_front();
+    return yes;
+}
+
+std::optional<std::filesystem::path> ScriptedUi::openFile(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    if (files_.empty()) unscripted("open-file dialog \"" + spec.title + "\"");
+    auto path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+std::optional<std::filesystem::path> ScriptedUi::saveFile(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    if (files_.empty()) unscripted("save-file dialog \"" + spec.title + "\"");
+    auto path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+DialogResult ScriptedUi::next(std::type_index type, void* dialog) {
+    if (dialogs_.empty() || dialogs_.front().type != type) unscripted(std::string("dialog ") + type.name());
+    auto fn = std::move(dialogs_.front().fn);
+    dialogs_.pop_front();
+    return fn(dialog);
+}
+
+template <typename Dialog>
+DialogResult ScriptedUi::run(Dialog& d, const std::function<bool(Dialog&)>& okRule) {
+    for (;;) {
+        const DialogResult r = next(std::type_index(typeid(Dialog)), &d);
+        if (r != DialogResult::Ok) return r;
+        if (!okRule || okRule(d)) return r;
+    }
+}
+
+DialogResult ScriptedUi::basicMode(CBasicMode& d) { return run<CBasicMode>(d, {}); }
+DialogResult ScriptedUi::sampleSelect(CSampleSelect& d) { return run<CSampleSelect>(d, {}); }
+DialogResult ScriptedUi::selfSampleSelect(CSelfSampleSelect& d) { return run<CSelfSampleSelect>(d, {}); }
+DialogResult ScriptedUi::sampleTypeSelect(CSampleTypeSelect& d) {
+    return run<CSampleTypeSelect>(d, [this](CSampleTypeSelect& x) { return x.onOk(*this); });
+}
+DialogResult ScriptedUi::average(CAverage& d) {
+    return run<CAverage>(d, [this](CAverage& x) { return x.onOk(*this); });
+}
+DialogResult ScriptedUi::hmmParameter(CHMMParameter& d) {
+    return run<CHMMParameter>(d, [](CHMMParameter& x) { x.onOk(); return true; });
+}
+DialogResult ScriptedUi::refSelect(CRefSelect& d) {
+    return run<CRefSelect>(d, [this](CRefSelect& x) { return x.onOk(*this); });
+}
+DialogResult ScriptedUi::baseSet(CBaseSet& d) {
+    return run<CBaseSet>(d, [this](CBaseSet& x) { return x.onOk(*this); });
+}
+DialogResult ScriptedUi::chSelect(CChSelectDlg& d) {
+    return run<CChSelectDlg>(d, [](CChSelectDlg& x) { return x.onOk(); });
+}
+
+} // namespace varn::test

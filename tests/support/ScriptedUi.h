@@ -1,0 +1,70 @@
+#pragma once
+
+#include "document/UserInterface.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+namespace varn::test {
+
+// The scripted stand-in for the person at the screen. Answers are queued in the order the code
+// under test will ask for them; every message text is recorded. A dialog answer is a function
+// that edits the dialog's members and returns Ok or Cancel; after Ok the dialog's own OK rule runs
+// (where it has one) and, while it refuses, the next queued answer for the dialog is taken.
+// Asking for something that was not scripted fails the test with a clear error.
+class ScriptedUi : public UserInterface {
+public:
+    std::vector<std::string> messages;   // every message box and yes/no text, in order
+    std::vector<FileDialogSpec> fileDialogs; // every chooser opened, in order
+
+    // Yes/no answers, file answers (nullopt = Cancel) and dialog answers.
+    void answerYesNo(bool yes) { yesNo_.push_back(yes); }
+    void answerFile(std::optional<std::filesystem::path> path) { files_.push_back(std::move(path)); }
+    template <typename Dialog>
+    void answer(std::function<DialogResult(Dialog&)> fn) {
+        dialogs_.push_back({std::type_index(typeid(Dialog)), [fn](void* d) { return fn(*static_cast<Dialog*>(d)); }});
+    }
+    // Cancel the next dialog of this kind.
+    template <typename Dialog>
+    void cancel() {
+        answer<Dialog>([](Dialog&) { return DialogResult::Cancel; });
+    }
+    bool allAnswersUsed() const { return yesNo_.empty() && files_.empty() && dialogs_.empty(); }
+    std::size_t pendingAnswers() const { return yesNo_.size() + files_.size() + dialogs_.size(); }
+
+    void messageBox(const std::string& text) override { messages.push_back(text); }
+    bool yesNoBox(const std::string& text) override;
+    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+
+    DialogResult basicMode(CBasicMode& d) override;
+    DialogResult sampleSelect(CSampleSelect& d) override;
+    DialogResult selfSampleSelect(CSelfSampleSelect& d) override;
+    DialogResult sampleTypeSelect(CSampleTypeSelect& d) override;
+    DialogResult average(CAverage& d) override;
+    DialogResult hmmParameter(CHMMParameter& d) override;
+    DialogResult refSelect(CRefSelect& d) override;
+    DialogResult baseSet(CBaseSet& d) override;
+    DialogResult chSelect(CChSelectDlg& d) override;
+
+private:
+    struct DialogAnswer {
+        std::type_index type;
+        std::function<DialogResult(void*)> fn;
+    };
+    DialogResult next(std::type_index type, void* dialog);
+    template <typename Dialog>
+    DialogResult run(Dialog& d, const std::function<bool(Dialog&)>& okRule);
+
+    std::deque<bool> yesNo_;
+    std::deque<std::optional<std::filesystem::path>> files_;
+    std::deque<DialogAnswer> dialogs_;
+};
+
+} // namespace varn::test
