@@ -2,8 +2,73 @@
 
 namespace varn {
 
-CVARNDoc::CVARNDoc(InstallRoot root, UserInterface& ui) : root_(std::move(root)), ui_(ui) {}
+namespace {
+// Expected log ratio (natural log against a diploid pool) and emission spread factor of copy
+// numbers 0..6.
+constexpr float kDefaultHmmMean[kStates] = {-1.24f, -0.49f, 0.0f, 0.365f, 0.657f, 0.899f, 1.1f};
+constexpr float kDefaultHmmSdFactor[kStates] = {2.361f, 1.405f, 1.0f, 0.776f, 0.634f, 0.536f, 0.465f};
+} // namespace
+
+CVARNDoc::CVARNDoc(InstallRoot root, UserInterface& ui) : root_(std::move(root)), ui_(ui) {
+    // Range constants by array type: combined, Xba, Hind.
+    const int first[3] = {0, 57244, 0};
+    const int last[3] = {116203, 116203, 57243};
+    const int autosome[3] = {113236, 114672, 55807};
+    const int chrX[3] = {0, 115856, 56957};
+    for (int t = 0; t < 3; ++t) {
+        snpFirst[t] = first[t];
+        snpLast[t] = last[t];
+        autosomeLast[t] = autosome[t];
+        chrXLast[t] = chrX[t];
+    }
+    for (int& n : refCount) n = -1;
+    singleRefRow[kXba] = 1;
+    singleRefRow[kHind] = 1;
+    baseCopyNumber = 2;
+    arrayType = -1;
+    referenceMode = kNonSelfReference;
+    endMarker1 = "$$EOF1$$";
+    endMarker2 = "$$EOF2$$";
+    // TODO(foundation): load the eight annotation tables here, in their order.
+    computePositionUsable();
+    ResetHmmParameters();
+}
 
 CVARNDoc::~CVARNDoc() = default;
+
+void CVARNDoc::ResetHmmParameters() {
+    for (int k = 0; k < kStates; ++k) {
+        hmmMean[k] = kDefaultHmmMean[k];
+        hmmSdFactor[k] = kDefaultHmmSdFactor[k];
+    }
+}
+
+void CVARNDoc::ResetSampleAttributes() {
+    sampleOrigin = 0;
+    diseaseOrigin.clear();
+    diseaseOther.clear();
+    supplier.clear();
+    ploidyText.clear();
+    ploidyAdjusted = 0;
+    fishText.clear();
+    fishAdjusted = 0;
+    otherCharacteristics.clear();
+    otherAdjusted = 0;
+    ploidyStatus = 0;
+    remarks.clear();
+    lastUpdateTime.clear();
+}
+
+// Fits and SDs use fragments of 500..2000 bases with a known GC content: outside that range the
+// PCR amplification of the array protocol is too weak or too uneven for the signal to be trusted.
+void CVARNDoc::computePositionUsable() {
+    for (int p = 0; p < kSlots; ++p) {
+        const int snp = arrangeOrder[p];
+        const bool inRange = snp >= 0 && snp < kSlots;
+        const int length = inRange ? snpFragmentLength[snp] : 0;
+        const float gc = inRange ? snpGcContent[snp] : 0.0f;
+        positionUsable[p] = (length >= 500 && length <= 2000 && gc > 0.0f) ? 1 : 0;
+    }
+}
 
 } // namespace varn
