@@ -20,7 +20,7 @@ namespace {
 using namespace varn;
 
 class SilentUi : public UserInterface {
-public:
+  public:
     void messageBox(const std::string&) override {}
     bool yesNoBox(const std::string&) override { return false; }
     std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
@@ -38,7 +38,7 @@ public:
 
 // Counts the marks per pen (pixels per colour) and keeps the counts of one paint.
 class CountingCanvas : public Canvas {
-public:
+  public:
     std::map<std::tuple<int, int, int, int, int>, long> segmentsPerPen; // style, width, r, g, b
     std::map<std::tuple<int, int, int>, long> pixelsPerColour;
     long calls = 0;
@@ -65,10 +65,11 @@ public:
         if (!points.empty()) addSegments(static_cast<long>(points.size()) - 1);
     }
 
-private:
+  private:
     void addSegments(long n) {
         ++calls;
-        segmentsPerPen[{static_cast<int>(pen_.style), pen_.width, pen_.colour.r, pen_.colour.g, pen_.colour.b}] += n;
+        segmentsPerPen[{static_cast<int>(pen_.style), pen_.width, pen_.colour.r, pen_.colour.g,
+                        pen_.colour.b}] += n;
     }
     void addPixels(long n, Rgb c) {
         ++calls;
@@ -125,7 +126,8 @@ void BM_BatchedFloor(benchmark::State& state) {
         std::vector<Point> points;
         for (const auto& [colour, n] : counts.pixelsPerColour) {
             points.resize(static_cast<std::size_t>(n));
-            for (long k = 0; k < n; ++k) points[static_cast<std::size_t>(k)] = {static_cast<int>(k), static_cast<int>(k & 1023)};
+            for (long k = 0; k < n; ++k)
+                points[static_cast<std::size_t>(k)] = {static_cast<int>(k), static_cast<int>(k & 1023)};
             canvas.setPixels(points, {static_cast<unsigned char>(std::get<0>(colour)), 0, 0});
         }
         std::vector<Segment> segments;

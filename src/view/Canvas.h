@@ -37,7 +37,7 @@ struct Segment {
 // viewport of one device pixel. A surface starts a paint with origin (0, 0) and extent (1, 1),
 // its default pen and its default brush.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void setWindowOrg(int x, int y) = 0;

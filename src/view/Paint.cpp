@@ -13,13 +13,22 @@ void CVARNView::OnDraw(Canvas& canvas) {
     switch (displayMode) {
     case ModeGenomeBoth:
     case ModeGenomeSingle:
-    case ModeGenomeSelf: paint::paintGenome(canvas, doc_, *this); break;
+    case ModeGenomeSelf:
+        paint::paintGenome(canvas, doc_, *this);
+        break;
     case ModeChromosomeBoth:
     case ModeChromosomeSingle:
-    case ModeChromosomeSelf: paint::paintChromosome(canvas, doc_, *this); break;
-    case ModeCompensation: paint::paintCompensation(canvas, doc_, *this); break;
-    case ModeReferenceSort: paint::paintReferenceSort(canvas); break;
-    default: break; // before any analysis only the background is shown
+    case ModeChromosomeSelf:
+        paint::paintChromosome(canvas, doc_, *this);
+        break;
+    case ModeCompensation:
+        paint::paintCompensation(canvas, doc_, *this);
+        break;
+    case ModeReferenceSort:
+        paint::paintReferenceSort(canvas);
+        break;
+    default:
+        break; // before any analysis only the background is shown
     }
 }
 

@@ -43,9 +43,14 @@ enum class Abscissa { Length, Gc, Genome };
 bool bandX(const CVARNDoc& doc, int t, int pos, Abscissa abscissa, int& x) {
     const int snp = doc.arrangeOrder[pos];
     switch (abscissa) {
-    case Abscissa::Length: x = 2 * doc.snpFragmentLength[snp]; return true;
-    case Abscissa::Gc: return scaledOffset(doc.snpGcContent[snp] * 10000.0f - 2000.0f, 1, x);
-    case Abscissa::Genome: x = (pos - doc.snpFirst[t]) / kPositionsPerUnit; return true;
+    case Abscissa::Length:
+        x = 2 * doc.snpFragmentLength[snp];
+        return true;
+    case Abscissa::Gc:
+        return scaledOffset(doc.snpGcContent[snp] * 10000.0f - 2000.0f, 1, x);
+    case Abscissa::Genome:
+        x = (pos - doc.snpFirst[t]) / kPositionsPerUnit;
+        return true;
     }
     return false;
 }

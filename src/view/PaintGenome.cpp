@@ -3,8 +3,8 @@
 
 #include "CVARNView.h"
 #include "DisplayMode.h"
-#include "PaintStyle.h"
 #include "GenomeLayout.h"
+#include "PaintStyle.h"
 
 #include <algorithm>
 
@@ -19,7 +19,8 @@ void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
     const int k = view.displayMode == ModeGenomeBoth ? 20 : 10;
     const int rowTop = view.selRow * kPanelRowHeight;
     canvas.setPen(kSelectionPen);
-    canvas.fillRect(view.selStartX * k, rowTop + 500, std::min(view.selEndX, view.selLimitX) * k, rowTop + 1800);
+    canvas.fillRect(view.selStartX * k, rowTop + 500, std::min(view.selEndX, view.selLimitX) * k,
+                    rowTop + 1800);
 }
 
 } // namespace

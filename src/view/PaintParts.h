@@ -69,10 +69,10 @@ void drawPanelPlot(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, i
                    Point label);
 
 // Whole paints of one family of modes.
-void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view);     // 2, 4, 21
-void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view); // 3, 5, 22
+void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view);       // 2, 4, 21
+void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view);   // 3, 5, 22
 void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view); // 7
-void paintReferenceSort(Canvas& canvas);                               // 10
+void paintReferenceSort(Canvas& canvas);                                // 10
 
 } // namespace paint
 } // namespace varn

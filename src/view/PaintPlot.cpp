@@ -12,7 +12,8 @@ void drawPanelPlot(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, i
     canvas.textOut(label.x, label.y, chromosomeLabel(panel.chromosome));
     // Two tracks per panel, each with its zero line one yScale above its base line.
     const int bases[2] = {self ? 1100 : 800, self ? 1700 : 1100};
-    for (int base : bases) drawTrackGrid(canvas, panel.left(), panel.left() + panel.width(), panel.y + base, view.yScale);
+    for (int base : bases)
+        drawTrackGrid(canvas, panel.left(), panel.left() + panel.width(), panel.y + base, view.yScale);
     if (self)
         drawSelfTracks(canvas, doc, view, t, panel);
     else

@@ -71,7 +71,8 @@ void drawPoolTracks(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, 
     points.push_back({panel.left(), y + 1100 - ys});
     for (int i = panel.start; i < panel.end; ++i) {
         if (doc.positionUsable[positionOf(doc, t, i)] != 1) continue;
-        if (scaledOffset(doc.averageRatio[0][i], ys, offset)) points.push_back({panel.xOf(i), y + 1000 - offset});
+        if (scaledOffset(doc.averageRatio[0][i], ys, offset))
+            points.push_back({panel.xOf(i), y + 1000 - offset});
     }
     drawAverageCurve(canvas, view.drawMethod, points, kBlue, kBlueThickPen);
 }

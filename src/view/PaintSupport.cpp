@@ -14,14 +14,22 @@ namespace varn::paint {
 
 Rgb stainColour(int stain) {
     switch (stain) {
-    case 2: return {191, 191, 191};
-    case 3: return {127, 127, 127};
-    case 4: return {63, 63, 63};
-    case 5: return kBlack;
-    case 6: return kRed;
-    case 7: return kGreen;
-    case 8: return kBlue;
-    default: return {255, 255, 255};
+    case 2:
+        return {191, 191, 191};
+    case 3:
+        return {127, 127, 127};
+    case 4:
+        return {63, 63, 63};
+    case 5:
+        return kBlack;
+    case 6:
+        return kRed;
+    case 7:
+        return kGreen;
+    case 8:
+        return kBlue;
+    default:
+        return {255, 255, 255};
     }
 }
 
@@ -35,9 +43,13 @@ Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin) {
     return p;
 }
 
-int positionOf(const CVARNDoc& doc, int t, int i) { return t == kCombined ? doc.combineOrder[i] : i; }
+int positionOf(const CVARNDoc& doc, int t, int i) {
+    return t == kCombined ? doc.combineOrder[i] : i;
+}
 
-int snpOf(const CVARNDoc& doc, int t, int i) { return doc.arrangeOrder[positionOf(doc, t, i)]; }
+int snpOf(const CVARNDoc& doc, int t, int i) {
+    return doc.arrangeOrder[positionOf(doc, t, i)];
+}
 
 bool scaledOffset(float value, int scale, int& offset) {
     // A million logical units is far beyond any page (the genome page is about 60,000 wide and

@@ -9,7 +9,9 @@ namespace varn::paint {
 
 namespace {
 
-const char* arrayPrefix(int t) { return t == kXba ? "Xba " : "Hind "; }
+const char* arrayPrefix(int t) {
+    return t == kXba ? "Xba " : "Hind ";
+}
 
 const char* trimText(const CVARNView& view) {
     return view.trimExtremes == 1 ? "Max and Min deleted" : "All data included";
@@ -67,7 +69,8 @@ std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view) {
         }
         return title;
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 

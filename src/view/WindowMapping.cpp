@@ -7,12 +7,18 @@
 namespace varn {
 
 namespace {
-double extent(int e) { return e == 0 ? 1.0 : static_cast<double>(e); }
+double extent(int e) {
+    return e == 0 ? 1.0 : static_cast<double>(e);
+}
 } // namespace
 
-double WindowMapping::deviceX(int logical) const { return (logical - static_cast<double>(orgX)) / extent(extX); }
+double WindowMapping::deviceX(int logical) const {
+    return (logical - static_cast<double>(orgX)) / extent(extX);
+}
 
-double WindowMapping::deviceY(int logical) const { return (logical - static_cast<double>(orgY)) / extent(extY); }
+double WindowMapping::deviceY(int logical) const {
+    return (logical - static_cast<double>(orgY)) / extent(extY);
+}
 
 int WindowMapping::logicalX(double device) const {
     return static_cast<int>(std::lround(device * extent(extX) + orgX));

@@ -12,11 +12,26 @@ void PaintFixture::show(int mode, int t, int chromosome) {
     view.currentChromosome = chromosome;
     view.windowOrgX = view.windowOrgY = 0;
     switch (mode) {
-    case ModeGenomeBoth: view.windowExtX = 20; view.windowExtY = 10; break;
-    case ModeChromosomeBoth: view.windowExtX = 10; view.windowExtY = 4; break;
-    case ModeGenomeSingle: case ModeGenomeSelf: view.windowExtX = view.windowExtY = 10; break;
-    case ModeChromosomeSingle: case ModeChromosomeSelf: view.windowExtX = 5; view.windowExtY = 4; break;
-    default: view.windowExtX = view.windowExtY = 1; break;
+    case ModeGenomeBoth:
+        view.windowExtX = 20;
+        view.windowExtY = 10;
+        break;
+    case ModeChromosomeBoth:
+        view.windowExtX = 10;
+        view.windowExtY = 4;
+        break;
+    case ModeGenomeSingle:
+    case ModeGenomeSelf:
+        view.windowExtX = view.windowExtY = 10;
+        break;
+    case ModeChromosomeSingle:
+    case ModeChromosomeSelf:
+        view.windowExtX = 5;
+        view.windowExtY = 4;
+        break;
+    default:
+        view.windowExtX = view.windowExtY = 1;
+        break;
     }
 }
 

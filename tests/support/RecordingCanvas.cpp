@@ -2,24 +2,38 @@
 
 namespace varn::test {
 
-void RecordingCanvas::setWindowOrg(int x, int y) { origins.push_back({x, y}); }
-void RecordingCanvas::setWindowExt(int x, int y) { extents.push_back({x, y}); }
-void RecordingCanvas::setPen(const Pen& pen) { pen_ = pen; }
-void RecordingCanvas::setBrush(Rgb colour) { brush_ = colour; }
-void RecordingCanvas::moveTo(int x, int y) { current_ = {x, y}; }
+void RecordingCanvas::setWindowOrg(int x, int y) {
+    origins.push_back({x, y});
+}
+void RecordingCanvas::setWindowExt(int x, int y) {
+    extents.push_back({x, y});
+}
+void RecordingCanvas::setPen(const Pen& pen) {
+    pen_ = pen;
+}
+void RecordingCanvas::setBrush(Rgb colour) {
+    brush_ = colour;
+}
+void RecordingCanvas::moveTo(int x, int y) {
+    current_ = {x, y};
+}
 
 void RecordingCanvas::lineTo(int x, int y) {
     lines.push_back({next_++, current_, {x, y}, pen_});
     current_ = {x, y};
 }
 
-void RecordingCanvas::setPixel(int x, int y, Rgb colour) { pixels.push_back({next_++, {x, y}, colour}); }
+void RecordingCanvas::setPixel(int x, int y, Rgb colour) {
+    pixels.push_back({next_++, {x, y}, colour});
+}
 
 void RecordingCanvas::fillRect(int left, int top, int right, int bottom) {
     rects.push_back({next_++, left, top, right, bottom, pen_, brush_});
 }
 
-void RecordingCanvas::textOut(int x, int y, const std::string& text) { texts.push_back({next_++, {x, y}, text}); }
+void RecordingCanvas::textOut(int x, int y, const std::string& text) {
+    texts.push_back({next_++, {x, y}, text});
+}
 
 std::vector<RecordingCanvas::Pixel> RecordingCanvas::pixelsAtX(int x) const {
     std::vector<Pixel> found;
@@ -55,6 +69,8 @@ const RecordingCanvas::Text* RecordingCanvas::findText(const std::string& text) 
     return nullptr;
 }
 
-bool RecordingCanvas::empty() const { return pixels.empty() && lines.empty() && rects.empty() && texts.empty(); }
+bool RecordingCanvas::empty() const {
+    return pixels.empty() && lines.empty() && rects.empty() && texts.empty();
+}
 
 } // namespace varn::test

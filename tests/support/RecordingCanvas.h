@@ -11,7 +11,7 @@ namespace varn::test {
 // A canvas that records every call in logical coordinates with the pen and brush current at the
 // time, for tests of the paint. Batched calls are recorded as the single calls they stand for.
 class RecordingCanvas : public Canvas {
-public:
+  public:
     struct Pixel {
         int seq;
         Point at;
@@ -59,7 +59,7 @@ public:
     const Text* findText(const std::string& text) const;
     bool empty() const;
 
-private:
+  private:
     int next_ = 0;
     Pen pen_;
     std::optional<Rgb> brush_;

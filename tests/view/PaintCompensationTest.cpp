@@ -65,14 +65,14 @@ TEST(PaintCompensation, LabelsTitleAndGridAreLaidOutDownThePage) {
     const struct {
         const char* text;
         int y;
-    } labels[] = {{"Length Vs Ratio  before compensation Log base", 500},
-                  {"GCcontent Vs Ratio  before compensation Log base", 1500},
-                  {"CGH  before compensation Log base", 2500},
-                  {"Length Vs Ratio  after compensation Log base", 3500},
-                  {"GCcontent Vs Ratio  after compensation Log base", 4500},
-                  {"CGH  after compensation Log base", 5500},
-                  {"Xba 50K: T17 (average signal value 1234.500000 ) Vs N03 (average signal value 1000.000000 )",
-                   100}};
+    } labels[] = {
+        {"Length Vs Ratio  before compensation Log base", 500},
+        {"GCcontent Vs Ratio  before compensation Log base", 1500},
+        {"CGH  before compensation Log base", 2500},
+        {"Length Vs Ratio  after compensation Log base", 3500},
+        {"GCcontent Vs Ratio  after compensation Log base", 4500},
+        {"CGH  after compensation Log base", 5500},
+        {"Xba 50K: T17 (average signal value 1234.500000 ) Vs N03 (average signal value 1000.000000 )", 100}};
     for (const auto& l : labels) {
         const auto* t = f.canvas.findText(l.text);
         ASSERT_NE(t, nullptr) << l.text;
@@ -136,7 +136,7 @@ TEST(PaintCompensation, LinearBandStopsOneShortOfTheEndOfX) {
     EXPECT_EQ(before.back(), (Point{lastX, 2800 - 202}));
     EXPECT_EQ(after.back().x, lastX);
     EXPECT_NEAR(after.back().y, 5800 - 202, 10); // the compensation moves it only a little
-    EXPECT_GT(linear.back().y, 6800 - 400); // e would lie far above ratio 2
+    EXPECT_GT(linear.back().y, 6800 - 400);      // e would lie far above ratio 2
     EXPECT_NEAR(linear.back().y, 6800 - static_cast<int>(std::exp(f.before(f.xLast - 1)) * 200.0f), 10);
 }
 
@@ -201,7 +201,8 @@ TEST(PaintCompensation, CghViewShowsTheRedRegionAndTheDraggedBand) {
               (std::array{0, 5500, (f.autoLast - f.first) / 15, 6100}));
     const auto& band = f.canvas.rects[1];
     EXPECT_EQ(band.pen, (Pen{PenStyle::Solid, 10, style::kRed}));
-    EXPECT_EQ((std::array{band.left, band.top, band.right, band.bottom}), (std::array{200, 5700, 1500, 5900}));
+    EXPECT_EQ((std::array{band.left, band.top, band.right, band.bottom}),
+              (std::array{200, 5700, 1500, 5900}));
     ASSERT_NE(f.canvas.findText("Select Range from Red Region"), nullptr);
     EXPECT_EQ(f.canvas.findText("Select Range from Red Region")->at, (Point{0, 6150}));
 }

@@ -197,10 +197,12 @@ TEST(PaintCopyNumber, StateLevelsSkipUnusableSnpsAndChromosomeX) {
     const CVARNView& v = f.view;
     const int xLeft = v.panelX[kXba][23] + 100;
     int onX = 0, elsewhere = 0;
-    for (const auto& p : f.canvas.pixelsOf(style::kDarkGreen)) (p.at.y >= 7000 && p.at.x >= xLeft ? onX : elsewhere)++;
+    for (const auto& p : f.canvas.pixelsOf(style::kDarkGreen))
+        (p.at.y >= 7000 && p.at.x >= xLeft ? onX : elsewhere)++;
     EXPECT_EQ(onX, 0);
     int usableAutosomal = 0;
-    for (int p = f.doc.snpFirst[kXba]; p <= f.doc.autosomeLast[kXba]; ++p) usableAutosomal += f.doc.positionUsable[p];
+    for (int p = f.doc.snpFirst[kXba]; p <= f.doc.autosomeLast[kXba]; ++p)
+        usableAutosomal += f.doc.positionUsable[p];
     EXPECT_EQ(elsewhere, usableAutosomal);
     // The raw cloud covers X too, usable or not.
     EXPECT_EQ(f.canvas.pixelsOf(style::kRed).size(),
@@ -292,7 +294,8 @@ TEST(PaintCopyNumber, SelectionBandStopsAtTheChromosomeEnd) {
     ASSERT_EQ(f.canvas.rects.front().pen, style::kSelectionPen);
     const auto& band = f.canvas.rects.front();
     EXPECT_EQ(band.seq, 0); // under everything else
-    EXPECT_EQ((std::array{band.left, band.top, band.right, band.bottom}), (std::array{1000, 3300, 6000, 4600}));
+    EXPECT_EQ((std::array{band.left, band.top, band.right, band.bottom}),
+              (std::array{1000, 3300, 6000, 4600}));
     EXPECT_FALSE(band.brush.has_value()); // the surface's default fill
 
     f.show(ModeGenomeBoth, kCombined);
@@ -355,7 +358,8 @@ TEST(PaintCopyNumber, SelfProfileDrawsTotalAndAlleleAverages) {
     EXPECT_EQ(red[0].to, (Point{100 + het - s, 1640}));
     EXPECT_EQ(red[1].to, (Point{100 + lost - s, 1640}));
     bool greenStarts = false;
-    for (const auto& l : green) greenStarts |= l.from == Point{100, 1600} && l.to == Point{100 + het - s, 1760};
+    for (const auto& l : green)
+        greenStarts |= l.from == Point{100, 1600} && l.to == Point{100 + het - s, 1760};
     EXPECT_TRUE(greenStarts);
     EXPECT_EQ(f.canvas.linesOf(style::kBlueThickPen)[0].from, (Point{100, 1000}));
 }
