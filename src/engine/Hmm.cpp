@@ -4,6 +4,8 @@
 // single outlying SNP pass without a change of state; each state is centred on its expected log
 // ratio and scaled by the profile's own SD. The chance of a change between neighbouring SNPs
 // follows the Kosambi map function of their distance, with 10^8 bases taken as one Morgan.
+#include "Hmm.h"
+
 #include "document/CVARNDoc.h"
 
 #include "document/UserInterface.h"
@@ -102,22 +104,25 @@ double CVARNDoc::transitionProbability(double d, bool changed) {
     return changed ? p : 1 - p;
 }
 
-// The list holds 11,999 positions from place 1. A chromosome with more usable positions than
-// that is decoded in consecutive pieces of at most 11,999 positions, each started afresh with
-// equal state weights, so that the list is never written past its end.
-void CVARNDoc::viterbiChromosome(int ch, int t, int row, const float* values, double sigma) {
-    if (t != kXba && t != kHind) return;
-    const int end = kChromosomeStart[t][ch + 1];
-    int pos = kChromosomeStart[t][ch];
+void decodeUsableRange(CVARNDoc& doc, int begin, int end, int row, const float* values, double sigma) {
+    int pos = begin;
     while (pos < end) {
-        std::fill(chrPosList.data(), chrPosList.data() + kChrPosListSize, 0);
+        std::fill(doc.chrPosList.data(), doc.chrPosList.data() + kChrPosListSize, 0);
         int m = 0;
         // A value that is not finite (zero signal) carries no evidence for any state; the
         // position is passed over like an unusable one and keeps its previous state.
         for (; pos < end && m < kChrPosListSize - 1; ++pos)
-            if (positionUsable[pos] == 1 && std::isfinite(values[pos])) chrPosList[++m] = pos;
-        decodeList(*this, m, row, values, sigma);
+            if (doc.positionUsable[pos] == 1 && std::isfinite(values[pos])) doc.chrPosList[++m] = pos;
+        decodeList(doc, m, row, values, sigma);
     }
+}
+
+// The list holds 11,999 positions from place 1, which no chromosome of the annotation exceeds;
+// a longer one would be decoded in pieces rather than written past the list.
+void CVARNDoc::viterbiChromosome(int ch, int t, int row, const float* values, double sigma) {
+    if (t != kXba && t != kHind) return;
+    if (ch < 1 || ch > kChromosomeX || row < 0 || row >= kPoolRows) return;
+    decodeUsableRange(*this, kChromosomeStart[t][ch], kChromosomeStart[t][ch + 1], row, values, sigma);
 }
 
 // Autosomes only: the copy number of X depends on the sex of sample and references, which the

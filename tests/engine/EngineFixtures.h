@@ -1,0 +1,25 @@
+#pragma once
+
+#include "document/CVARNDoc.h"
+
+#include <functional>
+
+namespace varn::test {
+
+// In the synthetic genome display order equals record order, so a position is also its SNP
+// record: these helpers write signals by position.
+
+// poolSignal[row][pos] = f(pos) over the array range of t.
+void setRowSignal(CVARNDoc& doc, int row, int t, const std::function<float(int pos)>& f);
+
+// A pool of `rows` rows (row 0 the sample) for array t: refCount, names "ref<i>" and every
+// reference selected.
+void makePool(CVARNDoc& doc, int t, int rows);
+
+// Deterministic standard-normal noise for (row, pos).
+float gaussianNoise(int row, int pos);
+
+// Number of usable positions in first..last.
+int usableCount(const CVARNDoc& doc, int first, int last);
+
+} // namespace varn::test
