@@ -34,6 +34,24 @@ float gaussianNoise(int row, int pos) {
     return static_cast<float>(std::sqrt(-2.0 * std::log(u1)) * std::cos(6.283185307179586 * u2));
 }
 
+void makeSyntheticPool(CVARNDoc& doc, int t, int rows, float noise, const std::function<float(int pos)>& copyNumber) {
+    makePool(doc, t, rows);
+    for (int row = 0; row < rows; ++row) {
+        const float a = 0.3f * std::sin(1.7f * static_cast<float>(row));
+        const float b = 0.4f * std::cos(2.3f * static_cast<float>(row));
+        const float g = 1.5f * std::sin(0.9f * static_cast<float>(row) + 1.0f);
+        setRowSignal(doc, row, t, [&](int pos) {
+            const int snp = doc.arrangeOrder[pos];
+            const float l = (static_cast<float>(doc.snpFragmentLength[snp]) - 1200.0f) / 1000.0f;
+            const float gc = doc.snpGcContent[snp] - 0.45f;
+            float level = a * l + b * l * l + g * gc + noise * gaussianNoise(row, pos);
+            float signal = 1000.0f * std::exp(level);
+            if (row == 0) signal *= copyNumber(pos) / 2.0f;
+            return signal;
+        });
+    }
+}
+
 int usableCount(const CVARNDoc& doc, int first, int last) {
     int n = 0;
     for (int pos = first; pos <= last; ++pos) n += doc.positionUsable[pos];

@@ -19,6 +19,11 @@ void makePool(CVARNDoc& doc, int t, int rows);
 // Deterministic standard-normal noise for (row, pos).
 float gaussianNoise(int row, int pos);
 
+// A pool of `rows` rows for array t (see makePool) with signals: every row has its own smooth
+// dependence on fragment length and GC content and noise of SD `noise` on the log scale; row 0
+// (the sample) is further scaled by copyNumber(pos) / 2.
+void makeSyntheticPool(CVARNDoc& doc, int t, int rows, float noise, const std::function<float(int pos)>& copyNumber);
+
 // Number of usable positions in first..last.
 int usableCount(const CVARNDoc& doc, int first, int last);
 
