@@ -17,10 +17,10 @@ void fillStoredAnalysis(CVARNDoc& doc, int t, const std::string& name, bool pair
         doc.snpCall[i] = static_cast<int>(rng() % 4);
         if (paired) {
             doc.poolSignal[1][i] = signal();
-            doc.alleleASignal[0][i] = signal() / 2;
-            doc.alleleBSignal[0][i] = signal() / 2;
-            doc.alleleASignal[1][i] = signal() / 2;
-            doc.alleleBSignal[1][i] = signal() / 2;
+            doc.alleleASignal[0][i] = signal();
+            doc.alleleBSignal[0][i] = signal();
+            doc.alleleASignal[1][i] = signal();
+            doc.alleleBSignal[1][i] = signal();
             doc.normalSnpCall[i] = static_cast<int>(rng() % 4);
         }
     }
