@@ -1,0 +1,159 @@
+// Painting the merged genome page (mode 2, about 116,000 SNPs) with the QPainter surface into a
+// window-sized image, against a floor that rasterises exactly the same device points and lines
+// with one call per pen or pixel colour. The ratio says what the paint's own walk, mapping and
+// pen changes cost on top of the unavoidable rasterising.
+#include "canvas/QPainterCanvas.h"
+#include "canvas/RenderToImage.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+#include "view/CVARNView.h"
+#include "view/Canvas.h"
+#include "view/DisplayMode.h"
+#include "view/WindowMapping.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using namespace varn;
+
+class SilentUi : public UserInterface {
+  public:
+    void messageBox(const std::string&) override {}
+    bool yesNoBox(const std::string&) override { return false; }
+    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
+    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
+    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
+    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
+    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
+    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
+    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
+    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
+    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
+    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
+};
+
+// A merged profile with something on every track, as in bench_paint.
+struct MergedPage {
+    SilentUi ui;
+    CVARNDoc doc{InstallRoot(std::filesystem::temp_directory_path() / "varn-bench-qt-paint"), ui};
+    CVARNView view{doc};
+
+    MergedPage() {
+        for (int p = 0; p < kSlots; ++p) {
+            doc.arrangeOrder[p] = p;
+            doc.combineOrder[p] = p;
+            doc.positionUsable[p] = p % 10 != 0;
+            doc.snpBandStain[p] = 1 + (p / 200) % 8;
+            doc.snpCall[p] = 1 + p % 3;
+            doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
+            doc.hmmState[0][p] = 1 + p % 4;
+            doc.lohScore[p] = static_cast<float>(p % 97);
+            doc.averageRatio[0][p] = static_cast<float>(p % 13 - 6) / 30.0f;
+        }
+        view.displayMode = ModeGenomeBoth;
+        view.shownArrayType = kCombined;
+        view.windowExtX = 20;
+        view.windowExtY = 10;
+        view.drawMethod = 2;
+        view.averageNumber = 5;
+    }
+};
+
+// The monitor preset of mode 2 shows the page in about this many pixels.
+const QSize kWindow(1200, 860);
+
+// Collects every mark of one paint in device pixels, grouped by pen (lines) and colour (pixels).
+class CollectingCanvas : public Canvas {
+  public:
+    std::map<std::tuple<int, int, int, int, int>, std::vector<QLine>> linesPerPen; // style, width, r, g, b
+    std::map<std::tuple<int, int, int>, std::vector<QPoint>> pixelsPerColour;
+    int rects = 0, texts = 0;
+
+    void setWindowOrg(int x, int y) override { m_.orgX = x, m_.orgY = y; }
+    void setWindowExt(int x, int y) override { m_.extX = x, m_.extY = y; }
+    void setPen(const Pen& pen) override { pen_ = pen; }
+    void setBrush(Rgb) override {}
+    void moveTo(int x, int y) override { at_ = map(x, y); }
+    void lineTo(int x, int y) override {
+        const QPoint to = map(x, y);
+        lines().emplace_back(at_, to);
+        at_ = to;
+    }
+    void setPixel(int x, int y, Rgb c) override { pixelsPerColour[{c.r, c.g, c.b}].push_back(map(x, y)); }
+    void fillRect(int, int, int, int) override { ++rects; }
+    void textOut(int, int, const std::string&) override { ++texts; }
+
+  private:
+    QPoint map(int x, int y) const { return QPoint(int(m_.deviceX(x)), int(m_.deviceY(y))); }
+    std::vector<QLine>& lines() {
+        return linesPerPen[{static_cast<int>(pen_.style), pen_.width, pen_.colour.r, pen_.colour.g, pen_.colour.b}];
+    }
+    WindowMapping m_;
+    Pen pen_;
+    QPoint at_;
+};
+
+void BM_QtPaintMergedGenome(benchmark::State& state) {
+    MergedPage page;
+    QImage image(kWindow, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paintView(page.view, painter, kWindow);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_QtPaintMergedGenome)->Unit(benchmark::kMillisecond);
+
+// The same device marks, rasterised with one drawPoints / drawLines call per colour or pen.
+void BM_QtBatchedFloor(benchmark::State& state) {
+    MergedPage page;
+    CollectingCanvas marks;
+    page.view.OnDraw(marks);
+    long points = 0, lines = 0;
+    for (const auto& [c, v] : marks.pixelsPerColour) points += static_cast<long>(v.size());
+    for (const auto& [p, v] : marks.linesPerPen) lines += static_cast<long>(v.size());
+    QImage image(kWindow, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(QRect(QPoint(0, 0), kWindow), Qt::white);
+        for (const auto& [c, v] : marks.pixelsPerColour) {
+            painter.setPen(QPen(QColor(std::get<0>(c), std::get<1>(c), std::get<2>(c)), 0));
+            painter.drawPoints(v.data(), static_cast<int>(v.size()));
+        }
+        for (const auto& [p, v] : marks.linesPerPen) {
+            const int width = std::max(1, std::get<1>(p) / page.view.windowExtX);
+            painter.setPen(QPen(QColor(std::get<2>(p), std::get<3>(p), std::get<4>(p)), width <= 1 ? 0 : width));
+            painter.drawLines(v.data(), static_cast<int>(v.size()));
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["points"] = static_cast<double>(points);
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_QtBatchedFloor)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Text needs a font database; no window is opened.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

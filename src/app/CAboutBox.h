@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace varn {
+
+// The About box (dialog 100): the program icon, "VARN Version 1.0" and OK.
+class CAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutBox(QWidget* parent = nullptr);
+};
+
+} // namespace varn

@@ -1,0 +1,170 @@
+#include "CVARNApp.h"
+
+#include "CAboutBox.h"
+#include "CMainFrame.h"
+#include "CommandRouter.h"
+#include "MenuTable.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+#include "view/CVARNView.h"
+#include "view/CommandIds.h"
+
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSettings>
+
+namespace varn {
+
+namespace {
+
+// Settings live per user under this key and the application title, as the framework keeps them.
+const char* const kRegistryKey = "Local AppWizard-Generated Applications";
+const char* const kAppTitle = "VARN";
+
+} // namespace
+
+CVARNApp::CVARNApp(InstallRoot root, UserInterface& ui)
+    : root_(std::move(root)), ui_(ui), recent_(kRecentFileCount) {}
+
+CVARNApp::~CVARNApp() {
+    // The frame's widgets refer to the view; they go first.
+    frame_.reset();
+}
+
+bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
+    QSettings settings(kRegistryKey, kAppTitle);
+    recent_.load(settings);
+
+    doc_ = std::make_unique<CVARNDoc>(root_, ui_);
+    view_ = std::make_unique<CVARNView>(*doc_);
+    router_ = std::make_unique<CommandRouter>(*doc_, *view_);
+    frame_ = std::make_unique<CMainFrame>(*router_, *view_);
+    bindCommands();
+    frame_->afterCommand = [this] { followDocument(); };
+    frame_->setRecentFiles(recent_.entries());
+    if (frameCreated) frameCreated(frame_.get());
+
+    if (!files.empty() && !OpenDocumentFile(files.front())) return false;
+    followDocument();
+    frame_->show();
+    return true;
+}
+
+void CVARNApp::bindCommands() {
+    CVARNView& v = *view_;
+    CVARNDoc& d = *doc_;
+    CommandRouter& r = *router_;
+    const std::pair<int, void (CVARNView::*)()> viewCommands[] = {
+        {ID_CGH_VIEW, &CVARNView::OnCghView},
+        {ID_RANGE_SET, &CVARNView::OnRangeSet},
+        {ID_SORT, &CVARNView::OnSort},
+        {ID_HMM_PARAMETER, &CVARNView::OnHmmParameter},
+        {ID_AVERAGE_MODE, &CVARNView::OnAverageMode},
+        {ID_PRINT_VIEW, &CVARNView::OnPrintView},
+        {ID_MONITOR_VIEW, &CVARNView::OnMonitorView},
+        {ID_EXPLORE_VIEW, &CVARNView::OnExploreView},
+        {ID_ALL_GENOME, &CVARNView::OnAllGenome},
+        {ID_EACH_CHROMOSOME, &CVARNView::OnEachChromosome},
+        {ID_PREV_CHROMOSOME, &CVARNView::OnPrevChromosome},
+        {ID_NEXT_CHROMOSOME, &CVARNView::OnNextChromosome},
+        {ID_MOVE_LEFT, &CVARNView::OnMoveLeft},
+        {ID_MOVE_RIGHT, &CVARNView::OnMoveRight},
+        {ID_RETURN_TO_TOP, &CVARNView::OnReturnToTop},
+    };
+    for (const auto& [id, handler] : viewCommands) r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
+
+    const std::pair<int, void (CVARNDoc::*)()> documentCommands[] = {
+        {ID_FILE_NEW, &CVARNDoc::OnFileNew},
+        {ID_NON_SELF_LOAD, &CVARNDoc::OnNonSelfLoad},
+        {ID_SELF_LOAD, &CVARNDoc::OnSelfLoad},
+        {ID_STORE, &CVARNDoc::OnStore},
+        {ID_SAVE_VIEW_FILE, &CVARNDoc::OnSaveViewFile},
+        {ID_IGB_FILE_OUT, &CVARNDoc::OnIgbFileOut},
+        {ID_BATCH_IGB_FILE_OUT, &CVARNDoc::OnBatchIgbFileOut},
+        {ID_RAW_DATA_OUT, &CVARNDoc::OnRawDataOut},
+        {ID_MAKE_REFERENCE, &CVARNDoc::OnMakeReference},
+        {ID_ADD_REFERENCE, &CVARNDoc::OnAddReference},
+        {ID_DEBUG, &CVARNDoc::OnDebug},
+    };
+    for (const auto& [id, handler] : documentCommands)
+        r.add(CommandTarget::Document, id, [&d, h = handler] { (d.*h)(); });
+    // The framework's document Save (Ctrl+S): to the pool file's name, or through Save As.
+    r.add(CommandTarget::Document, ID_FILE_SAVE, [&d] { d.DoSave(); });
+
+    // The application's own: its framework New only creates the document at start-up, so the
+    // document's New above takes the command from then on and nothing is bound here for it.
+    r.add(CommandTarget::Application, ID_FILE_OPEN, [this] { OnFileOpen(); });
+    r.add(CommandTarget::Application, ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    r.add(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
+    r.add(CommandTarget::Application, ID_APP_EXIT, [this] { OnAppExit(); });
+    for (int k = 0; k < kRecentFileCount; ++k)
+        r.add(CommandTarget::Application, ID_FILE_MRU_FILE1 + k, [this, k] { OnOpenRecentFile(k); });
+}
+
+std::string CVARNApp::documentTitle() const {
+    return doc_->pathName.empty() ? std::string("Untitled") : doc_->pathName.filename().string();
+}
+
+void CVARNApp::saveRecentFiles() {
+    QSettings settings(kRegistryKey, kAppTitle);
+    recent_.save(settings);
+    frame_->setRecentFiles(recent_.entries());
+}
+
+void CVARNApp::followDocument() {
+    if (doc_->pathName != followedPath_) {
+        followedPath_ = doc_->pathName;
+        if (!followedPath_.empty()) {
+            recent_.add(followedPath_);
+            saveRecentFiles();
+        }
+    }
+    frame_->setDocumentTitle(documentTitle());
+}
+
+bool CVARNApp::OpenDocumentFile(const std::filesystem::path& path) {
+    if (!doc_->OnOpenDocument(path)) {
+        followDocument();
+        return false;
+    }
+    recent_.add(path);
+    followedPath_ = doc_->pathName;
+    saveRecentFiles();
+    frame_->setDocumentTitle(documentTitle());
+    return true;
+}
+
+// Load Ref: the framework's open dialog, without a filter or extension of the document's own.
+void CVARNApp::OnFileOpen() {
+    FileDialogSpec spec;
+    spec.title = "Open";
+    spec.initialDirectory = doc_->pathName.empty() ? root_.root() : doc_->pathName.parent_path();
+    spec.filter = "All Files (*.*)|*.*||";
+    const auto chosen = ui_.openFile(spec);
+    if (chosen) OpenDocumentFile(*chosen);
+}
+
+// A recent file that no longer opens leaves the list, as the framework does.
+void CVARNApp::OnOpenRecentFile(int index) {
+    if (index < 0 || index >= static_cast<int>(recent_.entries().size())) return;
+    const std::filesystem::path path = recent_.entries()[static_cast<std::size_t>(index)];
+    if (!OpenDocumentFile(path)) {
+        recent_.remove(index);
+        saveRecentFiles();
+    }
+}
+
+void CVARNApp::OnFilePrintSetup() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(printer_.get(), frame_.get());
+    dialog.exec();
+}
+
+void CVARNApp::OnAppAbout() {
+    CAboutBox about(frame_.get());
+    about.exec();
+}
+
+void CVARNApp::OnAppExit() { frame_->close(); }
+
+} // namespace varn

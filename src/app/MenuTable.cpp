@@ -1,0 +1,117 @@
+#include "MenuTable.h"
+
+#include "view/CommandIds.h"
+
+#include <array>
+#include <string_view>
+
+namespace varn {
+
+namespace {
+
+constexpr std::array<const char*, 5> kMenuNames = {"File", "Data", "Parameter", "View", "Help"};
+
+constexpr MenuItem kMenuItems[] = {
+    {"File", "&New\tCtrl+N", ID_FILE_NEW, true},
+    {"File", "Load Ref", ID_FILE_OPEN, true},
+    {"File", "&Print...\tCtrl+P", ID_FILE_PRINT, false},
+    {"File", "Print Pre&view", ID_FILE_PRINT_PREVIEW, false},
+    {"File", "P&rint Setup...", ID_FILE_PRINT_SETUP, true},
+    {"File", "Recent File", ID_FILE_MRU_FILE1, true},
+    {"File", "E&xit", ID_APP_EXIT, false},
+    {"Data", "NonSelfLoad", ID_NON_SELF_LOAD, false},
+    {"Data", "SelfLoad", ID_SELF_LOAD, true},
+    {"Data", "Store", ID_STORE, true},
+    {"Data", "IGBFileOut", ID_IGB_FILE_OUT, false},
+    {"Data", "RawDataOut", ID_RAW_DATA_OUT, true},
+    {"Data", "MakeReference", ID_MAKE_REFERENCE, false},
+    {"Data", "AddReference", ID_ADD_REFERENCE, false},
+    {"Parameter", "CGH View", ID_CGH_VIEW, false},
+    {"Parameter", "Range Set", ID_RANGE_SET, false},
+    {"Parameter", "Sort", ID_SORT, false},
+    {"Parameter", "HMM parameter", ID_HMM_PARAMETER, false},
+    {"Parameter", "Average mode", ID_AVERAGE_MODE, false},
+    {"View", "PrintView", ID_PRINT_VIEW, false},
+    {"View", "MonitorView", ID_MONITOR_VIEW, false},
+    {"View", "ExploreView", ID_EXPLORE_VIEW, true},
+    {"View", "AllGenome ", ID_ALL_GENOME, false},
+    {"View", "EachChromosome", ID_EACH_CHROMOSOME, true},
+    {"View", "PreviousChromosome", ID_PREV_CHROMOSOME, false},
+    {"View", "NextChromosome", ID_NEXT_CHROMOSOME, true},
+    {"View", "MoveLeft", ID_MOVE_LEFT, false},
+    {"View", "MoveRight", ID_MOVE_RIGHT, false},
+    {"View", "ReturnToTop", ID_RETURN_TO_TOP, false},
+    {"Help", "&About VARN...", ID_APP_ABOUT, false},
+    {"Help", "Debug", ID_DEBUG, false},
+};
+
+constexpr int kToolbarButtons[] = {
+    ID_FILE_NEW,      ID_FILE_OPEN,       ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT,   0,
+    ID_SELF_LOAD,     ID_NON_SELF_LOAD,   ID_STORE,              0,               ID_CGH_VIEW,
+    ID_RANGE_SET,     ID_SORT,            ID_AVERAGE_MODE,       ID_HMM_PARAMETER, 0,
+    ID_ALL_GENOME,    ID_EACH_CHROMOSOME, 0,                     ID_PRINT_VIEW,   ID_MONITOR_VIEW,
+    ID_EXPLORE_VIEW,  0,                  ID_PREV_CHROMOSOME,    ID_NEXT_CHROMOSOME, ID_MOVE_LEFT,
+    ID_MOVE_RIGHT,    ID_RETURN_TO_TOP,   0,                     ID_APP_ABOUT,
+};
+
+struct StringEntry {
+    int id;
+    const char* text; // prompt, line break, tooltip
+};
+
+// The string table. The recent-file entries share one prompt and have no tooltip.
+constexpr StringEntry kStrings[] = {
+    {ID_FILE_NEW, "Create a new document\nNew"},
+    {ID_FILE_OPEN, "Load Reference Filet\nLoad Ref File"},
+    {ID_FILE_PRINT, "Print the active document\nPrint"},
+    {ID_FILE_PRINT_PREVIEW, "Display full pages\nPrint Preview"},
+    {ID_FILE_PRINT_SETUP, "Change the printer and printing options\nPrint Setup"},
+    {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
+    {ID_NON_SELF_LOAD, "Non-self temp file load\nNon-self temp"},
+    {ID_SELF_LOAD, "Self Temp file load\nself temp file load"},
+    {ID_STORE, "Store temporary files\ntemp file store"},
+    {ID_CGH_VIEW, "Temporary CGH View\nTempCGHView"},
+    {ID_RANGE_SET, "Set Range for Compensation\nRange Set"},
+    {ID_SORT, "Sort reference samples\nSort refs"},
+    {ID_HMM_PARAMETER, "Set HMM parameters\nHMM parameters"},
+    {ID_AVERAGE_MODE, "Set Averaging Mode Parameters\nAveraging parameter"},
+    {ID_PRINT_VIEW, "Printer View\nPrint View"},
+    {ID_MONITOR_VIEW, "Monitor View\nMonitor View"},
+    {ID_EXPLORE_VIEW, "Explore View\nExplore View"},
+    {ID_ALL_GENOME, "All Genome View\nAll genome view"},
+    {ID_EACH_CHROMOSOME, "Each Chromosome View\nEach Ch View"},
+    {ID_PREV_CHROMOSOME, "Show Previous Chromosome\nPrevious Ch"},
+    {ID_NEXT_CHROMOSOME, "Show Next Chromosome\nNext Ch"},
+    {ID_MOVE_LEFT, "Move Left\nMove Left"},
+    {ID_MOVE_RIGHT, "Move Right\nMove Right"},
+    {ID_RETURN_TO_TOP, "Return to The Top of Chromosome\nReturn to Top"},
+    {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
+};
+
+std::string_view stringEntry(int id) {
+    if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) return "Open this document";
+    for (const StringEntry& e : kStrings)
+        if (e.id == id) return e.text;
+    return {};
+}
+
+} // namespace
+
+std::span<const MenuItem> menuItems() { return kMenuItems; }
+
+std::span<const char* const> menuNames() { return kMenuNames; }
+
+std::span<const int> toolbarButtons() { return kToolbarButtons; }
+
+std::string statusPrompt(int id) {
+    const std::string_view entry = stringEntry(id);
+    return std::string(entry.substr(0, entry.find('\n')));
+}
+
+std::string toolTip(int id) {
+    const std::string_view entry = stringEntry(id);
+    const std::size_t lineBreak = entry.find('\n');
+    return lineBreak == std::string_view::npos ? std::string() : std::string(entry.substr(lineBreak + 1));
+}
+
+} // namespace varn

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "document/UserInterface.h"
+
+class QWidget;
+
+namespace varn {
+
+class InstallRoot;
+
+// The program's questions as real Qt dialogs, modal over the main window: message boxes with OK
+// (or Yes and No), the file choosers with the title, folder, filter, default extension and file
+// name the program asks for, and one modal dialog per dialog class, whose own OK rule keeps it
+// open while it refuses.
+class QtUserInterface : public UserInterface {
+public:
+    explicit QtUserInterface(const InstallRoot& root) : root_(root) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void messageBox(const std::string& text) override;
+    bool yesNoBox(const std::string& text) override;
+    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+
+    DialogResult basicMode(CBasicMode& dialog) override;
+    DialogResult sampleSelect(CSampleSelect& dialog) override;
+    DialogResult selfSampleSelect(CSelfSampleSelect& dialog) override;
+    DialogResult sampleTypeSelect(CSampleTypeSelect& dialog) override;
+    DialogResult average(CAverage& dialog) override;
+    DialogResult hmmParameter(CHMMParameter& dialog) override;
+    DialogResult refSelect(CRefSelect& dialog) override;
+    DialogResult baseSet(CBaseSet& dialog) override;
+    DialogResult chSelect(CChSelectDlg& dialog) override;
+
+private:
+    std::optional<std::filesystem::path> chooseFile(const FileDialogSpec& spec, bool save);
+
+    const InstallRoot& root_; // the sample dialogs' choosers open in its folders
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace varn

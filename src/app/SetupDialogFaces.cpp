@@ -1,0 +1,290 @@
+#include "SetupDialogFaces.h"
+
+#include "document/InstallRoot.h"
+#include "document/SetupDialogs.h"
+#include "document/UserInterface.h"
+#include "engine/CAverage.h"
+#include "engine/CBaseSet.h"
+#include "engine/CHMMParameter.h"
+#include "engine/CRefSelect.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace varn {
+
+namespace {
+
+// A titled group of radio buttons; button k of the labels gets id k + 1. None is checked unless
+// the checked id names one.
+QButtonGroup* radioGroup(QDialog* owner, QVBoxLayout* layout, const QString& title, const QStringList& labels,
+                         int checked) {
+    auto* box = new QGroupBox(title, owner);
+    auto* boxLayout = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(owner);
+    for (int k = 0; k < labels.size(); ++k) {
+        auto* button = new QRadioButton(labels[k], box);
+        group->addButton(button, k + 1);
+        boxLayout->addWidget(button);
+        if (k + 1 == checked) button->setChecked(true);
+    }
+    layout->addWidget(box);
+    return group;
+}
+
+QVBoxLayout* begin(QDialog* dialog) {
+    dialog->setWindowTitle("Dialog");
+    return new QVBoxLayout(dialog);
+}
+
+void addOkCancel(QDialog* dialog, QVBoxLayout* layout) {
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(box);
+}
+
+// One chooser row of the sample dialogs: the button opens the open-file dialog with the row's
+// folder and title; OK stores the full path and the bare name, Cancel keeps the earlier choice.
+struct ChooserRow {
+    QString caption;
+    const char* folderX;
+    const char* folderH;
+    const char* titleX;
+    const char* titleH;
+    std::string* path;
+    std::string* name;
+};
+
+void addChooserRow(QDialog* owner, QGridLayout* grid, int row, const ChooserRow& spec, int arrayChoice,
+                   UserInterface& ui, const InstallRoot& root) {
+    auto* button = new QPushButton(spec.caption, owner);
+    auto* edit = new QLineEdit(QString::fromStdString(*spec.name), owner);
+    edit->setReadOnly(true);
+    grid->addWidget(button, row, 0);
+    grid->addWidget(edit, row, 1);
+    QObject::connect(button, &QPushButton::clicked, owner, [=, &ui, &root] {
+        const bool hind = arrayChoice == 2;
+        FileDialogSpec chooser;
+        chooser.title = hind ? spec.titleH : spec.titleX;
+        chooser.initialDirectory = root.map(hind ? spec.folderH : spec.folderX);
+        chooser.filter = "text(*.txt)|*.txt|all_files(*.*)|*.*||";
+        chooser.defaultExtension = "txt";
+        chooser.initialFileName = "*.txt";
+        const auto chosen = ui.openFile(chooser);
+        if (!chosen) return;
+        *spec.path = chosen->string();
+        *spec.name = chosen->stem().string();
+        edit->setText(QString::fromStdString(*spec.name));
+    });
+}
+
+const char* const kTumorSignalX = "Select Xba tumor sample signal data file";
+const char* const kTumorSignalH = "Select Hind tumor sample signal data file";
+const char* const kTumorSnpX = "Select Xba tumor sample SNP data file";
+const char* const kTumorSnpH = "Select Hind tumor sample SNP data file";
+
+} // namespace
+
+BasicModeFace::BasicModeFace(CBasicMode& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+    QVBoxLayout* layout = begin(this);
+    analysis_ = radioGroup(this, layout, "Type of Analysis", {"Self reference", "Non self reference"},
+                           dialog.selfChecked() ? 1 : (dialog.nonSelfChecked() ? 2 : 0));
+    arrays_ = radioGroup(this, layout, "Type of Arrays", {"Xba", "Hind", "Xba + Hind"},
+                         dialog.xbaChecked() ? 1 : (dialog.hindChecked() ? 2 : 3));
+    layout->addWidget(new QLabel("Temp files of both types should be available in selecting Xba + Hind analysis", this));
+    addOkCancel(this, layout);
+}
+
+void BasicModeFace::accept() {
+    if (analysis_->checkedId() == 1) dialog_.mode = 1;
+    if (analysis_->checkedId() == 2) dialog_.mode = 2;
+    const int arrays = arrays_->checkedId();
+    if (arrays >= 1) dialog_.arrayChoice = arrays == 3 ? 0 : arrays;
+    QDialog::accept();
+}
+
+SampleSelectFace::SampleSelectFace(CSampleSelect& dialog, UserInterface& ui, const InstallRoot& root,
+                                   QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
+    QVBoxLayout* layout = begin(this);
+    choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0);
+    auto* grid = new QGridLayout;
+    addChooserRow(this, grid, 0,
+                  {"Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX, kTumorSignalH,
+                   &dialog.signalPath, &dialog.signalName},
+                  dialog.arrayChoice, ui, root);
+    addChooserRow(this, grid, 1,
+                  {"SNPs File", "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX, kTumorSnpH,
+                   &dialog.snpPath, &dialog.snpName},
+                  dialog.arrayChoice, ui, root);
+    layout->addLayout(grid);
+    addOkCancel(this, layout);
+}
+
+void SampleSelectFace::accept() {
+    if (choice_->checkedId() >= 1) dialog_.sampleChoice = choice_->checkedId();
+    QDialog::accept();
+}
+
+SelfSampleSelectFace::SelfSampleSelectFace(CSelfSampleSelect& dialog, UserInterface& ui, const InstallRoot& root,
+                                           QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
+    QVBoxLayout* layout = begin(this);
+    choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0);
+    auto* grid = new QGridLayout;
+    const ChooserRow rows[] = {
+        {"Tumor Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX, kTumorSignalH,
+         &dialog.tumorSignalPath, &dialog.tumorSignalName},
+        {"Normal Signal File", "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
+         "Select Xba normal sample signal data file", "Select Hind normal sample signal data file",
+         &dialog.normalSignalPath, &dialog.normalSignalName},
+        {"Tumor SNPs File", "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX, kTumorSnpH,
+         &dialog.tumorSnpPath, &dialog.tumorSnpName},
+        {"Normal SNPs File", "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
+         "Select Xba normal sample SNP data file", "Select Hind normal sample SNP data file",
+         &dialog.normalSnpPath, &dialog.normalSnpName},
+    };
+    for (int k = 0; k < 4; ++k) addChooserRow(this, grid, k, rows[k], dialog.arrayChoice, ui, root);
+    layout->addLayout(grid);
+    addOkCancel(this, layout);
+}
+
+void SelfSampleSelectFace::accept() {
+    if (choice_->checkedId() >= 1) dialog_.sampleChoice = choice_->checkedId();
+    QDialog::accept();
+}
+
+SampleTypeSelectFace::SampleTypeSelectFace(CSampleTypeSelect& dialog, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), dialog_(dialog), ui_(ui) {
+    QVBoxLayout* layout = begin(this);
+    type_ = radioGroup(this, layout, "Select Sample Type", {"Xba 50K", "Hind 50K"}, dialog.sampleType);
+    addOkCancel(this, layout);
+}
+
+void SampleTypeSelectFace::accept() {
+    dialog_.sampleType = type_->checkedId() >= 1 ? type_->checkedId() : 0;
+    if (dialog_.onOk(ui_)) QDialog::accept();
+}
+
+AverageFace::AverageFace(CAverage& dialog, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), dialog_(dialog), ui_(ui) {
+    QVBoxLayout* layout = begin(this);
+    trim_ = radioGroup(this, layout, "Averaging Mode", {"Exclude Max and Min", "Include All Data"},
+                       dialog.trimExtremes);
+    draw_ = radioGroup(this, layout, "Draw Mode", {"Points", "Lines"}, dialog.drawMethod);
+    layout->addWidget(new QLabel("Enter Averaging Number (1-10)", this));
+    number_ = new QLineEdit(QString::fromStdString(dialog.averageText), this);
+    layout->addWidget(number_);
+    addOkCancel(this, layout);
+}
+
+void AverageFace::accept() {
+    dialog_.trimExtremes = trim_->checkedId() >= 1 ? trim_->checkedId() : 0;
+    dialog_.drawMethod = draw_->checkedId() >= 1 ? draw_->checkedId() : 0;
+    dialog_.averageText = number_->text().toStdString();
+    if (dialog_.onOk(ui_)) QDialog::accept();
+}
+
+HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+    QVBoxLayout* layout = begin(this);
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel("mean(x100)", this), 0, 2);
+    for (int i = 0; i < 6; ++i) {
+        grid->addWidget(new QLabel(QString("N=%1").arg(5 - i), this), i + 1, 0);
+        current_[i] = new QLineEdit(this);
+        current_[i]->setReadOnly(true);
+        grid->addWidget(current_[i], i + 1, 1);
+        spin_[i] = new QSpinBox(this);
+        spin_[i]->setRange(-150, 150);
+        grid->addWidget(spin_[i], i + 1, 2);
+    }
+    layout->addLayout(grid);
+    auto* defaults = new QPushButton("Default", this);
+    auto* current = new QPushButton("Current Value", this);
+    connect(defaults, &QPushButton::clicked, this, [this] {
+        dialog_.onDefault();
+        showDialog();
+    });
+    connect(current, &QPushButton::clicked, this, [this] {
+        dialog_.onCurrentValue();
+        showDialog();
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(defaults);
+    row->addWidget(current);
+    layout->addLayout(row);
+    addOkCancel(this, layout);
+    showDialog();
+}
+
+void HmmParameterFace::showDialog() {
+    for (int i = 0; i < 6; ++i) {
+        current_[i]->setText(QString::fromLocal8Bit(dialog_.currentValueText[i]));
+        spin_[i]->setValue(dialog_.spinPosition[i]);
+    }
+}
+
+void HmmParameterFace::accept() {
+    for (int i = 0; i < 6; ++i) dialog_.spinPosition[i] = spin_[i]->value();
+    dialog_.onOk();
+    QDialog::accept();
+}
+
+RefSelectFace::RefSelectFace(CRefSelect& dialog, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), dialog_(dialog), ui_(ui) {
+    QVBoxLayout* layout = begin(this);
+    auto* load = new QPushButton("Sample Load", this);
+    list_ = new QListWidget(this);
+    list_->setMinimumSize(320, 360);
+    connect(load, &QPushButton::clicked, this, [this] {
+        dialog_.onSampleLoad();
+        showList();
+    });
+    layout->addWidget(load);
+    layout->addWidget(list_);
+    addOkCancel(this, layout);
+    showList();
+}
+
+void RefSelectFace::showList() {
+    list_->clear();
+    for (std::size_t k = 0; k < dialog_.listItems.size(); ++k) {
+        auto* item = new QListWidgetItem(QString::fromLocal8Bit(dialog_.listItems[k].c_str()), list_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        const bool ticked = k < dialog_.listChecked.size() && dialog_.listChecked[k];
+        item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void RefSelectFace::accept() {
+    dialog_.listChecked.assign(static_cast<std::size_t>(list_->count()), false);
+    for (int k = 0; k < list_->count(); ++k)
+        dialog_.listChecked[static_cast<std::size_t>(k)] = list_->item(k)->checkState() == Qt::Checked;
+    if (dialog_.onOk(ui_)) QDialog::accept();
+}
+
+BaseSetFace::BaseSetFace(CBaseSet& dialog, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), dialog_(dialog), ui_(ui) {
+    QVBoxLayout* layout = begin(this);
+    n_ = radioGroup(this, layout, "Base Copy Number of the Selected Region", {"n=1", "n=2", "n=3", "n=4"}, 0);
+    addOkCancel(this, layout);
+}
+
+void BaseSetFace::accept() {
+    dialog_.n = n_->checkedId() >= 1 ? n_->checkedId() : 0;
+    if (dialog_.onOk(ui_)) QDialog::accept();
+}
+
+} // namespace varn
