@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -47,6 +48,7 @@ class QPainterCanvasTest : public QObject {
 private slots:
     void pixelLandsAtTheMappedDevicePoint_data();
     void pixelLandsAtTheMappedDevicePoint();
+    void deviceRoundingMatchesTheMappingEverywhere();
     void onePixelPenSurvivesAnyExtent();
     void widePenScalesWithTheXExtent();
     void fillRectUsesTheBrushAndStartsWhite();
@@ -89,6 +91,34 @@ void QPainterCanvasTest::pixelLandsAtTheMappedDevicePoint() {
     });
     QVERIFY(isColour(image, device.x(), device.y(), Qt::red));
     QCOMPARE(countNonWhite(image), 1);
+}
+
+// The fast integer mapping must land every mark exactly where the mapping's own arithmetic puts
+// it, exact halves and negative offsets and extents included.
+void QPainterCanvasTest::deviceRoundingMatchesTheMappingEverywhere() {
+    QImage image(QSize(4, 4), QImage::Format_RGB32);
+    QPainter painter(&image);
+    QPainterCanvas canvas(painter);
+    int checked = 0;
+    for (int ext : {1, 2, 3, 4, 5, 7, 10, 20, -1, -4, 0}) {
+        for (int org : {0, 5500, -37, 4500}) {
+            canvas.setWindowOrg(org, org);
+            canvas.setWindowExt(ext, ext);
+            WindowMapping m{org, org, ext, ext};
+            for (int x = -3000; x <= 3000; x += 7) {
+                const int logical = org + x;
+                const QPoint device = canvas.toDevice(logical, logical - 1);
+                QCOMPARE(device.x(), static_cast<int>(std::lround(m.deviceX(logical))));
+                QCOMPARE(device.y(), static_cast<int>(std::lround(m.deviceY(logical - 1))));
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(checked > 30000);
+    // Far outside: clamped, not wrapped.
+    canvas.setWindowOrg(0, 0);
+    canvas.setWindowExt(1, 1);
+    QCOMPARE(canvas.toDevice(2'000'000'000, -2'000'000'000), QPoint(10'000'000, -10'000'000));
 }
 
 // A one-unit pen at 20 logical units per pixel would be a twentieth of a pixel; it is drawn as one.

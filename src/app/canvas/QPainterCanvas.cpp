@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QString>
 
-#include <cmath>
 
 namespace varn {
 
@@ -21,14 +20,6 @@ Qt::PenStyle toQtStyle(PenStyle style) {
     return Qt::SolidLine;
 }
 
-// Device coordinates far outside any window are clamped so that the rasteriser never sees
-// numbers near the int range; a mark there is off the page either way.
-int clampDevice(double v) {
-    constexpr double kFar = 1.0e7;
-    if (std::isnan(v)) return 0;
-    return static_cast<int>(std::lround(std::fmax(-kFar, std::fmin(kFar, v))));
-}
-
 } // namespace
 
 QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter), brush_(Qt::white) {
@@ -37,18 +28,21 @@ QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter), brush_(Qt
     setPen(Pen{});
 }
 
-QPoint QPainterCanvas::toDevice(int x, int y) const {
-    return QPoint(clampDevice(mapping_.deviceX(x)), clampDevice(mapping_.deviceY(y)));
+void QPainterCanvas::updateMapping() {
+    x_.set(mapping_.orgX, mapping_.extX);
+    y_.set(mapping_.orgY, mapping_.extY);
 }
 
 void QPainterCanvas::setWindowOrg(int x, int y) {
     mapping_.orgX = x;
     mapping_.orgY = y;
+    updateMapping();
 }
 
 void QPainterCanvas::setWindowExt(int x, int y) {
     mapping_.extX = x;
     mapping_.extY = y;
+    updateMapping();
     setPen(pen_); // the device width of the pen follows the x extent
 }
 
@@ -121,7 +115,17 @@ void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
     if (segments.empty()) return;
     lines_.clear();
     lines_.reserve(segments.size());
-    for (const Segment& s : segments) lines_.emplace_back(toDevice(s.from.x, s.from.y), toDevice(s.to.x, s.to.y));
+    // The per-SNP tracks are vertical ticks between two fixed heights, so most coordinates repeat:
+    // a vertical segment maps its x once and each end remembers its last y.
+    int fromY = segments[0].from.y, toY = segments[0].to.y;
+    int fromDeviceY = y_.map(fromY), toDeviceY = y_.map(toY);
+    for (const Segment& s : segments) {
+        if (s.from.y != fromY) fromDeviceY = y_.map(fromY = s.from.y);
+        if (s.to.y != toY) toDeviceY = y_.map(toY = s.to.y);
+        const int fromX = x_.map(s.from.x);
+        const int toX = s.to.x == s.from.x ? fromX : x_.map(s.to.x);
+        lines_.emplace_back(fromX, fromDeviceY, toX, toDeviceY);
+    }
     useLinePen();
     painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     current_ = lines_.back().p2();

@@ -38,9 +38,46 @@ public:
     void polyline(std::span<const Point> points) override;
 
     const WindowMapping& mapping() const { return mapping_; }
-    QPoint toDevice(int x, int y) const;
+    // The mapping of one point, rounded to the nearest pixel (halves away from zero) exactly as
+    // WindowMapping's deviceX/deviceY would round; inline because every SNP mark goes through it.
+    QPoint toDevice(int x, int y) const { return QPoint(x_.map(x), y_.map(y)); }
 
 private:
+    // One axis of the mapping in integers: (logical - origin) / extent, rounded. A division per
+    // coordinate would dominate a genome paint, so the quotient is estimated with the reciprocal
+    // and settled exactly with two integer comparisons.
+    struct Axis {
+        long long origin = 0;
+        long long extent = 1; // positive; a negative extent is folded into the sign of the offset
+        bool flip = false;
+        double inverse = 1.0;
+
+        void set(int org, int ext) {
+            origin = org;
+            const long long e = ext == 0 ? 1 : ext;
+            flip = e < 0;
+            extent = flip ? -e : e;
+            inverse = 1.0 / static_cast<double>(extent);
+        }
+        int map(int logical) const {
+            long long d = logical - origin;
+            if (flip) d = -d;
+            const bool negative = d < 0;
+            const long long a = negative ? -d : d;
+            long long q = static_cast<long long>(static_cast<double>(a) * inverse + 0.5);
+            if (2 * a >= (2 * q + 1) * extent)
+                ++q;
+            else if (q > 0 && 2 * a < (2 * q - 1) * extent)
+                --q;
+            // Far outside any window: clamped, so the rasteriser never sees numbers near the int
+            // range; a mark there is off the page either way.
+            constexpr long long kFar = 10'000'000;
+            if (q > kFar) q = kFar;
+            return static_cast<int>(negative ? -q : q);
+        }
+    };
+    void updateMapping();
+
     // The painter carries one of three pens at a time: the view's current pen, a one-pixel pen
     // of a pixel colour, or the text pen. Switching only when needed keeps batches cheap.
     void useLinePen();
@@ -48,6 +85,7 @@ private:
 
     QPainter& painter_;
     WindowMapping mapping_;
+    Axis x_, y_;
     Pen pen_;
     QPen linePen_;
     QBrush brush_;
