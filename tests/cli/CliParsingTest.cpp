@@ -97,5 +97,24 @@ TEST(CliUserInterface, NoticesDoNotFailButEveryOtherBoxDoesOneLineEach) {
     EXPECT_EQ(ui.messageCount, 5);
 }
 
+TEST(CliUserInterface, ProgressOnATerminalOnlyAndMessagesStartOnALineOfTheirOwn) {
+    std::ostringstream quiet;
+    {
+        cli::CliUserInterface ui(quiet, false);
+        ui.progress("Exporting tracks", 1, 2);
+    }
+    EXPECT_EQ(quiet.str(), "");
+    std::ostringstream terminal;
+    {
+        cli::CliUserInterface ui(terminal, true);
+        ui.progress("Reading reference samples", 0, 3);
+        ui.progress("Reading reference samples", 1, 3);
+        ui.messageBox("sample file cannot be loaded");
+        ui.progress("Reading reference samples", 2, 3);
+    }
+    EXPECT_EQ(terminal.str(), "\rReading reference samples 0/3\rReading reference samples 1/3\n"
+                              "sample file cannot be loaded\n\rReading reference samples 2/3\n");
+}
+
 } // namespace
 } // namespace varn

@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -57,25 +56,34 @@ constexpr const char* kOutputFolders[] = {"temporary files", "Self temporary fil
 
 } // namespace
 
+// The cache is named after the tool's build time, so a rebuilt tool makes a new one and a cache in
+// use by a running test is never replaced under it. Caches of earlier builds are removed.
 const fs::path& sharedDemoRoot() {
     static const fs::path root = [] {
-        const fs::path cache = fs::path(VARN_CLI_BINARY).parent_path() / "cli-test-demo";
-        const fs::path stamp = cache / "VARN" / "complete";
+        const fs::path folder = fs::path(VARN_CLI_BINARY).parent_path();
+        const std::string prefix = "cli-test-demo-";
+        const std::string build =
+            std::to_string(fs::last_write_time(VARN_CLI_BINARY).time_since_epoch().count());
+        const fs::path cache = folder / (prefix + build);
         std::error_code ec;
-        if (fs::exists(stamp, ec) && fs::last_write_time(stamp) >= fs::last_write_time(VARN_CLI_BINARY))
-            return cache / "VARN";
-        // Made under a fresh name and renamed into place, so that test processes started together
-        // never see half an installation.
-        const fs::path staging =
-            cache.string() + ".tmp" + std::to_string(getpid()) + "-" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+        for (const auto& entry : fs::directory_iterator(folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            const bool earlierCache = name.rfind(prefix, 0) == 0 && name != prefix + build;
+            const bool earlierStaging = name.rfind("cli-test-staging-", 0) == 0 &&
+                                        name.rfind("cli-test-staging-" + build + "-", 0) != 0;
+            if (earlierCache || earlierStaging) fs::remove_all(entry.path(), ec);
+        }
+        if (fs::exists(cache / "VARN" / "complete", ec)) return cache / "VARN";
+        // Made under a name of its own and renamed into place, so that test processes started
+        // together never see half an installation; the first to finish wins.
+        const fs::path staging = folder / ("cli-test-staging-" + build + "-" + std::to_string(getpid()));
+        fs::remove_all(staging, ec);
         fs::create_directories(staging);
         const CliRun made = runCli({"--root", (staging / "VARN").string(), "demo-data", "--refs", "3"});
         if (made.status != 0) throw std::runtime_error("demo-data failed: " + made.err);
         std::ofstream(staging / "VARN" / "complete") << "demo with 3 references\n";
-        fs::remove_all(cache, ec);
         fs::rename(staging, cache, ec);
-        if (ec) fs::remove_all(staging, ec); // another process put its copy there first
+        if (ec) fs::remove_all(staging, ec);
         return cache / "VARN";
     }();
     return root;
