@@ -4,7 +4,6 @@
 #include "CliSession.h"
 #include "Commands.h"
 
-#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <ostream>

@@ -39,7 +39,16 @@ bool isNoticeMessage(const std::string& text) {
 
 CliUserInterface::CliUserInterface(std::ostream& err, bool showProgress) : err_(err), showProgress_(showProgress) {}
 
+CliUserInterface::~CliUserInterface() { closeProgressLine(); }
+
+void CliUserInterface::closeProgressLine() {
+    if (!progressLineOpen_) return;
+    err_ << '\n';
+    progressLineOpen_ = false;
+}
+
 void CliUserInterface::messageBox(const std::string& text) {
+    closeProgressLine();
     // One box per line: line breaks inside a text are shown as the two characters \n.
     std::string line;
     for (char c : text) {
@@ -156,7 +165,8 @@ DialogResult CliUserInterface::chSelect(CChSelectDlg&) { return DialogResult::Ca
 void CliUserInterface::progress(const std::string& what, int done, int total) {
     if (!showProgress_) return;
     err_ << '\r' << what << ' ' << done << '/' << total;
-    if (done >= total) err_ << '\n';
+    progressLineOpen_ = true;
+    if (done >= total) closeProgressLine();
     err_.flush();
 }
 

@@ -29,6 +29,9 @@ struct ReferenceChoice {
 class CliUserInterface : public UserInterface {
 public:
     CliUserInterface(std::ostream& err, bool showProgress);
+    ~CliUserInterface() override;
+    CliUserInterface(const CliUserInterface&) = delete;
+    CliUserInterface& operator=(const CliUserInterface&) = delete;
 
     int messageCount = 0;
     // Set by a message box that reports a failure (every box that is not one of the program's
@@ -83,6 +86,9 @@ public:
 private:
     std::ostream& err_;
     bool showProgress_;
+    bool progressLineOpen_ = false; // a progress line is on the terminal without its line end
+
+    void closeProgressLine();
 };
 
 // True for the program's plain notices (a pool loaded, a region selected, references chosen, the
