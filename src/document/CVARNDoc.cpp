@@ -29,7 +29,16 @@ CVARNDoc::CVARNDoc(InstallRoot root, UserInterface& ui) : root_(std::move(root))
     referenceMode = kNonSelfReference;
     endMarker1 = "$$EOF1$$";
     endMarker2 = "$$EOF2$$";
-    // TODO(foundation): load the eight annotation tables here, in their order.
+    // A missing table has been reported by its loader; the document goes on with the next one
+    // and the missing table stays zero-filled.
+    loadIdTable(kHind);
+    loadIdTable(kXba);
+    loadArrangeTable(kHind);
+    loadArrangeTable(kXba);
+    loadCytobandTable(kHind);
+    loadCytobandTable(kXba);
+    loadCombineTable();
+    loadHeteroRateTable();
     computePositionUsable();
     ResetHmmParameters();
 }
@@ -41,6 +50,13 @@ void CVARNDoc::ResetHmmParameters() {
         hmmMean[k] = kDefaultHmmMean[k];
         hmmSdFactor[k] = kDefaultHmmSdFactor[k];
     }
+}
+
+// The framework's new-document step: the document forgets its file name. It clears no table, so a
+// rejected pool file leaves every pool in memory as it was.
+bool CVARNDoc::OnNewDocument() {
+    pathName.clear();
+    return true;
 }
 
 void CVARNDoc::ResetSampleAttributes() {

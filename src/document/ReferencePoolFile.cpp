@@ -1,0 +1,152 @@
+// The reference pool file: the document's saved form. Start marker, array type, row count N,
+// then rows 1..N-1 (row 0 is the analysed sample and is never written), then the end marker.
+// A pool of R references on an array of L SNPs takes 76 + R * (4L + 20) bytes.
+#include "ReferencePoolFile.h"
+
+#include "CArchive.h"
+#include "CVARNDoc.h"
+#include "TextLines.h"
+#include "UserInterface.h"
+
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace varn {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+bool writeWholeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return std::fclose(file.release()) == 0 && written;
+}
+
+} // namespace
+
+void CVARNDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        const int t = arrayType;
+        // Only a pool that exists can be written: the file has no form for "no pool".
+        if ((t != kXba && t != kHind) || refCount[t] < 1 || refCount[t] > kPoolRows) {
+            ar.markFailed();
+            return;
+        }
+        ar.writeString(kPoolStartMarker);
+        ar.writeInt32(t);
+        ar.writeInt32(refCount[t]);
+        for (int r = 1; r < refCount[t]; ++r) {
+            for (int k = snpFirst[t]; k <= snpLast[t]; ++k) ar.writeFloat(poolSignal[r][k]);
+            ar.writeFloat(poolRowMean[t][r]);
+            ar.writeBytes(poolSampleName[t][r], kPoolNameBytes);
+        }
+        ar.writeString(kPoolEndMarker);
+        return;
+    }
+
+    const std::string start = ar.readString();
+    if (ar.truncated()) return;
+    auto reject = [&](const char* message) {
+        ui().messageBox(message);
+        ar.markFailed();
+    };
+    if (start != kPoolStartMarker) {
+        reject("Invalid data file");
+        OnNewDocument();
+        return;
+    }
+    const int t = ar.readInt32();
+    const int rows = ar.readInt32();
+    if (ar.truncated()) return;
+    if ((t != kXba && t != kHind) || rows < 1 || rows > kPoolRows) {
+        reject("Invalid data file");
+        OnNewDocument();
+        return;
+    }
+    // The whole file is checked before the pool is touched, so that a damaged file leaves the
+    // pool in memory exactly as it was.
+    const std::size_t rowsAt = ar.position();
+    if (!ar.skip(static_cast<std::size_t>((rows - 1) * poolRowBytes(snpLast[t] - snpFirst[t] + 1)))) return;
+    if (ar.remaining() == 0) {
+        reject("Data load failure"); // the end marker is missing
+        return;
+    }
+    const std::string end = ar.readString();
+    if (ar.truncated()) return;
+    if (end != kPoolEndMarker) {
+        reject("Data load failure");
+        return;
+    }
+    ar.seek(rowsAt);
+    for (int r = 1; r < rows; ++r) {
+        for (int k = snpFirst[t]; k <= snpLast[t]; ++k) poolSignal[r][k] = ar.readFloat();
+        poolRowMean[t][r] = ar.readFloat();
+        ar.readBytes(poolSampleName[t][r], kPoolNameBytes);
+    }
+    ui().messageBox(t == kXba ? "Correct Xba reference data loaded!" : "Correct Hind reference data loaded!");
+    refCount[t] = rows;
+}
+
+bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
+    std::string bytes;
+    if (!loadWholeFile(path, bytes)) {
+        ui().messageBox(kFailedToOpenDocument);
+        return false;
+    }
+    CArchive ar(std::move(bytes));
+    Serialize(ar);
+    if (ar.truncated()) {
+        ui().messageBox(kUnexpectedFileFormat);
+        return false;
+    }
+    if (ar.failed()) return false; // already reported
+    pathName = path;
+    return true;
+}
+
+bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
+    CArchive ar;
+    Serialize(ar);
+    if (ar.failed()) {
+        ui().messageBox(kFailedToSaveDocument);
+        return false;
+    }
+    // Written beside the target and renamed over it only when complete, so that a failed save
+    // never destroys a good pool file.
+    std::filesystem::path temporary = path;
+    temporary += ".saving";
+    std::error_code ec;
+    if (!writeWholeFile(temporary, ar.bytes())) {
+        std::filesystem::remove(temporary, ec);
+        ui().messageBox(kFailedToSaveDocument);
+        return false;
+    }
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        ui().messageBox(kFailedToSaveDocument);
+        return false;
+    }
+    pathName = path;
+    return true;
+}
+
+bool CVARNDoc::DoSave() { return pathName.empty() ? DoSaveAs() : OnSaveDocument(pathName); }
+
+bool CVARNDoc::DoSaveAs() {
+    FileDialogSpec spec;
+    spec.title = "Save As";
+    spec.initialDirectory = pathName.empty() ? installRoot().root() : pathName.parent_path();
+    spec.filter = "All Files (*.*)|*.*||";
+    spec.initialFileName = pathName.filename().string();
+    const auto chosen = ui().saveFile(spec);
+    if (!chosen) return false;
+    return OnSaveDocument(*chosen);
+}
+
+} // namespace varn
