@@ -152,6 +152,14 @@ public:
     void computeLohScore(int t);
     const float* measureReferenceSd(int start, int end, int sampleRow, int t);
     const float* measureReferenceSdRaw(int start, int end, int sampleRow, int t);
+    // Engine helpers: logRatio[0][pos] = ln(poolSignal[numeratorRow] / poolSignal[denominatorRow])
+    // over first..last; subtract the curve of fitCoef (variable 1 length, 2 GC) over first..last;
+    // -ln of the emission density (finite even where the density under- or overflows); the moving
+    // average of one ratio row over every chromosome of type t.
+    void fillLogRatio(int numeratorRow, int denominatorRow, int first, int last);
+    void subtractFit(float* values, int first, int last, int variable);
+    double emissionCost(double x, int k, double sigma) const;
+    void movingAverage(int t, int n, int trimExtremes, int ratioKind, bool useLinearScale);
 
     // ---- temporary result files ----
     int StoreNonSelfTempFile(int t);

@@ -10,10 +10,10 @@ public:
 
     // "Ch1" is pre-checked on the first opening in a program run only.
     void onInitDialog(bool firstOpening) { checked = firstOpening ? 1 : 0; }
-    // OK with nothing checked is refused (the dialog stays open); otherwise result = checked.
+    // OK takes the checked button; with none checked the result is 0 and the caller keeps the
+    // chromosome it shows.
     bool onOk() {
-        if (checked < 1 || checked > 23) return false;
-        result = checked;
+        result = (checked >= 1 && checked <= 23) ? checked : 0;
         return true;
     }
 };

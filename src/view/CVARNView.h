@@ -67,6 +67,28 @@ public:
     void OnSort();
     void OnHmmParameter();
 
+    // ---- view commands of the Parameter and View menus ----
+    void OnCghView();
+    void OnRangeSet();
+    void OnPrintView();
+    void OnMonitorView();
+    void OnExploreView();
+    void OnAllGenome();
+    void OnEachChromosome();
+    void OnPrevChromosome();
+    void OnNextChromosome();
+    void OnMoveLeft();
+    void OnMoveRight();
+    void OnReturnToTop();
+
+    // The view's update handlers: whether the command of that id is enabled now. Commands the
+    // view has no rule for are reported through handlesEnableRule() = false.
+    static bool handlesEnableRule(int commandId);
+    bool isCommandEnabled(int commandId) const;
+
+    // The chromosome dialog pre-checks "Ch1" on its first opening in a run only.
+    bool chromosomeDialogOpened = false;
+
 private:
     CVARNDoc& doc_;
 };

@@ -1,0 +1,40 @@
+#include "CHMMParameter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+namespace varn {
+
+namespace {
+// The spin controls hold hundredths of a log ratio, -1.50 .. 1.50.
+constexpr int kSpinLow = -150;
+constexpr int kSpinHigh = 150;
+// "Default": copy numbers 5, 4, 3, 2, 1, 0 from the top row down.
+constexpr int kDefaultPositions[6] = {89, 65, 37, 0, -49, -124};
+} // namespace
+
+void CHMMParameter::onInitDialog() {
+    for (int i = 0; i < 6; ++i) {
+        // The fraction is cut off toward zero, so an untouched OK turns 0.365 into 0.36.
+        const int position = static_cast<int>(member[i] * 100);
+        spinPosition[i] = std::clamp(position, kSpinLow, kSpinHigh);
+        std::snprintf(currentValueText[i], sizeof currentValueText[i], "%3f", member[i]);
+    }
+}
+
+void CHMMParameter::onDefault() {
+    for (int i = 0; i < 6; ++i) spinPosition[i] = kDefaultPositions[i];
+}
+
+// The spin control reports its position as an unsigned 16-bit value: negative positions come
+// back as 65536 + position and are folded back here.
+void CHMMParameter::onOk() {
+    for (int i = 0; i < 6; ++i) {
+        int value = static_cast<std::uint16_t>(spinPosition[i]);
+        if (value > 1000) value -= 65536;
+        member[i] = static_cast<float>(value) / 100.0f;
+    }
+}
+
+} // namespace varn

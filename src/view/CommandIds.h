@@ -1,0 +1,45 @@
+#pragma once
+
+namespace varn {
+
+// Command ids of the menus, toolbar and accelerators. The framework's standard commands keep
+// their customary numbers; the program's own start at 32771.
+enum CommandId : int {
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601, // "Load Ref"
+    ID_FILE_SAVE = 57603,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_FILE_MRU_FILE1 = 57616,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+
+    ID_CGH_VIEW = 32771,
+    ID_RANGE_SET = 32772,
+    ID_HMM_PARAMETER = 32773,
+    ID_SORT = 32774,
+    ID_STORE = 32775,
+    ID_NON_SELF_LOAD = 32776,
+    ID_SELF_LOAD = 32777,
+    ID_SAVE_VIEW_FILE = 32778,   // no menu item: reachable only as a command sent to the window
+    ID_AVERAGE_MODE = 32791,
+    ID_PRINT_VIEW = 32793,
+    ID_MONITOR_VIEW = 32794,
+    ID_EXPLORE_VIEW = 32795,
+    ID_ALL_GENOME = 32796,
+    ID_EACH_CHROMOSOME = 32797,
+    ID_PREV_CHROMOSOME = 32807,
+    ID_NEXT_CHROMOSOME = 32808,
+    ID_MOVE_LEFT = 32809,
+    ID_MOVE_RIGHT = 32810,
+    ID_RETURN_TO_TOP = 32811,
+    ID_MAKE_REFERENCE = 32812,
+    ID_ADD_REFERENCE = 32813,
+    ID_DEBUG = 32815,
+    ID_IGB_FILE_OUT = 32818,
+    ID_BATCH_IGB_FILE_OUT = 32819, // no menu item: reachable only as a command sent to the window
+    ID_RAW_DATA_OUT = 32821,
+};
+
+} // namespace varn

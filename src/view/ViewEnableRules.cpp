@@ -1,0 +1,68 @@
+// The view's update handlers: which commands are available in the display state shown.
+#include "CVARNView.h"
+
+#include "CommandIds.h"
+#include "document/CVARNDoc.h"
+
+namespace varn {
+
+namespace {
+
+bool modeIn(int mode, std::initializer_list<int> modes) {
+    for (int m : modes)
+        if (m == mode) return true;
+    return false;
+}
+
+} // namespace
+
+bool CVARNView::handlesEnableRule(int commandId) {
+    switch (commandId) {
+    case ID_CGH_VIEW: case ID_RANGE_SET: case ID_SORT: case ID_HMM_PARAMETER: case ID_AVERAGE_MODE:
+    case ID_SAVE_VIEW_FILE: case ID_STORE: case ID_IGB_FILE_OUT: case ID_NON_SELF_LOAD:
+    case ID_PRINT_VIEW: case ID_MONITOR_VIEW: case ID_ALL_GENOME: case ID_EACH_CHROMOSOME:
+    case ID_EXPLORE_VIEW: case ID_PREV_CHROMOSOME: case ID_NEXT_CHROMOSOME:
+    case ID_MOVE_LEFT: case ID_MOVE_RIGHT: case ID_RETURN_TO_TOP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CVARNView::isCommandEnabled(int commandId) const {
+    const int m = displayMode;
+    switch (commandId) {
+    case ID_CGH_VIEW: return m == ModeCompensation;
+    case ID_RANGE_SET:
+        // A drag is only mapped back to positions under the preset it was drawn with.
+        return (m == ModeGenomeBoth && windowExtX == 20 && windowExtY == 10) ||
+               (modeIn(m, {ModeGenomeSingle, ModeGenomeSelf}) && windowExtX == 10 && windowExtY == 10) ||
+               (m == ModeCompensation && windowOrgY == 5500);
+    case ID_SORT: return m == ModeReferenceSort;
+    case ID_HMM_PARAMETER: return m == ModeGenomeSingle;
+    case ID_AVERAGE_MODE: return modeIn(m, {ModeGenomeBoth, ModeGenomeSingle, ModeGenomeSelf});
+    case ID_SAVE_VIEW_FILE: return m == ModeGenomeSingle;
+    case ID_STORE: return modeIn(m, {ModeGenomeSingle, ModeGenomeSelf});
+    case ID_IGB_FILE_OUT: return modeIn(m, {ModeGenomeBoth, ModeGenomeSingle});
+    case ID_NON_SELF_LOAD: return doc_.refCount[kXba] > 0 || doc_.refCount[kHind] > 0;
+    case ID_PRINT_VIEW:
+    case ID_MONITOR_VIEW:
+        return modeIn(m, {ModeGenomeBoth, ModeChromosomeBoth, ModeGenomeSingle, ModeChromosomeSingle,
+                          ModeGenomeSelf, ModeChromosomeSelf});
+    case ID_ALL_GENOME: return modeIn(m, {ModeChromosomeBoth, ModeChromosomeSingle, ModeChromosomeSelf});
+    case ID_EACH_CHROMOSOME: return modeIn(m, {ModeGenomeBoth, ModeGenomeSingle, ModeGenomeSelf});
+    case ID_EXPLORE_VIEW:
+    case ID_PREV_CHROMOSOME:
+    case ID_NEXT_CHROMOSOME:
+        return modeIn(m, {ModeChromosomeBoth, ModeChromosomeSingle, ModeChromosomeSelf});
+    case ID_MOVE_LEFT:
+    case ID_MOVE_RIGHT:
+    case ID_RETURN_TO_TOP:
+        return modeIn(m, {ModeChromosomeBoth, ModeChromosomeSingle, ModeChromosomeSelf}) && windowExtX == 1 &&
+               windowExtY == 4;
+    default:
+        return false;
+    }
+}
+
+} // namespace varn
