@@ -4,6 +4,8 @@
 // single outlying SNP pass without a change of state; each state is centred on its expected log
 // ratio and scaled by the profile's own SD. The chance of a change between neighbouring SNPs
 // follows the Kosambi map function of their distance, with 10^8 bases taken as one Morgan.
+#include "Hmm.h"
+
 #include "document/CVARNDoc.h"
 
 #include "document/UserInterface.h"
@@ -27,18 +29,52 @@ double spreadScale(const CVARNDoc& doc, int k, double sigma) {
     return 1.7 * std::sqrt(kFisherVariance / w);
 }
 
+// Fisher's z density at standardised distance z with scale s. The sixth power is taken by
+// multiplication, which is several times cheaper than a general power and as exact.
+double fisherDensity(double s, double z) {
+    const double y = 3 * std::exp(2 * z) + 9;
+    const double y2 = y * y;
+    return s * kFisherNorm * std::exp(3 * z) / (y2 * y2 * y2);
+}
+
+// Where e^(3z) or the sixth power leaves the double range (|z| beyond about 60) the density
+// becomes 0 or NaN and its cost infinite for every state alike: the path would then be decided by
+// the tie rule alone. There the cost comes from the same formula in log space,
+// -ln s - ln 2381277 - 3z + 6 ln(3e^(2z) + 9), which stays finite and keeps the states ordered.
+double fisherCost(double s, double z) {
+    const double density = fisherDensity(s, z);
+    if (density >= DBL_MIN && density <= DBL_MAX) return -std::log(density);
+    const double lnTail = z > 0 ? 2 * z + std::log(3 + 9 * std::exp(-2 * z)) : std::log(9 + 3 * std::exp(2 * z));
+    return -(std::log(s) + std::log(kFisherNorm) + 3 * z - 6 * lnTail);
+}
+
+// The per-state scale depends only on the profile SD: formed once per decoding, with the same
+// operations as emissionCost, so the costs are the same values.
+struct EmissionModel {
+    double scale[kStates];
+    double mean[kStates];
+
+    EmissionModel(const CVARNDoc& doc, double sigma) {
+        for (int k = 0; k < kStates; ++k) {
+            scale[k] = spreadScale(doc, k, sigma);
+            mean[k] = doc.hmmMean[k];
+        }
+    }
+    double cost(double x, int k) const { return fisherCost(scale[k], (x - mean[k]) * scale[k]); }
+};
+
 // Decodes places 1..m of chrPosList into hmmState[row]. Costs are negative natural logarithms.
 // The transition cost depends only on whether the state changes, so the two costs are formed
 // once per step and the seven emission costs once per position: the same values, bit for bit,
 // as evaluating them for every pair of states.
-void decodeList(CVARNDoc& doc, int m, int row, const float* values, double sigma) {
+void decodeList(CVARNDoc& doc, int m, int row, const float* values, const EmissionModel& model) {
     if (m < 1) return;
     const int* list = doc.chrPosList.data();
     double cost[kStates];
 
     const int p1 = list[1];
     for (int k = 0; k < kStates; ++k) {
-        doc.viterbiScore[p1][k] = doc.emissionCost(values[p1], k, sigma);
+        doc.viterbiScore[p1][k] = model.cost(values[p1], k);
         doc.viterbiBack[p1][k] = 0;
     }
     for (int n = 2; n <= m; ++n) {
@@ -48,7 +84,7 @@ void decodeList(CVARNDoc& doc, int m, int row, const float* values, double sigma
         if (d < 0) d = -d; // annotation in genome order never has this; keep the probability >= 0
         const double lnStay = std::log(CVARNDoc::transitionProbability(d, false));
         const double lnChange = std::log(CVARNDoc::transitionProbability(d, true));
-        for (int k = 0; k < kStates; ++k) cost[k] = doc.emissionCost(values[pos], k, sigma);
+        for (int k = 0; k < kStates; ++k) cost[k] = model.cost(values[pos], k);
         const double* before = doc.viterbiScore[prev];
         for (int l = 0; l < kStates; ++l) {
             double best = before[0] - (l == 0 ? lnStay : lnChange);
@@ -78,22 +114,12 @@ void decodeList(CVARNDoc& doc, int m, int row, const float* values, double sigma
 
 double CVARNDoc::emissionDensity(double x, int k, double sigma) const {
     const double s = spreadScale(*this, k, sigma);
-    const double z = (x - hmmMean[k]) * s;
-    return s * kFisherNorm * std::exp(3 * z) / std::pow(3 * std::exp(2 * z) + 9, 6);
+    return fisherDensity(s, (x - hmmMean[k]) * s);
 }
 
-// Far from a state's mean (|z| beyond about 60) e^(3z) or (3e^(2z) + 9)^6 leaves the double
-// range and the density becomes 0, whose cost is infinite for every state: the path would then
-// be decided by the tie rule alone. There the cost is taken from the same formula in log space,
-// -ln s - ln 2381277 - 3z + 6 ln(3e^(2z) + 9), which stays finite and keeps the states ordered.
-// Wherever the density is a normal double the literal value is used, unchanged.
 double CVARNDoc::emissionCost(double x, int k, double sigma) const {
-    const double density = emissionDensity(x, k, sigma);
-    if (density >= DBL_MIN && density <= DBL_MAX) return -std::log(density);
     const double s = spreadScale(*this, k, sigma);
-    const double z = (x - hmmMean[k]) * s;
-    const double lnTail = z > 0 ? 2 * z + std::log(3 + 9 * std::exp(-2 * z)) : std::log(9 + 3 * std::exp(2 * z));
-    return -(std::log(s) + std::log(kFisherNorm) + 3 * z - 6 * lnTail);
+    return fisherCost(s, (x - hmmMean[k]) * s);
 }
 
 // Staying has probability 1 - p, a move to any one other state p; not renormalised over the six.
@@ -102,22 +128,26 @@ double CVARNDoc::transitionProbability(double d, bool changed) {
     return changed ? p : 1 - p;
 }
 
-// The list holds 11,999 positions from place 1. A chromosome with more usable positions than
-// that is decoded in consecutive pieces of at most 11,999 positions, each started afresh with
-// equal state weights, so that the list is never written past its end.
-void CVARNDoc::viterbiChromosome(int ch, int t, int row, const float* values, double sigma) {
-    if (t != kXba && t != kHind) return;
-    const int end = kChromosomeStart[t][ch + 1];
-    int pos = kChromosomeStart[t][ch];
+void decodeUsableRange(CVARNDoc& doc, int begin, int end, int row, const float* values, double sigma) {
+    const EmissionModel model(doc, sigma);
+    int pos = begin;
     while (pos < end) {
-        std::fill(chrPosList.data(), chrPosList.data() + kChrPosListSize, 0);
+        std::fill(doc.chrPosList.data(), doc.chrPosList.data() + kChrPosListSize, 0);
         int m = 0;
         // A value that is not finite (zero signal) carries no evidence for any state; the
         // position is passed over like an unusable one and keeps its previous state.
         for (; pos < end && m < kChrPosListSize - 1; ++pos)
-            if (positionUsable[pos] == 1 && std::isfinite(values[pos])) chrPosList[++m] = pos;
-        decodeList(*this, m, row, values, sigma);
+            if (doc.positionUsable[pos] == 1 && std::isfinite(values[pos])) doc.chrPosList[++m] = pos;
+        decodeList(doc, m, row, values, model);
     }
+}
+
+// The list holds 11,999 positions from place 1, which no chromosome of the annotation exceeds;
+// a longer one would be decoded in pieces rather than written past the list.
+void CVARNDoc::viterbiChromosome(int ch, int t, int row, const float* values, double sigma) {
+    if (t != kXba && t != kHind) return;
+    if (ch < 1 || ch > kChromosomeX || row < 0 || row >= kPoolRows) return;
+    decodeUsableRange(*this, kChromosomeStart[t][ch], kChromosomeStart[t][ch + 1], row, values, sigma);
 }
 
 // Autosomes only: the copy number of X depends on the sex of sample and references, which the

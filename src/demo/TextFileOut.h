@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace varn::demo {
+
+// A text file written through a large buffer, with fast number output for the big sample files
+// (tens of millions of intensities per installation). Opened in binary mode so that the bytes
+// written are the bytes read back, on every platform.
+class TextFileOut {
+public:
+    explicit TextFileOut(const std::filesystem::path& path);
+    ~TextFileOut();
+    TextFileOut(const TextFileOut&) = delete;
+    TextFileOut& operator=(const TextFileOut&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    void put(std::string_view text);
+    void put(char c);
+    void putInt(long long value);
+    // A non-negative value rounded to one decimal ("1234.5"), as the array software prints
+    // intensities.
+    void putTenths(double value);
+    // printf-style output for the small tables.
+    void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // Flushes and closes; false when anything failed to be written.
+    bool close();
+
+private:
+    void flush();
+
+    std::FILE* file_ = nullptr;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+} // namespace varn::demo
