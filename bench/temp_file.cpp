@@ -4,6 +4,7 @@
 #include "document/CVARNDoc.h"
 #include "document/FileBytes.h"
 #include "document/NonSelfTempFile.h"
+#include "document/TextLines.h"
 #include "document/UserInterface.h"
 
 #include <benchmark/benchmark.h>
@@ -188,7 +189,7 @@ void BM_WriteAndReadXbaTempFileBytes(benchmark::State& state) {
     std::string back;
     for (auto _ : state) {
         replaceFileContents(fx.varnPath, text);
-        readWholeFile(fx.varnPath, back);
+        loadWholeFile(fx.varnPath, back);
     }
 }
 BENCHMARK(BM_WriteAndReadXbaTempFileBytes)->Unit(benchmark::kMillisecond);

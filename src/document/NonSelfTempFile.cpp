@@ -17,6 +17,7 @@
 #include "SampleAttributesBlock.h"
 #include "SampleName.h"
 #include "ScanFormat.h"
+#include "TextLines.h"
 #include "UserInterface.h"
 
 #include <algorithm>
@@ -187,7 +188,7 @@ int CVARNDoc::StoreNonSelfTempFile(int t) {
 
 int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path) {
     std::string text;
-    if (!readWholeFile(path, text)) {
+    if (!loadWholeFile(path, text)) {
         ui().messageBox("temporary data cannot be loaded");
         return 1;
     }

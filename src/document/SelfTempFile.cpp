@@ -13,6 +13,7 @@
 #include "PrintFormat.h"
 #include "SampleName.h"
 #include "ScanFormat.h"
+#include "TextLines.h"
 #include "UserInterface.h"
 
 #include <algorithm>
@@ -175,7 +176,7 @@ int CVARNDoc::StoreSelfTempFile(int t) {
 // averaging dialog and display follow from computePairedRatio.
 int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
     std::string text;
-    if (!readWholeFile(path, text) || parseSelfTempFile(*this, text) != TempFileRead::Loaded) {
+    if (!loadWholeFile(path, text) || parseSelfTempFile(*this, text) != TempFileRead::Loaded) {
         ui().messageBox("temporary data cannot be loaded");
         return 1;
     }
