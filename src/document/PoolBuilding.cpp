@@ -1,0 +1,128 @@
+// Building reference pools from sample lists: MakeReference replaces the pool of one array type,
+// AddReference appends to the loaded one. A list names one sample per line; each name's signal
+// file lies in sampledataX or sampledataH, and the built pool is offered for saving as a
+// reference pool file.
+#include "CVARNDoc.h"
+
+#include "ScanFormat.h"
+#include "SetupDialogs.h"
+#include "TextLines.h"
+#include "UserInterface.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace varn {
+
+namespace {
+
+// The list is read through a 32-byte line buffer without line-end translation: a line of more
+// than 31 characters comes in pieces, each piece a row of its own, and a "\r" is a blank.
+constexpr std::size_t kListLineBuffer = 32;
+
+using Name = std::array<char, kNameSize>;
+
+// The array type from the type dialog: 1 Xba, 2 Hind, 0 when cancelled.
+int askArrayType(CVARNDoc& doc) {
+    CSampleTypeSelect dialog;
+    if (doc.ui().sampleTypeSelect(dialog) != DialogResult::Ok) return 0;
+    return dialog.sampleType == kXba || dialog.sampleType == kHind ? dialog.sampleType : 0;
+}
+
+FileDialogSpec sampleListDialog(const CVARNDoc& doc, int t) {
+    FileDialogSpec spec;
+    spec.title = "Select sample list file";
+    spec.initialDirectory = doc.fixedPath(t == kXba ? "C:\\VARN\\sampledataX" : "C:\\VARN\\sampledataH");
+    spec.filter = "text(*.txt)|*.txt|all_files(*.*)|*.*||";
+    spec.defaultExtension = "txt";
+    spec.initialFileName = "*.txt";
+    return spec;
+}
+
+// Asks for the list and reads its names into the rows from firstRow on, width characters of
+// the first word of each piece; a piece without a word keeps the row's present name. At most
+// maxRows names are kept, while count tells how many pieces the list had. False (and a message
+// where one is due) when the dialog was cancelled or the list cannot be read.
+bool readSampleList(CVARNDoc& doc, int t, int firstRow, std::size_t width, std::vector<Name>& names,
+                    std::size_t& count) {
+    const auto path = doc.ui().openFile(sampleListDialog(doc, t));
+    if (!path) return false;
+    std::string bytes;
+    if (!loadWholeFile(*path, bytes)) {
+        doc.ui().messageBox("samplelist cannot be loaded");
+        return false;
+    }
+    const std::size_t maxRows = firstRow < kPoolRows ? static_cast<std::size_t>(kPoolRows - firstRow) : 0;
+    FgetsLines lines(bytes, kListLineBuffer);
+    std::string_view piece;
+    count = 0;
+    while (lines.next(piece)) {
+        if (names.size() < maxRows) {
+            Name name{};
+            std::memcpy(name.data(), doc.poolSampleName[t][firstRow + static_cast<int>(names.size())], kNameSize);
+            char word[kNameSize] = {};
+            if (FieldScanner(cText(piece)).scanWord(word, width)) std::memcpy(name.data(), word, kNameSize);
+            name[kNameSize - 1] = '\0';
+            names.push_back(name);
+        }
+        ++count;
+    }
+    return true;
+}
+
+// Takes the listed names over from firstRow on, reads every new row's signal file and offers
+// the pool for saving. A row whose file cannot be read is reported by the reader and keeps the
+// signal it had.
+void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>& names) {
+    for (std::size_t k = 0; k < names.size(); ++k)
+        std::memcpy(doc.poolSampleName[t][firstRow + static_cast<int>(k)], names[k].data(), kNameSize);
+    doc.refCount[t] = firstRow + static_cast<int>(names.size());
+    const char* pattern = t == kXba ? "c:\\VARN\\sampledataX\\%sX.txt" : "c:\\VARN\\sampledataH\\%sH.txt";
+    for (int row = firstRow; row < doc.refCount[t]; ++row) {
+        char path[96];
+        std::snprintf(path, sizeof path, pattern, doc.poolSampleName[t][row]);
+        doc.ui().progress("Reading reference samples", row - firstRow, doc.refCount[t] - firstRow);
+        doc.ReadSignalFile(t, doc.fixedPath(path), row, 0);
+    }
+    doc.arrayType = t;
+    doc.DoSaveAs();
+}
+
+} // namespace
+
+void CVARNDoc::OnMakeReference() {
+    const int t = askArrayType(*this);
+    if (t == 0) return;
+    std::vector<Name> names;
+    std::size_t count = 0;
+    // New pools take names of up to 16 characters.
+    if (!readSampleList(*this, t, 1, 16, names, count)) return;
+    if (count + 1 > static_cast<std::size_t>(kPoolRows)) {
+        ui().messageBox("The maximum size of references is 200 at this point");
+        return;
+    }
+    fillRowsAndSave(*this, t, 1, names);
+}
+
+void CVARNDoc::OnAddReference() {
+    ui().messageBox("The reference pool file to which new references are added should be loaded");
+    const int t = askArrayType(*this);
+    const int first = t == 0 ? -1 : refCount[t];
+    if (first < 1) {
+        ui().messageBox("The reference pool file is not loaded yet");
+        return;
+    }
+    std::vector<Name> names;
+    std::size_t count = 0;
+    // Added samples take names of up to 15 characters.
+    if (!readSampleList(*this, t, first, 15, names, count)) return;
+    if (static_cast<std::size_t>(first) + count > static_cast<std::size_t>(kPoolRows)) {
+        ui().messageBox("The maximum size of references is 200 at this point");
+        return;
+    }
+    fillRowsAndSave(*this, t, first, names);
+}
+
+} // namespace varn

@@ -1,0 +1,143 @@
+// Genome-browser tracks in the sgr format: one "chr<n> \t<position> \t<value> \n" line per SNP
+// in genome order, no header. Ratio tracks carry 2 to the power of the log ratio, so 1.0 is a
+// normal copy number in the browser; the merged ratio track carries the integer HMM state.
+#include "document/CVARNDoc.h"
+
+#include "document/FileBytes.h"
+#include "document/PrintFormat.h"
+#include "document/SampleName.h"
+#include "document/UserInterface.h"
+#include "view/CVARNView.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varn {
+
+namespace {
+
+bool inSlots(int index) { return index >= 0 && index < kSlots; }
+
+// "chr%d \t%d \t" for the SNP shown at a display position (X is chromosome 23). A corrupt order
+// table entry prints chromosome and position 0 rather than reading outside the annotation.
+void appendLocus(std::string& out, const CVARNDoc& doc, int pos) {
+    const int snp = inSlots(pos) ? doc.arrangeOrder[pos] : -1;
+    out += "chr";
+    appendInt(out, inSlots(snp) ? doc.snpChromosome[snp] : 0);
+    out += " \t";
+    appendInt(out, inSlots(snp) ? doc.snpPosition[snp] : 0);
+    out += " \t";
+}
+
+void appendPowerOfTwo(std::string& out, float exponent) {
+    appendFixed6(out, std::pow(2.0, static_cast<double>(exponent)));
+    out += " \n";
+}
+
+std::string singleTrack(const CVARNDoc& doc, int t, const float* values) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(doc.snpLast[t] - doc.snpFirst[t] + 1) * 32);
+    for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
+        appendLocus(out, doc, pos);
+        appendPowerOfTwo(out, values[pos]);
+    }
+    return out;
+}
+
+// The merged tracks walk the merged order; the LOH score of the merged profile is held by merged
+// index, the HMM state by display position.
+std::string mergedTrack(const CVARNDoc& doc, bool loh) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(kSlots) * 32);
+    for (int m = doc.snpFirst[kCombined]; m <= doc.snpLast[kCombined]; ++m) {
+        const int pos = doc.combineOrder[m];
+        appendLocus(out, doc, pos);
+        if (loh) {
+            appendPowerOfTwo(out, doc.lohScore[m]);
+        } else {
+            appendInt(out, inSlots(pos) ? doc.hmmState[0][pos] : 0);
+            out += " \n";
+        }
+    }
+    return out;
+}
+
+std::filesystem::path trackPath(const CVARNDoc& doc, const std::string& name) {
+    return doc.fixedPath("c:\\VARN\\IGBfiles\\" + name + ".sgr");
+}
+
+// The ratio track, then the LOH track; 1 when either cannot be written (the message of the
+// track that failed has been shown; a failed ratio track stops before the LOH track).
+int writeTrackPair(CVARNDoc& doc, const std::string& name, const std::string& ratio, const std::string& loh,
+                   const char* lohMessage) {
+    if (!replaceFileContents(trackPath(doc, name), ratio)) {
+        doc.ui().messageBox("IGB file cannot be loaded");
+        return 1;
+    }
+    if (!replaceFileContents(trackPath(doc, name + "LOH"), loh)) {
+        doc.ui().messageBox(lohMessage);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+void CVARNDoc::OnIgbFileOut() {
+    if (view == nullptr) return;
+    if (view->displayMode == ModeGenomeSingle) {
+        const int t = arrayType;
+        if (t != kXba && t != kHind) return;
+        writeTrackPair(*this, std::string(sampleName(poolSampleName[t][0])), singleTrack(*this, t, logRatio[0]),
+                       singleTrack(*this, t, lohScore.data()), "IGB LOH file cannot be loaded");
+    } else if (view->displayMode == ModeGenomeBoth) {
+        const std::string name = std::string(sampleName(poolSampleName[kXba][0])) + "and" +
+                                 std::string(sampleName(poolSampleName[kHind][0]));
+        writeTrackPair(*this, name, mergedTrack(*this, false), mergedTrack(*this, true),
+                       "IGB LOH file cannot be loaded");
+    }
+}
+
+int CVARNDoc::WriteBatchTracks(int t) {
+    if (t != kXba && t != kHind) return 1;
+    return writeTrackPair(*this, std::string(sampleName(poolSampleName[t][0])), singleTrack(*this, t, logRatio[0]),
+                          singleTrack(*this, t, lohScore.data()), "IGB file cannot be loaded");
+}
+
+// Every stored pool-mode analysis is reloaded, recomputed without averaging and exported. The
+// files are taken in name order, so that when two files name the same sample the same one wins
+// on every run. The view is left as it was; the document keeps the last file's analysis.
+void CVARNDoc::OnBatchIgbFileOut() {
+    const std::filesystem::path folder = fixedPath("c:\\VARN\\temporary files");
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() < 5 || it->is_directory(ec)) continue;
+        std::string ext = name.substr(name.size() - 5);
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (ext == ".temp") names.push_back(name);
+    }
+    if (names.empty()) {
+        ui().messageBox("error");
+        return;
+    }
+    std::sort(names.begin(), names.end());
+    const int total = static_cast<int>(names.size());
+    for (int i = 0; i < total; ++i) {
+        ui().progress("Exporting tracks", i, total);
+        if (LoadNonSelfTempFile(folder / names[static_cast<std::size_t>(i)]) != 0) continue;
+        const int t = arrayType;
+        computePoolRatio(regionStart[t], regionEnd[t], refSelected[t], analysedRow[t], 0, t);
+        computeLohScore(t);
+        WriteBatchTracks(t);
+    }
+    ui().progress("Exporting tracks", total, total);
+}
+
+} // namespace varn
