@@ -57,7 +57,7 @@ bool checkReferenceChoice(const ReferenceChoice& choice, int references, std::st
 int runAnalyze(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "analyze";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average"},
+    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--plot"},
                       kOutputFlags,
                       0};
     rules.flagOptions.push_back("--all-data");

@@ -14,6 +14,8 @@ constexpr std::string_view kOutputsHelp =
     "                    (merged: <xba>and<hind>.sgr, <xba>and<hind>LOH.sgr)\n"
     "  --raw-data        RawDataOut: the raw data table RawData/<sample>.xls\n"
     "  --view-file       the view file <sample>.cng in the folder \"VARN View\" beside the root\n"
+    "  --plot FILE.png   a picture of the display the command ends in, drawn as the window draws it\n"
+    "                    under MonitorView, in an image that holds the whole page\n"
     "  An output the finished display does not offer is a usage error: --store after\n"
     "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
     "  --raw-data and --view-file after analyze or reload only.\n";

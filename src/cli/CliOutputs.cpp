@@ -1,5 +1,6 @@
 #include "CliOutputs.h"
 
+#include "CliPlot.h"
 #include "CliSession.h"
 #include "view/CommandIds.h"
 #include "view/DisplayMode.h"
@@ -12,6 +13,7 @@ OutputChoice outputsFrom(const ParsedOptions& options) {
     o.tracks = options.flag("--tracks");
     o.rawData = options.flag("--raw-data");
     o.viewFile = options.flag("--view-file");
+    o.plot = options.single("--plot").value_or("");
     return o;
 }
 
@@ -58,6 +60,10 @@ void writeOutputs(CliSession& session, const OutputChoice& outputs) {
     if (outputs.tracks) doc.OnIgbFileOut();
     if (outputs.rawData) doc.OnRawDataOut();
     if (outputs.viewFile) doc.OnSaveViewFile();
+    if (!outputs.plot.empty()) {
+        std::string error;
+        if (!plotDisplay(*session.view, outputs.plot, error)) session.fail(error);
+    }
 }
 
 } // namespace varn::cli

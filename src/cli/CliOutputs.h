@@ -8,12 +8,14 @@ namespace varn::cli {
 
 class CliSession;
 
-// The exports asked for after an analysis: Store, IGBFileOut, RawDataOut and the view file.
+// The exports asked for after an analysis: Store, IGBFileOut, RawDataOut and the view file; and a
+// picture of the display the analysis ends in.
 struct OutputChoice {
     bool store = false;
     bool tracks = false;
     bool rawData = false;
     bool viewFile = false;
+    std::string plot; // --plot FILE.png; empty for none
 };
 
 inline const OptionRules::List kOutputFlags = {"--store", "--tracks", "--raw-data", "--view-file"};
@@ -24,7 +26,8 @@ OutputChoice outputsFrom(const ParsedOptions& options);
 // reason for the first that it would not, else an empty text. Asked before the analysis runs.
 std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode, const std::string& command);
 
-// Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list.
+// Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list, then draws the
+// plot; a plot that cannot be written is reported and marks the session failed.
 void writeOutputs(CliSession& session, const OutputChoice& outputs);
 
 } // namespace varn::cli

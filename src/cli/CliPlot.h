@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace varn {
+class CVARNView;
+}
+
+namespace varn::cli {
+
+// --plot: switches the view to the Monitor preset and draws its display mode, as the window would,
+// into a PNG large enough for the whole page. False with the reason when it cannot be written
+// (or when the tool was built without the Qt drawing surface).
+bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string& error);
+
+} // namespace varn::cli
