@@ -1,6 +1,7 @@
 // analyze: the road of a new sample against a reference pool, as the window takes it.
 #include "CliCommands.h"
 #include "CliOutputs.h"
+#include "CliPlot.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "RegionOption.h"
@@ -57,7 +58,7 @@ bool checkReferenceChoice(const ReferenceChoice& choice, int references, std::st
 int runAnalyze(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "analyze";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--plot"},
+    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--plot", "--plot-chromosomes", "--plot-compensation"},
                       kOutputFlags,
                       0};
     rules.flagOptions.push_back("--all-data");
@@ -110,6 +111,11 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     doc.OnFileNew();
     if (session.ui.failed) return kExitFailed;
     if (session.view->displayMode != ModeCompensation) return session.fail("File New did not complete");
+    if (auto file = options.single("--plot-compensation")) {
+        // Painting this display recomputes the one-reference ratio, exactly as the window's paint
+        // does before the person drags the region, so the analysis goes on from the same state.
+        if (!plotDisplay(*session.view, *file, error)) return session.fail(error);
+    }
 
     // The baseline region and its copy number, as a Range Set release sets them; then Sort.
     session.view->applyRegionBaseline(t, first, last, baseCopy);

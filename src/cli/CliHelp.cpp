@@ -16,6 +16,8 @@ constexpr std::string_view kOutputsHelp =
     "  --view-file       the view file <sample>.cng in the folder \"VARN View\" beside the root\n"
     "  --plot FILE.png   a picture of the display the command ends in, drawn as the window draws it\n"
     "                    under MonitorView, in an image that holds the whole page\n"
+    "  --plot-chromosomes PREFIX  the same for every chromosome (EachChromosome, chromosomes\n"
+    "                    1..22 and X): PREFIX-ch1.png .. PREFIX-chX.png\n"
     "  An output the finished display does not offer is a usage error: --store after\n"
     "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
     "  --raw-data and --view-file after analyze or reload only.\n";
@@ -58,7 +60,9 @@ constexpr std::string_view kAnalyzeHead =
     "  --base-copy N      copy number of the region, 1..4 (default 2)\n"
     "  --refs SPEC        references to tick in the reference dialog: all (default), best:K (the K\n"
     "                     best-ranked, i.e. quietest on the region), or pool rows as 1,4,7 (row 1 is\n"
-    "                     the pool's first reference)\n";
+    "                     the pool's first reference)\n"
+    "  --plot-compensation FILE.png  the compensation plots (display mode 7) File New opens on,\n"
+    "                     drawn whole as the window draws them, before the region is applied\n";
 
 constexpr std::string_view kPairedHead =
     "Usage: varn-cli [--root DIR] paired --array xba|hind --tumor-signal F --tumor-calls F\n"

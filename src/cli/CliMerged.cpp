@@ -12,7 +12,7 @@ namespace varn::cli {
 int runMerged(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "merged";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--xba-temp", "--hind-temp", "--average", "--plot"}, kOutputFlags, 0};
+    OptionRules rules{{"--pool", "--xba-temp", "--hind-temp", "--average", "--plot", "--plot-chromosomes"}, kOutputFlags, 0};
     rules.flagOptions.push_back("--all-data");
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;

@@ -14,6 +14,7 @@ OutputChoice outputsFrom(const ParsedOptions& options) {
     o.rawData = options.flag("--raw-data");
     o.viewFile = options.flag("--view-file");
     o.plot = options.single("--plot").value_or("");
+    o.chromosomePlots = options.single("--plot-chromosomes").value_or("");
     return o;
 }
 
@@ -63,6 +64,23 @@ void writeOutputs(CliSession& session, const OutputChoice& outputs) {
     if (!outputs.plot.empty()) {
         std::string error;
         if (!plotDisplay(*session.view, outputs.plot, error)) session.fail(error);
+    }
+    if (!outputs.chromosomePlots.empty()) {
+        CVARNView& view = *session.view;
+        for (int c = 1; c <= 23; ++c) {
+            session.ui.chromosomeAnswer = c;
+            view.OnEachChromosome();
+            const std::string file =
+                outputs.chromosomePlots + "-ch" + (c == 23 ? std::string("X") : std::to_string(c)) + ".png";
+            std::string error;
+            const bool drawn = plotDisplay(view, file, error);
+            view.OnAllGenome();
+            if (!drawn) {
+                session.fail(error);
+                break;
+            }
+        }
+        session.ui.chromosomeAnswer.reset();
     }
 }
 

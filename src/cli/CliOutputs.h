@@ -15,7 +15,8 @@ struct OutputChoice {
     bool tracks = false;
     bool rawData = false;
     bool viewFile = false;
-    std::string plot; // --plot FILE.png; empty for none
+    std::string plot;            // --plot FILE.png; empty for none
+    std::string chromosomePlots; // --plot-chromosomes PREFIX: PREFIX-ch1.png .. PREFIX-chX.png
 };
 
 inline const OptionRules::List kOutputFlags = {"--store", "--tracks", "--raw-data", "--view-file"};
@@ -27,7 +28,8 @@ OutputChoice outputsFrom(const ParsedOptions& options);
 std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode, const std::string& command);
 
 // Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list, then draws the
-// plot; a plot that cannot be written is reported and marks the session failed.
+// plots (the genome, then each chromosome through EachChromosome and back with AllGenome); a plot
+// that cannot be written is reported and marks the session failed.
 void writeOutputs(CliSession& session, const OutputChoice& outputs);
 
 } // namespace varn::cli

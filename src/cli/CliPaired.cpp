@@ -14,7 +14,7 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
     const std::string command = "paired";
     ParsedOptions options;
     OptionRules rules{{"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
-                       "--base-copy", "--average", "--plot"},
+                       "--base-copy", "--average", "--plot", "--plot-chromosomes"},
                       kOutputFlags,
                       0};
     rules.flagOptions.push_back("--all-data");

@@ -12,7 +12,7 @@ namespace varn::cli {
 int runReload(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "reload";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--average", "--plot"}, kOutputFlags, 1};
+    OptionRules rules{{"--pool", "--average", "--plot", "--plot-chromosomes"}, kOutputFlags, 1};
     rules.flagOptions.push_back("--all-data");
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
@@ -42,7 +42,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
 int runReloadSelf(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "reload-self";
     ParsedOptions options;
-    OptionRules rules{{"--average", "--plot"}, kOutputFlags, 1};
+    OptionRules rules{{"--average", "--plot", "--plot-chromosomes"}, kOutputFlags, 1};
     rules.flagOptions.push_back("--all-data");
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;

@@ -1,5 +1,7 @@
 #include "CliUserInterface.h"
 
+#include "view/CChSelectDlg.h"
+
 #include "document/SetupDialogs.h"
 #include "engine/CAverage.h"
 #include "engine/CBaseSet.h"
@@ -159,7 +161,12 @@ DialogResult CliUserInterface::baseSet(CBaseSet& d) {
     return DialogResult::Cancel;
 }
 
-DialogResult CliUserInterface::chSelect(CChSelectDlg&) { return DialogResult::Cancel; }
+DialogResult CliUserInterface::chSelect(CChSelectDlg& d) {
+    if (!chromosomeAnswer) return DialogResult::Cancel;
+    d.checked = *chromosomeAnswer;
+    d.onOk();
+    return DialogResult::Ok;
+}
 
 // Only on a terminal: a redirected standard error carries the message boxes alone, one per line.
 void CliUserInterface::progress(const std::string& what, int done, int total) {

@@ -77,6 +77,7 @@ public:
     std::optional<AverageAnswer> averageAnswer;
     std::optional<ReferenceChoice> referenceAnswer;
     std::optional<int> baseCopyAnswer;
+    std::optional<int> chromosomeAnswer; // EachChromosome's choice, 1..23
     std::deque<std::filesystem::path> openFiles;
     std::deque<std::filesystem::path> saveFiles;
 

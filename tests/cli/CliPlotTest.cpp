@@ -53,6 +53,32 @@ TEST(CliPlot, AnalyzeDrawsTheWholeGenomePage) {
     EXPECT_LE(size.height, 1000u);
 }
 
+// The compensation page at one unit a pixel, and one picture per chromosome at the chromosome
+// preset (5 units across, 4 down).
+TEST(CliPlot, AnalyzeDrawsTheCompensationPageAndEveryChromosome) {
+    ScratchRoot root;
+    const fs::path compensation = root / "mode7.png";
+    const std::string prefix = (root / "Tumor1").string();
+    const CliRun run = runCli(on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
+                                        (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
+                                        (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--plot-compensation",
+                                        compensation.string(), "--plot-chromosomes", prefix, "--store"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const PngSize page = pngSize(compensation);
+    ASSERT_TRUE(page.png);
+    EXPECT_GE(page.width, 6000u);
+    EXPECT_GE(page.height, 6800u);
+    for (const char* c : {"1", "8", "22", "X"}) {
+        const PngSize chromosome = pngSize(prefix + "-ch" + c + ".png");
+        ASSERT_TRUE(chromosome.png) << c;
+        EXPECT_GE(chromosome.height, 450u) << c;
+    }
+    // Chromosome 1 of Xba holds 4,659 SNPs: about 950 pixels at five units a pixel.
+    EXPECT_GE(pngSize(prefix + "-ch1.png").width, 950u);
+    EXPECT_FALSE(fs::exists(prefix + "-ch23.png"));
+    EXPECT_TRUE(fs::exists(root / "temporary files/Tumor1X.temp"));
+}
+
 std::vector<std::string> pairedWithPlot(const ScratchRoot& root, const fs::path& plot) {
     return on(root, {"paired", "--array", "hind", "--tumor-signal", (root / "tumorsampleH/Tumor2H.txt").string(),
                      "--tumor-calls", (root / "SNPtumorsampleH/Tumor2H.txt").string(), "--normal-signal",
