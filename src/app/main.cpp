@@ -40,14 +40,25 @@ int main(int argc, char** argv) {
     const varn::InstallRoot root = varn::InstallRoot::fromOptionOrEnvironment(rootOption);
     varn::QtUserInterface ui(root);
     varn::CVARNApp app(root, ui);
+    bool started = false;
     app.frameCreated = [&ui](QWidget* frame) { ui.setParent(frame); };
-    if (!app.InitInstance(files)) return 1;
 
     if (screenshot) {
-        QTimer::singleShot(500, [&app, &screenshot] {
+        // Unattended: every message box of the start-up is answered OK, then the window is saved
+        // once it shows.
+        auto* timer = new QTimer(&application);
+        QObject::connect(timer, &QTimer::timeout, [&app, &started, &screenshot] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+                return;
+            }
+            if (!started || !app.mainFrame().isVisible()) return;
             const bool saved = app.mainFrame().grab().save(*screenshot, "PNG");
             QApplication::exit(saved ? 0 : 1);
         });
+        timer->start(300);
     }
+    if (!app.InitInstance(files)) return 1;
+    started = true;
     return QApplication::exec();
 }

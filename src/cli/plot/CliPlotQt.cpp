@@ -5,6 +5,8 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
+
 namespace varn::cli {
 
 namespace {
@@ -13,6 +15,11 @@ namespace {
 // gives one without a display.
 void ensureGuiApplication() {
     if (QGuiApplication::instance() != nullptr) return;
+    // Standard error carries the program's message boxes alone; Qt's own remarks about the
+    // platform are not among them. Only its critical reports get through.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     static int argc = 3;
     static char name[] = "varn-cli", option[] = "-platform", platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};
