@@ -23,7 +23,10 @@ void ensureGuiApplication() {
     static int argc = 3;
     static char name[] = "varn-cli", option[] = "-platform", platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};
-    static QGuiApplication application(argc, argv);
+    // Kept until the process ends: a GUI application destroyed among the static objects at exit
+    // would outlive parts of Qt it needs.
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
 }
 
 } // namespace
