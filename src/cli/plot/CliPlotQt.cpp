@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace varn::cli {
 
@@ -23,10 +24,11 @@ void ensureGuiApplication() {
     static int argc = 3;
     static char name[] = "varn-cli", option[] = "-platform", platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};
-    // Kept until the process ends: a GUI application destroyed among the static objects at exit
-    // would outlive parts of Qt it needs.
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    (void)application;
+    // Ended when the process exits, before Qt's own static objects go (they were made earlier),
+    // so that the font database it opened is closed in order.
+    static QGuiApplication* application = nullptr;
+    application = new QGuiApplication(argc, argv);
+    std::atexit([] { delete application; });
 }
 
 } // namespace
