@@ -98,7 +98,8 @@ class CollectingCanvas : public Canvas {
   private:
     QPoint map(int x, int y) const { return QPoint(int(m_.deviceX(x)), int(m_.deviceY(y))); }
     std::vector<QLine>& lines() {
-        return linesPerPen[{static_cast<int>(pen_.style), pen_.width, pen_.colour.r, pen_.colour.g, pen_.colour.b}];
+        return linesPerPen[{static_cast<int>(pen_.style), pen_.width, pen_.colour.r, pen_.colour.g,
+                            pen_.colour.b}];
     }
     WindowMapping m_;
     Pen pen_;
@@ -135,7 +136,8 @@ void BM_QtBatchedFloor(benchmark::State& state) {
         }
         for (const auto& [p, v] : marks.linesPerPen) {
             const int width = std::max(1, std::get<1>(p) / page.view.windowExtX);
-            painter.setPen(QPen(QColor(std::get<2>(p), std::get<3>(p), std::get<4>(p)), width <= 1 ? 0 : width));
+            painter.setPen(
+                QPen(QColor(std::get<2>(p), std::get<3>(p), std::get<4>(p)), width <= 1 ? 0 : width));
             painter.drawLines(v.data(), static_cast<int>(v.size()));
         }
         painter.end();

@@ -7,7 +7,7 @@ namespace varn {
 // The About box (dialog 100): the program icon, "VARN Version 1.0" and OK.
 class CAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CAboutBox(QWidget* parent = nullptr);
 };
 

@@ -25,7 +25,7 @@ class GenomeWidget;
 // for both.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     CMainFrame(CommandRouter& router, CVARNView& view);
 
     // A command message sent to the main window: it runs whatever the routing chain has for the id,
@@ -52,10 +52,10 @@ public:
     // Called after every command, so the application can follow the document (title, recent files).
     std::function<void()> afterCommand;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QAction* makeAction(int id, const QString& caption);
     void buildMenus();
     void buildToolBar();

@@ -71,7 +71,8 @@ void CVARNApp::bindCommands() {
         {ID_MOVE_RIGHT, &CVARNView::OnMoveRight},
         {ID_RETURN_TO_TOP, &CVARNView::OnReturnToTop},
     };
-    for (const auto& [id, handler] : viewCommands) r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
+    for (const auto& [id, handler] : viewCommands)
+        r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
 
     const std::pair<int, void (CVARNDoc::*)()> documentCommands[] = {
         {ID_FILE_NEW, &CVARNDoc::OnFileNew},
@@ -165,6 +166,8 @@ void CVARNApp::OnAppAbout() {
     about.exec();
 }
 
-void CVARNApp::OnAppExit() { frame_->close(); }
+void CVARNApp::OnAppExit() {
+    frame_->close();
+}
 
 } // namespace varn

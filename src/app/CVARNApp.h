@@ -24,7 +24,7 @@ class UserInterface;
 // command to its handler, keeps the recent-file list in the user's settings and handles the
 // commands that belong to the application (Load Ref, the recent files, Print Setup, About, Exit).
 class CVARNApp {
-public:
+  public:
     // The person is reached through ui: Qt dialogs in the program, a scripted double in tests.
     CVARNApp(InstallRoot root, UserInterface& ui);
     ~CVARNApp();
@@ -57,7 +57,7 @@ public:
     void OnAppAbout();
     void OnAppExit();
 
-private:
+  private:
     void bindCommands();
     // After every command: a new document path joins the recent files; the caption follows.
     void followDocument();

@@ -12,14 +12,14 @@ class CChSelectDlg;
 // buttons "Ch1" .. "Ch22" and "ChX" (ids 1001 .. 1023), OK and Cancel.
 class ChSelectDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     ChSelectDialog(CChSelectDlg& dialog, QWidget* parent = nullptr);
 
     QRadioButton* button(int chromosome) const { return buttons_[chromosome - 1]; }
 
     void accept() override;
 
-private:
+  private:
     CChSelectDlg& dialog_;
     QRadioButton* buttons_[23] = {};
 };

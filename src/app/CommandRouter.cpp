@@ -27,7 +27,9 @@ bool CommandRouter::route(int id) const {
     return true;
 }
 
-bool CommandRouter::hasHandler(int id) const { return find(id) != nullptr; }
+bool CommandRouter::hasHandler(int id) const {
+    return find(id) != nullptr;
+}
 
 CommandTarget CommandRouter::handlerOf(int id) const {
     for (int target = 0; target < 4; ++target)

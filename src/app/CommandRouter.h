@@ -16,7 +16,7 @@ enum class CommandTarget { View = 0, Document = 1, Frame = 2, Application = 3 };
 // Enable state follows the update handlers: the view's rules, the document's RawDataOut rule,
 // and otherwise "enabled when someone handles it".
 class CommandRouter {
-public:
+  public:
     using Handler = std::function<void()>;
 
     CommandRouter(CVARNDoc& doc, CVARNView& view);
@@ -30,7 +30,7 @@ public:
     CommandTarget handlerOf(int id) const;
     bool isEnabled(int id) const;
 
-private:
+  private:
     const Handler* find(int id) const;
 
     CVARNDoc& doc_;

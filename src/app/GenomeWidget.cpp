@@ -14,7 +14,9 @@ GenomeWidget::GenomeWidget(CVARNView& view, QWidget* parent) : QWidget(parent), 
     view_.onInvalidate = [this](bool) { update(); };
 }
 
-GenomeWidget::~GenomeWidget() { view_.onInvalidate = nullptr; }
+GenomeWidget::~GenomeWidget() {
+    view_.onInvalidate = nullptr;
+}
 
 void GenomeWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);

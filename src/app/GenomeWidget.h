@@ -10,14 +10,14 @@ class CVARNView;
 // draws its display mode. The view asks for repaints through its invalidate hook.
 class GenomeWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GenomeWidget(CVARNView& view, QWidget* parent = nullptr);
     ~GenomeWidget() override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     CVARNView& view_;
 };
 

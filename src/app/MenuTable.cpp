@@ -46,12 +46,35 @@ constexpr MenuItem kMenuItems[] = {
 };
 
 constexpr int kToolbarButtons[] = {
-    ID_FILE_NEW,      ID_FILE_OPEN,       ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT,   0,
-    ID_SELF_LOAD,     ID_NON_SELF_LOAD,   ID_STORE,              0,               ID_CGH_VIEW,
-    ID_RANGE_SET,     ID_SORT,            ID_AVERAGE_MODE,       ID_HMM_PARAMETER, 0,
-    ID_ALL_GENOME,    ID_EACH_CHROMOSOME, 0,                     ID_PRINT_VIEW,   ID_MONITOR_VIEW,
-    ID_EXPLORE_VIEW,  0,                  ID_PREV_CHROMOSOME,    ID_NEXT_CHROMOSOME, ID_MOVE_LEFT,
-    ID_MOVE_RIGHT,    ID_RETURN_TO_TOP,   0,                     ID_APP_ABOUT,
+    ID_FILE_NEW,
+    ID_FILE_OPEN,
+    ID_FILE_PRINT_PREVIEW,
+    ID_FILE_PRINT,
+    0,
+    ID_SELF_LOAD,
+    ID_NON_SELF_LOAD,
+    ID_STORE,
+    0,
+    ID_CGH_VIEW,
+    ID_RANGE_SET,
+    ID_SORT,
+    ID_AVERAGE_MODE,
+    ID_HMM_PARAMETER,
+    0,
+    ID_ALL_GENOME,
+    ID_EACH_CHROMOSOME,
+    0,
+    ID_PRINT_VIEW,
+    ID_MONITOR_VIEW,
+    ID_EXPLORE_VIEW,
+    0,
+    ID_PREV_CHROMOSOME,
+    ID_NEXT_CHROMOSOME,
+    ID_MOVE_LEFT,
+    ID_MOVE_RIGHT,
+    ID_RETURN_TO_TOP,
+    0,
+    ID_APP_ABOUT,
 };
 
 struct StringEntry {
@@ -97,11 +120,17 @@ std::string_view stringEntry(int id) {
 
 } // namespace
 
-std::span<const MenuItem> menuItems() { return kMenuItems; }
+std::span<const MenuItem> menuItems() {
+    return kMenuItems;
+}
 
-std::span<const char* const> menuNames() { return kMenuNames; }
+std::span<const char* const> menuNames() {
+    return kMenuNames;
+}
 
-std::span<const int> toolbarButtons() { return kToolbarButtons; }
+std::span<const int> toolbarButtons() {
+    return kToolbarButtons;
+}
 
 std::string statusPrompt(int id) {
     const std::string_view entry = stringEntry(id);

@@ -13,7 +13,9 @@ namespace {
 
 const char* const kBoxTitle = "VARN";
 
-DialogResult resultOf(int code) { return code == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel; }
+DialogResult resultOf(int code) {
+    return code == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;
+}
 
 } // namespace
 
@@ -31,10 +33,12 @@ std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileDialo
     QFileDialog chooser(parent_, QString::fromStdString(spec.title));
     chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!spec.initialDirectory.empty()) chooser.setDirectory(QString::fromStdString(spec.initialDirectory.string()));
+    if (!spec.initialDirectory.empty())
+        chooser.setDirectory(QString::fromStdString(spec.initialDirectory.string()));
     const QString filter = qtFileFilter(spec.filter.empty() ? "All Files (*.*)|*.*||" : spec.filter);
     chooser.setNameFilters(filter.split(";;"));
-    if (!spec.defaultExtension.empty()) chooser.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
+    if (!spec.defaultExtension.empty())
+        chooser.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
     if (!spec.initialFileName.empty()) chooser.selectFile(QString::fromStdString(spec.initialFileName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(chooser.selectedFiles().front().toStdString());

@@ -13,7 +13,7 @@ class InstallRoot;
 // name the program asks for, and one modal dialog per dialog class, whose own OK rule keeps it
 // open while it refuses.
 class QtUserInterface : public UserInterface {
-public:
+  public:
     explicit QtUserInterface(const InstallRoot& root) : root_(root) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -32,7 +32,7 @@ public:
     DialogResult baseSet(CBaseSet& dialog) override;
     DialogResult chSelect(CChSelectDlg& dialog) override;
 
-private:
+  private:
     std::optional<std::filesystem::path> chooseFile(const FileDialogSpec& spec, bool save);
 
     const InstallRoot& root_; // the sample dialogs' choosers open in its folders

@@ -11,7 +11,9 @@ namespace {
 
 const char* const kSection = "Recent File List";
 
-QString keyOf(int index) { return QString("File%1").arg(index + 1); }
+QString keyOf(int index) {
+    return QString("File%1").arg(index + 1);
+}
 
 std::filesystem::path normalised(const std::filesystem::path& path) {
     std::error_code ec;
@@ -49,7 +51,8 @@ void RecentFileList::save(QSettings& settings) const {
     settings.beginGroup(kSection);
     for (int i = 0; i < capacity_; ++i) {
         if (i < static_cast<int>(entries_.size()))
-            settings.setValue(keyOf(i), QString::fromStdString(entries_[static_cast<std::size_t>(i)].string()));
+            settings.setValue(keyOf(i),
+                              QString::fromStdString(entries_[static_cast<std::size_t>(i)].string()));
         else
             settings.remove(keyOf(i));
     }

@@ -10,7 +10,7 @@ namespace varn {
 // The File menu's list of recently opened pool files, newest first, kept in the user's settings
 // under "Recent File List" as File1, File2, ... like the framework keeps it.
 class RecentFileList {
-public:
+  public:
     explicit RecentFileList(int capacity);
 
     // Puts the file at the top; a file already listed moves up instead of appearing twice, and
@@ -22,7 +22,7 @@ public:
     void load(QSettings& settings);
     void save(QSettings& settings) const;
 
-private:
+  private:
     int capacity_;
     std::vector<std::filesystem::path> entries_;
 };

@@ -103,7 +103,8 @@ BasicModeFace::BasicModeFace(CBasicMode& dialog, QWidget* parent) : QDialog(pare
                            dialog.selfChecked() ? 1 : (dialog.nonSelfChecked() ? 2 : 0));
     arrays_ = radioGroup(this, layout, "Type of Arrays", {"Xba", "Hind", "Xba + Hind"},
                          dialog.xbaChecked() ? 1 : (dialog.hindChecked() ? 2 : 3));
-    layout->addWidget(new QLabel("Temp files of both types should be available in selecting Xba + Hind analysis", this));
+    layout->addWidget(
+        new QLabel("Temp files of both types should be available in selecting Xba + Hind analysis", this));
     addOkCancel(this, layout);
 }
 
@@ -122,12 +123,12 @@ SampleSelectFace::SampleSelectFace(CSampleSelect& dialog, UserInterface& ui, con
     choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0);
     auto* grid = new QGridLayout;
     addChooserRow(this, grid, 0,
-                  {"Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX, kTumorSignalH,
-                   &dialog.signalPath, &dialog.signalName},
+                  {"Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX,
+                   kTumorSignalH, &dialog.signalPath, &dialog.signalName},
                   dialog.arrayChoice, ui, root);
     addChooserRow(this, grid, 1,
-                  {"SNPs File", "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX, kTumorSnpH,
-                   &dialog.snpPath, &dialog.snpName},
+                  {"SNPs File", "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX,
+                   kTumorSnpH, &dialog.snpPath, &dialog.snpName},
                   dialog.arrayChoice, ui, root);
     layout->addLayout(grid);
     addOkCancel(this, layout);
@@ -138,15 +139,15 @@ void SampleSelectFace::accept() {
     QDialog::accept();
 }
 
-SelfSampleSelectFace::SelfSampleSelectFace(CSelfSampleSelect& dialog, UserInterface& ui, const InstallRoot& root,
-                                           QWidget* parent)
+SelfSampleSelectFace::SelfSampleSelectFace(CSelfSampleSelect& dialog, UserInterface& ui,
+                                           const InstallRoot& root, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
     QVBoxLayout* layout = begin(this);
     choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0);
     auto* grid = new QGridLayout;
     const ChooserRow rows[] = {
-        {"Tumor Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX, kTumorSignalH,
-         &dialog.tumorSignalPath, &dialog.tumorSignalName},
+        {"Tumor Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX,
+         kTumorSignalH, &dialog.tumorSignalPath, &dialog.tumorSignalName},
         {"Normal Signal File", "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
          "Select Xba normal sample signal data file", "Select Hind normal sample signal data file",
          &dialog.normalSignalPath, &dialog.normalSignalName},
@@ -197,7 +198,8 @@ void AverageFace::accept() {
     if (dialog_.onOk(ui_)) QDialog::accept();
 }
 
-HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
     QVBoxLayout* layout = begin(this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("mean(x100)", this), 0, 2);

@@ -26,11 +26,11 @@ class UserInterface;
 
 class BasicModeFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     BasicModeFace(CBasicMode& dialog, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     CBasicMode& dialog_;
     QButtonGroup* analysis_;
     QButtonGroup* arrays_;
@@ -40,33 +40,34 @@ private:
 // each shows the chosen file's name without its extension.
 class SampleSelectFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     SampleSelectFace(CSampleSelect& dialog, UserInterface& ui, const InstallRoot& root, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     CSampleSelect& dialog_;
     QButtonGroup* choice_;
 };
 
 class SelfSampleSelectFace : public QDialog {
     Q_OBJECT
-public:
-    SelfSampleSelectFace(CSelfSampleSelect& dialog, UserInterface& ui, const InstallRoot& root, QWidget* parent);
+  public:
+    SelfSampleSelectFace(CSelfSampleSelect& dialog, UserInterface& ui, const InstallRoot& root,
+                         QWidget* parent);
     void accept() override;
 
-private:
+  private:
     CSelfSampleSelect& dialog_;
     QButtonGroup* choice_;
 };
 
 class SampleTypeSelectFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     SampleTypeSelectFace(CSampleTypeSelect& dialog, UserInterface& ui, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     CSampleTypeSelect& dialog_;
     UserInterface& ui_;
     QButtonGroup* type_;
@@ -74,11 +75,11 @@ private:
 
 class AverageFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     AverageFace(CAverage& dialog, UserInterface& ui, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     CAverage& dialog_;
     UserInterface& ui_;
     QButtonGroup* trim_;
@@ -88,11 +89,11 @@ private:
 
 class HmmParameterFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     HmmParameterFace(CHMMParameter& dialog, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     void showDialog();
 
     CHMMParameter& dialog_;
@@ -102,11 +103,11 @@ private:
 
 class RefSelectFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     RefSelectFace(CRefSelect& dialog, UserInterface& ui, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     void showList();
 
     CRefSelect& dialog_;
@@ -116,11 +117,11 @@ private:
 
 class BaseSetFace : public QDialog {
     Q_OBJECT
-public:
+  public:
     BaseSetFace(CBaseSet& dialog, UserInterface& ui, QWidget* parent);
     void accept() override;
 
-private:
+  private:
     CBaseSet& dialog_;
     UserInterface& ui_;
     QButtonGroup* n_;

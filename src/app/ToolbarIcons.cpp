@@ -26,7 +26,9 @@ QIcon drawn(const std::function<void(QPainter&)>& draw) {
     return QIcon(pixmap);
 }
 
-QPen pen(const QColor& colour, double width = 2.5) { return QPen(colour, width, Qt::SolidLine, Qt::RoundCap); }
+QPen pen(const QColor& colour, double width = 2.5) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap);
+}
 
 void letter(QPainter& p, const QString& text, const QColor& colour) {
     QFont font = p.font();
@@ -185,31 +187,56 @@ QIcon exploreView() {
 
 QIcon toolbarIcon(int commandId, const QStyle& style) {
     switch (commandId) {
-    case ID_FILE_NEW: return style.standardIcon(QStyle::SP_FileIcon);
-    case ID_FILE_OPEN: return style.standardIcon(QStyle::SP_DialogOpenButton);
-    case ID_FILE_PRINT_PREVIEW: return printPreview();
-    case ID_FILE_PRINT: return printer();
-    case ID_SELF_LOAD: return tempFileLoad("S", QColor(0, 100, 0));
-    case ID_NON_SELF_LOAD: return tempFileLoad("N", QColor(0, 0, 200));
-    case ID_STORE: return style.standardIcon(QStyle::SP_DialogSaveButton);
-    case ID_CGH_VIEW: return cghView();
-    case ID_RANGE_SET: return rangeSet();
-    case ID_SORT: return sortReferences();
-    case ID_AVERAGE_MODE: return averageMode();
-    case ID_HMM_PARAMETER: return hmmParameter();
-    case ID_ALL_GENOME: return allGenome();
-    case ID_EACH_CHROMOSOME: return eachChromosome();
-    case ID_PRINT_VIEW: return printView();
-    case ID_MONITOR_VIEW: return monitorView();
-    case ID_EXPLORE_VIEW: return exploreView();
-    case ID_PREV_CHROMOSOME: return style.standardIcon(QStyle::SP_MediaSeekBackward);
-    case ID_NEXT_CHROMOSOME: return style.standardIcon(QStyle::SP_MediaSeekForward);
-    case ID_MOVE_LEFT: return style.standardIcon(QStyle::SP_ArrowLeft);
-    case ID_MOVE_RIGHT: return style.standardIcon(QStyle::SP_ArrowRight);
-    case ID_RETURN_TO_TOP: return style.standardIcon(QStyle::SP_MediaSkipBackward);
-    case ID_APP_ABOUT: return style.standardIcon(QStyle::SP_MessageBoxInformation);
-    case ID_PROGRAM_ICON: return cghView();
-    default: return QIcon();
+    case ID_FILE_NEW:
+        return style.standardIcon(QStyle::SP_FileIcon);
+    case ID_FILE_OPEN:
+        return style.standardIcon(QStyle::SP_DialogOpenButton);
+    case ID_FILE_PRINT_PREVIEW:
+        return printPreview();
+    case ID_FILE_PRINT:
+        return printer();
+    case ID_SELF_LOAD:
+        return tempFileLoad("S", QColor(0, 100, 0));
+    case ID_NON_SELF_LOAD:
+        return tempFileLoad("N", QColor(0, 0, 200));
+    case ID_STORE:
+        return style.standardIcon(QStyle::SP_DialogSaveButton);
+    case ID_CGH_VIEW:
+        return cghView();
+    case ID_RANGE_SET:
+        return rangeSet();
+    case ID_SORT:
+        return sortReferences();
+    case ID_AVERAGE_MODE:
+        return averageMode();
+    case ID_HMM_PARAMETER:
+        return hmmParameter();
+    case ID_ALL_GENOME:
+        return allGenome();
+    case ID_EACH_CHROMOSOME:
+        return eachChromosome();
+    case ID_PRINT_VIEW:
+        return printView();
+    case ID_MONITOR_VIEW:
+        return monitorView();
+    case ID_EXPLORE_VIEW:
+        return exploreView();
+    case ID_PREV_CHROMOSOME:
+        return style.standardIcon(QStyle::SP_MediaSeekBackward);
+    case ID_NEXT_CHROMOSOME:
+        return style.standardIcon(QStyle::SP_MediaSeekForward);
+    case ID_MOVE_LEFT:
+        return style.standardIcon(QStyle::SP_ArrowLeft);
+    case ID_MOVE_RIGHT:
+        return style.standardIcon(QStyle::SP_ArrowRight);
+    case ID_RETURN_TO_TOP:
+        return style.standardIcon(QStyle::SP_MediaSkipBackward);
+    case ID_APP_ABOUT:
+        return style.standardIcon(QStyle::SP_MessageBoxInformation);
+    case ID_PROGRAM_ICON:
+        return cghView();
+    default:
+        return QIcon();
     }
 }
 

@@ -21,7 +21,7 @@ using namespace varn;
 
 class DialogFacesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void filtersBecomeQtFilters_data();
     void filtersBecomeQtFilters();
     void recentListKeepsFiveNewestFirst();
@@ -36,11 +36,16 @@ private slots:
 void DialogFacesTest::filtersBecomeQtFilters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("all files") << "All Files (*.*)|*.*||" << "All Files (*)";
-    QTest::newRow("text then all") << "text(*.txt)|*.txt|all_files(*.*)|*.*||" << "text (*.txt);;all_files (*)";
-    QTest::newRow("description without patterns") << "temp file|*.temp||" << "temp file (*.temp)";
-    QTest::newRow("two patterns") << "Tables|*.xls;*.txt||" << "Tables (*.xls *.txt)";
-    QTest::newRow("no closing bars") << "Views|*.cng" << "Views (*.cng)";
+    QTest::newRow("all files") << "All Files (*.*)|*.*||"
+                               << "All Files (*)";
+    QTest::newRow("text then all") << "text(*.txt)|*.txt|all_files(*.*)|*.*||"
+                                   << "text (*.txt);;all_files (*)";
+    QTest::newRow("description without patterns") << "temp file|*.temp||"
+                                                  << "temp file (*.temp)";
+    QTest::newRow("two patterns") << "Tables|*.xls;*.txt||"
+                                  << "Tables (*.xls *.txt)";
+    QTest::newRow("no closing bars") << "Views|*.cng"
+                                     << "Views (*.cng)";
 }
 
 void DialogFacesTest::filtersBecomeQtFilters() {

@@ -18,18 +18,42 @@ namespace {
 
 // Every command that has a menu item (the first recent-file slot aside).
 const int kMenuCommands[] = {
-    ID_FILE_NEW,        ID_FILE_OPEN,       ID_FILE_PRINT,      ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
-    ID_APP_EXIT,        ID_NON_SELF_LOAD,   ID_SELF_LOAD,       ID_STORE,              ID_IGB_FILE_OUT,
-    ID_RAW_DATA_OUT,    ID_MAKE_REFERENCE,  ID_ADD_REFERENCE,   ID_CGH_VIEW,           ID_RANGE_SET,
-    ID_SORT,            ID_HMM_PARAMETER,   ID_AVERAGE_MODE,    ID_PRINT_VIEW,         ID_MONITOR_VIEW,
-    ID_EXPLORE_VIEW,    ID_ALL_GENOME,      ID_EACH_CHROMOSOME, ID_PREV_CHROMOSOME,    ID_NEXT_CHROMOSOME,
-    ID_MOVE_LEFT,       ID_MOVE_RIGHT,      ID_RETURN_TO_TOP,   ID_APP_ABOUT,          ID_DEBUG,
+    ID_FILE_NEW,
+    ID_FILE_OPEN,
+    ID_FILE_PRINT,
+    ID_FILE_PRINT_PREVIEW,
+    ID_FILE_PRINT_SETUP,
+    ID_APP_EXIT,
+    ID_NON_SELF_LOAD,
+    ID_SELF_LOAD,
+    ID_STORE,
+    ID_IGB_FILE_OUT,
+    ID_RAW_DATA_OUT,
+    ID_MAKE_REFERENCE,
+    ID_ADD_REFERENCE,
+    ID_CGH_VIEW,
+    ID_RANGE_SET,
+    ID_SORT,
+    ID_HMM_PARAMETER,
+    ID_AVERAGE_MODE,
+    ID_PRINT_VIEW,
+    ID_MONITOR_VIEW,
+    ID_EXPLORE_VIEW,
+    ID_ALL_GENOME,
+    ID_EACH_CHROMOSOME,
+    ID_PREV_CHROMOSOME,
+    ID_NEXT_CHROMOSOME,
+    ID_MOVE_LEFT,
+    ID_MOVE_RIGHT,
+    ID_RETURN_TO_TOP,
+    ID_APP_ABOUT,
+    ID_DEBUG,
 };
 
 // Live in every state: the application's own commands and the document's loaders and builders.
-const QList<int> kAlwaysEnabled = {ID_FILE_NEW,      ID_FILE_OPEN,      ID_FILE_PRINT_SETUP,
-                                   ID_APP_EXIT,      ID_SELF_LOAD,      ID_MAKE_REFERENCE,
-                                   ID_ADD_REFERENCE, ID_DEBUG,          ID_APP_ABOUT};
+const QList<int> kAlwaysEnabled = {ID_FILE_NEW,      ID_FILE_OPEN, ID_FILE_PRINT_SETUP,
+                                   ID_APP_EXIT,      ID_SELF_LOAD, ID_MAKE_REFERENCE,
+                                   ID_ADD_REFERENCE, ID_DEBUG,     ID_APP_ABOUT};
 
 const QList<int> kChromosomeViews = {ID_PRINT_VIEW,   ID_MONITOR_VIEW,    ID_ALL_GENOME,
                                      ID_EXPLORE_VIEW, ID_PREV_CHROMOSOME, ID_NEXT_CHROMOSOME};
@@ -39,7 +63,7 @@ const QList<int> kPanning = {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_RETURN_TO_TOP};
 
 class EnableRulesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void itemsAndButtons_data();
     void itemsAndButtons();
     void printAndPrintPreviewAreAlwaysGreyed();
@@ -57,8 +81,8 @@ void EnableRulesTest::itemsAndButtons_data() {
     QTest::newRow("start-up") << 0 << 0 << 0 << 0 << false << QList<int>{};
     QTest::newRow("a pool loaded") << 0 << 0 << 0 << 0 << true << QList<int>{ID_NON_SELF_LOAD};
     QTest::newRow("2 monitor") << 2 << 20 << 10 << 0 << false
-                               << QList<int>{ID_RANGE_SET, ID_AVERAGE_MODE, ID_IGB_FILE_OUT, ID_PRINT_VIEW,
-                                             ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
+                               << QList<int>{ID_RANGE_SET,  ID_AVERAGE_MODE, ID_IGB_FILE_OUT,
+                                             ID_PRINT_VIEW, ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
     QTest::newRow("2 print") << 2 << 4 << 2 << 0 << false
                              << QList<int>{ID_AVERAGE_MODE, ID_IGB_FILE_OUT, ID_PRINT_VIEW, ID_MONITOR_VIEW,
                                            ID_EACH_CHROMOSOME};
@@ -66,9 +90,9 @@ void EnableRulesTest::itemsAndButtons_data() {
     QTest::newRow("3 print") << 3 << 4 << 2 << 0 << false << kChromosomeViews;
     QTest::newRow("3 explore") << 3 << 1 << 4 << 0 << false << kChromosomeViews + kPanning;
     QTest::newRow("4 monitor") << 4 << 10 << 10 << 0 << true
-                               << QList<int>{ID_NON_SELF_LOAD, ID_RANGE_SET,    ID_HMM_PARAMETER,
-                                             ID_AVERAGE_MODE,  ID_STORE,        ID_IGB_FILE_OUT,
-                                             ID_RAW_DATA_OUT,  ID_PRINT_VIEW,   ID_MONITOR_VIEW,
+                               << QList<int>{ID_NON_SELF_LOAD,  ID_RANGE_SET,  ID_HMM_PARAMETER,
+                                             ID_AVERAGE_MODE,   ID_STORE,      ID_IGB_FILE_OUT,
+                                             ID_RAW_DATA_OUT,   ID_PRINT_VIEW, ID_MONITOR_VIEW,
                                              ID_EACH_CHROMOSOME};
     QTest::newRow("4 print") << 4 << 2 << 2 << 0 << true
                              << QList<int>{ID_NON_SELF_LOAD, ID_HMM_PARAMETER, ID_AVERAGE_MODE,
@@ -81,8 +105,8 @@ void EnableRulesTest::itemsAndButtons_data() {
                                 << QList<int>{ID_NON_SELF_LOAD, ID_CGH_VIEW, ID_RANGE_SET};
     QTest::newRow("10") << 10 << 1 << 1 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_SORT};
     QTest::newRow("21 monitor") << 21 << 10 << 10 << 0 << false
-                                << QList<int>{ID_RANGE_SET, ID_AVERAGE_MODE, ID_STORE, ID_PRINT_VIEW,
-                                              ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
+                                << QList<int>{ID_RANGE_SET,  ID_AVERAGE_MODE, ID_STORE,
+                                              ID_PRINT_VIEW, ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
     QTest::newRow("21 print") << 21 << 2 << 2 << 0 << false
                               << QList<int>{ID_AVERAGE_MODE, ID_STORE, ID_PRINT_VIEW, ID_MONITOR_VIEW,
                                             ID_EACH_CHROMOSOME};

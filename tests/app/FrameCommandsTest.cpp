@@ -30,7 +30,8 @@ QStringList recentCaptions(CMainFrame& frame) {
     QStringList captions;
     for (const QAction* action : frame.menuNamed("File")->actions()) {
         const int id = action->data().toInt();
-        if (action->isVisible() && id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 5) captions << action->text();
+        if (action->isVisible() && id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 5)
+            captions << action->text();
     }
     return captions;
 }
@@ -39,7 +40,7 @@ QStringList recentCaptions(CMainFrame& frame) {
 
 class FrameCommandsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void previousFromCh1ShowsXAndNextFromXShowsCh1();
     void moveRightStopsAtTheLastOrigin_data();
     void moveRightStopsAtTheLastOrigin();
@@ -101,11 +102,13 @@ void FrameCommandsTest::printViewInExploreModeDisablesPanning() {
     view.currentChromosome = 7;
     CMainFrame& frame = f.app->mainFrame();
     frame.sendCommand(ID_EXPLORE_VIEW);
-    for (int id : {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_RETURN_TO_TOP}) QVERIFY(frame.commandAction(id)->isEnabled());
+    for (int id : {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_RETURN_TO_TOP})
+        QVERIFY(frame.commandAction(id)->isEnabled());
     frame.commandAction(ID_PRINT_VIEW)->trigger();
     QCOMPARE(view.windowExtX, 4);
     QCOMPARE(view.windowExtY, 2);
-    for (int id : {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_RETURN_TO_TOP}) QVERIFY(!frame.commandAction(id)->isEnabled());
+    for (int id : {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_RETURN_TO_TOP})
+        QVERIFY(!frame.commandAction(id)->isEnabled());
     // The chromosome commands stay: the mode is still a chromosome mode.
     QVERIFY(frame.commandAction(ID_EXPLORE_VIEW)->isEnabled());
     QVERIFY(frame.commandAction(ID_NEXT_CHROMOSOME)->isEnabled());

@@ -31,7 +31,7 @@ QStringList entriesOf(const QMenu* menu) {
 
 class MenuTableTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void menuBarHoldsTheFiveMenusInOrder();
     void menuEntries_data();
     void menuEntries();
@@ -52,21 +52,38 @@ void MenuTableTest::menuEntries_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("entries");
     QTest::newRow("File") << "File"
-                          << QStringList{"&New\tCtrl+N=57600", "-", "Load Ref=57601", "-",
-                                         "&Print...\tCtrl+P=57607", "Print Pre&view=57609",
-                                         "P&rint Setup...=57606", "-", "Recent File=57616", "-", "E&xit=57665"};
-    QTest::newRow("Data") << "Data"
-                          << QStringList{"NonSelfLoad=32776", "SelfLoad=32777", "-", "Store=32775", "-",
-                                         "IGBFileOut=32818", "RawDataOut=32821", "-", "MakeReference=32812",
-                                         "AddReference=32813"};
+                          << QStringList{"&New\tCtrl+N=57600",
+                                         "-",
+                                         "Load Ref=57601",
+                                         "-",
+                                         "&Print...\tCtrl+P=57607",
+                                         "Print Pre&view=57609",
+                                         "P&rint Setup...=57606",
+                                         "-",
+                                         "Recent File=57616",
+                                         "-",
+                                         "E&xit=57665"};
+    QTest::newRow("Data")
+        << "Data"
+        << QStringList{
+               "NonSelfLoad=32776", "SelfLoad=32777",   "-", "Store=32775",         "-",
+               "IGBFileOut=32818",  "RawDataOut=32821", "-", "MakeReference=32812", "AddReference=32813"};
     QTest::newRow("Parameter") << "Parameter"
                                << QStringList{"CGH View=32771", "Range Set=32772", "Sort=32774",
                                               "HMM parameter=32773", "Average mode=32791"};
     QTest::newRow("View") << "View"
-                          << QStringList{"PrintView=32793",      "MonitorView=32794",    "ExploreView=32795",
-                                         "-",                    "AllGenome =32796",     "EachChromosome=32797",
-                                         "-",                    "PreviousChromosome=32807", "NextChromosome=32808",
-                                         "-",                    "MoveLeft=32809",       "MoveRight=32810",
+                          << QStringList{"PrintView=32793",
+                                         "MonitorView=32794",
+                                         "ExploreView=32795",
+                                         "-",
+                                         "AllGenome =32796",
+                                         "EachChromosome=32797",
+                                         "-",
+                                         "PreviousChromosome=32807",
+                                         "NextChromosome=32808",
+                                         "-",
+                                         "MoveLeft=32809",
+                                         "MoveRight=32810",
                                          "ReturnToTop=32811"};
     QTest::newRow("Help") << "Help" << QStringList{"&About VARN...=57664", "Debug=32815"};
 }
@@ -84,38 +101,66 @@ void MenuTableTest::promptsAndTooltips_data() {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("New") << int(ID_FILE_NEW) << "Create a new document" << "New";
-    QTest::newRow("Load Ref") << int(ID_FILE_OPEN) << "Load Reference Filet" << "Load Ref File";
-    QTest::newRow("Print") << int(ID_FILE_PRINT) << "Print the active document" << "Print";
-    QTest::newRow("Print Preview") << int(ID_FILE_PRINT_PREVIEW) << "Display full pages" << "Print Preview";
+    QTest::newRow("New") << int(ID_FILE_NEW) << "Create a new document"
+                         << "New";
+    QTest::newRow("Load Ref") << int(ID_FILE_OPEN) << "Load Reference Filet"
+                              << "Load Ref File";
+    QTest::newRow("Print") << int(ID_FILE_PRINT) << "Print the active document"
+                           << "Print";
+    QTest::newRow("Print Preview") << int(ID_FILE_PRINT_PREVIEW) << "Display full pages"
+                                   << "Print Preview";
     QTest::newRow("Print Setup") << int(ID_FILE_PRINT_SETUP) << "Change the printer and printing options"
                                  << "Print Setup";
-    QTest::newRow("Exit") << int(ID_APP_EXIT) << "Quit the application; prompts to save documents" << "Exit";
-    QTest::newRow("NonSelfLoad") << int(ID_NON_SELF_LOAD) << "Non-self temp file load" << "Non-self temp";
-    QTest::newRow("SelfLoad") << int(ID_SELF_LOAD) << "Self Temp file load" << "self temp file load";
-    QTest::newRow("Store") << int(ID_STORE) << "Store temporary files" << "temp file store";
-    QTest::newRow("IGBFileOut") << int(ID_IGB_FILE_OUT) << "" << "IGBFileOut";
-    QTest::newRow("RawDataOut") << int(ID_RAW_DATA_OUT) << "" << "RawDataOut";
-    QTest::newRow("MakeReference") << int(ID_MAKE_REFERENCE) << "" << "MakeReference";
-    QTest::newRow("AddReference") << int(ID_ADD_REFERENCE) << "" << "AddReference";
-    QTest::newRow("CGH View") << int(ID_CGH_VIEW) << "Temporary CGH View" << "TempCGHView";
-    QTest::newRow("Range Set") << int(ID_RANGE_SET) << "Set Range for Compensation" << "Range Set";
-    QTest::newRow("Sort") << int(ID_SORT) << "Sort reference samples" << "Sort refs";
-    QTest::newRow("HMM") << int(ID_HMM_PARAMETER) << "Set HMM parameters" << "HMM parameters";
-    QTest::newRow("Average") << int(ID_AVERAGE_MODE) << "Set Averaging Mode Parameters" << "Averaging parameter";
-    QTest::newRow("PrintView") << int(ID_PRINT_VIEW) << "Printer View" << "Print View";
-    QTest::newRow("MonitorView") << int(ID_MONITOR_VIEW) << "Monitor View" << "Monitor View";
-    QTest::newRow("ExploreView") << int(ID_EXPLORE_VIEW) << "Explore View" << "Explore View";
-    QTest::newRow("AllGenome") << int(ID_ALL_GENOME) << "All Genome View" << "All genome view";
-    QTest::newRow("EachChromosome") << int(ID_EACH_CHROMOSOME) << "Each Chromosome View" << "Each Ch View";
-    QTest::newRow("Previous") << int(ID_PREV_CHROMOSOME) << "Show Previous Chromosome" << "Previous Ch";
-    QTest::newRow("Next") << int(ID_NEXT_CHROMOSOME) << "Show Next Chromosome" << "Next Ch";
-    QTest::newRow("MoveLeft") << int(ID_MOVE_LEFT) << "Move Left" << "Move Left";
-    QTest::newRow("MoveRight") << int(ID_MOVE_RIGHT) << "Move Right" << "Move Right";
-    QTest::newRow("ReturnToTop") << int(ID_RETURN_TO_TOP) << "Return to The Top of Chromosome" << "Return to Top";
+    QTest::newRow("Exit") << int(ID_APP_EXIT) << "Quit the application; prompts to save documents"
+                          << "Exit";
+    QTest::newRow("NonSelfLoad") << int(ID_NON_SELF_LOAD) << "Non-self temp file load"
+                                 << "Non-self temp";
+    QTest::newRow("SelfLoad") << int(ID_SELF_LOAD) << "Self Temp file load"
+                              << "self temp file load";
+    QTest::newRow("Store") << int(ID_STORE) << "Store temporary files"
+                           << "temp file store";
+    QTest::newRow("IGBFileOut") << int(ID_IGB_FILE_OUT) << ""
+                                << "IGBFileOut";
+    QTest::newRow("RawDataOut") << int(ID_RAW_DATA_OUT) << ""
+                                << "RawDataOut";
+    QTest::newRow("MakeReference") << int(ID_MAKE_REFERENCE) << ""
+                                   << "MakeReference";
+    QTest::newRow("AddReference") << int(ID_ADD_REFERENCE) << ""
+                                  << "AddReference";
+    QTest::newRow("CGH View") << int(ID_CGH_VIEW) << "Temporary CGH View"
+                              << "TempCGHView";
+    QTest::newRow("Range Set") << int(ID_RANGE_SET) << "Set Range for Compensation"
+                               << "Range Set";
+    QTest::newRow("Sort") << int(ID_SORT) << "Sort reference samples"
+                          << "Sort refs";
+    QTest::newRow("HMM") << int(ID_HMM_PARAMETER) << "Set HMM parameters"
+                         << "HMM parameters";
+    QTest::newRow("Average") << int(ID_AVERAGE_MODE) << "Set Averaging Mode Parameters"
+                             << "Averaging parameter";
+    QTest::newRow("PrintView") << int(ID_PRINT_VIEW) << "Printer View"
+                               << "Print View";
+    QTest::newRow("MonitorView") << int(ID_MONITOR_VIEW) << "Monitor View"
+                                 << "Monitor View";
+    QTest::newRow("ExploreView") << int(ID_EXPLORE_VIEW) << "Explore View"
+                                 << "Explore View";
+    QTest::newRow("AllGenome") << int(ID_ALL_GENOME) << "All Genome View"
+                               << "All genome view";
+    QTest::newRow("EachChromosome") << int(ID_EACH_CHROMOSOME) << "Each Chromosome View"
+                                    << "Each Ch View";
+    QTest::newRow("Previous") << int(ID_PREV_CHROMOSOME) << "Show Previous Chromosome"
+                              << "Previous Ch";
+    QTest::newRow("Next") << int(ID_NEXT_CHROMOSOME) << "Show Next Chromosome"
+                          << "Next Ch";
+    QTest::newRow("MoveLeft") << int(ID_MOVE_LEFT) << "Move Left"
+                              << "Move Left";
+    QTest::newRow("MoveRight") << int(ID_MOVE_RIGHT) << "Move Right"
+                               << "Move Right";
+    QTest::newRow("ReturnToTop") << int(ID_RETURN_TO_TOP) << "Return to The Top of Chromosome"
+                                 << "Return to Top";
     QTest::newRow("About") << int(ID_APP_ABOUT) << "Display program information, version number and copyright"
                            << "About";
-    QTest::newRow("Debug") << int(ID_DEBUG) << "" << "Debug";
+    QTest::newRow("Debug") << int(ID_DEBUG) << ""
+                           << "Debug";
 }
 
 // Items without a string-table entry show no prompt; their tooltip falls back on the caption.

@@ -28,7 +28,9 @@ QImage paint(QSize size, const std::function<void(QPainterCanvas&)>& draw) {
     return image;
 }
 
-bool isColour(const QImage& image, int x, int y, QColor colour) { return image.pixelColor(x, y) == colour; }
+bool isColour(const QImage& image, int x, int y, QColor colour) {
+    return image.pixelColor(x, y) == colour;
+}
 
 int countNonWhite(const QImage& image) {
     int n = 0;
@@ -45,7 +47,7 @@ constexpr Rgb kBlue{0, 0, 255};
 
 class QPainterCanvasTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void pixelLandsAtTheMappedDevicePoint_data();
     void pixelLandsAtTheMappedDevicePoint();
     void deviceRoundingMatchesTheMappingEverywhere();

@@ -23,10 +23,11 @@ PngSize pngSize(const fs::path& path) {
     unsigned char header[24] = {};
     in.read(reinterpret_cast<char*>(header), sizeof header);
     PngSize s;
-    s.png = in.gcount() == 24 && header[0] == 0x89 && header[1] == 'P' && header[2] == 'N' && header[3] == 'G';
+    s.png =
+        in.gcount() == 24 && header[0] == 0x89 && header[1] == 'P' && header[2] == 'N' && header[3] == 'G';
     auto be = [&](int at) {
-        return (unsigned(header[at]) << 24) | (unsigned(header[at + 1]) << 16) | (unsigned(header[at + 2]) << 8) |
-               unsigned(header[at + 3]);
+        return (unsigned(header[at]) << 24) | (unsigned(header[at + 1]) << 16) |
+               (unsigned(header[at + 2]) << 8) | unsigned(header[at + 3]);
     };
     s.width = be(16);
     s.height = be(20);
@@ -41,9 +42,9 @@ TEST(CliPlot, AnalyzeDrawsTheWholeGenomePage) {
     ScratchRoot root;
     const fs::path plot = root / "analyze.png";
     const CliRun run = runCli(on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
-                               (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
-                               (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3", "--plot",
-                               plot.string()}));
+                                        (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
+                                        (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3",
+                                        "--plot", plot.string()}));
     ASSERT_EQ(run.status, 0) << run.err;
     const PngSize size = pngSize(plot);
     ASSERT_TRUE(size.png);
@@ -59,10 +60,11 @@ TEST(CliPlot, AnalyzeDrawsTheCompensationPageAndEveryChromosome) {
     ScratchRoot root;
     const fs::path compensation = root / "mode7.png";
     const std::string prefix = (root / "Tumor1").string();
-    const CliRun run = runCli(on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
-                                        (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
-                                        (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--plot-compensation",
-                                        compensation.string(), "--plot-chromosomes", prefix, "--store"}));
+    const CliRun run =
+        runCli(on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
+                         (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
+                         (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--plot-compensation",
+                         compensation.string(), "--plot-chromosomes", prefix, "--store"}));
     ASSERT_EQ(run.status, 0) << run.err;
     const PngSize page = pngSize(compensation);
     ASSERT_TRUE(page.png);
@@ -80,10 +82,11 @@ TEST(CliPlot, AnalyzeDrawsTheCompensationPageAndEveryChromosome) {
 }
 
 std::vector<std::string> pairedWithPlot(const ScratchRoot& root, const fs::path& plot) {
-    return on(root, {"paired", "--array", "hind", "--tumor-signal", (root / "tumorsampleH/Tumor2H.txt").string(),
-                     "--tumor-calls", (root / "SNPtumorsampleH/Tumor2H.txt").string(), "--normal-signal",
-                     (root / "sampledataH/Tumor2NH.txt").string(), "--normal-calls",
-                     (root / "sampledataH/Tumor2NH_snp.txt").string(), "--plot", plot.string()});
+    return on(root,
+              {"paired", "--array", "hind", "--tumor-signal", (root / "tumorsampleH/Tumor2H.txt").string(),
+               "--tumor-calls", (root / "SNPtumorsampleH/Tumor2H.txt").string(), "--normal-signal",
+               (root / "sampledataH/Tumor2NH.txt").string(), "--normal-calls",
+               (root / "sampledataH/Tumor2NH_snp.txt").string(), "--plot", plot.string()});
 }
 
 TEST(CliPlot, PairedDrawsTheSelfReferencePage) {

@@ -4,18 +4,22 @@
 #include <QPainter>
 #include <QString>
 
-
 namespace varn {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 Qt::PenStyle toQtStyle(PenStyle style) {
     switch (style) {
-    case PenStyle::Dotted: return Qt::DotLine;
-    case PenStyle::DashDot: return Qt::DashDotLine;
-    case PenStyle::Solid: break;
+    case PenStyle::Dotted:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::Solid:
+        break;
     }
     return Qt::SolidLine;
 }
@@ -73,7 +77,9 @@ void QPainterCanvas::usePixelPen(Rgb colour) {
     activePixelColour_ = colour;
 }
 
-void QPainterCanvas::moveTo(int x, int y) { current_ = toDevice(x, y); }
+void QPainterCanvas::moveTo(int x, int y) {
+    current_ = toDevice(x, y);
+}
 
 void QPainterCanvas::lineTo(int x, int y) {
     const QPoint to = toDevice(x, y);

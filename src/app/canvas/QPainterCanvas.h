@@ -19,7 +19,7 @@ namespace varn {
 // are widened to the device by hand, never below one pixel. A paint starts, like a fresh GDI
 // device context, with origin (0, 0), extent (1, 1), a black one-pixel pen and a white brush.
 class QPainterCanvas : public Canvas {
-public:
+  public:
     explicit QPainterCanvas(QPainter& painter);
 
     void setWindowOrg(int x, int y) override;
@@ -42,7 +42,7 @@ public:
     // WindowMapping's deviceX/deviceY would round; inline because every SNP mark goes through it.
     QPoint toDevice(int x, int y) const { return QPoint(x_.map(x), y_.map(y)); }
 
-private:
+  private:
     // One axis of the mapping in integers: (logical - origin) / extent, rounded. A division per
     // coordinate would dominate a genome paint, so the quotient is estimated with the reciprocal
     // and settled exactly with two integer comparisons.
