@@ -1,7 +1,8 @@
 // Painting the merged genome page (mode 2, about 116,000 SNPs) with the QPainter surface into a
-// window-sized image, against a floor that rasterises exactly the same device points and lines
-// with one call per pen or pixel colour. The ratio says what the paint's own walk, mapping and
-// pen changes cost on top of the unavoidable rasterising.
+// window-sized image, against a floor that rasterises every device point and line of that paint
+// with one call per pen or pixel colour. The paint pays for its own walk, mapping and pen changes;
+// the surface wins some of it back by leaving out marks that repeat the one before (at 20 units a
+// pixel many SNPs share a column), which changes no pixel.
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
 #include "document/CVARNDoc.h"

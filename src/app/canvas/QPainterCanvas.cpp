@@ -112,7 +112,12 @@ void QPainterCanvas::setPixels(std::span<const Point> points, Rgb colour) {
     if (points.empty()) return;
     points_.clear();
     points_.reserve(points.size());
-    for (const Point& p : points) points_.push_back(toDevice(p.x, p.y));
+    // Several SNPs share a device column once the extent shrinks the page; a mark that repeats the
+    // one before it changes no pixel and is left out.
+    for (const Point& p : points) {
+        const QPoint device = toDevice(p.x, p.y);
+        if (points_.empty() || points_.back() != device) points_.push_back(device);
+    }
     usePixelPen(colour);
     painter_.drawPoints(points_.data(), static_cast<int>(points_.size()));
 }
@@ -130,7 +135,9 @@ void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
         if (s.to.y != toY) toDeviceY = y_.map(toY = s.to.y);
         const int fromX = x_.map(s.from.x);
         const int toX = s.to.x == s.from.x ? fromX : x_.map(s.to.x);
-        lines_.emplace_back(fromX, fromDeviceY, toX, toDeviceY);
+        const QLine line(fromX, fromDeviceY, toX, toDeviceY);
+        // A repeated solid line changes no pixel; a dashed one would shift its pattern, so it stays.
+        if (lines_.empty() || lines_.back() != line || pen_.style != PenStyle::Solid) lines_.push_back(line);
     }
     useLinePen();
     painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
