@@ -30,7 +30,8 @@ TEST(DemoProfile, TumourProfilesHaveRealisticNoiseAndDecodeToThePlantedStates) {
             int end = doc.regionStart[t];
             while (doc.snpPosition[doc.arrangeOrder[end]] < 100000000) ++end;
             doc.regionEnd[t] = end;
-            int selected[kRefSelectedSize] = {0, 1, 1, 1};
+            int selected[kRefSelectedSize] = {};
+            for (int r = 1; r < doc.refCount[t]; ++r) selected[r] = 1;
             doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], selected, 0, 1, t);
 
             double s1 = 0.0, s2 = 0.0;
