@@ -52,7 +52,7 @@ const demo::TruthSegment& truthAtSnp(const CVARNDoc& doc, const std::vector<demo
     return *s;
 }
 
-TEST(DemoInstallation, MakesEveryFileAndFolder) {
+void checkEveryFileAndFolder() {
     DemoInstallationFixture& f = demoInstallation();
     ASSERT_TRUE(f.made) << f.errors;
     EXPECT_TRUE(f.errors.empty()) << f.errors;
@@ -86,7 +86,7 @@ TEST(DemoInstallation, MakesEveryFileAndFolder) {
 
 // Two header lines, then per record the index, the identifier and 56 fields of which exactly 16
 // are "null"; the array's null columns are the same on every line.
-TEST(DemoInstallation, SignalFilesHaveTheExportLayout) {
+void checkSignalFileLayout() {
     const fs::path root = demoInstallation().root;
     const auto xba = readLines(root / "sampledataX/Normal01X.txt");
     const auto hind = readLines(root / "tumorsampleH/Tumor1H.txt");
@@ -115,7 +115,7 @@ TEST(DemoInstallation, SignalFilesHaveTheExportLayout) {
 
 // The reader looks for "AA", "AB", "BB" anywhere after the first character: identifiers must hold
 // none of them, and the calls must be exactly the four texts.
-TEST(DemoInstallation, SnpCallFilesHoldOnlyTheCallAsCallText) {
+void checkSnpCallTexts() {
     const fs::path root = demoInstallation().root;
     for (const char* name : {"SNPtumorsampleX/Tumor1X.txt", "sampledataH/Tumor2NH_snp.txt"}) {
         const auto lines = readLines(root / name);
@@ -136,7 +136,7 @@ TEST(DemoInstallation, SnpCallFilesHoldOnlyTheCallAsCallText) {
     }
 }
 
-TEST(DemoInstallation, PoolFilesLoadWithTheirReferences) {
+void checkPoolFiles() {
     DemoInstallationFixture& f = demoInstallation();
     CVARNDoc& doc = *f.doc;
     f.ui.messages.clear();
@@ -161,7 +161,7 @@ TEST(DemoInstallation, PoolFilesLoadWithTheirReferences) {
 
 // The signal of a tumour against the pool follows its planted copy numbers: per copy number the
 // median log ratio, taken relative to the diploid median, sits near the model's expected value.
-TEST(DemoInstallation, TumourSignalFollowsThePlantedCopyNumbers) {
+void checkPlantedCopyNumbers() {
     DemoInstallationFixture& f = demoInstallation();
     CVARNDoc& doc = *f.doc;
     for (const std::string tumour : {"Tumor1", "Tumor2"}) {
@@ -194,7 +194,7 @@ TEST(DemoInstallation, TumourSignalFollowsThePlantedCopyNumbers) {
 
 // LOH shows in the tumour's calls: no heterozygous calls where one parent's copies are lost,
 // about the population rate elsewhere; the paired normal keeps the inherited genotypes.
-TEST(DemoInstallation, TumourCallsShowThePlantedLoh) {
+void checkPlantedLoh() {
     DemoInstallationFixture& f = demoInstallation();
     CVARNDoc& doc = *f.doc;
     const auto truth = truthOf("Tumor1");
@@ -225,6 +225,39 @@ TEST(DemoInstallation, TumourCallsShowThePlantedLoh) {
     EXPECT_GT(normalAbInPairedNormal, lohSnps / 5);
     EXPECT_NEAR(static_cast<double>(normalAb) / normalSnps, expectedAb / normalSnps, 0.03);
     EXPECT_GT(agree, bothCalled * 99 / 100);
+}
+
+// Each test program makes the installation anew, so the checks share two tests.
+TEST(DemoInstallation, WritesEveryFileInTheExportFormats) {
+    ASSERT_TRUE(demoInstallation().made) << demoInstallation().errors;
+    {
+        SCOPED_TRACE("files and folders");
+        checkEveryFileAndFolder();
+    }
+    {
+        SCOPED_TRACE("signal file layout");
+        checkSignalFileLayout();
+    }
+    {
+        SCOPED_TRACE("SNP-call texts");
+        checkSnpCallTexts();
+    }
+}
+
+TEST(DemoInstallation, PoolsLoadAndTumoursCarryThePlantedChanges) {
+    ASSERT_TRUE(demoInstallation().made) << demoInstallation().errors;
+    {
+        SCOPED_TRACE("pool files");
+        checkPoolFiles();
+    }
+    {
+        SCOPED_TRACE("planted copy numbers");
+        checkPlantedCopyNumbers();
+    }
+    {
+        SCOPED_TRACE("planted LOH");
+        checkPlantedLoh();
+    }
 }
 
 } // namespace
