@@ -1,106 +1,118 @@
 #pragma once
 
-// Shared set-up of the engine benchmarks: a synthetic genome and pool in memory and a user
-// interface that ticks every reference and accepts the averaging defaults.
+// Shared by the benchmark programs: a user interface that answers nothing, a scratch folder and
+// generators for full-size input files.
 
-#include "document/CVARNDoc.h"
+#include "document/DocumentLimits.h"
 #include "document/UserInterface.h"
-#include "engine/CAverage.h"
-#include "engine/CRefSelect.h"
-#include "view/GenomeLayout.h"
 
-#include <cmath>
-#include <cstdint>
+#include <charconv>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <unistd.h>
 
 namespace varn::bench {
 
-class AcceptingUi : public UserInterface {
+class NullUi : public UserInterface {
 public:
-    void messageBox(const std::string&) override {}
-    bool yesNoBox(const std::string&) override { return true; }
+    int messageCount = 0;
+    void messageBox(const std::string&) override { ++messageCount; }
+    bool yesNoBox(const std::string&) override { return false; }
     std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
     std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
     DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
     DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
     DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
     DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage& d) override { return d.onOk(*this) ? DialogResult::Ok : DialogResult::Cancel; }
+    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
     DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect& d) override {
-        d.onSampleLoad();
-        for (std::size_t i = 0; i < d.listChecked.size(); ++i) d.listChecked[i] = true;
-        return d.onOk(*this) ? DialogResult::Ok : DialogResult::Cancel;
-    }
+    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
     DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
     DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
 };
 
-inline float noise(int row, int pos) {
-    auto hash = [](std::uint32_t x) {
-        x ^= x >> 16;
-        x *= 0x7feb352dU;
-        x ^= x >> 15;
-        x *= 0x846ca68bU;
-        x ^= x >> 16;
-        return x;
-    };
-    const std::uint32_t seed = static_cast<std::uint32_t>(row) * 1000003U + static_cast<std::uint32_t>(pos);
-    const double u1 = (hash(seed * 2U + 1U) + 1.0) / 4294967297.0;
-    const double u2 = hash(seed * 2U + 2U) / 4294967296.0;
-    return static_cast<float>(std::sqrt(-2.0 * std::log(u1)) * std::cos(6.283185307179586 * u2));
+class ScratchFolder {
+public:
+    ScratchFolder()
+        : path_(std::filesystem::temp_directory_path() / ("varn-bench-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
 }
 
-// Display order equals record order; SNPs 30 kb apart; fragment lengths 400..2099 and GC
-// contents 0.30..0.59 cycling; heterozygosity 0.3; merged order Xba then Hind per chromosome.
-inline void fillGenome(CVARNDoc& doc) {
-    for (int t = 1; t <= 2; ++t) {
-        for (int c = 1; c <= 24; ++c) {
-            const int begin = kChromosomeStart[t][c];
-            const int end = c < 24 ? kChromosomeStart[t][c + 1] : doc.snpLast[t] + 1;
-            for (int p = begin; p < end; ++p) {
-                doc.arrangeOrder[p] = p;
-                doc.snpChromosome[p] = c;
-                doc.snpPosition[p] = (p - begin + 1) * 30000;
-                doc.snpFragmentLength[p] = 400 + (p * 37) % 1700;
-                doc.snpGcContent[p] = 0.30f + static_cast<float>((p * 13) % 30) / 100.0f;
-                doc.heteroRate[p] = 0.3f;
+// A signal file of the array as the array software writes it: two header lines, then per SNP a
+// serial number, the identifier and 40 intensities with one decimal, 16 "null" fields scattered
+// among them.
+inline void writeSignalFile(const std::filesystem::path& path, int snpCount, unsigned seed) {
+    std::mt19937 random(seed);
+    std::lognormal_distribution<double> intensity(7.0, 0.8);
+    std::string text = "Probe Set Name\tSerial\tintensities\nSNP\tid\tA0\tB0\tA0'\tB0'\n";
+    text.reserve(static_cast<std::size_t>(snpCount) * 400);
+    char line[1024];
+    for (int k = 0; k < snpCount; ++k) {
+        char* p = line + std::snprintf(line, 64, "%d\tSNP_A-%07d", k + 1, 1650000 + k);
+        int nulls = 0;
+        for (int i = 0; i < kProbes; ++i) {
+            // Twelve nulls among the values, the other four at the end of the line.
+            if (i % 5 == 1 || i % 10 == 3) {
+                for (char c : std::string_view("\tnull")) *p++ = c;
+                ++nulls;
             }
+            *p++ = '\t';
+            p = std::to_chars(p, line + sizeof line, intensity(random), std::chars_format::fixed, 1).ptr;
         }
+        for (; nulls < 16; ++nulls) {
+            for (char c : std::string_view("\tnull")) *p++ = c;
+        }
+        *p++ = '\n';
+        text.append(line, static_cast<std::size_t>(p - line));
     }
-    int m = 0;
-    for (int c = 1; c <= 24; ++c)
-        for (int t = 1; t <= 2; ++t) {
-            const int begin = kChromosomeStart[t][c];
-            const int end = c < 24 ? kChromosomeStart[t][c + 1] : doc.snpLast[t] + 1;
-            for (int p = begin; p < end; ++p) doc.combineOrder[m++] = p;
-        }
-    doc.computePositionUsable();
+    writeText(path, text);
 }
 
-// A sample with a gain on chromosome 3 and a loss on chromosome 7, against `rows` - 1
-// references, each with its own length and GC dependence and noise.
-inline void makePool(CVARNDoc& doc, int t, int rows) {
-    doc.refCount[t] = rows;
-    for (int row = 0; row < rows; ++row) {
-        std::snprintf(doc.poolSampleName[t][row], kNameSize, "ref%d", row);
-        doc.refSelected[t][row] = row > 0;
-        const float a = 0.3f * std::sin(1.7f * static_cast<float>(row));
-        const float b = 0.4f * std::cos(2.3f * static_cast<float>(row));
-        const float g = 1.5f * std::sin(0.9f * static_cast<float>(row) + 1.0f);
-        const float spread = 0.08f + 0.002f * static_cast<float>(row % 50);
-        for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
-            const float l = (static_cast<float>(doc.snpFragmentLength[pos]) - 1200.0f) / 1000.0f;
-            const float gc = doc.snpGcContent[pos] - 0.45f;
-            float signal = 1000.0f * std::exp(a * l + b * l * l + g * gc + spread * noise(row, pos));
-            if (row == 0 && pos >= kChromosomeStart[t][3] && pos < kChromosomeStart[t][4]) signal *= 1.5f;
-            if (row == 0 && pos >= kChromosomeStart[t][7] && pos < kChromosomeStart[t][8]) signal *= 0.5f;
-            doc.poolSignal[row][pos] = signal;
+// The eight annotation tables of a whole installation, display order equal to record order.
+inline void writeAnnotationTables(const std::filesystem::path& root) {
+    const auto data = root / "data";
+    const char* suffix[3] = {"", "X", "H"};
+    const int first[3] = {0, 57244, 0};
+    const int last[3] = {0, 116203, 57243};
+    char line[128];
+    for (int t = 1; t <= 2; ++t) {
+        std::string id = "h\nh\n", arrange, cytoband;
+        for (int k = first[t]; k <= last[t]; ++k) {
+            id.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "%d\t%d\t%d\t%d\t%.3f\n", k,
+                                                                   1 + (k - first[t]) / 2600, (k - first[t]) * 25000,
+                                                                   300 + k % 1900, 0.35 + (k % 20) / 100.0)));
+            arrange.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "%d\n", k)));
+            cytoband.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "%d p%d.%d\n", 1 + k % 8,
+                                                                         k % 30, k % 7)));
         }
+        writeText(data / (std::string("ID") + suffix[t] + "3.txt"), id);
+        writeText(data / (std::string("arrange_data_") + suffix[t] + ".txt"), arrange);
+        writeText(data / (std::string("cytoband_") + suffix[t] + ".txt"), cytoband);
     }
-    for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) doc.snpCall[pos] = pos % 3 == 0 ? kCallAB : kCallAA;
-    doc.regionStart[t] = kChromosomeStart[t][2];
-    doc.regionEnd[t] = kChromosomeStart[t][3] - 1;
+    std::string combine, hetero;
+    for (int m = 0; m < kSlots; ++m) {
+        combine.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "%d\n", m)));
+        hetero.append(line, static_cast<std::size_t>(std::snprintf(line, sizeof line, "%d %.3f\n", m, 0.2 + (m % 30) / 100.0)));
+    }
+    writeText(data / "combine.txt", combine);
+    writeText(data / "japanesehetero.txt", hetero);
 }
 
 } // namespace varn::bench

@@ -1,9 +1,10 @@
 #pragma once
 
-// The engine's steps written literally, as a yardstick for the benchmarks: every evaluation done
-// where the description puts it (a hyperbolic tangent and a logarithm for every pair of states
-// and step of the HMM, the compensation applied over the whole array for every reference) and
-// fresh scratch vectors for every call. The results must equal the engine's, bit for bit.
+// The engine's steps written the straightforward way, as a yardstick for the benchmarks: every
+// value evaluated where the model names it (a hyperbolic tangent and a logarithm for every pair
+// of states and step of the HMM, the compensation applied over the whole array for every
+// reference) and fresh scratch vectors for every call. The results must equal the engine's, bit
+// for bit.
 
 #include "document/CVARNDoc.h"
 #include "view/GenomeLayout.h"

@@ -1,6 +1,6 @@
 // Viterbi decoding of a whole Xba profile: the engine (transition costs once per step, emission
 // costs once per position) against the literal evaluation of a tanh and a log per state pair.
-#include "BenchSupport.h"
+#include "EngineBenchSupport.h"
 #include "LiteralEngine.h"
 
 #include <benchmark/benchmark.h>

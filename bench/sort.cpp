@@ -1,7 +1,7 @@
 // A whole Sort on an Xba pool of 199 references (SD of every reference with and without
 // compensation, ranking, profile against all of them, HMM, moving average, LOH score): the
 // engine's command against the same steps written literally with fresh scratch per call.
-#include "BenchSupport.h"
+#include "EngineBenchSupport.h"
 #include "LiteralEngine.h"
 
 #include "view/CVARNView.h"

@@ -1,14 +1,11 @@
 #include "DemoInstallation.h"
 
-#include "CytobandTableWriter.h"
+#include "DemoAnnotation.h"
 #include "DemoGenome.h"
 #include "DemoNoiseCheck.h"
 #include "DemoPools.h"
 #include "DemoSamples.h"
 #include "DemoTumours.h"
-#include "HeteroRateTableWriter.h"
-#include "IdTableWriter.h"
-#include "OrderTableWriter.h"
 #include "SampleListWriter.h"
 #include "SignalFileWriter.h"
 #include "SnpCallFileWriter.h"
@@ -60,18 +57,6 @@ bool makeFolders(const fs::path& root, std::ostream& err) {
         return false;
     }
     return true;
-}
-
-bool writeAnnotation(const fs::path& data, const DemoGenome& g, Writer& w) {
-    return w.ok(writeIdTable(data / "IDH3.txt", g, 0, 57243), data / "IDH3.txt") &&
-           w.ok(writeIdTable(data / "IDX3.txt", g, 57244, kSlots - 1), data / "IDX3.txt") &&
-           w.ok(writeOrderTable(data / "arrange_data_H.txt", g.arrangeOrder, 0, 57243), data / "arrange_data_H.txt") &&
-           w.ok(writeOrderTable(data / "arrange_data_X.txt", g.arrangeOrder, 57244, kSlots - 1),
-                data / "arrange_data_X.txt") &&
-           w.ok(writeCytobandTable(data / "cytoband_H.txt", g, 0, 57243), data / "cytoband_H.txt") &&
-           w.ok(writeCytobandTable(data / "cytoband_X.txt", g, 57244, kSlots - 1), data / "cytoband_X.txt") &&
-           w.ok(writeOrderTable(data / "combine.txt", g.combineOrder, 0, kSlots - 1), data / "combine.txt") &&
-           w.ok(writeHeteroRateTable(data / "japanesehetero.txt", g), data / "japanesehetero.txt");
 }
 
 std::vector<std::string> referenceNames(int count) {
@@ -129,7 +114,8 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     if (!makeFolders(root, err)) return false;
     Writer w{err};
     const DemoGenome genome = makeDemoGenome(options.seed);
-    if (!writeAnnotation(root / "data", genome, w)) return false;
+    if (!writeDemoAnnotation(root / "data", genome, err)) return false;
+    w.files += 8;
 
     const std::vector<std::string> names = referenceNames(options.referenceCount);
     const std::vector<DemoTumour> tumours = demoTumours();

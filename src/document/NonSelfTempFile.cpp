@@ -17,6 +17,7 @@
 #include "SampleAttributesBlock.h"
 #include "SampleName.h"
 #include "ScanFormat.h"
+#include "TextLines.h"
 #include "UserInterface.h"
 
 #include <algorithm>
@@ -116,20 +117,26 @@ std::string formatNonSelfTempFile(const CVARNDoc& doc, int t) {
     const int first = doc.snpFirst[t], last = doc.snpLast[t];
     const int row = doc.analysedRow[t] >= 0 && doc.analysedRow[t] < kNameRows ? doc.analysedRow[t] : 0;
     std::string out;
-    out.reserve(static_cast<std::size_t>(last - first + 1) * 14 + 2048);
+    out.reserve(static_cast<std::size_t>(last - first + 1) * (kMaxFloatFixed6 + kMaxInt + 2) + 4096);
     appendInt(out, t);
     out += " \n ";
     appendInt(out, doc.analysedRow[t]);
     out += " \n ";
     out += sampleName(doc.poolSampleName[t][row]);
     out += " \n";
+    // The signal lines are most of the file: formatted straight into a buffer sized for the
+    // longest possible line.
     const float* signal = doc.poolSignal[0];
+    const std::size_t body = out.size();
+    out.resize(body + static_cast<std::size_t>(last - first + 1) * (kMaxFloatFixed6 + kMaxInt + 2));
+    char* p = out.data() + body;
     for (int i = first; i <= last; ++i) {
-        appendFixed6(out, signal[i]);
-        out += '\t';
-        appendInt(out, doc.snpCall[i]);
-        out += '\n';
+        p = putFixed6(p, signal[i]);
+        *p++ = '\t';
+        p = putInt(p, doc.snpCall[i]);
+        *p++ = '\n';
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
     appendInt(out, doc.regionStart[t]);
     out += " \t ";
     appendInt(out, doc.regionEnd[t]);
@@ -181,7 +188,7 @@ int CVARNDoc::StoreNonSelfTempFile(int t) {
 
 int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path) {
     std::string text;
-    if (!readWholeFile(path, text)) {
+    if (!loadWholeFile(path, text)) {
         ui().messageBox("temporary data cannot be loaded");
         return 1;
     }

@@ -13,6 +13,7 @@
 #include "PrintFormat.h"
 #include "SampleName.h"
 #include "ScanFormat.h"
+#include "TextLines.h"
 #include "UserInterface.h"
 
 #include <algorithm>
@@ -68,16 +69,20 @@ void writeBlock(std::string& out, const CVARNDoc& doc, int t, int slot, const in
     const float* total = doc.poolSignal[slot];
     const float* alleleA = doc.alleleASignal[slot];
     const float* alleleB = doc.alleleBSignal[slot];
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(doc.snpLast[t] - doc.snpFirst[t] + 1) * (3 * kMaxFloatFixed6 + kMaxInt + 4));
+    char* p = out.data() + at;
     for (int i = doc.snpFirst[t]; i <= doc.snpLast[t]; ++i) {
-        appendFixed6(out, total[i]);
-        out += '\t';
-        appendFixed6(out, alleleA[i]);
-        out += '\t';
-        appendFixed6(out, alleleB[i]);
-        out += '\t';
-        appendInt(out, calls[i]);
-        out += '\n';
+        p = putFixed6(p, total[i]);
+        *p++ = '\t';
+        p = putFixed6(p, alleleA[i]);
+        *p++ = '\t';
+        p = putFixed6(p, alleleB[i]);
+        *p++ = '\t';
+        p = putInt(p, calls[i]);
+        *p++ = '\n';
     }
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
 // Everything after the array type; false when the file ends early or names a row outside the
@@ -105,7 +110,7 @@ bool readRest(const CVARNDoc& doc, LineReader& in, SelfStage& s) {
 
 std::string formatSelfTempFile(const CVARNDoc& doc, int t) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(doc.snpLast[t] - doc.snpFirst[t] + 1) * 72 + 512);
+    out.reserve(2 * static_cast<std::size_t>(doc.snpLast[t] - doc.snpFirst[t] + 1) * (3 * kMaxFloatFixed6 + kMaxInt + 4) + 1024);
     appendInt(out, t);
     out += " \n 0 \n ";
     out += sampleName(doc.poolSampleName[t][0]);
@@ -171,7 +176,7 @@ int CVARNDoc::StoreSelfTempFile(int t) {
 // averaging dialog and display follow from computePairedRatio.
 int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
     std::string text;
-    if (!readWholeFile(path, text) || parseSelfTempFile(*this, text) != TempFileRead::Loaded) {
+    if (!loadWholeFile(path, text) || parseSelfTempFile(*this, text) != TempFileRead::Loaded) {
         ui().messageBox("temporary data cannot be loaded");
         return 1;
     }

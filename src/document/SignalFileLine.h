@@ -22,10 +22,17 @@ void deleteNullFields(std::string_view line, std::string& out);
 class SignalLineScanner {
 public:
     // piece is the line as read, its line end included; returns how many intensities (0..40) it
-    // supplied, in values[0..count).
-    int scan(std::string_view piece, float (&values)[kProbes]);
+    // supplied, in values[0..count). The bytes from the piece up to readableEnd (the end of the
+    // file in memory) may be read ahead; by default only the piece itself.
+    int scan(std::string_view piece, float (&values)[kProbes], const char* readableEnd = nullptr);
 
 private:
+    // Most lines need neither copy nor deletion: when every "null" the deletion would take is a
+    // field of its own and every number is in plain decimal form, skipping the first sixteen
+    // "null" fields while reading gives the same result. False when the line needs the full
+    // treatment.
+    bool scanPlainLine(std::string_view text, const char* readableEnd, float (&values)[kProbes], int& count) const;
+
     std::string withTab_; // reused from line to line
     std::string text_;
 };

@@ -35,7 +35,7 @@ int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, 
         if (snp < first) continue;
         if (snp > last) break; // more lines than the array has SNPs: not this array's file
         // Intensities the line does not supply keep their previous values.
-        const int count = scanner.scan(piece, values);
+        const int count = scanner.scan(piece, values, bytes.data() + bytes.size());
         for (int i = 0; i < count; ++i) probeIntensity[i][snp] = values[i];
         if (count > 0) ++dataLines;
     }

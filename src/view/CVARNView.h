@@ -7,6 +7,7 @@
 
 namespace varn {
 
+class Canvas;
 class CVARNDoc;
 
 // The single view of the document: what is shown, where, the fixed genome layout tables and the
@@ -52,6 +53,11 @@ public:
     void Invalidate(bool erase = true) {
         if (onInvalidate) onInvalidate(erase);
     }
+
+    // ---- painting ----
+    // Paints the current display mode. Writes yScale and paintChromosome; in the compensation
+    // mode it also recomputes the document's one-reference ratio.
+    void OnDraw(Canvas& canvas);
 
     // ---- analysis flows that end on a display ----
     void averageArrayType(int t);

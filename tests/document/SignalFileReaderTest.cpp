@@ -1,5 +1,7 @@
 #include "document/SignalFileLine.h"
 
+#include "document/PlainDecimal.h"
+
 #include "document/CVARNDoc.h"
 #include "support/TestDocument.h"
 
@@ -10,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -110,6 +113,61 @@ TEST(SignalLine, BrokenLinesMatchSscanf) {
     std::string many = "1 id";
     for (int i = 0; i < 20; ++i) many += " null " + std::to_string(i);
     expectSameScan(many);
+}
+
+TEST(SignalLine, LinesReadInPlaceAgreeWithTheFullTreatment) {
+    // Lines that look regular but are not: a "null" glued to the serial, a sign before a
+    // "null", nulls before the serial, a "null" in the identifier, more than sixteen nulls.
+    expectSameScan("12null\t34\t5 6");
+    expectSameScan("-null 5 id 1");
+    expectSameScan("null 5 id 1 2");
+    expectSameScan("null\tnull 5 id null 1 2");
+    expectSameScan("5 id null");
+    expectSameScan("5 SNP_null_1 1 2 3");
+    expectSameScan("5 nullid 1 2 3");
+    std::string seventeen = "5 id";
+    for (int i = 0; i < 17; ++i) seventeen += "\tnull\t" + std::to_string(i) + ".5";
+    expectSameScan(seventeen);
+    // Short and long plain numbers on both sides of the word-at-a-time limits.
+    expectSameScan("1 id 5. 0.000001 1234567 123456.7 12345678 -1.5 00012.50 0 -0 .25 9999999.9 16777217 "
+                   "16777216.5 0.1e1 123456789012345678901 1.00000000000000000001");
+}
+
+TEST(SignalLine, PlainNumbersMatchStrtofWhateverTheirLength) {
+    // Every shape of the plain form from one to twelve characters, with eight or more readable
+    // bytes after it (the word-at-a-time routes) and without.
+    std::mt19937 random(11);
+    std::string buffer;
+    for (int trial = 0; trial < 40000; ++trial) {
+        const int digits = 1 + static_cast<int>(random() % 11);
+        std::string token = random() % 5 == 0 ? "-" : "";
+        const int point = static_cast<int>(random() % (digits + 2)) - 1; // -1: no point
+        for (int i = 0; i < digits; ++i) {
+            if (i == point) token += '.';
+            token += static_cast<char>('0' + random() % 10);
+        }
+        if (point == digits) token += '.';
+        for (const std::string& after : {std::string("\t"), std::string("\t123456789"), std::string(" 1\n")}) {
+            buffer = token + after;
+            float mine = -7.0f;
+            const char* end = scanPlainFloat(buffer.data(), buffer.data() + buffer.size(), mine);
+            ASSERT_EQ(end, buffer.data() + token.size()) << token;
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(mine), std::bit_cast<std::uint32_t>(std::strtof(token.c_str(), nullptr)))
+                << token;
+        }
+    }
+}
+
+TEST(SignalLine, ReadingAheadPastTheLineChangesNothing) {
+    // The reader lets the scanner look at the bytes after a line; they must not leak into it.
+    const std::string file = "1 id 12.5 7 3.25\n99999999 88888888.8 77777777\n";
+    const std::string_view line(file.data(), file.find('\n') + 1);
+    SignalLineScanner scanner;
+    float values[kProbes];
+    ASSERT_EQ(scanner.scan(line, values, file.data() + file.size()), 3);
+    EXPECT_EQ(values[0], 12.5f);
+    EXPECT_EQ(values[1], 7.0f);
+    EXPECT_EQ(values[2], 3.25f);
 }
 
 TEST(SignalLine, NullDeletionFollowsRepeatedSearchAndDelete) {

@@ -36,16 +36,32 @@ TEST(PrintFormat, FixedSixMatchesPrintfOnEdgeValues) {
     }
 }
 
+// Exact ties at the seventh decimal round to even, as printf does.
+TEST(PrintFormat, FloatFixedSixMatchesPrintfOnTiesAndLimits) {
+    const float cases[] = {0.0078125f, 0.0234375f, -0.0078125f, 0.0000005f, 0.00000049f, 1e-45f, -1e-45f, -0.0f,
+                           0.0f, 1.17549435e-38f, 549755813888.0f, 549755813887.9f, 1099511627776.0f, 9.3e18f,
+                           3.4028235e38f, -3.4028235e38f, 16777217.0f, 20.000001f, 1.0f / 3.0f,
+                           std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::quiet_NaN()};
+    for (float v : cases) {
+        std::string out;
+        appendFixed6(out, v);
+        EXPECT_EQ(out, viaPrintf("%f", v)) << "value " << v;
+    }
+}
+
 TEST(PrintFormat, FixedSixMatchesPrintfOnRandomFloatsOfEveryMagnitude) {
     std::mt19937 rng(3);
     std::string out;
-    for (int i = 0; i < 200000; ++i) {
+    for (int i = 0; i < 400000; ++i) {
         // Random bit patterns cover every exponent; the ones of values near 1..100 dominate real
         // files, so half the draws are there.
         float v = i % 2 == 0 ? std::bit_cast<float>(static_cast<std::uint32_t>(rng()))
                              : std::uniform_real_distribution<float>(-100.0f, 100.0f)(rng);
         out.clear();
         appendFixed6(out, v);
+        ASSERT_EQ(out, viaPrintf("%f", v)) << "bits " << std::bit_cast<std::uint32_t>(v);
+        out.clear();
+        appendFixed6(out, static_cast<double>(v));
         ASSERT_EQ(out, viaPrintf("%f", v)) << "bits " << std::bit_cast<std::uint32_t>(v);
     }
 }

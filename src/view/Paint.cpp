@@ -1,0 +1,35 @@
+// The view's paint: one pass over the document's arrays per repaint, nothing cached.
+#include "CVARNView.h"
+
+#include "Canvas.h"
+#include "PaintParts.h"
+#include "document/CVARNDoc.h"
+
+namespace varn {
+
+void CVARNView::OnDraw(Canvas& canvas) {
+    yScale = 200;
+    if (shownArrayType < kCombined || shownArrayType > kHind) return;
+    switch (displayMode) {
+    case ModeGenomeBoth:
+    case ModeGenomeSingle:
+    case ModeGenomeSelf:
+        paint::paintGenome(canvas, doc_, *this);
+        break;
+    case ModeChromosomeBoth:
+    case ModeChromosomeSingle:
+    case ModeChromosomeSelf:
+        paint::paintChromosome(canvas, doc_, *this);
+        break;
+    case ModeCompensation:
+        paint::paintCompensation(canvas, doc_, *this);
+        break;
+    case ModeReferenceSort:
+        paint::paintReferenceSort(canvas);
+        break;
+    default:
+        break; // before any analysis only the background is shown
+    }
+}
+
+} // namespace varn

@@ -1,0 +1,32 @@
+// One chromosome magnified (modes 3, 5, 22): the genome panel placed at (0, 0).
+#include "PaintParts.h"
+
+#include "CVARNView.h"
+#include "DisplayMode.h"
+#include "GenomeLayout.h"
+
+namespace varn::paint {
+
+void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
+    const int t = view.shownArrayType;
+    canvas.setWindowOrg(view.windowOrgX, view.windowOrgY);
+    canvas.setWindowExt(view.windowExtX, view.windowExtY);
+    view.paintChromosome = view.currentChromosome;
+    const int c = view.currentChromosome;
+    const bool known = c >= 1 && c <= kChromosomeX;
+    const Panel panel = known ? panelOf(view, t, c, true) : Panel{};
+    if (known) {
+        drawHeteroTicks(canvas, doc, t, panel);
+        drawIdeogram(canvas, doc, t, panel);
+    }
+
+    view.yScale = 100;
+    canvas.textOut(view.windowOrgX, view.windowOrgY, copyNumberTitle(doc, view));
+    if (!known) return;
+    // The label follows the window origin so that it stays in view while the chromosome is
+    // panned in the Explore preset.
+    const int labelY = view.displayMode == ModeChromosomeSelf ? 700 : 400;
+    drawPanelPlot(canvas, doc, view, t, panel, {view.windowOrgX + 50, view.windowOrgY + labelY});
+}
+
+} // namespace varn::paint

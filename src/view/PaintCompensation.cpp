@@ -1,0 +1,160 @@
+// The compensation page (mode 7): the log ratio of the analysed sample against one reference,
+// plotted against fragment length, against GC content and along the genome, before and after
+// the length / GC compensation, with the SD and a signal-to-noise figure for both states.
+//
+// Unlike the other pages this paint changes the document: it recomputes the one-reference ratio,
+// so after leaving the page logRatio[0] holds that profile.
+#include "PaintParts.h"
+
+#include "CVARNView.h"
+#include "PaintStyle.h"
+#include "document/CVARNDoc.h"
+
+#include <cmath>
+#include <vector>
+
+namespace varn::paint {
+
+namespace {
+
+constexpr int kGridRight = 6000;
+// The genome-wide bands squeeze 15 positions into one logical unit.
+constexpr int kPositionsPerUnit = 15;
+
+struct Band {
+    const char* label;
+    int labelY;
+    int zeroY;
+};
+
+constexpr Band kBands[6] = {
+    {"Length Vs Ratio  before compensation Log base", 500, 800},
+    {"GCcontent Vs Ratio  before compensation Log base", 1500, 1800},
+    {"CGH  before compensation Log base", 2500, 2800},
+    {"Length Vs Ratio  after compensation Log base", 3500, 3800},
+    {"GCcontent Vs Ratio  after compensation Log base", 4500, 4800},
+    {"CGH  after compensation Log base", 5500, 5800},
+};
+constexpr int kLinearBandZeroY = 6800;
+
+enum class Abscissa { Length, Gc, Genome };
+
+// Fragments of 500-2000 bases fall at x = 1000-4000; GC contents 0.2-0.8 span x = 0-6000.
+bool bandX(const CVARNDoc& doc, int t, int pos, Abscissa abscissa, int& x) {
+    const int snp = doc.arrangeOrder[pos];
+    switch (abscissa) {
+    case Abscissa::Length:
+        x = 2 * doc.snpFragmentLength[snp];
+        return true;
+    case Abscissa::Gc:
+        return scaledOffset(doc.snpGcContent[snp] * 10000.0f - 2000.0f, 1, x);
+    case Abscissa::Genome:
+        x = (pos - doc.snpFirst[t]) / kPositionsPerUnit;
+        return true;
+    }
+    return false;
+}
+
+// One scatter band: a pixel per position in [first, last], usable or not.
+template <class Value>
+void drawBand(Canvas& canvas, const CVARNDoc& doc, int t, int first, int last, Abscissa abscissa, int zeroY,
+              Rgb colour, Value value) {
+    std::vector<Point> points;
+    points.reserve(static_cast<std::size_t>(last - first + 1));
+    int x = 0, offset = 0;
+    for (int pos = first; pos <= last; ++pos)
+        if (bandX(doc, t, pos, abscissa, x) && scaledOffset(value(pos), 200, offset))
+            points.push_back({x, zeroY - offset});
+    canvas.setPixels(points, colour);
+}
+
+// SD over the usable autosomes, and the mean of chromosome X against it: a sample and a reference
+// of different sex differ by a whole X copy, so the ratio of that shift to the noise tells how
+// well the compensation separates a one-copy change from the noise.
+template <class Value>
+void drawStatistics(Canvas& canvas, const CVARNDoc& doc, int t, const char* format, int y, Value value) {
+    int n = 0, nX = 0;
+    float s1 = 0, s2 = 0, sX = 0;
+    for (int pos = doc.snpFirst[t]; pos <= doc.autosomeLast[t]; ++pos) {
+        if (doc.positionUsable[pos] != 1) continue;
+        const float v = value(pos);
+        ++n;
+        s1 += v;
+        s2 += v * v;
+    }
+    for (int pos = doc.autosomeLast[t] + 1; pos <= doc.chrXLast[t]; ++pos) {
+        if (doc.positionUsable[pos] != 1) continue;
+        ++nX;
+        sX += value(pos);
+    }
+    // Without two autosomal values there is no spread, and without an X value no signal: the
+    // line is left out rather than printed from a division by zero.
+    if (n < 2 || nX == 0) return;
+    // n * (n - 1) in floating point: some 55,000 autosomal SNPs overflow a 32-bit product.
+    const float fn = static_cast<float>(n);
+    const float sd = std::sqrt((fn * s2 - s1 * s1) / (fn * (fn - 1.0f)));
+    const float signalToNoise = (sX / static_cast<float>(nX)) / sd;
+    canvas.textOut(0, y, formatText(format, static_cast<double>(sd), static_cast<double>(signalToNoise)));
+}
+
+std::string rowText(const CVARNDoc& doc, int t, int row) {
+    return formatText("%s (average signal value %f )", sampleName(doc, t, row).c_str(),
+                      static_cast<double>(doc.poolRowMean[t][row]));
+}
+
+} // namespace
+
+void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
+    const int t = view.shownArrayType;
+    const int a = t == kXba || t == kHind ? doc.analysedRow[t] : -1;
+    const int r = t == kXba || t == kHind ? doc.singleRefRow[t] : -1;
+    // The page compares two rows of one array's pool; anything else has nothing to show.
+    if (a < 0 || a >= kPoolRows || r < 0 || r >= kPoolRows) return;
+    const int first = doc.snpFirst[t], autosomeLast = doc.autosomeLast[t], xLast = doc.chrXLast[t];
+    const int ys = view.yScale;
+
+    canvas.setWindowOrg(view.windowOrgX, view.windowOrgY);
+    canvas.setWindowExt(view.windowExtX, view.windowExtY);
+    if (view.windowOrgY == 5500) {
+        // "CGH View": the autosomes of the after-compensation band are where the baseline
+        // region is dragged.
+        canvas.setPen(kRedDottedPen);
+        canvas.fillRect(0, 5500, (autosomeLast - first) / kPositionsPerUnit, 6100);
+        canvas.textOut(0, 6150, "Select Range from Red Region");
+    }
+    if (view.rangeSetArmed == 1) {
+        // The drag is kept in pixels of the CGH View preset, five units each horizontally.
+        canvas.setPen(kRangeBandPen);
+        canvas.fillRect(view.selStartX * 5, 5700, view.selEndX * 5, 5900);
+    }
+    for (const Band& band : kBands) canvas.textOut(0, band.labelY, band.label);
+    canvas.textOut(0, 100,
+                   std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, a) + " Vs " +
+                       rowText(doc, t, r));
+    for (int j = 1; j <= 6; ++j) drawTrackGrid(canvas, 0, kGridRight, 1000 * j, ys);
+    drawTrackGrid(canvas, 0, kGridRight, kLinearBandZeroY, ys);
+
+    auto before = [&](int pos) {
+        const int snp = doc.arrangeOrder[pos];
+        return std::log(doc.poolSignal[a][snp] / doc.poolSignal[r][snp]);
+    };
+    drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Length, kBands[0].zeroY, kRed, before);
+    drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Gc, kBands[1].zeroY, kGreen, before);
+    drawBand(canvas, doc, t, first, xLast, Abscissa::Genome, kBands[2].zeroY, kBlue, before);
+    drawStatistics(canvas, doc, t, "Before Compensation: SD= %f, S/N ratio= %f", 200, before);
+
+    doc.computeRowRatio(r, a, 1, t);
+
+    auto after = [&](int pos) { return doc.logRatio[0][pos]; };
+    drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Length, kBands[3].zeroY, kRed, after);
+    drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Gc, kBands[4].zeroY, kGreen, after);
+    drawBand(canvas, doc, t, first, xLast, Abscissa::Genome, kBands[5].zeroY, kBlue, after);
+    drawStatistics(canvas, doc, t, "After Compensation: SD= %f, S/N ratio= %f", 300, after);
+
+    // The linear ratio, so that 1.0 lies on the band's solid grid line. It stops one position
+    // short of the end of X.
+    auto linear = [&](int pos) { return std::exp(doc.logRatio[0][pos]); };
+    drawBand(canvas, doc, t, first, xLast - 1, Abscissa::Genome, kLinearBandZeroY, kBlue, linear);
+}
+
+} // namespace varn::paint

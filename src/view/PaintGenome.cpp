@@ -1,0 +1,50 @@
+// The whole-genome page (modes 2, 4, 21): 23 chromosome panels in six rows.
+#include "PaintParts.h"
+
+#include "CVARNView.h"
+#include "DisplayMode.h"
+#include "GenomeLayout.h"
+#include "PaintStyle.h"
+
+#include <algorithm>
+
+namespace varn::paint {
+
+namespace {
+
+// The selection is kept in device pixels of the Monitor preset; k turns them back into logical
+// units (one pixel is 20 units in the merged page, 10 in the single-array pages). The band never
+// runs past the right end of the chromosome the drag started in.
+void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
+    const int k = view.displayMode == ModeGenomeBoth ? 20 : 10;
+    const int rowTop = view.selRow * kPanelRowHeight;
+    canvas.setPen(kSelectionPen);
+    canvas.fillRect(view.selStartX * k, rowTop + 500, std::min(view.selEndX, view.selLimitX) * k,
+                    rowTop + 1800);
+}
+
+} // namespace
+
+void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
+    const int t = view.shownArrayType;
+    canvas.setWindowOrg(view.windowOrgX, view.windowOrgY);
+    canvas.setWindowExt(view.windowExtX, view.windowExtY);
+    if (view.rangeSetArmed == 1) drawSelectionBand(canvas, view);
+    for (int c = 1; c <= kChromosomeX; ++c) {
+        view.paintChromosome = c;
+        const Panel panel = panelOf(view, t, c, false);
+        drawHeteroTicks(canvas, doc, t, panel);
+        drawIdeogram(canvas, doc, t, panel);
+    }
+
+    view.yScale = 100;
+    canvas.textOut(view.windowOrgX, view.windowOrgY, copyNumberTitle(doc, view));
+    const int labelY = view.displayMode == ModeGenomeSelf ? 700 : 400;
+    for (int c = 1; c <= kChromosomeX; ++c) {
+        view.paintChromosome = c;
+        const Panel panel = panelOf(view, t, c, false);
+        drawPanelPlot(canvas, doc, view, t, panel, {panel.x + 50, panel.y + labelY});
+    }
+}
+
+} // namespace varn::paint
