@@ -19,7 +19,8 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     const auto xbaTemp = options.single("--xba-temp");
     const auto hindTemp = options.single("--hind-temp");
     if (!options.has("--pool") || !xbaTemp || !hindTemp)
-        return usageError(context, command, "--pool (the Xba and the Hind pool), --xba-temp and --hind-temp are required");
+        return usageError(context, command,
+                          "--pool (the Xba and the Hind pool), --xba-temp and --hind-temp are required");
     const auto& pools = options.values.at("--pool");
     if (pools.size() > 2) return usageError(context, command, "--pool is given more than twice");
     std::string error;

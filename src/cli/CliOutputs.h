@@ -22,7 +22,8 @@ OutputChoice outputsFrom(const ParsedOptions& options);
 
 // Whether the window would offer each chosen output in the display mode the command ends in; the
 // reason for the first that it would not, else an empty text. Asked before the analysis runs.
-std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode, const std::string& command);
+std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode,
+                              const std::string& command);
 
 // Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list.
 void writeOutputs(CliSession& session, const OutputChoice& outputs);
