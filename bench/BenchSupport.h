@@ -3,6 +3,7 @@
 // Shared by the benchmark programs: a user interface that answers nothing, a scratch folder and
 // generators for full-size input files.
 
+#include "document/CollectingUserInterface.h"
 #include "document/DocumentLimits.h"
 #include "document/UserInterface.h"
 
@@ -16,23 +17,6 @@
 
 namespace varn::bench {
 
-class NullUi : public UserInterface {
-public:
-    int messageCount = 0;
-    void messageBox(const std::string&) override { ++messageCount; }
-    bool yesNoBox(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
-    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
-    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
-    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
-    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
-    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
-};
 
 class ScratchFolder {
 public:

@@ -2,6 +2,7 @@
 // same number of points and lines to the surface in one batch per pen. The surface here only
 // counts, so the figures are the paint's own work: index mapping, coordinate arithmetic and
 // batching; a real surface adds its rasterising cost to both sides.
+#include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
@@ -19,22 +20,6 @@ namespace {
 
 using namespace varn;
 
-class SilentUi : public UserInterface {
-  public:
-    void messageBox(const std::string&) override {}
-    bool yesNoBox(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
-    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
-    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
-    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
-    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
-    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
-};
 
 // Counts the marks per pen (pixels per colour) and keeps the counts of one paint.
 class CountingCanvas : public Canvas {
@@ -81,7 +66,7 @@ class CountingCanvas : public Canvas {
 // A merged profile with something on every track: ratios, states, LOH, averages, heterozygous
 // calls and cytoband runs of 200 SNPs.
 struct MergedPage {
-    SilentUi ui;
+    CollectingUserInterface ui;
     CVARNDoc doc{InstallRoot(std::filesystem::temp_directory_path() / "varn-bench-paint"), ui};
     CVARNView view{doc};
 

@@ -20,7 +20,7 @@ constexpr int kXbaCount = 58960;
 struct Setup {
     ScratchFolder folder;
     std::filesystem::path file = folder.path() / "sample_X.txt";
-    NullUi ui;
+    CollectingUserInterface ui;
     std::unique_ptr<CVARNDoc> doc;
     Setup() {
         writeSignalFile(file, kXbaCount, 7);
@@ -87,7 +87,7 @@ bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std:
 // Both routes into two fresh documents; every float written must agree to the bit.
 bool resultsIdentical() {
     Setup& s = setup();
-    NullUi ui;
+    CollectingUserInterface ui;
     CVARNDoc mine(InstallRoot(s.folder.path() / "VARN"), ui);
     CVARNDoc direct(InstallRoot(s.folder.path() / "VARN"), ui);
     if (mine.ReadSignalFile(kXba, s.file, 0, 1) != 0) return false;

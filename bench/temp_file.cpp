@@ -1,6 +1,7 @@
 // Storing and reloading one Xba non-self temporary file (58,960 signal lines): the program's
 // writer and reader against a plain fprintf / fgets + sscanf version of the same format. Both
 // must produce the same bytes and read back the same values; the set-up checks that first.
+#include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/FileBytes.h"
 #include "document/NonSelfTempFile.h"
@@ -23,22 +24,6 @@ namespace {
 
 using namespace varn;
 
-class SilentUi : public UserInterface {
-public:
-    void messageBox(const std::string&) override {}
-    bool yesNoBox(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
-    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
-    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
-    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
-    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
-    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
-};
 
 // The fields of the file, as the plain version keeps them.
 struct PlainAnalysis {
@@ -54,7 +39,7 @@ struct PlainAnalysis {
 
 struct Fixture {
     std::filesystem::path root;
-    SilentUi ui;
+    CollectingUserInterface ui;
     std::unique_ptr<CVARNDoc> doc;
     std::filesystem::path varnPath, plainPath;
 

@@ -58,7 +58,8 @@ bool checkReferenceChoice(const ReferenceChoice& choice, int references, std::st
 int runAnalyze(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "analyze";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--plot", "--plot-chromosomes", "--plot-compensation"},
+    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average",
+                       "--plot", "--plot-chromosomes", "--plot-compensation"},
                       kOutputFlags,
                       0};
     rules.flagOptions.push_back("--all-data");
@@ -68,7 +69,8 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     const auto pool = options.single("--pool");
     const auto signal = options.single("--signal");
     const auto calls = options.single("--calls");
-    if (!pool || !signal || !calls) return usageError(context, command, "--pool, --signal and --calls are required");
+    if (!pool || !signal || !calls)
+        return usageError(context, command, "--pool, --signal and --calls are required");
     if (options.values.at("--pool").size() > 1) return usageError(context, command, "--pool is given twice");
     std::string error;
     std::optional<RegionOption> region;
@@ -97,7 +99,8 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     const int t = session.loadPool(*pool);
     if (t == 0) return kExitFailed;
     CVARNDoc& doc = *session.doc;
-    if (!checkReferenceChoice(references, doc.refCount[t] - 1, error)) return usageError(context, command, error);
+    if (!checkReferenceChoice(references, doc.refCount[t] - 1, error))
+        return usageError(context, command, error);
     int first = 0, last = 0;
     if (region) {
         if (!resolveRegion(*region, doc, t, first, last, error)) return usageError(context, command, error);

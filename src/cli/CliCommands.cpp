@@ -23,9 +23,9 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"demo-data", runDemoData},     {"make-pool", runMakePool},       {"add-to-pool", runAddToPool},
-    {"analyze", runAnalyze},        {"paired", runPaired},            {"reload", runReload},
-    {"reload-self", runReloadSelf}, {"merged", runMerged},            {"batch-tracks", runBatchTracks},
+    {"demo-data", runDemoData},     {"make-pool", runMakePool}, {"add-to-pool", runAddToPool},
+    {"analyze", runAnalyze},        {"paired", runPaired},      {"reload", runReload},
+    {"reload-self", runReloadSelf}, {"merged", runMerged},      {"batch-tracks", runBatchTracks},
     {"sample-list", runSampleList},
 };
 

@@ -25,7 +25,8 @@ int runDemoData(const CommandContext& context, const std::vector<std::string>& a
             return usageError(context, command, "--refs takes 1 to 199");
     }
     std::string report;
-    if (!demo::writeDemoInstallation(context.root.root(), demoOptions, report, context.err)) return kExitFailed;
+    if (!demo::writeDemoInstallation(context.root.root(), demoOptions, report, context.err))
+        return kExitFailed;
     context.out << report;
     return kExitOk;
 }

@@ -115,7 +115,8 @@ const std::string_view kUsage =
     "Exit status: 0 success; 1 when the operation failed (its message is on stderr); 2 bad usage.\n"
     "\n"
     "demo-data [--seed N] [--refs K]\n"
-    "make-pool    --array xba|hind --list FILE --out POOL        MakeReference, the Save As answered by --out\n"
+    "make-pool    --array xba|hind --list FILE --out POOL        MakeReference, the Save As answered by "
+    "--out\n"
     "add-to-pool  --pool POOL --list FILE --out POOL             AddReference on that pool (its array type)\n"
     "analyze      --pool POOL --signal FILE --calls FILE [--region R] [--base-copy N]\n"
     "             [--refs all|best:K|ROW[,ROW...]] [--average N] [--all-data] [OUTPUTS]\n"
@@ -124,9 +125,11 @@ const std::string_view kUsage =
     "reload       TEMPFILE --pool POOL [--average N] [--all-data] [OUTPUTS]        NonSelfLoad\n"
     "reload-self  TEMPFILE [--average N] [--all-data] [OUTPUTS]                     SelfLoad\n"
     "merged       --pool POOL --pool POOL --xba-temp F --hind-temp F [--average N] [--all-data] [OUTPUTS]\n"
-    "batch-tracks --pool POOL [--pool POOL]                      the batch track export of \"temporary files\"\n"
+    "batch-tracks --pool POOL [--pool POOL]                      the batch track export of \"temporary "
+    "files\"\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
-    "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view file\n"
+    "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
+    "file\n"
     "\n"
     "Every message box of the program is one line on stderr. 'varn-cli COMMAND --help' explains a command.\n";
 

@@ -12,14 +12,17 @@ namespace varn::cli {
 int runMerged(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "merged";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--xba-temp", "--hind-temp", "--average", "--plot", "--plot-chromosomes"}, kOutputFlags, 0};
+    OptionRules rules{{"--pool", "--xba-temp", "--hind-temp", "--average", "--plot", "--plot-chromosomes"},
+                      kOutputFlags,
+                      0};
     rules.flagOptions.push_back("--all-data");
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     const auto xbaTemp = options.single("--xba-temp");
     const auto hindTemp = options.single("--hind-temp");
     if (!options.has("--pool") || !xbaTemp || !hindTemp)
-        return usageError(context, command, "--pool (the Xba and the Hind pool), --xba-temp and --hind-temp are required");
+        return usageError(context, command,
+                          "--pool (the Xba and the Hind pool), --xba-temp and --hind-temp are required");
     const auto& pools = options.values.at("--pool");
     if (pools.size() > 2) return usageError(context, command, "--pool is given more than twice");
     std::string error;

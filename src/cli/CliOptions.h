@@ -26,7 +26,7 @@ struct OptionRules {
     using List = std::vector<std::string>;
     List valueOptions; // take one value each
     List flagOptions;  // take none
-    int maxWords = 0;                      // plain words accepted
+    int maxWords = 0;  // plain words accepted
 };
 
 // Parses args by the rules; on a mistake returns false with the reason in error.

@@ -22,17 +22,22 @@ namespace {
 
 std::string modeName(int mode) {
     switch (mode) {
-    case ModeGenomeBoth: return "the merged Xba + Hind genome (display mode 2)";
-    case ModeGenomeSingle: return "a single-array genome against a pool (display mode 4)";
-    case ModeGenomeSelf: return "a paired genome (display mode 21)";
-    default: return "display mode " + std::to_string(mode);
+    case ModeGenomeBoth:
+        return "the merged Xba + Hind genome (display mode 2)";
+    case ModeGenomeSingle:
+        return "a single-array genome against a pool (display mode 4)";
+    case ModeGenomeSelf:
+        return "a paired genome (display mode 21)";
+    default:
+        return "display mode " + std::to_string(mode);
     }
 }
 
 } // namespace
 
 // The enable rules are the view's own, asked with the display mode the command will reach.
-std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode, const std::string& command) {
+std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode,
+                              const std::string& command) {
     CVARNView& view = *session.view;
     const int shown = view.displayMode;
     view.displayMode = mode;

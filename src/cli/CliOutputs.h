@@ -25,7 +25,8 @@ OutputChoice outputsFrom(const ParsedOptions& options);
 
 // Whether the window would offer each chosen output in the display mode the command ends in; the
 // reason for the first that it would not, else an empty text. Asked before the analysis runs.
-std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode, const std::string& command);
+std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode,
+                              const std::string& command);
 
 // Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list, then draws the
 // plots (the genome, then each chromosome through EachChromosome and back with AllGenome); a plot

@@ -13,8 +13,8 @@ namespace varn::cli {
 int runPaired(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "paired";
     ParsedOptions options;
-    OptionRules rules{{"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
-                       "--base-copy", "--average", "--plot", "--plot-chromosomes"},
+    OptionRules rules{{"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls",
+                       "--region", "--base-copy", "--average", "--plot", "--plot-chromosomes"},
                       kOutputFlags,
                       0};
     rules.flagOptions.push_back("--all-data");
@@ -27,8 +27,9 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
     const auto normalSignal = options.single("--normal-signal");
     const auto normalCalls = options.single("--normal-calls");
     if (!array || !tumorSignal || !tumorCalls || !normalSignal || !normalCalls)
-        return usageError(context, command,
-                          "--array, --tumor-signal, --tumor-calls, --normal-signal and --normal-calls are required");
+        return usageError(
+            context, command,
+            "--array, --tumor-signal, --tumor-calls, --normal-signal and --normal-calls are required");
     const int t = parseArrayName(*array);
     if (t == 0) return usageError(context, command, "--array takes xba or hind");
     std::string error;
@@ -39,7 +40,8 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
     }
     int baseCopy = 2;
     if (auto text = options.single("--base-copy")) {
-        if (!region) return usageError(context, command, "--base-copy needs --region: it is the region's copy number");
+        if (!region)
+            return usageError(context, command, "--base-copy needs --region: it is the region's copy number");
         if (!parseInt(*text, baseCopy) || baseCopy < 1 || baseCopy > 4)
             return usageError(context, command, "--base-copy takes 1, 2, 3 or 4");
     }
@@ -53,12 +55,14 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
     if (!unavailable.empty()) return usageError(context, command, unavailable);
     CVARNDoc& doc = *session.doc;
     int first = 0, last = 0;
-    if (region && !resolveRegion(*region, doc, t, first, last, error)) return usageError(context, command, error);
+    if (region && !resolveRegion(*region, doc, t, first, last, error))
+        return usageError(context, command, error);
 
     // File New: "Self reference" on the array, "New Sample" with the four files; the paired
     // profile is fitted on the whole array.
     session.ui.basicModeAnswer = CliUserInterface::BasicModeAnswer{kSelfReference, t};
-    session.ui.pairedAnswer = CliUserInterface::PairedAnswer{*tumorSignal, *tumorCalls, *normalSignal, *normalCalls};
+    session.ui.pairedAnswer =
+        CliUserInterface::PairedAnswer{*tumorSignal, *tumorCalls, *normalSignal, *normalCalls};
     session.ui.averageAnswer = averaging;
     doc.OnFileNew();
     int status = session.finish(ModeGenomeSelf, "File New");

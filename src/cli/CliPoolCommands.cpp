@@ -16,7 +16,8 @@ std::filesystem::file_time_type modifiedAt(const std::filesystem::path& path) {
 }
 
 // The pool is saved through Save As; a run that leaves the file as it was has failed.
-int finishPool(CliSession& session, const std::filesystem::path& out, std::filesystem::file_time_type before) {
+int finishPool(CliSession& session, const std::filesystem::path& out,
+               std::filesystem::file_time_type before) {
     if (session.ui.failed) return kExitFailed;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(out, ec) || modifiedAt(out) == before)
@@ -29,12 +30,14 @@ int finishPool(CliSession& session, const std::filesystem::path& out, std::files
 int runMakePool(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "make-pool";
     ParsedOptions options;
-    const int parsed = parseCommandOptions(context, command, args, {{"--array", "--list", "--out"}, {}, 0}, options);
+    const int parsed =
+        parseCommandOptions(context, command, args, {{"--array", "--list", "--out"}, {}, 0}, options);
     if (parsed >= 0) return parsed;
     const auto array = options.single("--array");
     const auto list = options.single("--list");
     const auto out = options.single("--out");
-    if (!array || !list || !out) return usageError(context, command, "--array, --list and --out are required");
+    if (!array || !list || !out)
+        return usageError(context, command, "--array, --list and --out are required");
     const int t = parseArrayName(*array);
     if (t == 0) return usageError(context, command, "--array takes xba or hind");
 
@@ -51,7 +54,8 @@ int runMakePool(const CommandContext& context, const std::vector<std::string>& a
 int runAddToPool(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "add-to-pool";
     ParsedOptions options;
-    const int parsed = parseCommandOptions(context, command, args, {{"--pool", "--list", "--out"}, {}, 0}, options);
+    const int parsed =
+        parseCommandOptions(context, command, args, {{"--pool", "--list", "--out"}, {}, 0}, options);
     if (parsed >= 0) return parsed;
     const auto pool = options.single("--pool");
     const auto list = options.single("--list");

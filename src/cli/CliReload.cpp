@@ -17,7 +17,8 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     const auto pool = options.single("--pool");
-    if (options.words.size() != 1 || !pool) return usageError(context, command, "TEMPFILE and --pool are required");
+    if (options.words.size() != 1 || !pool)
+        return usageError(context, command, "TEMPFILE and --pool are required");
     if (options.values.at("--pool").size() > 1) return usageError(context, command, "--pool is given twice");
     std::string error;
     CliUserInterface::AverageAnswer averaging;

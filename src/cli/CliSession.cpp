@@ -15,7 +15,8 @@ int usageError(const CommandContext& context, const std::string& command, const 
 }
 
 int parseCommandOptions(const CommandContext& context, const std::string& command,
-                        const std::vector<std::string>& args, const OptionRules& rules, ParsedOptions& parsed) {
+                        const std::vector<std::string>& args, const OptionRules& rules,
+                        ParsedOptions& parsed) {
     std::string error;
     if (!parseOptions(args, rules, parsed, error)) return usageError(context, command, error);
     if (parsed.help) {
@@ -23,12 +24,14 @@ int parseCommandOptions(const CommandContext& context, const std::string& comman
         return kExitOk;
     }
     for (const auto& [name, list] : parsed.values) {
-        if (list.size() > 1 && name != "--pool") return usageError(context, command, name + " is given twice");
+        if (list.size() > 1 && name != "--pool")
+            return usageError(context, command, name + " is given twice");
     }
     return -1;
 }
 
-bool readAveraging(const ParsedOptions& options, CliUserInterface::AverageAnswer& answer, std::string& error) {
+bool readAveraging(const ParsedOptions& options, CliUserInterface::AverageAnswer& answer,
+                   std::string& error) {
     answer.allData = options.flag("--all-data");
     if (auto text = options.single("--average")) {
         if (!parseInt(*text, answer.number) || answer.number < 1 || answer.number > 10) {

@@ -27,7 +27,8 @@ int usageError(const CommandContext& context, const std::string& command, const 
 // Parses a command's options; prints the help (status 0) or the usage error (status 2) itself.
 // Returns -1 when the command should go on.
 int parseCommandOptions(const CommandContext& context, const std::string& command,
-                        const std::vector<std::string>& args, const OptionRules& rules, ParsedOptions& parsed);
+                        const std::vector<std::string>& args, const OptionRules& rules,
+                        ParsedOptions& parsed);
 
 // --average N and --all-data.
 bool readAveraging(const ParsedOptions& options, CliUserInterface::AverageAnswer& answer, std::string& error);
@@ -35,7 +36,7 @@ bool readAveraging(const ParsedOptions& options, CliUserInterface::AverageAnswer
 // One document and its view over the installation root, their questions answered from the
 // command's options. Constructing it reads the genome annotation.
 class CliSession {
-public:
+  public:
     CliSession(const CommandContext& context, std::string command);
 
     CliUserInterface ui;
@@ -56,7 +57,7 @@ public:
     // The display mode reached decides success when the flow's own messages said nothing.
     int finish(int expectedMode, const std::string& what);
 
-private:
+  private:
     std::ostream& err_;
     std::string command_;
 };

@@ -39,9 +39,12 @@ bool isNoticeMessage(const std::string& text) {
     return text.find(" items selected \n as references") != std::string::npos;
 }
 
-CliUserInterface::CliUserInterface(std::ostream& err, bool showProgress) : err_(err), showProgress_(showProgress) {}
+CliUserInterface::CliUserInterface(std::ostream& err, bool showProgress)
+    : err_(err), showProgress_(showProgress) {}
 
-CliUserInterface::~CliUserInterface() { closeProgressLine(); }
+CliUserInterface::~CliUserInterface() {
+    closeProgressLine();
+}
 
 void CliUserInterface::closeProgressLine() {
     if (!progressLineOpen_) return;
@@ -54,8 +57,10 @@ void CliUserInterface::messageBox(const std::string& text) {
     // One box per line: line breaks inside a text are shown as the two characters \n.
     std::string line;
     for (char c : text) {
-        if (c == '\n') line += "\\n";
-        else line += c;
+        if (c == '\n')
+            line += "\\n";
+        else
+            line += c;
     }
     err_ << line << '\n';
     ++messageCount;
@@ -132,7 +137,9 @@ DialogResult CliUserInterface::average(CAverage& d) {
     return DialogResult::Cancel;
 }
 
-DialogResult CliUserInterface::hmmParameter(CHMMParameter&) { return DialogResult::Cancel; }
+DialogResult CliUserInterface::hmmParameter(CHMMParameter&) {
+    return DialogResult::Cancel;
+}
 
 // "Sample Load" lists the references by rank; the items are ticked as the option says.
 DialogResult CliUserInterface::refSelect(CRefSelect& d) {

@@ -27,7 +27,7 @@ struct ReferenceChoice {
 // on standard error, its text as the program words it. Dialogs that the chosen command does not
 // answer are cancelled; a dialog whose own OK rule refuses the answer is cancelled too.
 class CliUserInterface : public UserInterface {
-public:
+  public:
     CliUserInterface(std::ostream& err, bool showProgress);
     ~CliUserInterface() override;
     CliUserInterface(const CliUserInterface&) = delete;
@@ -84,7 +84,7 @@ public:
     // The reference dialog lists references by rank; the view knows which pool row each rank is.
     const CVARNView* view = nullptr;
 
-private:
+  private:
     std::ostream& err_;
     bool showProgress_;
     bool progressLineOpen_ = false; // a progress line is on the terminal without its line end

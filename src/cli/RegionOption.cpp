@@ -33,7 +33,8 @@ std::optional<RegionOption> parseRegion(std::string_view text, std::string& erro
             region.baseRange = true;
             if (!splitRange(rest.substr(colon + 1), region.from, region.to) || region.from < 0 ||
                 region.to < region.from) {
-                error = "--region: the base range is START-END with 0 <= START <= END, as chr5:1000000-20000000";
+                error =
+                    "--region: the base range is START-END with 0 <= START <= END, as chr5:1000000-20000000";
                 return std::nullopt;
             }
         }
@@ -46,11 +47,12 @@ std::optional<RegionOption> parseRegion(std::string_view text, std::string& erro
     return region;
 }
 
-bool resolveRegion(const RegionOption& region, const CVARNDoc& doc, int t, int& first, int& last, std::string& error) {
+bool resolveRegion(const RegionOption& region, const CVARNDoc& doc, int t, int& first, int& last,
+                   std::string& error) {
     if (region.kind == RegionOption::Positions) {
         if (region.from < doc.snpFirst[t] || region.to > doc.snpLast[t]) {
-            error = "--region: the positions of this array run from " + std::to_string(doc.snpFirst[t]) + " to " +
-                    std::to_string(doc.snpLast[t]);
+            error = "--region: the positions of this array run from " + std::to_string(doc.snpFirst[t]) +
+                    " to " + std::to_string(doc.snpLast[t]);
             return false;
         }
         first = region.from;

@@ -15,8 +15,8 @@ namespace varn::cli {
 struct RegionOption {
     enum Kind { Positions, Chromosome };
     Kind kind = Positions;
-    int from = 0, to = 0;        // positions, or bases with a base range
-    int chromosome = 0;          // 1..23
+    int from = 0, to = 0; // positions, or bases with a base range
+    int chromosome = 0;   // 1..23
     bool baseRange = false;
 };
 
@@ -25,7 +25,8 @@ std::optional<RegionOption> parseRegion(std::string_view text, std::string& erro
 
 // The first and last display positions of array type t that the region covers, or false with the
 // reason (outside the array, no SNP inside the base range).
-bool resolveRegion(const RegionOption& region, const CVARNDoc& doc, int t, int& first, int& last, std::string& error);
+bool resolveRegion(const RegionOption& region, const CVARNDoc& doc, int t, int& first, int& last,
+                   std::string& error);
 
 // All autosomes of the array: the region used when none is given.
 void defaultRegion(const CVARNDoc& doc, int t, int& first, int& last);

@@ -24,12 +24,12 @@ std::vector<std::string> armBandNames(char arm, int count, DemoRandom& rng) {
     int band = 2;
     int bandsInRegion = 2 + rng.below(3);
     while (static_cast<int>(names.size()) < count) {
-        if (band > bandsInRegion) {
+        // Regions run to 9 at most; a longer arm keeps counting bands within region 9.
+        if (band > bandsInRegion && region < 9) {
             ++region;
             band = 1;
             bandsInRegion = 2 + rng.below(5);
         }
-        if (region > 9) region = 9; // long arms keep counting bands within region 9
         const int split = rng.chance(0.35) ? 2 + rng.below(2) : 0;
         if (split == 0) {
             std::snprintf(text, sizeof text, "%c%d%d", arm, region, band);

@@ -1,43 +1,17 @@
 #include "DemoPools.h"
 
 #include "document/CVARNDoc.h"
-#include "document/UserInterface.h"
+#include "document/CollectingUserInterface.h"
 
 #include <cstdio>
 #include <memory>
 
 namespace varn::demo {
 
-namespace {
-
 // The generator runs without a person to ask: every message is collected, every dialog declined.
-class CollectingUi : public UserInterface {
-public:
-    std::string messages;
-
-    void messageBox(const std::string& text) override { messages += text + "\n"; }
-    bool yesNoBox(const std::string& text) override {
-        messages += text + "\n";
-        return false;
-    }
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
-    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
-    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
-    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
-    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
-    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
-};
-
-} // namespace
-
 namespace {
 
-bool buildPool(CVARNDoc& doc, CollectingUi& ui, int arrayType, const std::vector<std::string>& names,
+bool buildPool(CVARNDoc& doc, CollectingUserInterface& ui, int arrayType, const std::vector<std::string>& names,
                const std::filesystem::path& poolPath, std::string& problem) {
     const bool xba = arrayType == kXba;
     int row = 1;
@@ -67,7 +41,7 @@ bool buildPool(CVARNDoc& doc, CollectingUi& ui, int arrayType, const std::vector
 bool writeDemoPools(const std::filesystem::path& root, const std::vector<std::string>& names,
                     const std::filesystem::path& xbaPool, const std::filesystem::path& hindPool,
                     std::string& problem) {
-    CollectingUi ui;
+    CollectingUserInterface ui;
     auto doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
     if (!ui.messages.empty()) {
         problem = "the annotation tables did not load: " + ui.messages;

@@ -108,8 +108,10 @@ SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
     const double brightness = 900.0 * std::exp(rng.normal(0.0, 0.3));
     const AmplificationCurve curve{rng.normal(0.0, 0.12), rng.normal(0.0, 0.08), rng.normal(0.0, 0.08),
                                    rng.normal(0.0, 0.04)};
-    // Samples differ in quality; the reference ranking is there to find the quiet ones.
-    const double fragmentNoise = kFragmentNoise * noiseFactor * std::exp(rng.normal(0.0, 0.2));
+    // Normal samples differ in quality (the reference ranking is there to find the quiet ones);
+    // a tumour keeps exactly its given level, so that its profile is as noisy as intended.
+    const double quality = std::exp(rng.normal(0.0, 0.2));
+    const double fragmentNoise = kFragmentNoise * noiseFactor * (tumour == nullptr ? quality : 1.0);
     const double probeNoise = kProbeNoise * noiseFactor;
 
     SampleData s;

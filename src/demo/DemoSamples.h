@@ -44,7 +44,8 @@ struct SampleData {
 
 // Synthesises a sample of a person. With a tumour, each SNP's allele copies follow the planted
 // segment it lies in and the total signal is scaled by exp(hmmMean[copy number]) against a
-// normal; without one the sample is diploid. noiseFactor scales the sample's own noise.
+// normal; without one the sample is diploid. noiseFactor scales the sample's noise; normal samples
+// vary around it at random, tumours keep it.
 SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
                             const std::vector<signed char>& germline, const DemoTumour* tumour, std::uint64_t seed,
                             const std::string& sampleName, double noiseFactor);

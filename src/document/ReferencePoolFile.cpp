@@ -5,29 +5,11 @@
 
 #include "CArchive.h"
 #include "CVARNDoc.h"
+#include "FileBytes.h"
 #include "TextLines.h"
 #include "UserInterface.h"
 
-#include <cstdio>
-#include <memory>
-#include <system_error>
-
 namespace varn {
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-bool writeWholeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-    if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    return std::fclose(file.release()) == 0 && written;
-}
-
-} // namespace
 
 void CVARNDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
@@ -118,17 +100,7 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
     }
     // Written beside the target and renamed over it only when complete, so that a failed save
     // never destroys a good pool file.
-    std::filesystem::path temporary = path;
-    temporary += ".saving";
-    std::error_code ec;
-    if (!writeWholeFile(temporary, ar.bytes())) {
-        std::filesystem::remove(temporary, ec);
-        ui().messageBox(kFailedToSaveDocument);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
+    if (!replaceFileContents(path, ar.bytes())) {
         ui().messageBox(kFailedToSaveDocument);
         return false;
     }

@@ -110,8 +110,10 @@ void CVARNDoc::OnFileNew() {
     referenceMode = basic.mode;
 
     if (arrayType == kXba || arrayType == kHind) {
-        if (referenceMode == kNonSelfReference) newNonSelfSample(*this, arrayType);
-        else if (referenceMode == kSelfReference) newSelfSample(*this, arrayType);
+        if (referenceMode == kNonSelfReference)
+            newNonSelfSample(*this, arrayType);
+        else if (referenceMode == kSelfReference)
+            newSelfSample(*this, arrayType);
     } else if (arrayType == kCombined) {
         bothArrays(*this);
     }

@@ -14,8 +14,12 @@ namespace varn {
 
 namespace {
 
-int chromosomeAt(const CVARNDoc& doc, int pos) { return doc.snpChromosome[doc.arrangeOrder[pos]]; }
-int basePositionAt(const CVARNDoc& doc, int pos) { return doc.snpPosition[doc.arrangeOrder[pos]]; }
+int chromosomeAt(const CVARNDoc& doc, int pos) {
+    return doc.snpChromosome[doc.arrangeOrder[pos]];
+}
+int basePositionAt(const CVARNDoc& doc, int pos) {
+    return doc.snpPosition[doc.arrangeOrder[pos]];
+}
 
 } // namespace
 

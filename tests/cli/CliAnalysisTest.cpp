@@ -42,10 +42,10 @@ std::vector<std::string> pairedArgs(const ScratchRoot& root, std::vector<std::st
 
 // The settings a stored pool analysis carries after its 58,960 or 57,244 signal lines.
 struct StoredSettings {
-    std::string region;              // "start \t end \t baseCopy "
-    std::vector<std::string> means;  // seven
-    std::vector<std::string> ticks;  // 200
-    std::string usedAndPivot;        // "refUsedCount \t pivotRow"
+    std::string region;             // "start \t end \t baseCopy "
+    std::vector<std::string> means; // seven
+    std::vector<std::string> ticks; // 200
+    std::string usedAndPivot;       // "refUsedCount \t pivotRow"
 };
 
 StoredSettings storedSettings(const fs::path& temp, int signalLines) {
@@ -54,8 +54,10 @@ StoredSettings storedSettings(const fs::path& temp, int signalLines) {
     const std::size_t at = 3 + static_cast<std::size_t>(signalLines);
     if (lines.size() != at + 1 + 7 + 200 + 1) return s;
     s.region = lines[at];
-    s.means.assign(lines.begin() + static_cast<std::ptrdiff_t>(at) + 1, lines.begin() + static_cast<std::ptrdiff_t>(at) + 8);
-    s.ticks.assign(lines.begin() + static_cast<std::ptrdiff_t>(at) + 8, lines.begin() + static_cast<std::ptrdiff_t>(at) + 208);
+    s.means.assign(lines.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                   lines.begin() + static_cast<std::ptrdiff_t>(at) + 8);
+    s.ticks.assign(lines.begin() + static_cast<std::ptrdiff_t>(at) + 8,
+                   lines.begin() + static_cast<std::ptrdiff_t>(at) + 208);
     s.usedAndPivot = lines[at + 208];
     return s;
 }
@@ -65,8 +67,9 @@ constexpr int kHindLines = 57244;
 
 TEST(CliAnalyze, WritesEveryOutputAndShowsTheFlowsNoticesOnly) {
     ScratchRoot root;
-    const CliRun run = runCli(analyzeArgs(root, 'X', "Tumor1", {"--region", "chr2", "--refs", "best:2", "--store",
-                                                                "--tracks", "--raw-data", "--view-file"}));
+    const CliRun run = runCli(analyzeArgs(
+        root, 'X', "Tumor1",
+        {"--region", "chr2", "--refs", "best:2", "--store", "--tracks", "--raw-data", "--view-file"}));
     ASSERT_EQ(run.status, 0) << run.err;
     const auto err = run.errLines();
     ASSERT_EQ(err.size(), 3u) << run.err;
@@ -93,14 +96,14 @@ TEST(CliAnalyze, WritesEveryOutputAndShowsTheFlowsNoticesOnly) {
 TEST(CliAnalyze, StoreThenReloadRestoresEverySettingAndBatchTracksMatchTheReload) {
     ScratchRoot root;
     const CliRun analyzed = runCli(analyzeArgs(root, 'H', "Tumor2",
-                                               {"--region", "20000-30000", "--base-copy", "3", "--refs", "1,3",
-                                                "--average", "5", "--all-data", "--store"}));
+                                               {"--region", "20000-30000", "--base-copy", "3", "--refs",
+                                                "1,3", "--average", "5", "--all-data", "--store"}));
     ASSERT_EQ(analyzed.status, 0) << analyzed.err;
     const fs::path temp = root / "temporary files/Tumor2H.temp";
     const StoredSettings first = storedSettings(temp, kHindLines);
     EXPECT_EQ(first.region, "20000 \t 30000 \t 3 ");
-    EXPECT_EQ(first.means, (std::vector<std::string>{"-1.240000", "-0.490000", "0.000000", "0.365000", "0.657000",
-                                                     "0.899000", "1.100000"}));
+    EXPECT_EQ(first.means, (std::vector<std::string>{"-1.240000", "-0.490000", "0.000000", "0.365000",
+                                                     "0.657000", "0.899000", "1.100000"}));
     ASSERT_EQ(first.ticks.size(), 200u);
     for (int row = 0; row < 200; ++row) EXPECT_EQ(first.ticks[row], row == 1 || row == 3 ? "1" : "0") << row;
     ASSERT_FALSE(first.usedAndPivot.empty());
@@ -162,7 +165,8 @@ TEST(CliPaired, OutputsThePairedDisplayDoesNotOfferAreUsageErrors) {
                   std::string::npos)
             << run.err;
     }
-    const CliRun merged = runCli(on(root, {"merged", "--pool", "p", "--xba-temp", "x", "--hind-temp", "h", "--store"}));
+    const CliRun merged =
+        runCli(on(root, {"merged", "--pool", "p", "--xba-temp", "x", "--hind-temp", "h", "--store"}));
     EXPECT_EQ(merged.status, 2);
     EXPECT_NE(merged.err.find("--store is not available"), std::string::npos) << merged.err;
 }
@@ -173,14 +177,15 @@ TEST(CliMerged, AveragesBothStoredAnalysesAndExportsTheMergedTracks) {
     ASSERT_EQ(runCli(analyzeArgs(root, 'H', "Tumor1", {"--store"})).status, 0);
     const std::vector<std::string> temps = {"--xba-temp", (root / "temporary files/Tumor1X.temp").string(),
                                             "--hind-temp", (root / "temporary files/Tumor1H.temp").string()};
-    std::vector<std::string> args = {"merged", "--pool", (root / "XbaPool.ref").string(), "--pool",
-                                     (root / "HindPool.ref").string(), "--tracks"};
+    std::vector<std::string> args = {
+        "merged",  "--pool", (root / "XbaPool.ref").string(), "--pool", (root / "HindPool.ref").string(),
+        "--tracks"};
     args.insert(args.end(), temps.begin(), temps.end());
     const CliRun run = runCli(on(root, args));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.errLines(), (std::vector<std::string>{"Correct Xba reference data loaded!",
-                                                        "Correct Hind reference data loaded!", "Select Xba temp file",
-                                                        "Select Hind temp file"}));
+                                                        "Correct Hind reference data loaded!",
+                                                        "Select Xba temp file", "Select Hind temp file"}));
     EXPECT_EQ(readLines(root / "IGBfiles/Tumor1XandTumor1H.sgr").size(), 116204u);
     EXPECT_EQ(readLines(root / "IGBfiles/Tumor1XandTumor1HLOH.sgr").size(), 116204u);
 
@@ -202,8 +207,8 @@ TEST(CliFailures, TheProgramsMessagesAreOnStderrWithStatusOne) {
     EXPECT_EQ(missing.errLines().back(), "sample file cannot be loaded");
 
     // A temporary file that cannot be read.
-    const CliRun unreadable = runCli(on(root, {"reload", (root / "temporary files/none.temp").string(), "--pool",
-                                               (root / "XbaPool.ref").string()}));
+    const CliRun unreadable = runCli(on(root, {"reload", (root / "temporary files/none.temp").string(),
+                                               "--pool", (root / "XbaPool.ref").string()}));
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_EQ(unreadable.errLines().back(), "temporary data cannot be loaded");
     const CliRun unreadableSelf = runCli(on(root, {"reload-self", (root / "none.temp").string()}));
@@ -212,8 +217,8 @@ TEST(CliFailures, TheProgramsMessagesAreOnStderrWithStatusOne) {
 
     // An Xba analysis reloaded with the Hind pool only: no pool of its type.
     ASSERT_EQ(runCli(analyzeArgs(root, 'X', "Tumor1", {"--store"})).status, 0);
-    const CliRun wrongPool = runCli(on(root, {"reload", (root / "temporary files/Tumor1X.temp").string(), "--pool",
-                                              (root / "HindPool.ref").string()}));
+    const CliRun wrongPool = runCli(on(root, {"reload", (root / "temporary files/Tumor1X.temp").string(),
+                                              "--pool", (root / "HindPool.ref").string()}));
     EXPECT_EQ(wrongPool.status, 1);
     EXPECT_EQ(wrongPool.errLines().back(), "Reference is not loaded");
     // The batch export skips it with the same message and still fails the run.
@@ -243,8 +248,9 @@ TEST(CliFailures, BatchOverAnEmptyFolderSaysError) {
 TEST(CliPools, MakeAddListAndTheTwoHundredRowRefusal) {
     ScratchRoot root;
     const fs::path made = root / "made.ref";
-    const CliRun make = runCli(on(root, {"make-pool", "--array", "hind", "--list",
-                                         (root / "sampledataH/SampleList.txt").string(), "--out", made.string()}));
+    const CliRun make =
+        runCli(on(root, {"make-pool", "--array", "hind", "--list",
+                         (root / "sampledataH/SampleList.txt").string(), "--out", made.string()}));
     ASSERT_EQ(make.status, 0) << make.err;
     EXPECT_TRUE(fs::is_regular_file(made));
 
@@ -253,14 +259,16 @@ TEST(CliPools, MakeAddListAndTheTwoHundredRowRefusal) {
     const CliRun add = runCli(on(root, {"add-to-pool", "--pool", made.string(), "--list",
                                         (root / "add.txt").string(), "--out", grown.string()}));
     ASSERT_EQ(add.status, 0) << add.err;
-    EXPECT_EQ(add.errLines(), (std::vector<std::string>{
-                                  "Correct Hind reference data loaded!",
-                                  "The reference pool file to which new references are added should be loaded"}));
+    EXPECT_EQ(add.errLines(),
+              (std::vector<std::string>{
+                  "Correct Hind reference data loaded!",
+                  "The reference pool file to which new references are added should be loaded"}));
 
     const CliRun list = runCli(on(root, {"sample-list", "--pool", grown.string()}));
     ASSERT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(readLines(root / "SampleList.xls"),
-              (std::vector<std::string>{"1\tNormal01", "2\tNormal02", "3\tNormal03", "4\tTumor1N", "5\tTumor2N"}));
+    EXPECT_EQ(
+        readLines(root / "SampleList.xls"),
+        (std::vector<std::string>{"1\tNormal01", "2\tNormal02", "3\tNormal03", "4\tTumor1N", "5\tTumor2N"}));
 
     // 200 names make a pool of 201 rows: refused before any signal file is read.
     {
@@ -268,14 +276,14 @@ TEST(CliPools, MakeAddListAndTheTwoHundredRowRefusal) {
         for (int i = 0; i < 200; ++i) big << "Normal01\n";
     }
     const fs::path refused = root / "refused.ref";
-    const CliRun tooBig = runCli(on(root, {"make-pool", "--array", "xba", "--list", (root / "big.txt").string(),
-                                           "--out", refused.string()}));
+    const CliRun tooBig = runCli(on(root, {"make-pool", "--array", "xba", "--list",
+                                           (root / "big.txt").string(), "--out", refused.string()}));
     EXPECT_EQ(tooBig.status, 1);
     EXPECT_EQ(tooBig.errLines().back(), "The maximum size of references is 200 at this point");
     EXPECT_FALSE(fs::exists(refused));
 
-    const CliRun noList = runCli(on(root, {"make-pool", "--array", "xba", "--list", (root / "none.txt").string(),
-                                           "--out", refused.string()}));
+    const CliRun noList = runCli(on(root, {"make-pool", "--array", "xba", "--list",
+                                           (root / "none.txt").string(), "--out", refused.string()}));
     EXPECT_EQ(noList.status, 1);
     EXPECT_EQ(noList.errLines().back(), "samplelist cannot be loaded");
 }

@@ -27,8 +27,8 @@ TEST(CliRegion, FormsThatAreAcceptedAndRefused) {
     ASSERT_TRUE(range);
     EXPECT_EQ(range->chromosome, 5);
     EXPECT_TRUE(range->baseRange);
-    for (const char* bad : {"", "5", "67180-61903", "-5-7", "10-", "chr0", "chr23", "chrY", "chr5:", "chr5:9-3",
-                            "chr5:1-2-3", "1e3-5e3"}) {
+    for (const char* bad : {"", "5", "67180-61903", "-5-7", "10-", "chr0", "chr23", "chrY",
+                            "chr5:", "chr5:9-3", "chr5:1-2-3", "1e3-5e3"}) {
         EXPECT_FALSE(cli::parseRegion(bad, error)) << bad;
         EXPECT_FALSE(error.empty());
     }
@@ -44,14 +44,16 @@ TEST(CliRegion, ChromosomesAndBaseRangesMapToTheFirstAndLastPositionInside) {
     ASSERT_TRUE(cli::resolveRegion(*cli::parseRegion("chr2", error), doc, kXba, first, last, error));
     EXPECT_EQ(first, start2);
     EXPECT_EQ(last, td.view->chromosomeStart[kXba][3] - 1);
-    ASSERT_TRUE(cli::resolveRegion(*cli::parseRegion("chr2:60000-150000", error), doc, kXba, first, last, error));
+    ASSERT_TRUE(
+        cli::resolveRegion(*cli::parseRegion("chr2:60000-150000", error), doc, kXba, first, last, error));
     EXPECT_EQ(first, start2 + 1);
     EXPECT_EQ(last, start2 + 4);
     ASSERT_TRUE(cli::resolveRegion(*cli::parseRegion("chrX", error), doc, kHind, first, last, error));
     EXPECT_EQ(first, td.view->chromosomeStart[kHind][23]);
     EXPECT_EQ(last, doc.chrXLast[kHind]);
     // Between two SNPs: nothing inside.
-    EXPECT_FALSE(cli::resolveRegion(*cli::parseRegion("chr2:31000-59000", error), doc, kXba, first, last, error));
+    EXPECT_FALSE(
+        cli::resolveRegion(*cli::parseRegion("chr2:31000-59000", error), doc, kXba, first, last, error));
     // Positions must lie in the array.
     EXPECT_FALSE(cli::resolveRegion(*cli::parseRegion("100-200", error), doc, kXba, first, last, error));
     EXPECT_TRUE(cli::resolveRegion(*cli::parseRegion("100-200", error), doc, kHind, first, last, error));
@@ -64,7 +66,8 @@ TEST(CliOptions, ValuesFlagsWordsAndMistakes) {
     cli::OptionRules rules{{"--pool", "--average"}, {"--store"}, 1};
     cli::ParsedOptions parsed;
     std::string error;
-    ASSERT_TRUE(cli::parseOptions({"file.temp", "--pool", "a", "--store", "--pool", "b"}, rules, parsed, error));
+    ASSERT_TRUE(
+        cli::parseOptions({"file.temp", "--pool", "a", "--store", "--pool", "b"}, rules, parsed, error));
     EXPECT_EQ(parsed.words, std::vector<std::string>{"file.temp"});
     EXPECT_EQ(parsed.values["--pool"], (std::vector<std::string>{"a", "b"}));
     EXPECT_TRUE(parsed.flag("--store"));
@@ -86,14 +89,16 @@ TEST(CliUserInterface, NoticesDoNotFailButEveryOtherBoxDoesOneLineEach) {
     cli::CliUserInterface ui(err, false);
     ui.messageBox("Correct Hind reference data loaded!");
     ui.messageBox("3 items selected \n as references");
-    ui.messageBox("From 1(Ch 1 position 5) \n to 9(Ch 1 position 9) \n selected \n Base line is 2   Calculate StDev?");
+    ui.messageBox(
+        "From 1(Ch 1 position 5) \n to 9(Ch 1 position 9) \n selected \n Base line is 2   Calculate StDev?");
     ui.messageBox("Select Xba temp file");
     EXPECT_FALSE(ui.failed);
     ui.messageBox("Reference is not loaded");
     EXPECT_TRUE(ui.failed);
-    EXPECT_EQ(err.str(), "Correct Hind reference data loaded!\n3 items selected \\n as references\n"
-                         "From 1(Ch 1 position 5) \\n to 9(Ch 1 position 9) \\n selected \\n Base line is 2   "
-                         "Calculate StDev?\nSelect Xba temp file\nReference is not loaded\n");
+    EXPECT_EQ(err.str(),
+              "Correct Hind reference data loaded!\n3 items selected \\n as references\n"
+              "From 1(Ch 1 position 5) \\n to 9(Ch 1 position 9) \\n selected \\n Base line is 2   "
+              "Calculate StDev?\nSelect Xba temp file\nReference is not loaded\n");
     EXPECT_EQ(ui.messageCount, 5);
 }
 

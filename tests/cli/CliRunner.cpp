@@ -50,8 +50,8 @@ CliRun runCli(const std::vector<std::string>& args) {
 
 namespace {
 
-constexpr const char* kDemoFolders[] = {"data",           "sampledataX",    "sampledataH",   "tumorsampleX",
-                                        "tumorsampleH",   "SNPtumorsampleX", "SNPtumorsampleH", "truth"};
+constexpr const char* kDemoFolders[] = {"data",         "sampledataX",     "sampledataH",     "tumorsampleX",
+                                        "tumorsampleH", "SNPtumorsampleX", "SNPtumorsampleH", "truth"};
 constexpr const char* kOutputFolders[] = {"temporary files", "Self temporary files", "IGBfiles", "RawData"};
 
 } // namespace

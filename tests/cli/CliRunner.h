@@ -26,13 +26,13 @@ const std::filesystem::path& sharedDemoRoot();
 // A root of its own for one test: the demo's inputs linked in, empty output folders, and the
 // "VARN View" folder beside it, so that tests never see each other's outputs.
 class ScratchRoot {
-public:
+  public:
     ScratchRoot();
     const std::filesystem::path& root() const { return root_; }
     std::string rootOption() const { return root_.string(); }
     std::filesystem::path operator/(const std::string& relative) const { return root_ / relative; }
 
-private:
+  private:
     TempDir dir_;
     std::filesystem::path root_;
 };

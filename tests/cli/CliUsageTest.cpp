@@ -6,8 +6,9 @@
 namespace varn::test {
 namespace {
 
-const std::vector<std::string> kCommands = {"demo-data", "make-pool",   "add-to-pool", "analyze",      "paired",
-                                            "reload",    "reload-self", "merged",      "batch-tracks", "sample-list"};
+const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
+                                            "paired",       "reload",     "reload-self", "merged",
+                                            "batch-tracks", "sample-list"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -31,15 +32,21 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
         {"demo-data", {"--seed", "--refs"}},
         {"make-pool", {"--array", "--list", "--out"}},
         {"add-to-pool", {"--pool", "--list", "--out"}},
-        {"analyze", {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--all-data",
-                     "--store", "--tracks", "--raw-data", "--view-file", "--plot", "--plot-chromosomes",
-                     "--plot-compensation"}},
-        {"paired", {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
-                    "--base-copy", "--average", "--all-data", "--store", "--tracks", "--raw-data", "--view-file",
-                    "--plot", "--plot-chromosomes"}},
-        {"reload", {"TEMPFILE", "--pool", "--average", "--all-data", "--store", "--raw-data", "--plot", "--plot-chromosomes"}},
+        {"analyze",
+         {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--all-data",
+          "--store", "--tracks", "--raw-data", "--view-file", "--plot", "--plot-chromosomes",
+          "--plot-compensation"}},
+        {"paired",
+         {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
+          "--base-copy", "--average", "--all-data", "--store", "--tracks", "--raw-data", "--view-file",
+          "--plot", "--plot-chromosomes"}},
+        {"reload",
+         {"TEMPFILE", "--pool", "--average", "--all-data", "--store", "--raw-data", "--plot",
+          "--plot-chromosomes"}},
         {"reload-self", {"TEMPFILE", "--average", "--all-data", "--store", "--plot", "--plot-chromosomes"}},
-        {"merged", {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks", "--plot", "--plot-chromosomes"}},
+        {"merged",
+         {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks", "--plot",
+          "--plot-chromosomes"}},
         {"batch-tracks", {"--pool"}},
         {"sample-list", {"--pool"}},
     };
@@ -47,7 +54,8 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
         const CliRun run = runCli({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
         EXPECT_EQ(run.out, cli::commandHelp(command));
-        for (const std::string& name : names) EXPECT_NE(run.out.find(name), std::string::npos) << command << " " << name;
+        for (const std::string& name : names)
+            EXPECT_NE(run.out.find(name), std::string::npos) << command << " " << name;
         const std::string usageLine = run.out.substr(0, run.out.find('\n'));
         EXPECT_NE(readme.find(usageLine), std::string::npos) << "README lacks: " << usageLine;
     }
@@ -60,8 +68,10 @@ TEST(CliUsage, MistakesInOptionsAreUsageErrorsNamingTheReason) {
     };
     const std::vector<Case> cases = {
         {{"analyze", "--pool", "p"}, "--pool, --signal and --calls are required"},
-        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--region", "9-3"}, "--region takes FROM-TO"},
-        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--base-copy", "5"}, "--base-copy takes 1, 2, 3 or 4"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--region", "9-3"},
+         "--region takes FROM-TO"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--base-copy", "5"},
+         "--base-copy takes 1, 2, 3 or 4"},
         {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--refs", "best:0"}, "--refs takes all"},
         {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--average", "11"}, "--average takes"},
         {{"analyze", "--pool", "p", "--pool", "q", "--signal", "s", "--calls", "c"}, "--pool is given twice"},

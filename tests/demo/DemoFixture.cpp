@@ -36,6 +36,7 @@ DemoInstallationFixture& demoInstallation() {
         f.made = demo::writeDemoInstallation(f.root, options, f.report, err);
         f.errors = err.str();
         f.doc = std::make_unique<CVARNDoc>(InstallRoot(f.root), f.ui);
+        f.loadMessages = f.ui.messages.size();
         f.view = std::make_unique<CVARNView>(*f.doc);
     }
     return f;

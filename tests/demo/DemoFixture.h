@@ -37,6 +37,7 @@ struct DemoInstallationFixture {
     std::string report;
     std::string errors;
     ScriptedUi ui;
+    std::size_t loadMessages = 0; // messages while the document loaded the installation
     std::unique_ptr<CVARNDoc> doc;
     std::unique_ptr<CVARNView> view;
 };

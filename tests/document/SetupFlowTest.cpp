@@ -23,7 +23,8 @@ void writeSignalFile(const CVARNDoc& doc, int t, const std::filesystem::path& pa
     out << "header one\nheader two\n";
     for (int k = doc.snpFirst[t]; k <= doc.snpLast[t]; ++k) {
         out << k << "\tSNP_A-" << k;
-        for (int i = 0; i < kProbes; ++i) out << '\t' << base + static_cast<float>(k % 7) + static_cast<float>(i) / 40;
+        for (int i = 0; i < kProbes; ++i)
+            out << '\t' << base + static_cast<float>(k % 7) + static_cast<float>(i) / 40;
         for (int n = 0; n < 16; ++n) out << "\tnull";
         out << '\n';
     }
@@ -34,10 +35,13 @@ void writeCallFile(const CVARNDoc& doc, int t, const std::filesystem::path& path
     static const char* const kCalls[3] = {"AA", "AB", "BB"};
     std::ofstream out(path);
     out << "header one\nheader two\n";
-    for (int k = doc.snpFirst[t]; k <= doc.snpLast[t]; ++k) out << "SNP_A-" << k << '\t' << kCalls[(k + shift) % 3] << '\n';
+    for (int k = doc.snpFirst[t]; k <= doc.snpLast[t]; ++k)
+        out << "SNP_A-" << k << '\t' << kCalls[(k + shift) % 3] << '\n';
 }
 
-int expectedCall(int k, int shift) { return (k + shift) % 3 + 1; }
+int expectedCall(int k, int shift) {
+    return (k + shift) % 3 + 1;
+}
 
 std::function<DialogResult(CBasicMode&)> choose(int mode, int arrayChoice) {
     return [=](CBasicMode& d) {
@@ -72,8 +76,9 @@ TEST(SetupFlow, PoolChecksStopWithTheirMessageAndKeepTheChoice) {
     test::makePool(doc, kXba, 3);
     td.ui.answer<CBasicMode>(choose(kNonSelfReference, kCombined));
     doc.OnFileNew();
-    EXPECT_EQ(td.ui.messages, (std::vector<std::string>{"Read the reference sample", "Read the Xba reference sample",
-                                                          "Read the Hind reference sample"}));
+    EXPECT_EQ(td.ui.messages,
+              (std::vector<std::string>{"Read the reference sample", "Read the Xba reference sample",
+                                        "Read the Hind reference sample"}));
     EXPECT_EQ(doc.arrayType, kCombined);
     EXPECT_EQ(doc.referenceMode, kNonSelfReference);
     EXPECT_TRUE(td.ui.allAnswersUsed());

@@ -28,8 +28,9 @@ TEST(RegionBaseline, PoolModeStoresTheRegionMeasuresEveryReferenceAndShowsTheRan
     EXPECT_EQ(doc.regionEnd[kXba], end);
     EXPECT_EQ(doc.baseCopyNumber, 3);
     ASSERT_EQ(td.ui.messages.size(), 1u);
-    EXPECT_EQ(td.ui.messages[0], "From 57344(Ch 1 position 3030000) \n to 59343(Ch 1 position 63000000) \n selected \n "
-                                 "Base line is 3   Calculate StDev?");
+    EXPECT_EQ(td.ui.messages[0],
+              "From 57344(Ch 1 position 3030000) \n to 59343(Ch 1 position 63000000) \n selected \n "
+              "Base line is 3   Calculate StDev?");
     EXPECT_EQ(view.displayMode, ModeReferenceSort);
     EXPECT_EQ(view.rangeSetArmed, 0);
     ASSERT_EQ(view.referenceSdTable[kXba], doc.refSdCompensated);
