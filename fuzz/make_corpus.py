@@ -120,6 +120,8 @@ def nonself_temp_file():
         "hind_full_attributes": b"\x00" + bulk(b"2 \n 3 \n tumour02 \n", b"19.250000\t1\n",
                                                 nonself_tail().replace(b"57300 \t 70000", b"100 \t 20000") + ATTRIBUTES),
         "xba_short_by_one": b"\x01" + bulk(b"1 \n 0 \n t \n", b"20.000000\t3\n", nonself_tail(), adjust=-1),
+        "sort_road_pivot": b"\x03" + bulk(b"1 \n 0 \n tumour05 \n", b"21.000000\t2\n",
+                                          nonself_tail().replace(b"4 \t 0\n", b"4 \t 2\n")),
         "truncated": b"\x01" + b"1 \n 0 \n tumour01 \n20.000000\t2\n",
         "no_pool_type": b"\x01" + b"0 \n",
     }

@@ -1,6 +1,7 @@
-// The non-self temporary file on the road of the batch track export: read the file, then
-// recompute the pool profile and the LOH score from what it restored. The first input byte
-// chooses the array length a repeated middle part (the signal lines) is counted against.
+// The non-self temporary file on the roads that follow its loading: the batch track export
+// (profile against row 0, LOH score) and a "Sort" whose reference dialog is cancelled (profile
+// against the pivot row the file restored). The first input byte chooses the road (bit 1) and
+// the array length a repeated middle part (the signal lines) is counted against (bit 0).
 #include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -18,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto path = varn::fuzz::writeScratchFile("temporary files/fuzz.temp", varn::fuzz::expandInput(data + 1, size - 1, lines));
     if (doc.LoadNonSelfTempFile(path) != 0) return 0;
     const int t = doc.arrayType;
-    doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], 0, t);
+    const int denominator = (data[0] & 2) ? doc.pivotRow[t] : 0;
+    doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], denominator, t);
     doc.computeLohScore(t);
     return 0;
 }
