@@ -2,18 +2,42 @@
 
 #include "document/UserInterface.h"
 
+#include <deque>
+#include <filesystem>
 #include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varn {
+class CVARNView;
+}
 
 namespace varn::cli {
 
+// Which references the reference dialog ticks: every one, the K best-ranked, or given pool rows.
+struct ReferenceChoice {
+    enum Kind { All, Best, Rows };
+    Kind kind = All;
+    int best = 0;
+    std::vector<int> rows;
+};
+
 // Answers the program's questions from the command line's options. Every message box is one line
 // on standard error, its text as the program words it. Dialogs that the chosen command does not
-// answer are cancelled.
+// answer are cancelled; a dialog whose own OK rule refuses the answer is cancelled too.
 class CliUserInterface : public UserInterface {
-public:
-    explicit CliUserInterface(std::ostream& err);
+  public:
+    CliUserInterface(std::ostream& err, bool showProgress);
+    ~CliUserInterface() override;
+    CliUserInterface(const CliUserInterface&) = delete;
+    CliUserInterface& operator=(const CliUserInterface&) = delete;
 
     int messageCount = 0;
+    // Set by a message box that reports a failure (every box that is not one of the program's
+    // plain notices) and by an answer that a dialog refused.
+    bool failed = false;
+    std::string lastMessage;
 
     void messageBox(const std::string& text) override;
     bool yesNoBox(const std::string& text) override;
@@ -28,13 +52,47 @@ public:
     DialogResult refSelect(CRefSelect& d) override;
     DialogResult baseSet(CBaseSet& d) override;
     DialogResult chSelect(CChSelectDlg& d) override;
+    void progress(const std::string& what, int done, int total) override;
 
-    // Answers queued by the command before it runs a flow.
-    std::optional<std::filesystem::path> nextOpenFile;
-    std::optional<std::filesystem::path> nextSaveFile;
+    // Answers set by the command before it runs a flow. Dialog answers hold for every opening of
+    // their dialog; file answers are taken in order, one per chooser.
+    struct BasicModeAnswer {
+        int mode = 2;
+        int arrayChoice = 1;
+    };
+    struct SampleAnswer {
+        std::filesystem::path signal, calls;
+    };
+    struct PairedAnswer {
+        std::filesystem::path tumorSignal, tumorCalls, normalSignal, normalCalls;
+    };
+    struct AverageAnswer {
+        int number = 10;
+        bool allData = false;
+    };
+    std::optional<BasicModeAnswer> basicModeAnswer;
+    std::optional<SampleAnswer> sampleAnswer;
+    std::optional<PairedAnswer> pairedAnswer;
+    std::optional<int> sampleTypeAnswer;
+    std::optional<AverageAnswer> averageAnswer;
+    std::optional<ReferenceChoice> referenceAnswer;
+    std::optional<int> baseCopyAnswer;
+    std::deque<std::filesystem::path> openFiles;
+    std::deque<std::filesystem::path> saveFiles;
 
-private:
+    // The reference dialog lists references by rank; the view knows which pool row each rank is.
+    const CVARNView* view = nullptr;
+
+  private:
     std::ostream& err_;
+    bool showProgress_;
+    bool progressLineOpen_ = false; // a progress line is on the terminal without its line end
+
+    void closeProgressLine();
 };
+
+// True for the program's plain notices (a pool loaded, a region selected, references chosen, the
+// prompts of a flow); every other message box reports why an operation stopped.
+bool isNoticeMessage(const std::string& text);
 
 } // namespace varn::cli

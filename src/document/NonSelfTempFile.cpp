@@ -14,6 +14,7 @@
 #include "CVARNDoc.h"
 #include "FileBytes.h"
 #include "PrintFormat.h"
+#include "ProfileSettings.h"
 #include "SampleAttributesBlock.h"
 #include "SampleName.h"
 #include "ScanFormat.h"
@@ -37,8 +38,7 @@ struct NonSelfStage {
     char name[kNameSize] = {};
     std::vector<float> signal;
     std::vector<int> call;
-    int regionStart = 0, regionEnd = 0, baseCopyNumber = 0;
-    float hmmMean[kStates] = {};
+    ProfileSettings settings;
     int refSelected[kStoredRefFlags] = {};
     int refUsedCount = 0, pivotRow = 0;
     SampleAttributes attributes;
@@ -51,10 +51,7 @@ void startFromDocument(const CVARNDoc& doc, int t, NonSelfStage& s) {
     const int first = doc.snpFirst[t], last = doc.snpLast[t];
     s.signal.assign(doc.poolSignal[0] + first, doc.poolSignal[0] + last + 1);
     s.call.assign(doc.snpCall.data() + first, doc.snpCall.data() + last + 1);
-    s.regionStart = doc.regionStart[t];
-    s.regionEnd = doc.regionEnd[t];
-    s.baseCopyNumber = doc.baseCopyNumber;
-    std::copy(doc.hmmMean, doc.hmmMean + kStates, s.hmmMean);
+    s.settings = ProfileSettings::fromDocument(doc, t);
     std::copy(doc.refSelected[t], doc.refSelected[t] + kStoredRefFlags, s.refSelected);
     s.refUsedCount = doc.refUsedCount[t];
     s.pivotRow = doc.pivotRow[t];
@@ -76,13 +73,7 @@ bool readFixedPart(const CVARNDoc& doc, LineReader& in, NonSelfStage& s) {
         FieldScanner f(line);
         if (f.scanFloat(s.signal[k])) f.scanInt(s.call[k]);
     }
-    if (!in.next(line)) return false;
-    FieldScanner region(line);
-    if (region.scanInt(s.regionStart) && region.scanInt(s.regionEnd)) region.scanInt(s.baseCopyNumber);
-    for (float& mean : s.hmmMean) {
-        if (!in.next(line)) return false;
-        FieldScanner(line).scanFloat(mean);
-    }
+    if (!s.settings.read(in)) return false;
     for (int& flag : s.refSelected) {
         if (!in.next(line)) return false;
         FieldScanner(line).scanInt(flag);
@@ -103,10 +94,7 @@ void commit(CVARNDoc& doc, const NonSelfStage& s) {
     const int first = doc.snpFirst[t];
     std::copy(s.signal.begin(), s.signal.end(), doc.poolSignal[0] + first);
     std::copy(s.call.begin(), s.call.end(), doc.snpCall.data() + first);
-    doc.regionStart[t] = s.regionStart;
-    doc.regionEnd[t] = s.regionEnd;
-    doc.baseCopyNumber = s.baseCopyNumber;
-    std::copy(s.hmmMean, s.hmmMean + kStates, doc.hmmMean);
+    s.settings.storeInto(doc, t);
     std::copy(s.refSelected, s.refSelected + kStoredRefFlags, doc.refSelected[t]);
     doc.refUsedCount[t] = s.refUsedCount;
     doc.pivotRow[t] = s.pivotRow;
@@ -139,16 +127,7 @@ std::string formatNonSelfTempFile(const CVARNDoc& doc, int t) {
         *p++ = '\n';
     }
     out.resize(static_cast<std::size_t>(p - out.data()));
-    appendInt(out, doc.regionStart[t]);
-    out += " \t ";
-    appendInt(out, doc.regionEnd[t]);
-    out += " \t ";
-    appendInt(out, doc.baseCopyNumber);
-    out += " \n";
-    for (float mean : doc.hmmMean) {
-        appendFixed6(out, mean);
-        out += '\n';
-    }
+    ProfileSettings::fromDocument(doc, t).append(out);
     for (int k = 0; k < kStoredRefFlags; ++k) {
         appendInt(out, doc.refSelected[t][k]);
         out += '\n';

@@ -11,6 +11,7 @@
 #include "CVARNDoc.h"
 #include "FileBytes.h"
 #include "PrintFormat.h"
+#include "ProfileSettings.h"
 #include "SampleName.h"
 #include "ScanFormat.h"
 #include "TextLines.h"
@@ -35,8 +36,7 @@ struct SelfStage {
     int analysedRow = 0;
     char name[kNameSize] = {};
     SampleBlock tumour, normal;
-    int regionStart = 0, regionEnd = 0, baseCopyNumber = 0;
-    float hmmMean[kStates] = {};
+    ProfileSettings settings;
 };
 
 void copyBlock(const CVARNDoc& doc, int t, int slot, const int* calls, SampleBlock& b) {
@@ -96,14 +96,7 @@ bool readRest(const CVARNDoc& doc, LineReader& in, SelfStage& s) {
     if (!in.next(line)) return false;
     FieldScanner(line).scanWord(s.name, kNameSize - 1);
     if (!readBlock(in, s.tumour) || !readBlock(in, s.normal)) return false;
-    if (!in.next(line)) return false;
-    FieldScanner region(line);
-    if (region.scanInt(s.regionStart) && region.scanInt(s.regionEnd)) region.scanInt(s.baseCopyNumber);
-    for (float& mean : s.hmmMean) {
-        if (!in.next(line)) return false;
-        FieldScanner(line).scanFloat(mean);
-    }
-    return true;
+    return s.settings.read(in);
 }
 
 } // namespace
@@ -117,16 +110,7 @@ std::string formatSelfTempFile(const CVARNDoc& doc, int t) {
     out += " \n";
     writeBlock(out, doc, t, 0, doc.snpCall.data());
     writeBlock(out, doc, t, 1, doc.normalSnpCall.data());
-    appendInt(out, doc.regionStart[t]);
-    out += " \t ";
-    appendInt(out, doc.regionEnd[t]);
-    out += " \t ";
-    appendInt(out, doc.baseCopyNumber);
-    out += " \n";
-    for (float mean : doc.hmmMean) {
-        appendFixed6(out, mean);
-        out += '\n';
-    }
+    ProfileSettings::fromDocument(doc, t).append(out);
     return out;
 }
 
@@ -140,10 +124,7 @@ TempFileRead parseSelfTempFile(CVARNDoc& doc, std::string_view text) {
     s.analysedRow = doc.analysedRow[t];
     copyBlock(doc, t, 0, doc.snpCall.data(), s.tumour);
     copyBlock(doc, t, 1, doc.normalSnpCall.data(), s.normal);
-    s.regionStart = doc.regionStart[t];
-    s.regionEnd = doc.regionEnd[t];
-    s.baseCopyNumber = doc.baseCopyNumber;
-    std::copy(doc.hmmMean, doc.hmmMean + kStates, s.hmmMean);
+    s.settings = ProfileSettings::fromDocument(doc, t);
     if (!readRest(doc, in, s)) return TempFileRead::Malformed;
 
     doc.arrayType = t;
@@ -151,10 +132,7 @@ TempFileRead parseSelfTempFile(CVARNDoc& doc, std::string_view text) {
     std::memcpy(doc.poolSampleName[t][s.analysedRow], s.name, kNameSize);
     storeBlock(doc, t, 0, doc.snpCall.data(), s.tumour);
     storeBlock(doc, t, 1, doc.normalSnpCall.data(), s.normal);
-    doc.regionStart[t] = s.regionStart;
-    doc.regionEnd[t] = s.regionEnd;
-    doc.baseCopyNumber = s.baseCopyNumber;
-    std::copy(s.hmmMean, s.hmmMean + kStates, doc.hmmMean);
+    s.settings.storeInto(doc, t);
     return TempFileRead::Loaded;
 }
 

@@ -3,6 +3,7 @@
 // marker and no line end, so a reader can tell a complete table from a cut one.
 #include "document/CVARNDoc.h"
 
+#include "HmmSettingsTrailer.h"
 #include "document/FileBytes.h"
 #include "document/PrintFormat.h"
 #include "document/SampleName.h"
@@ -39,12 +40,7 @@ std::string rawDataTable(const CVARNDoc& doc, int t) {
         appendInt(out, known ? doc.snpCall[snp] : 0);
         out += " \n";
     }
-    appendInt(out, doc.baseCopyNumber);
-    out += " \n";
-    for (float mean : doc.hmmMean) {
-        appendFixed6(out, mean);
-        out += '\n';
-    }
+    appendHmmSettings(out, doc);
     out += "FILE_END_VARN_RAW_DATA";
     return out;
 }

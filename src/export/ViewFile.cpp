@@ -3,6 +3,7 @@
 // the viewer knows them from the line number and the array's annotation.
 #include "document/CVARNDoc.h"
 
+#include "HmmSettingsTrailer.h"
 #include "document/FileBytes.h"
 #include "document/PrintFormat.h"
 #include "document/SampleName.h"
@@ -35,12 +36,7 @@ std::string viewFile(const CVARNDoc& doc, int t) {
         appendInt(out, snp >= 0 && snp < kSlots ? doc.snpCall[snp] : 0);
         out += " \n";
     }
-    appendInt(out, doc.baseCopyNumber);
-    out += " \n";
-    for (float mean : doc.hmmMean) {
-        appendFixed6(out, mean);
-        out += '\n';
-    }
+    appendHmmSettings(out, doc);
     out += "FILE_END_VARN_VIEW";
     return out;
 }

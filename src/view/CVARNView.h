@@ -73,6 +73,14 @@ public:
     void OnSort();
     void OnHmmParameter();
 
+    // ---- region baseline ----
+    // What the release of a Range Set selection does once its positions are known: stores the
+    // region of array type t and the base copy number (1..4; any other value keeps the current
+    // one), shows the selection's information box, then in the paired genome view recomputes the
+    // paired profile on the region, and otherwise (pool genome or compensation view) measures
+    // every reference's SD on it and shows the reference ranking (mode 10).
+    void applyRegionBaseline(int t, int regionStart, int regionEnd, int baseCopy);
+
     // ---- view commands of the Parameter and View menus ----
     void OnCghView();
     void OnRangeSet();

@@ -1,0 +1,144 @@
+#include "CliHelp.h"
+
+#include <string>
+
+namespace varn::cli {
+
+namespace {
+
+constexpr std::string_view kOutputsHelp =
+    "OUTPUTS (written after the analysis, in this order):\n"
+    "  --store           Store: the temporary file of the analysis, in \"temporary files/\" (pool)\n"
+    "                    or \"Self temporary files/\" (paired); <sample>.temp\n"
+    "  --tracks          IGBFileOut: genome-browser tracks <sample>.sgr and <sample>LOH.sgr in IGBfiles/\n"
+    "                    (merged: <xba>and<hind>.sgr, <xba>and<hind>LOH.sgr)\n"
+    "  --raw-data        RawDataOut: the raw data table RawData/<sample>.xls\n"
+    "  --view-file       the view file <sample>.cng in the folder \"VARN View\" beside the root\n"
+    "  An output the finished display does not offer is a usage error: --store after\n"
+    "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
+    "  --raw-data and --view-file after analyze or reload only.\n";
+
+constexpr std::string_view kAveragingHelp =
+    "  --average N       moving-average window, 1..10 (default 10)\n"
+    "  --all-data        average with \"Include All Data\" (default \"Exclude Max and Min\")\n";
+
+constexpr std::string_view kDemoHelp =
+    "Usage: varn-cli [--root DIR] demo-data [--seed N] [--refs K]\n"
+    "  Writes a complete synthetic installation into the root: the eight annotation tables,\n"
+    "  K normal references per array (default 10) with sample lists and pools, two tumours on\n"
+    "  both arrays with their paired normals, the empty output folders and per tumour a truth\n"
+    "  file. The same seed (default 1) gives the same files.\n";
+
+constexpr std::string_view kMakePoolHelp =
+    "Usage: varn-cli [--root DIR] make-pool --array xba|hind --list FILE --out POOL\n"
+    "  MakeReference: builds a new reference pool of the array from a sample list (one sample\n"
+    "  name per line; at most 199). Each name's signal file is sampledataX/<name>X.txt (Xba) or\n"
+    "  sampledataH/<name>H.txt (Hind) under the root. The pool is saved as POOL.\n";
+
+constexpr std::string_view kAddToPoolHelp =
+    "Usage: varn-cli [--root DIR] add-to-pool --pool POOL --list FILE --out POOL\n"
+    "  AddReference: loads the pool, appends the samples of the list (the pool's array type;\n"
+    "  at most 200 rows in all) and saves the grown pool as --out (may be the same file).\n";
+
+constexpr std::string_view kAnalyzeHead =
+    "Usage: varn-cli [--root DIR] analyze --pool POOL --signal FILE --calls FILE [--region R]\n"
+    "         [--base-copy N] [--refs all|best:K|ROW[,ROW...]] [--average N] [--all-data] [OUTPUTS]\n"
+    "  A new sample against a reference pool (the array type is the pool's): File New with\n"
+    "  \"Non self reference\" and \"New Sample\", the one-reference ratio, the baseline region and\n"
+    "  its copy number, the references' SDs measured on it, Sort with the ticked references and\n"
+    "  the best-ranked ticked one as denominator, averaging, LOH score; ends in display mode 4.\n"
+    "  --pool POOL        the reference pool file (Load Ref)\n"
+    "  --signal FILE      the sample's signal file; its name without extension names the sample\n"
+    "  --calls FILE       the sample's SNP-call file\n"
+    "  --region R         FROM-TO display positions of the array, inclusive; or chrN / chrN:START-END\n"
+    "                     (N = 1..22 or X, START/END in bases): the first and last positions inside;\n"
+    "                     default: all autosomes of the array\n"
+    "  --base-copy N      copy number of the region, 1..4 (default 2)\n"
+    "  --refs SPEC        references to tick in the reference dialog: all (default), best:K (the K\n"
+    "                     best-ranked, i.e. quietest on the region), or pool rows as 1,4,7 (row 1 is\n"
+    "                     the pool's first reference)\n";
+
+constexpr std::string_view kPairedHead =
+    "Usage: varn-cli [--root DIR] paired --array xba|hind --tumor-signal F --tumor-calls F\n"
+    "         --normal-signal F --normal-calls F [--region R --base-copy N] [--average N]\n"
+    "         [--all-data] [OUTPUTS]\n"
+    "  A tumour against the patient's own normal: File New with \"Self reference\" and \"New\n"
+    "  Sample\"; the paired profile on the whole array, recomputed on --region with --base-copy\n"
+    "  (default 2) when a region is given; ends in display mode 21.\n"
+    "  --region R, --base-copy N   as for analyze; --base-copy needs --region\n";
+
+constexpr std::string_view kReloadHead =
+    "Usage: varn-cli [--root DIR] reload TEMPFILE --pool POOL [--average N] [--all-data] [OUTPUTS]\n"
+    "  NonSelfLoad: reloads a stored pool analysis with the pool it was made with and recomputes\n"
+    "  its profile with the stored region, base copy number, HMM means and references; ends in\n"
+    "  display mode 4.\n";
+
+constexpr std::string_view kReloadSelfHead =
+    "Usage: varn-cli [--root DIR] reload-self TEMPFILE [--average N] [--all-data] [OUTPUTS]\n"
+    "  SelfLoad: reloads a stored paired analysis and recomputes its profile; ends in display\n"
+    "  mode 21.\n";
+
+constexpr std::string_view kMergedHead =
+    "Usage: varn-cli [--root DIR] merged --pool POOL --pool POOL --xba-temp F --hind-temp F\n"
+    "         [--average N] [--all-data] [OUTPUTS]\n"
+    "  File New with \"Non self reference\" and \"Xba + Hind\": loads the Xba and the Hind pool,\n"
+    "  the two stored pool analyses, computes both profiles and averages them together; ends in\n"
+    "  display mode 2.\n";
+
+constexpr std::string_view kBatchHelp =
+    "Usage: varn-cli [--root DIR] batch-tracks --pool POOL [--pool POOL]\n"
+    "  The batch track export: every *.temp of \"temporary files/\" is reloaded, its profile and\n"
+    "  LOH score recomputed and its two tracks written to IGBfiles/. A file whose array type has\n"
+    "  no pool given is skipped with \"Reference is not loaded\" (exit status 1).\n";
+
+constexpr std::string_view kSampleListHelp =
+    "Usage: varn-cli [--root DIR] sample-list [--pool POOL ...]\n"
+    "  The Debug command: writes SampleList.xls in the root with the row number and name of\n"
+    "  every reference of the given pools (Xba first, then Hind).\n";
+
+std::string withOptions(std::string_view head) {
+    return std::string(head) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
+}
+
+} // namespace
+
+const std::string_view kUsage =
+    "Usage: varn-cli [--root DIR] COMMAND [OPTIONS]\n"
+    "  --root DIR        the installation root standing for c:\\VARN\\ (default $VARN_ROOT, else ~/VARN)\n"
+    "  -h, --help        usage of the tool or of one command;  --version\n"
+    "Exit status: 0 success; 1 when the operation failed (its message is on stderr); 2 bad usage.\n"
+    "\n"
+    "demo-data [--seed N] [--refs K]\n"
+    "make-pool    --array xba|hind --list FILE --out POOL        MakeReference, the Save As answered by "
+    "--out\n"
+    "add-to-pool  --pool POOL --list FILE --out POOL             AddReference on that pool (its array type)\n"
+    "analyze      --pool POOL --signal FILE --calls FILE [--region R] [--base-copy N]\n"
+    "             [--refs all|best:K|ROW[,ROW...]] [--average N] [--all-data] [OUTPUTS]\n"
+    "paired       --array xba|hind --tumor-signal F --tumor-calls F --normal-signal F --normal-calls F\n"
+    "             [--region R --base-copy N] [--average N] [--all-data] [OUTPUTS]\n"
+    "reload       TEMPFILE --pool POOL [--average N] [--all-data] [OUTPUTS]        NonSelfLoad\n"
+    "reload-self  TEMPFILE [--average N] [--all-data] [OUTPUTS]                     SelfLoad\n"
+    "merged       --pool POOL --pool POOL --xba-temp F --hind-temp F [--average N] [--all-data] [OUTPUTS]\n"
+    "batch-tracks --pool POOL [--pool POOL]                      the batch track export of \"temporary "
+    "files\"\n"
+    "sample-list  [--pool POOL ...]                              the Debug command\n"
+    "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
+    "file\n"
+    "\n"
+    "Every message box of the program is one line on stderr. 'varn-cli COMMAND --help' explains a command.\n";
+
+std::string commandHelp(std::string_view command) {
+    if (command == "demo-data") return std::string(kDemoHelp);
+    if (command == "make-pool") return std::string(kMakePoolHelp);
+    if (command == "add-to-pool") return std::string(kAddToPoolHelp);
+    if (command == "analyze") return withOptions(kAnalyzeHead);
+    if (command == "paired") return withOptions(kPairedHead);
+    if (command == "reload") return withOptions(kReloadHead);
+    if (command == "reload-self") return withOptions(kReloadSelfHead);
+    if (command == "merged") return withOptions(kMergedHead);
+    if (command == "batch-tracks") return std::string(kBatchHelp);
+    if (command == "sample-list") return std::string(kSampleListHelp);
+    return {};
+}
+
+} // namespace varn::cli

@@ -1,0 +1,51 @@
+// merged: the Xba + Hind analysis of two stored pool analyses of one sample.
+#include "CliCommands.h"
+#include "CliOutputs.h"
+#include "CliSession.h"
+#include "Commands.h"
+#include "view/DisplayMode.h"
+
+#include <ostream>
+
+namespace varn::cli {
+
+int runMerged(const CommandContext& context, const std::vector<std::string>& args) {
+    const std::string command = "merged";
+    ParsedOptions options;
+    OptionRules rules{{"--pool", "--xba-temp", "--hind-temp", "--average"}, kOutputFlags, 0};
+    rules.flagOptions.push_back("--all-data");
+    const int parsed = parseCommandOptions(context, command, args, rules, options);
+    if (parsed >= 0) return parsed;
+    const auto xbaTemp = options.single("--xba-temp");
+    const auto hindTemp = options.single("--hind-temp");
+    if (!options.has("--pool") || !xbaTemp || !hindTemp)
+        return usageError(context, command,
+                          "--pool (the Xba and the Hind pool), --xba-temp and --hind-temp are required");
+    const auto& pools = options.values.at("--pool");
+    if (pools.size() > 2) return usageError(context, command, "--pool is given more than twice");
+    std::string error;
+    CliUserInterface::AverageAnswer averaging;
+    if (!readAveraging(options, averaging, error)) return usageError(context, command, error);
+    const OutputChoice outputs = outputsFrom(options);
+
+    CliSession session(context, command);
+    if (!session.ready()) return kExitFailed;
+    const std::string unavailable = unavailableOutput(session, outputs, ModeGenomeBoth, command);
+    if (!unavailable.empty()) return usageError(context, command, unavailable);
+    for (const std::string& pool : pools)
+        if (session.loadPool(pool) == 0) return kExitFailed;
+
+    // File New: "Non self reference" and "Xba + Hind"; the flow asks for the Xba temporary file
+    // and then for the Hind one. A pool that is missing is the flow's own message.
+    session.ui.basicModeAnswer = CliUserInterface::BasicModeAnswer{kNonSelfReference, kCombined};
+    session.ui.openFiles.push_back(*xbaTemp);
+    session.ui.openFiles.push_back(*hindTemp);
+    session.ui.averageAnswer = averaging;
+    session.doc->OnFileNew();
+    const int status = session.finish(ModeGenomeBoth, "File New");
+    if (status != kExitOk) return status;
+    writeOutputs(session, outputs);
+    return session.ui.failed ? kExitFailed : kExitOk;
+}
+
+} // namespace varn::cli

@@ -1,0 +1,68 @@
+#include "CliOutputs.h"
+
+#include "CliSession.h"
+#include "view/CommandIds.h"
+#include "view/DisplayMode.h"
+
+namespace varn::cli {
+
+OutputChoice outputsFrom(const ParsedOptions& options) {
+    OutputChoice o;
+    o.store = options.flag("--store");
+    o.tracks = options.flag("--tracks");
+    o.rawData = options.flag("--raw-data");
+    o.viewFile = options.flag("--view-file");
+    return o;
+}
+
+namespace {
+
+std::string modeName(int mode) {
+    switch (mode) {
+    case ModeGenomeBoth:
+        return "the merged Xba + Hind genome (display mode 2)";
+    case ModeGenomeSingle:
+        return "a single-array genome against a pool (display mode 4)";
+    case ModeGenomeSelf:
+        return "a paired genome (display mode 21)";
+    default:
+        return "display mode " + std::to_string(mode);
+    }
+}
+
+} // namespace
+
+// The enable rules are the view's own, asked with the display mode the command will reach.
+std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode,
+                              const std::string& command) {
+    CVARNView& view = *session.view;
+    const int shown = view.displayMode;
+    view.displayMode = mode;
+    std::string option, offer;
+    if (outputs.store && !view.isCommandEnabled(ID_STORE)) {
+        option = "--store";
+        offer = "Store is offered for a single-array analysis only (display mode 4 or 21)";
+    } else if (outputs.tracks && !view.isCommandEnabled(ID_IGB_FILE_OUT)) {
+        option = "--tracks";
+        offer = "IGBFileOut is offered for a pool profile only (display mode 2 or 4)";
+    } else if (outputs.rawData && !session.doc->OnUpdateRawDataOut()) {
+        option = "--raw-data";
+        offer = "RawDataOut is offered for a single-array pool profile only (display mode 4)";
+    } else if (outputs.viewFile && !view.isCommandEnabled(ID_SAVE_VIEW_FILE)) {
+        option = "--view-file";
+        offer = "the view file is offered for a single-array pool profile only (display mode 4)";
+    }
+    view.displayMode = shown;
+    if (option.empty()) return {};
+    return option + " is not available: " + command + " ends in " + modeName(mode) + ", and " + offer;
+}
+
+void writeOutputs(CliSession& session, const OutputChoice& outputs) {
+    CVARNDoc& doc = *session.doc;
+    if (outputs.store) doc.OnStore();
+    if (outputs.tracks) doc.OnIgbFileOut();
+    if (outputs.rawData) doc.OnRawDataOut();
+    if (outputs.viewFile) doc.OnSaveViewFile();
+}
+
+} // namespace varn::cli

@@ -1,0 +1,62 @@
+// The baseline region: a stretch of genome taken to be free of copy-number change, with the copy
+// number it is known to have. The compensation is fitted on it, the noise of the references and
+// of the profile is measured on it, and every ratio is shifted so that it sits at its copy
+// number's expected log ratio.
+#include "view/CVARNView.h"
+
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace varn {
+
+namespace {
+
+int chromosomeAt(const CVARNDoc& doc, int pos) {
+    return doc.snpChromosome[doc.arrangeOrder[pos]];
+}
+int basePositionAt(const CVARNDoc& doc, int pos) {
+    return doc.snpPosition[doc.arrangeOrder[pos]];
+}
+
+} // namespace
+
+void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int baseCopy) {
+    CVARNDoc& doc = doc_;
+    if (t != kXba && t != kHind) return;
+    // A selection dragged from right to left means the same stretch; an inverted region would
+    // give the fits and SDs nothing to work on.
+    if (regionEnd < regionStart) std::swap(regionStart, regionEnd);
+    if (regionStart < doc.snpFirst[t]) regionStart = doc.snpFirst[t];
+    if (regionEnd > doc.snpLast[t]) regionEnd = doc.snpLast[t];
+    if (baseCopy >= 1 && baseCopy <= 4) doc.baseCopyNumber = baseCopy;
+    doc.regionStart[t] = regionStart;
+    doc.regionEnd[t] = regionEnd;
+
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "From %d(Ch %d position %d) \n to %d(Ch %d position %d) \n selected \n Base line is %d   "
+                  "Calculate StDev?",
+                  regionStart, chromosomeAt(doc, regionStart), basePositionAt(doc, regionStart), regionEnd,
+                  chromosomeAt(doc, regionEnd), basePositionAt(doc, regionEnd), doc.baseCopyNumber);
+    doc.ui().messageBox(text);
+
+    rangeSetArmed = 0;
+    if (displayMode == ModeGenomeSelf) {
+        // The paired profile is recomputed at once, fitted on the region and shifted to its
+        // copy number; it asks for the averaging itself.
+        doc.computePairedRatio(regionStart, regionEnd, t);
+        return;
+    }
+    // Pool mode: the new region and copy number take effect at the next pool computation (Sort);
+    // here the references are measured on it for the ranking.
+    Invalidate();
+    referenceSdTable[t] = doc.measureReferenceSd(regionStart, regionEnd, doc.analysedRow[t], t);
+    referenceSdRawTable[t] = doc.measureReferenceSdRaw(regionStart, regionEnd, doc.analysedRow[t], t);
+    displayMode = ModeReferenceSort;
+    Invalidate();
+}
+
+} // namespace varn

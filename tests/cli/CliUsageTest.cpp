@@ -1,0 +1,89 @@
+#include "cli/CliHelp.h"
+#include "cli/CliRunner.h"
+
+#include <gtest/gtest.h>
+
+namespace varn::test {
+namespace {
+
+const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
+                                            "paired",       "reload",     "reload-self", "merged",
+                                            "batch-tracks", "sample-list"};
+
+TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
+    const CliRun help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const std::string& c : kCommands) EXPECT_NE(help.out.find("\n" + c + " "), std::string::npos) << c;
+    const CliRun version = runCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("varn-cli ") + VARN_VERSION + "\n");
+    const CliRun nothing = runCli({});
+    EXPECT_EQ(nothing.status, 2);
+    EXPECT_NE(nothing.err.find("Usage: varn-cli"), std::string::npos);
+    EXPECT_EQ(runCli({"frobnicate"}).status, 2);
+}
+
+// Every option a command's parser accepts is explained in its help, and the README shows each
+// command's usage line as the help prints it.
+TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
+    const std::string readme = readFileBytes(std::string(VARN_SOURCE_DIR) + "/README.md");
+    ASSERT_FALSE(readme.empty());
+    const std::vector<std::pair<std::string, std::vector<std::string>>> options = {
+        {"demo-data", {"--seed", "--refs"}},
+        {"make-pool", {"--array", "--list", "--out"}},
+        {"add-to-pool", {"--pool", "--list", "--out"}},
+        {"analyze",
+         {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--all-data",
+          "--store", "--tracks", "--raw-data", "--view-file"}},
+        {"paired",
+         {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
+          "--base-copy", "--average", "--all-data", "--store", "--tracks", "--raw-data", "--view-file"}},
+        {"reload", {"TEMPFILE", "--pool", "--average", "--all-data", "--store", "--raw-data"}},
+        {"reload-self", {"TEMPFILE", "--average", "--all-data", "--store"}},
+        {"merged", {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks"}},
+        {"batch-tracks", {"--pool"}},
+        {"sample-list", {"--pool"}},
+    };
+    for (const auto& [command, names] : options) {
+        const CliRun run = runCli({command, "--help"});
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_EQ(run.out, cli::commandHelp(command));
+        for (const std::string& name : names)
+            EXPECT_NE(run.out.find(name), std::string::npos) << command << " " << name;
+        const std::string usageLine = run.out.substr(0, run.out.find('\n'));
+        EXPECT_NE(readme.find(usageLine), std::string::npos) << "README lacks: " << usageLine;
+    }
+}
+
+TEST(CliUsage, MistakesInOptionsAreUsageErrorsNamingTheReason) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {{"analyze", "--pool", "p"}, "--pool, --signal and --calls are required"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--region", "9-3"},
+         "--region takes FROM-TO"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--base-copy", "5"},
+         "--base-copy takes 1, 2, 3 or 4"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--refs", "best:0"}, "--refs takes all"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--average", "11"}, "--average takes"},
+        {{"analyze", "--pool", "p", "--pool", "q", "--signal", "s", "--calls", "c"}, "--pool is given twice"},
+        {{"analyze", "--bogus"}, "unknown option --bogus"},
+        {{"make-pool", "--array", "both", "--list", "l", "--out", "o"}, "--array takes xba or hind"},
+        {{"paired", "--array", "xba", "--tumor-signal", "a", "--tumor-calls", "b", "--normal-signal", "c",
+          "--normal-calls", "d", "--base-copy", "3"},
+         "--base-copy needs --region"},
+        {{"reload", "--pool", "p"}, "TEMPFILE and --pool are required"},
+        {{"reload-self", "a.temp", "b.temp"}, "unexpected argument b.temp"},
+        {{"demo-data", "--refs", "200"}, "--refs takes 1 to 199"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args[0] << ": " << run.err;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
+} // namespace varn::test
