@@ -58,7 +58,7 @@ void startFromDocument(const CVARNDoc& doc, int t, NonSelfStage& s) {
 }
 
 // The fixed part after the array type; false when the file ends before it is complete or names
-// a row outside the pool.
+// a row (analysed or pivot) outside the pool.
 bool readFixedPart(const CVARNDoc& doc, LineReader& in, NonSelfStage& s) {
     std::string_view line;
     if (!in.next(line)) return false;
@@ -81,7 +81,9 @@ bool readFixedPart(const CVARNDoc& doc, LineReader& in, NonSelfStage& s) {
     if (!in.next(line)) return false;
     FieldScanner used(line);
     if (used.scanInt(s.refUsedCount)) used.scanInt(s.pivotRow);
-    return true;
+    // The pivot is the common denominator row of a later Sort: a row outside the pool would send
+    // the ratio computation past the signal table.
+    return s.pivotRow >= 0 && s.pivotRow < kPoolRows;
 }
 
 void commit(CVARNDoc& doc, const NonSelfStage& s) {
