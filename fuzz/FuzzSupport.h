@@ -20,7 +20,7 @@ public:
     int sampleType = 0;
     std::optional<std::filesystem::path> chosenFile;
 
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return chosenFile; }
+    std::optional<std::filesystem::path> openFile(const FileChooserOptions&) override { return chosenFile; }
     DialogResult sampleTypeSelect(CSampleTypeSelect& dialog) override;
 };
 

@@ -137,11 +137,11 @@ bool CVARNApp::OpenDocumentFile(const std::filesystem::path& path) {
 
 // Load Ref: the framework's open dialog, without a filter or extension of the document's own.
 void CVARNApp::OnFileOpen() {
-    FileDialogSpec spec;
-    spec.title = "Open";
-    spec.initialDirectory = doc_->pathName.empty() ? root_.root() : doc_->pathName.parent_path();
-    spec.filter = "All Files (*.*)|*.*||";
-    const auto chosen = ui_.openFile(spec);
+    FileChooserOptions chooser;
+    chooser.title = "Open";
+    chooser.initialDirectory = doc_->pathName.empty() ? root_.root() : doc_->pathName.parent_path();
+    chooser.filter = "All Files (*.*)|*.*||";
+    const auto chosen = ui_.openFile(chooser);
     if (chosen) OpenDocumentFile(*chosen);
 }
 

@@ -29,27 +29,27 @@ bool QtUserInterface::yesNoBox(const std::string& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileDialogSpec& spec, bool save) {
-    QFileDialog chooser(parent_, QString::fromStdString(spec.title));
+std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChooserOptions& options, bool save) {
+    QFileDialog chooser(parent_, QString::fromStdString(options.title));
     chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!spec.initialDirectory.empty())
-        chooser.setDirectory(QString::fromStdString(spec.initialDirectory.string()));
-    const QString filter = qtFileFilter(spec.filter.empty() ? "All Files (*.*)|*.*||" : spec.filter);
+    if (!options.initialDirectory.empty())
+        chooser.setDirectory(QString::fromStdString(options.initialDirectory.string()));
+    const QString filter = qtFileFilter(options.filter.empty() ? "All Files (*.*)|*.*||" : options.filter);
     chooser.setNameFilters(filter.split(";;"));
-    if (!spec.defaultExtension.empty())
-        chooser.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
-    if (!spec.initialFileName.empty()) chooser.selectFile(QString::fromStdString(spec.initialFileName));
+    if (!options.defaultExtension.empty())
+        chooser.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+    if (!options.initialFileName.empty()) chooser.selectFile(QString::fromStdString(options.initialFileName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(chooser.selectedFiles().front().toStdString());
 }
 
-std::optional<std::filesystem::path> QtUserInterface::openFile(const FileDialogSpec& spec) {
-    return chooseFile(spec, false);
+std::optional<std::filesystem::path> QtUserInterface::openFile(const FileChooserOptions& chooser) {
+    return chooseFile(chooser, false);
 }
 
-std::optional<std::filesystem::path> QtUserInterface::saveFile(const FileDialogSpec& spec) {
-    return chooseFile(spec, true);
+std::optional<std::filesystem::path> QtUserInterface::saveFile(const FileChooserOptions& chooser) {
+    return chooseFile(chooser, true);
 }
 
 DialogResult QtUserInterface::basicMode(CBasicMode& dialog) {

@@ -19,8 +19,8 @@ class QtUserInterface : public UserInterface {
 
     void messageBox(const std::string& text) override;
     bool yesNoBox(const std::string& text) override;
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
+    std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
 
     DialogResult basicMode(CBasicMode& dialog) override;
     DialogResult sampleSelect(CSampleSelect& dialog) override;
@@ -33,7 +33,7 @@ class QtUserInterface : public UserInterface {
     DialogResult chSelect(CChSelectDlg& dialog) override;
 
   private:
-    std::optional<std::filesystem::path> chooseFile(const FileDialogSpec& spec, bool save);
+    std::optional<std::filesystem::path> chooseFile(const FileChooserOptions& options, bool save);
 
     const InstallRoot& root_; // the sample dialogs' choosers open in its folders
     QWidget* parent_ = nullptr;

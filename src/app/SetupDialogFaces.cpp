@@ -67,26 +67,26 @@ struct ChooserRow {
     std::string* name;
 };
 
-void addChooserRow(QDialog* owner, QGridLayout* grid, int row, const ChooserRow& spec, int arrayChoice,
+void addChooserRow(QDialog* owner, QGridLayout* grid, int row, const ChooserRow& rowInfo, int arrayChoice,
                    UserInterface& ui, const InstallRoot& root) {
-    auto* button = new QPushButton(spec.caption, owner);
-    auto* edit = new QLineEdit(QString::fromStdString(*spec.name), owner);
+    auto* button = new QPushButton(rowInfo.caption, owner);
+    auto* edit = new QLineEdit(QString::fromStdString(*rowInfo.name), owner);
     edit->setReadOnly(true);
     grid->addWidget(button, row, 0);
     grid->addWidget(edit, row, 1);
     QObject::connect(button, &QPushButton::clicked, owner, [=, &ui, &root] {
         const bool hind = arrayChoice == 2;
-        FileDialogSpec chooser;
-        chooser.title = hind ? spec.titleH : spec.titleX;
-        chooser.initialDirectory = root.map(hind ? spec.folderH : spec.folderX);
+        FileChooserOptions chooser;
+        chooser.title = hind ? rowInfo.titleH : rowInfo.titleX;
+        chooser.initialDirectory = root.map(hind ? rowInfo.folderH : rowInfo.folderX);
         chooser.filter = "text(*.txt)|*.txt|all_files(*.*)|*.*||";
         chooser.defaultExtension = "txt";
         chooser.initialFileName = "*.txt";
         const auto chosen = ui.openFile(chooser);
         if (!chosen) return;
-        *spec.path = chosen->string();
-        *spec.name = chosen->stem().string();
-        edit->setText(QString::fromStdString(*spec.name));
+        *rowInfo.path = chosen->string();
+        *rowInfo.name = chosen->stem().string();
+        edit->setText(QString::fromStdString(*rowInfo.name));
     });
 }
 

@@ -74,14 +74,14 @@ bool CliUserInterface::yesNoBox(const std::string& text) {
     return false;
 }
 
-std::optional<std::filesystem::path> CliUserInterface::openFile(const FileDialogSpec&) {
+std::optional<std::filesystem::path> CliUserInterface::openFile(const FileChooserOptions&) {
     if (openFiles.empty()) return std::nullopt;
     auto p = openFiles.front();
     openFiles.pop_front();
     return p;
 }
 
-std::optional<std::filesystem::path> CliUserInterface::saveFile(const FileDialogSpec&) {
+std::optional<std::filesystem::path> CliUserInterface::saveFile(const FileChooserOptions&) {
     if (saveFiles.empty()) return std::nullopt;
     auto p = saveFiles.front();
     saveFiles.pop_front();

@@ -41,8 +41,8 @@ class CliUserInterface : public UserInterface {
 
     void messageBox(const std::string& text) override;
     bool yesNoBox(const std::string& text) override;
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
+    std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
     DialogResult basicMode(CBasicMode& d) override;
     DialogResult sampleSelect(CSampleSelect& d) override;
     DialogResult selfSampleSelect(CSelfSampleSelect& d) override;

@@ -18,8 +18,8 @@ public:
         messages += text + "\n";
         return false;
     }
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> openFile(const FileChooserOptions&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const FileChooserOptions&) override { return std::nullopt; }
     DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
     DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
     DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }

@@ -31,14 +31,14 @@ int askArrayType(CVARNDoc& doc) {
     return dialog.sampleType == kXba || dialog.sampleType == kHind ? dialog.sampleType : 0;
 }
 
-FileDialogSpec sampleListDialog(const CVARNDoc& doc, int t) {
-    FileDialogSpec spec;
-    spec.title = "Select sample list file";
-    spec.initialDirectory = doc.fixedPath(t == kXba ? "C:\\VARN\\sampledataX" : "C:\\VARN\\sampledataH");
-    spec.filter = "text(*.txt)|*.txt|all_files(*.*)|*.*||";
-    spec.defaultExtension = "txt";
-    spec.initialFileName = "*.txt";
-    return spec;
+FileChooserOptions sampleListDialog(const CVARNDoc& doc, int t) {
+    FileChooserOptions chooser;
+    chooser.title = "Select sample list file";
+    chooser.initialDirectory = doc.fixedPath(t == kXba ? "C:\\VARN\\sampledataX" : "C:\\VARN\\sampledataH");
+    chooser.filter = "text(*.txt)|*.txt|all_files(*.*)|*.*||";
+    chooser.defaultExtension = "txt";
+    chooser.initialFileName = "*.txt";
+    return chooser;
 }
 
 // Asks for the list and reads its names into the rows from firstRow on, width characters of

@@ -111,12 +111,12 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
 bool CVARNDoc::DoSave() { return pathName.empty() ? DoSaveAs() : OnSaveDocument(pathName); }
 
 bool CVARNDoc::DoSaveAs() {
-    FileDialogSpec spec;
-    spec.title = "Save As";
-    spec.initialDirectory = pathName.empty() ? installRoot().root() : pathName.parent_path();
-    spec.filter = "All Files (*.*)|*.*||";
-    spec.initialFileName = pathName.filename().string();
-    const auto chosen = ui().saveFile(spec);
+    FileChooserOptions chooser;
+    chooser.title = "Save As";
+    chooser.initialDirectory = pathName.empty() ? installRoot().root() : pathName.parent_path();
+    chooser.filter = "All Files (*.*)|*.*||";
+    chooser.initialFileName = pathName.filename().string();
+    const auto chosen = ui().saveFile(chooser);
     if (!chosen) return false;
     return OnSaveDocument(*chosen);
 }

@@ -9,14 +9,14 @@ namespace varn {
 
 namespace {
 
-FileDialogSpec tempFileDialog(const CVARNDoc& doc, const char* title, const char* folder) {
-    FileDialogSpec spec;
-    spec.title = title;
-    spec.initialDirectory = doc.fixedPath(folder);
-    spec.filter = "temp(*.temp)|*.temp|all_files(*.*)|*.*||";
-    spec.defaultExtension = "temp";
-    spec.initialFileName = "*.temp";
-    return spec;
+FileChooserOptions tempFileDialog(const CVARNDoc& doc, const char* title, const char* folder) {
+    FileChooserOptions chooser;
+    chooser.title = title;
+    chooser.initialDirectory = doc.fixedPath(folder);
+    chooser.filter = "temp(*.temp)|*.temp|all_files(*.*)|*.*||";
+    chooser.defaultExtension = "temp";
+    chooser.initialFileName = "*.temp";
+    return chooser;
 }
 
 } // namespace

@@ -21,7 +21,7 @@ enum class DialogResult { Ok, Cancel, Failed };
 
 // The properties of an open-file or save-file chooser, as the program states them. The folder is
 // already mapped onto the installation root; the filter is in the "desc|pattern|...||" form.
-struct FileDialogSpec {
+struct FileChooserOptions {
     std::string title;
     std::filesystem::path initialDirectory;
     std::string filter;
@@ -45,8 +45,8 @@ public:
     // A modal box with Yes and No; true for Yes.
     virtual bool yesNoBox(const std::string& text) = 0;
 
-    virtual std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) = 0;
+    virtual std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) = 0;
 
     virtual DialogResult basicMode(CBasicMode& dialog) = 0;
     virtual DialogResult sampleSelect(CSampleSelect& dialog) = 0;

@@ -45,8 +45,8 @@ int countNonWhite(const QImage& image) {
 struct NoUi : UserInterface {
     void messageBox(const std::string&) override {}
     bool yesNoBox(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec&) override { return {}; }
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec&) override { return {}; }
+    std::optional<std::filesystem::path> openFile(const FileChooserOptions&) override { return {}; }
+    std::optional<std::filesystem::path> saveFile(const FileChooserOptions&) override { return {}; }
     DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
     DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
     DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }

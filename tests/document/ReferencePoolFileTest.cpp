@@ -223,7 +223,7 @@ TEST_F(PoolFile, SaveAsAsksWithTheFrameworkDialogAndCancelChangesNothing) {
     td.ui.answerFile(std::nullopt);
     EXPECT_FALSE(doc.DoSaveAs());
     ASSERT_EQ(td.ui.fileDialogs.size(), 1u);
-    const FileDialogSpec& first = td.ui.fileDialogs[0];
+    const FileChooserOptions& first = td.ui.fileDialogs[0];
     EXPECT_EQ(first.title, "Save As");
     EXPECT_EQ(first.filter, "All Files (*.*)|*.*||");
     EXPECT_EQ(first.defaultExtension, "");

@@ -48,15 +48,15 @@ TEST(TempFileCommands, NonSelfDialogShowsItsPropertiesAndCancelChangesNothing) {
     td.ui.answerFile(std::nullopt);
     EXPECT_EQ(doc.SelectNonSelfTempFile(), 1);
     ASSERT_EQ(td.ui.fileDialogs.size(), 1u);
-    const FileDialogSpec spec = td.ui.fileDialogs[0];
-    EXPECT_EQ(spec.title, "Select temporary file");
-    EXPECT_EQ(spec.initialDirectory, doc.fixedPath("C:\\VARN\\temporary files"));
-    EXPECT_EQ(spec.filter, "temp(*.temp)|*.temp|all_files(*.*)|*.*||");
-    EXPECT_EQ(spec.defaultExtension, "temp");
-    EXPECT_EQ(spec.initialFileName, "*.temp");
+    const FileChooserOptions chooser = td.ui.fileDialogs[0];
+    EXPECT_EQ(chooser.title, "Select temporary file");
+    EXPECT_EQ(chooser.initialDirectory, doc.fixedPath("C:\\VARN\\temporary files"));
+    EXPECT_EQ(chooser.filter, "temp(*.temp)|*.temp|all_files(*.*)|*.*||");
+    EXPECT_EQ(chooser.defaultExtension, "temp");
+    EXPECT_EQ(chooser.initialFileName, "*.temp");
     td.ui.answerFile(std::nullopt);
     doc.OnSelfLoad();
-    EXPECT_EQ(td.ui.fileDialogs[1].filter, spec.filter);
+    EXPECT_EQ(td.ui.fileDialogs[1].filter, chooser.filter);
     EXPECT_EQ(test::storedFieldsDigest(doc, kHind), before);
     EXPECT_TRUE(td.ui.messages.empty());
 }

@@ -23,17 +23,17 @@ bool ScriptedUi::yesNoBox(const std::string& text) {
     return yes;
 }
 
-std::optional<std::filesystem::path> ScriptedUi::openFile(const FileDialogSpec& spec) {
-    fileDialogs.push_back(spec);
-    if (files_.empty()) unscripted("open-file dialog \"" + spec.title + "\"");
+std::optional<std::filesystem::path> ScriptedUi::openFile(const FileChooserOptions& chooser) {
+    fileDialogs.push_back(chooser);
+    if (files_.empty()) unscripted("open-file dialog \"" + chooser.title + "\"");
     auto path = files_.front();
     files_.pop_front();
     return path;
 }
 
-std::optional<std::filesystem::path> ScriptedUi::saveFile(const FileDialogSpec& spec) {
-    fileDialogs.push_back(spec);
-    if (files_.empty()) unscripted("save-file dialog \"" + spec.title + "\"");
+std::optional<std::filesystem::path> ScriptedUi::saveFile(const FileChooserOptions& chooser) {
+    fileDialogs.push_back(chooser);
+    if (files_.empty()) unscripted("save-file dialog \"" + chooser.title + "\"");
     auto path = files_.front();
     files_.pop_front();
     return path;

@@ -21,7 +21,7 @@ namespace varn::test {
 class ScriptedUi : public UserInterface {
 public:
     std::vector<std::string> messages;   // every message box and yes/no text, in order
-    std::vector<FileDialogSpec> fileDialogs; // every chooser opened, in order
+    std::vector<FileChooserOptions> fileDialogs; // every chooser opened, in order
 
     // Yes/no answers, file answers (nullopt = Cancel) and dialog answers.
     void answerYesNo(bool yes) { yesNo_.push_back(yes); }
@@ -40,8 +40,8 @@ public:
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
     bool yesNoBox(const std::string& text) override;
-    std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override;
-    std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
+    std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
 
     DialogResult basicMode(CBasicMode& d) override;
     DialogResult sampleSelect(CSampleSelect& d) override;
