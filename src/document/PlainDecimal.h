@@ -3,10 +3,8 @@
 // "%f" for numbers in plain decimal form, the form of nearly every number in a signal file, with
 // the float the scanf family would give. Inline: it runs once for each of millions of numbers.
 
-#include "ByteClasses.h"
 #include "TextLines.h"
 
-#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -153,48 +151,6 @@ inline const char* shortDecimal(const char* p, const char* limit, float& value) 
     const std::uint32_t mantissa = eightDigits((digits - (0x3030303030303030 & lowBytes(count))) << (8 * (8 - count)));
     value = count == first ? static_cast<float>(mantissa) : scaleDown(mantissa, count - first);
     return p + end;
-}
-
-// Masks of the lowest n bytes, n from 0 to 8, and of their top bits.
-inline constexpr std::uint64_t kLowBytes[9] = {0,
-                                               0xFF,
-                                               0xFFFF,
-                                               0xFFFFFF,
-                                               0xFFFFFFFF,
-                                               0xFFFFFFFFFF,
-                                               0xFFFFFFFFFFFF,
-                                               0xFFFFFFFFFFFFFF,
-                                               0xFFFFFFFFFFFFFFFF};
-inline constexpr std::uint64_t kLowTopBits[9] = {0,
-                                                 0x80,
-                                                 0x8080,
-                                                 0x808080,
-                                                 0x80808080,
-                                                 0x8080808080,
-                                                 0x808080808080,
-                                                 0x80808080808080,
-                                                 0x8080808080808080};
-
-// A field of 1 to 8 characters in the low bytes of word (the bytes above it are ignored): true
-// when it is digits with at most one point, at least one digit among them, value then the float
-// strtof gives. Such a field has at most 8 digits, and with a point at most 7, so the mantissa is
-// either an integer that one conversion rounds correctly or below 2^24 with at most 7 decimals
-// (see scaleDown). Free of branches on the shape, so that fields of varying shape cost the same.
-inline bool wordDecimal(std::uint64_t word, int length, float& value) {
-    const std::uint64_t inField = kLowTopBits[length];
-    const std::uint64_t point = byte_classes::equalBytes(word, '.') & inField;
-    const std::uint64_t other = nonDigitBytes(word) & inField & ~point;
-    const int at = std::countr_zero(point) / 8; // 8 without a point
-    const int hasPoint = point != 0 ? 1 : 0;
-    const int digits = length - hasPoint;
-    // The digits after the point move down one byte to close its gap.
-    const std::uint64_t below = kLowBytes[at];
-    const std::uint64_t joined = (word & below) | ((word >> 8) & ~below);
-    const std::uint32_t mantissa = eightDigits((joined - 0x3030303030303030) << ((8 * (8 - digits)) & 63));
-    // Without a point at is 8 and the sum is 0 or less.
-    const int decimals = std::max(length - 1 - at, 0);
-    value = static_cast<float>(static_cast<double>(mantissa) * kNegativePowerOfTen[decimals]);
-    return (other | (point & (point - 1))) == 0 && digits > 0;
 }
 
 } // namespace plain_decimal

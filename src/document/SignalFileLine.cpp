@@ -63,19 +63,50 @@ void deleteNullFields(std::string_view line, std::string& out) {
     out.append(line.substr(s));
 }
 
-int SignalLineScanner::scan(std::string_view piece, float (&values)[kProbes], const char* readableEnd) {
-    const char* pieceEnd = piece.data() + piece.size();
-    int count = 0;
-    if (!piece.empty() && piece.back() == '\n') {
-        if (readableEnd != nullptr && readableEnd >= pieceEnd && static_cast<std::size_t>(readableEnd - pieceEnd) >= kReadAhead) {
-            if (scanPlainLine(piece.data(), piece.size(), readableEnd, values, count)) return count;
-        } else {
-            padded_.assign(piece);
-            padded_.append(kReadAhead, '\0');
-            if (scanPlainLine(padded_.data(), piece.size(), padded_.data() + padded_.size(), values, count)) return count;
+bool SignalLineScanner::scanPlainLine(std::string_view text, const char* readableEnd, float (&values)[kProbes],
+                                      int& count) const {
+    // The line end stops every field, in place of the zero that would follow an appended tab.
+    if (text.empty() || text.back() != '\n') return false;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    int nullsLeft = kNullFields;
+    const char* start = p;
+    // A "null" with white space on both sides: deleting it with its separator just drops the field.
+    auto skipSpaceAndNulls = [&](const char* q) {
+        q = skipSpace(q, end);
+        while (nullsLeft > 0 && end - q >= 5 && (q == start || isScanSpace(q[-1])) && q[0] == 'n' && q[1] == 'u' &&
+               q[2] == 'l' && q[3] == 'l' && isScanSpace(q[4])) {
+            --nullsLeft;
+            q = skipSpace(q + 4, end);
         }
+        return q;
+    };
+    count = 0;
+    p = skipSpaceAndNulls(p);
+    p = skipScanInt(p, end);
+    // Deleting a "null" further on could still bring digits to where the serial failed.
+    if (p == nullptr) return nullsLeft == 0 || std::memchr(text.data(), 'n', text.size()) == nullptr;
+    p = skipSpaceAndNulls(p);
+    const char* id = p;
+    p = skipScanString(p, end);
+    if (p == nullptr) return true; // nothing but white space after the serial
+    // A "null" inside the identifier would be deleted out of it.
+    for (const char* c = id; c + 4 <= p; ++c)
+        if (c[0] == 'n' && c[1] == 'u' && c[2] == 'l' && c[3] == 'l') return false;
+    for (; count < kProbes; ++count) {
+        p = skipSpaceAndNulls(p);
+        if (p == end) return true;
+        p = scanPlainFloat(p, readableEnd, values[count]);
+        if (p == nullptr) return false;
     }
+    return true;
+}
+
+int SignalLineScanner::scan(std::string_view piece, float (&values)[kProbes], const char* readableEnd) {
     const std::string_view text = cText(piece);
+    if (readableEnd == nullptr || readableEnd < piece.data() + piece.size()) readableEnd = piece.data() + piece.size();
+    int count = 0;
+    if (text.size() == piece.size() && scanPlainLine(text, readableEnd, values, count)) return count;
 
     // The line gets one tab appended, so that a "null" ending the line also has a separator to
     // take with it.

@@ -3,7 +3,6 @@
 #include "DocumentLimits.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,23 +27,16 @@ public:
     // file in memory) may be read ahead; by default only the piece itself.
     int scan(std::string_view piece, float (&values)[kProbes], const char* readableEnd = nullptr);
 
-    // Bytes past the end of a line that the in-place reading looks at (whatever they hold).
-    static constexpr std::size_t kReadAhead = 64;
+    // Bytes past the end of a line worth making readable for the word-at-a-time reading.
+    static constexpr std::size_t kReadAhead = 8;
 
 private:
     // Most lines need neither copy nor deletion: when every "null" the deletion would take is a
     // field of its own and every number is in plain decimal form, skipping the first sixteen
-    // "null" fields while reading gives the same result. The line ends in its line end and
-    // kReadAhead bytes after it are readable. False when the line needs the full treatment.
-    bool scanPlainLine(const char* line, std::size_t length, const char* readableEnd, float (&values)[kProbes],
-                       int& count);
-    // Where the fields of the line start and end, in pairs; returns the number of fields.
-    int findFields(const char* line, std::size_t length);
+    // "null" fields while reading gives the same result. False when the line needs the full
+    // treatment.
+    bool scanPlainLine(std::string_view text, const char* readableEnd, float (&values)[kProbes], int& count) const;
 
-    // Field edges of one line: at most one per character of a 4095-character piece plus its end,
-    // and room for the batches of eight written ahead.
-    std::uint16_t edges_[4096 + 32];
-    std::string padded_; // a line copied where too few bytes after it are readable
     std::string withTab_; // reused from line to line
     std::string text_;
 };
