@@ -153,7 +153,9 @@ inline const char* shortDecimal(const char* p, const char* limit, float& value) 
         return p + first;
     }
     if (stop != '.') return nullptr;
-    const std::uint64_t after = nonDigit & ~kLowBytes[first + 1];
+    // The bytes past the point that are not digits: the lowest mark goes. This keeps the end of
+    // the number, and so the start of the next field, a short chain of operations from the load.
+    const std::uint64_t after = nonDigit & (nonDigit - 1);
     if (after == 0) return nullptr;
     const int end = std::countr_zero(after) / 8;
     if (!isScanSpace(p[end])) return nullptr;
