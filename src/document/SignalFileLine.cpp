@@ -93,12 +93,15 @@ bool SignalLineScanner::scanPlainLine(std::string_view text, const char* readabl
     // A "null" inside the identifier would be deleted out of it.
     for (const char* c = id; c + 4 <= p; ++c)
         if (c[0] == 'n' && c[1] == 'u' && c[2] == 'l' && c[3] == 'l') return false;
-    for (; count < kProbes; ++count) {
+    // A local count stays in a register; the caller's only gets the result.
+    int got = 0;
+    for (; got < kProbes; ++got) {
         p = skipSpaceAndNulls(p);
-        if (p == end) return true;
-        p = scanPlainFloat(p, readableEnd, values[count]);
+        if (p == end) break;
+        p = scanPlainFloat(p, readableEnd, values[got]);
         if (p == nullptr) return false;
     }
+    count = got;
     return true;
 }
 

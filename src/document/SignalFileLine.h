@@ -2,6 +2,7 @@
 
 #include "DocumentLimits.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,9 @@ public:
     // supplied, in values[0..count). The bytes from the piece up to readableEnd (the end of the
     // file in memory) may be read ahead; by default only the piece itself.
     int scan(std::string_view piece, float (&values)[kProbes], const char* readableEnd = nullptr);
+
+    // Bytes past the end of a line worth making readable for the word-at-a-time reading.
+    static constexpr std::size_t kReadAhead = 8;
 
 private:
     // Most lines need neither copy nor deletion: when every "null" the deletion would take is a

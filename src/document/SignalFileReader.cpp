@@ -7,24 +7,28 @@
 #include "TextLines.h"
 #include "UserInterface.h"
 
+#include <algorithm>
+
 namespace varn {
 
 namespace {
 constexpr std::size_t kSignalLineBuffer = 4096;
 constexpr int kGroups = 10;
+// Records scaled and summed together: their sums stay in the first-level cache while the forty
+// probe rows stream past.
+constexpr int kRecordBlock = 512;
 } // namespace
 
 int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, int slot) {
     if ((t != kXba && t != kHind) || row < 0 || row >= kPoolRows || slot < 0 || slot > 2) return 1;
-    std::string bytes;
-    if (!loadWholeFile(path, bytes)) {
+    FileLines lines(path, kSignalLineBuffer, SignalLineScanner::kReadAhead);
+    if (!lines.isOpen()) {
         ui().messageBox("sample file cannot be loaded");
         return 1;
     }
     const int first = snpFirst[t];
     const int last = snpLast[t];
 
-    FgetsLines lines(bytes, kSignalLineBuffer);
     SignalLineScanner scanner;
     std::string_view piece;
     float values[kProbes];
@@ -35,9 +39,15 @@ int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, 
         if (snp < first) continue;
         if (snp > last) break; // more lines than the array has SNPs: not this array's file
         // Intensities the line does not supply keep their previous values.
-        const int count = scanner.scan(piece, values, bytes.data() + bytes.size());
+        const int count = scanner.scan(piece, values, lines.readableEnd());
         for (int i = 0; i < count; ++i) probeIntensity[i][snp] = values[i];
         if (count > 0) ++dataLines;
+    }
+    // A file that breaks off with a read error is not a sample: the records read so far keep
+    // the raw intensities, nothing is scaled and the row's sums stay as they were.
+    if (lines.failed()) {
+        ui().messageBox("sample file cannot be loaded");
+        return 1;
     }
     // A file in which not one line gave an intensity (empty, header only, binary) is not a signal
     // file: there is nothing to scale and the arrays stay as they were.
@@ -55,30 +65,37 @@ int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, 
     poolRowMean[t][row] = mean;
 
     // Scaling to a mean probe value of 1 removes the overall brightness of the hybridisation, so
-    // that samples can be compared SNP by SNP.
-    for (int i = 0; i < kProbes; ++i) {
-        float* probe = probeIntensity[i];
-        for (int k = first; k <= last; ++k) probe[k] /= mean;
-    }
-
+    // that samples can be compared SNP by SNP. The signal of a SNP is its 20 allele probes after
+    // scaling, added group by group from zero; going group by group over a block of records
+    // adds in that same order for each record.
     float* signal = poolSignal[row];
-    for (int k = first; k <= last; ++k) {
-        float sum = 0.0f;
-        for (int j = 0; j < kGroups; ++j) sum += probeIntensity[4 * j][k] + probeIntensity[4 * j + 1][k];
-        signal[k] = sum;
-    }
-    if (slot != 0) {
-        float* alleleA = alleleASignal[slot - 1];
-        float* alleleB = alleleBSignal[slot - 1];
-        for (int k = first; k <= last; ++k) {
-            float sumA = 0.0f;
-            float sumB = 0.0f;
-            for (int j = 0; j < kGroups; ++j) {
-                sumA += probeIntensity[4 * j][k];
-                sumB += probeIntensity[4 * j + 1][k];
+    float* alleleA = slot != 0 ? alleleASignal[slot - 1] : nullptr;
+    float* alleleB = slot != 0 ? alleleBSignal[slot - 1] : nullptr;
+    for (int from = first; from <= last; from += kRecordBlock) {
+        const int to = std::min(last + 1, from + kRecordBlock);
+        std::fill(signal + from, signal + to, 0.0f);
+        if (alleleA != nullptr) {
+            std::fill(alleleA + from, alleleA + to, 0.0f);
+            std::fill(alleleB + from, alleleB + to, 0.0f);
+        }
+        for (int j = 0; j < kGroups; ++j) {
+            float* a = probeIntensity[4 * j];
+            float* b = probeIntensity[4 * j + 1];
+            float* c = probeIntensity[4 * j + 2];
+            float* d = probeIntensity[4 * j + 3];
+            for (int k = from; k < to; ++k) {
+                a[k] /= mean;
+                b[k] /= mean;
+                c[k] /= mean;
+                d[k] /= mean;
+                signal[k] += a[k] + b[k];
             }
-            alleleA[k] = sumA;
-            alleleB[k] = sumB;
+            if (alleleA != nullptr) {
+                for (int k = from; k < to; ++k) {
+                    alleleA[k] += a[k];
+                    alleleB[k] += b[k];
+                }
+            }
         }
     }
     return 0;

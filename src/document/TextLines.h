@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varn {
 
@@ -26,6 +28,37 @@ private:
     std::string_view bytes_;
     std::size_t limit_;
     std::size_t pos_ = 0;
+};
+
+// The same pieces straight from a file, read in blocks into one reused buffer, so that a large
+// file never has to sit in memory whole. After every piece at least readAhead bytes of the
+// buffer can be read (whatever they hold).
+class FileLines {
+public:
+    FileLines(const std::filesystem::path& path, std::size_t bufferSize, std::size_t readAhead);
+    ~FileLines();
+    FileLines(const FileLines&) = delete;
+    FileLines& operator=(const FileLines&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    // The next piece; false at the end of the file or when reading fails.
+    bool next(std::string_view& piece);
+    // Where the readable bytes after the pieces handed out end.
+    const char* readableEnd() const { return buffer_.data() + buffer_.size(); }
+    // Whether the file could not be read to its end.
+    bool failed() const { return failed_; }
+
+private:
+    void refill();
+
+    std::FILE* file_;
+    std::size_t limit_;
+    std::size_t capacity_;   // bytes of the buffer that hold file contents
+    std::vector<char> buffer_; // capacity_ plus the read-ahead room
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+    bool failed_ = false;
 };
 
 // What the C string functions see of a piece: the text before its first zero byte. A line of
