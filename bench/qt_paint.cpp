@@ -5,6 +5,7 @@
 // pixel many SNPs share a column), which changes no pixel.
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
+#include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
@@ -28,26 +29,10 @@ namespace {
 
 using namespace varn;
 
-class SilentUi : public UserInterface {
-  public:
-    void messageBox(const std::string&) override {}
-    bool yesNoBox(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> openFile(const FileChooserOptions&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const FileChooserOptions&) override { return std::nullopt; }
-    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
-    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
-    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
-    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
-    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
-};
 
 // A merged profile with something on every track, as in bench_paint.
 struct MergedPage {
-    SilentUi ui;
+    CollectingUserInterface ui;
     CVARNDoc doc{InstallRoot(std::filesystem::temp_directory_path() / "varn-bench-qt-paint"), ui};
     CVARNView view{doc};
 

@@ -2,6 +2,7 @@
 // filled rectangles, unscaled text, and batches that draw what the single calls draw.
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
+#include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
@@ -41,22 +42,6 @@ int countNonWhite(const QImage& image) {
     return n;
 }
 
-// A document's constructor needs an interface; nothing here asks the person anything.
-struct NoUi : UserInterface {
-    void messageBox(const std::string&) override {}
-    bool yesNoBox(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> openFile(const FileChooserOptions&) override { return {}; }
-    std::optional<std::filesystem::path> saveFile(const FileChooserOptions&) override { return {}; }
-    DialogResult basicMode(CBasicMode&) override { return DialogResult::Cancel; }
-    DialogResult sampleSelect(CSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult selfSampleSelect(CSelfSampleSelect&) override { return DialogResult::Cancel; }
-    DialogResult sampleTypeSelect(CSampleTypeSelect&) override { return DialogResult::Cancel; }
-    DialogResult average(CAverage&) override { return DialogResult::Cancel; }
-    DialogResult hmmParameter(CHMMParameter&) override { return DialogResult::Cancel; }
-    DialogResult refSelect(CRefSelect&) override { return DialogResult::Cancel; }
-    DialogResult baseSet(CBaseSet&) override { return DialogResult::Cancel; }
-    DialogResult chSelect(CChSelectDlg&) override { return DialogResult::Cancel; }
-};
 
 // The same surface with every batch handed out as single calls, as a plain surface would get it.
 class SingleCallCanvas : public QPainterCanvas {
@@ -70,7 +55,7 @@ class SingleCallCanvas : public QPainterCanvas {
 // A merged profile with something on every track: ratios, states, LOH, averages, heterozygous
 // calls and cytoband runs.
 struct MergedPage {
-    NoUi ui;
+    CollectingUserInterface ui;
     CVARNDoc doc{InstallRoot("/nonexistent-varn-root"), ui};
     CVARNView view{doc};
 
@@ -369,7 +354,7 @@ void QPainterCanvasTest::drawingSizeHoldsThePage() {
     QFETCH(int, extX);
     QFETCH(int, extY);
     QFETCH(QSize, atLeast);
-    NoUi ui;
+    CollectingUserInterface ui;
     CVARNDoc doc(InstallRoot("/nonexistent-varn-root"), ui);
     CVARNView view(doc);
     view.displayMode = mode;
