@@ -127,8 +127,7 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     session.view->OnSort();
     const int status = session.finish(ModeGenomeSingle, "Sort");
     if (status != kExitOk) return status;
-    writeOutputs(session, outputs);
-    return session.ui.failed ? kExitFailed : kExitOk;
+    return writeOutputs(session, outputs);
 }
 
 } // namespace varn::cli

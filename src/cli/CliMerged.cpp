@@ -46,8 +46,7 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     session.doc->OnFileNew();
     const int status = session.finish(ModeGenomeBoth, "File New");
     if (status != kExitOk) return status;
-    writeOutputs(session, outputs);
-    return session.ui.failed ? kExitFailed : kExitOk;
+    return writeOutputs(session, outputs);
 }
 
 } // namespace varn::cli

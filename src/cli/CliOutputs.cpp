@@ -1,5 +1,6 @@
 #include "CliOutputs.h"
 
+#include "CliCommands.h"
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "view/CommandIds.h"
@@ -60,7 +61,7 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
     return option + " is not available: " + command + " ends in " + modeName(mode) + ", and " + offer;
 }
 
-void writeOutputs(CliSession& session, const OutputChoice& outputs) {
+int writeOutputs(CliSession& session, const OutputChoice& outputs) {
     CVARNDoc& doc = *session.doc;
     if (outputs.store) doc.OnStore();
     if (outputs.tracks) doc.OnIgbFileOut();
@@ -87,6 +88,7 @@ void writeOutputs(CliSession& session, const OutputChoice& outputs) {
         }
         session.ui.chromosomeAnswer.reset();
     }
+    return session.ui.failed ? kExitFailed : kExitOk;
 }
 
 } // namespace varn::cli

@@ -30,7 +30,8 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 
 // Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list, then draws the
 // plots (the genome, then each chromosome through EachChromosome and back with AllGenome); a plot
-// that cannot be written is reported and marks the session failed.
-void writeOutputs(CliSession& session, const OutputChoice& outputs);
+// that cannot be written is reported and marks the session failed. Returns the command's exit
+// status: failed when any message of the run reported a failure.
+int writeOutputs(CliSession& session, const OutputChoice& outputs);
 
 } // namespace varn::cli

@@ -74,8 +74,7 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
         status = session.finish(ModeGenomeSelf, "the region's recomputation");
         if (status != kExitOk) return status;
     }
-    writeOutputs(session, outputs);
-    return session.ui.failed ? kExitFailed : kExitOk;
+    return writeOutputs(session, outputs);
 }
 
 } // namespace varn::cli

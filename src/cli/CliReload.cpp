@@ -36,8 +36,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     session.doc->OnNonSelfLoad();
     const int status = session.finish(ModeGenomeSingle, "NonSelfLoad");
     if (status != kExitOk) return status;
-    writeOutputs(session, outputs);
-    return session.ui.failed ? kExitFailed : kExitOk;
+    return writeOutputs(session, outputs);
 }
 
 int runReloadSelf(const CommandContext& context, const std::vector<std::string>& args) {
@@ -63,8 +62,7 @@ int runReloadSelf(const CommandContext& context, const std::vector<std::string>&
     session.doc->OnSelfLoad();
     const int status = session.finish(ModeGenomeSelf, "SelfLoad");
     if (status != kExitOk) return status;
-    writeOutputs(session, outputs);
-    return session.ui.failed ? kExitFailed : kExitOk;
+    return writeOutputs(session, outputs);
 }
 
 } // namespace varn::cli
