@@ -2,6 +2,7 @@
 // same number of points and lines to the surface in one batch per pen. The surface here only
 // counts, so the figures are the paint's own work: index mapping, coordinate arithmetic and
 // batching; a real surface adds its rasterising cost to both sides.
+#include "MergedPage.h"
 #include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
@@ -19,7 +20,6 @@
 namespace {
 
 using namespace varn;
-
 
 // Counts the marks per pen (pixels per colour) and keeps the counts of one paint.
 class CountingCanvas : public Canvas {
@@ -63,33 +63,7 @@ class CountingCanvas : public Canvas {
     Pen pen_;
 };
 
-// A merged profile with something on every track: ratios, states, LOH, averages, heterozygous
-// calls and cytoband runs of 200 SNPs.
-struct MergedPage {
-    CollectingUserInterface ui;
-    CVARNDoc doc{InstallRoot(std::filesystem::temp_directory_path() / "varn-bench-paint"), ui};
-    CVARNView view{doc};
-
-    MergedPage() {
-        for (int p = 0; p < kSlots; ++p) {
-            doc.arrangeOrder[p] = p;
-            doc.combineOrder[p] = p;
-            doc.positionUsable[p] = p % 10 != 0;
-            doc.snpBandStain[p] = 1 + (p / 200) % 8;
-            doc.snpCall[p] = 1 + p % 3;
-            doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
-            doc.hmmState[0][p] = 1 + p % 4;
-            doc.lohScore[p] = static_cast<float>(p % 97);
-            doc.averageRatio[0][p] = static_cast<float>(p % 13 - 6) / 30.0f;
-        }
-        view.displayMode = ModeGenomeBoth;
-        view.shownArrayType = kCombined;
-        view.windowExtX = 20;
-        view.windowExtY = 10;
-        view.drawMethod = 2;
-        view.averageNumber = 5;
-    }
-};
+using varn::bench::MergedPage;
 
 void BM_PaintMergedGenome(benchmark::State& state) {
     MergedPage page;

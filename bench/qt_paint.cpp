@@ -5,6 +5,7 @@
 // pixel many SNPs share a column), which changes no pixel.
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
+#include "MergedPage.h"
 #include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
@@ -29,33 +30,7 @@ namespace {
 
 using namespace varn;
 
-
-// A merged profile with something on every track, as in bench_paint.
-struct MergedPage {
-    CollectingUserInterface ui;
-    CVARNDoc doc{InstallRoot(std::filesystem::temp_directory_path() / "varn-bench-qt-paint"), ui};
-    CVARNView view{doc};
-
-    MergedPage() {
-        for (int p = 0; p < kSlots; ++p) {
-            doc.arrangeOrder[p] = p;
-            doc.combineOrder[p] = p;
-            doc.positionUsable[p] = p % 10 != 0;
-            doc.snpBandStain[p] = 1 + (p / 200) % 8;
-            doc.snpCall[p] = 1 + p % 3;
-            doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
-            doc.hmmState[0][p] = 1 + p % 4;
-            doc.lohScore[p] = static_cast<float>(p % 97);
-            doc.averageRatio[0][p] = static_cast<float>(p % 13 - 6) / 30.0f;
-        }
-        view.displayMode = ModeGenomeBoth;
-        view.shownArrayType = kCombined;
-        view.windowExtX = 20;
-        view.windowExtY = 10;
-        view.drawMethod = 2;
-        view.averageNumber = 5;
-    }
-};
+using varn::bench::MergedPage;
 
 // The monitor preset of mode 2 shows the page in about this many pixels.
 const QSize kWindow(1200, 860);
