@@ -159,7 +159,7 @@ TempFileRead parseNonSelfTempFile(CVARNDoc& doc, std::string_view text) {
 int CVARNDoc::StoreNonSelfTempFile(int t) {
     if (t != kXba && t != kHind) return 1;
     const int row = analysedRow[t] >= 0 && analysedRow[t] < kNameRows ? analysedRow[t] : 0;
-    const std::string name(sampleName(poolSampleName[t][row]));
+    const std::string name = sampleFileName(poolSampleName[t][row]);
     if (!replaceFileContents(fixedPath("c:\\VARN\\temporary files\\" + name + ".temp"), formatNonSelfTempFile(*this, t))) {
         ui().messageBox("temporary file cannot be opened");
         return 1;

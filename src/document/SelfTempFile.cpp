@@ -142,7 +142,7 @@ int CVARNDoc::StoreSelfTempFile(int t) {
     if (t != kXba && t != kHind) return 1;
     if (regionStart[t] < 0) regionStart[t] = snpFirst[t];
     if (regionEnd[t] < 0) regionEnd[t] = autosomeLast[t];
-    const std::string name(sampleName(poolSampleName[t][0]));
+    const std::string name = sampleFileName(poolSampleName[t][0]);
     if (!replaceFileContents(fixedPath("c:\\VARN\\Self temporary files\\" + name + ".temp"), formatSelfTempFile(*this, t))) {
         ui().messageBox("temporary file cannot be opened");
         return 1;

@@ -53,7 +53,7 @@ void CVARNDoc::OnRawDataOut() {
     const std::filesystem::path folder = fixedPath("c:\\VARN\\RawData");
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) std::filesystem::create_directory(folder, ec);
-    const std::string name(sampleName(poolSampleName[t][0]));
+    const std::string name = sampleFileName(poolSampleName[t][0]);
     if (!replaceFileContents(fixedPath("c:\\VARN\\RawData\\" + name + ".xls"), rawDataTable(*this, t)))
         ui().messageBox("Raw Data cannot be loaded");
 }

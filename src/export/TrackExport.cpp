@@ -68,7 +68,7 @@ std::string mergedTrack(const CVARNDoc& doc, bool loh) {
 }
 
 std::filesystem::path trackPath(const CVARNDoc& doc, const std::string& name) {
-    return doc.fixedPath("c:\\VARN\\IGBfiles\\" + name + ".sgr");
+    return doc.fixedPath("c:\\VARN\\IGBfiles\\" + fileNamePart(name) + ".sgr");
 }
 
 // The ratio track, then the LOH track; 1 when either cannot be written (the message of the

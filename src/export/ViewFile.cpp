@@ -46,7 +46,7 @@ std::string viewFile(const CVARNDoc& doc, int t) {
 void CVARNDoc::OnSaveViewFile() {
     const int t = arrayType;
     if (t != kXba && t != kHind) return;
-    const std::string name(sampleName(poolSampleName[t][0]));
+    const std::string name = sampleFileName(poolSampleName[t][0]);
     if (!replaceFileContents(fixedPath("c:\\VARN View\\" + name + ".cng"), viewFile(*this, t)))
         ui().messageBox("VARN View cannot be loaded");
 }

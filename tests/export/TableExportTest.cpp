@@ -1,6 +1,7 @@
 // The raw data table, the view file and the sample list table.
 #include "support/StoredAnalysis.h"
 #include "support/TestDocument.h"
+#include "view/DisplayMode.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,31 @@ TEST(ViewFile, MissingFolderIsReportedNotCreated) {
     doc.OnSaveViewFile();
     EXPECT_EQ(td.ui.messages, std::vector<std::string>{"VARN View cannot be loaded"});
     EXPECT_FALSE(std::filesystem::exists(doc.fixedPath("c:\\VARN View")));
+}
+
+// A name edited into a temporary file may hold separators; every writer keeps to its own folder.
+TEST(OutputFileNames, SeparatorsInASampleNameNeverLeaveTheOutputFolder) {
+    TestDocument td;
+    CVARNDoc& doc = *td.doc;
+    fillShownProfile(doc, kXba);
+    std::strcpy(doc.poolSampleName[kXba][0], "../x\\y");
+    const auto root = doc.installRoot().root();
+    for (const char* folder : {"RawData", "IGBfiles", "temporary files"})
+        std::filesystem::create_directories(root / folder);
+    std::filesystem::create_directories(doc.installRoot().viewRoot());
+    td.view->displayMode = ModeGenomeSingle;
+    doc.referenceMode = kNonSelfReference;
+    doc.OnRawDataOut();
+    doc.OnIgbFileOut();
+    doc.OnStore();
+    doc.OnSaveViewFile();
+    EXPECT_TRUE(td.ui.messages.empty());
+    EXPECT_TRUE(std::filesystem::exists(root / "RawData" / ".._x_y.xls"));
+    EXPECT_TRUE(std::filesystem::exists(root / "IGBfiles" / ".._x_y.sgr"));
+    EXPECT_TRUE(std::filesystem::exists(root / "IGBfiles" / ".._x_yLOH.sgr"));
+    EXPECT_TRUE(std::filesystem::exists(root / "temporary files" / ".._x_y.temp"));
+    EXPECT_TRUE(std::filesystem::exists(doc.installRoot().viewRoot() / ".._x_y.cng"));
+    EXPECT_FALSE(std::filesystem::exists(root / "x_y.xls"));
 }
 
 TEST(SampleList, ListsXbaThenHindRowsAndIsEmptyWithoutPools) {
