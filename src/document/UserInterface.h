@@ -42,8 +42,12 @@ public:
 
     // A modal box with the text and an OK button.
     virtual void messageBox(const std::string& text) = 0;
-    // A modal box with Yes and No; true for Yes.
+    // A modal box with Yes and No and the information icon; true for Yes.
     virtual bool yesNoBox(const std::string& text) = 0;
+
+    // Asks the system's default URL handler to open the address; false when it refused or there
+    // is none (headless use has none).
+    virtual bool openUrl(const std::string& /*url*/) { return false; }
 
     virtual std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) = 0;

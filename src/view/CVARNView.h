@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DisplayMode.h"
+#include "GenomeBrowserLink.h"
 #include "document/DocumentLimits.h"
 
 #include <functional>
@@ -53,6 +54,27 @@ public:
     void Invalidate(bool erase = true) {
         if (onInvalidate) onInvalidate(erase);
     }
+
+    // The mouse cursor the view asks for while a range is dragged. The window connects it.
+    enum class Cursor { Arrow, CrossHair };
+    std::function<void(Cursor)> onCursor;
+    void SetCursor(Cursor cursor) {
+        if (onCursor) onCursor(cursor);
+    }
+
+    // ---- mouse, in device pixels of the client area ----
+    // Range selection after Range Set: the press records where the drag starts (and which
+    // chromosome panel it hit), moves with the left button held follow it, the release turns the
+    // pixels into positions and sets the baseline region.
+    void OnLButtonDown(int x, int y);
+    void OnMouseMove(int x, int y, bool leftButtonHeld);
+    void OnLButtonUp(int x, int y);
+    // Point inspection in the Explore view of a chromosome: reports the SNP under the mouse and
+    // offers its place in the genome browser.
+    void OnRButtonDown(int x, int y);
+
+    // Where point inspection sends the person; the window fills it from the user's settings.
+    GenomeBrowserSite browserSite;
 
     // ---- painting ----
     // Paints the current display mode. Writes yScale and paintChromosome; in the compensation
