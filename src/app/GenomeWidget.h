@@ -7,7 +7,8 @@ namespace varn {
 class CVARNView;
 
 // The client area of the main window: every paint hands a QPainter canvas to the view, which
-// draws its display mode. The view asks for repaints through its invalidate hook.
+// draws its display mode; the mouse goes to the view's handlers in device pixels of this widget.
+// The view asks for repaints and cursor shapes through its hooks.
 class GenomeWidget : public QWidget {
     Q_OBJECT
   public:
@@ -16,6 +17,9 @@ class GenomeWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     CVARNView& view_;

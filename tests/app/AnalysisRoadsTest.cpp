@@ -1,0 +1,529 @@
+// The three roads of an analysis through the real window: the Qt dialogs are answered control by
+// control, the file choosers with real files, the selections dragged with mouse events on the
+// genome view. Each road ends by writing its results, and the same analysis run by varn-cli must
+// give the same files byte for byte.
+//
+// With VARN_SCREENSHOTS=FOLDER every dialog and the window after every step are saved as PNG
+// files there (run under Xvfb to see them as a person would).
+#include "CMainFrame.h"
+#include "CVARNApp.h"
+#include "ModalDriver.h"
+#include "QtUserInterface.h"
+#include "demo/DemoInstallation.h"
+#include "document/CVARNDoc.h"
+#include "support/TempDir.h"
+#include "view/CVARNView.h"
+#include "view/CommandIds.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+#include <QUrl>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+using namespace varn;
+using namespace varn::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Catches what the window hands to the system's URL opener, so no browser starts.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    QStringList urls;
+  public slots:
+    void openUrl(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
+};
+
+// One window over the installation, answering through the real Qt dialogs.
+struct Window {
+    QtUserInterface ui;
+    CVARNApp app;
+
+    explicit Window(const fs::path& root) : ui(InstallRoot(root)), app(InstallRoot(root), ui) {
+        app.frameCreated = [this](QWidget* frame) { ui.setParent(frame); };
+    }
+    bool start() {
+        if (!app.InitInstance({})) return false;
+        app.mainFrame().resize(1280, 1000);
+        QApplication::processEvents();
+        return true;
+    }
+    CVARNDoc& doc() { return app.document(); }
+    CVARNView& view() { return app.view(); }
+    QWidget* genome() { return app.mainFrame().centralWidget(); }
+    // As the person does it: through the menu item, which must be enabled.
+    bool trigger(int id) {
+        QAction* action = app.mainFrame().commandAction(id);
+        if (action == nullptr || !action->isEnabled()) return false;
+        action->trigger();
+        QApplication::processEvents();
+        return true;
+    }
+};
+
+void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Press at from, move with the left button held to to in a few steps, release there.
+void drag(QWidget* widget, QPoint from, QPoint to) {
+    sendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint at = from + (to - from) * step / 4;
+        sendMouse(widget, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, at);
+    }
+    QApplication::processEvents();
+    sendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
+}
+
+void rightClick(QWidget* widget, QPoint at) {
+    sendMouse(widget, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
+    sendMouse(widget, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
+}
+
+QString qs(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+bool isFace(QWidget* modal, const char* className) {
+    return QByteArray(modal->metaObject()->className()) == QByteArray("varn::") + className;
+}
+
+bool checked(QWidget* modal, const char* name) {
+    auto* button = modal->findChild<QAbstractButton*>(name);
+    return button != nullptr && button->isChecked();
+}
+
+QString editText(QWidget* modal, const char* name) {
+    auto* edit = modal->findChild<QLineEdit*>(name);
+    return edit == nullptr ? QString("<no edit %1>").arg(name) : edit->text();
+}
+
+// The first display position of chromosome ch of array t whose base position lies beyond bases.
+int firstPositionBeyond(const CVARNDoc& doc, const CVARNView& view, int t, int ch, int bases) {
+    for (int pos = view.chromosomeStart[t][ch]; pos < view.chromosomeStart[t][ch + 1]; ++pos)
+        if (doc.snpPosition[doc.arrangeOrder[pos]] > bases) return pos;
+    return view.chromosomeStart[t][ch + 1] - 1;
+}
+
+} // namespace
+
+class AnalysisRoadsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanup();
+    void nonSelfRoad();
+    void pairedRoad();
+    void mergedRoad();
+    void selfWithBothArraysIsRefused();
+    void poolBuildingRoad();
+
+  private:
+    fs::path root() const { return folder_ / "VARN"; }
+    fs::path rootFile(const std::string& relative) const { return root() / relative; }
+    // Runs varn-cli on the installation; true on exit status 0.
+    bool runCli(const QStringList& args);
+    // The output folders a road wrote are moved aside so the command line writes fresh ones.
+    void moveAside(const std::string& folder, const std::string& aside);
+    void compareFiles(const fs::path& window, const fs::path& cli);
+    void shoot(Window& window, const QString& step);
+    void watchDialogs(ModalDriver& driver);
+    void expectAverage(ModalDriver& driver, const QString& number);
+
+    TempDir folder_;
+    UrlCatcher urls_;
+    QString shots_;
+    int shotCount_ = 0;
+};
+
+void AnalysisRoadsTest::initTestCase() {
+    // The user's own settings stay untouched; the browser site falls back to its default.
+    const QString settings = qs(folder_ / "settings");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    QDesktopServices::setUrlHandler("http", &urls_, "openUrl");
+    shots_ = qEnvironmentVariable("VARN_SCREENSHOTS");
+    if (!shots_.isEmpty()) fs::create_directories(shots_.toStdString());
+
+    demo::DemoOptions options;
+    options.referenceCount = 4;
+    std::string report;
+    std::ostringstream err;
+    QVERIFY2(demo::writeDemoInstallation(root(), options, report, err), err.str().c_str());
+}
+
+void AnalysisRoadsTest::cleanup() {
+    // No dialog of a failed road may stay open into the next one.
+    while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+}
+
+bool AnalysisRoadsTest::runCli(const QStringList& args) {
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    cli.start(VARN_CLI_PATH, QStringList{"--root", qs(root())} + args);
+    if (!cli.waitForFinished(600000)) return false;
+    return cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0;
+}
+
+void AnalysisRoadsTest::moveAside(const std::string& folder, const std::string& aside) {
+    fs::remove_all(root() / aside);
+    fs::rename(root() / folder, root() / aside);
+}
+
+void AnalysisRoadsTest::compareFiles(const fs::path& window, const fs::path& cli) {
+    const std::string fromWindow = readFileBytes(window);
+    QVERIFY2(!fromWindow.empty(), ("the window wrote no " + window.string()).c_str());
+    QVERIFY2(fromWindow == readFileBytes(cli), (window.string() + " differs from " + cli.string()).c_str());
+}
+
+void AnalysisRoadsTest::shoot(Window& window, const QString& step) {
+    if (shots_.isEmpty()) return;
+    QApplication::processEvents();
+    const QString file = QString("%1/%2-%3.png").arg(shots_).arg(++shotCount_, 2, 10, QChar('0')).arg(step);
+    window.app.mainFrame().grab().save(file, "PNG");
+}
+
+void AnalysisRoadsTest::watchDialogs(ModalDriver& driver) {
+    if (shots_.isEmpty()) return;
+    driver.beforeStep = [this](QWidget* modal, const QString& what) {
+        QString name = what;
+        name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+        const QString file = QString("%1/%2-dialog-%3.png").arg(shots_).arg(++shotCount_, 2, 10, QChar('0')).arg(name);
+        modal->grab().save(file, "PNG");
+    };
+}
+
+// The averaging dialog opens with "Exclude Max and Min", "Lines" and 10; the number is typed in.
+void AnalysisRoadsTest::expectAverage(ModalDriver& driver, const QString& number) {
+    driver.expect("averaging dialog", [&driver, number](QWidget* modal) {
+        if (!isFace(modal, "AverageFace")) return driver.fail(modal, "expected the averaging dialog");
+        if (!checked(modal, "1001") || !checked(modal, "1004") || editText(modal, "1005") != "10")
+            driver.failures << "the averaging dialog did not open with its presets";
+        modal->findChild<QLineEdit*>("1005")->setText(number);
+        driver.click(modal, "1");
+    });
+}
+
+// Load Ref, File New with a new Xba sample, the compensation plots, CGH View, Range Set and a drag
+// over the diploid chromosome 2 inside the red frame, the reference SDs (mode 10), Sort with the
+// three quietest references ticked, averaging over 5, the genome (mode 4), chromosome 8 in the
+// Explore view with a right-click report, then Store, IGBFileOut and RawDataOut.
+void AnalysisRoadsTest::nonSelfRoad() {
+    Window window(root());
+    QVERIFY(window.start());
+    CVARNDoc& doc = window.doc();
+    CVARNView& view = window.view();
+    ModalDriver driver;
+    watchDialogs(driver);
+
+    driver.expectFile("Open", rootFile("XbaPool.ref"));
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(doc.refCount[kXba], 5);
+
+    driver.expect("analysis type", [&driver](QWidget* modal) {
+        if (!isFace(modal, "BasicModeFace")) return driver.fail(modal, "expected the analysis dialog");
+        // The first File New of a run: a pool analysis of the Xba array.
+        if (!checked(modal, "1002") || !checked(modal, "1003"))
+            driver.failures << "the first File New did not preset \"Non self reference\" and \"Xba\"";
+        driver.click(modal, "1");
+    });
+    driver.expect("sample files", [&driver](QWidget* modal) {
+        if (!isFace(modal, "SampleSelectFace")) return driver.fail(modal, "expected the sample dialog");
+        driver.click(modal, "1001");
+        driver.click(modal, "1003");
+        driver.click(modal, "1004");
+        if (editText(modal, "1005") != "Tumor1X" || editText(modal, "1006") != "Tumor1X")
+            driver.failures << "the chosen names are not shown: " + editText(modal, "1005");
+        driver.click(modal, "1");
+    });
+    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleX/Tumor1X.txt"));
+    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"));
+    QVERIFY(window.trigger(ID_FILE_NEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(view.displayMode, int(ModeCompensation));
+    shoot(window, "compensation");
+
+    QVERIFY(window.trigger(ID_CGH_VIEW));
+    shoot(window, "cgh-view");
+    QVERIFY(window.trigger(ID_RANGE_SET));
+    QCOMPARE(view.rangeSetArmed, 1);
+
+    // A release at the frame's left edge is no selection: nothing is asked and Range Set stays armed.
+    drag(window.genome(), QPoint(0, 150), QPoint(0, 150));
+    QCOMPARE(view.rangeSetArmed, 1);
+    QCOMPARE(view.displayMode, int(ModeCompensation));
+
+    // 75 positions per pixel from the array's first position under the CGH View zoom.
+    const int first = doc.snpFirst[kXba];
+    const int fromX = (view.chromosomeStart[kXba][2] - first) / 75 + 1;
+    const int toX = (view.chromosomeStart[kXba][3] - 1 - first) / 75;
+    driver.expect("region box", [&driver](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr || !box->text().startsWith("From ") || !box->text().endsWith("Calculate StDev?") ||
+            box->text().contains("Base line"))
+            return driver.fail(modal, "expected the region's information box");
+        box->button(QMessageBox::Ok)->click();
+    });
+    drag(window.genome(), QPoint(fromX, 150), QPoint(toX, 150));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(doc.regionStart[kXba], first + 75 * fromX);
+    QCOMPARE(doc.regionEnd[kXba], first + 75 * toX);
+    QCOMPARE(view.rangeSetArmed, 0);
+    QCOMPARE(view.displayMode, int(ModeReferenceSort));
+    shoot(window, "reference-sds");
+
+    driver.expect("reference list", [&driver](QWidget* modal) {
+        if (!isFace(modal, "RefSelectFace")) return driver.fail(modal, "expected the reference dialog");
+        driver.click(modal, "1003");
+        auto* list = modal->findChild<QListWidget*>("1006");
+        if (list == nullptr || list->count() != 4) return driver.fail(modal, "\"Sample Load\" did not list 4");
+        driver.click(modal, "1"); // nothing ticked yet: refused
+        for (int item = 0; item < 3; ++item) list->item(item)->setCheckState(Qt::Checked);
+        driver.click(modal, "1");
+    });
+    driver.expectMessage("Select samples");
+    driver.expectMessage("3 items selected \n as references");
+    expectAverage(driver, "5");
+    QVERIFY(window.trigger(ID_SORT));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(view.displayMode, int(ModeGenomeSingle));
+    QCOMPARE(doc.refUsedCount[kXba], 3);
+    shoot(window, "genome");
+
+    driver.expect("chromosome", [&driver](QWidget* modal) {
+        driver.click(modal, "1008");
+        driver.click(modal, "1");
+    });
+    QVERIFY(window.trigger(ID_EACH_CHROMOSOME));
+    QVERIFY(window.trigger(ID_EXPLORE_VIEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(view.windowExtX, 1);
+    shoot(window, "explore-ch8");
+
+    // One pixel column is one SNP; the first 100 columns are the panel's margin.
+    const int clickX = 400;
+    const int index = clickX + view.windowOrgX + view.chromosomeStart[kXba][8] - 100;
+    const int snp = doc.arrangeOrder[index];
+    driver.expectYesNo(QString("SNPnumber= %1\tChromosome= 8\t").arg(index), true);
+    rightClick(window.genome(), QPoint(clickX, 300));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(urls_.urls.size(), 1);
+    QCOMPARE(urls_.urls.takeFirst().toStdString(), genomeBrowserUrl(GenomeBrowserSite{}, 8, doc.snpPosition[snp]));
+
+    QVERIFY(window.trigger(ID_ALL_GENOME));
+    QCOMPARE(view.displayMode, int(ModeGenomeSingle));
+    QVERIFY(window.trigger(ID_STORE));
+    QVERIFY(window.trigger(ID_IGB_FILE_OUT));
+    QVERIFY(window.trigger(ID_RAW_DATA_OUT));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+
+    moveAside("temporary files", "window temporary files");
+    moveAside("IGBfiles", "window IGBfiles");
+    moveAside("RawData", "window RawData");
+    QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
+                    qs(rootFile("tumorsampleX/Tumor1X.txt")), "--calls", qs(rootFile("SNPtumorsampleX/Tumor1X.txt")),
+                    "--region", QString("%1-%2").arg(doc.regionStart[kXba]).arg(doc.regionEnd[kXba]), "--refs",
+                    "best:3", "--average", "5", "--store", "--tracks", "--raw-data"}));
+    compareFiles(rootFile("window temporary files/Tumor1X.temp"), rootFile("temporary files/Tumor1X.temp"));
+    compareFiles(rootFile("window IGBfiles/Tumor1X.sgr"), rootFile("IGBfiles/Tumor1X.sgr"));
+    compareFiles(rootFile("window IGBfiles/Tumor1XLOH.sgr"), rootFile("IGBfiles/Tumor1XLOH.sgr"));
+    compareFiles(rootFile("window RawData/Tumor1X.xls"), rootFile("RawData/Tumor1X.xls"));
+}
+
+// File New with "Self reference": the four files, the paired profile (mode 21); then Range Set and
+// a drag from right to left over chromosome 1's long arm, which carries three copies, re-based
+// to n=3; Store.
+void AnalysisRoadsTest::pairedRoad() {
+    Window window(root());
+    QVERIFY(window.start());
+    CVARNDoc& doc = window.doc();
+    CVARNView& view = window.view();
+    ModalDriver driver;
+    watchDialogs(driver);
+
+    driver.expect("analysis type", [&driver](QWidget* modal) {
+        driver.click(modal, "1001");
+        driver.click(modal, "1003");
+        driver.click(modal, "1");
+    });
+    driver.expect("paired sample files", [&driver](QWidget* modal) {
+        if (!isFace(modal, "SelfSampleSelectFace")) return driver.fail(modal, "expected the paired sample dialog");
+        driver.click(modal, "1001");
+        for (const char* chooser : {"1003", "1007", "1004", "1009"}) driver.click(modal, chooser);
+        if (editText(modal, "1008") != "Tumor1NX" || editText(modal, "1010") != "Tumor1NX_snp")
+            driver.failures << "the normal's names are not shown";
+        driver.click(modal, "1");
+    });
+    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleX/Tumor1X.txt"));
+    driver.expectFile("Select Xba normal sample signal data file", rootFile("sampledataX/Tumor1NX.txt"));
+    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"));
+    driver.expectFile("Select Xba normal sample SNP data file", rootFile("sampledataX/Tumor1NX_snp.txt"));
+    expectAverage(driver, "10");
+    QVERIFY(window.trigger(ID_FILE_NEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(view.displayMode, int(ModeGenomeSelf));
+    shoot(window, "paired-genome");
+
+    QVERIFY(window.trigger(ID_RANGE_SET));
+    // Chromosome 1 is the first panel of the first row: 10 units per pixel plus the margin.
+    const int panel = view.panelX[kXba][1] / 10 + 10;
+    const int start = firstPositionBeyond(doc, view, kXba, 1, 160000000);
+    const int leftX = panel + (start - view.chromosomeStart[kXba][1]) / 10 + 1;
+    const int rightX = panel + (view.chromosomeStart[kXba][2] - view.chromosomeStart[kXba][1]) / 10 - 2;
+    driver.expect("base copy number", [&driver](QWidget* modal) {
+        if (!isFace(modal, "BaseSetFace")) return driver.fail(modal, "expected the base copy number dialog");
+        driver.click(modal, "1"); // none ticked: refused
+        driver.click(modal, "1003");
+        driver.click(modal, "1");
+    });
+    driver.expectMessage("Select one ");
+    driver.expect("region box", [&driver](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr || !box->text().endsWith("Base line is 3   Calculate StDev?"))
+            return driver.fail(modal, "expected the region's information box with base line 3");
+        box->button(QMessageBox::Ok)->click();
+    });
+    expectAverage(driver, "10");
+    drag(window.genome(), QPoint(rightX, 120), QPoint(leftX, 120));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    // Dragged from right to left, the stretch is the same as from left to right.
+    const int chromosomeStart = view.chromosomeStart[kXba][1] - view.panelX[kXba][1];
+    QCOMPARE(doc.regionStart[kXba], chromosomeStart + 10 * (leftX - 10));
+    QCOMPARE(doc.regionEnd[kXba], chromosomeStart + 10 * (rightX - 11));
+    QCOMPARE(doc.baseCopyNumber, 3);
+    QCOMPARE(view.displayMode, int(ModeGenomeSelf));
+    shoot(window, "paired-rebased");
+
+    QVERIFY(window.trigger(ID_STORE));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    moveAside("Self temporary files", "window Self temporary files");
+    QVERIFY(runCli({"paired", "--array", "xba", "--tumor-signal", qs(rootFile("tumorsampleX/Tumor1X.txt")),
+                    "--tumor-calls", qs(rootFile("SNPtumorsampleX/Tumor1X.txt")), "--normal-signal",
+                    qs(rootFile("sampledataX/Tumor1NX.txt")), "--normal-calls",
+                    qs(rootFile("sampledataX/Tumor1NX_snp.txt")), "--region",
+                    QString("%1-%2").arg(doc.regionStart[kXba]).arg(doc.regionEnd[kXba]), "--base-copy", "3",
+                    "--store"}));
+    compareFiles(rootFile("window Self temporary files/Tumor1X.temp"), rootFile("Self temporary files/Tumor1X.temp"));
+}
+
+// Two stored pool analyses, one per array, made by the command line; in the window: both pools
+// loaded, File New with "Xba + Hind" and the two files, the merged genome (mode 2) and its tracks.
+void AnalysisRoadsTest::mergedRoad() {
+    fs::remove_all(root() / "temporary files");
+    for (const char* array : {"X", "H"}) {
+        const QString pool = qs(rootFile(array == QString("X") ? "XbaPool.ref" : "HindPool.ref"));
+        QVERIFY(runCli({"analyze", "--pool", pool, "--signal", qs(rootFile(std::string("tumorsample") + array +
+                                                                             "/Tumor1" + array + ".txt")),
+                        "--calls", qs(rootFile(std::string("SNPtumorsample") + array + "/Tumor1" + array + ".txt")),
+                        "--region", "chr2", "--refs", "best:3", "--store"}));
+    }
+    const fs::path xbaTemp = rootFile("temporary files/Tumor1X.temp");
+    const fs::path hindTemp = rootFile("temporary files/Tumor1H.temp");
+
+    Window window(root());
+    QVERIFY(window.start());
+    ModalDriver driver;
+    watchDialogs(driver);
+    driver.expectFile("Open", rootFile("XbaPool.ref"));
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    driver.expectFile("Open", rootFile("HindPool.ref"));
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+
+    driver.expect("analysis type", [&driver](QWidget* modal) {
+        driver.click(modal, "1002");
+        driver.click(modal, "1005");
+        driver.click(modal, "1");
+    });
+    driver.expectMessage("Select Xba temp file");
+    driver.expectFile("Select temporary file", xbaTemp);
+    driver.expectMessage("Select Hind temp file");
+    driver.expectFile("Select temporary file", hindTemp);
+    expectAverage(driver, "10");
+    QVERIFY(window.trigger(ID_FILE_NEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(window.view().displayMode, int(ModeGenomeBoth));
+    shoot(window, "merged-genome");
+
+    QVERIFY(window.trigger(ID_IGB_FILE_OUT));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    moveAside("IGBfiles", "window IGBfiles");
+    QVERIFY(runCli({"merged", "--pool", qs(rootFile("XbaPool.ref")), "--pool", qs(rootFile("HindPool.ref")),
+                    "--xba-temp", qs(xbaTemp), "--hind-temp", qs(hindTemp), "--tracks"}));
+    compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1H.sgr"), rootFile("IGBfiles/Tumor1XandTumor1H.sgr"));
+    compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1HLOH.sgr"),
+                 rootFile("IGBfiles/Tumor1XandTumor1HLOH.sgr"));
+}
+
+// "Self reference" with "Xba + Hind" is not offered: one message, nothing read, and the next File
+// New opens with that choice checked.
+void AnalysisRoadsTest::selfWithBothArraysIsRefused() {
+    Window window(root());
+    QVERIFY(window.start());
+    ModalDriver driver;
+    driver.expect("analysis type", [&driver](QWidget* modal) {
+        driver.click(modal, "1001");
+        driver.click(modal, "1005");
+        driver.click(modal, "1");
+    });
+    driver.expectMessage("Sorry, This mode is not supported now.");
+    QVERIFY(window.trigger(ID_FILE_NEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(driver.messages, QStringList{"Sorry, This mode is not supported now."});
+    QCOMPARE(window.doc().refCount[kXba], -1);
+
+    driver.expect("analysis type again", [&driver](QWidget* modal) {
+        if (!checked(modal, "1001") || !checked(modal, "1005"))
+            driver.failures << "the next File New did not keep \"Self reference\" and \"Xba + Hind\"";
+        driver.click(modal, "2");
+    });
+    QVERIFY(window.trigger(ID_FILE_NEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(window.view().displayMode, int(ModeNone));
+}
+
+// Data, MakeReference: the array type, the sample list, the signal files read under a progress
+// dialog, Save As; the pool file is the one varn-cli make-pool writes.
+void AnalysisRoadsTest::poolBuildingRoad() {
+    Window window(root());
+    QVERIFY(window.start());
+    ModalDriver driver;
+    watchDialogs(driver);
+    driver.expect("array type", [&driver](QWidget* modal) {
+        if (!isFace(modal, "SampleTypeSelectFace")) return driver.fail(modal, "expected the array type dialog");
+        driver.click(modal, "1"); // no type chosen: refused
+        driver.click(modal, "1001");
+        driver.click(modal, "1");
+    });
+    driver.expectMessage("Select one type ");
+    driver.expectFile("Select sample list file", rootFile("sampledataX/SampleList.txt"));
+    driver.expectFile("Save As", rootFile("WindowPool.ref"));
+    QVERIFY(window.trigger(ID_MAKE_REFERENCE));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(driver.progressDialogsSeen, 1);
+    QCOMPARE(window.doc().refCount[kXba], 5);
+
+    QVERIFY(runCli({"make-pool", "--array", "xba", "--list", qs(rootFile("sampledataX/SampleList.txt")), "--out",
+                    qs(rootFile("CliPool.ref"))}));
+    compareFiles(rootFile("WindowPool.ref"), rootFile("CliPool.ref"));
+}
+
+QTEST_MAIN(AnalysisRoadsTest)
+#include "AnalysisRoadsTest.moc"
