@@ -113,7 +113,7 @@ void ModalDriver::expectFile(const QString& title, const std::filesystem::path& 
             return fail(modal, "expected the file chooser \"" + title + "\"");
         if (file.empty()) return chooser->reject();
         chooser->selectFile(QString::fromStdString(file.string()));
-        chooser->accept();
+        static_cast<QDialog*>(chooser)->accept(); // QFileDialog keeps its override protected
     });
 }
 
