@@ -7,6 +7,7 @@
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -29,18 +30,26 @@ void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int b
     // A selection dragged from right to left means the same stretch; an inverted region would
     // give the fits and SDs nothing to work on.
     if (regionEnd < regionStart) std::swap(regionStart, regionEnd);
-    if (regionStart < doc.snpFirst[t]) regionStart = doc.snpFirst[t];
-    if (regionEnd > doc.snpLast[t]) regionEnd = doc.snpLast[t];
+    regionStart = std::clamp(regionStart, doc.snpFirst[t], doc.snpLast[t]);
+    regionEnd = std::clamp(regionEnd, doc.snpFirst[t], doc.snpLast[t]);
     if (baseCopy >= 1 && baseCopy <= 4) doc.baseCopyNumber = baseCopy;
     doc.regionStart[t] = regionStart;
     doc.regionEnd[t] = regionEnd;
 
+    // The compensation view asks for no copy number: its region only chooses the references.
     char text[256];
-    std::snprintf(text, sizeof text,
-                  "From %d(Ch %d position %d) \n to %d(Ch %d position %d) \n selected \n Base line is %d   "
-                  "Calculate StDev?",
-                  regionStart, chromosomeAt(doc, regionStart), basePositionAt(doc, regionStart), regionEnd,
-                  chromosomeAt(doc, regionEnd), basePositionAt(doc, regionEnd), doc.baseCopyNumber);
+    const int startChromosome = chromosomeAt(doc, regionStart), startBase = basePositionAt(doc, regionStart);
+    const int endChromosome = chromosomeAt(doc, regionEnd), endBase = basePositionAt(doc, regionEnd);
+    if (displayMode == ModeCompensation)
+        std::snprintf(text, sizeof text,
+                      "From %d(Ch %d position %d) \n to %d(Ch %d position %d) \n selected \n Calculate StDev?",
+                      regionStart, startChromosome, startBase, regionEnd, endChromosome, endBase);
+    else
+        std::snprintf(text, sizeof text,
+                      "From %d(Ch %d position %d) \n to %d(Ch %d position %d) \n selected \n Base line is %d   "
+                      "Calculate StDev?",
+                      regionStart, startChromosome, startBase, regionEnd, endChromosome, endBase,
+                      doc.baseCopyNumber);
     doc.ui().messageBox(text);
 
     rangeSetArmed = 0;

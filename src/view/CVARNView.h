@@ -47,6 +47,10 @@ public:
     int displayMode = ModeNone;
     int shownArrayType = 0;
     int chromosomeStart[3][25] = {};
+    // Whether the last left-button press of an armed selection started on a chromosome panel
+    // (genome views) or inside the red frame (compensation view). A release after a press that
+    // missed has no stretch to act on and leaves the selection armed.
+    bool selPressHit = false;
 
     // Asked whenever the view wants to be repainted; erase = repaint with the background erased.
     // The window connects it to its widget; headless use leaves it empty.
@@ -97,11 +101,16 @@ public:
 
     // ---- region baseline ----
     // What the release of a Range Set selection does once its positions are known: stores the
-    // region of array type t and the base copy number (1..4; any other value keeps the current
-    // one), shows the selection's information box, then in the paired genome view recomputes the
+    // region of array type t (ordered and clamped to the array) and the base copy number (1..4;
+    // any other value keeps the current one), shows the selection's information box (the
+    // compensation view's names no base line), then in the paired genome view recomputes the
     // paired profile on the region, and otherwise (pool genome or compensation view) measures
     // every reference's SD on it and shows the reference ranking (mode 10).
     void applyRegionBaseline(int t, int regionStart, int regionEnd, int baseCopy);
+    // The same for a stretch of the merged genome, given as merged indices: each array gets the
+    // part of the stretch that holds its SNPs (an array with none keeps its region), the box names
+    // both, and the ranking (mode 10) waits for Sort to measure both arrays' references.
+    void applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy);
 
     // ---- view commands of the Parameter and View menus ----
     void OnCghView();

@@ -52,6 +52,12 @@ TEST(RegionBaseline, ReversedRegionIsOrderedAndAnUnsetCopyNumberIsKept) {
     EXPECT_EQ(doc.regionEnd[kHind], 900);
     EXPECT_EQ(doc.baseCopyNumber, 4);
     EXPECT_EQ(td.view->displayMode, ModeReferenceSort);
+
+    // A stretch reaching past the array is cut to it, so the fits never leave the tables.
+    td.view->displayMode = ModeCompensation;
+    td.view->applyRegionBaseline(kHind, -40, kSlots + 10, 0);
+    EXPECT_EQ(doc.regionStart[kHind], doc.snpFirst[kHind]);
+    EXPECT_EQ(doc.regionEnd[kHind], doc.snpLast[kHind]);
 }
 
 TEST(RegionBaseline, PairedModeRecomputesThePairedProfileOnTheRegion) {

@@ -22,6 +22,8 @@ class ScriptedUi : public UserInterface {
 public:
     std::vector<std::string> messages;   // every message box and yes/no text, in order
     std::vector<FileChooserOptions> fileDialogs; // every chooser opened, in order
+    std::vector<std::string> openedUrls;         // every address handed to the URL opener
+    bool urlOpens = true;                        // what the URL opener reports
 
     // Yes/no answers, file answers (nullopt = Cancel) and dialog answers.
     void answerYesNo(bool yes) { yesNo_.push_back(yes); }
@@ -40,6 +42,10 @@ public:
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
     bool yesNoBox(const std::string& text) override;
+    bool openUrl(const std::string& url) override {
+        openedUrls.push_back(url);
+        return urlOpens;
+    }
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
 

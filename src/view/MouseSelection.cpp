@@ -1,0 +1,179 @@
+// Range selection with the left mouse button after Range Set. The press and the moves record the
+// dragged stretch in device pixels (the paint draws it as a red band); the release turns the
+// pixels into positions and hands them to the baseline region. The pixel geometry assumes the
+// window presets the selection is enabled in: the Monitor view of the genome pages and the
+// CGH View zoom of the compensation plots.
+#include "CVARNView.h"
+
+#include "GenomeLayout.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+#include "engine/CBaseSet.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace varn {
+
+namespace {
+
+// Device-pixel scale of a genome page: k logical units per pixel across, and the 100-unit left
+// margin of every panel in pixels. Modes 4 and 21 show 10 units per pixel, mode 2 shows 20.
+struct PanelScale {
+    int k = 0;
+    int margin = 0;
+};
+
+bool genomeScale(int mode, PanelScale& scale) {
+    if (mode == ModeGenomeSingle || mode == ModeGenomeSelf) {
+        scale = {10, 10};
+        return true;
+    }
+    if (mode == ModeGenomeBoth) {
+        scale = {20, 5};
+        return true;
+    }
+    return false;
+}
+
+// The genome-wide band after compensation, under the CGH View zoom: 15 SNPs per logical unit and
+// 5 units per pixel across (75 positions a pixel), 600 units = 300 pixels down. The frame ends at
+// the last autosome; chromosome X is left out of the baseline on purpose.
+constexpr int kPositionsPerPixel = 75;
+
+bool insideCompensationFrame(const CVARNDoc& doc, int t, int x, int y) {
+    return x > 0 && x < (doc.autosomeLast[t] - doc.snpFirst[t]) / kPositionsPerPixel && y > 0 && y < 300;
+}
+
+// Left and right pixel ends of chromosome c's panel (the data, not the margin).
+int panelLeftPixel(const CVARNView& v, int t, int c, PanelScale s) {
+    return v.panelX[t][c] / s.k + s.margin;
+}
+int panelRightPixel(const CVARNView& v, int t, int c, PanelScale s) {
+    const int width = v.chromosomeStart[t][c + 1] - v.chromosomeStart[t][c];
+    return v.panelX[t][c] / s.k + width / s.k + s.margin;
+}
+
+// Panel row under device y: rows are 1400 units (140 pixels) high and the first track starts 600
+// units (60 pixels) down; anything above the second row counts as the first. -1 = no row.
+int panelRowAt(int y) {
+    const int row = (y - 60) / 140;
+    return row >= 0 && row <= 5 ? row : -1;
+}
+
+void orderSelection(CVARNView& v) {
+    if (v.selEndX < v.selStartX) std::swap(v.selStartX, v.selEndX);
+}
+
+// The base copy number dialog: the chosen n, or 0 (keep the current one) when it was cancelled.
+int askBaseCopy(CVARNDoc& doc) {
+    CBaseSet dialog;
+    return doc.ui().baseSet(dialog) == DialogResult::Ok ? dialog.n : 0;
+}
+
+void releaseCompensation(CVARNView& v, int x, int y) {
+    CVARNDoc& doc = v.GetDocument();
+    const int t = v.shownArrayType;
+    if (!v.selPressHit || !insideCompensationFrame(doc, t, x, y)) return;
+    v.selPressHit = false;
+    v.selEndX = x;
+    v.SetCursor(CVARNView::Cursor::Arrow);
+    orderSelection(v);
+    v.applyRegionBaseline(t, doc.snpFirst[t] + kPositionsPerPixel * v.selStartX,
+                          doc.snpFirst[t] + kPositionsPerPixel * v.selEndX, 0);
+}
+
+// Modes 4 and 21: positions of one array. The end is counted one pixel in from the release, so a
+// band that reaches the panel's right end still ends inside its chromosome.
+void releaseGenomeSingle(CVARNView& v, int x) {
+    const int t = v.shownArrayType;
+    const int ch = v.selChromosome;
+    v.selPressHit = false;
+    v.selEndX = std::min(x, v.selLimitX);
+    v.SetCursor(CVARNView::Cursor::Arrow);
+    const int baseCopy = askBaseCopy(v.GetDocument());
+    orderSelection(v);
+    const int start = v.chromosomeStart[t][ch] + 10 * (v.selStartX - 10) - v.panelX[t][ch];
+    const int end = v.chromosomeStart[t][ch] + 10 * (v.selEndX - 11) - v.panelX[t][ch];
+    v.applyRegionBaseline(t, start, end, baseCopy);
+}
+
+// Mode 2: merged indices, split per array afterwards.
+void releaseGenomeBoth(CVARNView& v, int x) {
+    const int ch = v.selChromosome;
+    v.selPressHit = false;
+    v.selEndX = std::min(x, v.selLimitX);
+    v.SetCursor(CVARNView::Cursor::Arrow);
+    const int baseCopy = askBaseCopy(v.GetDocument());
+    orderSelection(v);
+    const int start = v.chromosomeStart[0][ch] + 20 * (v.selStartX - 5) - v.panelX[0][ch];
+    const int end = v.chromosomeStart[0][ch] + 20 * (v.selEndX - 6) - v.panelX[0][ch];
+    v.applyCombinedRegion(start, end, baseCopy);
+}
+
+} // namespace
+
+void CVARNView::OnLButtonDown(int x, int y) {
+    const int t = shownArrayType;
+    if (!rangeSetArmed || t < 0 || t > 2) return;
+    if (displayMode == ModeCompensation) {
+        selPressHit = insideCompensationFrame(doc_, t, x, y);
+        if (!selPressHit) return;
+        selStartX = x;
+        SetCursor(Cursor::CrossHair);
+        return;
+    }
+    PanelScale scale;
+    if (!genomeScale(displayMode, scale)) return;
+    selChromosome = 0;
+    selPressHit = false;
+    const int row = panelRowAt(y);
+    if (row < 0) return;
+    const int last = row < 5 ? kPanelRowFirst[row + 1] - 1 : kChromosomeX;
+    for (int c = kPanelRowFirst[row]; c <= last; ++c) {
+        if (x < panelLeftPixel(*this, t, c, scale) || x >= panelRightPixel(*this, t, c, scale)) continue;
+        selChromosome = c;
+        selStartX = x;
+        selRow = row;
+        selLimitX = panelRightPixel(*this, t, c, scale);
+        selPressHit = true;
+        SetCursor(Cursor::CrossHair);
+        return;
+    }
+}
+
+void CVARNView::OnMouseMove(int x, int /*y*/, bool leftButtonHeld) {
+    if (!leftButtonHeld || !rangeSetArmed) return;
+    // The band follows the mouse whether or not the press hit anything; only the release checks.
+    if (displayMode == ModeCompensation) {
+        SetCursor(Cursor::CrossHair);
+        selEndX = x;
+        Invalidate(true);
+    } else if (displayMode == ModeGenomeBoth || displayMode == ModeGenomeSingle || displayMode == ModeGenomeSelf) {
+        SetCursor(Cursor::CrossHair);
+        selEndX = x;
+        Invalidate(false);
+    }
+}
+
+void CVARNView::OnLButtonUp(int x, int y) {
+    const int t = shownArrayType;
+    if (!rangeSetArmed) return;
+    switch (displayMode) {
+    case ModeCompensation:
+        if (t == kXba || t == kHind) releaseCompensation(*this, x, y);
+        break;
+    case ModeGenomeSingle:
+    case ModeGenomeSelf:
+        if ((t == kXba || t == kHind) && selPressHit && selChromosome >= 1 && selChromosome <= kChromosomeX)
+            releaseGenomeSingle(*this, x);
+        break;
+    case ModeGenomeBoth:
+        if (selPressHit && selChromosome >= 1 && selChromosome <= kChromosomeX) releaseGenomeBoth(*this, x);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace varn
