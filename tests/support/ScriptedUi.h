@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 namespace varn::test {
@@ -22,6 +23,7 @@ class ScriptedUi : public UserInterface {
 public:
     std::vector<std::string> messages;   // every message box and yes/no text, in order
     std::vector<FileChooserOptions> fileDialogs; // every chooser opened, in order
+    std::vector<std::pair<int, int>> progressReports; // (done, total) of every progress report
 
     // Yes/no answers, file answers (nullopt = Cancel) and dialog answers.
     void answerYesNo(bool yes) { yesNo_.push_back(yes); }
@@ -42,6 +44,7 @@ public:
     bool yesNoBox(const std::string& text) override;
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
+    void progress(const std::string&, int done, int total) override { progressReports.emplace_back(done, total); }
 
     DialogResult basicMode(CBasicMode& d) override;
     DialogResult sampleSelect(CSampleSelect& d) override;
