@@ -8,8 +8,10 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QTreeView>
 #include <QUrl>
 
 namespace varn {
@@ -37,6 +39,9 @@ void QtUserInterface::messageBox(const std::string& text) {
 bool QtUserInterface::yesNoBox(const std::string& text) {
     QMessageBox box(QMessageBox::Information, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
                     QMessageBox::Yes | QMessageBox::No, parent_);
+    // The point inspection's first line spreads index, chromosome and cytoband over tab stops;
+    // a wider text keeps that line whole instead of wrapping the cytoband under it.
+    box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 36em; }");
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -50,6 +55,14 @@ std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChoos
     QFileDialog chooser(parent_, QString::fromStdString(options.title));
     chooser.setObjectName("fileChooser");
     chooser.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The detail view's size, type and date columns fit their texts; the name takes the rest.
+    chooser.resize(760, 460);
+    if (auto* details = chooser.findChild<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!options.initialDirectory.empty())
