@@ -8,6 +8,7 @@
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
+#include "view/GenomeBrowserLink.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -20,6 +21,17 @@ namespace {
 // Settings live per user under this key and the application title, as the framework keeps them.
 const char* const kRegistryKey = "Local AppWizard-Generated Applications";
 const char* const kAppTitle = "VARN";
+
+// The genome browser that point inspection opens: a site of the user's own (a local mirror and
+// its session) when the settings name one, else the public browser.
+GenomeBrowserSite browserSiteFrom(const QSettings& settings) {
+    GenomeBrowserSite site;
+    const QString host = settings.value("Genome Browser/Host").toString().trimmed();
+    const QString session = settings.value("Genome Browser/Session").toString().trimmed();
+    if (!host.isEmpty()) site.host = host.toStdString();
+    if (!session.isEmpty()) site.session = session.toStdString();
+    return site;
+}
 
 } // namespace
 
@@ -37,6 +49,7 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
 
     doc_ = std::make_unique<CVARNDoc>(root_, ui_);
     view_ = std::make_unique<CVARNView>(*doc_);
+    view_->browserSite = browserSiteFrom(settings);
     router_ = std::make_unique<CommandRouter>(*doc_, *view_);
     frame_ = std::make_unique<CMainFrame>(*router_, *view_);
     bindCommands();

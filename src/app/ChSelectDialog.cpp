@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -26,6 +27,8 @@ ChSelectDialog::ChSelectDialog(CChSelectDlg& dialog, QWidget* parent) : QDialog(
     if (dialog_.checked >= 1 && dialog_.checked <= 23) buttons_[dialog_.checked - 1]->setChecked(true);
 
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    box->button(QDialogButtonBox::Ok)->setObjectName("1");
+    box->button(QDialogButtonBox::Cancel)->setObjectName("2");
     connect(box, &QDialogButtonBox::accepted, this, &ChSelectDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

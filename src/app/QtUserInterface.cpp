@@ -4,8 +4,15 @@
 #include "FileFilter.h"
 #include "SetupDialogFaces.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QTreeView>
+#include <QUrl>
 
 namespace varn {
 
@@ -19,18 +26,43 @@ DialogResult resultOf(int code) {
 
 } // namespace
 
+// Work that stopped without its final report leaves no dialog behind.
+QtUserInterface::~QtUserInterface() {
+    delete progress_.data();
+}
+
 void QtUserInterface::messageBox(const std::string& text) {
     // The framework's message boxes carry the exclamation icon when the caller names none.
     QMessageBox::warning(parent_, kBoxTitle, QString::fromLocal8Bit(text.c_str()));
 }
 
 bool QtUserInterface::yesNoBox(const std::string& text) {
-    return QMessageBox::question(parent_, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Information, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    // The point inspection's first line spreads index, chromosome and cytoband over tab stops;
+    // a wider text keeps that line whole instead of wrapping the cytoband under it.
+    box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 36em; }");
+    return box.exec() == QMessageBox::Yes;
 }
 
+bool QtUserInterface::openUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+// Qt's own chooser rather than the desktop's, so it looks and behaves the same on every system
+// and can be found and driven like any other dialog.
 std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChooserOptions& options, bool save) {
     QFileDialog chooser(parent_, QString::fromStdString(options.title));
+    chooser.setObjectName("fileChooser");
+    chooser.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The detail view's size, type and date columns fit their texts; the name takes the rest.
+    chooser.resize(760, 460);
+    if (auto* details = chooser.findChild<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     chooser.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!options.initialDirectory.empty())
@@ -95,6 +127,34 @@ DialogResult QtUserInterface::baseSet(CBaseSet& dialog) {
 DialogResult QtUserInterface::chSelect(CChSelectDlg& dialog) {
     ChSelectDialog face(dialog, parent_);
     return resultOf(face.exec());
+}
+
+// The work runs on this thread and cannot stop halfway, so the dialog has no Cancel button and
+// only paints between steps: input stays queued until the work is done.
+void QtUserInterface::progress(const std::string& what, int done, int total) {
+    if (done >= total) {
+        if (progress_) {
+            progress_->close();
+            delete progress_.data();
+        }
+        return;
+    }
+    if (!progress_) {
+        progress_ = new QProgressDialog(parent_);
+        progress_->setObjectName("progress");
+        progress_->setWindowTitle(kBoxTitle);
+        progress_->setWindowModality(Qt::ApplicationModal);
+        progress_->setCancelButton(nullptr);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setMinimumDuration(0);
+        progress_->setMinimumWidth(360);
+    }
+    progress_->setLabelText(QString::fromLocal8Bit(what.c_str()));
+    progress_->setRange(0, total);
+    progress_->setValue(done < 0 ? 0 : done);
+    progress_->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace varn

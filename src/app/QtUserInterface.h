@@ -2,6 +2,9 @@
 
 #include "document/UserInterface.h"
 
+#include <QPointer>
+
+class QProgressDialog;
 class QWidget;
 
 namespace varn {
@@ -11,14 +14,21 @@ class InstallRoot;
 // The program's questions as real Qt dialogs, modal over the main window: message boxes with OK
 // (or Yes and No), the file choosers with the title, folder, filter, default extension and file
 // name the program asks for, and one modal dialog per dialog class, whose own OK rule keeps it
-// open while it refuses.
+// open while it refuses. Long work shows a progress dialog; the URL opener is the desktop's.
+//
+// Object names for finding the pieces: every control carries its dialog-template id ("1" OK,
+// "2" Cancel), the file chooser is "fileChooser" and the progress dialog "progress".
 class QtUserInterface : public UserInterface {
   public:
     explicit QtUserInterface(const InstallRoot& root) : root_(root) {}
+    ~QtUserInterface() override;
+    QtUserInterface(const QtUserInterface&) = delete;
+    QtUserInterface& operator=(const QtUserInterface&) = delete;
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void messageBox(const std::string& text) override;
     bool yesNoBox(const std::string& text) override;
+    bool openUrl(const std::string& url) override;
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
 
@@ -32,11 +42,14 @@ class QtUserInterface : public UserInterface {
     DialogResult baseSet(CBaseSet& dialog) override;
     DialogResult chSelect(CChSelectDlg& dialog) override;
 
+    void progress(const std::string& what, int done, int total) override;
+
   private:
     std::optional<std::filesystem::path> chooseFile(const FileChooserOptions& options, bool save);
 
     const InstallRoot& root_; // the sample dialogs' choosers open in its folders
     QWidget* parent_ = nullptr;
+    QPointer<QProgressDialog> progress_; // open while some work reports done < total
 };
 
 } // namespace varn

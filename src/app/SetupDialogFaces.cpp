@@ -26,15 +26,17 @@ namespace varn {
 
 namespace {
 
-// A titled group of radio buttons; button k of the labels gets id k + 1. None is checked unless
-// the checked id names one.
+// A group of radio buttons; button k of the labels gets id k + 1 in the group and the control id
+// firstControl + k as its object name. None is checked unless the checked id names one. An empty
+// title leaves a plain frame around the buttons.
 QButtonGroup* radioGroup(QDialog* owner, QVBoxLayout* layout, const QString& title, const QStringList& labels,
-                         int checked) {
+                         int checked, int firstControl) {
     auto* box = new QGroupBox(title, owner);
     auto* boxLayout = new QVBoxLayout(box);
     auto* group = new QButtonGroup(owner);
     for (int k = 0; k < labels.size(); ++k) {
         auto* button = new QRadioButton(labels[k], box);
+        button->setObjectName(QString::number(firstControl + k));
         group->addButton(button, k + 1);
         boxLayout->addWidget(button);
         if (k + 1 == checked) button->setChecked(true);
@@ -50,6 +52,9 @@ QVBoxLayout* begin(QDialog* dialog) {
 
 void addOkCancel(QDialog* dialog, QVBoxLayout* layout) {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    // The framework's IDOK and IDCANCEL.
+    box->button(QDialogButtonBox::Ok)->setObjectName("1");
+    box->button(QDialogButtonBox::Cancel)->setObjectName("2");
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     layout->addWidget(box);
@@ -59,6 +64,8 @@ void addOkCancel(QDialog* dialog, QVBoxLayout* layout) {
 // folder and title; OK stores the full path and the bare name, Cancel keeps the earlier choice.
 struct ChooserRow {
     QString caption;
+    int buttonId;
+    int editId;
     const char* folderX;
     const char* folderH;
     const char* titleX;
@@ -71,7 +78,10 @@ void addChooserRow(QDialog* owner, QGridLayout* grid, int row, const ChooserRow&
                    UserInterface& ui, const InstallRoot& root) {
     auto* button = new QPushButton(rowInfo.caption, owner);
     auto* edit = new QLineEdit(QString::fromStdString(*rowInfo.name), owner);
+    button->setObjectName(QString::number(rowInfo.buttonId));
+    edit->setObjectName(QString::number(rowInfo.editId));
     edit->setReadOnly(true);
+    edit->setMinimumWidth(220);
     grid->addWidget(button, row, 0);
     grid->addWidget(edit, row, 1);
     QObject::connect(button, &QPushButton::clicked, owner, [=, &ui, &root] {
@@ -100,11 +110,12 @@ const char* const kTumorSnpH = "Select Hind tumor sample SNP data file";
 BasicModeFace::BasicModeFace(CBasicMode& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     QVBoxLayout* layout = begin(this);
     analysis_ = radioGroup(this, layout, "Type of Analysis", {"Self reference", "Non self reference"},
-                           dialog.selfChecked() ? 1 : (dialog.nonSelfChecked() ? 2 : 0));
+                           dialog.selfChecked() ? 1 : (dialog.nonSelfChecked() ? 2 : 0), 1001);
     arrays_ = radioGroup(this, layout, "Type of Arrays", {"Xba", "Hind", "Xba + Hind"},
-                         dialog.xbaChecked() ? 1 : (dialog.hindChecked() ? 2 : 3));
-    layout->addWidget(
-        new QLabel("Temp files of both types should be available in selecting Xba + Hind analysis", this));
+                         dialog.xbaChecked() ? 1 : (dialog.hindChecked() ? 2 : 3), 1003);
+    auto* note = new QLabel("Temp files of both types should be available in selecting Xba + Hind analysis", this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
     addOkCancel(this, layout);
 }
 
@@ -120,14 +131,14 @@ SampleSelectFace::SampleSelectFace(CSampleSelect& dialog, UserInterface& ui, con
                                    QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
     QVBoxLayout* layout = begin(this);
-    choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0);
+    choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0, 1001);
     auto* grid = new QGridLayout;
     addChooserRow(this, grid, 0,
-                  {"Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX,
+                  {"Signal File", 1003, 1005, "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX,
                    kTumorSignalH, &dialog.signalPath, &dialog.signalName},
                   dialog.arrayChoice, ui, root);
     addChooserRow(this, grid, 1,
-                  {"SNPs File", "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX,
+                  {"SNPs File", 1004, 1006, "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX,
                    kTumorSnpH, &dialog.snpPath, &dialog.snpName},
                   dialog.arrayChoice, ui, root);
     layout->addLayout(grid);
@@ -143,17 +154,17 @@ SelfSampleSelectFace::SelfSampleSelectFace(CSelfSampleSelect& dialog, UserInterf
                                            const InstallRoot& root, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
     QVBoxLayout* layout = begin(this);
-    choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0);
+    choice_ = radioGroup(this, layout, "Select Sample", {"New Sample", "Edited Sample"}, 0, 1001);
     auto* grid = new QGridLayout;
     const ChooserRow rows[] = {
-        {"Tumor Signal File", "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX,
+        {"Tumor Signal File", 1003, 1005, "C:\\VARN\\tumorsampleX", "C:\\VARN\\tumorsampleH", kTumorSignalX,
          kTumorSignalH, &dialog.tumorSignalPath, &dialog.tumorSignalName},
-        {"Normal Signal File", "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
+        {"Normal Signal File", 1007, 1008, "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
          "Select Xba normal sample signal data file", "Select Hind normal sample signal data file",
          &dialog.normalSignalPath, &dialog.normalSignalName},
-        {"Tumor SNPs File", "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX, kTumorSnpH,
+        {"Tumor SNPs File", 1004, 1006, "C:\\VARN\\SNPtumorsampleX", "C:\\VARN\\SNPtumorsampleH", kTumorSnpX, kTumorSnpH,
          &dialog.tumorSnpPath, &dialog.tumorSnpName},
-        {"Normal SNPs File", "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
+        {"Normal SNPs File", 1009, 1010, "C:\\VARN\\sampledataX", "C:\\VARN\\sampledataH",
          "Select Xba normal sample SNP data file", "Select Hind normal sample SNP data file",
          &dialog.normalSnpPath, &dialog.normalSnpName},
     };
@@ -170,7 +181,7 @@ void SelfSampleSelectFace::accept() {
 SampleTypeSelectFace::SampleTypeSelectFace(CSampleTypeSelect& dialog, UserInterface& ui, QWidget* parent)
     : QDialog(parent), dialog_(dialog), ui_(ui) {
     QVBoxLayout* layout = begin(this);
-    type_ = radioGroup(this, layout, "Select Sample Type", {"Xba 50K", "Hind 50K"}, dialog.sampleType);
+    type_ = radioGroup(this, layout, "Select Sample Type", {"Xba 50K", "Hind 50K"}, dialog.sampleType, 1001);
     addOkCancel(this, layout);
 }
 
@@ -182,12 +193,18 @@ void SampleTypeSelectFace::accept() {
 AverageFace::AverageFace(CAverage& dialog, UserInterface& ui, QWidget* parent)
     : QDialog(parent), dialog_(dialog), ui_(ui) {
     QVBoxLayout* layout = begin(this);
-    trim_ = radioGroup(this, layout, "Averaging Mode", {"Exclude Max and Min", "Include All Data"},
-                       dialog.trimExtremes);
-    draw_ = radioGroup(this, layout, "Draw Mode", {"Points", "Lines"}, dialog.drawMethod);
-    layout->addWidget(new QLabel("Enter Averaging Number (1-10)", this));
+    // The template frames its two radio pairs without titles.
+    trim_ = radioGroup(this, layout, QString(), {"Exclude Max and Min", "Include All Data"}, dialog.trimExtremes,
+                       1001);
+    draw_ = radioGroup(this, layout, QString(), {"Points", "Lines"}, dialog.drawMethod, 1003);
+    auto* label = new QLabel("Enter Averaging Number (1-10)", this);
     number_ = new QLineEdit(QString::fromStdString(dialog.averageText), this);
-    layout->addWidget(number_);
+    number_->setObjectName("1005");
+    label->setBuddy(number_);
+    auto* numberRow = new QHBoxLayout;
+    numberRow->addWidget(label);
+    numberRow->addWidget(number_);
+    layout->addLayout(numberRow);
     addOkCancel(this, layout);
 }
 
@@ -206,15 +223,21 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     for (int i = 0; i < 6; ++i) {
         grid->addWidget(new QLabel(QString("N=%1").arg(5 - i), this), i + 1, 0);
         current_[i] = new QLineEdit(this);
+        current_[i]->setObjectName(QString::number(1005 + i));
         current_[i]->setReadOnly(true);
         grid->addWidget(current_[i], i + 1, 1);
+        // The spin box is both the mean(x100) edit and its spin control.
         spin_[i] = new QSpinBox(this);
+        spin_[i]->setObjectName(QString::number(1019 + i));
+        if (auto* edit = spin_[i]->findChild<QLineEdit*>()) edit->setObjectName(QString::number(1011 + i));
         spin_[i]->setRange(-150, 150);
         grid->addWidget(spin_[i], i + 1, 2);
     }
     layout->addLayout(grid);
     auto* defaults = new QPushButton("Default", this);
     auto* current = new QPushButton("Current Value", this);
+    defaults->setObjectName("1003");
+    current->setObjectName("1004");
     connect(defaults, &QPushButton::clicked, this, [this] {
         dialog_.onDefault();
         showDialog();
@@ -248,7 +271,9 @@ RefSelectFace::RefSelectFace(CRefSelect& dialog, UserInterface& ui, QWidget* par
     : QDialog(parent), dialog_(dialog), ui_(ui) {
     QVBoxLayout* layout = begin(this);
     auto* load = new QPushButton("Sample Load", this);
+    load->setObjectName("1003");
     list_ = new QListWidget(this);
+    list_->setObjectName("1006");
     list_->setMinimumSize(320, 360);
     connect(load, &QPushButton::clicked, this, [this] {
         dialog_.onSampleLoad();
@@ -280,7 +305,8 @@ void RefSelectFace::accept() {
 BaseSetFace::BaseSetFace(CBaseSet& dialog, UserInterface& ui, QWidget* parent)
     : QDialog(parent), dialog_(dialog), ui_(ui) {
     QVBoxLayout* layout = begin(this);
-    n_ = radioGroup(this, layout, "Base Copy Number of the Selected Region", {"n=1", "n=2", "n=3", "n=4"}, 0);
+    n_ = radioGroup(this, layout, "Base Copy Number of the Selected Region", {"n=1", "n=2", "n=3", "n=4"}, 0,
+                    1001);
     addOkCancel(this, layout);
 }
 

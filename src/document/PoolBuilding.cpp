@@ -86,6 +86,8 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
         doc.ui().progress("Reading reference samples", row - firstRow, doc.refCount[t] - firstRow);
         doc.ReadSignalFile(t, doc.fixedPath(path), row, 0);
     }
+    // The final report closes whatever shows the progress before the save dialog opens.
+    doc.ui().progress("Reading reference samples", doc.refCount[t] - firstRow, doc.refCount[t] - firstRow);
     doc.arrayType = t;
     doc.DoSaveAs();
 }

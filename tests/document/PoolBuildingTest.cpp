@@ -103,6 +103,9 @@ TEST(PoolBuilding, MakeReferenceCutsNamesAndReadsTheirSignalFilesThenSavesThePoo
     EXPECT_GT(doc.poolSignal[1][0], 0.0f);
     EXPECT_EQ(doc.pathName, poolFile);
     EXPECT_EQ(std::filesystem::file_size(poolFile), 76u + 5u * (4u * 57244u + 20u));
+    // One report before each of the five files and a last one that closes the progress display.
+    const std::vector<std::pair<int, int>> reports = {{0, 5}, {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}};
+    EXPECT_EQ(td.ui.progressReports, reports);
 }
 
 TEST(PoolBuilding, AddReferenceNeedsALoadedPoolAndStaysWithin200Rows) {

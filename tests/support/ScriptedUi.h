@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 namespace varn::test {
@@ -24,6 +25,7 @@ public:
     std::vector<FileChooserOptions> fileDialogs; // every chooser opened, in order
     std::vector<std::string> openedUrls;         // every address handed to the URL opener
     bool urlOpens = true;                        // what the URL opener reports
+    std::vector<std::pair<int, int>> progressReports; // (done, total) of every progress report
 
     // Yes/no answers, file answers (nullopt = Cancel) and dialog answers.
     void answerYesNo(bool yes) { yesNo_.push_back(yes); }
@@ -48,6 +50,7 @@ public:
     }
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
+    void progress(const std::string&, int done, int total) override { progressReports.emplace_back(done, total); }
 
     DialogResult basicMode(CBasicMode& d) override;
     DialogResult sampleSelect(CSampleSelect& d) override;

@@ -1,24 +1,35 @@
 // varn_screenshots ROOT OUTDIR: runs the window through the analyses of a demo installation
 // (made by "varn-cli --root ROOT demo-data") and saves what the window shows in the display modes
 // 7 (compensation plots), 4 (Xba genome), 5 (chromosome 8 in the Explore view) and 21 (paired
-// Xba genome). The person's answers come from a script, as in the tests.
+// Xba genome). The person's answers come from a script, as in the tests. Then every dialog face
+// is opened over the window with the analysis' own values and saved as it opens (dialog-*.png).
 #include "CMainFrame.h"
 #include "CVARNApp.h"
+#include "QtUserInterface.h"
 #include "document/CVARNDoc.h"
 #include "document/SetupDialogs.h"
 #include "engine/CAverage.h"
+#include "engine/CBaseSet.h"
+#include "engine/CHMMParameter.h"
 #include "engine/CRefSelect.h"
 #include "support/ScriptedUi.h"
 #include "view/CChSelectDlg.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
 
 using namespace varn;
 namespace fs = std::filesystem;
@@ -35,6 +46,140 @@ bool save(CVARNApp& app, const fs::path& file) {
 
 void answerAverage(test::ScriptedUi& ui) {
     ui.answer<CAverage>([](CAverage&) { return DialogResult::Ok; });
+}
+
+// Lets the event loop run for a while, so a chooser lists its folder before it is saved.
+void settle(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool saveWidget(QWidget* widget, const fs::path& file) {
+    const bool saved = widget != nullptr && widget->grab().save(QString::fromStdString(file.string()), "PNG");
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", file.c_str());
+    return saved;
+}
+
+// Saves the next modal dialog as it opens (after `prepare`, which may press its buttons) and then
+// closes it as Cancel would. The flag turns false when nothing opened within five seconds.
+void shootNextModal(const fs::path& file, bool& ok, std::function<void(QWidget*)> prepare = {}) {
+    auto* timer = new QTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, file, &ok, prepare] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr && clock->elapsed() < 5000) return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal == nullptr) {
+            std::printf("no dialog opened for %s\n", file.c_str());
+            ok = false;
+            return;
+        }
+        if (prepare) prepare(modal);
+        settle(50);
+        ok = saveWidget(modal, file) && ok;
+        modal->close();
+    });
+    timer->start(10);
+}
+
+void press(QWidget* dialog, int id) {
+    if (auto* button = dialog->findChild<QAbstractButton*>(QString::number(id))) button->click();
+}
+
+// Opens each face through the real Qt interface, with the values the analysis left behind.
+bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& ranked, const fs::path& out) {
+    CVARNDoc& doc = app.document();
+    CVARNView& view = app.view();
+    QtUserInterface qt(root);
+    qt.setParent(&app.mainFrame());
+    bool ok = true;
+
+    CBasicMode basic;
+    basic.mode = doc.referenceMode;
+    basic.arrayChoice = doc.arrayType;
+    shootNextModal(out / "dialog-basic-mode.png", ok);
+    qt.basicMode(basic);
+
+    CSampleSelect sample;
+    sample.arrayChoice = kXba;
+    sample.signalName = "Tumor1X";
+    sample.snpName = "Tumor1X";
+    shootNextModal(out / "dialog-sample-select.png", ok);
+    qt.sampleSelect(sample);
+
+    CSelfSampleSelect paired;
+    paired.arrayChoice = kXba;
+    paired.tumorSignalName = "Tumor1X";
+    paired.tumorSnpName = "Tumor1X";
+    paired.normalSignalName = "Tumor1NX";
+    paired.normalSnpName = "Tumor1NX_snp";
+    shootNextModal(out / "dialog-self-sample-select.png", ok);
+    qt.selfSampleSelect(paired);
+
+    CSampleTypeSelect type;
+    shootNextModal(out / "dialog-sample-type-select.png", ok);
+    qt.sampleTypeSelect(type);
+
+    CRefSelect refs = ranked;
+    shootNextModal(out / "dialog-ref-select.png", ok, [](QWidget* dialog) { press(dialog, 1003); });
+    qt.refSelect(refs);
+
+    CBaseSet base;
+    shootNextModal(out / "dialog-base-set.png", ok);
+    qt.baseSet(base);
+
+    CAverage average;
+    average.onInitDialog();
+    shootNextModal(out / "dialog-average.png", ok);
+    qt.average(average);
+
+    CHMMParameter hmm;
+    for (int i = 0; i < 6; ++i) hmm.member[i] = doc.hmmMean[5 - i];
+    hmm.onInitDialog();
+    shootNextModal(out / "dialog-hmm-parameter.png", ok);
+    qt.hmmParameter(hmm);
+
+    CChSelectDlg chromosome;
+    chromosome.onInitDialog(true);
+    shootNextModal(out / "dialog-ch-select.png", ok);
+    qt.chSelect(chromosome);
+
+    FileChooserOptions chooser;
+    chooser.title = "Select Xba tumor sample signal data file";
+    chooser.initialDirectory = root.map("C:\\VARN\\tumorsampleX");
+    chooser.filter = "text(*.txt)|*.txt|all_files(*.*)|*.*||";
+    chooser.defaultExtension = "txt";
+    chooser.initialFileName = "*.txt";
+    shootNextModal(out / "dialog-file-chooser.png", ok, [](QWidget*) { settle(400); });
+    qt.openFile(chooser);
+
+    qt.progress("Reading reference samples", 3, 8);
+    QWidget* progress = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == "progress" && widget->isVisible()) progress = widget;
+    settle(50);
+    ok = saveWidget(progress, out / "dialog-progress.png") && ok;
+    qt.progress("Reading reference samples", 8, 8);
+
+    shootNextModal(out / "dialog-message-box.png", ok);
+    qt.messageBox("Read the reference sample");
+
+    // The point inspection's question, with the values of a SNP in chromosome 8.
+    const int i = view.chromosomeStart[kXba][8] + 500;
+    char text[1024];
+    int used = std::snprintf(text, sizeof text, "SNPnumber= %d\tChromosome= %d\tCytoband= %7s\n ", i,
+                             doc.snpChromosome[doc.arrangeOrder[i]], doc.snpBandName[doc.arrangeOrder[i]]);
+    for (int j = i - 2; j <= i + 2 && used > 0 && used < static_cast<int>(sizeof text); ++j)
+        used += std::snprintf(text + used, sizeof text - static_cast<std::size_t>(used),
+                              "\n point %d: signal= %f Position= %d", j, static_cast<double>(doc.logRatio[0][j]),
+                              doc.snpPosition[doc.arrangeOrder[j]]);
+    std::string question = std::string(text) + "\n\n Goto Web Information?";
+    shootNextModal(out / "dialog-inspection-yes-no.png", ok);
+    qt.yesNoBox(question);
+    return ok;
 }
 
 } // namespace
@@ -82,7 +227,9 @@ int main(int argc, char** argv) {
     // Chromosome 2 carries no planted change: the baseline region, two copies; then Sort with
     // every reference ticked.
     view.applyRegionBaseline(kXba, view.chromosomeStart[kXba][2], view.chromosomeStart[kXba][3] - 1, 2);
-    ui.answer<CRefSelect>([](CRefSelect& d) {
+    CRefSelect ranked; // the ranked references as the dialog received them, shown again below
+    ui.answer<CRefSelect>([&ranked](CRefSelect& d) {
+        ranked = d;
         d.onSampleLoad();
         d.listChecked.assign(d.listItems.size(), true);
         return DialogResult::Ok;
@@ -120,6 +267,8 @@ int main(int argc, char** argv) {
     answerAverage(ui);
     frame.sendCommand(ID_FILE_NEW);
     ok = save(app, out / "mode21-paired.png") && ok;
+
+    ok = shootDialogs(app, InstallRoot(root), ranked, out) && ok;
 
     for (const std::string& message : ui.messages) std::printf("message: %s\n", message.c_str());
     return ok ? 0 : 1;
