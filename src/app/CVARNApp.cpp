@@ -53,6 +53,8 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
     router_ = std::make_unique<CommandRouter>(*doc_, *view_);
     frame_ = std::make_unique<CMainFrame>(*router_, *view_);
     bindCommands();
+    // The frame was built before its commands had handlers; its items follow them from now on.
+    frame_->updateCommandUi();
     frame_->afterCommand = [this] { followDocument(); };
     frame_->setRecentFiles(recent_.entries());
     if (frameCreated) frameCreated(frame_.get());

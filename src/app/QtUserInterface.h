@@ -1,15 +1,16 @@
 #pragma once
 
+#include "document/InstallRoot.h"
 #include "document/UserInterface.h"
 
 #include <QPointer>
+
+#include <utility>
 
 class QProgressDialog;
 class QWidget;
 
 namespace varn {
-
-class InstallRoot;
 
 // The program's questions as real Qt dialogs, modal over the main window: message boxes with OK
 // (or Yes and No), the file choosers with the title, folder, filter, default extension and file
@@ -20,7 +21,7 @@ class InstallRoot;
 // "2" Cancel), the file chooser is "fileChooser" and the progress dialog "progress".
 class QtUserInterface : public UserInterface {
   public:
-    explicit QtUserInterface(const InstallRoot& root) : root_(root) {}
+    explicit QtUserInterface(InstallRoot root) : root_(std::move(root)) {}
     ~QtUserInterface() override;
     QtUserInterface(const QtUserInterface&) = delete;
     QtUserInterface& operator=(const QtUserInterface&) = delete;
@@ -47,7 +48,7 @@ class QtUserInterface : public UserInterface {
   private:
     std::optional<std::filesystem::path> chooseFile(const FileChooserOptions& options, bool save);
 
-    const InstallRoot& root_; // the sample dialogs' choosers open in its folders
+    InstallRoot root_; // the sample dialogs' choosers open in its folders
     QWidget* parent_ = nullptr;
     QPointer<QProgressDialog> progress_; // open while some work reports done < total
 };

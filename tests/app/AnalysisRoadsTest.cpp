@@ -67,6 +67,8 @@ struct Window {
     QWidget* genome() { return app.mainFrame().centralWidget(); }
     // As the person does it: through the menu item, which must be enabled.
     bool trigger(int id) {
+        // Opening the menu refreshes its items, as the frame's timer does for the toolbar.
+        app.mainFrame().updateCommandUi();
         QAction* action = app.mainFrame().commandAction(id);
         if (action == nullptr || !action->isEnabled()) return false;
         action->trigger();
@@ -129,6 +131,7 @@ class AnalysisRoadsTest : public QObject {
   private slots:
     void initTestCase();
     void cleanup();
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
     void nonSelfRoad();
     void pairedRoad();
     void mergedRoad();
@@ -140,7 +143,8 @@ class AnalysisRoadsTest : public QObject {
     fs::path rootFile(const std::string& relative) const { return root() / relative; }
     // Runs varn-cli on the installation; true on exit status 0.
     bool runCli(const QStringList& args);
-    // The output folders a road wrote are moved aside so the command line writes fresh ones.
+    // The output folder a road wrote is moved aside, and an empty one takes its place, so that the
+    // command line writes fresh files.
     void moveAside(const std::string& folder, const std::string& aside);
     void compareFiles(const fs::path& window, const fs::path& cli);
     void shoot(Window& window, const QString& step);
@@ -185,6 +189,8 @@ bool AnalysisRoadsTest::runCli(const QStringList& args) {
 void AnalysisRoadsTest::moveAside(const std::string& folder, const std::string& aside) {
     fs::remove_all(root() / aside);
     fs::rename(root() / folder, root() / aside);
+    // The stored-analysis folders belong to the installation; only the exports make their own.
+    fs::create_directory(root() / folder);
 }
 
 void AnalysisRoadsTest::compareFiles(const fs::path& window, const fs::path& cli) {
@@ -234,6 +240,7 @@ void AnalysisRoadsTest::nonSelfRoad() {
     watchDialogs(driver);
 
     driver.expectFile("Open", rootFile("XbaPool.ref"));
+    driver.expectMessage("Correct Xba reference data loaded!");
     QVERIFY(window.trigger(ID_FILE_OPEN));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(doc.refCount[kXba], 5);
@@ -427,7 +434,6 @@ void AnalysisRoadsTest::pairedRoad() {
 // Two stored pool analyses, one per array, made by the command line; in the window: both pools
 // loaded, File New with "Xba + Hind" and the two files, the merged genome (mode 2) and its tracks.
 void AnalysisRoadsTest::mergedRoad() {
-    fs::remove_all(root() / "temporary files");
     for (const char* array : {"X", "H"}) {
         const QString pool = qs(rootFile(array == QString("X") ? "XbaPool.ref" : "HindPool.ref"));
         QVERIFY(runCli({"analyze", "--pool", pool, "--signal", qs(rootFile(std::string("tumorsample") + array +
@@ -443,8 +449,10 @@ void AnalysisRoadsTest::mergedRoad() {
     ModalDriver driver;
     watchDialogs(driver);
     driver.expectFile("Open", rootFile("XbaPool.ref"));
+    driver.expectMessage("Correct Xba reference data loaded!");
     QVERIFY(window.trigger(ID_FILE_OPEN));
     driver.expectFile("Open", rootFile("HindPool.ref"));
+    driver.expectMessage("Correct Hind reference data loaded!");
     QVERIFY(window.trigger(ID_FILE_OPEN));
 
     driver.expect("analysis type", [&driver](QWidget* modal) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTimer>
@@ -112,8 +113,12 @@ void ModalDriver::expectFile(const QString& title, const std::filesystem::path& 
         if (chooser == nullptr || chooser->windowTitle() != title)
             return fail(modal, "expected the file chooser \"" + title + "\"");
         if (file.empty()) return chooser->reject();
-        chooser->selectFile(QString::fromStdString(file.string()));
+        // Typed into the name field, as a person would; an absolute path leaves the folder shown.
+        auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+        if (name == nullptr) return fail(modal, "the chooser has no file name field");
+        name->setText(QString::fromStdString(file.string()));
         static_cast<QDialog*>(chooser)->accept(); // QFileDialog keeps its override protected
+        if (chooser->isVisible()) fail(modal, "the chooser did not take " + QString::fromStdString(file.string()));
     });
 }
 
