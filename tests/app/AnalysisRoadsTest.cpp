@@ -30,6 +30,7 @@
 #include <QUrl>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -82,14 +83,16 @@ void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::M
     QApplication::sendEvent(widget, &event);
 }
 
-// Press at from, move with the left button held to to in a few steps, release there.
-void drag(QWidget* widget, QPoint from, QPoint to) {
+// Press at from, move with the left button held to to in a few steps, release there. whileHeld
+// runs just before the release, with the selection band on the screen.
+void drag(QWidget* widget, QPoint from, QPoint to, const std::function<void()>& whileHeld = {}) {
     sendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
     for (int step = 1; step <= 4; ++step) {
         const QPoint at = from + (to - from) * step / 4;
         sendMouse(widget, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, at);
     }
     QApplication::processEvents();
+    if (whileHeld) whileHeld();
     sendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
 }
 
@@ -289,7 +292,10 @@ void AnalysisRoadsTest::nonSelfRoad() {
             return driver.fail(modal, "expected the region's information box");
         box->button(QMessageBox::Ok)->click();
     });
-    drag(window.genome(), QPoint(fromX, 150), QPoint(toX, 150));
+    drag(window.genome(), QPoint(fromX, 150), QPoint(toX, 150), [&] {
+        QCOMPARE(window.genome()->cursor().shape(), Qt::CrossCursor);
+        shoot(window, "dragging");
+    });
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(doc.regionStart[kXba], first + 75 * fromX);
     QCOMPARE(doc.regionEnd[kXba], first + 75 * toX);
@@ -409,7 +415,7 @@ void AnalysisRoadsTest::pairedRoad() {
         box->button(QMessageBox::Ok)->click();
     });
     expectAverage(driver, "10");
-    drag(window.genome(), QPoint(rightX, 120), QPoint(leftX, 120));
+    drag(window.genome(), QPoint(rightX, 120), QPoint(leftX, 120), [&] { shoot(window, "paired-dragging"); });
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     // Dragged from right to left, the stretch is the same as from left to right.
     const int chromosomeStart = view.chromosomeStart[kXba][1] - view.panelX[kXba][1];
