@@ -418,6 +418,9 @@ void DialogFacesTest::chooserOkShowsTheNameWithoutExtension() {
             auto* chooser = qobject_cast<QFileDialog*>(modal);
             if (!chooser) return modal->close(), void();
             title = chooser->windowTitle();
+            // The chooser leaves a name edit that has the focus alone (the person may be
+            // typing in it); the test picks the file as a click in the list would.
+            if (QWidget* focused = chooser->focusWidget()) focused->clearFocus();
             chooser->selectFile(QString::fromStdString(file.string()));
             static_cast<QDialog*>(chooser)->accept(); // the chooser's own OK, as its button does
         },
