@@ -36,6 +36,10 @@ void QtUserInterface::messageBox(const std::string& text) {
     QMessageBox::warning(parent_, kBoxTitle, QString::fromLocal8Bit(text.c_str()));
 }
 
+void QtUserInterface::informationBox(const std::string& text) {
+    QMessageBox::information(parent_, kBoxTitle, QString::fromLocal8Bit(text.c_str()));
+}
+
 bool QtUserInterface::yesNoBox(const std::string& text) {
     QMessageBox box(QMessageBox::Information, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
                     QMessageBox::Yes | QMessageBox::No, parent_);

@@ -28,6 +28,7 @@ class QtUserInterface : public UserInterface {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void messageBox(const std::string& text) override;
+    void informationBox(const std::string& text) override;
     bool yesNoBox(const std::string& text) override;
     bool openUrl(const std::string& url) override;
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;

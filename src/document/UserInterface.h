@@ -42,6 +42,8 @@ public:
 
     // A modal box with the text and an OK button.
     virtual void messageBox(const std::string& text) = 0;
+    // The same with the information icon: a report the person confirms, not a warning.
+    virtual void informationBox(const std::string& text) { messageBox(text); }
     // A modal box with Yes and No and the information icon; true for Yes.
     virtual bool yesNoBox(const std::string& text) = 0;
 

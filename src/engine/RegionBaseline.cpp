@@ -50,7 +50,7 @@ void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int b
                       "Calculate StDev?",
                       regionStart, startChromosome, startBase, regionEnd, endChromosome, endBase,
                       doc.baseCopyNumber);
-    doc.ui().messageBox(text);
+    doc.ui().informationBox(text);
 
     rangeSetArmed = 0;
     if (displayMode == ModeGenomeSelf) {

@@ -1,4 +1,4 @@
-// The three roads of an analysis through the real window: the Qt dialogs are answered control by
+// The roads of an analysis through the real window: the Qt dialogs are answered control by
 // control, the file choosers with real files, the selections dragged with mouse events on the
 // genome view. Each road ends by writing its results, and the same analysis run by varn-cli must
 // give the same files byte for byte.
@@ -288,7 +288,7 @@ void AnalysisRoadsTest::nonSelfRoad() {
     driver.expect("region box", [&driver](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr || !box->text().startsWith("From ") || !box->text().endsWith("Calculate StDev?") ||
-            box->text().contains("Base line"))
+            box->text().contains("Base line") || box->icon() != QMessageBox::Information)
             return driver.fail(modal, "expected the region's information box");
         box->button(QMessageBox::Ok)->click();
     });
@@ -410,7 +410,8 @@ void AnalysisRoadsTest::pairedRoad() {
     driver.expectMessage("Select one ");
     driver.expect("region box", [&driver](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box == nullptr || !box->text().endsWith("Base line is 3   Calculate StDev?"))
+        if (box == nullptr || !box->text().endsWith("Base line is 3   Calculate StDev?") ||
+            box->icon() != QMessageBox::Information)
             return driver.fail(modal, "expected the region's information box with base line 3");
         box->button(QMessageBox::Ok)->click();
     });
