@@ -83,16 +83,23 @@ void releaseCompensation(CVARNView& v, int x, int y) {
                           doc.snpFirst[t] + kPositionsPerPixel * v.selEndX, 0);
 }
 
-// Modes 4 and 21: positions of one array. The end is counted one pixel in from the release, so a
-// band that reaches the panel's right end still ends inside its chromosome.
-void releaseGenomeSingle(CVARNView& v, int x) {
-    const int t = v.shownArrayType;
-    const int ch = v.selChromosome;
+// The release over a genome page: the band ends at the panel's right end at the most, the base
+// copy number is asked, and the pixels are put in order. Returns the base copy number.
+int finishGenomeDrag(CVARNView& v, int x) {
     v.selPressHit = false;
     v.selEndX = std::min(x, v.selLimitX);
     v.SetCursor(CVARNView::Cursor::Arrow);
     const int baseCopy = askBaseCopy(v.GetDocument());
     orderSelection(v);
+    return baseCopy;
+}
+
+// Modes 4 and 21: positions of one array. The end is counted one pixel in from the release, so a
+// band that reaches the panel's right end still ends inside its chromosome.
+void releaseGenomeSingle(CVARNView& v, int x) {
+    const int t = v.shownArrayType;
+    const int ch = v.selChromosome;
+    const int baseCopy = finishGenomeDrag(v, x);
     const int start = v.chromosomeStart[t][ch] + 10 * (v.selStartX - 10) - v.panelX[t][ch];
     const int end = v.chromosomeStart[t][ch] + 10 * (v.selEndX - 11) - v.panelX[t][ch];
     v.applyRegionBaseline(t, start, end, baseCopy);
@@ -101,11 +108,7 @@ void releaseGenomeSingle(CVARNView& v, int x) {
 // Mode 2: merged indices, split per array afterwards.
 void releaseGenomeBoth(CVARNView& v, int x) {
     const int ch = v.selChromosome;
-    v.selPressHit = false;
-    v.selEndX = std::min(x, v.selLimitX);
-    v.SetCursor(CVARNView::Cursor::Arrow);
-    const int baseCopy = askBaseCopy(v.GetDocument());
-    orderSelection(v);
+    const int baseCopy = finishGenomeDrag(v, x);
     const int start = v.chromosomeStart[0][ch] + 20 * (v.selStartX - 5) - v.panelX[0][ch];
     const int end = v.chromosomeStart[0][ch] + 20 * (v.selEndX - 6) - v.panelX[0][ch];
     v.applyCombinedRegion(start, end, baseCopy);
