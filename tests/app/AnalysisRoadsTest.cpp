@@ -514,8 +514,9 @@ void AnalysisRoadsTest::selfWithBothArraysIsRefused() {
     QCOMPARE(window.view().displayMode, int(ModeNone));
 }
 
-// Data, MakeReference: the array type, the sample list, the signal files read under a progress
-// dialog, Save As; the pool file is the one varn-cli make-pool writes.
+// Data, MakeReference and then AddReference: the array type, the sample list, the signal files
+// read under a progress dialog, Save As; the pool files are the ones varn-cli make-pool and
+// add-to-pool write.
 void AnalysisRoadsTest::poolBuildingRoad() {
     Window window(root());
     QVERIFY(window.start());
@@ -538,6 +539,22 @@ void AnalysisRoadsTest::poolBuildingRoad() {
     QVERIFY(runCli({"make-pool", "--array", "xba", "--list", qs(rootFile("sampledataX/SampleList.txt")), "--out",
                     qs(rootFile("CliPool.ref"))}));
     compareFiles(rootFile("WindowPool.ref"), rootFile("CliPool.ref"));
+
+    // AddReference onto the pool just built: the same four samples once more.
+    driver.expectMessage("The reference pool file to which new references are added should be loaded");
+    driver.expect("array type", [&driver](QWidget* modal) {
+        driver.click(modal, "1001");
+        driver.click(modal, "1");
+    });
+    driver.expectFile("Select sample list file", rootFile("sampledataX/SampleList.txt"));
+    driver.expectFile("Save As", rootFile("WindowGrown.ref"));
+    QVERIFY(window.trigger(ID_ADD_REFERENCE));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(driver.progressDialogsSeen, 2);
+    QCOMPARE(window.doc().refCount[kXba], 9);
+    QVERIFY(runCli({"add-to-pool", "--pool", qs(rootFile("CliPool.ref")), "--list",
+                    qs(rootFile("sampledataX/SampleList.txt")), "--out", qs(rootFile("CliGrown.ref"))}));
+    compareFiles(rootFile("WindowGrown.ref"), rootFile("CliGrown.ref"));
 }
 
 QTEST_MAIN(AnalysisRoadsTest)
