@@ -264,8 +264,10 @@ void AnalysisRoadsTest::nonSelfRoad() {
             driver.failures << "the chosen names are not shown: " + editText(modal, "1005");
         driver.click(modal, "1");
     });
-    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleX/Tumor1X.txt"));
-    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"));
+    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleX/Tumor1X.txt"),
+                      rootFile("tumorsampleX"));
+    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"),
+                      rootFile("SNPtumorsampleX"));
     QVERIFY(window.trigger(ID_FILE_NEW));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(view.displayMode, int(ModeCompensation));
@@ -385,10 +387,14 @@ void AnalysisRoadsTest::pairedRoad() {
             driver.failures << "the normal's names are not shown";
         driver.click(modal, "1");
     });
-    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleX/Tumor1X.txt"));
-    driver.expectFile("Select Xba normal sample signal data file", rootFile("sampledataX/Tumor1NX.txt"));
-    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"));
-    driver.expectFile("Select Xba normal sample SNP data file", rootFile("sampledataX/Tumor1NX_snp.txt"));
+    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleX/Tumor1X.txt"),
+                      rootFile("tumorsampleX"));
+    driver.expectFile("Select Xba normal sample signal data file", rootFile("sampledataX/Tumor1NX.txt"),
+                      rootFile("sampledataX"));
+    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"),
+                      rootFile("SNPtumorsampleX"));
+    driver.expectFile("Select Xba normal sample SNP data file", rootFile("sampledataX/Tumor1NX_snp.txt"),
+                      rootFile("sampledataX"));
     expectAverage(driver, "10");
     QVERIFY(window.trigger(ID_FILE_NEW));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
@@ -468,7 +474,7 @@ void AnalysisRoadsTest::mergedRoad() {
         driver.click(modal, "1");
     });
     driver.expectMessage("Select Xba temp file");
-    driver.expectFile("Select temporary file", xbaTemp);
+    driver.expectFile("Select temporary file", xbaTemp, rootFile("temporary files"));
     driver.expectMessage("Select Hind temp file");
     driver.expectFile("Select temporary file", hindTemp);
     expectAverage(driver, "10");
@@ -529,7 +535,7 @@ void AnalysisRoadsTest::poolBuildingRoad() {
         driver.click(modal, "1");
     });
     driver.expectMessage("Select one type ");
-    driver.expectFile("Select sample list file", rootFile("sampledataX/SampleList.txt"));
+    driver.expectFile("Select sample list file", rootFile("sampledataX/SampleList.txt"), rootFile("sampledataX"));
     driver.expectFile("Save As", rootFile("WindowPool.ref"));
     QVERIFY(window.trigger(ID_MAKE_REFERENCE));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));

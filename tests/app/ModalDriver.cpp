@@ -107,11 +107,15 @@ void ModalDriver::expectYesNo(const QString& start, bool yes) {
     });
 }
 
-void ModalDriver::expectFile(const QString& title, const std::filesystem::path& file) {
-    expect("file chooser \"" + title + "\"", [this, title, file](QWidget* modal) {
+void ModalDriver::expectFile(const QString& title, const std::filesystem::path& file,
+                             const std::filesystem::path& folder) {
+    expect("file chooser \"" + title + "\"", [this, title, file, folder](QWidget* modal) {
         auto* chooser = qobject_cast<QFileDialog*>(modal);
         if (chooser == nullptr || chooser->windowTitle() != title)
             return fail(modal, "expected the file chooser \"" + title + "\"");
+        const QString shown = chooser->directory().absolutePath();
+        if (!folder.empty() && shown != QString::fromStdString(folder.string()))
+            failures << "\"" + title + "\" opened in " + shown;
         if (file.empty()) return chooser->reject();
         // Typed into the name field, as a person would; an absolute path leaves the folder shown.
         auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");

@@ -33,8 +33,9 @@ class ModalDriver : public QObject {
     void expectMessage(const QString& text);
     // A Yes/No box whose text starts with start; answered Yes or No.
     void expectYesNo(const QString& start, bool yes);
-    // A file chooser with that title; answered with the file (an empty path cancels it).
-    void expectFile(const QString& title, const std::filesystem::path& file);
+    // A file chooser with that title, opened in folder when one is given; answered with the file
+    // (an empty path cancels it).
+    void expectFile(const QString& title, const std::filesystem::path& file, const std::filesystem::path& folder = {});
 
     // Every step has run and nothing went wrong.
     bool finished() const { return steps_.empty() && failures.isEmpty(); }
