@@ -56,11 +56,12 @@ void CVARNView::applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy
         }
     }
     char text[384];
-    std::snprintf(text, sizeof text,
-                  "Xba: From %d(Ch %d position %d) \n\t to %d(Ch %d position %d) \nHind: From %d(Ch %d position %d) "
-                  "\n\t to %d(Ch %d position %d) \n selected \n Base line is %d   Calculate StDev?",
-                  values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7],
-                  values[8], values[9], values[10], values[11], doc.baseCopyNumber);
+    std::snprintf(
+        text, sizeof text,
+        "Xba: From %d(Ch %d position %d) \n\t to %d(Ch %d position %d) \nHind: From %d(Ch %d position %d) "
+        "\n\t to %d(Ch %d position %d) \n selected \n Base line is %d   Calculate StDev?",
+        values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7], values[8],
+        values[9], values[10], values[11], doc.baseCopyNumber);
     doc.ui().informationBox(text);
 
     // Both arrays' references are measured by the Sort that follows, one array after the other.

@@ -152,7 +152,8 @@ void CVARNView::OnMouseMove(int x, int /*y*/, bool leftButtonHeld) {
         SetCursor(Cursor::CrossHair);
         selEndX = x;
         Invalidate(true);
-    } else if (displayMode == ModeGenomeBoth || displayMode == ModeGenomeSingle || displayMode == ModeGenomeSelf) {
+    } else if (displayMode == ModeGenomeBoth || displayMode == ModeGenomeSingle ||
+               displayMode == ModeGenomeSelf) {
         SetCursor(Cursor::CrossHair);
         selEndX = x;
         Invalidate(false);

@@ -20,8 +20,8 @@ constexpr int kPanelMargin = 100;
 } // namespace
 
 void CVARNView::OnRButtonDown(int x, int /*y*/) {
-    const bool chromosomeMode =
-        displayMode == ModeChromosomeBoth || displayMode == ModeChromosomeSingle || displayMode == ModeChromosomeSelf;
+    const bool chromosomeMode = displayMode == ModeChromosomeBoth || displayMode == ModeChromosomeSingle ||
+                                displayMode == ModeChromosomeSelf;
     if (!chromosomeMode || windowExtX != 1) return;
     const int t = shownArrayType;
     const int c = paintChromosome;
@@ -39,15 +39,15 @@ void CVARNView::OnRButtonDown(int x, int /*y*/) {
     const char* name = doc.snpBandName[s];
     const std::string band(name, std::find(name, name + sizeof doc.snpBandName[s], '\0'));
     char line[160];
-    std::snprintf(line, sizeof line, "SNPnumber= %d\tChromosome= %d\tCytoband= %7s\n ", i, doc.snpChromosome[s],
-                  band.c_str());
+    std::snprintf(line, sizeof line, "SNPnumber= %d\tChromosome= %d\tCytoband= %7s\n ", i,
+                  doc.snpChromosome[s], band.c_str());
     std::string text = line;
     // Two SNPs either side; near the ends of the array only those that exist.
     for (int j = i - 2; j <= i + 2; ++j) {
         if (j < doc.snpFirst[t] || j > doc.snpLast[t]) continue;
         const int pos = positionOf(j);
-        std::snprintf(line, sizeof line, "\n point %d: signal= %f Position= %d", j, static_cast<double>(doc.logRatio[0][pos]),
-                      doc.snpPosition[doc.arrangeOrder[pos]]);
+        std::snprintf(line, sizeof line, "\n point %d: signal= %f Position= %d", j,
+                      static_cast<double>(doc.logRatio[0][pos]), doc.snpPosition[doc.arrangeOrder[pos]]);
         text += line;
     }
     text += "\n\n Goto Web Information?";

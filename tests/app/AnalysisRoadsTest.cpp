@@ -214,7 +214,8 @@ void AnalysisRoadsTest::watchDialogs(ModalDriver& driver) {
     driver.beforeStep = [this](QWidget* modal, const QString& what) {
         QString name = what;
         name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
-        const QString file = QString("%1/%2-dialog-%3.png").arg(shots_).arg(++shotCount_, 2, 10, QChar('0')).arg(name);
+        const QString file =
+            QString("%1/%2-dialog-%3.png").arg(shots_).arg(++shotCount_, 2, 10, QChar('0')).arg(name);
         modal->grab().save(file, "PNG");
     };
 }
@@ -309,7 +310,8 @@ void AnalysisRoadsTest::nonSelfRoad() {
         if (!isFace(modal, "RefSelectFace")) return driver.fail(modal, "expected the reference dialog");
         driver.click(modal, "1003");
         auto* list = modal->findChild<QListWidget*>("1006");
-        if (list == nullptr || list->count() != 4) return driver.fail(modal, "\"Sample Load\" did not list 4");
+        if (list == nullptr || list->count() != 4)
+            return driver.fail(modal, "\"Sample Load\" did not list 4");
         driver.click(modal, "1"); // nothing ticked yet: refused
         for (int item = 0; item < 3; ++item) list->item(item)->setCheckState(Qt::Checked);
         driver.click(modal, "1");
@@ -341,7 +343,8 @@ void AnalysisRoadsTest::nonSelfRoad() {
     rightClick(window.genome(), QPoint(clickX, 300));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(urls_.urls.size(), 1);
-    QCOMPARE(urls_.urls.takeFirst().toStdString(), genomeBrowserUrl(GenomeBrowserSite{}, 8, doc.snpPosition[snp]));
+    QCOMPARE(urls_.urls.takeFirst().toStdString(),
+             genomeBrowserUrl(GenomeBrowserSite{}, 8, doc.snpPosition[snp]));
 
     QVERIFY(window.trigger(ID_ALL_GENOME));
     QCOMPARE(view.displayMode, int(ModeGenomeSingle));
@@ -354,9 +357,10 @@ void AnalysisRoadsTest::nonSelfRoad() {
     moveAside("IGBfiles", "window IGBfiles");
     moveAside("RawData", "window RawData");
     QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
-                    qs(rootFile("tumorsampleX/Tumor1X.txt")), "--calls", qs(rootFile("SNPtumorsampleX/Tumor1X.txt")),
-                    "--region", QString("%1-%2").arg(doc.regionStart[kXba]).arg(doc.regionEnd[kXba]), "--refs",
-                    "best:3", "--average", "5", "--store", "--tracks", "--raw-data"}));
+                    qs(rootFile("tumorsampleX/Tumor1X.txt")), "--calls",
+                    qs(rootFile("SNPtumorsampleX/Tumor1X.txt")), "--region",
+                    QString("%1-%2").arg(doc.regionStart[kXba]).arg(doc.regionEnd[kXba]), "--refs", "best:3",
+                    "--average", "5", "--store", "--tracks", "--raw-data"}));
     compareFiles(rootFile("window temporary files/Tumor1X.temp"), rootFile("temporary files/Tumor1X.temp"));
     compareFiles(rootFile("window IGBfiles/Tumor1X.sgr"), rootFile("IGBfiles/Tumor1X.sgr"));
     compareFiles(rootFile("window IGBfiles/Tumor1XLOH.sgr"), rootFile("IGBfiles/Tumor1XLOH.sgr"));
@@ -380,7 +384,8 @@ void AnalysisRoadsTest::pairedRoad() {
         driver.click(modal, "1");
     });
     driver.expect("paired sample files", [&driver](QWidget* modal) {
-        if (!isFace(modal, "SelfSampleSelectFace")) return driver.fail(modal, "expected the paired sample dialog");
+        if (!isFace(modal, "SelfSampleSelectFace"))
+            return driver.fail(modal, "expected the paired sample dialog");
         driver.click(modal, "1001");
         for (const char* chooser : {"1003", "1007", "1004", "1009"}) driver.click(modal, chooser);
         if (editText(modal, "1008") != "Tumor1NX" || editText(modal, "1010") != "Tumor1NX_snp")
@@ -441,7 +446,8 @@ void AnalysisRoadsTest::pairedRoad() {
                     qs(rootFile("sampledataX/Tumor1NX_snp.txt")), "--region",
                     QString("%1-%2").arg(doc.regionStart[kXba]).arg(doc.regionEnd[kXba]), "--base-copy", "3",
                     "--store"}));
-    compareFiles(rootFile("window Self temporary files/Tumor1X.temp"), rootFile("Self temporary files/Tumor1X.temp"));
+    compareFiles(rootFile("window Self temporary files/Tumor1X.temp"),
+                 rootFile("Self temporary files/Tumor1X.temp"));
 }
 
 // Two stored pool analyses, one per array, made by the command line; in the window: both pools
@@ -449,10 +455,11 @@ void AnalysisRoadsTest::pairedRoad() {
 void AnalysisRoadsTest::mergedRoad() {
     for (const char* array : {"X", "H"}) {
         const QString pool = qs(rootFile(array == QString("X") ? "XbaPool.ref" : "HindPool.ref"));
-        QVERIFY(runCli({"analyze", "--pool", pool, "--signal", qs(rootFile(std::string("tumorsample") + array +
-                                                                             "/Tumor1" + array + ".txt")),
-                        "--calls", qs(rootFile(std::string("SNPtumorsample") + array + "/Tumor1" + array + ".txt")),
-                        "--region", "chr2", "--refs", "best:3", "--store"}));
+        QVERIFY(
+            runCli({"analyze", "--pool", pool, "--signal",
+                    qs(rootFile(std::string("tumorsample") + array + "/Tumor1" + array + ".txt")), "--calls",
+                    qs(rootFile(std::string("SNPtumorsample") + array + "/Tumor1" + array + ".txt")),
+                    "--region", "chr2", "--refs", "best:3", "--store"}));
     }
     const fs::path xbaTemp = rootFile("temporary files/Tumor1X.temp");
     const fs::path hindTemp = rootFile("temporary files/Tumor1H.temp");
@@ -488,7 +495,8 @@ void AnalysisRoadsTest::mergedRoad() {
     moveAside("IGBfiles", "window IGBfiles");
     QVERIFY(runCli({"merged", "--pool", qs(rootFile("XbaPool.ref")), "--pool", qs(rootFile("HindPool.ref")),
                     "--xba-temp", qs(xbaTemp), "--hind-temp", qs(hindTemp), "--tracks"}));
-    compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1H.sgr"), rootFile("IGBfiles/Tumor1XandTumor1H.sgr"));
+    compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1H.sgr"),
+                 rootFile("IGBfiles/Tumor1XandTumor1H.sgr"));
     compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1HLOH.sgr"),
                  rootFile("IGBfiles/Tumor1XandTumor1HLOH.sgr"));
 }
@@ -529,21 +537,23 @@ void AnalysisRoadsTest::poolBuildingRoad() {
     ModalDriver driver;
     watchDialogs(driver);
     driver.expect("array type", [&driver](QWidget* modal) {
-        if (!isFace(modal, "SampleTypeSelectFace")) return driver.fail(modal, "expected the array type dialog");
+        if (!isFace(modal, "SampleTypeSelectFace"))
+            return driver.fail(modal, "expected the array type dialog");
         driver.click(modal, "1"); // no type chosen: refused
         driver.click(modal, "1001");
         driver.click(modal, "1");
     });
     driver.expectMessage("Select one type ");
-    driver.expectFile("Select sample list file", rootFile("sampledataX/SampleList.txt"), rootFile("sampledataX"));
+    driver.expectFile("Select sample list file", rootFile("sampledataX/SampleList.txt"),
+                      rootFile("sampledataX"));
     driver.expectFile("Save As", rootFile("WindowPool.ref"));
     QVERIFY(window.trigger(ID_MAKE_REFERENCE));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(driver.progressDialogsSeen, 1);
     QCOMPARE(window.doc().refCount[kXba], 5);
 
-    QVERIFY(runCli({"make-pool", "--array", "xba", "--list", qs(rootFile("sampledataX/SampleList.txt")), "--out",
-                    qs(rootFile("CliPool.ref"))}));
+    QVERIFY(runCli({"make-pool", "--array", "xba", "--list", qs(rootFile("sampledataX/SampleList.txt")),
+                    "--out", qs(rootFile("CliPool.ref"))}));
     compareFiles(rootFile("WindowPool.ref"), rootFile("CliPool.ref"));
 
     // AddReference onto the pool just built: the same four samples once more.

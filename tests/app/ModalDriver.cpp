@@ -17,7 +17,8 @@ constexpr int kPollMs = 15;
 } // namespace
 
 QString describeDialog(QWidget* modal) {
-    QString text = QString::fromLatin1(modal->metaObject()->className()) + " \"" + modal->windowTitle() + "\"";
+    QString text =
+        QString::fromLatin1(modal->metaObject()->className()) + " \"" + modal->windowTitle() + "\"";
     if (auto* box = qobject_cast<QMessageBox*>(modal)) text += ": " + box->text();
     return text;
 }
@@ -75,8 +76,10 @@ QString ModalDriver::report() const {
 void ModalDriver::fail(QWidget* modal, const QString& why) {
     failures << describeDialog(modal) + ": " + why;
     // Closing with Escape's meaning: Cancel for dialogs, the default button for message boxes.
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-    else modal->close();
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
 }
 
 QAbstractButton* ModalDriver::button(QWidget* modal, const QString& name) {
@@ -86,14 +89,17 @@ QAbstractButton* ModalDriver::button(QWidget* modal, const QString& name) {
 }
 
 void ModalDriver::click(QWidget* modal, const QString& name) {
-    if (QAbstractButton* target = button(modal, name)) target->click();
-    else fail(modal, "cannot click " + name);
+    if (QAbstractButton* target = button(modal, name))
+        target->click();
+    else
+        fail(modal, "cannot click " + name);
 }
 
 void ModalDriver::expectMessage(const QString& text) {
     expect("message \"" + text + "\"", [this, text](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box == nullptr || box->text() != text) return fail(modal, "expected the message \"" + text + "\"");
+        if (box == nullptr || box->text() != text)
+            return fail(modal, "expected the message \"" + text + "\"");
         box->button(QMessageBox::Ok)->click();
     });
 }
@@ -122,7 +128,8 @@ void ModalDriver::expectFile(const QString& title, const std::filesystem::path& 
         if (name == nullptr) return fail(modal, "the chooser has no file name field");
         name->setText(QString::fromStdString(file.string()));
         static_cast<QDialog*>(chooser)->accept(); // QFileDialog keeps its override protected
-        if (chooser->isVisible()) fail(modal, "the chooser did not take " + QString::fromStdString(file.string()));
+        if (chooser->isVisible())
+            fail(modal, "the chooser did not take " + QString::fromStdString(file.string()));
     });
 }
 

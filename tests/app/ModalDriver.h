@@ -35,7 +35,8 @@ class ModalDriver : public QObject {
     void expectYesNo(const QString& start, bool yes);
     // A file chooser with that title, opened in folder when one is given; answered with the file
     // (an empty path cancels it).
-    void expectFile(const QString& title, const std::filesystem::path& file, const std::filesystem::path& folder = {});
+    void expectFile(const QString& title, const std::filesystem::path& file,
+                    const std::filesystem::path& folder = {});
 
     // Every step has run and nothing went wrong.
     bool finished() const { return steps_.empty() && failures.isEmpty(); }

@@ -129,7 +129,7 @@ TEST(MouseSelection, ReleaseAfterAMissedPressKeepsTheRegionAndStaysArmed) {
     f.show(ModeGenomeSingle, kXba);
     const int end1 = f.view.panelX[kXba][1] / 10 + 4659 / 10 + 10;
     ASSERT_LT(end1, f.left(kXba, 2, 10, 10));
-    f.view.OnLButtonDown(100, 100); // on chromosome 1: a first press that hits
+    f.view.OnLButtonDown(100, 100);  // on chromosome 1: a first press that hits
     f.view.OnLButtonDown(end1, 100); // between chromosomes 1 and 2
     EXPECT_EQ(f.view.selChromosome, 0);
     EXPECT_EQ(f.view.selStartX, 100);
@@ -164,8 +164,9 @@ TEST(MouseSelection, CompensationReleaseOutsideTheFrameIsIgnoredAndInsideSetsThe
     EXPECT_EQ(f.doc.regionStart[kXba], 57244 + 7500);
     EXPECT_EQ(f.doc.regionEnd[kXba], 57244 + 15000);
     ASSERT_EQ(f.td.ui.messages.size(), 1u);
-    EXPECT_EQ(f.td.ui.messages[0], "From 64744(Ch 2 position 85260000) \n to 72244(Ch 4 position 36090000) \n "
-                                   "selected \n Calculate StDev?");
+    EXPECT_EQ(f.td.ui.messages[0],
+              "From 64744(Ch 2 position 85260000) \n to 72244(Ch 4 position 36090000) \n "
+              "selected \n Calculate StDev?");
     EXPECT_EQ(f.view.rangeSetArmed, 0);
     EXPECT_EQ(f.view.displayMode, ModeReferenceSort);
     EXPECT_EQ(f.view.referenceSdTable[kXba], f.doc.refSdCompensated);
@@ -270,9 +271,12 @@ TEST(MouseSelection, MergedReleaseSplitsTheStretchBetweenTheArrays) {
     EXPECT_EQ(f.doc.snpChromosome[f.doc.regionEnd[kHind]], 5);
     EXPECT_EQ(f.doc.baseCopyNumber, 1);
     ASSERT_EQ(f.td.ui.messages.size(), 1u);
-    EXPECT_EQ(f.td.ui.messages[0].rfind("Xba: From 75282(Ch 5 position 30000) \n\t to 79436(Ch 5 position ", 0), 0u);
+    EXPECT_EQ(
+        f.td.ui.messages[0].rfind("Xba: From 75282(Ch 5 position 30000) \n\t to 79436(Ch 5 position ", 0),
+        0u);
     EXPECT_NE(f.td.ui.messages[0].find(" \nHind: From "), std::string::npos);
-    EXPECT_NE(f.td.ui.messages[0].find(" \n selected \n Base line is 1   Calculate StDev?"), std::string::npos);
+    EXPECT_NE(f.td.ui.messages[0].find(" \n selected \n Base line is 1   Calculate StDev?"),
+              std::string::npos);
     EXPECT_EQ(f.view.shownArrayType, 0);
     EXPECT_EQ(f.view.displayMode, ModeReferenceSort);
     EXPECT_EQ(f.view.rangeSetArmed, 0);

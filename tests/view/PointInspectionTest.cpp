@@ -39,17 +39,17 @@ TEST(PointInspection, ReportsTheSnpUnderTheMouseWithItsNeighboursAndOpensTheBrow
     td.ui.answerYesNo(true);
     td.view->OnRButtonDown(100, 37);
     ASSERT_EQ(td.ui.messages.size(), 1u);
-    EXPECT_EQ(td.ui.messages[0],
-              "SNPnumber= 62403\tChromosome= 2\tCytoband=   p25.3\n "
-              "\n point 62401: signal= 100.250000 Position= 14970000"
-              "\n point 62402: signal= 100.500000 Position= 15000000"
-              "\n point 62403: signal= 100.750000 Position= 15030000"
-              "\n point 62404: signal= 101.000000 Position= 15060000"
-              "\n point 62405: signal= 101.250000 Position= 15090000\n"
-              "\n Goto Web Information?");
+    EXPECT_EQ(td.ui.messages[0], "SNPnumber= 62403\tChromosome= 2\tCytoband=   p25.3\n "
+                                 "\n point 62401: signal= 100.250000 Position= 14970000"
+                                 "\n point 62402: signal= 100.500000 Position= 15000000"
+                                 "\n point 62403: signal= 100.750000 Position= 15030000"
+                                 "\n point 62404: signal= 101.000000 Position= 15060000"
+                                 "\n point 62405: signal= 101.250000 Position= 15090000\n"
+                                 "\n Goto Web Information?");
     ASSERT_EQ(td.ui.openedUrls.size(), 1u);
-    EXPECT_EQ(td.ui.openedUrls[0],
-              "http://genome.ucsc.edu/cgi-bin/hgTracks?hgsid=10000000&db=hg16&position=chr2%3A15029900-15030100");
+    EXPECT_EQ(
+        td.ui.openedUrls[0],
+        "http://genome.ucsc.edu/cgi-bin/hgTracks?hgsid=10000000&db=hg16&position=chr2%3A15029900-15030100");
 }
 
 TEST(PointInspection, NoOpensNothingAndAFailedOpenerSaysTheWebIsNotConnected) {
@@ -79,10 +79,12 @@ TEST(PointInspection, MergedChromosomeXLinksToChrX) {
     ASSERT_EQ(td.ui.messages.size(), 1u);
     EXPECT_EQ(td.ui.messages[0].rfind("SNPnumber= 113237\tChromosome= 23\t", 0), 0u);
     ASSERT_EQ(td.ui.openedUrls.size(), 1u);
-    EXPECT_EQ(td.ui.openedUrls[0], "http://browser.example.org/cgi-bin/hgTracks?hgsid=12345678&db=hg16&position=chrX%3A"
-                                   "29900-30100");
-    EXPECT_EQ(genomeBrowserUrl(GenomeBrowserSite{}, 22, 1000), "http://genome.ucsc.edu/cgi-bin/hgTracks?hgsid=10000000"
-                                                               "&db=hg16&position=chr22%3A900-1100");
+    EXPECT_EQ(td.ui.openedUrls[0],
+              "http://browser.example.org/cgi-bin/hgTracks?hgsid=12345678&db=hg16&position=chrX%3A"
+              "29900-30100");
+    EXPECT_EQ(genomeBrowserUrl(GenomeBrowserSite{}, 22, 1000),
+              "http://genome.ucsc.edu/cgi-bin/hgTracks?hgsid=10000000"
+              "&db=hg16&position=chr22%3A900-1100");
 }
 
 // Unanswered questions throw in the scripted interface, so these clicks must ask nothing.
@@ -108,8 +110,8 @@ TEST(PointInspection, ClicksOutsideTheSnpsOrOutsideTheExploreViewAreIgnored) {
 TEST(PointInspection, FivePointBlockIsClippedAtTheArrayEnds) {
     TestDocument td;
     fillRatios(*td.doc);
-    const std::pair<int, int> cases[] = {{ModeChromosomeBoth, 0}, {ModeChromosomeSingle, kXba},
-                                         {ModeChromosomeSelf, kHind}};
+    const std::pair<int, int> cases[] = {
+        {ModeChromosomeBoth, 0}, {ModeChromosomeSingle, kXba}, {ModeChromosomeSelf, kHind}};
     for (const auto& [mode, t] : cases) {
         td.ui.messages.clear();
         explore(*td.view, mode, t, 1);
@@ -120,7 +122,8 @@ TEST(PointInspection, FivePointBlockIsClippedAtTheArrayEnds) {
         const int first = td.doc->snpFirst[t];
         EXPECT_EQ(text.find("\n point " + std::to_string(first - 1) + ":"), std::string::npos) << text;
         EXPECT_NE(text.find("\n point " + std::to_string(first) + ":"), std::string::npos) << text;
-        EXPECT_NE(text.find("\n point " + std::to_string(first + 2) + ": signal= "), std::string::npos) << text;
+        EXPECT_NE(text.find("\n point " + std::to_string(first + 2) + ": signal= "), std::string::npos)
+            << text;
         EXPECT_EQ(text.substr(text.size() - 24), "\n\n Goto Web Information?") << text;
     }
 }
