@@ -58,11 +58,8 @@ bool checkReferenceChoice(const ReferenceChoice& choice, int references, std::st
 int runAnalyze(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "analyze";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average",
-                       "--plot", "--plot-chromosomes", "--plot-compensation"},
-                      kOutputFlags,
-                      0};
-    rules.flagOptions.push_back("--all-data");
+    const OptionRules rules = profileCommandRules(
+        {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--plot-compensation"}, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
 
@@ -87,14 +84,12 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     if (auto text = options.single("--refs")) {
         if (!parseReferenceChoice(*text, references, error)) return usageError(context, command, error);
     }
-    CliUserInterface::AverageAnswer averaging;
-    if (!readAveraging(options, averaging, error)) return usageError(context, command, error);
-    const OutputChoice outputs = outputsFrom(options);
+    ProfileOptions shared;
+    if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
-    if (!session.ready()) return kExitFailed;
-    const std::string unavailable = unavailableOutput(session, outputs, ModeGenomeSingle, command);
-    if (!unavailable.empty()) return usageError(context, command, unavailable);
+    const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSingle, command);
+    if (refused >= 0) return refused;
 
     const int t = session.loadPool(*pool);
     if (t == 0) return kExitFailed;
@@ -123,11 +118,11 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     // The baseline region and its copy number, as a Range Set release sets them; then Sort.
     session.view->applyRegionBaseline(t, first, last, baseCopy);
     session.ui.referenceAnswer = references;
-    session.ui.averageAnswer = averaging;
+    session.ui.averageAnswer = shared.averaging;
     session.view->OnSort();
     const int status = session.finish(ModeGenomeSingle, "Sort");
     if (status != kExitOk) return status;
-    return writeOutputs(session, outputs);
+    return writeOutputs(session, shared.outputs);
 }
 
 } // namespace varn::cli

@@ -12,10 +12,7 @@ namespace varn::cli {
 int runMerged(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "merged";
     ParsedOptions options;
-    OptionRules rules{{"--pool", "--xba-temp", "--hind-temp", "--average", "--plot", "--plot-chromosomes"},
-                      kOutputFlags,
-                      0};
-    rules.flagOptions.push_back("--all-data");
+    const OptionRules rules = profileCommandRules({"--pool", "--xba-temp", "--hind-temp"}, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     const auto xbaTemp = options.single("--xba-temp");
@@ -26,14 +23,12 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     const auto& pools = options.values.at("--pool");
     if (pools.size() > 2) return usageError(context, command, "--pool is given more than twice");
     std::string error;
-    CliUserInterface::AverageAnswer averaging;
-    if (!readAveraging(options, averaging, error)) return usageError(context, command, error);
-    const OutputChoice outputs = outputsFrom(options);
+    ProfileOptions shared;
+    if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
-    if (!session.ready()) return kExitFailed;
-    const std::string unavailable = unavailableOutput(session, outputs, ModeGenomeBoth, command);
-    if (!unavailable.empty()) return usageError(context, command, unavailable);
+    const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeBoth, command);
+    if (refused >= 0) return refused;
     for (const std::string& pool : pools)
         if (session.loadPool(pool) == 0) return kExitFailed;
 
@@ -42,11 +37,11 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     session.ui.basicModeAnswer = CliUserInterface::BasicModeAnswer{kNonSelfReference, kCombined};
     session.ui.openFiles.push_back(*xbaTemp);
     session.ui.openFiles.push_back(*hindTemp);
-    session.ui.averageAnswer = averaging;
+    session.ui.averageAnswer = shared.averaging;
     session.doc->OnFileNew();
     const int status = session.finish(ModeGenomeBoth, "File New");
     if (status != kExitOk) return status;
-    return writeOutputs(session, outputs);
+    return writeOutputs(session, shared.outputs);
 }
 
 } // namespace varn::cli

@@ -8,6 +8,8 @@
 
 namespace varn::cli {
 
+namespace {
+
 OutputChoice outputsFrom(const ParsedOptions& options) {
     OutputChoice o;
     o.store = options.flag("--store");
@@ -18,8 +20,6 @@ OutputChoice outputsFrom(const ParsedOptions& options) {
     o.chromosomePlots = options.single("--plot-chromosomes").value_or("");
     return o;
 }
-
-namespace {
 
 std::string modeName(int mode) {
     switch (mode) {
@@ -34,9 +34,8 @@ std::string modeName(int mode) {
     }
 }
 
-} // namespace
-
-// The enable rules are the view's own, asked with the display mode the command will reach.
+// The enable rules are the view's own, asked with the display mode the command will reach. The
+// reason for the first output the window would not offer, else an empty text.
 std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode,
                               const std::string& command) {
     CVARNView& view = *session.view;
@@ -59,6 +58,28 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
     view.displayMode = shown;
     if (option.empty()) return {};
     return option + " is not available: " + command + " ends in " + modeName(mode) + ", and " + offer;
+}
+
+} // namespace
+
+OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
+    for (const char* shared : {"--average", "--plot", "--plot-chromosomes"}) ownOptions.push_back(shared);
+    OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--all-data"},
+                      maxWords};
+    return rules;
+}
+
+bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, std::string& error) {
+    shared.outputs = outputsFrom(options);
+    return readAveraging(options, shared.averaging, error);
+}
+
+int checkSessionAndOutputs(const CommandContext& context, CliSession& session, const OutputChoice& outputs,
+                           int mode, const std::string& command) {
+    if (!session.ready()) return kExitFailed;
+    const std::string unavailable = unavailableOutput(session, outputs, mode, command);
+    if (!unavailable.empty()) return usageError(context, command, unavailable);
+    return -1;
 }
 
 int writeOutputs(CliSession& session, const OutputChoice& outputs) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "CliOptions.h"
+#include "CliUserInterface.h"
 
 #include <string>
 
 namespace varn::cli {
 
 class CliSession;
+struct CommandContext;
 
 // The exports asked for after an analysis: Store, IGBFileOut, RawDataOut and the view file; and a
 // picture of the display the analysis ends in.
@@ -19,14 +21,25 @@ struct OutputChoice {
     std::string chromosomePlots; // --plot-chromosomes PREFIX: PREFIX-ch1.png .. PREFIX-chX.png
 };
 
-inline const OptionRules::List kOutputFlags = {"--store", "--tracks", "--raw-data", "--view-file"};
+// What every command that ends on a profile takes besides its own options: the averaging
+// dialog's answer (--average, --all-data), the exports and the plots.
+struct ProfileOptions {
+    CliUserInterface::AverageAnswer averaging;
+    OutputChoice outputs;
+};
 
-OutputChoice outputsFrom(const ParsedOptions& options);
+// The option rules of such a command: its own value options and number of plain words, plus the
+// shared ones above.
+OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords);
 
-// Whether the window would offer each chosen output in the display mode the command ends in; the
-// reason for the first that it would not, else an empty text. Asked before the analysis runs.
-std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, int mode,
-                              const std::string& command);
+// Reads the shared options; false with the reason in error.
+bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, std::string& error);
+
+// Before the analysis runs: the annotation was read, and the window would offer each chosen
+// output in the display mode the command ends in. Returns -1 to go on, otherwise the exit status
+// (an output the display does not offer is a usage error that names the reason).
+int checkSessionAndOutputs(const CommandContext& context, CliSession& session, const OutputChoice& outputs,
+                           int mode, const std::string& command);
 
 // Runs the chosen exports on the analysis shown, in the order of the OUTPUTS list, then draws the
 // plots (the genome, then each chromosome through EachChromosome and back with AllGenome); a plot

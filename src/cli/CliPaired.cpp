@@ -13,11 +13,9 @@ namespace varn::cli {
 int runPaired(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "paired";
     ParsedOptions options;
-    OptionRules rules{{"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls",
-                       "--region", "--base-copy", "--average", "--plot", "--plot-chromosomes"},
-                      kOutputFlags,
-                      0};
-    rules.flagOptions.push_back("--all-data");
+    const OptionRules rules = profileCommandRules(
+        {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region", "--base-copy"},
+        0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
 
@@ -45,14 +43,12 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
         if (!parseInt(*text, baseCopy) || baseCopy < 1 || baseCopy > 4)
             return usageError(context, command, "--base-copy takes 1, 2, 3 or 4");
     }
-    CliUserInterface::AverageAnswer averaging;
-    if (!readAveraging(options, averaging, error)) return usageError(context, command, error);
-    const OutputChoice outputs = outputsFrom(options);
+    ProfileOptions shared;
+    if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
-    if (!session.ready()) return kExitFailed;
-    const std::string unavailable = unavailableOutput(session, outputs, ModeGenomeSelf, command);
-    if (!unavailable.empty()) return usageError(context, command, unavailable);
+    const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSelf, command);
+    if (refused >= 0) return refused;
     CVARNDoc& doc = *session.doc;
     int first = 0, last = 0;
     if (region && !resolveRegion(*region, doc, t, first, last, error))
@@ -63,7 +59,7 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
     session.ui.basicModeAnswer = CliUserInterface::BasicModeAnswer{kSelfReference, t};
     session.ui.pairedAnswer =
         CliUserInterface::PairedAnswer{*tumorSignal, *tumorCalls, *normalSignal, *normalCalls};
-    session.ui.averageAnswer = averaging;
+    session.ui.averageAnswer = shared.averaging;
     doc.OnFileNew();
     int status = session.finish(ModeGenomeSelf, "File New");
     if (status != kExitOk) return status;
@@ -74,7 +70,7 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
         status = session.finish(ModeGenomeSelf, "the region's recomputation");
         if (status != kExitOk) return status;
     }
-    return writeOutputs(session, outputs);
+    return writeOutputs(session, shared.outputs);
 }
 
 } // namespace varn::cli
