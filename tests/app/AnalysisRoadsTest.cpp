@@ -451,7 +451,8 @@ void AnalysisRoadsTest::pairedRoad() {
 }
 
 // Two stored pool analyses, one per array, made by the command line; in the window: both pools
-// loaded, File New with "Xba + Hind" and the two files, the merged genome (mode 2) and its tracks.
+// loaded, File New with "Xba + Hind" and the two files, the merged genome (mode 2) and its tracks;
+// then a region dragged in the merged genome and the combined Sort.
 void AnalysisRoadsTest::mergedRoad() {
     for (const char* array : {"X", "H"}) {
         const QString pool = qs(rootFile(array == QString("X") ? "XbaPool.ref" : "HindPool.ref"));
@@ -499,6 +500,58 @@ void AnalysisRoadsTest::mergedRoad() {
                  rootFile("IGBfiles/Tumor1XandTumor1H.sgr"));
     compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1HLOH.sgr"),
                  rootFile("IGBfiles/Tumor1XandTumor1HLOH.sgr"));
+
+    // Range Set in the merged genome: a drag over chromosome 2's panel (20 units per pixel, a
+    // 5-pixel margin) marks a region of each array inside chromosome 2; the combined Sort then
+    // ranks the references of both arrays.
+    CVARNDoc& doc = window.doc();
+    CVARNView& view = window.view();
+    QVERIFY(window.trigger(ID_RANGE_SET));
+    const int panel = view.panelX[kCombined][2] / 20 + 5;
+    const int width = (view.chromosomeStart[kCombined][3] - view.chromosomeStart[kCombined][2]) / 20;
+    driver.expect("base copy number", [&driver](QWidget* modal) {
+        driver.click(modal, "1002");
+        driver.click(modal, "1");
+    });
+    driver.expect("merged region box", [&driver](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr || !box->text().startsWith("Xba: From ") ||
+            !box->text().contains("\nHind: From ") ||
+            !box->text().endsWith("Base line is 2   Calculate StDev?"))
+            return driver.fail(modal, "expected the merged region's information box");
+        box->button(QMessageBox::Ok)->click();
+    });
+    drag(window.genome(), QPoint(panel + width / 4, 120), QPoint(panel + 3 * width / 4, 120));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(view.displayMode, int(ModeReferenceSort));
+    QCOMPARE(view.shownArrayType, int(kCombined));
+    for (int t : {kXba, kHind}) {
+        QVERIFY(doc.regionStart[t] < doc.regionEnd[t]);
+        QCOMPARE(doc.snpChromosome[doc.arrangeOrder[doc.regionStart[t]]], 2);
+        QCOMPARE(doc.snpChromosome[doc.arrangeOrder[doc.regionEnd[t]]], 2);
+    }
+
+    const auto tickBestThree = [&driver](QWidget* modal) {
+        driver.click(modal, "1003");
+        auto* list = modal->findChild<QListWidget*>("1006");
+        if (list == nullptr || list->count() != 4)
+            return driver.fail(modal, "\"Sample Load\" did not list 4");
+        for (int item = 0; item < 3; ++item) list->item(item)->setCheckState(Qt::Checked);
+        driver.click(modal, "1");
+    };
+    driver.expectMessage("Sort Xba references");
+    driver.expect("Xba references", tickBestThree);
+    driver.expectMessage("3 items selected \n as references");
+    driver.expectMessage("Sort Hind references");
+    driver.expect("Hind references", tickBestThree);
+    driver.expectMessage("3 items selected \n as references");
+    expectAverage(driver, "10");
+    QVERIFY(window.trigger(ID_SORT));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(view.displayMode, int(ModeGenomeBoth));
+    QCOMPARE(doc.refUsedCount[kXba], 3);
+    QCOMPARE(doc.refUsedCount[kHind], 3);
+    shoot(window, "merged-sorted");
 }
 
 // "Self reference" with "Xba + Hind" is not offered: one message, nothing read, and the next File
