@@ -41,4 +41,19 @@ double DemoRandom::normal() {
     return r * std::cos(a);
 }
 
+float hashedNormal(int row, int pos) {
+    auto hash = [](std::uint32_t x) {
+        x ^= x >> 16;
+        x *= 0x7feb352dU;
+        x ^= x >> 15;
+        x *= 0x846ca68bU;
+        x ^= x >> 16;
+        return x;
+    };
+    const std::uint32_t seed = static_cast<std::uint32_t>(row) * 1000003U + static_cast<std::uint32_t>(pos);
+    const double u1 = (hash(seed * 2U + 1U) + 1.0) / 4294967297.0;
+    const double u2 = hash(seed * 2U + 2U) / 4294967296.0;
+    return static_cast<float>(std::sqrt(-2.0 * std::log(u1)) * std::cos(6.283185307179586 * u2));
+}
+
 } // namespace varn::demo

@@ -27,4 +27,8 @@ private:
     bool hasSpare_ = false;
 };
 
+// A standard normal value fixed by (row, pos) alone: Box-Muller over a small integer hash, so a
+// synthetic profile can be filled in any order and is the same on every platform.
+float hashedNormal(int row, int pos);
+
 } // namespace varn::demo
