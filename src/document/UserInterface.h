@@ -64,6 +64,12 @@ public:
     virtual DialogResult baseSet(CBaseSet& dialog) = 0;
     virtual DialogResult chSelect(CChSelectDlg& dialog) = 0;
 
+    // A file has been written and is in place under its real name. `verb` says what was done
+    // ("Stored", "Wrote"); the window shows the report in its status bar, varn-cli prints it as
+    // one line on stdout, the path relative to the installation root ("Stored temporary
+    // files/Tumor1X.temp"). Nothing is shown by default.
+    virtual void fileWritten(const std::string& /*verb*/, const std::filesystem::path& /*path*/) {}
+
     // Long work (reading many signal files, a batch export) reports how far it is. Nothing is
     // shown by default.
     virtual void progress(const std::string& /*what*/, int /*done*/, int /*total*/) {}
