@@ -50,6 +50,7 @@ void CVARNDoc::ResetHmmParameters() {
         hmmMean[k] = kDefaultHmmMean[k];
         hmmSdFactor[k] = kDefaultHmmSdFactor[k];
     }
+    hmmMeansPurity = 1.0f;
 }
 
 // The framework's new-document step: the document forgets its file name. It clears no table, so a

@@ -98,6 +98,11 @@ public:
     ZeroedArray<float> lohScore{kSlots};        // by display index
     int singleRefRow[3] = {};
 
+    // The tumour cell fraction the HMM means stand for: 1 for the pure-tumour means of the array
+    // (the defaults, and whatever is typed into the HMM dialog); p < 1 once the means were mixed
+    // for a sample that holds a fraction 1 - p of normal cells. ResetHmmParameters sets it to 1.
+    float hmmMeansPurity = 1.0f;
+
     // ---- framework connections ----
     // The single view publishes itself here when it is constructed.
     CVARNView* view = nullptr;

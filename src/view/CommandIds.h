@@ -40,6 +40,12 @@ enum CommandId : int {
     ID_IGB_FILE_OUT = 32818,
     ID_BATCH_IGB_FILE_OUT = 32819, // no menu item: reachable only as a command sent to the window
     ID_RAW_DATA_OUT = 32821,
+
+    // Commands added beyond the original menus, numbered above its ids.
+    ID_SEGMENT_OUT = 32830,    // Data: the segment table, SEG and BED files of the shown analysis
+    ID_EXPORT_PICTURE = 32831, // File: the display as shown, as PNG, SVG or PDF (Ctrl+E)
+    ID_FIT_TO_WINDOW = 32832,  // View: toggle, the page scaled to the window
+    ID_REPORT_OUT = 32833,     // Data: the PDF report of the shown analysis
 };
 
 } // namespace varn
