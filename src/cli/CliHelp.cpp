@@ -102,6 +102,17 @@ constexpr std::string_view kSampleListHelp =
     "  The Debug command: writes SampleList.xls in the root with the row number and name of\n"
     "  every reference of the given pools (Xba first, then Hind).\n";
 
+constexpr std::string_view kCohortHelp =
+    "Usage: varn-cli [--root DIR] cohort [--plot FILE.png] [SEGMENTS.tsv ...]\n"
+    "  The cohort summary: from the samples' segment tables (default: every *.segments.tsv in\n"
+    "  segments/, a merged <xba>and<hind> table standing for its two single-array ones), the share\n"
+    "  of samples with a gain (copy number above 2), a loss (below 2) and LOH along the genome,\n"
+    "  written to segments/cohort-frequency.tsv: chrom, start, end (bases, inclusive), samples\n"
+    "  covering the stretch, gain, loss and loh shares (gain and loss empty on X, which has no\n"
+    "  copy number).\n"
+    "  --plot FILE.png   the frequencies drawn along the merged genome page: gains up, losses\n"
+    "                    down, LOH below them, over each chromosome's cytoband ideogram\n";
+
 std::string withOptions(std::string_view head) {
     return std::string(head) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
 }
@@ -128,6 +139,7 @@ const std::string_view kUsage =
     "batch-tracks --pool POOL [--pool POOL]                      the batch track export of \"temporary "
     "files\"\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
+    "cohort       [--plot FILE.png] [SEGMENTS.tsv ...]           gain, loss and LOH frequencies of a cohort\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
     "\n"
@@ -144,6 +156,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "merged") return withOptions(kMergedHead);
     if (command == "batch-tracks") return std::string(kBatchHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);
+    if (command == "cohort") return std::string(kCohortHelp);
     return {};
 }
 

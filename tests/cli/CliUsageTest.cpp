@@ -8,7 +8,7 @@ namespace {
 
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
-                                            "batch-tracks", "sample-list"};
+                                            "batch-tracks", "sample-list", "cohort"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -49,6 +49,7 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
           "--plot-chromosomes"}},
         {"batch-tracks", {"--pool"}},
         {"sample-list", {"--pool"}},
+        {"cohort", {"--plot", "SEGMENTS.tsv"}},
     };
     for (const auto& [command, names] : options) {
         const CliRun run = runCli({command, "--help"});

@@ -1,5 +1,6 @@
 #include "cli/CliPlot.h"
 
+#include "canvas/RenderCohortPage.h"
 #include "canvas/RenderToImage.h"
 #include "view/CVARNView.h"
 
@@ -37,6 +38,16 @@ bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string
     ensureGuiApplication();
     view.OnMonitorView();
     if (!renderToImage(view, file)) {
+        error = "the plot " + file.string() + " could not be written";
+        return false;
+    }
+    return true;
+}
+
+bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::filesystem::path& file,
+                std::string& error) {
+    ensureGuiApplication();
+    if (!renderCohortPage(doc, summary, file)) {
         error = "the plot " + file.string() + " could not be written";
         return false;
     }
