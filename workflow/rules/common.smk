@@ -21,14 +21,13 @@ def sheet_error(row, column, what):
 
 
 def schema_error(row, error):
-    # jsonschema names the failing property in the error's path, or in the message when the
-    # property is missing altogether.
-    cause = error.args[1] if len(error.args) > 1 else error
-    message = getattr(cause, "message", str(cause))
-    path = list(getattr(cause, "path", []))
-    missing = re.match(r"'([^']+)' is a required property", message)
-    column = path[0] if path else (missing.group(1) if missing else None)
-    return sheet_error(row, column, message)
+    # The validation error arrives as text: its "ValidationError: ..." line says what is wrong,
+    # "On instance['column']" (or the message of a missing property) says where.
+    text = str(error)
+    what = re.search(r"ValidationError: (.*)", text)
+    message = what.group(1) if what else text.splitlines()[0]
+    at = re.search(r"On instance\['([^']+)'\]", text) or re.match(r"'([^']+)' is a required property", message)
+    return sheet_error(row, at.group(1) if at else None, message)
 
 
 def read_sheet():
