@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cli=$(readlink -f "${1:-$here/build/bin/varn-cli}")
 n=${2:-20}
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+trap '[ -n "${KEEP:-}" ] || rm -rf "$tmp"' EXIT
 
 "$cli" --root "$tmp/inputs" demo-data --refs 6 >/dev/null 2>&1
 demo=($(ls "$tmp/inputs/truth" | sed -n 's/\.txt$//p'))
@@ -31,12 +31,16 @@ done
 } >"$tmp/samples.tsv"
 
 fresh() { rm -rf "$tmp/run"; cp -al "$tmp/inputs" "$tmp/run"; rm -rf "$tmp/wd"; mkdir -p "$tmp/wd"; }
-seconds() { local start=$(date +%s.%N); "$@" >"$tmp/last.log" 2>&1 || { tail -20 "$tmp/last.log"; exit 1; }
-  echo "$(date +%s.%N) - $start" | bc; }
+seconds() { # seconds VAR COMMAND...: the wall time of the command into VAR
+  local var=$1 start; shift
+  start=$(date +%s.%N)
+  "$@" >"$tmp/last.log" 2>&1 || { echo "failed: $*" >&2; tail -20 "$tmp/last.log" >&2; exit 1; }
+  printf -v "$var" '%s' "$(echo "$(date +%s.%N) - $start" | bc)"
+}
 
 snake() {
   snakemake -s "$here/workflow/Snakefile" --directory "$tmp/wd" --configfile "$here/config/config.yaml" \
-    --config root="$tmp/run" samples="$tmp/samples.tsv" varn_cli="$cli" --cores "$1" --quiet
+    --config root="$tmp/run" samples="$tmp/samples.tsv" varn_cli="$cli" --cores "$1" --force-use-threads --quiet
 }
 analyze() { # analyze NAME ARRAY-LETTER
   local p; p=$([ "$2" = X ] && echo Xba || echo Hind)
@@ -58,21 +62,21 @@ cohort() {
 export -f analyze merged
 export cli tmp
 loop() { # loop PARALLEL
-  printf '%s X\n%s H\n' "${names[@]}" "${names[@]}" | sort | xargs -P "$1" -n 2 bash -c 'analyze "$0" "$1"'
+  for s in "${names[@]}"; do printf '%s X\n%s H\n' "$s" "$s"; done | xargs -P "$1" -n 2 bash -c 'analyze "$0" "$1"'
   printf '%s\n' "${names[@]}" | xargs -P "$1" -n 1 bash -c 'merged "$0"'
   cohort
 }
 
-fresh; loop1=$(seconds loop 1)
-fresh; snake1=$(seconds snake 1)
-fresh; loop2=$(seconds loop 2)
-fresh; snake2=$(seconds snake 2)
+fresh; seconds loop1 loop 1
+fresh; seconds snake1 snake 1
+fresh; seconds loop2 loop 2
+fresh; seconds snake2 snake 2
 # Peak memory of one job of each kind, for the cluster profile.
 fresh
-mem() { /usr/bin/time -f "%M" "$@" 2>&1 >/dev/null | tail -1; }
-mem_analyze=$(/usr/bin/time -f "%M" bash -c 'analyze Cohort01 X' 2>&1 | tail -1)
-analyze Cohort01 H
-mem_merged=$(/usr/bin/time -f "%M" bash -c 'merged Cohort01' 2>&1 | tail -1)
+
+mem_analyze=$(/usr/bin/time -f "%M" bash -c 'analyze "$0" X' "${names[0]}" 2>&1 | tail -1)
+analyze "${names[0]}" H
+mem_merged=$(/usr/bin/time -f "%M" bash -c 'merged "$0"' "${names[0]}" 2>&1 | tail -1)
 
 awk -v n="$n" -v l1="$loop1" -v s1="$snake1" -v l2="$loop2" -v s2="$snake2" -v ma="$mem_analyze" -v mm="$mem_merged" 'BEGIN {
   printf "%d tumours, both arrays, merged, segments, cohort summary\n", n

@@ -41,7 +41,7 @@ sheet "$tmp/samples.tsv" $tumours
 smk() { # smk ROOT SHEET [snakemake options...]
   local root=$1 samples=$2; shift 2
   snakemake -s "$src/workflow/Snakefile" --directory "$tmp/wd-$(basename "$root")" \
-    --configfile "$src/config/config.yaml" --config root="$root" samples="$samples" varn_cli="$cli" "$@"
+    --configfile "$src/config/config.yaml" --config root="$root" samples="$samples" varn_cli="$cli" --force-use-threads "$@"
 }
 
 # Lint and the cluster profile's dry run.
