@@ -3,6 +3,7 @@
 // ratio. Readers take several samples in one file, each sample's lines together.
 #include "SegmentFiles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -12,7 +13,9 @@ double log2Mean(const Segment& segment) { return segment.meanLn / std::log(2.0);
 
 std::string tumourCellsNote(float purity) {
     if (!(purity < 1.0f)) return {};
-    return "tumour cells=" + std::to_string(std::lround(static_cast<double>(purity) * 100)) + "%";
+    // A fraction just below 1 must not read as 100%, which would say the means were the pure ones.
+    const long percent = std::min(99L, std::lround(static_cast<double>(purity) * 100));
+    return "tumour cells=" + std::to_string(percent) + "%";
 }
 
 std::string segFileText(const std::vector<SegmentedSample>& samples) {

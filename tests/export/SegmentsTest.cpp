@@ -179,6 +179,7 @@ TEST(SegmentFiles, SegTableAndBedFollowTheirFormats) {
                                    "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean.ln\tseg.mean.log2\tcopy.number\t"
                                    "loh\tloh.mean\tloh.max\n"
                                    "B\t3\t1\t2\t2\t0.693147\t1.000000\t4\tno\t1.000\t2.000\n");
+    EXPECT_EQ(tumourCellsNote(0.996f), "tumour cells=99%") << "never 100% for mixed means";
     const std::string table = segmentTableText(a);
     EXPECT_EQ(table.rfind("ID\t", 0), 0u) << "no purity line for pure-tumour means";
     EXPECT_NE(table.find("\nA\t23\t7\t9\t2\t0.050000\t0.072135\t\tyes\t33.000\t33.000\n"), std::string::npos);
