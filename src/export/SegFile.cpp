@@ -9,7 +9,9 @@
 
 namespace varn {
 
-double log2Mean(const Segment& segment) { return segment.meanLn / std::log(2.0); }
+double log2Mean(const Segment& segment) {
+    return segment.meanLn / std::log(2.0);
+}
 
 std::string tumourCellsNote(float purity) {
     if (!(purity < 1.0f)) return {};
@@ -23,8 +25,8 @@ std::string segFileText(const std::vector<SegmentedSample>& samples) {
     char line[160];
     for (const SegmentedSample& sample : samples)
         for (const Segment& s : sample.segments) {
-            std::snprintf(line, sizeof line, "\t%d\t%d\t%d\t%d\t%.6f\n", s.chromosome, s.start, s.end, s.markers,
-                          log2Mean(s));
+            std::snprintf(line, sizeof line, "\t%d\t%d\t%d\t%d\t%.6f\n", s.chromosome, s.start, s.end,
+                          s.markers, log2Mean(s));
             out += sample.name;
             out += line;
         }

@@ -34,15 +34,16 @@ std::string quotable(std::string text) {
 
 std::string segmentBedText(const SegmentedSample& sample) {
     const std::string note = tumourCellsNote(sample.purity);
-    std::string out = "track name=\"" + quotable(sample.name) + " segments\" description=\"VARN segments of " +
-                      quotable(sample.name) + (note.empty() ? "" : ", " + note) + "\" itemRgb=\"On\"\n";
+    std::string out = "track name=\"" + quotable(sample.name) +
+                      " segments\" description=\"VARN segments of " + quotable(sample.name) +
+                      (note.empty() ? "" : ", " + note) + "\" itemRgb=\"On\"\n";
     char line[200];
     for (const Segment& s : sample.segments) {
         const std::string name = nameOf(s);
         if (name.empty() || name == "CN2") continue;
         const std::string chrom = s.chromosome == 23 ? "chrX" : "chr" + std::to_string(s.chromosome);
-        std::snprintf(line, sizeof line, "%s\t%d\t%d\t%s\t0\t.\t%d\t%d\t%s\n", chrom.c_str(), s.start - 1, s.end,
-                      name.c_str(), s.start - 1, s.end, colourOf(s));
+        std::snprintf(line, sizeof line, "%s\t%d\t%d\t%s\t0\t.\t%d\t%d\t%s\n", chrom.c_str(), s.start - 1,
+                      s.end, name.c_str(), s.start - 1, s.end, colourOf(s));
         out += line;
     }
     return out;

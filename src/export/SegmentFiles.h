@@ -10,8 +10,8 @@ namespace varn {
 // The header of a SEG file, as IGV, GISTIC 2.0 and cBioPortal expect it.
 inline constexpr const char* kSegHeader = "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean\n";
 // The header of the segment table.
-inline constexpr const char* kSegmentTableHeader =
-    "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean.ln\tseg.mean.log2\tcopy.number\tloh\tloh.mean\tloh.max\n";
+inline constexpr const char* kSegmentTableHeader = "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean."
+                                                   "ln\tseg.mean.log2\tcopy.number\tloh\tloh.mean\tloh.max\n";
 
 // The mean log2 ratio of a segment: its natural-log mean over ln 2.
 double log2Mean(const Segment& segment);

@@ -51,7 +51,8 @@ int segmentedArrayType(const CVARNDoc& doc) {
     if (doc.view == nullptr) return -1;
     const int m = doc.view->displayMode;
     if (m == ModeGenomeBoth || m == ModeChromosomeBoth) return kCombined;
-    if ((m == ModeGenomeSingle || m == ModeChromosomeSingle) && (doc.arrayType == kXba || doc.arrayType == kHind))
+    if ((m == ModeGenomeSingle || m == ModeChromosomeSingle) &&
+        (doc.arrayType == kXba || doc.arrayType == kHind))
         return doc.arrayType;
     return -1;
 }

@@ -32,7 +32,9 @@ struct Point {
     float lohScore;
 };
 
-bool inSlots(int index) { return index >= 0 && index < kSlots; }
+bool inSlots(int index) {
+    return index >= 0 && index < kSlots;
+}
 
 // The decoded positions in display order (merged order for the merged profile). The LOH score is
 // held by display index, which for the merged profile is the merged index.
@@ -47,8 +49,8 @@ std::vector<Point> decodedPoints(const CVARNDoc& doc, int t) {
         const int ch = doc.snpChromosome[snp];
         const float ln = doc.logRatio[0][pos];
         if (ch < 1 || ch > kChromosomeX || doc.positionUsable[pos] != 1 || !std::isfinite(ln)) continue;
-        points.push_back({ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos],
-                          doc.lohScore[i]});
+        points.push_back(
+            {ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos], doc.lohScore[i]});
     }
     return points;
 }
@@ -99,7 +101,8 @@ void segmentChromosome(const std::vector<Point>& points, std::size_t begin, std:
     const std::vector<char> calls = lohCalls(points, begin, end);
     std::size_t start = begin;
     for (std::size_t i = begin + 1; i <= end; ++i) {
-        if (i < end && points[i].state == points[i - 1].state && calls[i - begin] == calls[i - 1 - begin]) continue;
+        if (i < end && points[i].state == points[i - 1].state && calls[i - begin] == calls[i - 1 - begin])
+            continue;
         out.push_back(summarise(points, start, i, calls[start - begin] != 0));
         start = i;
     }

@@ -28,8 +28,8 @@ struct Segment {
 
 // The segments of one analysis and what the files say about it.
 struct SegmentedSample {
-    std::string name;      // the sample name; merged: "<xba>and<hind>"
-    float purity = 1.0f;   // the tumour cell fraction the HMM means stood for
+    std::string name;    // the sample name; merged: "<xba>and<hind>"
+    float purity = 1.0f; // the tumour cell fraction the HMM means stood for
     std::vector<Segment> segments;
 };
 

@@ -45,7 +45,9 @@ std::vector<std::vector<std::string>> rows(const fs::path& path) {
     return out;
 }
 
-std::string cnvkitChromosome(const std::string& segChrom) { return segChrom == "23" ? "X" : segChrom; }
+std::string cnvkitChromosome(const std::string& segChrom) {
+    return segChrom == "23" ? "X" : segChrom;
+}
 
 // CNVkit's import-seg writes one .cns per sample of the SEG file; its regions must be the rows
 // of VARN's segment tables, in order: chromosome (23 read as X), 0-based start, end, number of
@@ -53,8 +55,8 @@ std::string cnvkitChromosome(const std::string& segChrom) { return segChrom == "
 void expectCnvkitReadsTheTables(const ScratchRoot& root, const std::string& seg,
                                 const std::vector<std::string>& samples) {
     const fs::path out = root / ("cnvkit-" + seg);
-    ASSERT_TRUE(shell("cnvkit import-seg -c human -d '" + out.string() + "' '" + (root / "segments" / seg).string() +
-                          "'",
+    ASSERT_TRUE(shell("cnvkit import-seg -c human -d '" + out.string() + "' '" +
+                          (root / "segments" / seg).string() + "'",
                       root / "cnvkit.log"))
         << readFileBytes(root / "cnvkit.log");
     for (const std::string& sample : samples) {
@@ -84,15 +86,17 @@ TEST(CliSegments, CnvkitAndBedtoolsReadEverySegmentFileOfSingleMergedAndBatch) {
     ScratchRoot root;
     for (const char* a : {"X", "H"}) {
         const std::string array(a);
-        const CliRun run = runCli(on(root, {"analyze", "--pool", (root / (array == "X" ? "XbaPool.ref" : "HindPool.ref")).string(),
-                                            "--signal", (root / ("tumorsample" + array) / ("Tumor1" + array + ".txt")).string(),
-                                            "--calls", (root / ("SNPtumorsample" + array) / ("Tumor1" + array + ".txt")).string(),
-                                            "--store", "--segments"}));
+        const CliRun run = runCli(
+            on(root, {"analyze", "--pool", (root / (array == "X" ? "XbaPool.ref" : "HindPool.ref")).string(),
+                      "--signal", (root / ("tumorsample" + array) / ("Tumor1" + array + ".txt")).string(),
+                      "--calls", (root / ("SNPtumorsample" + array) / ("Tumor1" + array + ".txt")).string(),
+                      "--store", "--segments"}));
         ASSERT_EQ(run.status, 0) << run.err;
     }
     std::vector<std::string> merged = {"merged"};
     for (const std::string& p : poolArgs(root)) merged.push_back(p);
-    for (const char* s : {"--xba-temp", "temporary files/Tumor1X.temp", "--hind-temp", "temporary files/Tumor1H.temp"})
+    for (const char* s :
+         {"--xba-temp", "temporary files/Tumor1X.temp", "--hind-temp", "temporary files/Tumor1H.temp"})
         merged.push_back(std::string(s).rfind("--", 0) == 0 ? std::string(s) : (root / s).string());
     merged.push_back("--segments");
     const CliRun mergedRun = runCli(on(root, merged));
@@ -100,8 +104,9 @@ TEST(CliSegments, CnvkitAndBedtoolsReadEverySegmentFileOfSingleMergedAndBatch) {
 
     // The batch recomputes each stored analysis as reload does; the averaging, which it leaves out,
     // does not touch the segments.
-    const CliRun reloaded = runCli(on(root, {"reload", (root / "temporary files/Tumor1X.temp").string(), "--pool",
-                                             (root / "XbaPool.ref").string(), "--average", "3", "--segments"}));
+    const CliRun reloaded =
+        runCli(on(root, {"reload", (root / "temporary files/Tumor1X.temp").string(), "--pool",
+                         (root / "XbaPool.ref").string(), "--average", "3", "--segments"}));
     ASSERT_EQ(reloaded.status, 0) << reloaded.err;
     const std::string single = readFileBytes(root / "segments/Tumor1X.seg");
     std::vector<std::string> batch = {"batch-segments"};
@@ -115,16 +120,19 @@ TEST(CliSegments, CnvkitAndBedtoolsReadEverySegmentFileOfSingleMergedAndBatch) {
     EXPECT_EQ(readFileBytes(root / "segments/cohort.seg"), hind + single.substr(header.size()))
         << "one header, then the samples in the name order of their stored analyses";
 
-    if (!toolPresent("cnvkit")) GTEST_SKIP() << "cnvkit is not installed (scripts/install-deps.sh installs it)";
+    if (!toolPresent("cnvkit"))
+        GTEST_SKIP() << "cnvkit is not installed (scripts/install-deps.sh installs it)";
     expectCnvkitReadsTheTables(root, "Tumor1X.seg", {"Tumor1X"});
     expectCnvkitReadsTheTables(root, "Tumor1XandTumor1H.seg", {"Tumor1XandTumor1H"});
     expectCnvkitReadsTheTables(root, "cohort.seg", {"Tumor1H", "Tumor1X"});
 
-    if (!toolPresent("bedtools")) GTEST_SKIP() << "bedtools is not installed (scripts/install-deps.sh installs it)";
+    if (!toolPresent("bedtools"))
+        GTEST_SKIP() << "bedtools is not installed (scripts/install-deps.sh installs it)";
     for (const char* name : {"Tumor1X", "Tumor1XandTumor1H"}) {
         const fs::path bed = root / "segments" / (std::string(name) + ".bed");
         ASSERT_GT(readLines(bed).size(), 1u) << name;
-        EXPECT_TRUE(shell("bedtools sort -i '" + bed.string() + "'", root / "sort.log")) << readFileBytes(root / "sort.log");
+        EXPECT_TRUE(shell("bedtools sort -i '" + bed.string() + "'", root / "sort.log"))
+            << readFileBytes(root / "sort.log");
         EXPECT_TRUE(shell("bedtools merge -i '" + bed.string() + "'", root / "merge.log"))
             << readFileBytes(root / "merge.log");
         EXPECT_EQ(readLines(root / "merge.log").size(), readLines(bed).size() - 1)

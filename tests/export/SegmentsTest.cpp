@@ -1,5 +1,5 @@
-#include "export/SegmentFiles.h"
 #include "export/Segments.h"
+#include "export/SegmentFiles.h"
 
 #include "support/StoredAnalysis.h"
 #include "support/TestDocument.h"
@@ -16,7 +16,9 @@ namespace {
 
 using test::TestDocument;
 
-bool decoded(const CVARNDoc& doc, int pos) { return doc.positionUsable[pos] == 1 && std::isfinite(doc.logRatio[0][pos]); }
+bool decoded(const CVARNDoc& doc, int pos) {
+    return doc.positionUsable[pos] == 1 && std::isfinite(doc.logRatio[0][pos]);
+}
 
 // The first and last decoded position of [from, to).
 int firstDecoded(const CVARNDoc& doc, int from, int to) {
@@ -97,12 +99,15 @@ TEST(Segments, BoundariesSitExactlyAtStateChangesAndLohEdges) {
     HindProfile h;
     const CVARNDoc& doc = h.doc;
     const std::vector<Segment> segments = buildSegments(doc, kHind);
-    struct Expected { int chromosome, from, to, copyNumber; bool loh; };
+    struct Expected {
+        int chromosome, from, to, copyNumber;
+        bool loh;
+    };
     const int c2 = kChromosomeStart[kHind][2], c3 = kChromosomeStart[kHind][3];
     const int x = kChromosomeStart[kHind][23], xEnd = kChromosomeStart[kHind][24];
     const Expected rows[] = {
-        {1, 0, 1000, 2, false},   {1, 1000, 2000, 3, false}, {1, 2000, c2, 1, false},
-        {2, c2, 5000, 2, false},  {2, 5000, 6000, 2, true},  {2, 6000, c3, 2, false},
+        {1, 0, 1000, 2, false},    {1, 1000, 2000, 3, false},    {1, 2000, c2, 1, false},
+        {2, c2, 5000, 2, false},   {2, 5000, 6000, 2, true},     {2, 6000, c3, 2, false},
         {23, x, 56000, -1, false}, {23, 56000, 56100, -1, true}, {23, 56100, xEnd, -1, false},
     };
     for (const Expected& e : rows) {
@@ -148,7 +153,8 @@ TEST(Segments, MergedSegmentsInterleaveBothArrays) {
         doc.logRatio[0][pos] = 0.4f;
         if (decoded(doc, pos)) ++decodedCount, lastM = m;
     }
-    for (int m = kChromosomeStart[kCombined][2]; m < kChromosomeStart[kCombined][3]; ++m) doc.lohScore[m] = 80.0f;
+    for (int m = kChromosomeStart[kCombined][2]; m < kChromosomeStart[kCombined][3]; ++m)
+        doc.lohScore[m] = 80.0f;
     const std::vector<Segment> merged = buildSegments(doc, kCombined);
     ASSERT_GE(merged.size(), 2u);
     EXPECT_EQ(merged[0].chromosome, 1);
@@ -161,7 +167,8 @@ TEST(Segments, MergedSegmentsInterleaveBothArrays) {
 }
 
 TEST(SegmentFiles, SegTableAndBedFollowTheirFormats) {
-    SegmentedSample a{"A", 1.0f,
+    SegmentedSample a{"A",
+                      1.0f,
                       {{1, 100, 900, 12, -0.693147, 1, true, 50.0, 61.25},
                        {2, 5, 8, 3, 0.0, 2, false, 0.0, 0.0},
                        {2, 20, 30, 4, 0.1, 2, true, 35.5, 40.0},
@@ -175,20 +182,23 @@ TEST(SegmentFiles, SegTableAndBedFollowTheirFormats) {
                                    "A\t23\t7\t9\t2\t0.072135\n"
                                    "A\t23\t10\t12\t2\t0.072135\n"
                                    "B\t3\t1\t2\t2\t1.000000\n");
-    EXPECT_EQ(segmentTableText(b), "# tumour cells=70%\n"
-                                   "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean.ln\tseg.mean.log2\tcopy.number\t"
-                                   "loh\tloh.mean\tloh.max\n"
-                                   "B\t3\t1\t2\t2\t0.693147\t1.000000\t4\tno\t1.000\t2.000\n");
+    EXPECT_EQ(segmentTableText(b),
+              "# tumour cells=70%\n"
+              "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean.ln\tseg.mean.log2\tcopy.number\t"
+              "loh\tloh.mean\tloh.max\n"
+              "B\t3\t1\t2\t2\t0.693147\t1.000000\t4\tno\t1.000\t2.000\n");
     EXPECT_EQ(tumourCellsNote(0.996f), "tumour cells=99%") << "never 100% for mixed means";
     const std::string table = segmentTableText(a);
     EXPECT_EQ(table.rfind("ID\t", 0), 0u) << "no purity line for pure-tumour means";
     EXPECT_NE(table.find("\nA\t23\t7\t9\t2\t0.050000\t0.072135\t\tyes\t33.000\t33.000\n"), std::string::npos);
-    EXPECT_EQ(segmentBedText(a), "track name=\"A segments\" description=\"VARN segments of A\" itemRgb=\"On\"\n"
-                                 "chr1\t99\t900\tCN1 LOH\t0\t.\t99\t900\t0,0,200\n"
-                                 "chr2\t19\t30\tCN2 LOH\t0\t.\t19\t30\t0,140,0\n"
-                                 "chrX\t6\t9\tLOH\t0\t.\t6\t9\t0,140,0\n");
-    EXPECT_EQ(segmentBedText(b), "track name=\"B segments\" description=\"VARN segments of B, tumour cells=70%\" "
-                                 "itemRgb=\"On\"\nchr3\t0\t2\tCN4\t0\t.\t0\t2\t200,0,0\n");
+    EXPECT_EQ(segmentBedText(a),
+              "track name=\"A segments\" description=\"VARN segments of A\" itemRgb=\"On\"\n"
+              "chr1\t99\t900\tCN1 LOH\t0\t.\t99\t900\t0,0,200\n"
+              "chr2\t19\t30\tCN2 LOH\t0\t.\t19\t30\t0,140,0\n"
+              "chrX\t6\t9\tLOH\t0\t.\t6\t9\t0,140,0\n");
+    EXPECT_EQ(segmentBedText(b),
+              "track name=\"B segments\" description=\"VARN segments of B, tumour cells=70%\" "
+              "itemRgb=\"On\"\nchr3\t0\t2\tCN4\t0\t.\t0\t2\t200,0,0\n");
 }
 
 // SegmentOut in the single-array genome: three files in segments/, made when missing, under a
