@@ -17,7 +17,7 @@ struct Call {
 };
 
 // One sample's segments on one chromosome, widened halfway across the gaps between them.
-std::vector<Call> tiledCalls(const SegmentTableFile& sample, int chromosome) {
+std::vector<Call> tiledCalls(const SegmentTable& sample, int chromosome) {
     std::vector<Call> calls;
     for (const SegmentTableRow& row : sample.rows)
         if (row.chromosome == chromosome) calls.push_back({row.start, row.end, &row});
@@ -62,12 +62,12 @@ void appendShare(std::string& out, int count, int of) {
 
 } // namespace
 
-std::vector<CohortFrequencyRow> cohortFrequency(std::span<const SegmentTableFile> samples) {
+std::vector<CohortFrequencyRow> cohortFrequency(std::span<const SegmentTable> samples) {
     std::vector<CohortFrequencyRow> rows;
     for (int chromosome = 1; chromosome <= 23; ++chromosome) {
         std::vector<std::vector<Call>> bySample;
         std::vector<long long> edges; // first bases of the stretches
-        for (const SegmentTableFile& sample : samples) {
+        for (const SegmentTable& sample : samples) {
             bySample.push_back(tiledCalls(sample, chromosome));
             for (const Call& call : bySample.back()) {
                 edges.push_back(call.start);

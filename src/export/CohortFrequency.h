@@ -25,7 +25,7 @@ struct CohortFrequencyRow {
 // between two of its segments carry no SNP of that sample, and the change between them lies
 // somewhere there, so each segment is taken to reach halfway across the gap. Neighbouring
 // stretches with the same counts are one row.
-std::vector<CohortFrequencyRow> cohortFrequency(std::span<const SegmentTableFile> samples);
+std::vector<CohortFrequencyRow> cohortFrequency(std::span<const SegmentTable> samples);
 
 // The row that holds the base, or nullptr when no sample covers it; rows as cohortFrequency
 // returns them.

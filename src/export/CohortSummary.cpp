@@ -54,7 +54,7 @@ std::vector<std::filesystem::path> defaultCohortTables(const std::filesystem::pa
 bool makeCohortSummary(UserInterface& ui, const std::vector<std::filesystem::path>& tables,
                        CohortSummary& summary) {
     summary = {};
-    std::vector<SegmentTableFile> samples(tables.size());
+    std::vector<SegmentTable> samples(tables.size());
     for (std::size_t k = 0; k < tables.size(); ++k) {
         std::string error;
         if (!readSegmentTable(tables[k], samples[k], error)) {

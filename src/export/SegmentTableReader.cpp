@@ -2,6 +2,7 @@
 // output, so anything it does not expect is refused with its line and column rather than guessed.
 #include "SegmentTableReader.h"
 
+#include "SegmentFiles.h"
 #include "document/TextLines.h"
 
 #include <algorithm>
@@ -11,9 +12,6 @@
 #include <system_error>
 
 namespace varn {
-
-const char* const kSegmentTableHeader =
-    "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean.ln\tseg.mean.log2\tcopy.number\tloh\tloh.mean\tloh.max";
 
 namespace {
 
@@ -30,7 +28,7 @@ template <typename Number> bool parseWhole(std::string_view text, Number& value)
 
 bool parseReal(std::string_view text, double& value) {
     const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
@@ -81,7 +79,7 @@ bool parseRow(const std::vector<std::string_view>& f, SegmentTableRow& row, std:
 
 } // namespace
 
-bool readSegmentTable(const std::filesystem::path& path, SegmentTableFile& table, std::string& error) {
+bool readSegmentTable(const std::filesystem::path& path, SegmentTable& table, std::string& error) {
     table = {};
     std::string bytes;
     if (!loadWholeFile(path, bytes)) {
@@ -107,7 +105,7 @@ bool readSegmentTable(const std::filesystem::path& path, SegmentTableFile& table
                 table.tumourCells = percent;
                 continue;
             }
-            if (line != kSegmentTableHeader) return fail("not the segment table header");
+            if (std::string(line) + "\n" != kSegmentTableHeader) return fail("not the segment table header");
             headerSeen = true;
             continue;
         }

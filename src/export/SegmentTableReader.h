@@ -20,18 +20,15 @@ struct SegmentTableRow {
     double lohMean = 0, lohMax = 0;
 };
 
-struct SegmentTableFile {
+struct SegmentTable {
     std::string sample;               // the ID column, the same on every line
     std::optional<int> tumourCells;   // percent, from the "# tumour cells=NN%" line when present
     std::vector<SegmentTableRow> rows; // sorted by chromosome then start, never overlapping
 };
 
-// The header line every segment table starts with (after the optional tumour-cells line).
-extern const char* const kSegmentTableHeader;
-
 // Reads a segment table. False with the reason, naming the line and the column, when the file is
 // missing, lacks the header, has a malformed field, mixes sample IDs or holds unsorted or
 // overlapping segments: a cohort summary over a damaged table would count wrong silently.
-bool readSegmentTable(const std::filesystem::path& path, SegmentTableFile& table, std::string& error);
+bool readSegmentTable(const std::filesystem::path& path, SegmentTable& table, std::string& error);
 
 } // namespace varn

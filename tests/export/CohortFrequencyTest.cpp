@@ -1,6 +1,7 @@
 #include "export/CohortSummary.h"
 
 #include "document/CollectingUserInterface.h"
+#include "export/SegmentFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ std::string line(const std::string& id, int chrom, int start, int end, const std
 }
 
 std::string table(const std::vector<std::string>& lines, const std::string& head = "") {
-    std::string text = head + kSegmentTableHeader + "\n";
+    std::string text = head + kSegmentTableHeader;
     for (const std::string& l : lines) text += l;
     return text;
 }
