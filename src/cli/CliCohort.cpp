@@ -21,7 +21,8 @@ int runCohort(const CommandContext& context, const std::vector<std::string>& arg
     std::vector<std::filesystem::path> tables(options.words.begin(), options.words.end());
     if (tables.empty()) tables = defaultCohortTables(folder);
     if (tables.empty()) {
-        context.err << "varn-cli cohort: no sample's segment table (*.segments.tsv) in " << folder.string() << "\n";
+        context.err << "varn-cli cohort: no sample's segment table (*.segments.tsv) in " << folder.string()
+                    << "\n";
         return kExitFailed;
     }
 

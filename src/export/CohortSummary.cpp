@@ -46,7 +46,8 @@ std::vector<std::filesystem::path> defaultCohortTables(const std::filesystem::pa
             }
         }
     }
-    std::erase_if(tables, [&](const auto& p) { return inMerged.count(sampleOfTable(p.filename().string())) != 0; });
+    std::erase_if(tables,
+                  [&](const auto& p) { return inMerged.count(sampleOfTable(p.filename().string())) != 0; });
     std::sort(tables.begin(), tables.end());
     return tables;
 }
@@ -64,7 +65,8 @@ bool makeCohortSummary(UserInterface& ui, const std::vector<std::filesystem::pat
         // A table without a segment still names its sample, by its file.
         if (samples[k].sample.empty()) {
             const std::string name = tables[k].filename().string();
-            samples[k].sample = name.ends_with(kTableSuffix) ? sampleOfTable(name) : tables[k].stem().string();
+            samples[k].sample =
+                name.ends_with(kTableSuffix) ? sampleOfTable(name) : tables[k].stem().string();
         }
         const auto& names = summary.samples;
         if (std::find(names.begin(), names.end(), samples[k].sample) != names.end()) {

@@ -17,8 +17,8 @@ namespace {
 
 constexpr std::size_t kColumns = 11;
 constexpr std::array<const char*, kColumns> kColumnNames = {
-    "ID", "chrom", "loc.start", "loc.end", "num.mark", "seg.mean.ln", "seg.mean.log2", "copy.number",
-    "loh", "loh.mean", "loh.max"};
+    "ID",          "chrom", "loc.start", "loc.end", "num.mark", "seg.mean.ln", "seg.mean.log2",
+    "copy.number", "loh",   "loh.mean",  "loh.max"};
 
 template <typename Number> bool parseWhole(std::string_view text, Number& value) {
     const char* end = text.data() + text.size();
@@ -46,7 +46,8 @@ std::vector<std::string_view> splitTabs(std::string_view line) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', from);
-        fields.push_back(line.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
+        fields.push_back(
+            line.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
         if (tab == std::string_view::npos) return fields;
         from = tab + 1;
     }

@@ -21,8 +21,8 @@ struct SegmentTableRow {
 };
 
 struct SegmentTable {
-    std::string sample;               // the ID column, the same on every line
-    std::optional<int> tumourCells;   // percent, from the "# tumour cells=NN%" line when present
+    std::string sample;                // the ID column, the same on every line
+    std::optional<int> tumourCells;    // percent, from the "# tumour cells=NN%" line when present
     std::vector<SegmentTableRow> rows; // sorted by chromosome then start, never overlapping
 };
 

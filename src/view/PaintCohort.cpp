@@ -22,14 +22,17 @@ constexpr int kLohTop = 1000;
 constexpr int kLohHeight = 200;
 constexpr int kTitleRoom = 200;
 
-int scaled(int count, int of, int height) { return of > 0 ? count * height / of : 0; }
+int scaled(int count, int of, int height) {
+    return of > 0 ? count * height / of : 0;
+}
 
 void drawPanelFrame(Canvas& canvas, const paint::Panel& panel) {
     const int left = panel.left(), right = panel.left() + panel.width(), y = panel.y;
     canvas.setPen(paint::kGridDottedPen);
-    const Segment halves[] = {{{left, y + kZeroLine - kShareHeight / 2}, {right, y + kZeroLine - kShareHeight / 2}},
-                              {{left, y + kZeroLine + kShareHeight / 2}, {right, y + kZeroLine + kShareHeight / 2}},
-                              {{left, y + kLohTop + kLohHeight / 2}, {right, y + kLohTop + kLohHeight / 2}}};
+    const Segment halves[] = {
+        {{left, y + kZeroLine - kShareHeight / 2}, {right, y + kZeroLine - kShareHeight / 2}},
+        {{left, y + kZeroLine + kShareHeight / 2}, {right, y + kZeroLine + kShareHeight / 2}},
+        {{left, y + kLohTop + kLohHeight / 2}, {right, y + kLohTop + kLohHeight / 2}}};
     canvas.drawSegments(halves);
     canvas.setPen(paint::kGridSolidPen);
     const Segment axes[] = {{{left, y + kZeroLine}, {right, y + kZeroLine}},
@@ -38,12 +41,14 @@ void drawPanelFrame(Canvas& canvas, const paint::Panel& panel) {
     canvas.drawSegments(axes);
 }
 
-void drawFrequencies(Canvas& canvas, const CVARNDoc& doc, const CohortSummary& summary, const paint::Panel& panel) {
+void drawFrequencies(Canvas& canvas, const CVARNDoc& doc, const CohortSummary& summary,
+                     const paint::Panel& panel) {
     std::vector<Segment> gains, losses, loh;
     const int y = panel.y;
     for (int i = panel.start; i < panel.end; ++i) {
         const int snp = paint::snpOf(doc, kCombined, i);
-        const CohortFrequencyRow* row = frequencyAt(summary.rows, doc.snpChromosome[snp], doc.snpPosition[snp]);
+        const CohortFrequencyRow* row =
+            frequencyAt(summary.rows, doc.snpChromosome[snp], doc.snpPosition[snp]);
         if (row == nullptr) continue;
         const int x = panel.xOf(i);
         if (const int up = scaled(row->gains, row->withCopyNumber, kShareHeight); up > 0)

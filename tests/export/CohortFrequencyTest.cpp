@@ -17,7 +17,9 @@ using test::writeFileBytes;
 
 struct WritingUi : CollectingUserInterface {
     std::vector<std::filesystem::path> written;
-    void fileWritten(const std::string&, const std::filesystem::path& path) override { written.push_back(path); }
+    void fileWritten(const std::string&, const std::filesystem::path& path) override {
+        written.push_back(path);
+    }
 };
 
 // A segment table line: chromosome, first and last base, copy number ("" on X), LOH.
@@ -43,8 +45,9 @@ struct ThreeSamples {
                                         line("A", 23, 100, 400, "", true)},
                                        "# tumour cells=60%\n"));
         writeFileBytes(paths[1], table({line("B", 1, 100, 400, "1", false)}));
-        writeFileBytes(paths[2], table({line("C", 1, 150, 250, "2", false), line("C", 1, 260, 300, "3", false),
-                                        line("C", 1, 310, 400, "4", false)}));
+        writeFileBytes(paths[2],
+                       table({line("C", 1, 150, 250, "2", false), line("C", 1, 260, 300, "3", false),
+                              line("C", 1, 310, 400, "4", false)}));
     }
 };
 
@@ -55,11 +58,9 @@ TEST(CohortFrequency, SharesOfThreeSamplesFollowEveryBreakpointAndSkipXCopyNumbe
     ASSERT_TRUE(makeCohortSummary(ui, s.paths, summary)) << ui.messages;
     EXPECT_EQ(summary.samples, (std::vector<std::string>{"A", "B", "C"}));
     const std::vector<CohortFrequencyRow> expected = {
-        {1, 100, 149, 2, 2, 1, 1, 0}, // C starts at 150
-        {1, 150, 250, 3, 3, 1, 1, 0},
-        {1, 251, 255, 3, 3, 0, 1, 1}, // A is diploid with LOH, C not yet gained
-        {1, 256, 400, 3, 3, 1, 1, 1},
-        {23, 100, 400, 1, 0, 0, 0, 1},
+        {1, 100, 149, 2, 2, 1, 1, 0},                               // C starts at 150
+        {1, 150, 250, 3, 3, 1, 1, 0}, {1, 251, 255, 3, 3, 0, 1, 1}, // A is diploid with LOH, C not yet gained
+        {1, 256, 400, 3, 3, 1, 1, 1}, {23, 100, 400, 1, 0, 0, 0, 1},
     };
     EXPECT_EQ(summary.rows, expected);
 
@@ -77,8 +78,8 @@ TEST(CohortFrequency, SharesOfThreeSamplesFollowEveryBreakpointAndSkipXCopyNumbe
         int chrom;
         long long position;
         long long rowStart; // 0: no row
-    } lookups[] = {{1, 99, 0}, {1, 100, 100}, {1, 250, 150}, {1, 251, 251}, {1, 400, 256}, {1, 401, 0},
-                   {2, 200, 0}, {23, 300, 100}};
+    } lookups[] = {{1, 99, 0},    {1, 100, 100}, {1, 250, 150}, {1, 251, 251},
+                   {1, 400, 256}, {1, 401, 0},   {2, 200, 0},   {23, 300, 100}};
     for (const auto& l : lookups) {
         const CohortFrequencyRow* row = frequencyAt(summary.rows, l.chrom, l.position);
         EXPECT_EQ(row ? row->start : 0, l.rowStart) << l.chrom << ":" << l.position;
@@ -99,8 +100,10 @@ TEST(CohortFrequency, DamagedTablesAndRepeatedSamplesAreRefusedNamingLineAndColu
         {table({line("A", 1, 100, 200, "7", false)}), "line 2: column copy.number does not read"},
         {table({line("A", 1, 100, 200, "x", false)}), "line 2: column copy.number does not read"},
         {table({ok, line("B", 1, 300, 400, "3", false)}), "line 3: column ID is B, not A"},
-        {table({ok, line("A", 1, 150, 300, "3", false)}), "line 3: column loc.start: the segment is out of order"},
-        {table({line("A", 2, 100, 200, "3", false), ok}), "line 3: column loc.start: the segment is out of order"},
+        {table({ok, line("A", 1, 150, 300, "3", false)}),
+         "line 3: column loc.start: the segment is out of order"},
+        {table({line("A", 2, 100, 200, "3", false), ok}),
+         "line 3: column loc.start: the segment is out of order"},
         {"# tumour cells=\n" + table({ok}), "line 1: not the segment table header"},
     };
     for (const auto& c : cases) {
@@ -132,8 +135,9 @@ TEST(CohortFrequency, DefaultTablesCountEachTumourOnce) {
     std::vector<std::string> names;
     for (const auto& p : defaultCohortTables(dir.path())) names.push_back(p.filename().string());
     // SXandSH has no Hind half here, so SX stays; "Sandy" is a name, not a merge.
-    EXPECT_EQ(names, (std::vector<std::string>{"SX.segments.tsv", "SXandSH.segments.tsv", "Sandy.segments.tsv",
-                                                "T1XandT1H.segments.tsv", "T2X.segments.tsv"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"SX.segments.tsv", "SXandSH.segments.tsv", "Sandy.segments.tsv",
+                                        "T1XandT1H.segments.tsv", "T2X.segments.tsv"}));
 }
 
 } // namespace

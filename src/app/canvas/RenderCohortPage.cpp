@@ -11,7 +11,9 @@ namespace varn {
 
 namespace {
 
-int deviceExtent(int logical, int origin, int extent) { return (logical - origin + extent - 1) / extent; }
+int deviceExtent(int logical, int origin, int extent) {
+    return (logical - origin + extent - 1) / extent;
+}
 
 } // namespace
 
