@@ -37,6 +37,13 @@ struct Ladder {
     double level[kStates];
 };
 
+// Segment levels stray from the ladder by a little more than their noise (the compensation
+// leaves slow waves, segment ends blur): distances within this much (natural log) count as a
+// fit, so that the finer ladder of a low fraction gains nothing from them.
+constexpr double kLevelTolerance = 0.01;
+
+double tolerance(const PurityFitInput& in) { return in.log2Scale ? kLevelTolerance / std::log(2.0) : kLevelTolerance; }
+
 Ladder ladderAt(const PurityFitInput& in, double p) {
     float means[kStates];
     meansForPurity(in.pureMeans, p, in.log2Scale, means);
@@ -46,9 +53,12 @@ Ladder ladderAt(const PurityFitInput& in, double p) {
     return l;
 }
 
-double segmentMisfit(const Ladder& l, double level) {
+double segmentMisfit(const Ladder& l, double level, double tolerance) {
     double best = kMisfitCap * kMisfitCap;
-    for (double m : l.level) best = std::min(best, (level - m) * (level - m));
+    for (double m : l.level) {
+        const double d = std::max(0.0, std::fabs(level - m) - tolerance);
+        best = std::min(best, d * d);
+    }
     return best;
 }
 
@@ -57,7 +67,8 @@ std::vector<std::vector<double>> misfitTable(const PurityFitInput& in) {
     std::vector<std::vector<double>> table(kGridSteps + 1);
     for (int i = 0; i <= kGridSteps; ++i) {
         const Ladder l = ladderAt(in, gridPurity(i));
-        for (const ProfileSegment& s : in.segments) table[static_cast<std::size_t>(i)].push_back(segmentMisfit(l, s.level));
+        for (const ProfileSegment& s : in.segments)
+            table[static_cast<std::size_t>(i)].push_back(segmentMisfit(l, s.level, tolerance(in)));
     }
     return table;
 }
