@@ -166,8 +166,12 @@ TEST(PurityEstimate, FindsThePlantedTumourFractionOnEveryDemoTumourAndArray) {
             EXPECT_NEAR(e.purity, planted, 0.05) << tumour << " " << t;
             EXPECT_LE(e.low, e.purity);
             EXPECT_GE(e.high, e.purity);
-            if (planted == 0.5) EXPECT_GE(shareEstimated, 0.98) << tumour << " " << t;
-            if (planted == 1.0) EXPECT_GE(shareEstimated, shareDefault - 0.002) << tumour << " " << t;
+            if (planted == 0.5) {
+                EXPECT_GE(shareEstimated, 0.98) << tumour << " " << t;
+            }
+            if (planted == 1.0) {
+                EXPECT_GE(shareEstimated, shareDefault - 0.002) << tumour << " " << t;
+            }
         }
     }
 }
