@@ -72,6 +72,9 @@ void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std:
     if (!choice.any()) return;
     CVARNDoc& doc = *session.doc;
     const int shown = session.view->shownArrayType;
+    float meansBefore[kStates], spreadBefore[kStates];
+    std::copy(doc.hmmMean, doc.hmmMean + kStates, meansBefore);
+    std::copy(doc.hmmSdFactor, doc.hmmSdFactor + kStates, spreadBefore);
     if (choice.means) {
         std::copy(choice.means->begin(), choice.means->end(), doc.hmmMean);
         adoptStoredHmmMeans(doc, false);
@@ -92,6 +95,11 @@ void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std:
         }
         setHmmMeansForPurity(doc, p, false);
     }
+    // The means the analysis was decoded with (the pure ones for p = 1): nothing to decode again,
+    // and every output stays what it would be without the option.
+    if (std::equal(meansBefore, meansBefore + kStates, doc.hmmMean) &&
+        std::equal(spreadBefore, spreadBefore + kStates, doc.hmmSdFactor))
+        return;
     redecodeProfiles(doc, shown);
 }
 
