@@ -5,7 +5,8 @@
 
 namespace varn {
 class CVARNView;
-}
+struct PurityEstimate;
+} // namespace varn
 
 namespace varn::cli {
 
@@ -13,5 +14,8 @@ namespace varn::cli {
 // into a PNG large enough for the whole page. False with the reason when it cannot be written
 // (or when the tool was built without the Qt drawing surface).
 bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string& error);
+
+// purity --plot: the fit curve of a tumour cell fraction estimate as a PNG.
+bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error);
 
 } // namespace varn::cli

@@ -8,4 +8,9 @@ bool plotDisplay(CVARNView&, const std::filesystem::path& file, std::string& err
     return false;
 }
 
+bool plotPurityCurve(const PurityEstimate&, const std::filesystem::path& file, std::string& error) {
+    error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 } // namespace varn::cli
