@@ -7,7 +7,8 @@ namespace varn {
 class CVARNDoc;
 class CVARNView;
 struct CohortSummary;
-}
+struct PurityEstimate;
+} // namespace varn
 
 namespace varn::cli {
 
@@ -15,6 +16,9 @@ namespace varn::cli {
 // into a PNG large enough for the whole page. False with the reason when it cannot be written
 // (or when the tool was built without the Qt drawing surface).
 bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string& error);
+
+// purity --plot: the fit curve of a tumour cell fraction estimate as a PNG.
+bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error);
 
 // cohort --plot: the cohort picture of the summary, the SNPs placed by the document's annotation.
 bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::filesystem::path& file,

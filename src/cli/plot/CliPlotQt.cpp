@@ -1,6 +1,7 @@
 #include "cli/CliPlot.h"
 
 #include "canvas/RenderCohortPage.h"
+#include "canvas/RenderPurityCurve.h"
 #include "canvas/RenderToImage.h"
 #include "view/CVARNView.h"
 
@@ -38,6 +39,15 @@ bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string
     ensureGuiApplication();
     view.OnMonitorView();
     if (!renderToImage(view, file)) {
+        error = "the plot " + file.string() + " could not be written";
+        return false;
+    }
+    return true;
+}
+
+bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error) {
+    ensureGuiApplication();
+    if (!renderPurityCurve(estimate, file)) {
         error = "the plot " + file.string() + " could not be written";
         return false;
     }

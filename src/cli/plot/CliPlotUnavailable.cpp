@@ -8,6 +8,11 @@ bool plotDisplay(CVARNView&, const std::filesystem::path& file, std::string& err
     return false;
 }
 
+bool plotPurityCurve(const PurityEstimate&, const std::filesystem::path& file, std::string& error) {
+    error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 bool plotCohort(const CVARNDoc&, const CohortSummary&, const std::filesystem::path& file, std::string& error) {
     error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
     return false;
