@@ -7,6 +7,7 @@
 #include "export/CohortSummary.h"
 
 #include <climits>
+#include <memory>
 #include <ostream>
 
 namespace varn::cli {
