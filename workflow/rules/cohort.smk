@@ -24,9 +24,7 @@ rule cohort_seg:
 rule cohort_frequency:
     input:
         tables=cohort_tables(),
-        # The batch export rewrites the single-array tables; the summary comes after it so that
-        # it is never older than a table it read.
-        seg=rooted("segments", "cohort.seg"),
+        after=[rooted("segments", "cohort.seg")] if cohort_waits_for_batch() else [],
     output:
         table=rooted("segments", "cohort-frequency.tsv"),
         plot=rooted("segments", "cohort-frequency.png"),

@@ -155,6 +155,12 @@ def cohort_tables():
     return sorted(tables)
 
 
+# batch-segments rewrites the single-array tables; a summary that reads one of them must come
+# after it, or it would be older than a table it read and run again the next time.
+def cohort_waits_for_batch():
+    return any(len(arrays) == 1 for arrays in tumours(ROWS).values())
+
+
 def every_output():
     files = [f for name in BY_STEM for f in pool_outputs(name).values()]
     files += [f for name in MERGED for f in merged_outputs(name).values()]
