@@ -6,6 +6,8 @@
 #include "MenuTable.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
+#include "canvas/PictureWriter.h"
+#include "export/PictureFormat.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
 #include "view/GenomeBrowserLink.h"
@@ -85,6 +87,7 @@ void CVARNApp::bindCommands() {
         {ID_MOVE_LEFT, &CVARNView::OnMoveLeft},
         {ID_MOVE_RIGHT, &CVARNView::OnMoveRight},
         {ID_RETURN_TO_TOP, &CVARNView::OnReturnToTop},
+        {ID_FIT_TO_WINDOW, &CVARNView::OnFitToWindow},
     };
     for (const auto& [id, handler] : viewCommands)
         r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
@@ -110,6 +113,8 @@ void CVARNApp::bindCommands() {
     // The application's own: its framework New only creates the document at start-up, so the
     // document's New above takes the command from then on and nothing is bound here for it.
     r.add(CommandTarget::Application, ID_FILE_OPEN, [this] { OnFileOpen(); });
+    r.add(CommandTarget::Application, ID_EXPORT_PICTURE, [this] { OnExportPicture(); });
+    r.add(CommandTarget::Application, ID_REPORT_OUT, [this] { OnReportOut(); });
     r.add(CommandTarget::Application, ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     r.add(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
     r.add(CommandTarget::Application, ID_APP_EXIT, [this] { OnAppExit(); });
@@ -169,6 +174,27 @@ void CVARNApp::OnOpenRecentFile(int index) {
         saveRecentFiles();
     }
 }
+
+void CVARNApp::OnExportPicture() {
+    FileChooserOptions chooser;
+    chooser.title = "Export Picture";
+    chooser.initialDirectory = root_.root();
+    chooser.filter = pictureChooserFilter();
+    chooser.defaultExtension = "png";
+    int type = 0;
+    const auto chosen = ui_.saveFileOfType(chooser, type);
+    if (!chosen) return;
+    // The chooser's type decides, unless the name typed ends in another picture's extension.
+    PictureOptions options = pictureOptionsOfType(type);
+    if (const auto kind = pictureKindOf(*chosen); kind && *kind != options.kind) options = pictureOptionsOfType(pictureTypeOf(*chosen));
+    if (!writePicture(*view_, *chosen, options)) {
+        ui_.messageBox("Picture file cannot be written");
+        return;
+    }
+    ui_.fileWritten("Wrote", *chosen);
+}
+
+void CVARNApp::OnReportOut() {}
 
 void CVARNApp::OnFilePrintSetup() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();

@@ -1,6 +1,8 @@
 #include "cli/CliPlot.h"
 
-#include "canvas/RenderToImage.h"
+#include "canvas/PictureWriter.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
 #include "view/CVARNView.h"
 
 #include <QGuiApplication>
@@ -33,13 +35,15 @@ void ensureGuiApplication() {
 
 } // namespace
 
-bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string& error) {
+bool plotDisplay(CVARNView& view, const std::filesystem::path& file, const PictureOptions& options,
+                 std::string& error) {
     ensureGuiApplication();
     view.OnMonitorView();
-    if (!renderToImage(view, file)) {
+    if (!writePicture(view, file, options)) {
         error = "the plot " + file.string() + " could not be written";
         return false;
     }
+    view.GetDocument().ui().fileWritten("Wrote", file);
     return true;
 }
 
