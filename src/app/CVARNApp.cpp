@@ -4,14 +4,19 @@
 #include "CMainFrame.h"
 #include "CommandRouter.h"
 #include "MenuTable.h"
+#include "canvas/PictureWriter.h"
+#include "canvas/ReportWriter.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
-#include "canvas/PictureWriter.h"
 #include "export/PictureFormat.h"
+#include "export/ReportSegments.h"
+#include "export/SampleReport.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
+#include "view/DisplayMode.h"
 #include "view/GenomeBrowserLink.h"
 
+#include <QDateTime>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -194,7 +199,30 @@ void CVARNApp::OnExportPicture() {
     ui_.fileWritten("Wrote", *chosen);
 }
 
-void CVARNApp::OnReportOut() {}
+// The report names what the window knows it was made from: the pool file and the samples.
+void CVARNApp::OnReportOut() {
+    CVARNView& view = *view_;
+    CVARNDoc& doc = *doc_;
+    const int t = view.displayMode == ModeGenomeBoth ? kCombined : doc.arrayType;
+    std::vector<std::filesystem::path> sources;
+    if (!doc.pathName.empty()) sources.push_back(doc.pathName);
+    const SampleReport probe = buildSampleReport(doc, view, sources, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString(),
+                                                 reportSegments(doc, t));
+    FileChooserOptions chooser;
+    chooser.title = "ReportOut";
+    chooser.initialDirectory = root_.root();
+    chooser.filter = "PDF document (*.pdf)|*.pdf||";
+    chooser.defaultExtension = "pdf";
+    chooser.initialFileName = probe.sample + ".pdf";
+    const auto chosen = ui_.saveFile(chooser);
+    if (!chosen) return;
+    if (!writeReport(view, probe, *chosen)) {
+        ui_.messageBox("Report file cannot be written");
+        return;
+    }
+    view.Invalidate();
+    ui_.fileWritten("Wrote", *chosen);
+}
 
 void CVARNApp::OnFilePrintSetup() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();

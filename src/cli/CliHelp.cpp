@@ -106,6 +106,16 @@ constexpr std::string_view kSampleListHelp =
     "  The Debug command: writes SampleList.xls in the root with the row number and name of\n"
     "  every reference of the given pools (Xba first, then Hind).\n";
 
+constexpr std::string_view kReportHelp =
+    "Usage: varn-cli [--root DIR] report TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf\n"
+    "  ReportOut: the PDF report of a stored pool analysis, reloaded with its pool (NonSelfLoad), or\n"
+    "  with --hind-temp of the Xba + Hind analysis of TEMPFILE (the Xba one) and F: the genome page,\n"
+    "  the SD and S/N before and after compensation, the references used with their SDs, the HMM\n"
+    "  means and the tumour cell fraction they stand for, the segments that are not two copies\n"
+    "  without LOH, one page per changed chromosome, the program version, the input files and the\n"
+    "  date. A stored analysis whose pool is not given ends with \"Reference is not loaded\".\n"
+    "  --average N, --all-data  the averaging dialog's answer, as for reload\n";
+
 std::string withOptions(std::string_view head) {
     return std::string(head) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
 }
@@ -132,6 +142,7 @@ const std::string_view kUsage =
     "batch-tracks --pool POOL [--pool POOL]                      the batch track export of \"temporary "
     "files\"\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
+    "report       TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf    ReportOut\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
     "\n"
@@ -148,6 +159,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "merged") return withOptions(kMergedHead);
     if (command == "batch-tracks") return std::string(kBatchHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);
+    if (command == "report") return std::string(kReportHelp);
     return {};
 }
 

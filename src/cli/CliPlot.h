@@ -8,6 +8,7 @@
 
 namespace varn {
 class CVARNView;
+struct SampleReport;
 }
 
 namespace varn::cli {
@@ -18,6 +19,10 @@ namespace varn::cli {
 // surface). A written picture is confirmed on stdout.
 bool plotDisplay(CVARNView& view, const std::filesystem::path& file, const PictureOptions& options,
                  std::string& error);
+
+// report --out: the PDF report drawn with the window's surface; confirmed on stdout like a plot.
+bool writeReportFile(CVARNView& view, const SampleReport& report, const std::filesystem::path& file,
+                     std::string& error);
 
 // The picture a --plot file name asks for: its kind by extension and the --dpi for a PNG; nothing
 // (with the reason) for an extension that is not .png, .svg or .pdf.

@@ -1,6 +1,7 @@
 #include "cli/CliPlot.h"
 
 #include "canvas/PictureWriter.h"
+#include "canvas/ReportWriter.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
@@ -41,6 +42,17 @@ bool plotDisplay(CVARNView& view, const std::filesystem::path& file, const Pictu
     view.OnMonitorView();
     if (!writePicture(view, file, options)) {
         error = "the plot " + file.string() + " could not be written";
+        return false;
+    }
+    view.GetDocument().ui().fileWritten("Wrote", file);
+    return true;
+}
+
+bool writeReportFile(CVARNView& view, const SampleReport& report, const std::filesystem::path& file,
+                     std::string& error) {
+    ensureGuiApplication();
+    if (!writeReport(view, report, file)) {
+        error = "the report " + file.string() + " could not be written";
         return false;
     }
     view.GetDocument().ui().fileWritten("Wrote", file);

@@ -8,4 +8,9 @@ bool plotDisplay(CVARNView&, const std::filesystem::path& file, const PictureOpt
     return false;
 }
 
+bool writeReportFile(CVARNView&, const SampleReport&, const std::filesystem::path& file, std::string& error) {
+    error = "--out " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 } // namespace varn::cli
