@@ -26,7 +26,7 @@ constexpr CommandEntry kCommands[] = {
     {"demo-data", runDemoData},     {"make-pool", runMakePool}, {"add-to-pool", runAddToPool},
     {"analyze", runAnalyze},        {"paired", runPaired},      {"reload", runReload},
     {"reload-self", runReloadSelf}, {"merged", runMerged},      {"batch-tracks", runBatchTracks},
-    {"sample-list", runSampleList}, {"report", runReport},
+    {"batch-segments", runBatchSegments}, {"sample-list", runSampleList}, {"report", runReport},
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-// batch-tracks and sample-list: the two exports that need no analysis on screen.
+// batch-tracks, batch-segments and sample-list: the exports that need no analysis on screen.
 #include "CliCommands.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -7,8 +7,11 @@
 
 namespace varn::cli {
 
-int runBatchTracks(const CommandContext& context, const std::vector<std::string>& args) {
-    const std::string command = "batch-tracks";
+namespace {
+
+// Both batches load up to two pools and then run over "temporary files/".
+int runBatch(const CommandContext& context, const std::vector<std::string>& args, const std::string& command,
+             void (CVARNDoc::*batch)()) {
     ParsedOptions options;
     const int parsed = parseCommandOptions(context, command, args, {{"--pool"}, {}, 0}, options);
     if (parsed >= 0) return parsed;
@@ -21,8 +24,18 @@ int runBatchTracks(const CommandContext& context, const std::vector<std::string>
     for (const std::string& pool : pools)
         if (session.loadPool(pool) == 0) return kExitFailed;
     // A file whose pool is not loaded is skipped with its message; the others are still written.
-    session.doc->OnBatchIgbFileOut();
+    (session.doc.get()->*batch)();
     return session.ui.failed ? kExitFailed : kExitOk;
+}
+
+} // namespace
+
+int runBatchTracks(const CommandContext& context, const std::vector<std::string>& args) {
+    return runBatch(context, args, "batch-tracks", &CVARNDoc::OnBatchIgbFileOut);
+}
+
+int runBatchSegments(const CommandContext& context, const std::vector<std::string>& args) {
+    return runBatch(context, args, "batch-segments", &CVARNDoc::OnBatchSegmentOut);
 }
 
 int runSampleList(const CommandContext& context, const std::vector<std::string>& args) {

@@ -14,6 +14,8 @@ constexpr std::string_view kOutputsHelp =
     "                    (merged: <xba>and<hind>.sgr, <xba>and<hind>LOH.sgr)\n"
     "  --raw-data        RawDataOut: the raw data table RawData/<sample>.xls\n"
     "  --view-file       the view file <sample>.cng in the folder \"VARN View\" beside the root\n"
+    "  --segments        SegmentOut: the HMM segments as segments/<sample>.seg (SEG),\n"
+    "                    <sample>.segments.tsv (every column) and <sample>.bed (BED9 of the changes)\n"
     "  --plot FILE.png   a picture of the display the command ends in, drawn as the window draws it\n"
     "                    under MonitorView, in an image that holds the whole page; FILE.svg and\n"
     "                    FILE.pdf keep it a vector drawing\n"
@@ -24,7 +26,8 @@ constexpr std::string_view kOutputsHelp =
     "                    pixel per window pixel; 300 draws the same page 300/96 times larger)\n"
     "  An output the finished display does not offer is a usage error: --store after\n"
     "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
-    "  --raw-data and --view-file after analyze or reload only.\n";
+    "  --raw-data and --view-file after analyze or reload only; --segments after analyze,\n"
+    "  reload or merged (paired analyses have no HMM).\n";
 
 constexpr std::string_view kAveragingHelp =
     "  --average N       moving-average window, 1..10 (default 10)\n"
@@ -101,6 +104,14 @@ constexpr std::string_view kBatchHelp =
     "  LOH score recomputed and its two tracks written to IGBfiles/. A file whose array type has\n"
     "  no pool given is skipped with \"Reference is not loaded\" (exit status 1).\n";
 
+constexpr std::string_view kBatchSegmentsHelp =
+    "Usage: varn-cli [--root DIR] batch-segments --pool POOL [--pool POOL]\n"
+    "  The batch segment export: every *.temp of \"temporary files/\" is reloaded, its profile,\n"
+    "  HMM states and LOH score recomputed and its segments written to segments/ (<sample>.seg,\n"
+    "  <sample>.segments.tsv, <sample>.bed); then segments/cohort.seg holds every sample's\n"
+    "  segments in one SEG file. A file whose array type has no pool given is skipped with\n"
+    "  \"Reference is not loaded\" (exit status 1).\n";
+
 constexpr std::string_view kSampleListHelp =
     "Usage: varn-cli [--root DIR] sample-list [--pool POOL ...]\n"
     "  The Debug command: writes SampleList.xls in the root with the row number and name of\n"
@@ -141,10 +152,12 @@ const std::string_view kUsage =
     "merged       --pool POOL --pool POOL --xba-temp F --hind-temp F [--average N] [--all-data] [OUTPUTS]\n"
     "batch-tracks --pool POOL [--pool POOL]                      the batch track export of \"temporary "
     "files\"\n"
+    "batch-segments --pool POOL [--pool POOL]                    the same for segments, plus cohort.seg\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
     "report       TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf    ReportOut\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
+    "         --segments                                         SegmentOut\n"
     "\n"
     "Every message box of the program is one line on stderr. 'varn-cli COMMAND --help' explains a command.\n";
 
@@ -158,6 +171,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "reload-self") return withOptions(kReloadSelfHead);
     if (command == "merged") return withOptions(kMergedHead);
     if (command == "batch-tracks") return std::string(kBatchHelp);
+    if (command == "batch-segments") return std::string(kBatchSegmentsHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);
     if (command == "report") return std::string(kReportHelp);
     return {};

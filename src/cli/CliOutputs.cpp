@@ -16,6 +16,7 @@ OutputChoice outputsFrom(const ParsedOptions& options) {
     o.tracks = options.flag("--tracks");
     o.rawData = options.flag("--raw-data");
     o.viewFile = options.flag("--view-file");
+    o.segments = options.flag("--segments");
     o.plot = options.single("--plot").value_or("");
     o.chromosomePlots = options.single("--plot-chromosomes").value_or("");
     return o;
@@ -54,6 +55,10 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
     } else if (outputs.viewFile && !view.isCommandEnabled(ID_SAVE_VIEW_FILE)) {
         option = "--view-file";
         offer = "the view file is offered for a single-array pool profile only (display mode 4)";
+    } else if (outputs.segments && !view.isCommandEnabled(ID_SEGMENT_OUT)) {
+        option = "--segments";
+        offer = "SegmentOut is offered for a pool profile decoded by the HMM only (display mode 2 to 5); "
+                "paired analyses have no HMM";
     }
     view.displayMode = shown;
     if (option.empty()) return {};
@@ -64,7 +69,7 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 
 OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
     for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi"}) ownOptions.push_back(shared);
-    OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--all-data"},
+    OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--all-data"},
                       maxWords};
     return rules;
 }
@@ -106,6 +111,7 @@ int writeOutputs(CliSession& session, const OutputChoice& outputs) {
     if (outputs.tracks) doc.OnIgbFileOut();
     if (outputs.rawData) doc.OnRawDataOut();
     if (outputs.viewFile) doc.OnSaveViewFile();
+    if (outputs.segments) doc.OnSegmentOut();
     if (!outputs.plot.empty()) {
         std::string error;
         const auto picture = plotOptionsFor(outputs.plot, outputs.dpi, error);

@@ -18,6 +18,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
 int runReloadSelf(const CommandContext& context, const std::vector<std::string>& args);
 int runMerged(const CommandContext& context, const std::vector<std::string>& args);
 int runBatchTracks(const CommandContext& context, const std::vector<std::string>& args);
+int runBatchSegments(const CommandContext& context, const std::vector<std::string>& args);
 int runSampleList(const CommandContext& context, const std::vector<std::string>& args);
 int runReport(const CommandContext& context, const std::vector<std::string>& args);
 

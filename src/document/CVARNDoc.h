@@ -187,6 +187,11 @@ public:
     int WriteBatchTracks(int t);
     void OnRawDataOut();
     bool OnUpdateRawDataOut() const;
+    // SegmentOut: segments/<sample>.seg, .segments.tsv and .bed of the decoded pool profile shown
+    // (single array or merged); the batch does it for every stored pool analysis and adds
+    // segments/cohort.seg.
+    void OnSegmentOut();
+    void OnBatchSegmentOut();
     void OnSaveViewFile();
     void OnDebug();
 

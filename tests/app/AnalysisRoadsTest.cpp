@@ -361,20 +361,24 @@ void AnalysisRoadsTest::nonSelfRoad() {
     QCOMPARE(window.app.mainFrame().statusBar()->currentMessage(), QString("Stored temporary files/Tumor1X.temp"));
     QVERIFY(window.trigger(ID_IGB_FILE_OUT));
     QVERIFY(window.trigger(ID_RAW_DATA_OUT));
+    QVERIFY(window.trigger(ID_SEGMENT_OUT));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
 
     moveAside("temporary files", "window temporary files");
     moveAside("IGBfiles", "window IGBfiles");
     moveAside("RawData", "window RawData");
+    moveAside("segments", "window segments");
     QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
                     qs(rootFile("tumorsampleX/Tumor1X.txt")), "--calls",
                     qs(rootFile("SNPtumorsampleX/Tumor1X.txt")), "--region",
                     QString("%1-%2").arg(doc.regionStart[kXba]).arg(doc.regionEnd[kXba]), "--refs", "best:3",
-                    "--average", "5", "--store", "--tracks", "--raw-data"}));
+                    "--average", "5", "--store", "--tracks", "--raw-data", "--segments"}));
     compareFiles(rootFile("window temporary files/Tumor1X.temp"), rootFile("temporary files/Tumor1X.temp"));
     compareFiles(rootFile("window IGBfiles/Tumor1X.sgr"), rootFile("IGBfiles/Tumor1X.sgr"));
     compareFiles(rootFile("window IGBfiles/Tumor1XLOH.sgr"), rootFile("IGBfiles/Tumor1XLOH.sgr"));
     compareFiles(rootFile("window RawData/Tumor1X.xls"), rootFile("RawData/Tumor1X.xls"));
+    for (const char* file : {"Tumor1X.seg", "Tumor1X.segments.tsv", "Tumor1X.bed"})
+        compareFiles(rootFile(std::string("window segments/") + file), rootFile(std::string("segments/") + file));
 }
 
 // File New with "Self reference": the four files, the paired profile (mode 21); then Range Set and
@@ -502,10 +506,14 @@ void AnalysisRoadsTest::mergedRoad() {
     shoot(window, "merged-genome");
 
     QVERIFY(window.trigger(ID_IGB_FILE_OUT));
+    QVERIFY(window.trigger(ID_SEGMENT_OUT));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     moveAside("IGBfiles", "window IGBfiles");
+    moveAside("segments", "window segments");
     QVERIFY(runCli({"merged", "--pool", qs(rootFile("XbaPool.ref")), "--pool", qs(rootFile("HindPool.ref")),
-                    "--xba-temp", qs(xbaTemp), "--hind-temp", qs(hindTemp), "--tracks"}));
+                    "--xba-temp", qs(xbaTemp), "--hind-temp", qs(hindTemp), "--tracks", "--segments"}));
+    for (const char* file : {"Tumor1XandTumor1H.seg", "Tumor1XandTumor1H.segments.tsv", "Tumor1XandTumor1H.bed"})
+        compareFiles(rootFile(std::string("window segments/") + file), rootFile(std::string("segments/") + file));
     compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1H.sgr"),
                  rootFile("IGBfiles/Tumor1XandTumor1H.sgr"));
     compareFiles(rootFile("window IGBfiles/Tumor1XandTumor1HLOH.sgr"),

@@ -29,6 +29,7 @@ const int kMenuCommands[] = {
     ID_STORE,
     ID_IGB_FILE_OUT,
     ID_RAW_DATA_OUT,
+    ID_SEGMENT_OUT,
     ID_MAKE_REFERENCE,
     ID_ADD_REFERENCE,
     ID_CGH_VIEW,
@@ -58,6 +59,8 @@ const QList<int> kAlwaysEnabled = {ID_FILE_NEW,      ID_FILE_OPEN, ID_FILE_PRINT
 const QList<int> kChromosomeViews = {ID_PRINT_VIEW,   ID_MONITOR_VIEW,    ID_ALL_GENOME,
                                      ID_EXPLORE_VIEW, ID_PREV_CHROMOSOME, ID_NEXT_CHROMOSOME};
 const QList<int> kPanning = {ID_MOVE_LEFT, ID_MOVE_RIGHT, ID_RETURN_TO_TOP};
+// The pool profiles' chromosome displays also offer the segments of the whole profile.
+const QList<int> kPoolChromosomeViews = kChromosomeViews + QList<int>{ID_SEGMENT_OUT};
 
 } // namespace
 
@@ -81,25 +84,25 @@ void EnableRulesTest::itemsAndButtons_data() {
     QTest::newRow("start-up") << 0 << 0 << 0 << 0 << false << QList<int>{};
     QTest::newRow("a pool loaded") << 0 << 0 << 0 << 0 << true << QList<int>{ID_NON_SELF_LOAD};
     QTest::newRow("2 monitor") << 2 << 20 << 10 << 0 << false
-                               << QList<int>{ID_RANGE_SET,  ID_AVERAGE_MODE, ID_IGB_FILE_OUT,
+                               << QList<int>{ID_RANGE_SET,  ID_AVERAGE_MODE, ID_IGB_FILE_OUT, ID_SEGMENT_OUT,
                                              ID_PRINT_VIEW, ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
     QTest::newRow("2 print") << 2 << 4 << 2 << 0 << false
-                             << QList<int>{ID_AVERAGE_MODE, ID_IGB_FILE_OUT, ID_PRINT_VIEW, ID_MONITOR_VIEW,
-                                           ID_EACH_CHROMOSOME};
-    QTest::newRow("3 monitor") << 3 << 10 << 4 << 0 << false << kChromosomeViews;
-    QTest::newRow("3 print") << 3 << 4 << 2 << 0 << false << kChromosomeViews;
-    QTest::newRow("3 explore") << 3 << 1 << 4 << 0 << false << kChromosomeViews + kPanning;
+                             << QList<int>{ID_AVERAGE_MODE, ID_IGB_FILE_OUT, ID_SEGMENT_OUT, ID_PRINT_VIEW,
+                                           ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
+    QTest::newRow("3 monitor") << 3 << 10 << 4 << 0 << false << kPoolChromosomeViews;
+    QTest::newRow("3 print") << 3 << 4 << 2 << 0 << false << kPoolChromosomeViews;
+    QTest::newRow("3 explore") << 3 << 1 << 4 << 0 << false << kPoolChromosomeViews + kPanning;
     QTest::newRow("4 monitor") << 4 << 10 << 10 << 0 << true
                                << QList<int>{ID_NON_SELF_LOAD,  ID_RANGE_SET,  ID_HMM_PARAMETER,
                                              ID_AVERAGE_MODE,   ID_STORE,      ID_IGB_FILE_OUT,
-                                             ID_RAW_DATA_OUT,   ID_PRINT_VIEW, ID_MONITOR_VIEW,
-                                             ID_EACH_CHROMOSOME};
+                                             ID_RAW_DATA_OUT,   ID_SEGMENT_OUT, ID_PRINT_VIEW,
+                                             ID_MONITOR_VIEW,   ID_EACH_CHROMOSOME};
     QTest::newRow("4 print") << 4 << 2 << 2 << 0 << true
                              << QList<int>{ID_NON_SELF_LOAD, ID_HMM_PARAMETER, ID_AVERAGE_MODE,
                                            ID_STORE,         ID_IGB_FILE_OUT,  ID_RAW_DATA_OUT,
-                                           ID_PRINT_VIEW,    ID_MONITOR_VIEW,  ID_EACH_CHROMOSOME};
-    QTest::newRow("5 monitor") << 5 << 5 << 4 << 0 << false << kChromosomeViews;
-    QTest::newRow("5 explore") << 5 << 1 << 4 << 0 << false << kChromosomeViews + kPanning;
+                                           ID_SEGMENT_OUT,   ID_PRINT_VIEW,    ID_MONITOR_VIEW,  ID_EACH_CHROMOSOME};
+    QTest::newRow("5 monitor") << 5 << 5 << 4 << 0 << false << kPoolChromosomeViews;
+    QTest::newRow("5 explore") << 5 << 1 << 4 << 0 << false << kPoolChromosomeViews + kPanning;
     QTest::newRow("7 entered") << 7 << 1 << 1 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_CGH_VIEW};
     QTest::newRow("7 CGH View") << 7 << 5 << 2 << 5500 << true
                                 << QList<int>{ID_NON_SELF_LOAD, ID_CGH_VIEW, ID_RANGE_SET};

@@ -68,7 +68,8 @@ void MenuTableTest::menuEntries_data() {
         << "Data"
         << QStringList{
                "NonSelfLoad=32776", "SelfLoad=32777",   "-", "Store=32775",         "-",
-               "IGBFileOut=32818",  "RawDataOut=32821", "ReportOut=32833", "-", "MakeReference=32812", "AddReference=32813"};
+               "IGBFileOut=32818",  "RawDataOut=32821", "SegmentOut=32830", "ReportOut=32833", "-",
+               "MakeReference=32812", "AddReference=32813"};
     QTest::newRow("Parameter") << "Parameter"
                                << QStringList{"CGH View=32771", "Range Set=32772", "Sort=32774",
                                               "HMM parameter=32773", "Average mode=32791"};
@@ -126,6 +127,8 @@ void MenuTableTest::promptsAndTooltips_data() {
                                 << "IGBFileOut";
     QTest::newRow("RawDataOut") << int(ID_RAW_DATA_OUT) << ""
                                 << "RawDataOut";
+    QTest::newRow("SegmentOut") << int(ID_SEGMENT_OUT) << "Write the segment table, SEG and BED files of the analysis shown"
+                                << "Segment files";
     QTest::newRow("MakeReference") << int(ID_MAKE_REFERENCE) << ""
                                    << "MakeReference";
     QTest::newRow("AddReference") << int(ID_ADD_REFERENCE) << ""

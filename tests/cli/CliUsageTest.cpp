@@ -8,7 +8,7 @@ namespace {
 
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
-                                            "batch-tracks", "sample-list"};
+                                            "batch-tracks", "batch-segments", "sample-list"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -34,7 +34,7 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
         {"add-to-pool", {"--pool", "--list", "--out"}},
         {"analyze",
          {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--all-data",
-          "--store", "--tracks", "--raw-data", "--view-file", "--plot", "--plot-chromosomes",
+          "--store", "--tracks", "--raw-data", "--view-file", "--segments", "--plot", "--plot-chromosomes",
           "--plot-compensation"}},
         {"paired",
          {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
@@ -45,9 +45,10 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
           "--plot-chromosomes"}},
         {"reload-self", {"TEMPFILE", "--average", "--all-data", "--store", "--plot", "--plot-chromosomes"}},
         {"merged",
-         {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks", "--plot",
+         {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks", "--segments", "--plot",
           "--plot-chromosomes"}},
         {"batch-tracks", {"--pool"}},
+        {"batch-segments", {"--pool"}},
         {"sample-list", {"--pool"}},
     };
     for (const auto& [command, names] : options) {

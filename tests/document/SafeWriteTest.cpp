@@ -65,6 +65,14 @@ std::vector<Writer> writers() {
         {"view file", [](CVARNDoc& d) { fillStoredAnalysis(d, kHind, "S"); d.arrayType = kHind; },
          [](const CVARNDoc& d) { return d.fixedPath("c:\\VARN View\\S.cng"); },
          [](CVARNDoc& d) { d.OnSaveViewFile(); return true; }, "VARN View cannot be loaded"},
+        {"segment file", [](CVARNDoc& d) { fillStoredAnalysis(d, kXba, "S"); d.arrayType = kXba; },
+         [](const CVARNDoc& d) { return d.fixedPath("c:\\VARN\\segments\\S.seg"); },
+         [](CVARNDoc& d) {
+             d.view->displayMode = ModeGenomeSingle;
+             d.OnSegmentOut(); // the first of its three files
+             return true;
+         },
+         "Segment file cannot be written"},
         {"sample list table", [](CVARNDoc& d) { fillPool(d, kHind, 3); },
          [](const CVARNDoc& d) { return d.fixedPath("c:\\VARN\\SampleList.xls"); },
          [](CVARNDoc& d) { d.OnDebug(); return true; }, "Sample List file cannot be loaded"},

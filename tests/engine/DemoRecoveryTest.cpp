@@ -6,6 +6,7 @@
 #include "document/CVARNDoc.h"
 #include "engine/CAverage.h"
 #include "engine/CRefSelect.h"
+#include "export/Segments.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
 
@@ -37,6 +38,50 @@ struct Recovery {
     int hetAbove = 0;        // of which score above the threshold
     int hetAboveInside = 0;  // of those, how many lie more than kEdgeSnps from the stretch's ends
 };
+
+// The segments against the planted changes (autosomes: X is not decoded): a planted change (copy
+// number other than 2, or LOH) is found when one segment of its copy number covers at least half
+// of it; a called change (likewise) is spurious when it overlaps no planted change at all. On the
+// demo those are a few SNPs beside a planted change: an LOH run that goes on to the first AB call
+// of the neighbour, or a state change placed a few SNPs off.
+struct SegmentRecovery {
+    int planted = 0;
+    int found = 0;
+    int called = 0;
+    int spurious = 0;
+    int longSpurious = 0; // spurious ones of kEdgeSnps SNPs or more
+};
+
+bool isChange(int copyNumber, bool loh) { return copyNumber != 2 || loh; }
+
+long long overlap(int start1, int end1, int start2, int end2) {
+    return std::max(0LL, static_cast<long long>(std::min(end1, end2)) - std::max(start1, start2) + 1);
+}
+
+SegmentRecovery segmentRecovery(const std::vector<Segment>& segments, const std::vector<demo::TruthSegment>& truth) {
+    SegmentRecovery r;
+    for (const demo::TruthSegment& p : truth) {
+        if (p.chromosome > 22 || !isChange(p.copyNumber, p.loh == 1)) continue;
+        ++r.planted;
+        for (const Segment& s : segments)
+            if (s.chromosome == p.chromosome && s.copyNumber == p.copyNumber &&
+                2 * overlap(s.start, s.end, p.start, p.end) >= static_cast<long long>(p.end) - p.start + 1) {
+                ++r.found;
+                break;
+            }
+    }
+    for (const Segment& s : segments) {
+        if (s.chromosome > 22 || !isChange(s.copyNumber, s.loh)) continue;
+        ++r.called;
+        bool hit = false;
+        for (const demo::TruthSegment& p : truth)
+            hit = hit || (p.chromosome == s.chromosome && isChange(p.copyNumber, p.loh == 1) &&
+                          overlap(s.start, s.end, p.start, p.end) > 0);
+        r.spurious += !hit;
+        r.longSpurious += !hit && s.markers >= kEdgeSnps;
+    }
+    return r;
+}
 
 struct Analysis {
     test::ScriptedUi ui;
@@ -142,6 +187,13 @@ TEST(DemoRecovery, NonSelfAnalysisRecoversPlantedCopyNumbersAndLoh) {
             EXPECT_EQ(r.longLohFound, r.longLoh) << tumour << " array " << t;
             EXPECT_EQ(r.hetAboveInside, 0) << tumour << " array " << t;
             EXPECT_LT(r.hetAbove, r.hetPositions / 1000) << tumour << " array " << t;
+
+            const SegmentRecovery seg = segmentRecovery(buildSegments(analysis.doc, t), analysis.truth);
+            std::printf("[ figures  ] %s %s segments: %d of %d planted changes found with their copy number; "
+                        "%d of %d called changes overlap no planted change\n",
+                        tumour.c_str(), t == kXba ? "Xba" : "Hind", seg.found, seg.planted, seg.spurious, seg.called);
+            EXPECT_EQ(seg.found, seg.planted) << tumour << " array " << t;
+            EXPECT_EQ(seg.longSpurious, 0) << tumour << " array " << t;
         }
     }
 }

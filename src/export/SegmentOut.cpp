@@ -1,0 +1,94 @@
+// SegmentOut and its batch: the segment table, SEG and BED files of a decoded pool-mode profile
+// in segments/ beside IGBfiles/, named after the sample as the tracks are.
+#include "document/CVARNDoc.h"
+
+#include "SegmentFiles.h"
+#include "StoredAnalysisFiles.h"
+#include "document/FileBytes.h"
+#include "document/SampleName.h"
+#include "document/UserInterface.h"
+#include "view/CVARNView.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varn {
+
+namespace {
+
+constexpr const char* kSegmentFailure = "Segment file cannot be written";
+
+// The folder is made when missing, as RawData is; a missing root stays missing and the write
+// fails with the program's message.
+std::filesystem::path segmentFolder(const CVARNDoc& doc) {
+    const std::filesystem::path folder = doc.fixedPath("c:\\VARN\\segments");
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) std::filesystem::create_directory(folder, ec);
+    return folder;
+}
+
+bool writeOne(CVARNDoc& doc, const std::filesystem::path& path, const std::string& bytes) {
+    if (!replaceFileContents(path, bytes)) {
+        doc.ui().messageBox(kSegmentFailure);
+        return false;
+    }
+    doc.ui().fileWritten("Wrote", path);
+    return true;
+}
+
+// The three files of one sample; stops at the first that cannot be written.
+bool writeSegmentFiles(CVARNDoc& doc, const SegmentedSample& sample) {
+    const std::filesystem::path folder = segmentFolder(doc);
+    const std::string stem = fileNamePart(sample.name);
+    return writeOne(doc, folder / (stem + ".seg"), segFileText({sample})) &&
+           writeOne(doc, folder / (stem + ".segments.tsv"), segmentTableText(sample)) &&
+           writeOne(doc, folder / (stem + ".bed"), segmentBedText(sample));
+}
+
+// The array type whose profile a display shows, or -1 where no decoded pool profile is shown.
+int segmentedArrayType(const CVARNDoc& doc) {
+    if (doc.view == nullptr) return -1;
+    const int m = doc.view->displayMode;
+    if (m == ModeGenomeBoth || m == ModeChromosomeBoth) return kCombined;
+    if ((m == ModeGenomeSingle || m == ModeChromosomeSingle) &&
+        (doc.arrayType == kXba || doc.arrayType == kHind))
+        return doc.arrayType;
+    return -1;
+}
+
+} // namespace
+
+void CVARNDoc::OnSegmentOut() {
+    const int t = segmentedArrayType(*this);
+    if (t < 0) return;
+    writeSegmentFiles(*this, segmentedSample(*this, t));
+}
+
+// As the batch track export: every stored pool analysis reloaded and recomputed without
+// averaging, its three files written, and then every sample in one cohort SEG file (GISTIC and
+// cBioPortal take one file per cohort).
+void CVARNDoc::OnBatchSegmentOut() {
+    const std::filesystem::path folder = fixedPath("c:\\VARN\\temporary files");
+    const std::vector<std::string> names = storedAnalysisFiles(folder);
+    if (names.empty()) {
+        ui().messageBox("error");
+        return;
+    }
+    std::vector<SegmentedSample> cohort;
+    const int total = static_cast<int>(names.size());
+    for (int i = 0; i < total; ++i) {
+        ui().progress("Exporting segments", i, total);
+        if (LoadNonSelfTempFile(folder / names[static_cast<std::size_t>(i)]) != 0) continue;
+        const int t = arrayType;
+        computePoolRatio(regionStart[t], regionEnd[t], refSelected[t], analysedRow[t], 0, t);
+        computeLohScore(t);
+        SegmentedSample sample = segmentedSample(*this, t);
+        if (!writeSegmentFiles(*this, sample)) return;
+        cohort.push_back(std::move(sample));
+    }
+    ui().progress("Exporting segments", total, total);
+    if (!cohort.empty()) writeOne(*this, segmentFolder(*this) / "cohort.seg", segFileText(cohort));
+}
+
+} // namespace varn
