@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -106,6 +107,32 @@ TEST(CliReport, PdfNamesTheSampleItsNoiseAndItsMaking) {
     EXPECT_NE(text.find("After compensation: SD= "), std::string::npos);
     EXPECT_NE(text.find("XbaPool.ref"), std::string::npos);
     EXPECT_NE(text.find("tumour cell fraction of 100%"), std::string::npos);
+
+    // Every segment of the segment table that is not two copies without LOH is in the report's
+    // table: chromosome, start, end and SNP count, in the words pdftotext finds.
+    ASSERT_EQ(s.reload({"--segments"}).status, 0);
+    std::string words;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const bool blank = std::isspace(static_cast<unsigned char>(text[k])) != 0;
+        if (!blank) words += text[k];
+        else if (!words.empty() && words.back() != ' ') words += ' ';
+    }
+    int changed = 0;
+    const auto table = readLines(s.root / "segments/Tumor1X.segments.tsv");
+    for (std::size_t k = 1; k < table.size(); ++k) {
+        std::vector<std::string> f;
+        std::size_t from = 0;
+        for (std::size_t tab; (tab = table[k].find('\t', from)) != std::string::npos; from = tab + 1)
+            f.push_back(table[k].substr(from, tab - from));
+        f.push_back(table[k].substr(from));
+        ASSERT_EQ(f.size(), 11u) << table[k];
+        const bool x = f[1] == "23";
+        if ((f[7] == "2" || x) && f[8] == "no") continue;
+        ++changed;
+        const std::string row = " " + (x ? std::string("X") : f[1]) + " " + f[2] + " " + f[3] + " " + f[4] + " ";
+        EXPECT_NE(words.find(row), std::string::npos) << row;
+    }
+    EXPECT_GT(changed, 3);
 
     // Without the pool it was made with, the stored analysis cannot be reloaded.
     const CliRun refused = runCli(on(s.root, {"report", s.temp.string(), "--pool", (s.root / "HindPool.ref").string(),
