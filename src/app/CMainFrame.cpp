@@ -29,6 +29,8 @@ constexpr int kUpdateIntervalMs = 200;
 CMainFrame::CMainFrame(CommandRouter& router, CVARNView& view) : router_(router), view_(view) {
     genome_ = new GenomeWidget(view, this);
     setCentralWidget(genome_);
+    // The page keys scroll the page from the start.
+    genome_->setFocus();
     buildMenus();
     actions_.at(ID_FIT_TO_WINDOW)->setCheckable(true);
     buildToolBar();

@@ -69,7 +69,8 @@ constexpr std::string_view kAnalyzeHead =
     "                     best-ranked, i.e. quietest on the region), or pool rows as 1,4,7 (row 1 is\n"
     "                     the pool's first reference)\n"
     "  --plot-compensation FILE.png  the compensation plots (display mode 7) File New opens on,\n"
-    "                     drawn whole as the window draws them, before the region is applied\n";
+    "                     drawn whole as the window draws them, before the region is applied\n"
+    "                     (.svg and .pdf too; --dpi sets a PNG's resolution)\n";
 
 constexpr std::string_view kPairedHead =
     "Usage: varn-cli [--root DIR] paired --array xba|hind --tumor-signal F --tumor-calls F\n"
