@@ -7,6 +7,7 @@
 #include "engine/CBaseSet.h"
 #include "engine/CHMMParameter.h"
 #include "engine/CRefSelect.h"
+#include "PurityCurveWidget.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -250,6 +251,28 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     row->addWidget(defaults);
     row->addWidget(current);
     layout->addLayout(row);
+
+    // Estimate: the tumour cell fraction of the analysis shown, its fit curve and the means for
+    // it in the spins. Greyed when the command gave no estimator.
+    auto* estimate = new QPushButton("Estimate", this);
+    estimate->setObjectName("estimate");
+    estimate->setEnabled(dialog_.canEstimate());
+    estimateText_ = new QLabel(dialog_.canEstimate() ? "" : "No decoded profile to estimate from", this);
+    estimateText_->setObjectName("estimateText");
+    estimateText_->setWordWrap(true);
+    curve_ = new PurityCurveWidget(this);
+    curve_->setVisible(false);
+    connect(estimate, &QPushButton::clicked, this, [this] {
+        for (int i = 0; i < 6; ++i) dialog_.spinPosition[i] = spin_[i]->value();
+        dialog_.onEstimate();
+        estimateText_->setText(QString::fromStdString(dialog_.estimateText));
+        curve_->setEstimate(dialog_.estimate);
+        curve_->setVisible(!dialog_.estimate.curve.empty());
+        showDialog();
+    });
+    layout->addWidget(estimate);
+    layout->addWidget(estimateText_);
+    layout->addWidget(curve_);
     addOkCancel(this, layout);
     showDialog();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QSpinBox;
@@ -13,6 +14,7 @@ class CAverage;
 class CBaseSet;
 class CBasicMode;
 class CHMMParameter;
+class PurityCurveWidget;
 class CRefSelect;
 class CSampleSelect;
 class CSampleTypeSelect;
@@ -99,6 +101,8 @@ class HmmParameterFace : public QDialog {
     CHMMParameter& dialog_;
     QLineEdit* current_[6] = {};
     QSpinBox* spin_[6] = {};
+    QLabel* estimateText_ = nullptr;
+    PurityCurveWidget* curve_ = nullptr;
 };
 
 class RefSelectFace : public QDialog {

@@ -1,5 +1,6 @@
 // analyze: the road of a new sample against a reference pool, as the window takes it.
 #include "CliCommands.h"
+#include "CliMeansOptions.h"
 #include "CliOutputs.h"
 #include "CliPlot.h"
 #include "CliSession.h"
@@ -58,8 +59,9 @@ bool checkReferenceChoice(const ReferenceChoice& choice, int references, std::st
 int runAnalyze(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "analyze";
     ParsedOptions options;
-    const OptionRules rules = profileCommandRules(
-        {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--plot-compensation"}, 0);
+    OptionRules::List own = {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--plot-compensation"};
+    addMeansOptions(own);
+    const OptionRules rules = profileCommandRules(own, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
 
@@ -91,6 +93,8 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
         compensationPicture = plotOptionsFor(*file, shared.outputs.dpi, error);
         if (!compensationPicture) return usageError(context, command, error);
     }
+    MeansChoice means;
+    if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSingle, command);
@@ -127,6 +131,7 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     session.view->OnSort();
     const int status = session.finish(ModeGenomeSingle, "Sort");
     if (status != kExitOk) return status;
+    applyMeansChoice(session, means, command, context.err);
     return writeOutputs(session, shared.outputs);
 }
 

@@ -33,12 +33,33 @@ constexpr std::string_view kAveragingHelp =
     "  --average N       moving-average window, 1..10 (default 10)\n"
     "  --all-data        average with \"Include All Data\" (default \"Exclude Max and Min\")\n";
 
+constexpr std::string_view kMeansHelp =
+    "  --hmm-means M0,...,M6  the HMM means of copy numbers 0..6 (as the HMM parameter dialog sets\n"
+    "                    them; M0..M5 in -1.50..1.50): the profile is decoded again with them\n"
+    "  --purity auto|P   the means for a tumour cell fraction P (0.10..1.00), mixed from the\n"
+    "                    pure-tumour means with the normal cells' DNA; auto: the estimate, printed\n"
+    "                    with its interval as one line on stderr (a profile that cannot tell\n"
+    "                    keeps its means)\n";
+
+constexpr std::string_view kPurityHelp =
+    "Usage: varn-cli [--root DIR] purity TEMPFILE --pool POOL [--plot FILE.png]\n"
+    "       varn-cli [--root DIR] purity XBATEMP HINDTEMP --pool XBAPOOL --pool HINDPOOL [--plot FILE.png]\n"
+    "       varn-cli [--root DIR] purity --self SELFTEMP [--plot FILE.png]\n"
+    "  The tumour cell fraction of a stored pool analysis (one array, or both arrays of one\n"
+    "  sample as File New \"Xba + Hind\" loads them), or of a stored paired analysis (--self):\n"
+    "  the profile is segmented, the segment levels are fitted to the expected levels of every\n"
+    "  copy number over the fraction 0.10..1.00, and the estimate, its interval (segments\n"
+    "  resampled), the next-best fractions and the fit curve are printed as a table. A profile\n"
+    "  without changes, or with two fractions that fit about as well, says it cannot tell.\n"
+    "  --plot FILE.png   draws the fit curve\n";
+
 constexpr std::string_view kDemoHelp =
     "Usage: varn-cli [--root DIR] demo-data [--seed N] [--refs K]\n"
     "  Writes a complete synthetic installation into the root: the eight annotation tables,\n"
-    "  K normal references per array (default 10) with sample lists and pools, two tumours on\n"
-    "  both arrays with their paired normals, the empty output folders and per tumour a truth\n"
-    "  file. The same seed (default 1) gives the same files.\n";
+    "  K normal references per array (default 10) with sample lists and pools, five tumours on\n"
+    "  both arrays with their paired normals (Tumor3..Tumor5 with 30, 50 and 70 % normal cells),\n"
+    "  the empty output folders and per tumour a truth file. The same seed (default 1) gives the\n"
+    "  same files.\n";
 
 constexpr std::string_view kMakePoolHelp =
     "Usage: varn-cli [--root DIR] make-pool --array xba|hind --list FILE --out POOL\n"
@@ -53,7 +74,8 @@ constexpr std::string_view kAddToPoolHelp =
 
 constexpr std::string_view kAnalyzeHead =
     "Usage: varn-cli [--root DIR] analyze --pool POOL --signal FILE --calls FILE [--region R]\n"
-    "         [--base-copy N] [--refs all|best:K|ROW[,ROW...]] [--average N] [--all-data] [OUTPUTS]\n"
+    "         [--base-copy N] [--refs all|best:K|ROW[,ROW...]] [--hmm-means M0,...,M6 | --purity auto|P]\n"
+    "         [--average N] [--all-data] [OUTPUTS]\n"
     "  A new sample against a reference pool (the array type is the pool's): File New with\n"
     "  \"Non self reference\" and \"New Sample\", the one-reference ratio, the baseline region and\n"
     "  its copy number, the references' SDs measured on it, Sort with the ticked references and\n"
@@ -82,7 +104,8 @@ constexpr std::string_view kPairedHead =
     "  --region R, --base-copy N   as for analyze; --base-copy needs --region\n";
 
 constexpr std::string_view kReloadHead =
-    "Usage: varn-cli [--root DIR] reload TEMPFILE --pool POOL [--average N] [--all-data] [OUTPUTS]\n"
+    "Usage: varn-cli [--root DIR] reload TEMPFILE --pool POOL [--hmm-means M0,...,M6 | --purity auto|P]\n"
+    "         [--average N] [--all-data] [OUTPUTS]\n"
     "  NonSelfLoad: reloads a stored pool analysis with the pool it was made with and recomputes\n"
     "  its profile with the stored region, base copy number, HMM means and references; ends in\n"
     "  display mode 4.\n";
@@ -94,7 +117,7 @@ constexpr std::string_view kReloadSelfHead =
 
 constexpr std::string_view kMergedHead =
     "Usage: varn-cli [--root DIR] merged --pool POOL --pool POOL --xba-temp F --hind-temp F\n"
-    "         [--average N] [--all-data] [OUTPUTS]\n"
+    "         [--hmm-means M0,...,M6 | --purity auto|P] [--average N] [--all-data] [OUTPUTS]\n"
     "  File New with \"Non self reference\" and \"Xba + Hind\": loads the Xba and the Hind pool,\n"
     "  the two stored pool analyses, computes both profiles and averages them together; ends in\n"
     "  display mode 2.\n";
@@ -132,6 +155,10 @@ std::string withOptions(std::string_view head) {
     return std::string(head) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
 }
 
+std::string withMeansOptions(std::string_view head) {
+    return std::string(head) + std::string(kMeansHelp) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
+}
+
 } // namespace
 
 const std::string_view kUsage =
@@ -156,6 +183,9 @@ const std::string_view kUsage =
     "batch-segments --pool POOL [--pool POOL]                    the same for segments, plus cohort.seg\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
     "report       TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf    ReportOut\n"
+    "purity       TEMPFILE --pool POOL | XBATEMP HINDTEMP --pool P --pool P | --self SELFTEMP [--plot F]\n"
+    "             the tumour cell fraction with its interval and fit curve\n"
+    "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00)\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
     "         --segments                                         SegmentOut\n"
@@ -166,11 +196,12 @@ std::string commandHelp(std::string_view command) {
     if (command == "demo-data") return std::string(kDemoHelp);
     if (command == "make-pool") return std::string(kMakePoolHelp);
     if (command == "add-to-pool") return std::string(kAddToPoolHelp);
-    if (command == "analyze") return withOptions(kAnalyzeHead);
+    if (command == "analyze") return withMeansOptions(kAnalyzeHead);
     if (command == "paired") return withOptions(kPairedHead);
-    if (command == "reload") return withOptions(kReloadHead);
+    if (command == "reload") return withMeansOptions(kReloadHead);
     if (command == "reload-self") return withOptions(kReloadSelfHead);
-    if (command == "merged") return withOptions(kMergedHead);
+    if (command == "merged") return withMeansOptions(kMergedHead);
+    if (command == "purity") return std::string(kPurityHelp);
     if (command == "batch-tracks") return std::string(kBatchHelp);
     if (command == "batch-segments") return std::string(kBatchSegmentsHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);

@@ -1,5 +1,6 @@
 // merged: the Xba + Hind analysis of two stored pool analyses of one sample.
 #include "CliCommands.h"
+#include "CliMeansOptions.h"
 #include "CliOutputs.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -12,7 +13,9 @@ namespace varn::cli {
 int runMerged(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "merged";
     ParsedOptions options;
-    const OptionRules rules = profileCommandRules({"--pool", "--xba-temp", "--hind-temp"}, 0);
+    OptionRules::List own = {"--pool", "--xba-temp", "--hind-temp"};
+    addMeansOptions(own);
+    const OptionRules rules = profileCommandRules(own, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     const auto xbaTemp = options.single("--xba-temp");
@@ -25,6 +28,8 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     std::string error;
     ProfileOptions shared;
     if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
+    MeansChoice means;
+    if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeBoth, command);
@@ -41,6 +46,7 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     session.doc->OnFileNew();
     const int status = session.finish(ModeGenomeBoth, "File New");
     if (status != kExitOk) return status;
+    applyMeansChoice(session, means, command, context.err);
     return writeOutputs(session, shared.outputs);
 }
 

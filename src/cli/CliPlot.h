@@ -8,8 +8,9 @@
 
 namespace varn {
 class CVARNView;
+struct PurityEstimate;
 struct SampleReport;
-}
+} // namespace varn
 
 namespace varn::cli {
 
@@ -27,5 +28,8 @@ bool writeReportFile(CVARNView& view, const SampleReport& report, const std::fil
 // The picture a --plot file name asks for: its kind by extension and the --dpi for a PNG; nothing
 // (with the reason) for an extension that is not .png, .svg or .pdf.
 std::optional<PictureOptions> plotOptionsFor(const std::filesystem::path& file, int dpi, std::string& error);
+
+// purity --plot: the fit curve of a tumour cell fraction estimate as a PNG.
+bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error);
 
 } // namespace varn::cli

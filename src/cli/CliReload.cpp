@@ -1,5 +1,6 @@
 // reload and reload-self: NonSelfLoad and SelfLoad of a stored analysis.
 #include "CliCommands.h"
+#include "CliMeansOptions.h"
 #include "CliOutputs.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -12,7 +13,9 @@ namespace varn::cli {
 int runReload(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "reload";
     ParsedOptions options;
-    const OptionRules rules = profileCommandRules({"--pool"}, 1);
+    OptionRules::List own = {"--pool"};
+    addMeansOptions(own);
+    const OptionRules rules = profileCommandRules(own, 1);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     const auto pool = options.single("--pool");
@@ -22,6 +25,8 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     std::string error;
     ProfileOptions shared;
     if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
+    MeansChoice means;
+    if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSingle, command);
@@ -33,6 +38,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     session.doc->OnNonSelfLoad();
     const int status = session.finish(ModeGenomeSingle, "NonSelfLoad");
     if (status != kExitOk) return status;
+    applyMeansChoice(session, means, command, context.err);
     return writeOutputs(session, shared.outputs);
 }
 

@@ -19,6 +19,7 @@ int runReloadSelf(const CommandContext& context, const std::vector<std::string>&
 int runMerged(const CommandContext& context, const std::vector<std::string>& args);
 int runBatchTracks(const CommandContext& context, const std::vector<std::string>& args);
 int runBatchSegments(const CommandContext& context, const std::vector<std::string>& args);
+int runPurity(const CommandContext& context, const std::vector<std::string>& args);
 int runSampleList(const CommandContext& context, const std::vector<std::string>& args);
 int runReport(const CommandContext& context, const std::vector<std::string>& args);
 

@@ -87,9 +87,9 @@ bool writeArraySamples(const fs::path& root, const DemoGenome& genome, int t, co
     }
     if (!w.ok(writeSampleList(normals / "SampleList.txt", names), normals / "SampleList.txt")) return false;
     for (const DemoTumour& tumour : tumours) {
-        const auto germline = drawGermline(genome, model, options.seed, tumour.name);
-        const SampleData s =
-            synthesiseSample(genome, model, germline, &tumour, options.seed, tumour.name, kTumourNoiseFactor);
+        const auto germline = drawGermline(genome, model, options.seed, tumour.name, tumour.male);
+        const SampleData s = synthesiseSample(genome, model, germline, &tumour, options.seed, tumour.name,
+                                              kTumourNoiseFactor, tumour.male);
         const fs::path signal = root / ("tumorsample" + a) / (tumour.name + a + ".txt");
         const fs::path calls = root / ("SNPtumorsample" + a) / (tumour.name + a + ".txt");
         if (!w.ok(writeSignalFile(signal, genome, model, s, tumour.name), signal)) return false;
@@ -97,7 +97,8 @@ bool writeArraySamples(const fs::path& root, const DemoGenome& genome, int t, co
         noise.push_back(compensatedNoiseSd(genome, model, s.alleleSum, referenceSums, tumour));
 
         const std::string normalName = tumour.name + "N";
-        const SampleData n = synthesiseSample(genome, model, germline, nullptr, options.seed, normalName, 1.0);
+        const SampleData n =
+            synthesiseSample(genome, model, germline, nullptr, options.seed, normalName, 1.0, tumour.male);
         const fs::path normalSignal = normals / (normalName + a + ".txt");
         const fs::path normalCalls = normals / (normalName + a + "_snp.txt");
         if (!w.ok(writeSignalFile(normalSignal, genome, model, n, normalName), normalSignal)) return false;
@@ -124,7 +125,7 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
         if (!writeArraySamples(root, genome, t, options, names, tumours, noise[t], w)) return false;
     for (const DemoTumour& tumour : tumours) {
         const fs::path path = root / "truth" / (tumour.name + ".txt");
-        if (!w.ok(writeTruthFile(path, wholeGenomeSegments(tumour)), path)) return false;
+        if (!w.ok(writeTruthFile(path, wholeGenomeSegments(tumour), tumour.normalFraction), path)) return false;
     }
 
     std::string problem;
@@ -142,10 +143,11 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     std::snprintf(line, sizeof line, "  sampledataX/, sampledataH/  %d references each (Normal01..%s), SampleList.txt,\n",
                   options.referenceCount, names.back().c_str());
     report += line;
-    report += "                        paired normals Tumor1N, Tumor2N (signal <name>X.txt, calls <name>X_snp.txt)\n";
-    report += "  tumorsampleX|H/, SNPtumorsampleX|H/  Tumor1, Tumor2: signal and SNP-call files\n";
+    report += "                        paired normals Tumor1N..Tumor5N (signal <name>X.txt, calls <name>X_snp.txt)\n";
+    report += "  tumorsampleX|H/, SNPtumorsampleX|H/  Tumor1..Tumor5: signal and SNP-call files\n";
+    report += "                        (Tumor3, Tumor4 (male), Tumor5 hold 30, 50 and 70 % normal cells)\n";
     report += "  XbaPool.ref, HindPool.ref  reference pools of the references\n";
-    report += "  truth/Tumor1.txt, truth/Tumor2.txt  planted copy numbers and LOH\n";
+    report += "  truth/Tumor1.txt .. truth/Tumor5.txt  planted copy numbers, LOH and normal-cell share\n";
     report += "  temporary files/, Self temporary files/, IGBfiles/, RawData/, ../VARN View/  empty\n";
     for (std::size_t i = 0; i < tumours.size(); ++i) {
         std::snprintf(line, sizeof line,

@@ -4,6 +4,7 @@
 #include "DemoRandom.h"
 #include "DemoTumours.h"
 #include "document/DocumentLimits.h"
+#include "view/GenomeLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,6 +60,27 @@ struct AmplificationCurve {
     }
 };
 
+// Allele levels relative to one copy in a diploid normal; the total follows the copy number's
+// expected log ratio. With no copy left only cross-hybridisation remains.
+struct AlleleLevels {
+    double a = 0.0, b = 0.0;
+};
+
+AlleleLevels levelsOf(int copies, int allelesA) {
+    const double total = 2.0 * std::exp(kLogRatioOfCopies[copies]);
+    if (copies == 0) return {total / 2.0, total / 2.0};
+    return {total * allelesA / copies, total * (copies - allelesA) / copies};
+}
+
+// The caller sees a mixture of tumour and normal DNA: where the weaker allele holds a fair
+// share of the signal it calls a heterozygote, so heterozygous calls return into LOH stretches
+// as the normal cells grow; in between it hesitates.
+int mixedGenotype(const AlleleLevels& mix, DemoRandom& rng) {
+    const double share = std::min(mix.a, mix.b) / (mix.a + mix.b);
+    if (rng.chance(std::clamp((share - 0.1) / 0.2, 0.0, 1.0))) return kCallAB;
+    return mix.a >= mix.b ? kCallAA : kCallBB;
+}
+
 } // namespace
 
 ArrayModel makeArrayModel(std::uint64_t seed, int arrayType) {
@@ -89,21 +111,25 @@ ArrayModel makeArrayModel(std::uint64_t seed, int arrayType) {
 }
 
 std::vector<signed char> drawGermline(const DemoGenome& genome, const ArrayModel& model, std::uint64_t seed,
-                                      const std::string& person) {
+                                      const std::string& person, bool male) {
     DemoRandom rng(seed, streamOf("germline " + person, model.arrayType));
     std::vector<signed char> genotype(static_cast<std::size_t>(model.count()));
     for (int i = 0; i < model.count(); ++i) {
         const double p = genome.alleleAFrequency[static_cast<std::size_t>(model.first + i)];
         const bool a1 = rng.chance(p);
         const bool a2 = rng.chance(p);
-        genotype[static_cast<std::size_t>(i)] = static_cast<signed char>(callOf(a1 + a2, 2 - a1 - a2));
+        // A man's single X carries one allele; the second draw is still made, so that the
+        // stream stays the same as a woman's.
+        const bool hemizygous = male && genome.chromosome[static_cast<std::size_t>(model.first + i)] == varn::kChromosomeX;
+        genotype[static_cast<std::size_t>(i)] =
+            static_cast<signed char>(hemizygous ? callOf(a1, !a1) : callOf(a1 + a2, 2 - a1 - a2));
     }
     return genotype;
 }
 
 SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
                             const std::vector<signed char>& germline, const DemoTumour* tumour, std::uint64_t seed,
-                            const std::string& sampleName, double noiseFactor) {
+                            const std::string& sampleName, double noiseFactor, bool male) {
     DemoRandom rng(seed, streamOf("sample " + sampleName, model.arrayType));
     const double brightness = 900.0 * std::exp(rng.normal(0.0, 0.3));
     const AmplificationCurve curve{rng.normal(0.0, 0.12), rng.normal(0.0, 0.08), rng.normal(0.0, 0.08),
@@ -122,9 +148,11 @@ SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t snp = static_cast<std::size_t>(model.first) + i;
         const int g = germline[i];
-        int copies = 2;
-        int allelesA = g == kCallAA ? 2 : (g == kCallAB ? 1 : 0);
-        int allelesB = 2 - allelesA;
+        const int germlineCopies = male && genome.chromosome[snp] == varn::kChromosomeX ? 1 : 2;
+        int copies = germlineCopies;
+        int allelesA = g == kCallAA ? copies : (g == kCallAB ? 1 : 0);
+        int allelesB = copies - allelesA;
+        const int germlineA = allelesA;
         if (tumour != nullptr) {
             const PlantedSegment state = tumourStateAt(*tumour, genome.chromosome[snp], genome.position[snp]);
             copies = state.copyNumber;
@@ -138,17 +166,16 @@ SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
                 allelesB = copies - allelesA;
             }
         }
-        // Allele levels relative to one copy in a diploid normal; the total follows the copy
-        // number's expected log ratio. With no copy left only cross-hybridisation remains.
-        double levelA = 0.0;
-        double levelB = 0.0;
-        const double total = 2.0 * std::exp(kLogRatioOfCopies[copies]);
-        if (copies == 0) {
-            levelA = levelB = total / 2.0;
-        } else {
-            levelA = total * allelesA / copies;
-            levelB = total * allelesB / copies;
+        AlleleLevels level = levelsOf(copies, allelesA);
+        const double normalCells = tumour != nullptr ? tumour->normalFraction : 0.0;
+        if (normalCells > 0.0) {
+            // A biopsy mixes the DNA of its cells: every probe sees (1 - f) tumour + f normal.
+            const AlleleLevels normal = levelsOf(germlineCopies, germlineA);
+            level.a = (1.0 - normalCells) * level.a + normalCells * normal.a;
+            level.b = (1.0 - normalCells) * level.b + normalCells * normal.b;
         }
+        const double levelA = level.a;
+        const double levelB = level.b;
         const double snpScale = brightness * std::exp(curve.at(genome.fragmentLength[snp], genome.gcContent[snp]) +
                                                       rng.normal(0.0, fragmentNoise));
         const float* affinity = &model.affinity[i * kProbesPerSnp];
@@ -168,7 +195,8 @@ SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
             if (p % 4 < 2) sum += written;
         }
         s.alleleSum[i] = static_cast<float>(sum);
-        s.call[i] = observedCall(callOf(allelesA, allelesB), copies, rng);
+        if (normalCells > 0.0) s.call[i] = observedCall(mixedGenotype(level, rng), germlineCopies, rng);
+        else s.call[i] = observedCall(callOf(allelesA, allelesB), copies, rng);
     }
     return s;
 }

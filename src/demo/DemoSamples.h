@@ -32,7 +32,7 @@ ArrayModel makeArrayModel(std::uint64_t seed, int arrayType);
 // One person's inherited genotypes on an array (1 AA, 2 AB, 3 BB per record from first on),
 // drawn from the population allele frequencies. A tumour and its paired normal share them.
 std::vector<signed char> drawGermline(const DemoGenome& genome, const ArrayModel& model, std::uint64_t seed,
-                                      const std::string& person);
+                                      const std::string& person, bool male = false);
 
 // One measured sample: 40 intensities per record, the genotype calls (0 NoCall, 1 AA, 2 AB,
 // 3 BB) and, per record, the sum of the 20 allele probes (what the signal reader sums).
@@ -44,10 +44,11 @@ struct SampleData {
 
 // Synthesises a sample of a person. With a tumour, each SNP's allele copies follow the planted
 // segment it lies in and the total signal is scaled by exp(hmmMean[copy number]) against a
-// normal; without one the sample is diploid. noiseFactor scales the sample's noise; normal samples
-// vary around it at random, tumours keep it.
+// normal; without one the sample is diploid (one X for a male). A tumour with normal cells mixes
+// its DNA with theirs, allele by allele, and its calls follow the mixed allele signals.
+// noiseFactor scales the sample's noise; normal samples vary around it at random, tumours keep it.
 SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
                             const std::vector<signed char>& germline, const DemoTumour* tumour, std::uint64_t seed,
-                            const std::string& sampleName, double noiseFactor);
+                            const std::string& sampleName, double noiseFactor, bool male = false);
 
 } // namespace varn::demo

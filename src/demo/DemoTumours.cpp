@@ -1,6 +1,7 @@
 #include "DemoTumours.h"
 
 #include "DemoChromosomes.h"
+#include "view/GenomeLayout.h"
 
 #include <algorithm>
 
@@ -53,7 +54,24 @@ std::vector<DemoTumour> demoTumours() {
         plant(18, 50, 60, 0, 0),      // homozygous deletion
         plant(23, 0, 58, 1, 1),       // Xp loss
     };
-    return {t1, t2};
+    // The same events in biopsies with normal cells, as impure samples show them.
+    DemoTumour t3 = t1;
+    t3.name = "Tumor3";
+    t3.normalFraction = 0.3;
+    DemoTumour t4 = t2;
+    t4.name = "Tumor4";
+    t4.normalFraction = 0.5;
+    t4.male = true;
+    std::erase_if(t4.segments, [](const PlantedSegment& s) { return s.chromosome == varn::kChromosomeX; });
+    DemoTumour t5 = t2;
+    t5.name = "Tumor5";
+    t5.normalFraction = 0.7;
+    return {t1, t2, t3, t4, t5};
+}
+
+PlantedSegment unchangedState(const DemoTumour& tumour, int chromosome, int start, int end) {
+    if (tumour.male && chromosome == varn::kChromosomeX) return {chromosome, start, end, 1, 1};
+    return {chromosome, start, end, 2, 1};
 }
 
 std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour) {
@@ -62,11 +80,11 @@ std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour) {
         int next = 1; // first base not yet covered
         for (const PlantedSegment& s : tumour.segments) {
             if (s.chromosome != c) continue;
-            if (s.start > next) out.push_back({c, next, s.start - 1, 2, 1});
+            if (s.start > next) out.push_back(unchangedState(tumour, c, next, s.start - 1));
             out.push_back(s);
             next = s.end + 1;
         }
-        if (next <= kChromosomeLength[c]) out.push_back({c, next, kChromosomeLength[c], 2, 1});
+        if (next <= kChromosomeLength[c]) out.push_back(unchangedState(tumour, c, next, kChromosomeLength[c]));
     }
     return out;
 }
@@ -74,7 +92,7 @@ std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour) {
 PlantedSegment tumourStateAt(const DemoTumour& tumour, int chromosome, int position) {
     for (const PlantedSegment& s : tumour.segments)
         if (s.chromosome == chromosome && position >= s.start && position <= s.end) return s;
-    return {chromosome, position, position, 2, 1};
+    return unchangedState(tumour, chromosome, position, position);
 }
 
 } // namespace varn::demo

@@ -23,17 +23,27 @@ struct PlantedSegment {
 struct DemoTumour {
     std::string name;
     std::vector<PlantedSegment> segments; // sorted by chromosome and start, not overlapping
+    // The share of normal cells in the biopsy (0 for a pure tumour); their DNA is diploid and
+    // carries the germline genotypes.
+    double normalFraction = 0.0;
+    // A male patient: one X in every cell, tumour and normal (no Y signal is simulated).
+    bool male = false;
+
+    double tumourFraction() const { return 1.0 - normalFraction; }
 };
 
-// The two demo tumours with their planted changes. Both leave the short arm of chromosome 1
-// diploid and heterozygous, a natural baseline region.
+// The demo tumours with their planted changes: Tumor1 and Tumor2 pure, Tumor3 (Tumor1's changes
+// with 30 % normal cells), Tumor4 (Tumor2's autosomal changes in a male, 50 %) and Tumor5
+// (Tumor2's changes, 70 %). All leave the short arm of chromosome 1 diploid and heterozygous, a
+// natural baseline region.
 std::vector<DemoTumour> demoTumours();
 
 // The whole genome (chromosomes 1..24, each from base 1 to its length) as contiguous segments:
 // the planted ones and diploid, heterozygous stretches between them.
 std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour);
 
-// The state at a base of a chromosome: the planted segment holding it, else diploid.
+// The state at a base of a chromosome: the planted segment holding it, else diploid (one copy
+// on a male X).
 PlantedSegment tumourStateAt(const DemoTumour& tumour, int chromosome, int position);
 
 } // namespace varn::demo

@@ -18,11 +18,18 @@ struct TruthSegment {
     int loh = 0;
 };
 
-bool writeTruthFile(const std::filesystem::path& path, const std::vector<PlantedSegment>& segments);
+// A tumour with normal cells says so at the end of the header line, "\tnormal_cells=0.50"; the
+// header of a pure tumour is the bare column list.
+bool writeTruthFile(const std::filesystem::path& path, const std::vector<PlantedSegment>& segments,
+                    double normalFraction = 0.0);
 
 // Reads a truth file; false when it cannot be opened or holds no segment. Lines that do not
 // hold five numbers (the header) are skipped.
 bool readTruthFile(const std::filesystem::path& path, std::vector<TruthSegment>& segments);
+
+// The normal-cell share a truth file's header records (0 when it records none); false when the
+// file cannot be opened.
+bool readTruthNormalFraction(const std::filesystem::path& path, double& normalFraction);
 
 // The segment holding a base of a chromosome, or nullptr.
 const TruthSegment* truthAt(const std::vector<TruthSegment>& segments, int chromosome, int position);

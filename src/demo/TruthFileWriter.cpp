@@ -5,10 +5,13 @@
 
 namespace varn::demo {
 
-bool writeTruthFile(const std::filesystem::path& path, const std::vector<PlantedSegment>& segments) {
+bool writeTruthFile(const std::filesystem::path& path, const std::vector<PlantedSegment>& segments,
+                    double normalFraction) {
     TextFileOut out(path);
     if (!out.isOpen()) return false;
-    out.put("chromosome\tstart\tend\tcopy_number\tloh\n");
+    out.put("chromosome\tstart\tend\tcopy_number\tloh");
+    if (normalFraction > 0.0) out.printf("\tnormal_cells=%.2f", normalFraction);
+    out.put("\n");
     for (const PlantedSegment& s : segments)
         out.printf("%d\t%d\t%d\t%d\t%d\n", s.chromosome, s.start, s.end, s.copyNumber, s.loh() ? 1 : 0);
     return out.close();

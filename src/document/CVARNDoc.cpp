@@ -1,13 +1,8 @@
 #include "CVARNDoc.h"
 
-namespace varn {
+#include "HmmDefaults.h"
 
-namespace {
-// Expected log ratio (natural log against a diploid pool) and emission spread factor of copy
-// numbers 0..6.
-constexpr float kDefaultHmmMean[kStates] = {-1.24f, -0.49f, 0.0f, 0.365f, 0.657f, 0.899f, 1.1f};
-constexpr float kDefaultHmmSdFactor[kStates] = {2.361f, 1.405f, 1.0f, 0.776f, 0.634f, 0.536f, 0.465f};
-} // namespace
+namespace varn {
 
 CVARNDoc::CVARNDoc(InstallRoot root, UserInterface& ui) : root_(std::move(root)), ui_(ui) {
     // Range constants by array type: combined, Xba, Hind.

@@ -20,6 +20,7 @@
 #include "ScanFormat.h"
 #include "TextLines.h"
 #include "UserInterface.h"
+#include "engine/HmmMeansPurity.h"
 
 #include <algorithm>
 #include <cstring>
@@ -95,6 +96,8 @@ void commit(CVARNDoc& doc, const NonSelfStage& s) {
     std::copy(s.signal.begin(), s.signal.end(), doc.poolSignal[0] + first);
     std::copy(s.call.begin(), s.call.end(), doc.snpCall.data() + first);
     s.settings.storeInto(doc, t);
+    // Means mixed for an impure sample come back with the fraction they stand for.
+    adoptStoredHmmMeans(doc, false);
     std::copy(s.refSelected, s.refSelected + kStoredRefFlags, doc.refSelected[t]);
     doc.refUsedCount[t] = s.refUsedCount;
     doc.pivotRow[t] = s.pivotRow;

@@ -16,6 +16,7 @@
 #include "ScanFormat.h"
 #include "TextLines.h"
 #include "UserInterface.h"
+#include "engine/HmmMeansPurity.h"
 
 #include <algorithm>
 #include <cstring>
@@ -133,6 +134,8 @@ TempFileRead parseSelfTempFile(CVARNDoc& doc, std::string_view text) {
     storeBlock(doc, t, 0, doc.snpCall.data(), s.tumour);
     storeBlock(doc, t, 1, doc.normalSnpCall.data(), s.normal);
     s.settings.storeInto(doc, t);
+    // Means mixed for an impure sample come back with the fraction they stand for.
+    adoptStoredHmmMeans(doc, true);
     return TempFileRead::Loaded;
 }
 

@@ -1,6 +1,9 @@
 #include "CHMMParameter.h"
 
+#include "MeansForPurity.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -35,6 +38,39 @@ void CHMMParameter::onOk() {
         if (value > 1000) value -= 65536;
         member[i] = static_cast<float>(value) / 100.0f;
     }
+}
+
+void CHMMParameter::onEstimate() {
+    estimated = false;
+    if (!estimator) return;
+    std::string reason;
+    estimate = PurityEstimate{};
+    if (!estimator(estimate, reason)) {
+        estimateText = reason;
+        return;
+    }
+    estimateText = purityText(estimate);
+    if (!estimate.decided) return;
+    float pure[kStates];
+    if (pureMeans) pureMeans(pure);
+    else std::copy(estimatedMeans, estimatedMeans + kStates, pure);
+    estimatedPurity = static_cast<float>(estimate.purity);
+    meansForPurity(pure, estimate.purity, false, estimatedMeans);
+    for (int i = 0; i < 6; ++i) {
+        const int position = static_cast<int>(std::lround(estimatedMeans[5 - i] * 100.0f));
+        estimatedPositions[i] = spinPosition[i] = std::clamp(position, kSpinLow, kSpinHigh);
+    }
+    estimated = true;
+}
+
+bool CHMMParameter::spinsMatchEstimate() const {
+    if (!estimated) return false;
+    for (int i = 0; i < 6; ++i) {
+        int value = static_cast<std::uint16_t>(spinPosition[i]);
+        if (value > 1000) value -= 65536;
+        if (value != estimatedPositions[i]) return false;
+    }
+    return true;
 }
 
 } // namespace varn

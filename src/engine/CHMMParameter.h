@@ -1,5 +1,11 @@
 #pragma once
 
+#include "PurityEstimate.h"
+#include "document/DocumentLimits.h"
+
+#include <functional>
+#include <string>
+
 namespace varn {
 
 // The HMM parameter dialog (dialog 140): six rows from N=5 at the top to N=0 at the bottom;
@@ -14,6 +20,26 @@ public:
     void onDefault();      // "Default": spin positions 89, 65, 37, 0, -49, -124
     void onCurrentValue() { onInitDialog(); }
     void onOk();           // reads the spins back as unsigned 16-bit values into the members
+
+    // "Estimate": the tumour cell fraction of the analysis shown. The command that opens the
+    // dialog supplies the estimator (false with the reason when there is no decoded profile)
+    // and the pure-tumour means; without an estimator the button is greyed.
+    std::function<bool(PurityEstimate&, std::string&)> estimator;
+    std::function<void(float[kStates])> pureMeans;
+    bool canEstimate() const { return static_cast<bool>(estimator); }
+    // Shows the estimate in estimateText (with the fit curve in estimate) and, when it decides,
+    // sets the spins to the means for the estimated fraction.
+    void onEstimate();
+    // True while the spins still hold the estimate's means: OK then applies all seven means of
+    // the estimate (copy number 6 too) and the fraction they stand for.
+    bool spinsMatchEstimate() const;
+
+    bool estimated = false;
+    float estimatedPurity = 1.0f;
+    float estimatedMeans[kStates] = {};
+    int estimatedPositions[6] = {};
+    PurityEstimate estimate;
+    std::string estimateText;
 };
 
 } // namespace varn

@@ -2,19 +2,32 @@
 #include "view/CVARNView.h"
 
 #include "CHMMParameter.h"
+#include "HmmMeansPurity.h"
+#include "MeansForPurity.h"
+#include "PurityEstimate.h"
+#include "document/HmmDefaults.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 
+#include <algorithm>
+
 namespace varn {
 
-// Dialog row i stands for copy number 5 - i; copy number 6 keeps its mean. The profile is
-// recomputed against the analysed row itself as denominator. The merged view has no pool of its
-// own, so there both arrays are recomputed, each with its own region and references.
+// Dialog row i stands for copy number 5 - i; copy number 6 keeps its mean unless Estimate set
+// it.
 void CVARNView::OnHmmParameter() {
     CVARNDoc& doc = doc_;
     CHMMParameter dialog;
     for (int i = 0; i < 6; ++i) dialog.member[i] = doc.hmmMean[5 - i];
     dialog.onInitDialog();
+    dialog.estimator = [&doc, this](PurityEstimate& estimate, std::string& reason) {
+        if (doc.referenceMode == kSelfReference) {
+            reason = "The estimate reads a profile against a reference pool.";
+            return false;
+        }
+        return estimatePurity(doc, shownArrayType, false, estimate, reason);
+    };
+    dialog.pureMeans = [&doc](float out[kStates]) { pureMeansOf(doc, false, out); };
     const DialogResult result = doc.ui().hmmParameter(dialog);
     if (result == DialogResult::Failed) {
         doc.ui().messageBox("Parameter set error");
@@ -22,15 +35,33 @@ void CVARNView::OnHmmParameter() {
     }
     if (result != DialogResult::Ok) return;
     for (int i = 0; i < 6; ++i) doc.hmmMean[i] = dialog.member[5 - i];
+    if (dialog.estimated) {
+        // The means of the estimate travel whole: copy number 6, which the dialog does not
+        // show, and the fraction they stand for. Spins moved after Estimate make them the
+        // user's own means again.
+        if (dialog.spinsMatchEstimate()) {
+            std::copy(dialog.estimatedMeans, dialog.estimatedMeans + kStates, doc.hmmMean);
+            doc.hmmMeansPurity = dialog.estimatedPurity;
+            spreadFactorsForPurity(kDefaultHmmSdFactor, dialog.estimatedPurity, doc.hmmSdFactor);
+        } else {
+            doc.hmmMeansPurity = 1.0f;
+            spreadFactorsForPurity(kDefaultHmmSdFactor, 1.0, doc.hmmSdFactor);
+        }
+    }
+    redecodeProfiles(doc, shownArrayType);
+    Invalidate();
+}
 
-    const int t = shownArrayType;
+// The profile is recomputed against the analysed row itself as denominator, which runs the HMM
+// with the document's means. The merged view has no pool of its own, so there both arrays are
+// recomputed, each with its own region and references.
+void redecodeProfiles(CVARNDoc& doc, int t) {
     const int first = t == kCombined ? kXba : t;
     const int last = t == kCombined ? kHind : t;
     for (int a = first; a <= last; ++a) {
         if (t == kCombined && doc.refCount[a] < 2) continue; // no pool of that array loaded
         doc.computePoolRatio(doc.regionStart[a], doc.regionEnd[a], doc.refSelected[a], doc.analysedRow[a], 0, a);
     }
-    Invalidate();
 }
 
 } // namespace varn

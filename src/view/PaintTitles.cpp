@@ -5,6 +5,8 @@
 #include "DisplayMode.h"
 #include "document/CVARNDoc.h"
 
+#include <cmath>
+
 namespace varn::paint {
 
 namespace {
@@ -32,6 +34,12 @@ std::string sdText(CVARNDoc& doc, int start, int end) {
     return formatText("   SD=%f", static_cast<double>(doc.regionSd(doc.logRatio[0], start, end)));
 }
 
+// Means mixed for an impure sample say so; the pure-tumour means add nothing.
+std::string purityTitleText(const CVARNDoc& doc) {
+    if (!(doc.hmmMeansPurity < 1.0f)) return {};
+    return formatText("   tumour cells=%d%%", static_cast<int>(std::lround(doc.hmmMeansPurity * 100.0f)));
+}
+
 } // namespace
 
 std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view) {
@@ -44,7 +52,7 @@ std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view) {
                           doc.refUsedCount[kXba]) +
                formatText(" and Hind Sample %s compared with %d Samples : Display average number = %d,",
                           analysedName(doc, kHind).c_str(), doc.refUsedCount[kHind], d) +
-               trimText(view) + ploidyText(doc, t);
+               trimText(view) + ploidyText(doc, t) + purityTitleText(doc);
     case ModeGenomeSingle:
     case ModeChromosomeSingle: {
         std::string title = arrayPrefix(t) +
@@ -52,7 +60,7 @@ std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view) {
                                        analysedName(doc, t).c_str(), doc.refUsedCount[t], d) +
                             trimText(view) + ploidyText(doc, t);
         if (view.displayMode == ModeGenomeSingle) title += sdText(doc, doc.regionStart[t], doc.regionEnd[t]);
-        return title;
+        return title + purityTitleText(doc);
     }
     case ModeGenomeSelf:
     case ModeChromosomeSelf: {

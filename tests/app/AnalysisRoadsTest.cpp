@@ -11,16 +11,20 @@
 #include "QtUserInterface.h"
 #include "demo/DemoInstallation.h"
 #include "document/CVARNDoc.h"
+#include "document/HmmDefaults.h"
+#include "engine/MeansForPurity.h"
 #include "support/TempDir.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
 #include "view/ShownWindow.h"
+#include "view/PaintParts.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -28,9 +32,11 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -140,6 +146,7 @@ class AnalysisRoadsTest : public QObject {
     void nonSelfRoad();
     void pairedRoad();
     void mergedRoad();
+    void purityRoad();
     void selfWithBothArraysIsRefused();
     void poolBuildingRoad();
 
@@ -570,6 +577,75 @@ void AnalysisRoadsTest::mergedRoad() {
     QCOMPARE(doc.refUsedCount[kXba], 3);
     QCOMPARE(doc.refUsedCount[kHind], 3);
     shoot(window, "merged-sorted");
+}
+
+// A stored analysis of Tumor4 (50 % normal cells) reloaded with NonSelfLoad; the HMM parameter
+// dialog's Estimate shows the fraction and puts the means for it into the spins, OK decodes with
+// them, and the states are those of varn-cli analyze --purity auto. The title names the fraction.
+void AnalysisRoadsTest::purityRoad() {
+    const QStringList analyze = {"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
+                                 qs(rootFile("tumorsampleX/Tumor4X.txt")), "--calls",
+                                 qs(rootFile("SNPtumorsampleX/Tumor4X.txt")), "--region", "chr1:1-100000000"};
+    QVERIFY(runCli(analyze + QStringList{"--store"}));
+    const fs::path temp = rootFile("temporary files/Tumor4X.temp");
+
+    Window window(root());
+    QVERIFY(window.start());
+    CVARNDoc& doc = window.doc();
+    ModalDriver driver;
+    watchDialogs(driver);
+    driver.expectFile("Open", rootFile("XbaPool.ref"));
+    driver.expectMessage("Correct Xba reference data loaded!");
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    driver.expectFile("Select temporary file", temp, rootFile("temporary files"));
+    expectAverage(driver, "10");
+    QVERIFY(window.trigger(ID_NON_SELF_LOAD));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(window.view().displayMode, int(ModeGenomeSingle));
+    QCOMPARE(doc.hmmMeansPurity, 1.0f);
+
+    QString shown;
+    int spins[6] = {};
+    driver.expect("HMM parameters", [&](QWidget* modal) {
+        if (!isFace(modal, "HmmParameterFace")) return driver.fail(modal, "expected the HMM parameter dialog");
+        driver.click(modal, "estimate");
+        shown = modal->findChild<QLabel*>("estimateText")->text();
+        for (int i = 0; i < 6; ++i) spins[i] = modal->findChild<QSpinBox*>(QString::number(1019 + i))->value();
+        if (!shots_.isEmpty()) modal->grab().save(shots_ + "/purity-estimate.png", "PNG");
+        driver.click(modal, "1");
+    });
+    QVERIFY(window.trigger(ID_HMM_PARAMETER));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QVERIFY2(QRegularExpression("^Tumour cells (4[5-9]|5[0-5]) % \\(\\d+\u2013\\d+ %\\)$").match(shown).hasMatch(),
+             qPrintable(shown));
+    // The spins hold the means for the estimated fraction (rows: copy numbers 5 .. 0); OK applied
+    // all seven.
+    QVERIFY(doc.hmmMeansPurity > 0.44f && doc.hmmMeansPurity < 0.56f);
+    float means[kStates];
+    meansForPurity(kDefaultHmmMean, doc.hmmMeansPurity, false, means);
+    for (int i = 0; i < 6; ++i) QCOMPARE(spins[i], int(std::lround(means[5 - i] * 100)));
+    for (int k = 0; k < kStates; ++k) QCOMPARE(doc.hmmMean[k], means[k]);
+    QVERIFY(paint::copyNumberTitle(doc, window.view()).ends_with(
+        "   tumour cells=" + std::to_string(std::lround(doc.hmmMeansPurity * 100)) + "%"));
+    QVERIFY(window.trigger(ID_RAW_DATA_OUT));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    shoot(window, "purity-genome");
+
+    // The stored signal has six decimals, so the reloaded log ratios may differ from a fresh
+    // analysis in the last digit; the decoded states may not.
+    moveAside("RawData", "window RawData");
+    QVERIFY(runCli(analyze + QStringList{"--purity", "auto", "--raw-data"}));
+    const auto states = [](const fs::path& table) {
+        QStringList out;
+        for (const QString& line : QString::fromStdString(readFileBytes(table)).split('\n')) {
+            const QStringList f = line.split('\t');
+            if (f.size() > 4) out << f[0] + f[1] + f[4];
+        }
+        return out;
+    };
+    const QStringList fromWindow = states(rootFile("window RawData/Tumor4X.xls"));
+    QVERIFY(fromWindow.size() > 50000);
+    QVERIFY(fromWindow == states(rootFile("RawData/Tumor4X.xls")));
 }
 
 // "Self reference" with "Xba + Hind" is not offered: one message, nothing read, and the next File

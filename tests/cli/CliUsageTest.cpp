@@ -8,7 +8,7 @@ namespace {
 
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
-                                            "batch-tracks", "batch-segments", "sample-list"};
+                                            "batch-tracks", "batch-segments", "sample-list", "purity"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -35,18 +35,19 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
         {"analyze",
          {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--average", "--all-data",
           "--store", "--tracks", "--raw-data", "--view-file", "--segments", "--plot", "--plot-chromosomes",
-          "--plot-compensation"}},
+          "--plot-compensation", "--hmm-means", "--purity"}},
         {"paired",
          {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region",
           "--base-copy", "--average", "--all-data", "--store", "--tracks", "--raw-data", "--view-file",
           "--plot", "--plot-chromosomes"}},
         {"reload",
          {"TEMPFILE", "--pool", "--average", "--all-data", "--store", "--raw-data", "--plot",
-          "--plot-chromosomes"}},
+          "--plot-chromosomes", "--hmm-means", "--purity"}},
         {"reload-self", {"TEMPFILE", "--average", "--all-data", "--store", "--plot", "--plot-chromosomes"}},
         {"merged",
          {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks", "--segments", "--plot",
-          "--plot-chromosomes"}},
+          "--plot-chromosomes", "--hmm-means", "--purity"}},
+        {"purity", {"TEMPFILE", "--pool", "--self", "--plot"}},
         {"batch-tracks", {"--pool"}},
         {"batch-segments", {"--pool"}},
         {"sample-list", {"--pool"}},
@@ -84,6 +85,16 @@ TEST(CliUsage, MistakesInOptionsAreUsageErrorsNamingTheReason) {
         {{"reload", "--pool", "p"}, "TEMPFILE and --pool are required"},
         {{"reload-self", "a.temp", "b.temp"}, "unexpected argument b.temp"},
         {{"demo-data", "--refs", "200"}, "--refs takes 1 to 199"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--purity", "0.05"}, "--purity takes auto"},
+        {{"reload", "t", "--pool", "p", "--purity", "half"}, "--purity takes auto"},
+        {{"merged", "--pool", "p", "--xba-temp", "x", "--hind-temp", "h", "--hmm-means", "-1,-0.5,0,0.3,0.6,0.9"},
+         "--hmm-means takes seven numbers"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--hmm-means", "-1.6,-0.5,0,0.3,0.6,0.9,1.1"},
+         "--hmm-means takes seven numbers"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--hmm-means", "-1,-0.5,0,0.3,0.6,0.9,1.7",
+          "--purity", "auto"},
+         "--hmm-means and --purity exclude each other"},
+        {{"purity", "t.temp"}, "give TEMPFILE --pool POOL"},
     };
     for (const Case& c : cases) {
         const CliRun run = runCli(c.args);

@@ -1,6 +1,8 @@
 #include "cli/CliPlot.h"
 
 #include "canvas/PictureWriter.h"
+#include "canvas/RenderPurityCurve.h"
+#include "canvas/RenderToImage.h"
 #include "canvas/ReportWriter.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
@@ -56,6 +58,15 @@ bool writeReportFile(CVARNView& view, const SampleReport& report, const std::fil
         return false;
     }
     view.GetDocument().ui().fileWritten("Wrote", file);
+    return true;
+}
+
+bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error) {
+    ensureGuiApplication();
+    if (!renderPurityCurve(estimate, file)) {
+        error = "the plot " + file.string() + " could not be written";
+        return false;
+    }
     return true;
 }
 

@@ -13,4 +13,9 @@ bool writeReportFile(CVARNView&, const SampleReport&, const std::filesystem::pat
     return false;
 }
 
+bool plotPurityCurve(const PurityEstimate&, const std::filesystem::path& file, std::string& error) {
+    error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 } // namespace varn::cli

@@ -1,0 +1,109 @@
+// The tumour cell fraction estimate beside the analysis it reads, in one run on the demo tumour
+// with 50 % normal cells (ten references): the analysis is everything Sort does once the pool and
+// the sample are read (reference SDs, ranking, the profile against every reference, the HMM, the
+// moving average and the LOH score); the estimate segments the profile, fits the levels over the
+// 91 fractions and resamples the segments 200 times.
+#include "BenchSupport.h"
+#include "EngineBenchSupport.h"
+
+#include "demo/DemoInstallation.h"
+#include "engine/PurityEstimate.h"
+#include "view/CVARNView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+namespace varn::bench {
+namespace {
+
+struct PuritySetup {
+    ScratchFolder folder;
+    AcceptingUi ui;
+    std::unique_ptr<CVARNDoc> doc;
+    std::unique_ptr<CVARNView> view;
+
+    PuritySetup() {
+        const std::filesystem::path root = folder.path() / "VARN";
+        std::string report;
+        std::ostringstream err;
+        if (!demo::writeDemoInstallation(root, demo::DemoOptions{}, report, err)) {
+            std::fprintf(stderr, "%s", err.str().c_str());
+            std::exit(1);
+        }
+        doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
+        view = std::make_unique<CVARNView>(*doc);
+        for (int t : {kXba, kHind}) {
+            const std::string a = t == kXba ? "X" : "H";
+            doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref"));
+            doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor4" + a + ".txt"), 0, 0);
+            doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor4" + a + ".txt"), 0);
+            // The short arm of chromosome 1 (diploid) as the baseline region.
+            doc->regionStart[t] = kChromosomeStart[t][1];
+            doc->regionEnd[t] = kChromosomeStart[t][1] + (kChromosomeStart[t][2] - kChromosomeStart[t][1]) / 3;
+            doc->analysedRow[t] = 0;
+            analyse(t);
+        }
+        for (int t : {kXba, kHind, kCombined}) {
+            PurityEstimate e;
+            std::string reason;
+            estimatePurity(*doc, t, false, e, reason);
+            std::printf("Tumor4 (50 %% normal cells) %s: %s\n", t == kXba ? "Xba" : t == kHind ? "Hind" : "both arrays",
+                        purityText(e).c_str());
+        }
+    }
+
+    void analyse(int t) {
+        view->shownArrayType = t;
+        view->referenceSdTable[t] = nullptr; // measured by the Sort itself
+        view->OnSort();
+    }
+};
+
+PuritySetup& setup() {
+    static PuritySetup s;
+    return s;
+}
+
+void BM_AnalysisOneArray(benchmark::State& state) {
+    PuritySetup& s = setup();
+    for (auto _ : state) {
+        s.analyse(kXba);
+        benchmark::DoNotOptimize(s.doc->lohScore[60000]);
+    }
+}
+BENCHMARK(BM_AnalysisOneArray)->Unit(benchmark::kMillisecond);
+
+void BM_AnalysisBothArrays(benchmark::State& state) {
+    PuritySetup& s = setup();
+    for (auto _ : state) {
+        s.analyse(kXba);
+        s.analyse(kHind);
+        benchmark::DoNotOptimize(s.doc->lohScore[60000]);
+    }
+}
+BENCHMARK(BM_AnalysisBothArrays)->Unit(benchmark::kMillisecond);
+
+void estimate(benchmark::State& state, int t) {
+    PuritySetup& s = setup();
+    for (auto _ : state) {
+        PurityEstimate e;
+        std::string reason;
+        estimatePurity(*s.doc, t, false, e, reason);
+        benchmark::DoNotOptimize(e.purity);
+    }
+}
+
+void BM_EstimateOneArray(benchmark::State& state) { estimate(state, kXba); }
+BENCHMARK(BM_EstimateOneArray)->Unit(benchmark::kMillisecond);
+
+void BM_EstimateBothArrays(benchmark::State& state) { estimate(state, kCombined); }
+BENCHMARK(BM_EstimateBothArrays)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace varn::bench
+
+BENCHMARK_MAIN();

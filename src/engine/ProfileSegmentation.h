@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+namespace varn {
+
+class CVARNDoc;
+
+// A stretch of one chromosome of one array at one level: the usable positions of the profile
+// from firstPos to lastPos (display positions), how many of them carry a finite value, and their
+// mean.
+struct ProfileSegment {
+    int arrayType = 0;
+    int chromosome = 0;
+    int firstPos = 0;
+    int lastPos = 0;
+    int count = 0;
+    double level = 0.0;
+};
+
+// The profile's SD from neighbour differences (median absolute difference): a level change
+// moves few differences, so it measures the noise alone.
+double profileNoise(const CVARNDoc& doc, int t, const float* values);
+
+// Binary segmentation of the autosomal profile of array t: a stretch is split where the
+// difference of the means on either side, in units of its standard error, is largest, as long as
+// that exceeds a threshold far above what noise alone reaches over a whole array, and both
+// sides keep a few markers. Chromosomes are never joined.
+std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const float* values, double noise);
+
+} // namespace varn

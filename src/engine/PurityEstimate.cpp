@@ -1,0 +1,224 @@
+// The tumour cell fraction from the levels a profile's segments sit at. Every copy number has
+// its expected level at each fraction p (the pure-tumour means mixed with the normal cells'
+// diploid DNA); the fraction at which the segment levels lie closest to that ladder is the
+// estimate. A homozygous deletion or a high gain pins the scale, since no other fraction can
+// reach its level; a profile without changes fits every p alike and says so.
+#include "PurityEstimate.h"
+
+#include "MeansForPurity.h"
+#include "document/CVARNDoc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+namespace varn {
+
+namespace {
+
+constexpr int kGridSteps = 90; // 0.10 .. 1.00 by 0.01
+// A segment that fits no copy number (an artefact, a subclone) costs at most this much per
+// marker, so that it cannot drag the fit.
+constexpr double kMisfitCap = 0.15;
+constexpr int kResamplings = 200;
+// A change is a segment this many standard errors and at least this far from the baseline.
+constexpr double kChangeZ = 5.0;
+constexpr double kChangeLevel = 0.03;
+// Too little of the genome changed to read a fraction from.
+constexpr double kMinChangedShare = 0.01;
+// Another local minimum this close to the best makes the fit ambiguous.
+constexpr double kAmbiguousRatio = 1.25;
+constexpr double kAmbiguousDistance = 0.10;
+
+double gridPurity(int i) { return kPurityLow + i * (kPurityHigh - kPurityLow) / kGridSteps; }
+
+struct Ladder {
+    double level[kStates];
+};
+
+// Segment levels stray from the ladder by a little more than their noise (the compensation
+// leaves slow waves, segment ends blur): distances within this much (natural log) count as a
+// fit, so that the finer ladder of a low fraction gains nothing from them.
+constexpr double kLevelTolerance = 0.01;
+
+double tolerance(const PurityFitInput& in) { return in.log2Scale ? kLevelTolerance / std::log(2.0) : kLevelTolerance; }
+
+Ladder ladderAt(const PurityFitInput& in, double p) {
+    float means[kStates];
+    meansForPurity(in.pureMeans, p, in.log2Scale, means);
+    Ladder l{};
+    const double base = means[in.baseCopyNumber];
+    for (int k = 0; k < kStates; ++k) l.level[k] = means[k] - base;
+    return l;
+}
+
+double segmentMisfit(const Ladder& l, double level, double tolerance) {
+    double best = kMisfitCap * kMisfitCap;
+    for (double m : l.level) {
+        const double d = std::max(0.0, std::fabs(level - m) - tolerance);
+        best = std::min(best, d * d);
+    }
+    return best;
+}
+
+// misfit[i][s]: segment s against the ladder at grid point i, per marker.
+std::vector<std::vector<double>> misfitTable(const PurityFitInput& in) {
+    std::vector<std::vector<double>> table(kGridSteps + 1);
+    for (int i = 0; i <= kGridSteps; ++i) {
+        const Ladder l = ladderAt(in, gridPurity(i));
+        for (const ProfileSegment& s : in.segments)
+            table[static_cast<std::size_t>(i)].push_back(segmentMisfit(l, s.level, tolerance(in)));
+    }
+    return table;
+}
+
+int bestGridPoint(const std::vector<std::vector<double>>& table, const std::vector<int>& weight,
+                  const std::vector<ProfileSegment>& segments) {
+    int best = kGridSteps;
+    double bestCost = 0.0;
+    for (int i = kGridSteps; i >= 0; --i) {
+        double cost = 0.0;
+        for (std::size_t s = 0; s < segments.size(); ++s)
+            if (weight[s] != 0) cost += weight[s] * segments[s].count * table[static_cast<std::size_t>(i)][s];
+        if (i == kGridSteps || cost < bestCost) {
+            bestCost = cost;
+            best = i;
+        }
+    }
+    return best;
+}
+
+// The mean profile over the baseline region of array t.
+double regionLevel(const CVARNDoc& doc, int t, const float* values) {
+    double sum = 0.0;
+    int n = 0;
+    for (int pos = std::max(doc.regionStart[t], doc.snpFirst[t]); pos <= std::min(doc.regionEnd[t], doc.snpLast[t]); ++pos) {
+        if (doc.positionUsable[pos] != 1 || !std::isfinite(values[pos])) continue;
+        sum += values[pos];
+        ++n;
+    }
+    return n > 0 ? sum / n : 0.0;
+}
+
+} // namespace
+
+PurityEstimate fitPurity(const PurityFitInput& in) {
+    PurityEstimate e;
+    e.segments = static_cast<int>(in.segments.size());
+    for (const ProfileSegment& s : in.segments) {
+        e.markers += s.count;
+        const double distance = std::fabs(s.level);
+        if (distance > kChangeLevel && distance > kChangeZ * in.noise / std::sqrt(s.count)) e.changedMarkers += s.count;
+    }
+    if (e.markers == 0) {
+        e.why = "no usable marker";
+        return e;
+    }
+    const auto table = misfitTable(in);
+    for (int i = 0; i <= kGridSteps; ++i) {
+        double cost = 0.0;
+        for (std::size_t s = 0; s < in.segments.size(); ++s)
+            cost += in.segments[s].count * table[static_cast<std::size_t>(i)][s];
+        e.curve.push_back({gridPurity(i), cost / e.markers});
+    }
+    const std::vector<int> all(in.segments.size(), 1);
+    const int best = bestGridPoint(table, all, in.segments);
+    e.purity = gridPurity(best);
+
+    // The other local minima of the curve, the best of them first.
+    for (int i = 0; i <= kGridSteps; ++i) {
+        if (i == best) continue;
+        const double m = e.curve[static_cast<std::size_t>(i)].misfit;
+        const bool lowerLeft = i == 0 || m < e.curve[static_cast<std::size_t>(i - 1)].misfit;
+        const bool lowerRight = i == kGridSteps || m <= e.curve[static_cast<std::size_t>(i + 1)].misfit;
+        if (lowerLeft && lowerRight) e.candidates.push_back(e.curve[static_cast<std::size_t>(i)]);
+    }
+    std::sort(e.candidates.begin(), e.candidates.end(),
+              [](const PurityFitPoint& a, const PurityFitPoint& b) { return a.misfit < b.misfit; });
+
+    // Segments resampled with replacement: how far the best fraction moves with the sample of
+    // changes this genome happens to carry. A fixed seed keeps the interval reproducible.
+    std::mt19937 rng(12345);
+    std::uniform_int_distribution<std::size_t> pick(0, in.segments.size() - 1);
+    std::vector<double> draws;
+    for (int r = 0; r < kResamplings; ++r) {
+        std::vector<int> weight(in.segments.size(), 0);
+        for (std::size_t s = 0; s < in.segments.size(); ++s) ++weight[pick(rng)];
+        draws.push_back(gridPurity(bestGridPoint(table, weight, in.segments)));
+    }
+    std::sort(draws.begin(), draws.end());
+    e.low = std::min(e.purity, draws[static_cast<std::size_t>(kResamplings * 0.025)]);
+    e.high = std::max(e.purity, draws[static_cast<std::size_t>(kResamplings * 0.975) - 1]);
+
+    const double bestMisfit = e.curve[static_cast<std::size_t>(best)].misfit;
+    char text[160];
+    if (e.changedMarkers < kMinChangedShare * e.markers) {
+        e.why = "no copy-number change to measure";
+    } else {
+        for (const PurityFitPoint& c : e.candidates) {
+            if (std::fabs(c.purity - e.purity) < kAmbiguousDistance) continue;
+            if (c.misfit <= kAmbiguousRatio * bestMisfit + 1e-6) {
+                std::snprintf(text, sizeof text, "%.0f %% and %.0f %% fit about as well", 100 * e.purity,
+                              100 * c.purity);
+                e.why = text;
+            }
+            break;
+        }
+    }
+    e.decided = e.why.empty();
+    return e;
+}
+
+void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]) {
+    if (doc.hmmMeansPurity >= 1.0f || !pureMeansFrom(doc.hmmMean, doc.hmmMeansPurity, log2Scale, out))
+        std::copy(doc.hmmMean, doc.hmmMean + kStates, out);
+}
+
+bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason) {
+    const int first = t == kCombined ? kXba : t;
+    const int last = t == kCombined ? kHind : t;
+    PurityFitInput in;
+    // The means are natural-log ratios of the signal; a paired profile reads the same signal
+    // ratios in base 2.
+    pureMeansOf(doc, false, in.pureMeans);
+    if (paired)
+        for (float& m : in.pureMeans) m = static_cast<float>(m / std::log(2.0));
+    in.log2Scale = paired;
+    in.baseCopyNumber = doc.baseCopyNumber >= 0 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    double noiseSum = 0.0;
+    int arrays = 0;
+    for (int a = first; a <= last; ++a) {
+        const double noise = profileNoise(doc, a, doc.logRatio[0]);
+        if (!(noise > 0) || !std::isfinite(noise)) continue;
+        auto segments = segmentProfile(doc, a, doc.logRatio[0], noise);
+        // Levels are read against the baseline region, which holds the copy number the user
+        // gave it: the averaging of the references on the linear scale and the normalisation
+        // leave the profile a little off zero there.
+        const double offset = regionLevel(doc, a, doc.logRatio[0]);
+        for (ProfileSegment& s : segments) s.level -= offset;
+        in.segments.insert(in.segments.end(), segments.begin(), segments.end());
+        noiseSum += noise;
+        ++arrays;
+    }
+    if (arrays == 0 || in.segments.empty()) {
+        reason = "There is no decoded profile to estimate the tumour cell fraction from.";
+        return false;
+    }
+    in.noise = noiseSum / arrays;
+    estimate = fitPurity(in);
+    return true;
+}
+
+std::string purityText(const PurityEstimate& e) {
+    char text[200];
+    if (!e.decided) {
+        std::snprintf(text, sizeof text, "Tumour cells: cannot tell (%s)", e.why.c_str());
+        return text;
+    }
+    std::snprintf(text, sizeof text, "Tumour cells %.0f %% (%.0f\u2013%.0f %%)", 100 * e.purity, 100 * e.low,
+                  100 * e.high);
+    return text;
+}
+
+} // namespace varn

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ProfileSegmentation.h"
+#include "document/DocumentLimits.h"
+
+#include <string>
+#include <vector>
+
+namespace varn {
+
+class CVARNDoc;
+
+// One point of the fit over the tumour cell fraction: the mean squared distance of the segment
+// levels from the nearest copy number's expected level at that fraction (per marker).
+struct PurityFitPoint {
+    double purity = 0.0;
+    double misfit = 0.0;
+};
+
+// The tumour cell fraction p read from a profile: the best p with an interval, the curve it was
+// read from and the other local minima of that curve (next-best first). When the profile does
+// not decide (no change to measure, or two fractions fit about as well) decided is false and
+// why says it; purity then holds the best point of the curve all the same.
+struct PurityEstimate {
+    bool decided = false;
+    std::string why;
+    double purity = 1.0;
+    double low = 1.0;
+    double high = 1.0;
+    std::vector<PurityFitPoint> curve;
+    std::vector<PurityFitPoint> candidates;
+    int segments = 0;
+    int markers = 0;
+    int changedMarkers = 0;
+};
+
+// What the fit needs: the segments of the profile with their levels relative to the baseline
+// region, the pure-tumour means of the profile's scale, the copy number the baseline region was
+// given, and the profile's noise.
+struct PurityFitInput {
+    std::vector<ProfileSegment> segments;
+    float pureMeans[kStates] = {};
+    bool log2Scale = false;
+    int baseCopyNumber = 2;
+    double noise = 0.0;
+};
+
+inline constexpr double kPurityLow = 0.10;
+inline constexpr double kPurityHigh = 1.00;
+
+// Fits the segment levels to the mixture model on a grid of p (0.10 .. 1.00 by 0.01); the
+// interval is the 2.5 .. 97.5 % range of the best p over resamplings of the segments.
+PurityEstimate fitPurity(const PurityFitInput& input);
+
+// The estimate from the analysis the document holds: array t (kXba, kHind, or kCombined for both
+// arrays' profiles together); paired is the self-reference profile (base 2). False with a
+// reason when there is no decoded profile to read.
+bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason);
+
+// The pure-tumour means behind the document's means (they are mixed when hmmMeansPurity < 1).
+void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]);
+
+// "Tumour cells 52 % (46–58 %)", or "Tumour cells: cannot tell (...)".
+std::string purityText(const PurityEstimate& estimate);
+
+} // namespace varn

@@ -1,0 +1,110 @@
+// The tumour cell fraction through varn-cli: --purity auto on analyze, the means kept by Store
+// and recognised on reload, the purity command on one array, both arrays and the paired form.
+#include "cli/CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+
+namespace varn::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> analyzeTumor4(const ScratchRoot& root, char array, std::vector<std::string> more) {
+    const std::string a(1, array);
+    std::vector<std::string> args = {"analyze",
+                                     "--pool",
+                                     (root / (array == 'X' ? "XbaPool.ref" : "HindPool.ref")).string(),
+                                     "--signal",
+                                     (root / ("tumorsample" + a) / ("Tumor4" + a + ".txt")).string(),
+                                     "--calls",
+                                     (root / ("SNPtumorsample" + a) / ("Tumor4" + a + ".txt")).string(),
+                                     "--region",
+                                     "chr1:1-100000000"};
+    args.insert(args.end(), more.begin(), more.end());
+    return on(root, args);
+}
+
+// The estimate's first line, "Tumour cells 52 % (46–58 %)", as a fraction; -1 when it is not one.
+double estimateIn(const std::string& text) {
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex("Tumour cells (\\d+) % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return -1;
+    return std::atoi(m[1].str().c_str()) / 100.0;
+}
+
+// Chromosome, position and HMM state of every line of a raw data table.
+std::vector<std::string> statesOf(const fs::path& table) {
+    std::vector<std::string> out;
+    for (const std::string& line : readLines(table)) {
+        std::vector<std::string> f;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            f.push_back(line.substr(start, tab - start));
+        if (f.size() > 4) out.push_back(f[0] + f[1] + f[4]);
+    }
+    return out;
+}
+
+TEST(CliPurity, EstimateTravelsThroughStoreAndReloadAndAgreesOnBothArraysAndPaired) {
+    ScratchRoot root;
+    const CliRun analyzed = runCli(analyzeTumor4(root, 'X', {"--purity", "auto", "--store", "--raw-data"}));
+    ASSERT_EQ(analyzed.status, 0) << analyzed.err;
+    const std::string line = analyzed.errLines().back();
+    EXPECT_EQ(line.rfind("varn-cli analyze: Tumour cells ", 0), 0u) << line;
+    const double pool = estimateIn(line);
+    EXPECT_NEAR(pool, 0.5, 0.05) << line;
+    const std::vector<std::string> analysedStates = statesOf(root / "RawData/Tumor4X.xls");
+    ASSERT_GT(analysedStates.size(), 50000u);
+
+    // The stored means are mixed; a reload decodes with them, and the purity command still reads
+    // the fraction from a profile whose means already stand for it.
+    const fs::path temp = root / "temporary files/Tumor4X.temp";
+    const CliRun reloaded = runCli(on(root, {"reload", temp.string(), "--pool", (root / "XbaPool.ref").string(), "--raw-data"}));
+    ASSERT_EQ(reloaded.status, 0) << reloaded.err;
+    EXPECT_TRUE(statesOf(root / "RawData/Tumor4X.xls") == analysedStates);
+    const CliRun again = runCli(on(root, {"purity", temp.string(), "--pool", (root / "XbaPool.ref").string()}));
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_NEAR(estimateIn(again.out), pool, 0.011) << again.out;
+    EXPECT_NE(again.out.find("\npurity\tmisfit\n0.10\t"), std::string::npos);
+    EXPECT_NE(again.out.find("\n1.00\t"), std::string::npos);
+
+    ASSERT_EQ(runCli(analyzeTumor4(root, 'H', {"--store"})).status, 0);
+    const fs::path curve = root / "curve.png";
+    const CliRun both = runCli(on(root, {"purity", temp.string(), (root / "temporary files/Tumor4H.temp").string(),
+                                         "--pool", (root / "XbaPool.ref").string(), "--pool",
+                                         (root / "HindPool.ref").string(), "--plot", curve.string()}));
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_NEAR(estimateIn(both.out), 0.5, 0.05) << both.out;
+    EXPECT_EQ(readFileBytes(curve).substr(1, 3), "PNG");
+
+    const CliRun paired = runCli(on(root, {"paired", "--array", "xba", "--tumor-signal",
+                                           (root / "tumorsampleX/Tumor4X.txt").string(), "--tumor-calls",
+                                           (root / "SNPtumorsampleX/Tumor4X.txt").string(), "--normal-signal",
+                                           (root / "sampledataX/Tumor4NX.txt").string(), "--normal-calls",
+                                           (root / "sampledataX/Tumor4NX_snp.txt").string(), "--region",
+                                           "chr1:1-100000000", "--store"}));
+    ASSERT_EQ(paired.status, 0) << paired.err;
+    const CliRun self = runCli(on(root, {"purity", "--self", (root / "Self temporary files/Tumor4X.temp").string()}));
+    ASSERT_EQ(self.status, 0) << self.err;
+    EXPECT_NEAR(estimateIn(self.out), pool, 0.05) << self.out;
+}
+
+// With the means of a pure tumour (p = 1, or the defaults typed out) every output is what it was.
+TEST(CliPurity, PureMeansChangeNothing) {
+    ScratchRoot root;
+    ASSERT_EQ(runCli(analyzeTumor4(root, 'H', {"--raw-data"})).status, 0);
+    const std::string plain = readFileBytes(root / "RawData/Tumor4H.xls");
+    for (const std::vector<std::string>& option :
+         {std::vector<std::string>{"--purity", "1.00"},
+          std::vector<std::string>{"--hmm-means", "-1.24,-0.49,0,0.365,0.657,0.899,1.1"}}) {
+        std::vector<std::string> more = option;
+        more.push_back("--raw-data");
+        ASSERT_EQ(runCli(analyzeTumor4(root, 'H', more)).status, 0);
+        EXPECT_TRUE(readFileBytes(root / "RawData/Tumor4H.xls") == plain) << option[0];
+    }
+}
+
+} // namespace
+} // namespace varn::test
