@@ -12,6 +12,7 @@
 #include "view/CVARNView.h"
 #include "view/Canvas.h"
 #include "view/DisplayMode.h"
+#include "view/ShownWindow.h"
 #include "view/WindowMapping.h"
 
 #include <QGuiApplication>
@@ -78,6 +79,24 @@ void BM_QtPaintMergedGenome(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_QtPaintMergedGenome)->Unit(benchmark::kMillisecond);
+
+// The same paint with the page scrolled to its far corner, as the scroll bars leave it: the paint
+// still walks every SNP, and the marks off the window are mapped and clipped.
+void BM_QtPaintMergedGenomeScrolled(benchmark::State& state) {
+    MergedPage page;
+    page.view.viewportWidth = kWindow.width() / 2;
+    page.view.viewportHeight = kWindow.height() / 2;
+    scrollWindowTo(page.view, 1 << 30, 1 << 30);
+    QImage image(kWindow / 2, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paintView(page.view, painter, kWindow / 2);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["orgX"] = shownWindow(page.view).orgX;
+}
+BENCHMARK(BM_QtPaintMergedGenomeScrolled)->Unit(benchmark::kMillisecond);
 
 // The same device marks, rasterised with one drawPoints / drawLines call per colour or pen.
 void BM_QtBatchedFloor(benchmark::State& state) {

@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on a fresh Debian 12 machine, only when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev xvfb xauth cnvkit bedtools)
+          qt6-base-dev qt6-svg-dev poppler-utils xvfb xauth cnvkit bedtools)
 # The cohort workflow (workflow/Snakefile) and its test; Debian 12 ships Snakemake 7.21.
 packages+=(snakemake)
 missing=()

@@ -4,6 +4,7 @@
 #include "GenomeWidget.h"
 #include "MenuTable.h"
 #include "ToolbarIcons.h"
+#include "view/CVARNView.h"
 #include "view/CommandIds.h"
 
 #include <QAction>
@@ -25,10 +26,13 @@ constexpr int kUpdateIntervalMs = 200;
 
 } // namespace
 
-CMainFrame::CMainFrame(CommandRouter& router, CVARNView& view) : router_(router) {
+CMainFrame::CMainFrame(CommandRouter& router, CVARNView& view) : router_(router), view_(view) {
     genome_ = new GenomeWidget(view, this);
     setCentralWidget(genome_);
+    // The page keys scroll the page from the start.
+    genome_->setFocus();
     buildMenus();
+    actions_.at(ID_FIT_TO_WINDOW)->setCheckable(true);
     buildToolBar();
     buildStatusBar();
     buildAccelerators();
@@ -120,7 +124,8 @@ void CMainFrame::buildAccelerators() {
     const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW},
                                                  {QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN},
                                                  {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
-                                                 {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT}};
+                                                 {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
+                                                 {QKeySequence(Qt::CTRL | Qt::Key_E), ID_EXPORT_PICTURE}};
     for (const auto& [sequence, id] : keys) {
         auto* shortcut = new QShortcut(sequence, this);
         const int command = id;
@@ -154,6 +159,8 @@ void CMainFrame::updateCommandUi() {
         const bool enabled = router_.isEnabled(id);
         if (action->isEnabled() != enabled) action->setEnabled(enabled);
     }
+    QAction* fit = actions_.at(ID_FIT_TO_WINDOW);
+    if (fit->isChecked() != view_.fitToWindow) fit->setChecked(view_.fitToWindow);
 }
 
 QAction* CMainFrame::commandAction(int id) const {

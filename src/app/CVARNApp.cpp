@@ -4,12 +4,19 @@
 #include "CMainFrame.h"
 #include "CommandRouter.h"
 #include "MenuTable.h"
+#include "canvas/PictureWriter.h"
+#include "canvas/ReportWriter.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
+#include "export/PictureFormat.h"
+#include "export/ReportSegments.h"
+#include "export/SampleReport.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
+#include "view/DisplayMode.h"
 #include "view/GenomeBrowserLink.h"
 
+#include <QDateTime>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -85,6 +92,7 @@ void CVARNApp::bindCommands() {
         {ID_MOVE_LEFT, &CVARNView::OnMoveLeft},
         {ID_MOVE_RIGHT, &CVARNView::OnMoveRight},
         {ID_RETURN_TO_TOP, &CVARNView::OnReturnToTop},
+        {ID_FIT_TO_WINDOW, &CVARNView::OnFitToWindow},
     };
     for (const auto& [id, handler] : viewCommands)
         r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
@@ -111,6 +119,8 @@ void CVARNApp::bindCommands() {
     // The application's own: its framework New only creates the document at start-up, so the
     // document's New above takes the command from then on and nothing is bound here for it.
     r.add(CommandTarget::Application, ID_FILE_OPEN, [this] { OnFileOpen(); });
+    r.add(CommandTarget::Application, ID_EXPORT_PICTURE, [this] { OnExportPicture(); });
+    r.add(CommandTarget::Application, ID_REPORT_OUT, [this] { OnReportOut(); });
     r.add(CommandTarget::Application, ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     r.add(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
     r.add(CommandTarget::Application, ID_APP_EXIT, [this] { OnAppExit(); });
@@ -169,6 +179,50 @@ void CVARNApp::OnOpenRecentFile(int index) {
         recent_.remove(index);
         saveRecentFiles();
     }
+}
+
+void CVARNApp::OnExportPicture() {
+    FileChooserOptions chooser;
+    chooser.title = "Export Picture";
+    chooser.initialDirectory = root_.root();
+    chooser.filter = pictureChooserFilter();
+    chooser.defaultExtension = "png";
+    int type = 0;
+    const auto chosen = ui_.saveFileOfType(chooser, type);
+    if (!chosen) return;
+    // The chooser's type decides, unless the name typed ends in another picture's extension.
+    PictureOptions options = pictureOptionsOfType(type);
+    if (const auto kind = pictureKindOf(*chosen); kind && *kind != options.kind) options = pictureOptionsOfType(pictureTypeOf(*chosen));
+    if (!writePicture(*view_, *chosen, options)) {
+        ui_.messageBox("Picture file cannot be written");
+        return;
+    }
+    ui_.fileWritten("Wrote", *chosen);
+}
+
+// The report names what the window knows it was made from: the pool file and the samples.
+void CVARNApp::OnReportOut() {
+    CVARNView& view = *view_;
+    CVARNDoc& doc = *doc_;
+    const int t = view.displayMode == ModeGenomeBoth ? kCombined : doc.arrayType;
+    std::vector<std::filesystem::path> sources;
+    if (!doc.pathName.empty()) sources.push_back(doc.pathName);
+    const SampleReport probe = buildSampleReport(doc, view, sources, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString(),
+                                                 reportSegments(doc, t));
+    FileChooserOptions chooser;
+    chooser.title = "ReportOut";
+    chooser.initialDirectory = root_.root();
+    chooser.filter = "PDF document (*.pdf)|*.pdf||";
+    chooser.defaultExtension = "pdf";
+    chooser.initialFileName = probe.sample + ".pdf";
+    const auto chosen = ui_.saveFile(chooser);
+    if (!chosen) return;
+    if (!writeReport(view, probe, *chosen)) {
+        ui_.messageBox("Report file cannot be written");
+        return;
+    }
+    view.Invalidate();
+    ui_.fileWritten("Wrote", *chosen);
 }
 
 void CVARNApp::OnFilePrintSetup() {

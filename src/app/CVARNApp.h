@@ -54,6 +54,10 @@ class CVARNApp {
     void OnFileOpen();
     void OnOpenRecentFile(int index);
     void OnFilePrintSetup();
+    // Export Picture: the display as shown, in the kind of picture the chooser's type names.
+    void OnExportPicture();
+    // ReportOut: the PDF report of the analysis shown.
+    void OnReportOut();
     void OnAppAbout();
     void OnAppExit();
 

@@ -13,7 +13,8 @@ constexpr std::array<const char*, 5> kMenuNames = {"File", "Data", "Parameter", 
 
 constexpr MenuItem kMenuItems[] = {
     {"File", "&New\tCtrl+N", ID_FILE_NEW, true},
-    {"File", "Load Ref", ID_FILE_OPEN, true},
+    {"File", "Load Ref", ID_FILE_OPEN, false},
+    {"File", "&Export Picture...\tCtrl+E", ID_EXPORT_PICTURE, true},
     {"File", "&Print...\tCtrl+P", ID_FILE_PRINT, false},
     {"File", "Print Pre&view", ID_FILE_PRINT_PREVIEW, false},
     {"File", "P&rint Setup...", ID_FILE_PRINT_SETUP, true},
@@ -24,7 +25,8 @@ constexpr MenuItem kMenuItems[] = {
     {"Data", "Store", ID_STORE, true},
     {"Data", "IGBFileOut", ID_IGB_FILE_OUT, false},
     {"Data", "RawDataOut", ID_RAW_DATA_OUT, false},
-    {"Data", "SegmentOut", ID_SEGMENT_OUT, true},
+    {"Data", "SegmentOut", ID_SEGMENT_OUT, false},
+    {"Data", "ReportOut", ID_REPORT_OUT, true},
     {"Data", "MakeReference", ID_MAKE_REFERENCE, false},
     {"Data", "AddReference", ID_ADD_REFERENCE, false},
     {"Parameter", "CGH View", ID_CGH_VIEW, false},
@@ -41,7 +43,8 @@ constexpr MenuItem kMenuItems[] = {
     {"View", "NextChromosome", ID_NEXT_CHROMOSOME, true},
     {"View", "MoveLeft", ID_MOVE_LEFT, false},
     {"View", "MoveRight", ID_MOVE_RIGHT, false},
-    {"View", "ReturnToTop", ID_RETURN_TO_TOP, false},
+    {"View", "ReturnToTop", ID_RETURN_TO_TOP, true},
+    {"View", "Fit to Window", ID_FIT_TO_WINDOW, false},
     {"Help", "&About VARN...", ID_APP_ABOUT, false},
     {"Help", "Debug", ID_DEBUG, false},
 };
@@ -110,6 +113,9 @@ constexpr StringEntry kStrings[] = {
     {ID_MOVE_LEFT, "Move Left\nMove Left"},
     {ID_MOVE_RIGHT, "Move Right\nMove Right"},
     {ID_RETURN_TO_TOP, "Return to The Top of Chromosome\nReturn to Top"},
+    {ID_EXPORT_PICTURE, "Save the display as shown as a PNG, SVG or PDF picture\nExport Picture"},
+    {ID_REPORT_OUT, "Write a PDF report of the analysis shown\nReport"},
+    {ID_FIT_TO_WINDOW, "Scale the page to the window\nFit to Window"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };
 

@@ -3,16 +3,22 @@
 #include "ChSelectDialog.h"
 #include "FileFilter.h"
 #include "SetupDialogFaces.h"
+#include "document/WrittenReport.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
 #include <QProgressDialog>
 #include <QTreeView>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace varn {
 
@@ -55,7 +61,8 @@ bool QtUserInterface::openUrl(const std::string& url) {
 
 // Qt's own chooser rather than the desktop's, so it looks and behaves the same on every system
 // and can be found and driven like any other dialog.
-std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChooserOptions& options, bool save) {
+std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChooserOptions& options, bool save,
+                                                                 int* type) {
     QFileDialog chooser(parent_, QString::fromStdString(options.title));
     chooser.setObjectName("fileChooser");
     chooser.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -72,11 +79,14 @@ std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChoos
     if (!options.initialDirectory.empty())
         chooser.setDirectory(QString::fromStdString(options.initialDirectory.string()));
     const QString filter = qtFileFilter(options.filter.empty() ? "All Files (*.*)|*.*||" : options.filter);
-    chooser.setNameFilters(filter.split(";;"));
+    const QStringList filters = filter.split(";;");
+    chooser.setNameFilters(filters);
+    if (type != nullptr && *type >= 0 && *type < filters.size()) chooser.selectNameFilter(filters[*type]);
     if (!options.defaultExtension.empty())
         chooser.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
     if (!options.initialFileName.empty()) chooser.selectFile(QString::fromStdString(options.initialFileName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
+    if (type != nullptr) *type = std::max(0, static_cast<int>(filters.indexOf(chooser.selectedNameFilter())));
     return std::filesystem::path(chooser.selectedFiles().front().toStdString());
 }
 
@@ -86,6 +96,10 @@ std::optional<std::filesystem::path> QtUserInterface::openFile(const FileChooser
 
 std::optional<std::filesystem::path> QtUserInterface::saveFile(const FileChooserOptions& chooser) {
     return chooseFile(chooser, true);
+}
+
+std::optional<std::filesystem::path> QtUserInterface::saveFileOfType(const FileChooserOptions& chooser, int& type) {
+    return chooseFile(chooser, true, &type);
 }
 
 DialogResult QtUserInterface::basicMode(CBasicMode& dialog) {
@@ -135,6 +149,22 @@ DialogResult QtUserInterface::chSelect(CChSelectDlg& dialog) {
 
 // The work runs on this thread and cannot stop halfway, so the dialog has no Cancel button and
 // only paints between steps: input stays queued until the work is done.
+void QtUserInterface::fileWritten(const std::string& verb, const std::filesystem::path& path) {
+    auto* window = qobject_cast<QMainWindow*>(parent_);
+    if (window == nullptr) return;
+    // A command writes its files without returning to the event loop; the first report of a
+    // command arms the reset for the next turn of the loop.
+    if (writtenThisCommand_.empty()) QTimer::singleShot(0, window, [this] { writtenThisCommand_.clear(); });
+    writtenThisCommand_.push_back(writtenReport(verb, path, root_));
+    std::string text;
+    if (writtenThisCommand_.size() <= 2) {
+        for (const std::string& line : writtenThisCommand_) text += (text.empty() ? "" : "; ") + line;
+    } else {
+        text = writtenThisCommand_.back() + " (" + std::to_string(writtenThisCommand_.size()) + " files written)";
+    }
+    window->statusBar()->showMessage(QString::fromStdString(text));
+}
+
 void QtUserInterface::progress(const std::string& what, int done, int total) {
     if (done >= total) {
         if (progress_) {

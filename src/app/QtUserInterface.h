@@ -5,7 +5,9 @@
 
 #include <QPointer>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 class QProgressDialog;
 class QWidget;
@@ -33,6 +35,7 @@ class QtUserInterface : public UserInterface {
     bool openUrl(const std::string& url) override;
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
+    std::optional<std::filesystem::path> saveFileOfType(const FileChooserOptions& chooser, int& type) override;
 
     DialogResult basicMode(CBasicMode& dialog) override;
     DialogResult sampleSelect(CSampleSelect& dialog) override;
@@ -45,13 +48,18 @@ class QtUserInterface : public UserInterface {
     DialogResult chSelect(CChSelectDlg& dialog) override;
 
     void progress(const std::string& what, int done, int total) override;
+    // The status bar of the main window says what was written and where. The files one command
+    // writes (a track pair) are named together; a batch names the last and the count.
+    void fileWritten(const std::string& verb, const std::filesystem::path& path) override;
 
   private:
-    std::optional<std::filesystem::path> chooseFile(const FileChooserOptions& options, bool save);
+    // type, when given, preselects and returns the chosen filter's index.
+    std::optional<std::filesystem::path> chooseFile(const FileChooserOptions& options, bool save, int* type = nullptr);
 
     InstallRoot root_; // the sample dialogs' choosers open in its folders
     QWidget* parent_ = nullptr;
     QPointer<QProgressDialog> progress_; // open while some work reports done < total
+    std::vector<std::string> writtenThisCommand_; // emptied when the event loop next runs
 };
 
 } // namespace varn

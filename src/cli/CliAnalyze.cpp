@@ -88,6 +88,11 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     }
     ProfileOptions shared;
     if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
+    std::optional<PictureOptions> compensationPicture;
+    if (auto file = options.single("--plot-compensation")) {
+        compensationPicture = plotOptionsFor(*file, shared.outputs.dpi, error);
+        if (!compensationPicture) return usageError(context, command, error);
+    }
     MeansChoice means;
     if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
 
@@ -116,7 +121,7 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     if (auto file = options.single("--plot-compensation")) {
         // Painting this display recomputes the one-reference ratio, exactly as the window's paint
         // does before the person drags the region, so the analysis goes on from the same state.
-        if (!plotDisplay(*session.view, *file, error)) return session.fail(error);
+        if (!plotDisplay(*session.view, *file, *compensationPicture, error)) return session.fail(error);
     }
 
     // The baseline region and its copy number, as a Range Set release sets them; then Sort.

@@ -26,8 +26,8 @@ constexpr CommandEntry kCommands[] = {
     {"demo-data", runDemoData},     {"make-pool", runMakePool}, {"add-to-pool", runAddToPool},
     {"analyze", runAnalyze},        {"paired", runPaired},      {"reload", runReload},
     {"reload-self", runReloadSelf}, {"merged", runMerged},      {"batch-tracks", runBatchTracks},
-    {"batch-segments", runBatchSegments}, {"sample-list", runSampleList}, {"purity", runPurity},
-    {"cohort", runCohort},
+    {"batch-segments", runBatchSegments}, {"sample-list", runSampleList}, {"report", runReport},
+    {"purity", runPurity}, {"cohort", runCohort},
 };
 
 } // namespace

@@ -17,9 +17,13 @@ constexpr std::string_view kOutputsHelp =
     "  --segments        SegmentOut: the HMM segments as segments/<sample>.seg (SEG),\n"
     "                    <sample>.segments.tsv (every column) and <sample>.bed (BED9 of the changes)\n"
     "  --plot FILE.png   a picture of the display the command ends in, drawn as the window draws it\n"
-    "                    under MonitorView, in an image that holds the whole page\n"
+    "                    under MonitorView, in an image that holds the whole page; FILE.svg and\n"
+    "                    FILE.pdf keep it a vector drawing\n"
     "  --plot-chromosomes PREFIX  the same for every chromosome (EachChromosome, chromosomes\n"
-    "                    1..22 and X): PREFIX-ch1.png .. PREFIX-chX.png\n"
+    "                    1..22 and X): PREFIX-ch1.png .. PREFIX-chX.png; PREFIX.svg or PREFIX.pdf\n"
+    "                    gives PREFIX-ch1.svg .. (or .pdf)\n"
+    "  --dpi N           resolution of the PNG plots, 72..1200 (default 96, the screen's: one\n"
+    "                    pixel per window pixel; 300 draws the same page 300/96 times larger)\n"
     "  An output the finished display does not offer is a usage error: --store after\n"
     "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
     "  --raw-data and --view-file after analyze or reload only; --segments after analyze,\n"
@@ -87,7 +91,8 @@ constexpr std::string_view kAnalyzeHead =
     "                     best-ranked, i.e. quietest on the region), or pool rows as 1,4,7 (row 1 is\n"
     "                     the pool's first reference)\n"
     "  --plot-compensation FILE.png  the compensation plots (display mode 7) File New opens on,\n"
-    "                     drawn whole as the window draws them, before the region is applied\n";
+    "                     drawn whole as the window draws them, before the region is applied\n"
+    "                     (.svg and .pdf too; --dpi sets a PNG's resolution)\n";
 
 constexpr std::string_view kPairedHead =
     "Usage: varn-cli [--root DIR] paired --array xba|hind --tumor-signal F --tumor-calls F\n"
@@ -136,6 +141,16 @@ constexpr std::string_view kSampleListHelp =
     "  The Debug command: writes SampleList.xls in the root with the row number and name of\n"
     "  every reference of the given pools (Xba first, then Hind).\n";
 
+constexpr std::string_view kReportHelp =
+    "Usage: varn-cli [--root DIR] report TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf\n"
+    "  ReportOut: the PDF report of a stored pool analysis, reloaded with its pool (NonSelfLoad), or\n"
+    "  with --hind-temp of the Xba + Hind analysis of TEMPFILE (the Xba one) and F: the genome page,\n"
+    "  the SD and S/N before and after compensation, the references used with their SDs, the HMM\n"
+    "  means and the tumour cell fraction they stand for, the segments that are not two copies\n"
+    "  without LOH, one page per changed chromosome, the program version, the input files and the\n"
+    "  date. A stored analysis whose pool is not given ends with \"Reference is not loaded\".\n"
+    "  --average N, --all-data  the averaging dialog's answer, as for reload\n";
+
 constexpr std::string_view kCohortHelp =
     "Usage: varn-cli [--root DIR] cohort [--plot FILE.png] [SEGMENTS.tsv ...]\n"
     "  The cohort summary: from the samples' segment tables (default: every *.segments.tsv in\n"
@@ -178,6 +193,7 @@ const std::string_view kUsage =
     "files\"\n"
     "batch-segments --pool POOL [--pool POOL]                    the same for segments, plus cohort.seg\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
+    "report       TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf    ReportOut\n"
     "cohort       [--plot FILE.png] [SEGMENTS.tsv ...]           gain, loss and LOH frequencies of a cohort\n"
     "purity       TEMPFILE --pool POOL | XBATEMP HINDTEMP --pool P --pool P | --self SELFTEMP [--plot F]\n"
     "             the tumour cell fraction with its interval and fit curve\n"
@@ -201,6 +217,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "batch-tracks") return std::string(kBatchHelp);
     if (command == "batch-segments") return std::string(kBatchSegmentsHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);
+    if (command == "report") return std::string(kReportHelp);
     if (command == "cohort") return std::string(kCohortHelp);
     return {};
 }

@@ -68,14 +68,32 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 } // namespace
 
 OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
-    for (const char* shared : {"--average", "--plot", "--plot-chromosomes"}) ownOptions.push_back(shared);
+    for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi"}) ownOptions.push_back(shared);
     OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--all-data"},
                       maxWords};
     return rules;
 }
 
+bool readPlotDpi(const ParsedOptions& options, int& dpi, std::string& error) {
+    if (auto text = options.single("--dpi")) {
+        if (!parseInt(*text, dpi) || dpi < 72 || dpi > 1200) {
+            error = "--dpi takes a whole number 72..1200";
+            return false;
+        }
+    }
+    return true;
+}
+
 bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, std::string& error) {
     shared.outputs = outputsFrom(options);
+    OutputChoice& o = shared.outputs;
+    if (!readPlotDpi(options, o.dpi, error)) return false;
+    if (!o.plot.empty() && !plotOptionsFor(o.plot, o.dpi, error)) return false;
+    // A prefix that ends in a picture's extension names the kind of every chromosome's picture.
+    if (const auto kind = pictureKindOf(o.chromosomePlots); kind && o.chromosomePlots.size() > 4) {
+        o.chromosomePlotExtension = o.chromosomePlots.substr(o.chromosomePlots.size() - 4);
+        o.chromosomePlots.resize(o.chromosomePlots.size() - 4);
+    }
     return readAveraging(options, shared.averaging, error);
 }
 
@@ -96,7 +114,8 @@ int writeOutputs(CliSession& session, const OutputChoice& outputs) {
     if (outputs.segments) doc.OnSegmentOut();
     if (!outputs.plot.empty()) {
         std::string error;
-        if (!plotDisplay(*session.view, outputs.plot, error)) session.fail(error);
+        const auto picture = plotOptionsFor(outputs.plot, outputs.dpi, error);
+        if (!picture || !plotDisplay(*session.view, outputs.plot, *picture, error)) session.fail(error);
     }
     if (!outputs.chromosomePlots.empty()) {
         CVARNView& view = *session.view;
@@ -104,9 +123,11 @@ int writeOutputs(CliSession& session, const OutputChoice& outputs) {
             session.ui.chromosomeAnswer = c;
             view.OnEachChromosome();
             const std::string file =
-                outputs.chromosomePlots + "-ch" + (c == 23 ? std::string("X") : std::to_string(c)) + ".png";
+                outputs.chromosomePlots + "-ch" + (c == 23 ? std::string("X") : std::to_string(c)) +
+                outputs.chromosomePlotExtension;
             std::string error;
-            const bool drawn = plotDisplay(view, file, error);
+            const PictureOptions picture{pictureKindOf(file).value_or(PictureKind::Png), outputs.dpi};
+            const bool drawn = plotDisplay(view, file, picture, error);
             view.OnAllGenome();
             if (!drawn) {
                 session.fail(error);

@@ -2,6 +2,7 @@
 
 #include "CliOptions.h"
 #include "CliUserInterface.h"
+#include "export/PictureFormat.h"
 
 #include <string>
 
@@ -19,9 +20,14 @@ struct OutputChoice {
     bool rawData = false;
     bool viewFile = false;
     bool segments = false;
-    std::string plot;            // --plot FILE.png; empty for none
+    std::string plot;            // --plot FILE.png|.svg|.pdf; empty for none
     std::string chromosomePlots; // --plot-chromosomes PREFIX: PREFIX-ch1.png .. PREFIX-chX.png
+    std::string chromosomePlotExtension = ".png"; // PREFIX.svg / PREFIX.pdf choose another kind
+    int dpi = kScreenDpi;                          // --dpi N, for the PNG plots
 };
+
+// --dpi N: the resolution of the PNG plots, 72..1200; false with the reason.
+bool readPlotDpi(const ParsedOptions& options, int& dpi, std::string& error);
 
 // What every command that ends on a profile takes besides its own options: the averaging
 // dialog's answer (--average, --all-data), the exports and the plots.

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "export/PictureFormat.h"
+
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace varn {
@@ -8,14 +11,25 @@ class CVARNDoc;
 class CVARNView;
 struct CohortSummary;
 struct PurityEstimate;
+struct SampleReport;
 } // namespace varn
 
 namespace varn::cli {
 
 // --plot: switches the view to the Monitor preset and draws its display mode, as the window would,
-// into a PNG large enough for the whole page. False with the reason when it cannot be written
-// (or when the tool was built without the Qt drawing surface).
-bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string& error);
+// into a picture large enough for the whole page: a PNG at options.dpi, an SVG or a PDF. False
+// with the reason when it cannot be written (or when the tool was built without the Qt drawing
+// surface). A written picture is confirmed on stdout.
+bool plotDisplay(CVARNView& view, const std::filesystem::path& file, const PictureOptions& options,
+                 std::string& error);
+
+// report --out: the PDF report drawn with the window's surface; confirmed on stdout like a plot.
+bool writeReportFile(CVARNView& view, const SampleReport& report, const std::filesystem::path& file,
+                     std::string& error);
+
+// The picture a --plot file name asks for: its kind by extension and the --dpi for a PNG; nothing
+// (with the reason) for an extension that is not .png, .svg or .pdf.
+std::optional<PictureOptions> plotOptionsFor(const std::filesystem::path& file, int dpi, std::string& error);
 
 // purity --plot: the fit curve of a tumour cell fraction estimate as a PNG.
 bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error);

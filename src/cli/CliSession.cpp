@@ -47,6 +47,7 @@ CliSession::CliSession(const CommandContext& context, std::string command)
     doc = std::make_unique<CVARNDoc>(context.root, ui);
     view = std::make_unique<CVARNView>(*doc);
     ui.view = view.get();
+    ui.confirmWritesOn(context.out, context.root);
 }
 
 int CliSession::loadPool(const std::filesystem::path& path) {

@@ -2,6 +2,8 @@
 
 #include "view/CChSelectDlg.h"
 
+#include "document/WrittenReport.h"
+
 #include "document/SetupDialogs.h"
 #include "engine/CAverage.h"
 #include "engine/CBaseSet.h"
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 namespace varn::cli {
 
@@ -41,6 +44,18 @@ bool isNoticeMessage(const std::string& text) {
 
 CliUserInterface::CliUserInterface(std::ostream& err, bool showProgress)
     : err_(err), showProgress_(showProgress) {}
+
+void CliUserInterface::confirmWritesOn(std::ostream& out, InstallRoot root) {
+    written_ = &out;
+    root_ = std::move(root);
+}
+
+void CliUserInterface::fileWritten(const std::string& verb, const std::filesystem::path& path) {
+    if (written_ == nullptr || !root_) return;
+    closeProgressLine();
+    *written_ << writtenReport(verb, path, *root_) << '\n';
+    written_->flush();
+}
 
 CliUserInterface::~CliUserInterface() {
     closeProgressLine();

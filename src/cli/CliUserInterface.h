@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/InstallRoot.h"
 #include "document/UserInterface.h"
 
 #include <deque>
@@ -53,6 +54,11 @@ class CliUserInterface : public UserInterface {
     DialogResult baseSet(CBaseSet& d) override;
     DialogResult chSelect(CChSelectDlg& d) override;
     void progress(const std::string& what, int done, int total) override;
+    // One line on the confirmation stream per file written, once confirmWritesOn named it.
+    void fileWritten(const std::string& verb, const std::filesystem::path& path) override;
+    // Where the written files are confirmed (standard output) and the root their paths are
+    // shown relative to.
+    void confirmWritesOn(std::ostream& out, InstallRoot root);
 
     // Answers set by the command before it runs a flow. Dialog answers hold for every opening of
     // their dialog; file answers are taken in order, one per chooser.
@@ -86,6 +92,8 @@ class CliUserInterface : public UserInterface {
 
   private:
     std::ostream& err_;
+    std::ostream* written_ = nullptr;
+    std::optional<InstallRoot> root_;
     bool showProgress_;
     bool progressLineOpen_ = false; // a progress line is on the terminal without its line end
 

@@ -21,6 +21,7 @@ int runBatchTracks(const CommandContext& context, const std::vector<std::string>
 int runBatchSegments(const CommandContext& context, const std::vector<std::string>& args);
 int runPurity(const CommandContext& context, const std::vector<std::string>& args);
 int runSampleList(const CommandContext& context, const std::vector<std::string>& args);
+int runReport(const CommandContext& context, const std::vector<std::string>& args);
 int runCohort(const CommandContext& context, const std::vector<std::string>& args);
 
 } // namespace varn::cli

@@ -163,10 +163,12 @@ int CVARNDoc::StoreNonSelfTempFile(int t) {
     if (t != kXba && t != kHind) return 1;
     const int row = analysedRow[t] >= 0 && analysedRow[t] < kNameRows ? analysedRow[t] : 0;
     const std::string name = sampleFileName(poolSampleName[t][row]);
-    if (!replaceFileContents(fixedPath("c:\\VARN\\temporary files\\" + name + ".temp"), formatNonSelfTempFile(*this, t))) {
+    const std::filesystem::path path = fixedPath("c:\\VARN\\temporary files\\" + name + ".temp");
+    if (!replaceFileContents(path, formatNonSelfTempFile(*this, t))) {
         ui().messageBox("temporary file cannot be opened");
         return 1;
     }
+    ui().fileWritten("Stored", path);
     return 0;
 }
 

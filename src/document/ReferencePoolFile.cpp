@@ -105,6 +105,7 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    ui().fileWritten("Saved", path);
     return true;
 }
 

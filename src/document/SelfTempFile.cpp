@@ -146,10 +146,12 @@ int CVARNDoc::StoreSelfTempFile(int t) {
     if (regionStart[t] < 0) regionStart[t] = snpFirst[t];
     if (regionEnd[t] < 0) regionEnd[t] = autosomeLast[t];
     const std::string name = sampleFileName(poolSampleName[t][0]);
-    if (!replaceFileContents(fixedPath("c:\\VARN\\Self temporary files\\" + name + ".temp"), formatSelfTempFile(*this, t))) {
+    const std::filesystem::path path = fixedPath("c:\\VARN\\Self temporary files\\" + name + ".temp");
+    if (!replaceFileContents(path, formatSelfTempFile(*this, t))) {
         ui().messageBox("temporary file cannot be opened");
         return 1;
     }
+    ui().fileWritten("Stored", path);
     return 0;
 }
 

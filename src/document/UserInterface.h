@@ -53,6 +53,12 @@ public:
 
     virtual std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) = 0;
+    // A save chooser whose filter lists types that the file name alone does not tell apart (a
+    // picture's resolution): type is set to the chosen one, 0-based in the filter's order. By
+    // default it is the save chooser, with type left as the caller preset it.
+    virtual std::optional<std::filesystem::path> saveFileOfType(const FileChooserOptions& chooser, int& /*type*/) {
+        return saveFile(chooser);
+    }
 
     virtual DialogResult basicMode(CBasicMode& dialog) = 0;
     virtual DialogResult sampleSelect(CSampleSelect& dialog) = 0;

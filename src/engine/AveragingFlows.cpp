@@ -37,6 +37,7 @@ void averagePairedRows(CVARNView& view, int t) {
 }
 
 void showWholeGenome(CVARNView& view, int mode, int extentX) {
+    view.resetScroll();
     view.windowOrgX = 0;
     view.windowOrgY = 0;
     view.windowExtX = extentX;

@@ -54,8 +54,12 @@ void CVARNDoc::OnRawDataOut() {
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) std::filesystem::create_directory(folder, ec);
     const std::string name = sampleFileName(poolSampleName[t][0]);
-    if (!replaceFileContents(fixedPath("c:\\VARN\\RawData\\" + name + ".xls"), rawDataTable(*this, t)))
+    const std::filesystem::path path = fixedPath("c:\\VARN\\RawData\\" + name + ".xls");
+    if (!replaceFileContents(path, rawDataTable(*this, t))) {
         ui().messageBox("Raw Data cannot be loaded");
+        return;
+    }
+    ui().fileWritten("Wrote", path);
 }
 
 bool CVARNDoc::OnUpdateRawDataOut() const { return view != nullptr && view->displayMode == ModeGenomeSingle; }

@@ -23,8 +23,12 @@ void CVARNDoc::OnDebug() {
             out += '\n';
         }
     }
-    if (!replaceFileContents(fixedPath("c:\\VARN\\SampleList.xls"), out))
+    const std::filesystem::path path = fixedPath("c:\\VARN\\SampleList.xls");
+    if (!replaceFileContents(path, out)) {
         ui().messageBox("Sample List file cannot be loaded");
+        return;
+    }
+    ui().fileWritten("Wrote", path);
 }
 
 } // namespace varn

@@ -79,10 +79,12 @@ int writeTrackPair(CVARNDoc& doc, const std::string& name, const std::string& ra
         doc.ui().messageBox("IGB file cannot be loaded");
         return 1;
     }
+    doc.ui().fileWritten("Wrote", trackPath(doc, name));
     if (!replaceFileContents(trackPath(doc, name + "LOH"), loh)) {
         doc.ui().messageBox(lohMessage);
         return 1;
     }
+    doc.ui().fileWritten("Wrote", trackPath(doc, name + "LOH"));
     return 0;
 }
 

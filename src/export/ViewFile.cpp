@@ -47,8 +47,12 @@ void CVARNDoc::OnSaveViewFile() {
     const int t = arrayType;
     if (t != kXba && t != kHind) return;
     const std::string name = sampleFileName(poolSampleName[t][0]);
-    if (!replaceFileContents(fixedPath("c:\\VARN View\\" + name + ".cng"), viewFile(*this, t)))
+    const std::filesystem::path path = fixedPath("c:\\VARN View\\" + name + ".cng");
+    if (!replaceFileContents(path, viewFile(*this, t))) {
         ui().messageBox("VARN View cannot be loaded");
+        return;
+    }
+    ui().fileWritten("Wrote", path);
 }
 
 } // namespace varn

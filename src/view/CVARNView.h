@@ -52,6 +52,17 @@ public:
     // missed has no stretch to act on and leaves the selection armed.
     bool selPressHit = false;
 
+    // ---- what of the page the window shows ----
+    // The commands above set a mode's preset window (origin and extent); the scroll bars move the
+    // shown origin away from the preset's by scrollX, scrollY logical units, and Fit to Window
+    // replaces both by the extent that shows the whole page in the viewport (device pixels of the
+    // client area, 0 x 0 for a headless view). See ShownWindow.h.
+    int scrollX = 0, scrollY = 0;
+    bool fitToWindow = false;
+    int viewportWidth = 0, viewportHeight = 0;
+    // A command that sets a preset starts the mode from its place again.
+    void resetScroll() { scrollX = scrollY = 0; }
+
     // Asked whenever the view wants to be repainted; erase = repaint with the background erased.
     // The window connects it to its widget; headless use leaves it empty.
     std::function<void(bool erase)> onInvalidate;
@@ -125,6 +136,8 @@ public:
     void OnMoveLeft();
     void OnMoveRight();
     void OnReturnToTop();
+    // The Fit to Window toggle: the whole page in the window, or the preset again.
+    void OnFitToWindow();
 
     // The view's update handlers: whether the command of that id is enabled now. Commands the
     // view has no rule for are reported through handlesEnableRule() = false.

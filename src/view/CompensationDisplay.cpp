@@ -6,6 +6,7 @@ namespace varn {
 
 void CVARNView::showCompensationPlots(int t) {
     shownArrayType = t;
+    resetScroll();
     windowOrgX = 0;
     windowOrgY = 0;
     windowExtX = 1;

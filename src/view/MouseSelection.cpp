@@ -1,11 +1,14 @@
 // Range selection with the left mouse button after Range Set. The press and the moves record the
-// dragged stretch in device pixels (the paint draws it as a red band); the release turns the
-// pixels into positions and hands them to the baseline region. The pixel geometry assumes the
-// window presets the selection is enabled in: the Monitor view of the genome pages and the
-// CGH View zoom of the compensation plots.
+// dragged stretch in pixels (the paint draws it as a red band); the release turns the pixels into
+// positions and hands them to the baseline region. The pixel arithmetic is that of the window
+// presets the selection is enabled in, the Monitor view of the genome pages and the CGH View zoom
+// of the compensation plots: a mouse point is first taken into logical units through the window
+// shown (scrolled or fitted) and then counted on that preset's pixel grid, so a drag marks the same
+// stretch whatever the scroll or zoom.
 #include "CVARNView.h"
 
 #include "GenomeLayout.h"
+#include "ShownWindow.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 #include "engine/CBaseSet.h"
@@ -59,6 +62,31 @@ int panelRightPixel(const CVARNView& v, int t, int c, PanelScale s) {
 int panelRowAt(int y) {
     const int row = (y - 60) / 140;
     return row >= 0 && row <= 5 ? row : -1;
+}
+
+// The preset a mode's selection pixels belong to: origin and logical units per pixel.
+struct PixelGrid {
+    int orgX = 0, orgY = 0, extX = 1, extY = 1;
+};
+
+bool selectionGrid(int mode, PixelGrid& grid) {
+    switch (mode) {
+    case ModeCompensation: grid = {0, 5500, 5, 2}; return true;
+    case ModeGenomeSingle: case ModeGenomeSelf: grid = {0, 0, 10, 10}; return true;
+    case ModeGenomeBoth: grid = {0, 0, 20, 10}; return true;
+    default: return false;
+    }
+}
+
+int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+
+// The device point as a pixel of the selection's preset; unchanged where the mode has none.
+void toSelectionPixel(const CVARNView& v, int& x, int& y) {
+    PixelGrid g;
+    if (!selectionGrid(v.displayMode, g)) return;
+    const Point logical = logicalPointAt(v, x, y);
+    x = floorDiv(logical.x - g.orgX, g.extX);
+    y = floorDiv(logical.y - g.orgY, g.extY);
 }
 
 void orderSelection(CVARNView& v) {
@@ -119,6 +147,7 @@ void releaseGenomeBoth(CVARNView& v, int x) {
 void CVARNView::OnLButtonDown(int x, int y) {
     const int t = shownArrayType;
     if (!rangeSetArmed || t < 0 || t > 2) return;
+    toSelectionPixel(*this, x, y);
     if (displayMode == ModeCompensation) {
         selPressHit = insideCompensationFrame(doc_, t, x, y);
         if (!selPressHit) return;
@@ -145,8 +174,9 @@ void CVARNView::OnLButtonDown(int x, int y) {
     }
 }
 
-void CVARNView::OnMouseMove(int x, int /*y*/, bool leftButtonHeld) {
+void CVARNView::OnMouseMove(int x, int y, bool leftButtonHeld) {
     if (!leftButtonHeld || !rangeSetArmed) return;
+    toSelectionPixel(*this, x, y);
     // The band follows the mouse whether or not the press hit anything; only the release checks.
     if (displayMode == ModeCompensation) {
         SetCursor(Cursor::CrossHair);
@@ -163,6 +193,7 @@ void CVARNView::OnMouseMove(int x, int /*y*/, bool leftButtonHeld) {
 void CVARNView::OnLButtonUp(int x, int y) {
     const int t = shownArrayType;
     if (!rangeSetArmed) return;
+    toSelectionPixel(*this, x, y);
     switch (displayMode) {
     case ModeCompensation:
         if (t == kXba || t == kHind) releaseCompensation(*this, x, y);

@@ -9,8 +9,7 @@ namespace varn::paint {
 
 void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
-    canvas.setWindowOrg(view.windowOrgX, view.windowOrgY);
-    canvas.setWindowExt(view.windowExtX, view.windowExtY);
+    const WindowMapping shown = applyShownWindow(canvas, view);
     view.paintChromosome = view.currentChromosome;
     const int c = view.currentChromosome;
     const bool known = c >= 1 && c <= kChromosomeX;
@@ -21,12 +20,12 @@ void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     }
 
     view.yScale = 100;
-    canvas.textOut(view.windowOrgX, view.windowOrgY, copyNumberTitle(doc, view));
+    canvas.textOut(shown.orgX, shown.orgY, copyNumberTitle(doc, view));
     if (!known) return;
     // The label follows the window origin so that it stays in view while the chromosome is
     // panned in the Explore preset.
     const int labelY = view.displayMode == ModeChromosomeSelf ? 700 : 400;
-    drawPanelPlot(canvas, doc, view, t, panel, {view.windowOrgX + 50, view.windowOrgY + labelY});
+    drawPanelPlot(canvas, doc, view, t, panel, {shown.orgX + 50, shown.orgY + labelY});
 }
 
 } // namespace varn::paint

@@ -9,6 +9,7 @@
 #include "CVARNView.h"
 #include "PaintStyle.h"
 #include "document/CVARNDoc.h"
+#include "engine/NoiseFigures.h"
 
 #include <cmath>
 #include <vector>
@@ -68,33 +69,12 @@ void drawBand(Canvas& canvas, const CVARNDoc& doc, int t, int first, int last, A
     canvas.setPixels(points, colour);
 }
 
-// SD over the usable autosomes, and the mean of chromosome X against it: a sample and a reference
-// of different sex differ by a whole X copy, so the ratio of that shift to the noise tells how
-// well the compensation separates a one-copy change from the noise.
+// The SD and signal-to-noise line of one state of the profile; left out when they cannot be told.
 template <class Value>
 void drawStatistics(Canvas& canvas, const CVARNDoc& doc, int t, const char* format, int y, Value value) {
-    int n = 0, nX = 0;
-    float s1 = 0, s2 = 0, sX = 0;
-    for (int pos = doc.snpFirst[t]; pos <= doc.autosomeLast[t]; ++pos) {
-        if (doc.positionUsable[pos] != 1) continue;
-        const float v = value(pos);
-        ++n;
-        s1 += v;
-        s2 += v * v;
-    }
-    for (int pos = doc.autosomeLast[t] + 1; pos <= doc.chrXLast[t]; ++pos) {
-        if (doc.positionUsable[pos] != 1) continue;
-        ++nX;
-        sX += value(pos);
-    }
-    // Without two autosomal values there is no spread, and without an X value no signal: the
-    // line is left out rather than printed from a division by zero.
-    if (n < 2 || nX == 0) return;
-    // n * (n - 1) in floating point: some 55,000 autosomal SNPs overflow a 32-bit product.
-    const float fn = static_cast<float>(n);
-    const float sd = std::sqrt((fn * s2 - s1 * s1) / (fn * (fn - 1.0f)));
-    const float signalToNoise = (sX / static_cast<float>(nX)) / sd;
-    canvas.textOut(0, y, formatText(format, static_cast<double>(sd), static_cast<double>(signalToNoise)));
+    const auto figures = noiseFigures(doc, t, value);
+    if (!figures) return;
+    canvas.textOut(0, y, formatText(format, static_cast<double>(figures->sd), static_cast<double>(figures->signalToNoise)));
 }
 
 std::string rowText(const CVARNDoc& doc, int t, int row) {
@@ -113,8 +93,7 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int first = doc.snpFirst[t], autosomeLast = doc.autosomeLast[t], xLast = doc.chrXLast[t];
     const int ys = view.yScale;
 
-    canvas.setWindowOrg(view.windowOrgX, view.windowOrgY);
-    canvas.setWindowExt(view.windowExtX, view.windowExtY);
+    applyShownWindow(canvas, view);
     if (view.windowOrgY == 5500) {
         // "CGH View": the autosomes of the after-compensation band are where the baseline
         // region is dragged.

@@ -27,8 +27,7 @@ void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
 
 void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
-    canvas.setWindowOrg(view.windowOrgX, view.windowOrgY);
-    canvas.setWindowExt(view.windowExtX, view.windowExtY);
+    const WindowMapping shown = applyShownWindow(canvas, view);
     if (view.rangeSetArmed == 1) drawSelectionBand(canvas, view);
     for (int c = 1; c <= kChromosomeX; ++c) {
         view.paintChromosome = c;
@@ -38,7 +37,7 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     }
 
     view.yScale = 100;
-    canvas.textOut(view.windowOrgX, view.windowOrgY, copyNumberTitle(doc, view));
+    canvas.textOut(shown.orgX, shown.orgY, copyNumberTitle(doc, view));
     const int labelY = view.displayMode == ModeGenomeSelf ? 700 : 400;
     for (int c = 1; c <= kChromosomeX; ++c) {
         view.paintChromosome = c;

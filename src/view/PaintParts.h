@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "WindowMapping.h"
 
 #include <span>
 #include <string>
@@ -26,6 +27,10 @@ struct Panel {
 
 // The panel of chromosome c of array type t, at its genome-page place or at (0, 0) for the
 // chromosome modes.
+// Sets the canvas to the window shown now (the preset, scrolled or fitted) and returns it; the
+// titles are drawn at its origin so that they stay at the top-left of the window.
+WindowMapping applyShownWindow(Canvas& canvas, const CVARNView& view);
+
 Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin);
 
 // Display index -> position (through the merged order for type 0) and -> SNP record.

@@ -3,6 +3,7 @@
 
 #include "CVARNView.h"
 #include "PaintStyle.h"
+#include "ShownWindow.h"
 #include "document/CVARNDoc.h"
 
 #include <cmath>
@@ -31,6 +32,13 @@ Rgb stainColour(int stain) {
     default:
         return {255, 255, 255};
     }
+}
+
+WindowMapping applyShownWindow(Canvas& canvas, const CVARNView& view) {
+    const WindowMapping shown = shownWindow(view);
+    canvas.setWindowOrg(shown.orgX, shown.orgY);
+    canvas.setWindowExt(shown.extX, shown.extY);
+    return shown;
 }
 
 Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin) {

@@ -3,6 +3,7 @@
 // its place.
 #include "CVARNView.h"
 
+#include "ShownWindow.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 
@@ -26,7 +27,8 @@ void CVARNView::OnRButtonDown(int x, int /*y*/) {
     const int t = shownArrayType;
     const int c = paintChromosome;
     if (t < 0 || t > 2 || c < 1 || c > 23) return;
-    const int i = x + windowOrgX + chromosomeStart[t][c] - kPanelMargin;
+    // One SNP per logical unit across, wherever the window is scrolled or however it is scaled.
+    const int i = logicalPointAt(*this, x, 0).x + chromosomeStart[t][c] - kPanelMargin;
     // The margin and the space after the last SNP show no SNP.
     if (i < chromosomeStart[t][c] || i >= chromosomeStart[t][c + 1]) return;
 

@@ -18,6 +18,8 @@ bool isChromosomeMode(int mode) {
 void CVARNView::OnCghView() {
     if (displayMode != ModeCompensation) return;
     // Zooms on the genome-wide compensation panel, where the baseline region is dragged.
+    resetScroll();
+    fitToWindow = false;
     windowOrgX = 0;
     windowOrgY = 5500;
     windowExtX = 5;
@@ -38,6 +40,8 @@ void CVARNView::OnPrintView() {
     case ModeGenomeSingle: case ModeGenomeSelf: case ModeChromosomeSingle: case ModeChromosomeSelf: x = 2; y = 2; break;
     default: return;
     }
+    resetScroll();
+    fitToWindow = false;
     windowOrgX = windowOrgY = 0;
     windowExtX = x;
     windowExtY = y;
@@ -53,6 +57,8 @@ void CVARNView::OnMonitorView() {
     case ModeChromosomeSingle: case ModeChromosomeSelf: x = 5; y = 4; break;
     default: return;
     }
+    resetScroll();
+    fitToWindow = false;
     windowOrgX = windowOrgY = 0;
     windowExtX = x;
     windowExtY = y;
@@ -62,6 +68,8 @@ void CVARNView::OnMonitorView() {
 void CVARNView::OnExploreView() {
     if (!isChromosomeMode(displayMode)) return;
     // One SNP per pixel: the chromosome is panned with MoveLeft / MoveRight.
+    resetScroll();
+    fitToWindow = false;
     windowOrgX = windowOrgY = 0;
     windowExtX = 1;
     windowExtY = 4;
@@ -69,6 +77,7 @@ void CVARNView::OnExploreView() {
 }
 
 void CVARNView::OnAllGenome() {
+    resetScroll();
     windowOrgX = windowOrgY = 0;
     if (displayMode == ModeChromosomeBoth) {
         displayMode = ModeGenomeBoth;
@@ -97,6 +106,7 @@ void CVARNView::OnEachChromosome() {
     // OK with no button checked keeps the chromosome shown.
     if (dialog.result >= 1 && dialog.result <= 23) currentChromosome = dialog.result;
     if (currentChromosome < 1 || currentChromosome > 23) currentChromosome = 1;
+    resetScroll();
     windowOrgX = windowOrgY = 0;
     if (displayMode == ModeGenomeBoth) {
         displayMode = ModeChromosomeBoth;
@@ -143,6 +153,13 @@ void CVARNView::OnMoveRight() {
 void CVARNView::OnReturnToTop() {
     if (!isChromosomeMode(displayMode) || windowExtX != 1) return;
     windowOrgX = 0;
+    resetScroll();
+    Invalidate();
+}
+
+void CVARNView::OnFitToWindow() {
+    fitToWindow = !fitToWindow;
+    resetScroll();
     Invalidate();
 }
 

@@ -2,6 +2,7 @@
 #include "CVARNView.h"
 
 #include "CommandIds.h"
+#include "PageExtent.h"
 #include "document/CVARNDoc.h"
 
 namespace varn {
@@ -23,6 +24,7 @@ bool CVARNView::handlesEnableRule(int commandId) {
     case ID_PRINT_VIEW: case ID_MONITOR_VIEW: case ID_ALL_GENOME: case ID_EACH_CHROMOSOME:
     case ID_EXPLORE_VIEW: case ID_PREV_CHROMOSOME: case ID_NEXT_CHROMOSOME:
     case ID_MOVE_LEFT: case ID_MOVE_RIGHT: case ID_RETURN_TO_TOP:
+    case ID_FIT_TO_WINDOW: case ID_EXPORT_PICTURE: case ID_REPORT_OUT:
         return true;
     default:
         return false;
@@ -63,6 +65,11 @@ bool CVARNView::isCommandEnabled(int commandId) const {
     case ID_RETURN_TO_TOP:
         return modeIn(m, {ModeChromosomeBoth, ModeChromosomeSingle, ModeChromosomeSelf}) && windowExtX == 1 &&
                windowExtY == 4;
+    case ID_FIT_TO_WINDOW:
+    case ID_EXPORT_PICTURE:
+        // Whatever draws a page: the genome and chromosome pages and the compensation plots.
+        return !pageExtent(*this).empty();
+    case ID_REPORT_OUT: return modeIn(m, {ModeGenomeSingle, ModeGenomeBoth});
     default:
         return false;
     }

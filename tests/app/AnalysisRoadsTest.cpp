@@ -16,6 +16,7 @@
 #include "support/TempDir.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
+#include "view/ShownWindow.h"
 #include "view/PaintParts.h"
 
 #include <QAbstractButton>
@@ -30,6 +31,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QUrl>
@@ -280,6 +282,10 @@ void AnalysisRoadsTest::nonSelfRoad() {
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(view.displayMode, int(ModeCompensation));
     shoot(window, "compensation");
+    // The page is far taller than the window: scrolled down, its red frame's band comes into view.
+    scrollWindowTo(view, 0, 5000);
+    QApplication::processEvents();
+    shoot(window, "compensation-scrolled");
 
     QVERIFY(window.trigger(ID_CGH_VIEW));
     shoot(window, "cgh-view");
@@ -331,6 +337,9 @@ void AnalysisRoadsTest::nonSelfRoad() {
     QCOMPARE(view.displayMode, int(ModeGenomeSingle));
     QCOMPARE(doc.refUsedCount[kXba], 3);
     shoot(window, "genome");
+    QVERIFY(window.trigger(ID_FIT_TO_WINDOW));
+    shoot(window, "genome-fitted");
+    QVERIFY(window.trigger(ID_FIT_TO_WINDOW));
 
     driver.expect("chromosome", [&driver](QWidget* modal) {
         driver.click(modal, "1008");
@@ -356,6 +365,7 @@ void AnalysisRoadsTest::nonSelfRoad() {
     QVERIFY(window.trigger(ID_ALL_GENOME));
     QCOMPARE(view.displayMode, int(ModeGenomeSingle));
     QVERIFY(window.trigger(ID_STORE));
+    QCOMPARE(window.app.mainFrame().statusBar()->currentMessage(), QString("Stored temporary files/Tumor1X.temp"));
     QVERIFY(window.trigger(ID_IGB_FILE_OUT));
     QVERIFY(window.trigger(ID_RAW_DATA_OUT));
     QVERIFY(window.trigger(ID_SEGMENT_OUT));

@@ -55,6 +55,7 @@ void MenuTableTest::menuEntries_data() {
                           << QStringList{"&New\tCtrl+N=57600",
                                          "-",
                                          "Load Ref=57601",
+                                         "&Export Picture...\tCtrl+E=32831",
                                          "-",
                                          "&Print...\tCtrl+P=57607",
                                          "Print Pre&view=57609",
@@ -67,8 +68,8 @@ void MenuTableTest::menuEntries_data() {
         << "Data"
         << QStringList{
                "NonSelfLoad=32776", "SelfLoad=32777",   "-", "Store=32775",         "-",
-               "IGBFileOut=32818",  "RawDataOut=32821", "SegmentOut=32830", "-", "MakeReference=32812",
-               "AddReference=32813"};
+               "IGBFileOut=32818",  "RawDataOut=32821", "SegmentOut=32830", "ReportOut=32833", "-",
+               "MakeReference=32812", "AddReference=32813"};
     QTest::newRow("Parameter") << "Parameter"
                                << QStringList{"CGH View=32771", "Range Set=32772", "Sort=32774",
                                               "HMM parameter=32773", "Average mode=32791"};
@@ -85,7 +86,9 @@ void MenuTableTest::menuEntries_data() {
                                          "-",
                                          "MoveLeft=32809",
                                          "MoveRight=32810",
-                                         "ReturnToTop=32811"};
+                                         "ReturnToTop=32811",
+                                         "-",
+                                         "Fit to Window=32832"};
     QTest::newRow("Help") << "Help" << QStringList{"&About VARN...=57664", "Debug=32815"};
 }
 

@@ -79,6 +79,9 @@ TEST(CliAnalyze, WritesEveryOutputAndShowsTheFlowsNoticesOnly) {
     // The region is chosen in the compensation view, whose box asks no base line.
     EXPECT_NE(err[1].find(" \\n selected \\n Calculate StDev?"), std::string::npos) << err[1];
     EXPECT_EQ(err[2], "2 items selected \\n as references");
+    // Each file written is confirmed on stdout, from the root, in the order written.
+    EXPECT_EQ(run.out, "Stored temporary files/Tumor1X.temp\nWrote IGBfiles/Tumor1X.sgr\n"
+                       "Wrote IGBfiles/Tumor1XLOH.sgr\nWrote RawData/Tumor1X.xls\nWrote ../VARN View/Tumor1X.cng\n");
 
     EXPECT_EQ(readLines(root / "temporary files/Tumor1X.temp").size(), 3u + kXbaLines + 1 + 7 + 200 + 1);
     EXPECT_EQ(readLines(root / "IGBfiles/Tumor1X.sgr").size(), static_cast<std::size_t>(kXbaLines));

@@ -1,7 +1,9 @@
 #include "canvas/QPainterCanvas.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 namespace varn {
@@ -26,7 +28,10 @@ Qt::PenStyle toQtStyle(PenStyle style) {
 
 } // namespace
 
-QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter), brush_(Qt::white) {
+QPainterCanvas::QPainterCanvas(QPainter& painter)
+    : painter_(painter), brush_(Qt::white),
+      vector_(painter.paintEngine() != nullptr && (painter.paintEngine()->type() == QPaintEngine::SVG ||
+                                                   painter.paintEngine()->type() == QPaintEngine::Pdf)) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setBrush(brush_);
     setPen(Pen{});
@@ -118,6 +123,18 @@ void QPainterCanvas::setPixels(std::span<const Point> points, Rgb colour) {
         const QPoint device = toDevice(p.x, p.y);
         if (points_.empty() || points_.back() != device) points_.push_back(device);
     }
+    if (vector_) {
+        // A vector file would hold one element per point; one path of pixel-long strokes through
+        // the pixels' middles covers the same squares in one element.
+        QPainterPath path;
+        for (const QPoint& at : points_) {
+            path.moveTo(at.x(), at.y() + 0.5);
+            path.lineTo(at.x() + 1, at.y() + 0.5);
+        }
+        painter_.strokePath(path, QPen(toQColor(colour), 1.0, Qt::SolidLine, Qt::FlatCap));
+        active_ = Active::None;
+        return;
+    }
     usePixelPen(colour);
     painter_.drawPoints(points_.data(), static_cast<int>(points_.size()));
 }
@@ -140,7 +157,17 @@ void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
         if (lines_.empty() || lines_.back() != line || pen_.style != PenStyle::Solid) lines_.push_back(line);
     }
     useLinePen();
-    painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    if (vector_) {
+        // One path of separate strokes rather than one element per tick.
+        QPainterPath path;
+        for (const QLine& line : lines_) {
+            path.moveTo(line.p1());
+            path.lineTo(line.p2());
+        }
+        painter_.strokePath(path, linePen_);
+    } else {
+        painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    }
     current_ = lines_.back().p2();
 }
 

@@ -94,6 +94,9 @@ class QPainterCanvas : public Canvas {
     Rgb activePixelColour_;
     std::vector<QPoint> points_;
     std::vector<QLine> lines_;
+    // SVG and PDF: the per-SNP batches go out as one path each, so the file holds a few hundred
+    // elements rather than one per mark. Raster surfaces keep the rasteriser's point and line calls.
+    bool vector_ = false;
 };
 
 } // namespace varn

@@ -1,11 +1,13 @@
 #include "canvas/RenderCohortPage.h"
 
 #include "canvas/QPainterCanvas.h"
+#include "document/FileBytes.h"
 #include "view/CohortPage.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QPainter>
-#include <QString>
 
 namespace varn {
 
@@ -29,7 +31,10 @@ bool renderCohortPage(const CVARNDoc& doc, const CohortSummary& summary, const s
         QPainterCanvas canvas(painter);
         paintCohortPage(canvas, doc, summary);
     }
-    return image.save(QString::fromStdString(path.string()), "PNG");
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+    return replaceFileContents(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 } // namespace varn

@@ -20,7 +20,8 @@ void paintView(CVARNView& view, QPainter& painter, const QSize& area);
 // with room for the titles.
 QSize drawingSize(const CVARNView& view);
 
-// Paints the view into a white image of drawingSize() and writes it as PNG. Returns false when the
+// Paints the view into a white image of drawingSize() and writes it as PNG at the screen's
+// resolution, through the replacing writer. Returns false when the
 // file could not be written.
 bool renderToImage(CVARNView& view, const std::filesystem::path& path);
 

@@ -1,8 +1,12 @@
 #include "cli/CliPlot.h"
 
 #include "canvas/RenderCohortPage.h"
+#include "canvas/PictureWriter.h"
 #include "canvas/RenderPurityCurve.h"
 #include "canvas/RenderToImage.h"
+#include "canvas/ReportWriter.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
 #include "view/CVARNView.h"
 
 #include <QGuiApplication>
@@ -35,13 +39,26 @@ void ensureGuiApplication() {
 
 } // namespace
 
-bool plotDisplay(CVARNView& view, const std::filesystem::path& file, std::string& error) {
+bool plotDisplay(CVARNView& view, const std::filesystem::path& file, const PictureOptions& options,
+                 std::string& error) {
     ensureGuiApplication();
     view.OnMonitorView();
-    if (!renderToImage(view, file)) {
+    if (!writePicture(view, file, options)) {
         error = "the plot " + file.string() + " could not be written";
         return false;
     }
+    view.GetDocument().ui().fileWritten("Wrote", file);
+    return true;
+}
+
+bool writeReportFile(CVARNView& view, const SampleReport& report, const std::filesystem::path& file,
+                     std::string& error) {
+    ensureGuiApplication();
+    if (!writeReport(view, report, file)) {
+        error = "the report " + file.string() + " could not be written";
+        return false;
+    }
+    view.GetDocument().ui().fileWritten("Wrote", file);
     return true;
 }
 

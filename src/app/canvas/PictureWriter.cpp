@@ -1,0 +1,97 @@
+#include "canvas/PictureWriter.h"
+
+#include "canvas/RenderToImage.h"
+#include "document/FileBytes.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <cmath>
+#include <string_view>
+
+namespace varn {
+
+namespace {
+
+constexpr double kInchMetres = 0.0254;
+
+QByteArray pngBytes(CVARNView& view, const QSize& page, int dpi) {
+    const double scale = static_cast<double>(dpi) / kScreenDpi;
+    const QSize size(static_cast<int>(std::ceil(page.width() * scale)), static_cast<int>(std::ceil(page.height() * scale)));
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return {};
+    {
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        paintView(view, painter, page);
+    }
+    // Only the file's resolution tag changes: the fonts were laid out at the screen's, so the
+    // magnified page keeps the window's proportions of text to drawing.
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / kInchMetres));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {};
+    return bytes;
+}
+
+QByteArray svgBytes(CVARNView& view, const QSize& page) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(page);
+    svg.setViewBox(QRect(QPoint(0, 0), page));
+    svg.setResolution(kScreenDpi);
+    svg.setTitle("VARN");
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    paintView(view, painter, page);
+    painter.end();
+    return bytes;
+}
+
+QByteArray pdfBytes(CVARNView& view, const QSize& page) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator("VARN " VARN_VERSION);
+    pdf.setResolution(kScreenDpi);
+    // One page the size of the drawing, in points (72 a inch), without margins.
+    const QSizeF points(page.width() * 72.0 / kScreenDpi, page.height() * 72.0 / kScreenDpi);
+    pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {};
+    paintView(view, painter, page);
+    painter.end();
+    return bytes;
+}
+
+} // namespace
+
+QByteArray pictureBytes(CVARNView& view, const PictureOptions& options) {
+    const QSize page = drawingSize(view);
+    switch (options.kind) {
+    case PictureKind::Svg: return svgBytes(view, page);
+    case PictureKind::Pdf: return pdfBytes(view, page);
+    case PictureKind::Png: break;
+    }
+    return pngBytes(view, page, options.dpi);
+}
+
+bool writePicture(CVARNView& view, const std::filesystem::path& path, const PictureOptions& options) {
+    const QByteArray bytes = pictureBytes(view, options);
+    if (bytes.isEmpty()) return false;
+    return replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+} // namespace varn

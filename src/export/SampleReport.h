@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varn {
+
+class CVARNDoc;
+class CVARNView;
+
+// One line of the report's table: a stretch of the genome that is not two copies without LOH.
+struct ReportSegment {
+    int chromosome = 0;  // 1..22, 23 = X
+    int start = 0;       // bases, first and last SNP
+    int end = 0;
+    int markers = 0;
+    int copyNumber = -1; // -1 on X, which the HMM does not decode
+    bool loh = false;
+    double meanLn = 0;
+};
+
+// What the PDF report of one analysis says, as text: the record of its making (program version,
+// date, the files it was made from), per array the noise before and after the length / GC
+// compensation and the references used with their SDs on the baseline region, the HMM means and
+// the tumour cell fraction they stand for, and the changed segments. The pictures are drawn by
+// the report's writer from the same view.
+struct SampleReport {
+    std::string sample;                       // "Tumor1X", merged "Tumor1XandTumor1H"
+    std::vector<std::string> record;          // version, date, source files
+    std::vector<std::string> figures;         // noise, references, HMM means
+    std::vector<ReportSegment> segments;      // sorted by chromosome and start
+    std::vector<int> changedChromosomes;      // chromosomes with a segment in the table, in order
+};
+
+// The report of the analysis shown (display mode 4, or 2 for Xba + Hind). Measuring the noise and
+// the references' SDs borrows the document's one-reference ratio; the profile shown is left as it
+// was. `segments` are those of the decoded profile; only the changed ones are kept.
+SampleReport buildSampleReport(CVARNDoc& doc, const CVARNView& view, const std::vector<std::filesystem::path>& sources,
+                               const std::string& date, const std::vector<ReportSegment>& segments);
+
+// The table's column heads and one row of it, as the report prints them.
+std::vector<std::string> reportTableHead();
+std::vector<std::string> reportTableRow(const ReportSegment& segment);
+
+// The page title of chromosome c ("Chromosome 7", "Chromosome X").
+std::string reportChromosomeTitle(int chromosome);
+
+} // namespace varn

@@ -1,0 +1,51 @@
+#include "PageExtent.h"
+
+#include "CVARNView.h"
+#include "DisplayMode.h"
+#include "GenomeLayout.h"
+
+#include <algorithm>
+
+namespace varn {
+
+namespace {
+
+// Below the last row of panels hang its LOH bars; a single chromosome's panel ends the same way.
+// The compensation page's seventh band sits at 6800 with the linear ratio above it, and its
+// grid runs to 6000.
+constexpr int kGenomePageBottom = 7000 + 1800;
+constexpr int kChromosomePanelBottom = 1800;
+constexpr int kCompensationPageRight = 6100;
+constexpr int kCompensationPageBottom = 6900;
+// The 100-unit margin either side of a chromosome's SNPs.
+constexpr int kPanelMargins = 200;
+
+} // namespace
+
+PageExtent pageExtent(const CVARNView& view) {
+    const int t = std::clamp(view.shownArrayType, 0, 2);
+    switch (view.displayMode) {
+    case ModeGenomeBoth:
+    case ModeGenomeSingle:
+    case ModeGenomeSelf: {
+        int right = 0;
+        for (int c = 1; c <= kChromosomeX; ++c) {
+            const int width = view.chromosomeStart[t][c + 1] - view.chromosomeStart[t][c];
+            right = std::max(right, view.panelX[t][c] + kPanelMargins + width);
+        }
+        return {right, kGenomePageBottom};
+    }
+    case ModeChromosomeBoth:
+    case ModeChromosomeSingle:
+    case ModeChromosomeSelf: {
+        const int c = std::clamp(view.currentChromosome, 1, kChromosomeX);
+        return {kPanelMargins + view.chromosomeStart[t][c + 1] - view.chromosomeStart[t][c], kChromosomePanelBottom};
+    }
+    case ModeCompensation:
+        return {kCompensationPageRight, kCompensationPageBottom};
+    default:
+        return {};
+    }
+}
+
+} // namespace varn

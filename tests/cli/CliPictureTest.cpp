@@ -1,0 +1,145 @@
+// Pictures and the report from the command line: --plot as SVG, PDF and PNG at a resolution, and
+// report's PDF read back with pdftotext.
+#include "cli/CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace varn::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+unsigned pngWidth(const fs::path& path) {
+    const std::string s = fileText(path);
+    if (s.size() < 24 || s.compare(1, 3, "PNG") != 0) return 0;
+    unsigned w = 0;
+    for (int k = 16; k < 20; ++k) w = (w << 8) | static_cast<unsigned char>(s[static_cast<std::size_t>(k)]);
+    return w;
+}
+
+// The text of a PDF as poppler's pdftotext reads it.
+std::string pdfText(const fs::path& pdf) {
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    std::array<char, 4096> buffer{};
+    while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get())) text += buffer.data();
+    return text;
+}
+
+// Tumor1 on Xba analysed and stored; the pictures are drawn by reloading it.
+struct StoredTumor1 {
+    ScratchRoot root;
+    fs::path temp = root / "temporary files/Tumor1X.temp";
+    StoredTumor1() {
+        const CliRun run = runCli(on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
+                                            (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
+                                            (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3",
+                                            "--store"}));
+        EXPECT_EQ(run.status, 0) << run.err;
+    }
+    CliRun reload(std::vector<std::string> more) {
+        std::vector<std::string> args{"reload", temp.string(), "--pool", (root / "XbaPool.ref").string()};
+        args.insert(args.end(), more.begin(), more.end());
+        return runCli(on(root, args));
+    }
+};
+
+} // namespace
+
+TEST(CliPicture, PlotTakesSvgPdfAndPngAtAResolution) {
+    StoredTumor1 s;
+    const CliRun svg = s.reload({"--plot", (s.root / "g.svg").string()});
+    ASSERT_EQ(svg.status, 0) << svg.err;
+    // Inside the root, the confirmation names it from there.
+    EXPECT_EQ(svg.out, "Wrote g.svg\n");
+    const std::string drawing = fileText(s.root / "g.svg");
+    EXPECT_EQ(drawing.rfind("<?xml", 0), 0u);
+    EXPECT_NE(drawing.find("</svg>"), std::string::npos);
+    ASSERT_EQ(s.reload({"--plot", (s.root / "g.pdf").string()}).status, 0);
+    EXPECT_EQ(fileText(s.root / "g.pdf").rfind("%PDF", 0), 0u);
+    ASSERT_EQ(s.reload({"--plot", (s.root / "g.png").string()}).status, 0);
+    ASSERT_EQ(s.reload({"--plot", (s.root / "g300.png").string(), "--dpi", "300"}).status, 0);
+    const unsigned screen = pngWidth(s.root / "g.png");
+    ASSERT_GT(screen, 0u);
+    EXPECT_EQ(pngWidth(s.root / "g300.png"), static_cast<unsigned>(std::ceil(screen * 300.0 / 96)));
+}
+
+TEST(CliPicture, UnknownPictureKindsAndResolutionsAreUsageErrors) {
+    ScratchRoot root;
+    const std::string temp = (root / "temporary files/Tumor1X.temp").string(), pool = (root / "XbaPool.ref").string();
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{"reload", temp, "--pool", pool, "--plot", "g.jpg"},
+             std::vector<std::string>{"reload", temp, "--pool", pool, "--plot", "g.png", "--dpi", "20"},
+             std::vector<std::string>{"report", temp, "--pool", pool, "--out", "r.txt"},
+         }) {
+        const CliRun run = runCli(on(root, args));
+        EXPECT_EQ(run.status, 2) << args[4] << " " << args[5];
+    }
+}
+
+TEST(CliReport, PdfNamesTheSampleItsNoiseAndItsMaking) {
+    StoredTumor1 s;
+    const fs::path pdf = s.root / "Tumor1X.pdf";
+    const CliRun run = runCli(on(s.root, {"report", s.temp.string(), "--pool", (s.root / "XbaPool.ref").string(),
+                                          "--out", pdf.string()}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Wrote Tumor1X.pdf\n");
+    ASSERT_EQ(fileText(pdf).rfind("%PDF", 0), 0u);
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("VARN report: Tumor1X"), std::string::npos) << text;
+    EXPECT_NE(text.find("Before compensation: SD= "), std::string::npos);
+    EXPECT_NE(text.find("After compensation: SD= "), std::string::npos);
+    EXPECT_NE(text.find("XbaPool.ref"), std::string::npos);
+    EXPECT_NE(text.find("tumour cell fraction of 100%"), std::string::npos);
+
+    // Every segment of the segment table that is not two copies without LOH is in the report's
+    // table: chromosome, start, end and SNP count, in the words pdftotext finds.
+    ASSERT_EQ(s.reload({"--segments"}).status, 0);
+    std::string words;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const bool blank = std::isspace(static_cast<unsigned char>(text[k])) != 0;
+        if (!blank) words += text[k];
+        else if (!words.empty() && words.back() != ' ') words += ' ';
+    }
+    int changed = 0;
+    const auto table = readLines(s.root / "segments/Tumor1X.segments.tsv");
+    for (std::size_t k = 1; k < table.size(); ++k) {
+        std::vector<std::string> f;
+        std::size_t from = 0;
+        for (std::size_t tab; (tab = table[k].find('\t', from)) != std::string::npos; from = tab + 1)
+            f.push_back(table[k].substr(from, tab - from));
+        f.push_back(table[k].substr(from));
+        ASSERT_EQ(f.size(), 11u) << table[k];
+        const bool x = f[1] == "23";
+        if ((f[7] == "2" || x) && f[8] == "no") continue;
+        ++changed;
+        const std::string row = " " + (x ? std::string("X") : f[1]) + " " + f[2] + " " + f[3] + " " + f[4] + " ";
+        EXPECT_NE(words.find(row), std::string::npos) << row;
+    }
+    EXPECT_GT(changed, 3);
+
+    // Without the pool it was made with, the stored analysis cannot be reloaded.
+    const CliRun refused = runCli(on(s.root, {"report", s.temp.string(), "--pool", (s.root / "HindPool.ref").string(),
+                                              "--out", (s.root / "none.pdf").string()}));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Reference is not loaded"), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(s.root / "none.pdf"));
+}
+
+} // namespace varn::test
