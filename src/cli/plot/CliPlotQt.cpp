@@ -1,7 +1,7 @@
 #include "cli/CliPlot.h"
 
-#include "canvas/RenderCohortPage.h"
 #include "canvas/PictureWriter.h"
+#include "canvas/RenderCohortPage.h"
 #include "canvas/RenderPurityCurve.h"
 #include "canvas/RenderToImage.h"
 #include "canvas/ReportWriter.h"
