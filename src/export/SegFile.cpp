@@ -9,7 +9,7 @@
 
 namespace varn {
 
-double log2Mean(const Segment& segment) {
+double log2Mean(const CopyNumberSegment& segment) {
     return segment.meanLn / std::log(2.0);
 }
 
@@ -24,7 +24,7 @@ std::string segFileText(const std::vector<SegmentedSample>& samples) {
     std::string out = kSegHeader;
     char line[160];
     for (const SegmentedSample& sample : samples)
-        for (const Segment& s : sample.segments) {
+        for (const CopyNumberSegment& s : sample.segments) {
             std::snprintf(line, sizeof line, "\t%d\t%d\t%d\t%d\t%.6f\n", s.chromosome, s.start, s.end,
                           s.markers, log2Mean(s));
             out += sample.name;

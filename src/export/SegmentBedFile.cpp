@@ -11,13 +11,13 @@ namespace varn {
 
 namespace {
 
-const char* colourOf(const Segment& s) {
+const char* colourOf(const CopyNumberSegment& s) {
     if (s.copyNumber > 2) return "200,0,0";
     if (s.copyNumber >= 0 && s.copyNumber < 2) return "0,0,200";
     return "0,140,0";
 }
 
-std::string nameOf(const Segment& s) {
+std::string nameOf(const CopyNumberSegment& s) {
     std::string name = s.copyNumber >= 0 ? "CN" + std::to_string(s.copyNumber) : std::string();
     if (s.loh) name += name.empty() ? "LOH" : " LOH";
     return name;
@@ -38,7 +38,7 @@ std::string segmentBedText(const SegmentedSample& sample) {
                       " segments\" description=\"VARN segments of " + quotable(sample.name) +
                       (note.empty() ? "" : ", " + note) + "\" itemRgb=\"On\"\n";
     char line[200];
-    for (const Segment& s : sample.segments) {
+    for (const CopyNumberSegment& s : sample.segments) {
         const std::string name = nameOf(s);
         if (name.empty() || name == "CN2") continue;
         const std::string chrom = s.chromosome == 23 ? "chrX" : "chr" + std::to_string(s.chromosome);

@@ -14,7 +14,7 @@ inline constexpr const char* kSegmentTableHeader = "ID\tchrom\tloc.start\tloc.en
                                                    "ln\tseg.mean.log2\tcopy.number\tloh\tloh.mean\tloh.max\n";
 
 // The mean log2 ratio of a segment: its natural-log mean over ln 2.
-double log2Mean(const Segment& segment);
+double log2Mean(const CopyNumberSegment& segment);
 // "tumour cells=NN%" for a purity below 1, else empty.
 std::string tumourCellsNote(float purity);
 

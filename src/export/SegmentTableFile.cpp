@@ -14,7 +14,7 @@ std::string segmentTableText(const SegmentedSample& sample) {
     if (!note.empty()) out += "# " + note + "\n";
     out += kSegmentTableHeader;
     char line[256];
-    for (const Segment& s : sample.segments) {
+    for (const CopyNumberSegment& s : sample.segments) {
         const std::string copy = s.copyNumber >= 0 ? std::to_string(s.copyNumber) : std::string();
         std::snprintf(line, sizeof line, "\t%d\t%d\t%d\t%d\t%.6f\t%.6f\t%s\t%s\t%.3f\t%.3f\n", s.chromosome,
                       s.start, s.end, s.markers, s.meanLn, log2Mean(s), copy.c_str(), s.loh ? "yes" : "no",

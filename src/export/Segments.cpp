@@ -76,8 +76,8 @@ std::vector<char> lohCalls(const std::vector<Point>& points, std::size_t begin, 
     return calls;
 }
 
-Segment summarise(const std::vector<Point>& points, std::size_t begin, std::size_t end, bool loh) {
-    Segment s;
+CopyNumberSegment summarise(const std::vector<Point>& points, std::size_t begin, std::size_t end, bool loh) {
+    CopyNumberSegment s;
     s.chromosome = points[begin].chromosome;
     s.start = points[begin].position;
     s.end = points[end - 1].position;
@@ -97,7 +97,7 @@ Segment summarise(const std::vector<Point>& points, std::size_t begin, std::size
 }
 
 void segmentChromosome(const std::vector<Point>& points, std::size_t begin, std::size_t end,
-                       std::vector<Segment>& out) {
+                       std::vector<CopyNumberSegment>& out) {
     const std::vector<char> calls = lohCalls(points, begin, end);
     std::size_t start = begin;
     for (std::size_t i = begin + 1; i <= end; ++i) {
@@ -110,8 +110,8 @@ void segmentChromosome(const std::vector<Point>& points, std::size_t begin, std:
 
 } // namespace
 
-std::vector<Segment> buildSegments(const CVARNDoc& doc, int t) {
-    std::vector<Segment> segments;
+std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t) {
+    std::vector<CopyNumberSegment> segments;
     if (t < kCombined || t > kHind) return segments;
     const std::vector<Point> points = decodedPoints(doc, t);
     std::size_t begin = 0;
@@ -121,9 +121,10 @@ std::vector<Segment> buildSegments(const CVARNDoc& doc, int t) {
         segmentChromosome(points, begin, end, segments);
         begin = end;
     }
-    std::stable_sort(segments.begin(), segments.end(), [](const Segment& a, const Segment& b) {
-        return a.chromosome != b.chromosome ? a.chromosome < b.chromosome : a.start < b.start;
-    });
+    std::stable_sort(
+        segments.begin(), segments.end(), [](const CopyNumberSegment& a, const CopyNumberSegment& b) {
+            return a.chromosome != b.chromosome ? a.chromosome < b.chromosome : a.start < b.start;
+        });
     return segments;
 }
 

@@ -14,7 +14,7 @@ inline constexpr float kLohCallThreshold = 30.0f;
 inline constexpr int kLohStrayPositions = 2;
 
 // One run of decoded SNPs along a chromosome with one HMM state and one LOH call.
-struct Segment {
+struct CopyNumberSegment {
     int chromosome = 0;  // 1..22, 23 = X
     int start = 0;       // base position of the first SNP
     int end = 0;         // base position of the last SNP
@@ -30,12 +30,12 @@ struct Segment {
 struct SegmentedSample {
     std::string name;    // the sample name; merged: "<xba>and<hind>"
     float purity = 1.0f; // the tumour cell fraction the HMM means stood for
-    std::vector<Segment> segments;
+    std::vector<CopyNumberSegment> segments;
 };
 
 // The segments of the decoded pool-mode profile of array type t (kXba, kHind, or kCombined for the
 // merged Xba + Hind profile in merged order), sorted by chromosome and start.
-std::vector<Segment> buildSegments(const CVARNDoc& doc, int t);
+std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t);
 
 // The name the files of array type t carry, and the whole sample.
 std::string segmentSampleName(const CVARNDoc& doc, int t);

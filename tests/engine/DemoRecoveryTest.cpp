@@ -30,13 +30,13 @@ constexpr int kLongStretch = 5000000;
 constexpr int kEdgeSnps = 50;
 
 struct Recovery {
-    int positions = 0;       // usable autosomal positions
-    int stateRight = 0;      // of which the decoded state is the planted copy number
-    int longLoh = 0;         // planted LOH stretches of 5 Mb or more
-    int longLohFound = 0;    // of which some position scores above the threshold
-    int hetPositions = 0;    // positions inside copy-neutral heterozygous stretches
-    int hetAbove = 0;        // of which score above the threshold
-    int hetAboveInside = 0;  // of those, how many lie more than kEdgeSnps from the stretch's ends
+    int positions = 0;      // usable autosomal positions
+    int stateRight = 0;     // of which the decoded state is the planted copy number
+    int longLoh = 0;        // planted LOH stretches of 5 Mb or more
+    int longLohFound = 0;   // of which some position scores above the threshold
+    int hetPositions = 0;   // positions inside copy-neutral heterozygous stretches
+    int hetAbove = 0;       // of which score above the threshold
+    int hetAboveInside = 0; // of those, how many lie more than kEdgeSnps from the stretch's ends
 };
 
 // The segments against the planted changes (autosomes: X is not decoded): a planted change (copy
@@ -52,25 +52,28 @@ struct SegmentRecovery {
     int longSpurious = 0; // spurious ones of kEdgeSnps SNPs or more
 };
 
-bool isChange(int copyNumber, bool loh) { return copyNumber != 2 || loh; }
+bool isChange(int copyNumber, bool loh) {
+    return copyNumber != 2 || loh;
+}
 
 long long overlap(int start1, int end1, int start2, int end2) {
     return std::max(0LL, static_cast<long long>(std::min(end1, end2)) - std::max(start1, start2) + 1);
 }
 
-SegmentRecovery segmentRecovery(const std::vector<Segment>& segments, const std::vector<demo::TruthSegment>& truth) {
+SegmentRecovery segmentRecovery(const std::vector<CopyNumberSegment>& segments,
+                                const std::vector<demo::TruthSegment>& truth) {
     SegmentRecovery r;
     for (const demo::TruthSegment& p : truth) {
         if (p.chromosome > 22 || !isChange(p.copyNumber, p.loh == 1)) continue;
         ++r.planted;
-        for (const Segment& s : segments)
+        for (const CopyNumberSegment& s : segments)
             if (s.chromosome == p.chromosome && s.copyNumber == p.copyNumber &&
                 2 * overlap(s.start, s.end, p.start, p.end) >= static_cast<long long>(p.end) - p.start + 1) {
                 ++r.found;
                 break;
             }
     }
-    for (const Segment& s : segments) {
+    for (const CopyNumberSegment& s : segments) {
         if (s.chromosome > 22 || !isChange(s.copyNumber, s.loh)) continue;
         ++r.called;
         bool hit = false;
@@ -105,7 +108,8 @@ struct Analysis {
         if (baseline == nullptr) return false;
         doc.regionStart[t] = -1;
         for (int pos = doc.snpFirst[t]; pos <= doc.autosomeLast[t]; ++pos) {
-            if (chromosomeOf(pos) != 1 || baseOf(pos) < baseline->start || baseOf(pos) > baseline->end) continue;
+            if (chromosomeOf(pos) != 1 || baseOf(pos) < baseline->start || baseOf(pos) > baseline->end)
+                continue;
             if (doc.regionStart[t] < 0) doc.regionStart[t] = pos;
             doc.regionEnd[t] = pos;
         }
@@ -148,7 +152,8 @@ struct Analysis {
             float best = 0;
             std::vector<int> inside;
             for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos)
-                if (chromosomeOf(pos) == s.chromosome && baseOf(pos) >= s.start && baseOf(pos) <= s.end) inside.push_back(pos);
+                if (chromosomeOf(pos) == s.chromosome && baseOf(pos) >= s.start && baseOf(pos) <= s.end)
+                    inside.push_back(pos);
             const int count = static_cast<int>(inside.size());
             for (int i = 0; i < count; ++i) {
                 const float score = doc.lohScore[inside[static_cast<std::size_t>(i)]];
@@ -176,12 +181,13 @@ TEST(DemoRecovery, NonSelfAnalysisRecoversPlantedCopyNumbersAndLoh) {
             Analysis analysis(demo.root);
             const Recovery r = analysis.run(demo.root, tumour, t);
             const double stateShare = r.positions > 0 ? static_cast<double>(r.stateRight) / r.positions : 0.0;
-            std::printf("[ figures  ] %s %s: HMM state = planted copy number at %.1f%% of %d usable autosomal "
-                        "positions; LOH stretches >= 5 Mb above %.0f: %d of %d; heterozygous diploid positions "
-                        "above %.0f: %d of %d (%d away from the stretch ends)\n",
-                        tumour.c_str(), t == kXba ? "Xba" : "Hind", 100.0 * stateShare, r.positions,
-                        static_cast<double>(kLohThreshold), r.longLohFound, r.longLoh,
-                        static_cast<double>(kLohThreshold), r.hetAbove, r.hetPositions, r.hetAboveInside);
+            std::printf(
+                "[ figures  ] %s %s: HMM state = planted copy number at %.1f%% of %d usable autosomal "
+                "positions; LOH stretches >= 5 Mb above %.0f: %d of %d; heterozygous diploid positions "
+                "above %.0f: %d of %d (%d away from the stretch ends)\n",
+                tumour.c_str(), t == kXba ? "Xba" : "Hind", 100.0 * stateShare, r.positions,
+                static_cast<double>(kLohThreshold), r.longLohFound, r.longLoh,
+                static_cast<double>(kLohThreshold), r.hetAbove, r.hetPositions, r.hetAboveInside);
             EXPECT_GE(stateShare, 0.95) << tumour << " array " << t;
             EXPECT_GT(r.longLoh, 0);
             EXPECT_EQ(r.longLohFound, r.longLoh) << tumour << " array " << t;
@@ -191,7 +197,8 @@ TEST(DemoRecovery, NonSelfAnalysisRecoversPlantedCopyNumbersAndLoh) {
             const SegmentRecovery seg = segmentRecovery(buildSegments(analysis.doc, t), analysis.truth);
             std::printf("[ figures  ] %s %s segments: %d of %d planted changes found with their copy number; "
                         "%d of %d called changes overlap no planted change\n",
-                        tumour.c_str(), t == kXba ? "Xba" : "Hind", seg.found, seg.planted, seg.spurious, seg.called);
+                        tumour.c_str(), t == kXba ? "Xba" : "Hind", seg.found, seg.planted, seg.spurious,
+                        seg.called);
             EXPECT_EQ(seg.found, seg.planted) << tumour << " array " << t;
             EXPECT_EQ(seg.longSpurious, 0) << tumour << " array " << t;
         }

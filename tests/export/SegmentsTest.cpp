@@ -32,8 +32,9 @@ int lastDecoded(const CVARNDoc& doc, int from, int to) {
     return -1;
 }
 
-const Segment* segmentAt(const std::vector<Segment>& segments, int chromosome, int position) {
-    for (const Segment& s : segments)
+const CopyNumberSegment* segmentAt(const std::vector<CopyNumberSegment>& segments, int chromosome,
+                                   int position) {
+    for (const CopyNumberSegment& s : segments)
         if (s.chromosome == chromosome && s.start <= position && position <= s.end) return &s;
     return nullptr;
 }
@@ -73,22 +74,22 @@ struct HindProfile {
 TEST(Segments, ExpandedBackOntoTheSnpsTheyGiveTheStateAndLohCallOfEveryDecodedPosition) {
     HindProfile h;
     const CVARNDoc& doc = h.doc;
-    const std::vector<Segment> segments = buildSegments(doc, kHind);
+    const std::vector<CopyNumberSegment> segments = buildSegments(doc, kHind);
     int decodedCount = 0, markers = 0;
     for (int p = 0; p < kChromosomeStart[kHind][24]; ++p) {
         if (!decoded(doc, p)) continue;
         ++decodedCount;
         const int ch = doc.snpChromosome[p];
-        const Segment* s = segmentAt(segments, ch, doc.snpPosition[p]);
+        const CopyNumberSegment* s = segmentAt(segments, ch, doc.snpPosition[p]);
         ASSERT_NE(s, nullptr) << "position " << p;
         EXPECT_EQ(s->copyNumber, ch == kChromosomeX ? -1 : doc.hmmState[0][p]) << "position " << p;
         const bool lohRun = (p >= 5000 && p < 6000) || (p >= 56000 && p < 56100);
         EXPECT_EQ(s->loh, lohRun) << "position " << p;
     }
-    for (const Segment& s : segments) markers += s.markers;
+    for (const CopyNumberSegment& s : segments) markers += s.markers;
     EXPECT_EQ(markers, decodedCount);
     for (std::size_t i = 1; i < segments.size(); ++i) {
-        const Segment &a = segments[i - 1], &b = segments[i];
+        const CopyNumberSegment &a = segments[i - 1], &b = segments[i];
         EXPECT_TRUE(a.chromosome < b.chromosome || (a.chromosome == b.chromosome && a.end < b.start)) << i;
     }
 }
@@ -98,7 +99,7 @@ TEST(Segments, ExpandedBackOntoTheSnpsTheyGiveTheStateAndLohCallOfEveryDecodedPo
 TEST(Segments, BoundariesSitExactlyAtStateChangesAndLohEdges) {
     HindProfile h;
     const CVARNDoc& doc = h.doc;
-    const std::vector<Segment> segments = buildSegments(doc, kHind);
+    const std::vector<CopyNumberSegment> segments = buildSegments(doc, kHind);
     struct Expected {
         int chromosome, from, to, copyNumber;
         bool loh;
@@ -112,22 +113,22 @@ TEST(Segments, BoundariesSitExactlyAtStateChangesAndLohEdges) {
     };
     for (const Expected& e : rows) {
         const int first = firstDecoded(doc, e.from, e.to), last = lastDecoded(doc, e.from, e.to);
-        const Segment* s = segmentAt(segments, e.chromosome, doc.snpPosition[first]);
+        const CopyNumberSegment* s = segmentAt(segments, e.chromosome, doc.snpPosition[first]);
         ASSERT_NE(s, nullptr) << e.chromosome << ":" << e.from;
         EXPECT_EQ(s->start, doc.snpPosition[first]) << e.chromosome << ":" << e.from;
         EXPECT_EQ(s->end, doc.snpPosition[last]) << e.chromosome << ":" << e.from;
         EXPECT_EQ(s->copyNumber, e.copyNumber) << e.chromosome << ":" << e.from;
         EXPECT_EQ(s->loh, e.loh) << e.chromosome << ":" << e.from;
     }
-    const Segment* loh = segmentAt(segments, 2, doc.snpPosition[firstDecoded(doc, 5000, 6000)]);
+    const CopyNumberSegment* loh = segmentAt(segments, 2, doc.snpPosition[firstDecoded(doc, 5000, 6000)]);
     EXPECT_DOUBLE_EQ(loh->lohMax, 47.0);
     EXPECT_LT(loh->lohMean, 46.0) << "the stray calls count in the mean";
 }
 
 TEST(Segments, MeansAreThoseOfTheProfileValuesAndLog2IsLnOverLn2) {
     HindProfile h;
-    const std::vector<Segment> segments = buildSegments(h.doc, kHind);
-    const Segment& s = segments.front();
+    const std::vector<CopyNumberSegment> segments = buildSegments(h.doc, kHind);
+    const CopyNumberSegment& s = segments.front();
     double sum = 0;
     int n = 0;
     for (int p = 0; p < 1000; ++p)
@@ -155,7 +156,7 @@ TEST(Segments, MergedSegmentsInterleaveBothArrays) {
     }
     for (int m = kChromosomeStart[kCombined][2]; m < kChromosomeStart[kCombined][3]; ++m)
         doc.lohScore[m] = 80.0f;
-    const std::vector<Segment> merged = buildSegments(doc, kCombined);
+    const std::vector<CopyNumberSegment> merged = buildSegments(doc, kCombined);
     ASSERT_GE(merged.size(), 2u);
     EXPECT_EQ(merged[0].chromosome, 1);
     EXPECT_EQ(merged[0].copyNumber, 3);
