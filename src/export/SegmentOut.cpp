@@ -17,7 +17,7 @@ namespace varn {
 
 namespace {
 
-constexpr const char* kSegmentFailure = "CopyNumberSegment file cannot be written";
+constexpr const char* kSegmentFailure = "Segment file cannot be written";
 
 // The folder is made when missing, as RawData is; a missing root stays missing and the write
 // fails with the program's message.

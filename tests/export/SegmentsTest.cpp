@@ -223,7 +223,7 @@ TEST(SegmentFiles, SegmentOutWritesThreeFilesUnderASafeName) {
     missing.doc->arrayType = kHind;
     missing.view->displayMode = ModeGenomeSingle;
     missing.doc->OnSegmentOut();
-    EXPECT_EQ(missing.ui.messages, std::vector<std::string>{"CopyNumberSegment file cannot be written"});
+    EXPECT_EQ(missing.ui.messages, std::vector<std::string>{"Segment file cannot be written"});
 }
 
 } // namespace
