@@ -151,6 +151,17 @@ constexpr std::string_view kReportHelp =
     "  date. A stored analysis whose pool is not given ends with \"Reference is not loaded\".\n"
     "  --average N, --all-data  the averaging dialog's answer, as for reload\n";
 
+constexpr std::string_view kCohortHelp =
+    "Usage: varn-cli [--root DIR] cohort [--plot FILE.png] [SEGMENTS.tsv ...]\n"
+    "  The cohort summary: from the samples' segment tables (default: every *.segments.tsv in\n"
+    "  segments/, a merged <xba>and<hind> table standing for its two single-array ones), the share\n"
+    "  of samples with a gain (copy number above 2), a loss (below 2) and LOH along the genome,\n"
+    "  written to segments/cohort-frequency.tsv: chrom, start, end (bases, inclusive), samples\n"
+    "  covering the stretch, gain, loss and loh shares (gain and loss empty on X, which has no\n"
+    "  copy number).\n"
+    "  --plot FILE.png   the frequencies drawn along the merged genome page: gains up, losses\n"
+    "                    down, LOH below them, over each chromosome's cytoband ideogram\n";
+
 std::string withOptions(std::string_view head) {
     return std::string(head) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
 }
@@ -183,6 +194,7 @@ const std::string_view kUsage =
     "batch-segments --pool POOL [--pool POOL]                    the same for segments, plus cohort.seg\n"
     "sample-list  [--pool POOL ...]                              the Debug command\n"
     "report       TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf    ReportOut\n"
+    "cohort       [--plot FILE.png] [SEGMENTS.tsv ...]           gain, loss and LOH frequencies of a cohort\n"
     "purity       TEMPFILE --pool POOL | XBATEMP HINDTEMP --pool P --pool P | --self SELFTEMP [--plot F]\n"
     "             the tumour cell fraction with its interval and fit curve\n"
     "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00)\n"
@@ -206,6 +218,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "batch-segments") return std::string(kBatchSegmentsHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);
     if (command == "report") return std::string(kReportHelp);
+    if (command == "cohort") return std::string(kCohortHelp);
     return {};
 }
 

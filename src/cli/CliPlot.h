@@ -7,7 +7,9 @@
 #include <string>
 
 namespace varn {
+class CVARNDoc;
 class CVARNView;
+struct CohortSummary;
 struct PurityEstimate;
 struct SampleReport;
 } // namespace varn
@@ -31,5 +33,9 @@ std::optional<PictureOptions> plotOptionsFor(const std::filesystem::path& file, 
 
 // purity --plot: the fit curve of a tumour cell fraction estimate as a PNG.
 bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error);
+
+// cohort --plot: the cohort picture of the summary, the SNPs placed by the document's annotation.
+bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::filesystem::path& file,
+                std::string& error);
 
 } // namespace varn::cli

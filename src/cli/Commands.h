@@ -22,5 +22,6 @@ int runBatchSegments(const CommandContext& context, const std::vector<std::strin
 int runPurity(const CommandContext& context, const std::vector<std::string>& args);
 int runSampleList(const CommandContext& context, const std::vector<std::string>& args);
 int runReport(const CommandContext& context, const std::vector<std::string>& args);
+int runCohort(const CommandContext& context, const std::vector<std::string>& args);
 
 } // namespace varn::cli

@@ -8,7 +8,8 @@ namespace {
 
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
-                                            "batch-tracks", "batch-segments", "sample-list", "purity"};
+                                            "batch-tracks", "batch-segments", "sample-list", "purity",
+                                            "cohort"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -51,6 +52,7 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
         {"batch-tracks", {"--pool"}},
         {"batch-segments", {"--pool"}},
         {"sample-list", {"--pool"}},
+        {"cohort", {"--plot", "SEGMENTS.tsv"}},
     };
     for (const auto& [command, names] : options) {
         const CliRun run = runCli({command, "--help"});

@@ -1,6 +1,7 @@
 #include "cli/CliPlot.h"
 
 #include "canvas/PictureWriter.h"
+#include "canvas/RenderCohortPage.h"
 #include "canvas/RenderPurityCurve.h"
 #include "canvas/RenderToImage.h"
 #include "canvas/ReportWriter.h"
@@ -64,6 +65,16 @@ bool writeReportFile(CVARNView& view, const SampleReport& report, const std::fil
 bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error) {
     ensureGuiApplication();
     if (!renderPurityCurve(estimate, file)) {
+        error = "the plot " + file.string() + " could not be written";
+        return false;
+    }
+    return true;
+}
+
+bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::filesystem::path& file,
+                std::string& error) {
+    ensureGuiApplication();
+    if (!renderCohortPage(doc, summary, file)) {
         error = "the plot " + file.string() + " could not be written";
         return false;
     }

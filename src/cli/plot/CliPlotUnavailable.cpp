@@ -18,4 +18,10 @@ bool plotPurityCurve(const PurityEstimate&, const std::filesystem::path& file, s
     return false;
 }
 
+bool plotCohort(const CVARNDoc&, const CohortSummary&, const std::filesystem::path& file,
+                std::string& error) {
+    error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 } // namespace varn::cli

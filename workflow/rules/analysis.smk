@@ -1,0 +1,72 @@
+# Per tumour and array: the analysis against the array's pool, stored, with its tracks, raw data
+# table and segments; per tumour with both arrays: the merged analysis; per row with a normal:
+# the paired analysis. varn-cli is the VARN build itself, not a packaged tool, so the jobs are
+# run blocks that hand its command line to the shell; the command is a parameter, so a changed
+# setting reruns the jobs it changes.
+import shlex
+
+
+rule analyze:
+    input:
+        pool=lambda w: pool(BY_STEM[w.name]["array"]),
+        signal=lambda w: rooted(BY_STEM[w.name]["signal"]),
+        calls=lambda w: rooted(BY_STEM[w.name]["calls"]),
+    output:
+        **pool_outputs("{name}"),
+    log:
+        rooted("logs", "analyze", "{name}.log"),
+    wildcard_constraints:
+        name=alternatives(BY_STEM),
+    params:
+        command=lambda w, input: shlex.join(
+            [config["varn_cli"], "--root", ROOT, "analyze", "--pool", input.pool, "--signal", input.signal,
+             "--calls", input.calls, *region_options(), "--refs", config["refs"], *profile_options(),
+             "--store", "--tracks", "--raw-data", "--segments"]
+        ),
+    run:
+        shell("{params.command} >{log:q} 2>&1")
+
+
+rule merged:
+    input:
+        xba_pool=pool("xba"),
+        hind_pool=pool("hind"),
+        xba_store=lambda w: pool_outputs(stem(MERGED[w.name]["xba"]["signal"]))["store"],
+        hind_store=lambda w: pool_outputs(stem(MERGED[w.name]["hind"]["signal"]))["store"],
+    output:
+        **merged_outputs("{name}"),
+    log:
+        rooted("logs", "merged", "{name}.log"),
+    wildcard_constraints:
+        name=alternatives(MERGED),
+    params:
+        command=lambda w, input: shlex.join(
+            [config["varn_cli"], "--root", ROOT, "merged", "--pool", input.xba_pool, "--pool", input.hind_pool,
+             "--xba-temp", input.xba_store, "--hind-temp", input.hind_store, *profile_options(),
+             "--tracks", "--segments"]
+        ),
+    run:
+        shell("{params.command} >{log:q} 2>&1")
+
+
+rule paired:
+    input:
+        signal=lambda w: rooted(BY_STEM[w.name]["signal"]),
+        calls=lambda w: rooted(BY_STEM[w.name]["calls"]),
+        normal_signal=lambda w: rooted(BY_STEM[w.name]["normal_signal"]),
+        normal_calls=lambda w: rooted(BY_STEM[w.name]["normal_calls"]),
+    output:
+        store=rooted("Self temporary files", "{name}.temp"),
+    log:
+        rooted("logs", "paired", "{name}.log"),
+    wildcard_constraints:
+        name=alternatives(PAIRED),
+    params:
+        command=lambda w, input: shlex.join(
+            [config["varn_cli"], "--root", ROOT, "paired", "--array", BY_STEM[w.name]["array"],
+             "--tumor-signal", input.signal, "--tumor-calls", input.calls, "--normal-signal",
+             input.normal_signal, "--normal-calls", input.normal_calls, *region_options(),
+             "--average", str(config["average"]), *(["--all-data"] if config["all_data"] else []), "--store"]
+        ),
+    run:
+        shell("{params.command} >{log:q} 2>&1")
