@@ -3,14 +3,13 @@
 // normal copy number in the browser; the merged ratio track carries the integer HMM state.
 #include "document/CVARNDoc.h"
 
+#include "StoredAnalysisFiles.h"
 #include "document/FileBytes.h"
 #include "document/PrintFormat.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -21,7 +20,9 @@ namespace varn {
 
 namespace {
 
-bool inSlots(int index) { return index >= 0 && index < kSlots; }
+bool inSlots(int index) {
+    return index >= 0 && index < kSlots;
+}
 
 // "chr%d \t%d \t" for the SNP shown at a display position (X is chromosome 23). A corrupt order
 // table entry prints chromosome and position 0 rather than reading outside the annotation.
@@ -95,8 +96,9 @@ void CVARNDoc::OnIgbFileOut() {
     if (view->displayMode == ModeGenomeSingle) {
         const int t = arrayType;
         if (t != kXba && t != kHind) return;
-        writeTrackPair(*this, std::string(sampleName(poolSampleName[t][0])), singleTrack(*this, t, logRatio[0]),
-                       singleTrack(*this, t, lohScore.data()), "IGB LOH file cannot be loaded");
+        writeTrackPair(*this, std::string(sampleName(poolSampleName[t][0])),
+                       singleTrack(*this, t, logRatio[0]), singleTrack(*this, t, lohScore.data()),
+                       "IGB LOH file cannot be loaded");
     } else if (view->displayMode == ModeGenomeBoth) {
         const std::string name = std::string(sampleName(poolSampleName[kXba][0])) + "and" +
                                  std::string(sampleName(poolSampleName[kHind][0]));
@@ -107,29 +109,20 @@ void CVARNDoc::OnIgbFileOut() {
 
 int CVARNDoc::WriteBatchTracks(int t) {
     if (t != kXba && t != kHind) return 1;
-    return writeTrackPair(*this, std::string(sampleName(poolSampleName[t][0])), singleTrack(*this, t, logRatio[0]),
-                          singleTrack(*this, t, lohScore.data()), "IGB file cannot be loaded");
+    return writeTrackPair(*this, std::string(sampleName(poolSampleName[t][0])),
+                          singleTrack(*this, t, logRatio[0]), singleTrack(*this, t, lohScore.data()),
+                          "IGB file cannot be loaded");
 }
 
-// Every stored pool-mode analysis is reloaded, recomputed without averaging and exported. The
-// files are taken in name order, so that when two files name the same sample the same one wins
-// on every run. The view is left as it was; the document keeps the last file's analysis.
+// Every stored pool-mode analysis is reloaded, recomputed without averaging and exported, in name
+// order (storedAnalysisFiles). The view is left as it was; the document keeps the last file's analysis.
 void CVARNDoc::OnBatchIgbFileOut() {
     const std::filesystem::path folder = fixedPath("c:\\VARN\\temporary files");
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() < 5 || it->is_directory(ec)) continue;
-        std::string ext = name.substr(name.size() - 5);
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (ext == ".temp") names.push_back(name);
-    }
+    const std::vector<std::string> names = storedAnalysisFiles(folder);
     if (names.empty()) {
         ui().messageBox("error");
         return;
     }
-    std::sort(names.begin(), names.end());
     const int total = static_cast<int>(names.size());
     for (int i = 0; i < total; ++i) {
         ui().progress("Exporting tracks", i, total);
