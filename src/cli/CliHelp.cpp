@@ -18,9 +18,9 @@ constexpr std::string_view kOutputsHelp =
     "                    under MonitorView, in an image that holds the whole page\n"
     "  --plot-chromosomes PREFIX  the same for every chromosome (EachChromosome, chromosomes\n"
     "                    1..22 and X): PREFIX-ch1.png .. PREFIX-chX.png\n"
-    "  An output the finished display does not offer is a usage error: --store after\n"
-    "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
-    "  --raw-data and --view-file after analyze or reload only.\n";
+    "  Each output is offered where the window offers it, and asking for it elsewhere is a\n"
+    "  usage error: --store after analyze, reload, paired or reload-self; --tracks after\n"
+    "  analyze, reload or merged; --raw-data and --view-file after analyze or reload only.\n";
 
 constexpr std::string_view kAveragingHelp =
     "  --average N       moving-average window, 1..10 (default 10)\n"
