@@ -10,7 +10,6 @@ namespace varn {
 
 namespace {
 
-
 // The first occurrence of the text counts, and only past the first character: a line that
 // begins with the call text is the serial-number column, not a call.
 bool callAfterStart(std::string_view line, std::string_view call) {
