@@ -34,6 +34,9 @@ std::filesystem::path scratchBase() {
 // an index a reader or a recomputation derives from the annotation still lands inside it.
 void shortenArrays(CVARNDoc& doc) {
     for (int t = kXba; t <= kHind; ++t) {
+        // The decoder walks the chromosomes of the whole array, but only usable positions go
+        // into its lists: the positions past the short array are made unusable.
+        for (int p = doc.snpFirst[t] + kFuzzRecords[t]; p <= doc.snpLast[t]; ++p) doc.positionUsable[p] = 0;
         doc.snpLast[t] = doc.snpFirst[t] + kFuzzRecords[t] - 1;
         if (doc.autosomeLast[t] > doc.snpLast[t]) doc.autosomeLast[t] = doc.snpLast[t];
         if (doc.chrXLast[t] > doc.snpLast[t]) doc.chrXLast[t] = doc.snpLast[t];
