@@ -68,8 +68,15 @@ class MonkeyUi : public UserInterface {
         lastMessage = text;
     }
     bool yesNoBox(const std::string&) override { return chance(50); }
-    std::optional<fs::path> openFile(const FileChooserOptions&) override {
+    // Most of the time a file of the folder the chooser opens in (the stored analyses, the sample
+    // lists), else any file at all.
+    std::optional<fs::path> openFile(const FileChooserOptions& chooser) override {
         if (chance(10)) return std::nullopt;
+        std::vector<fs::path> inFolder;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(chooser.initialDirectory, ec))
+            if (entry.is_regular_file()) inFolder.push_back(entry.path());
+        if (!inFolder.empty() && chance(70)) return inFolder[static_cast<std::size_t>(pick(static_cast<int>(inFolder.size())))];
         return anyFile();
     }
     std::optional<fs::path> saveFile(const FileChooserOptions&) override {
