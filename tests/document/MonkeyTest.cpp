@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <functional>
@@ -232,6 +233,25 @@ struct Monkey {
         };
     }
 
+    // Both pools loaded and a stored analysis of Tumor1 on each array, so that the merged set-up
+    // and NonSelfLoad have right files to be given from the first step on.
+    void storeStartingAnalyses() {
+        for (int t : {kXba, kHind}) {
+            const std::string a = t == kXba ? "X" : "H";
+            ASSERT_TRUE(doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref")));
+            ASSERT_EQ(doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor1" + a + ".txt"), 0, 0), 0);
+            ASSERT_EQ(doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor1" + a + ".txt"), 0), 0);
+            std::snprintf(doc->poolSampleName[t][0], kNameSize, "Tumor1%s", a.c_str());
+            doc->analysedRow[t] = 0;
+            doc->regionStart[t] = doc->snpFirst[t];
+            doc->regionEnd[t] = doc->autosomeLast[t];
+            for (int row = 1; row < doc->refCount[t]; ++row) doc->refSelected[t][row] = 1;
+            doc->refUsedCount[t] = doc->refCount[t] - 1;
+            doc->pivotRow[t] = 1;
+            ASSERT_EQ(doc->StoreNonSelfTempFile(t), 0);
+        }
+    }
+
     bool enabled(int id) const {
         if (id == ID_RAW_DATA_OUT) return doc->OnUpdateRawDataOut();
         return !CVARNView::handlesEnableRule(id) || view->isCommandEnabled(id);
@@ -336,6 +356,8 @@ TEST(Monkey, RandomCommandsMouseAndAnswersKeepTheDocumentSound) {
     const int steps = envNumber("VARN_MONKEY_STEPS", 120);
     const unsigned seed = static_cast<unsigned>(envNumber("VARN_MONKEY_SEED", 1));
     Monkey m(seed);
+    m.storeStartingAnalyses();
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
     const std::vector<fs::path> outputs = {m.root / "temporary files", m.root / "Self temporary files", m.saveDir,
                                            m.root};
     auto before = outputFiles(outputs);
