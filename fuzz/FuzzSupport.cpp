@@ -16,6 +16,10 @@ namespace varn::fuzz {
 namespace {
 
 constexpr int kFuzzPoolRows = 5;
+// Records the fuzzing document's arrays keep: the readers, the pool and every recomputation walk
+// whole arrays, and at 57,244 and 58,960 records each input would cost tens of milliseconds.
+// The two lengths differ, so that a file of "the other array's length" is still a case.
+constexpr int kFuzzRecords[3] = {0, 1500, 1200};
 constexpr std::size_t kMaxUnit = 256; // keeps an expanded file within a few megabytes
 // Bytes that no text file of the program holds and the binary pool file holds only by chance.
 constexpr std::string_view kSeparator("\x01\x02\x03", 3);
@@ -24,6 +28,19 @@ std::filesystem::path scratchBase() {
     std::error_code ec;
     if (std::filesystem::is_directory("/dev/shm", ec)) return "/dev/shm";
     return std::filesystem::temp_directory_path();
+}
+
+// Shortens both arrays to their first kFuzzRecords records. Every table keeps its full size, so
+// an index a reader or a recomputation derives from the annotation still lands inside it.
+void shortenArrays(CVARNDoc& doc) {
+    for (int t = kXba; t <= kHind; ++t) {
+        // The decoder walks the chromosomes of the whole array, but only usable positions go
+        // into its lists: the positions past the short array are made unusable.
+        for (int p = doc.snpFirst[t] + kFuzzRecords[t]; p <= doc.snpLast[t]; ++p) doc.positionUsable[p] = 0;
+        doc.snpLast[t] = doc.snpFirst[t] + kFuzzRecords[t] - 1;
+        if (doc.autosomeLast[t] > doc.snpLast[t]) doc.autosomeLast[t] = doc.snpLast[t];
+        if (doc.chrXLast[t] > doc.snpLast[t]) doc.chrXLast[t] = doc.snpLast[t];
+    }
 }
 
 void removeScratch() {
@@ -40,6 +57,7 @@ FuzzWorld* makeWorld() {
         std::filesystem::create_directories(root / folder);
     if (!demo::writeDemoAnnotation(root / "data", demo::makeDemoGenome(1), std::cerr)) std::abort();
     w->doc = new CVARNDoc(InstallRoot(root), w->ui);
+    shortenArrays(*w->doc);
     w->view = new CVARNView(*w->doc);
     resetPools(*w->doc);
     w->ui.messages.clear();

@@ -9,6 +9,7 @@
 #include "view/DisplayMode.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <ostream>
 
 namespace varn::cli {
@@ -117,7 +118,9 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     session.ui.sampleAnswer = CliUserInterface::SampleAnswer{*signal, *calls};
     doc.OnFileNew();
     if (session.ui.failed) return kExitFailed;
-    if (session.view->displayMode != ModeCompensation) return session.fail("File New did not complete");
+    if (session.view->displayMode != ModeCompensation)
+        return session.fail("File New did not complete: the compensation plots of " + std::filesystem::path(*signal).filename().string() +
+                            " were not reached");
     if (auto file = options.single("--plot-compensation")) {
         // Painting this display recomputes the one-reference ratio, exactly as the window's paint
         // does before the person drags the region, so the analysis goes on from the same state.

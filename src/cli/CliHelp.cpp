@@ -24,10 +24,10 @@ constexpr std::string_view kOutputsHelp =
     "                    gives PREFIX-ch1.svg .. (or .pdf)\n"
     "  --dpi N           resolution of the PNG plots, 72..1200 (default 96, the screen's: one\n"
     "                    pixel per window pixel; 300 draws the same page 300/96 times larger)\n"
-    "  An output the finished display does not offer is a usage error: --store after\n"
-    "  analyze, reload, paired or reload-self; --tracks after analyze, reload or merged;\n"
-    "  --raw-data and --view-file after analyze or reload only; --segments after analyze,\n"
-    "  reload or merged (paired analyses have no HMM).\n";
+    "  Each output is offered where the window offers it, and asking for it elsewhere is a\n"
+    "  usage error: --store after analyze, reload, paired or reload-self; --tracks after\n"
+    "  analyze, reload or merged; --raw-data and --view-file after analyze or reload only;\n"
+    "  --segments after analyze, reload or merged (paired analyses have no HMM).\n";
 
 constexpr std::string_view kAveragingHelp =
     "  --average N       moving-average window, 1..10 (default 10)\n"

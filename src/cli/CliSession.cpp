@@ -78,7 +78,9 @@ int CliSession::fail(const std::string& reason) {
 
 int CliSession::finish(int expectedMode, const std::string& what) {
     if (ui.failed) return kExitFailed;
-    if (view->displayMode != expectedMode) return fail(what + " did not complete");
+    if (view->displayMode != expectedMode)
+        return fail(what + " did not complete: it stopped in display mode " + std::to_string(view->displayMode) +
+                    " before reaching mode " + std::to_string(expectedMode));
     return kExitOk;
 }
 

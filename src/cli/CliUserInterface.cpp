@@ -37,6 +37,8 @@ bool isNoticeMessage(const std::string& text) {
     };
     for (std::string_view notice : kNotices)
         if (text == notice) return true;
+    // A warning about a file that was read although incomplete: the analysis goes on.
+    if (startsWith(text, "Warning: ")) return true;
     // The information boxes of a region selection and the count of chosen references.
     if (startsWith(text, "From ") || startsWith(text, "Xba: From ")) return true;
     return text.find(" items selected \n as references") != std::string::npos;

@@ -10,6 +10,7 @@
 namespace varn {
 
 class CArchive;
+enum class SampleFileKind;
 class CVARNView;
 class UserInterface;
 
@@ -169,8 +170,13 @@ public:
     // ---- temporary result files ----
     int StoreNonSelfTempFile(int t);
     int StoreSelfTempFile(int t);
-    int SelectNonSelfTempFile();
-    int LoadNonSelfTempFile(const std::filesystem::path& path);
+    // 1, after the message that says why, when the file is not a sample file of that kind on
+    // array t (the other array's, the other kind, binary); 0 when it may be one or cannot be
+    // opened (its reader reports that). Reads nothing into the document.
+    int RefuseWrongSampleFile(int t, const std::filesystem::path& path, SampleFileKind kind);
+    // expectedArray 1 or 2 refuses a stored analysis of the other array; 0 takes either.
+    int SelectNonSelfTempFile(int expectedArray = 0);
+    int LoadNonSelfTempFile(const std::filesystem::path& path, int expectedArray = 0);
     int LoadSelfTempFile();
     int LoadSelfTempFile(const std::filesystem::path& path); // the reader behind the dialog
     void OnStore();

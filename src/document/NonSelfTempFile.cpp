@@ -17,6 +17,7 @@
 #include "ProfileSettings.h"
 #include "SampleAttributesBlock.h"
 #include "SampleName.h"
+#include "StoredAnalysisKind.h"
 #include "ScanFormat.h"
 #include "TextLines.h"
 #include "UserInterface.h"
@@ -172,10 +173,15 @@ int CVARNDoc::StoreNonSelfTempFile(int t) {
     return 0;
 }
 
-int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path) {
+int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path, int expectedArray) {
     std::string text;
     if (!loadWholeFile(path, text)) {
         ui().messageBox("temporary data cannot be loaded");
+        ui().messageBox(path.filename().string() + " cannot be opened");
+        return 1;
+    }
+    if (const auto refusal = storedAnalysisRefusal(text, path, StoredAnalysisKind::Pool, expectedArray)) {
+        ui().messageBox(*refusal);
         return 1;
     }
     switch (parseNonSelfTempFile(*this, text)) {
@@ -188,6 +194,7 @@ int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path) {
         break;
     }
     ui().messageBox("temporary data cannot be loaded");
+    ui().messageBox(path.filename().string() + " is not a complete temporary file of an analysis against a reference pool");
     return 1;
 }
 

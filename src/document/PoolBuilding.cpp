@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace varn {
@@ -72,23 +73,49 @@ bool readSampleList(CVARNDoc& doc, int t, int firstRow, std::size_t width, std::
     return true;
 }
 
-// Takes the listed names over from firstRow on, reads every new row's signal file and offers
-// the pool for saving. A row whose file cannot be read is reported by the reader and keeps the
-// signal it had.
-void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>& names) {
+// Reads every listed sample's signal file into the rows from firstRow on and offers the pool for
+// saving. A sample whose file cannot be read (missing, of the other array or kind) is reported
+// by the reader and left out: the next sample takes its row, so the pool holds no row without
+// signals of its own, and the samples left out are named at the end. A list that reads cleanly
+// gives the rows, and so the pool file, it always gave.
+void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>& names, bool newPool) {
+    const int end = firstRow + static_cast<int>(names.size());
+    std::vector<Name> oldNames(names.size());
     for (std::size_t k = 0; k < names.size(); ++k)
-        std::memcpy(doc.poolSampleName[t][firstRow + static_cast<int>(k)], names[k].data(), kNameSize);
-    doc.refCount[t] = firstRow + static_cast<int>(names.size());
+        std::memcpy(oldNames[k].data(), doc.poolSampleName[t][firstRow + static_cast<int>(k)], kNameSize);
     const char* pattern = t == kXba ? "c:\\VARN\\sampledataX\\%sX.txt" : "c:\\VARN\\sampledataH\\%sH.txt";
-    for (int row = firstRow; row < doc.refCount[t]; ++row) {
+    int row = firstRow;
+    std::string leftOut;
+    int leftOutCount = 0;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        std::memcpy(doc.poolSampleName[t][row], names[k].data(), kNameSize);
         char path[96];
         std::snprintf(path, sizeof path, pattern, doc.poolSampleName[t][row]);
-        doc.ui().progress("Reading reference samples", row - firstRow, doc.refCount[t] - firstRow);
-        doc.ReadSignalFile(t, doc.fixedPath(path), row, 0);
+        doc.ui().progress("Reading reference samples", static_cast<int>(k), end - firstRow);
+        if (doc.ReadSignalFile(t, doc.fixedPath(path), row, 0) == 0) {
+            ++row;
+            continue;
+        }
+        leftOut += (leftOutCount++ == 0 ? "" : ", ") + std::string(names[k].data());
     }
+    // Rows the left-out samples would have taken keep the names they had.
+    for (int r = row; r < end; ++r)
+        std::memcpy(doc.poolSampleName[t][r], oldNames[static_cast<std::size_t>(r - firstRow)].data(), kNameSize);
     // The final report closes whatever shows the progress before the save dialog opens.
-    doc.ui().progress("Reading reference samples", doc.refCount[t] - firstRow, doc.refCount[t] - firstRow);
+    doc.ui().progress("Reading reference samples", end - firstRow, end - firstRow);
+    if (leftOutCount > 0 && row == firstRow) {
+        doc.ui().messageBox("No sample of the list could be read; the reference pool is unchanged");
+        return;
+    }
+    doc.refCount[t] = row;
+    if (leftOutCount > 0)
+        doc.ui().messageBox(std::to_string(leftOutCount) + (leftOutCount == 1 ? " sample" : " samples") +
+                            " of the list could not be read and " + (leftOutCount == 1 ? "was" : "were") +
+                            " left out of the pool: " + leftOut);
     doc.arrayType = t;
+    // A new pool is not the file the loaded pool came from: Save As starts without a name, so
+    // that Enter cannot overwrite that file.
+    if (newPool) doc.pathName.clear();
     doc.DoSaveAs();
 }
 
@@ -105,7 +132,7 @@ void CVARNDoc::OnMakeReference() {
         ui().messageBox("The maximum size of references is 200 at this point");
         return;
     }
-    fillRowsAndSave(*this, t, 1, names);
+    fillRowsAndSave(*this, t, 1, names, true);
 }
 
 void CVARNDoc::OnAddReference() {
@@ -124,7 +151,7 @@ void CVARNDoc::OnAddReference() {
         ui().messageBox("The maximum size of references is 200 at this point");
         return;
     }
-    fillRowsAndSave(*this, t, first, names);
+    fillRowsAndSave(*this, t, first, names, false);
 }
 
 } // namespace varn

@@ -74,19 +74,25 @@ void CVARNDoc::Serialize(CArchive& ar) {
     refCount[t] = rows;
 }
 
+// A refused file leaves the pools in memory as they were, and with them the name of the file they
+// came from: the title and Ctrl+S keep pointing at the pool that is still loaded.
 bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
     std::string bytes;
     if (!loadWholeFile(path, bytes)) {
         ui().messageBox(kFailedToOpenDocument);
+        ui().messageBox(name + " cannot be opened; the reference pools in memory are unchanged");
         return false;
     }
+    const std::filesystem::path loadedPath = pathName;
     CArchive ar(std::move(bytes));
     Serialize(ar);
-    if (ar.truncated()) {
-        ui().messageBox(kUnexpectedFileFormat);
+    if (ar.truncated()) ui().messageBox(kUnexpectedFileFormat);
+    if (ar.truncated() || ar.failed()) { // a failure is already reported
+        pathName = loadedPath;
+        ui().messageBox(name + " is not a reference pool file; the reference pools in memory are unchanged");
         return false;
     }
-    if (ar.failed()) return false; // already reported
     pathName = path;
     return true;
 }

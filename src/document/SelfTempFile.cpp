@@ -13,6 +13,7 @@
 #include "PrintFormat.h"
 #include "ProfileSettings.h"
 #include "SampleName.h"
+#include "StoredAnalysisKind.h"
 #include "ScanFormat.h"
 #include "TextLines.h"
 #include "UserInterface.h"
@@ -159,8 +160,18 @@ int CVARNDoc::StoreSelfTempFile(int t) {
 // averaging dialog and display follow from computePairedRatio.
 int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
     std::string text;
-    if (!loadWholeFile(path, text) || parseSelfTempFile(*this, text) != TempFileRead::Loaded) {
+    if (!loadWholeFile(path, text)) {
         ui().messageBox("temporary data cannot be loaded");
+        ui().messageBox(path.filename().string() + " cannot be opened");
+        return 1;
+    }
+    if (const auto refusal = storedAnalysisRefusal(text, path, StoredAnalysisKind::Paired)) {
+        ui().messageBox(*refusal);
+        return 1;
+    }
+    if (parseSelfTempFile(*this, text) != TempFileRead::Loaded) {
+        ui().messageBox("temporary data cannot be loaded");
+        ui().messageBox(path.filename().string() + " is not a complete self temporary file");
         return 1;
     }
     const int t = arrayType;

@@ -3,6 +3,7 @@
 // ratio computation and the view.
 #include "CVARNDoc.h"
 
+#include "SampleFileCheck.h"
 #include "SetupDialogs.h"
 #include "UserInterface.h"
 #include "view/CVARNView.h"
@@ -36,7 +37,9 @@ void newNonSelfSample(CVARNDoc& doc, int t) {
     if (doc.ui().sampleSelect(dialog) != DialogResult::Ok) return;
     if (dialog.sampleChoice == 1) {
         // A file that cannot be read has been reported by its reader; the profile would be
-        // computed from whatever an earlier sample left in the arrays, so the flow stops.
+        // computed from whatever an earlier sample left in the arrays, so the flow stops. The call
+        // file is looked at first, so that a wrong one stops the flow before the signals change.
+        if (doc.RefuseWrongSampleFile(t, dialog.snpPath, SampleFileKind::Calls) != 0) return;
         if (doc.ReadSignalFile(t, dialog.signalPath, 0, 0) != 0) return;
         doc.analysedRow[t] = 0;
         storeSampleName(doc.poolSampleName[t][0], dialog.signalName);
@@ -56,6 +59,10 @@ void newSelfSample(CVARNDoc& doc, int t) {
     dialog.arrayChoice = t;
     if (doc.ui().selfSampleSelect(dialog) != DialogResult::Ok) return;
     if (dialog.sampleChoice == 1) {
+        if (doc.RefuseWrongSampleFile(t, dialog.normalSignalPath, SampleFileKind::Signal) != 0 ||
+            doc.RefuseWrongSampleFile(t, dialog.tumorSnpPath, SampleFileKind::Calls) != 0 ||
+            doc.RefuseWrongSampleFile(t, dialog.normalSnpPath, SampleFileKind::Calls) != 0)
+            return;
         if (doc.ReadSignalFile(t, dialog.tumorSignalPath, 0, 1) != 0) return;
         doc.analysedRow[t] = 0;
         storeSampleName(doc.poolSampleName[t][0], dialog.tumorSignalName);
@@ -85,12 +92,13 @@ void bothArrays(CVARNDoc& doc) {
         doc.ui().messageBox("Read the Hind reference sample");
         return;
     }
-    // The files are taken as they come: each sets arrayType from its own header.
+    // Each file sets arrayType from its own header; a file of the other array is refused, so
+    // the merged profile never pairs an array with itself.
     doc.ui().messageBox("Select Xba temp file");
-    if (doc.SelectNonSelfTempFile() != 0) return;
+    if (doc.SelectNonSelfTempFile(kXba) != 0) return;
     recomputeStoredPoolProfile(doc, kXba);
     doc.ui().messageBox("Select Hind temp file");
-    if (doc.SelectNonSelfTempFile() != 0) return;
+    if (doc.SelectNonSelfTempFile(kHind) != 0) return;
     recomputeStoredPoolProfile(doc, kHind);
     if (doc.view != nullptr) doc.view->averageCombined();
 }

@@ -3,6 +3,7 @@
 // further probes), with sixteen "null" fields among them.
 #include "CVARNDoc.h"
 
+#include "SampleFileCheck.h"
 #include "SignalFileLine.h"
 #include "TextLines.h"
 #include "UserInterface.h"
@@ -12,7 +13,6 @@
 namespace varn {
 
 namespace {
-constexpr std::size_t kSignalLineBuffer = 4096;
 constexpr int kGroups = 10;
 // Records scaled and summed together: their sums stay in the first-level cache while the forty
 // probe rows stream past.
@@ -21,18 +21,29 @@ constexpr int kRecordBlock = 512;
 
 int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, int slot) {
     if ((t != kXba && t != kHind) || row < 0 || row >= kPoolRows || slot < 0 || slot > 2) return 1;
-    FileLines lines(path, kSignalLineBuffer, SignalLineScanner::kReadAhead);
+    FileLines lines(path, kSampleLineBuffer, SignalLineScanner::kReadAhead);
     if (!lines.isOpen()) {
         ui().messageBox("sample file cannot be loaded");
+        ui().messageBox(path.filename().string() + " cannot be opened");
         return 1;
     }
     const int first = snpFirst[t];
     const int last = snpLast[t];
+    const int other = t == kXba ? kHind : kXba;
+    // The file is looked at as a whole before a single intensity is taken: a file of the other
+    // array or kind, or a binary one, leaves the document as it was.
+    const SampleFileSurvey survey = surveySampleFile(path, kSampleLineBuffer);
+    if (const auto refusal = sampleFileRefusal(survey, path, SampleFileKind::Signal, t, last - first + 1,
+                                               snpLast[other] - snpFirst[other] + 1)) {
+        ui().messageBox(*refusal);
+        return 1;
+    }
 
     SignalLineScanner scanner;
     std::string_view piece;
     float values[kProbes];
     int dataLines = 0;
+    int incompleteLines = 0;
     // Lines 1 and 2 are the header: the counter starts three below the first record.
     for (int snp = first - 3; lines.next(piece);) {
         ++snp;
@@ -42,16 +53,25 @@ int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, 
         const int count = scanner.scan(piece, values, lines.readableEnd());
         for (int i = 0; i < count; ++i) probeIntensity[i][snp] = values[i];
         if (count > 0) ++dataLines;
+        if (count < kProbes) ++incompleteLines;
     }
     // A file that breaks off with a read error is not a sample: the records read so far keep
     // the raw intensities, nothing is scaled and the row's sums stay as they were.
     if (lines.failed()) {
         ui().messageBox("sample file cannot be loaded");
+        ui().messageBox(path.filename().string() + " cannot be read to its end");
         return 1;
     }
     // A file in which not one line gave an intensity (empty, header only, binary) is not a signal
     // file: there is nothing to scale and the arrays stay as they were.
-    if (dataLines == 0) return 1;
+    if (dataLines == 0) {
+        ui().messageBox(path.filename().string() + " holds no probe intensities; " +
+                        std::string(t == kXba ? "an " : "a ") + arrayName(t) + " signal file was expected");
+        return 1;
+    }
+    if (const auto warning = sampleFileWarning(path, SampleFileKind::Signal, t, survey.dataLines, incompleteLines,
+                                               last - first + 1))
+        ui().messageBox(*warning);
 
     // Brightness of the array: mean of the 20 allele probes over all its SNPs, summed in single
     // precision group by group so that pools built at different times agree to the bit.

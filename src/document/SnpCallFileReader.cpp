@@ -2,14 +2,13 @@
 // holds the genotype call "AA", "AB", "BB" or "NoCall" somewhere after its first character.
 #include "CVARNDoc.h"
 
+#include "SampleFileCheck.h"
 #include "TextLines.h"
 #include "UserInterface.h"
 
 namespace varn {
 
 namespace {
-
-constexpr std::size_t kCallLineBuffer = 4096;
 
 // The first occurrence of the text counts, and only past the first character: a line that
 // begins with the call text is the serial-number column, not a call.
@@ -25,15 +24,24 @@ int CVARNDoc::ReadSnpCallFile(int t, const std::filesystem::path& path, int targ
     std::string bytes;
     if (!loadWholeFile(path, bytes)) {
         ui().messageBox("normal SNP call file cannot be loaded");
+        ui().messageBox(path.filename().string() + " cannot be opened");
         return 1;
     }
     int* calls = target == 1 ? normalSnpCall.data() : snpCall.data();
     const int first = snpFirst[t];
     const int last = snpLast[t];
+    const int other = t == kXba ? kHind : kXba;
+    const SampleFileSurvey survey = surveySampleText(bytes, kSampleLineBuffer);
+    if (const auto refusal = sampleFileRefusal(survey, path, SampleFileKind::Calls, t, last - first + 1,
+                                               snpLast[other] - snpFirst[other] + 1)) {
+        ui().messageBox(*refusal);
+        return 1;
+    }
 
-    FgetsLines lines(bytes, kCallLineBuffer);
+    FgetsLines lines(bytes, kSampleLineBuffer);
     std::string_view piece;
     int dataLines = 0;
+    int incompleteLines = 0;
     for (int snp = first - 3; lines.next(piece);) {
         ++snp;
         if (snp < first) continue;
@@ -49,8 +57,14 @@ int CVARNDoc::ReadSnpCallFile(int t, const std::filesystem::path& path, int targ
             calls[snp] = kCallBB;
         else if (callAfterStart(line, "NoCall"))
             calls[snp] = kNoCall;
+        else
+            ++incompleteLines;
     }
-    return dataLines == 0 ? 1 : 0;
+    if (dataLines == 0) return 1;
+    if (const auto warning =
+            sampleFileWarning(path, SampleFileKind::Calls, t, survey.dataLines, incompleteLines, last - first + 1))
+        ui().messageBox(*warning);
+    return 0;
 }
 
 } // namespace varn

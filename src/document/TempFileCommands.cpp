@@ -28,10 +28,10 @@ void CVARNDoc::OnStore() {
     else if (referenceMode == kSelfReference) StoreSelfTempFile(arrayType);
 }
 
-int CVARNDoc::SelectNonSelfTempFile() {
+int CVARNDoc::SelectNonSelfTempFile(int expectedArray) {
     const auto path = ui().openFile(tempFileDialog(*this, "Select temporary file", "C:\\VARN\\temporary files"));
     if (!path) return 1;
-    return LoadNonSelfTempFile(*path);
+    return LoadNonSelfTempFile(*path, expectedArray);
 }
 
 int CVARNDoc::LoadSelfTempFile() {

@@ -40,6 +40,17 @@ std::string purityTitleText(const CVARNDoc& doc) {
     return formatText("   tumour cells=%d%%", static_cast<int>(std::lround(doc.hmmMeansPurity * 100.0f)));
 }
 
+// The references the shown profile averages: the ticked rows of the loaded pool, as the ratio
+// computation takes them. A count kept from an earlier analysis or read from a stored file may
+// name rows the pool in memory no longer has.
+int referencesInProfile(const CVARNDoc& doc, int t) {
+    if (t != kXba && t != kHind) return 0;
+    const int rows = doc.refCount[t] < kPoolRows ? doc.refCount[t] : kPoolRows;
+    int used = 0;
+    for (int i = 1; i < rows; ++i) used += doc.refSelected[t][i] == 1 ? 1 : 0;
+    return used;
+}
+
 } // namespace
 
 std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view) {
@@ -49,15 +60,15 @@ std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view) {
     case ModeGenomeBoth:
     case ModeChromosomeBoth:
         return formatText("Xba Sample %s compared with %d Samples", analysedName(doc, kXba).c_str(),
-                          doc.refUsedCount[kXba]) +
+                          referencesInProfile(doc, kXba)) +
                formatText(" and Hind Sample %s compared with %d Samples : Display average number = %d,",
-                          analysedName(doc, kHind).c_str(), doc.refUsedCount[kHind], d) +
+                          analysedName(doc, kHind).c_str(), referencesInProfile(doc, kHind), d) +
                trimText(view) + ploidyText(doc, t) + purityTitleText(doc);
     case ModeGenomeSingle:
     case ModeChromosomeSingle: {
         std::string title = arrayPrefix(t) +
                             formatText("Sample %s compared with %d Samples : Display average number = %d,",
-                                       analysedName(doc, t).c_str(), doc.refUsedCount[t], d) +
+                                       analysedName(doc, t).c_str(), referencesInProfile(doc, t), d) +
                             trimText(view) + ploidyText(doc, t);
         if (view.displayMode == ModeGenomeSingle) title += sdText(doc, doc.regionStart[t], doc.regionEnd[t]);
         return title + purityTitleText(doc);

@@ -148,6 +148,7 @@ class AnalysisRoadsTest : public QObject {
     void mergedRoad();
     void purityRoad();
     void selfWithBothArraysIsRefused();
+    void wrongFileInFileNewIsRefused();
     void poolBuildingRoad();
 
   private:
@@ -673,6 +674,48 @@ void AnalysisRoadsTest::selfWithBothArraysIsRefused() {
     QVERIFY(window.trigger(ID_FILE_NEW));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(window.view().displayMode, int(ModeNone));
+}
+
+// File New on the Xba pool with the Hind tumour's signal file chosen: the reader names the file
+// and what it expected, the dialog's flow stops and the window still shows nothing.
+void AnalysisRoadsTest::wrongFileInFileNewIsRefused() {
+    Window window(root());
+    QVERIFY(window.start());
+    ModalDriver driver;
+    driver.expectFile("Open", rootFile("XbaPool.ref"));
+    driver.expectMessage("Correct Xba reference data loaded!");
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+
+    driver.expect("analysis type", [&driver](QWidget* modal) {
+        driver.click(modal, "1002");
+        driver.click(modal, "1003");
+        driver.click(modal, "1");
+    });
+    driver.expect("sample files", [&driver](QWidget* modal) {
+        driver.click(modal, "1001");
+        driver.click(modal, "1003");
+        driver.click(modal, "1004");
+        driver.click(modal, "1");
+    });
+    driver.expectFile("Select Xba tumor sample signal data file", rootFile("tumorsampleH/Tumor1H.txt"));
+    driver.expectFile("Select Xba tumor sample SNP data file", rootFile("SNPtumorsampleX/Tumor1X.txt"));
+    driver.expectMessage("Tumor1H.txt holds 57244 SNP lines; an Xba 50K signal file holds 58960");
+    QVERIFY(window.trigger(ID_FILE_NEW));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(window.view().displayMode, int(ModeNone));
+
+    // A text file chosen in Load Ref: refused, and the title still names the pool in memory.
+    std::string notes;
+    for (int i = 0; i < 10; ++i) notes += "just some notes\n";
+    writeFileBytes(rootFile("notes.txt"), notes);
+    driver.expectFile("Open", rootFile("notes.txt"));
+    driver.expectMessage("Invalid data file");
+    driver.expectMessage("notes.txt is not a reference pool file; the reference pools in memory are unchanged");
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(window.app.mainFrame().windowTitle(), QString("XbaPool.ref - VARN"));
+    fs::remove(rootFile("notes.txt"));
 }
 
 // Data, MakeReference and then AddReference: the array type, the sample list, the signal files

@@ -208,16 +208,19 @@ TEST(CliFailures, TheProgramsMessagesAreOnStderrWithStatusOne) {
     args[6] = (root / "tumorsampleX/NoSuchX.txt").string();
     const CliRun missing = runCli(args);
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.errLines().back(), "sample file cannot be loaded");
+    EXPECT_EQ(missing.errLines(), (std::vector<std::string>{"Correct Xba reference data loaded!", "sample file cannot be loaded",
+                                                           "NoSuchX.txt cannot be opened"}));
 
     // A temporary file that cannot be read.
     const CliRun unreadable = runCli(on(root, {"reload", (root / "temporary files/none.temp").string(),
                                                "--pool", (root / "XbaPool.ref").string()}));
     EXPECT_EQ(unreadable.status, 1);
-    EXPECT_EQ(unreadable.errLines().back(), "temporary data cannot be loaded");
+    EXPECT_EQ(unreadable.errLines().back(), "none.temp cannot be opened");
+    EXPECT_EQ(unreadable.errLines().end()[-2], "temporary data cannot be loaded");
     const CliRun unreadableSelf = runCli(on(root, {"reload-self", (root / "none.temp").string()}));
     EXPECT_EQ(unreadableSelf.status, 1);
-    EXPECT_EQ(unreadableSelf.errLines().back(), "temporary data cannot be loaded");
+    EXPECT_EQ(unreadableSelf.errLines().back(), "none.temp cannot be opened");
+    EXPECT_EQ(unreadableSelf.errLines().end()[-2], "temporary data cannot be loaded");
 
     // An Xba analysis reloaded with the Hind pool only: no pool of its type.
     ASSERT_EQ(runCli(analyzeArgs(root, 'X', "Tumor1", {"--store"})).status, 0);

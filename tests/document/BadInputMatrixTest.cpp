@@ -226,6 +226,7 @@ protected:
             doc.snpCall[k] = 9;
             for (int i = 0; i < kProbes; ++i) doc.probeIntensity[i][k] = 2.0f;
         }
+        td.ui.messages.clear();
     }
     std::filesystem::path write(const std::string& text) {
         const auto path = td.root / "sample.txt";
@@ -254,13 +255,13 @@ TEST_F(SampleFileMatrix, SignalFileUnderEveryKindOfBadFile) {
 
         fill();
         EXPECT_EQ(doc.ReadSignalFile(t, td.root / "missing.txt", 0, 1), 1) << "missing";
-        EXPECT_EQ(td.ui.messages, std::vector<std::string>{"sample file cannot be loaded"});
+        EXPECT_EQ(td.ui.messages.at(0), "sample file cannot be loaded");
         EXPECT_EQ(doc.poolSignal[0][first], -7.0f);
 
         for (const std::string& nothing : {std::string(), header, header + binaryBytes(5000)}) {
             fill();
             EXPECT_EQ(doc.ReadSignalFile(t, write(nothing), 0, 1), 1) << "empty / header only / binary";
-            EXPECT_TRUE(td.ui.messages.empty());
+            EXPECT_EQ(td.ui.messages.size(), 1u) << "one line that says why";
             EXPECT_EQ(doc.poolSignal[0][first], -7.0f) << "nothing to scale: unchanged";
         }
 
@@ -279,10 +280,9 @@ TEST_F(SampleFileMatrix, SignalFileUnderEveryKindOfBadFile) {
         EXPECT_FLOAT_EQ(doc.probeIntensity[0][first + 2] / doc.probeIntensity[0][first], 3.0f);
         expectOtherArrayUntouched(t);
 
-        // Too many lines, and the other array's file (wrong array type): the lines past the
-        // array's last record are dropped.
+        // Too many lines: the lines past the array's last record are dropped.
         fill();
-        EXPECT_EQ(doc.ReadSignalFile(t, write(header + repeatLine(signalLine("3"), count + 1716)), 0, 1), 0);
+        EXPECT_EQ(doc.ReadSignalFile(t, write(header + repeatLine(signalLine("3"), count + 1717)), 0, 1), 0);
         EXPECT_FLOAT_EQ(doc.poolSignal[0][doc.snpLast[t]], 20.0f);
         expectOtherArrayUntouched(t);
 
@@ -294,10 +294,15 @@ TEST_F(SampleFileMatrix, SignalFileUnderEveryKindOfBadFile) {
         EXPECT_FALSE(std::isnormal(doc.poolSignal[0][first + 3]));
         expectOtherArrayUntouched(t);
     }
-    // A Hind file read as Xba: 1,716 Xba records are not reached and keep their intensities.
+    // A Hind file read as Xba (its 57,244 lines) is refused before anything changes; a shorter
+    // file of no array's length is read, its last records keeping their intensities.
     fill();
-    EXPECT_EQ(doc.ReadSignalFile(kXba, write(header + repeatLine(signalLine("3"), 57244)), 0, 0), 0);
-    EXPECT_FLOAT_EQ(doc.probeIntensity[0][116203] * 1.5f, doc.probeIntensity[0][116203 - 1716]);
+    EXPECT_EQ(doc.ReadSignalFile(kXba, write(header + repeatLine(signalLine("3"), 57244)), 0, 0), 1);
+    EXPECT_EQ(td.ui.messages, std::vector<std::string>{"sample.txt holds 57244 SNP lines; an Xba 50K signal file holds 58960"});
+    EXPECT_EQ(doc.probeIntensity[0][116203], 2.0f);
+    fill();
+    EXPECT_EQ(doc.ReadSignalFile(kXba, write(header + repeatLine(signalLine("3"), 57243)), 0, 0), 0);
+    EXPECT_FLOAT_EQ(doc.probeIntensity[0][116203] * 1.5f, doc.probeIntensity[0][116203 - 1717]);
 }
 
 TEST_F(SampleFileMatrix, SnpCallFileUnderEveryKindOfBadFile) {
@@ -309,12 +314,12 @@ TEST_F(SampleFileMatrix, SnpCallFileUnderEveryKindOfBadFile) {
 
         fill();
         EXPECT_EQ(doc.ReadSnpCallFile(t, td.root / "missing.txt", 0), 1) << "missing";
-        EXPECT_EQ(td.ui.messages, std::vector<std::string>{"normal SNP call file cannot be loaded"});
+        EXPECT_EQ(td.ui.messages.at(0), "normal SNP call file cannot be loaded");
 
         fill();
         EXPECT_EQ(doc.ReadSnpCallFile(t, write(""), 0), 1) << "empty";
         EXPECT_EQ(doc.ReadSnpCallFile(t, write(header), 0), 1) << "header only";
-        EXPECT_TRUE(td.ui.messages.empty());
+        EXPECT_EQ(td.ui.messages.size(), 1u) << "one line that says why";
         EXPECT_EQ(doc.snpCall[first], 9);
 
         // Truncated and binary: lines without a call text and records past the end keep their codes.
@@ -331,9 +336,9 @@ TEST_F(SampleFileMatrix, SnpCallFileUnderEveryKindOfBadFile) {
         EXPECT_EQ(doc.snpCall[first + 1], kCallBB);
         EXPECT_EQ(doc.snpCall[first + 2], kCallAA);
 
-        // Too many lines (also the other array's longer file): dropped past the range.
+        // Too many lines: dropped past the range.
         fill();
-        EXPECT_EQ(doc.ReadSnpCallFile(t, write(header + repeatLine("5\tx\tBB\n", count + 1716)), 0), 0);
+        EXPECT_EQ(doc.ReadSnpCallFile(t, write(header + repeatLine("5\tx\tBB\n", count + 1717)), 0), 0);
         EXPECT_EQ(doc.snpCall[doc.snpLast[t]], kCallBB);
         expectOtherArrayUntouched(t);
 

@@ -132,7 +132,7 @@ TEST(SelfTempFile, BadFilesAreRefusedAndLeaveTheDocumentAsItWas) {
         td.ui.messages.clear();
         test::writeFileBytes(path, text);
         EXPECT_EQ(doc.LoadSelfTempFile(path), 1);
-        EXPECT_EQ(td.ui.messages, std::vector<std::string>{"temporary data cannot be loaded"});
+        EXPECT_EQ(td.ui.messages.at(0), "temporary data cannot be loaded");
         EXPECT_EQ(test::storedFieldsDigest(doc, kHind), before);
     }
     EXPECT_EQ(doc.LoadSelfTempFile(td.root.path() / "none.temp"), 1);

@@ -178,7 +178,7 @@ TEST(SetupFlow, UnreadableSampleFileStopsWithTheReadersMessage) {
         return DialogResult::Ok;
     });
     doc.OnFileNew();
-    EXPECT_EQ(td.ui.messages, std::vector<std::string>{"sample file cannot be loaded"});
+    EXPECT_EQ(td.ui.messages.at(0), "sample file cannot be loaded");
     EXPECT_EQ(td.view->displayMode, ModeNone);
 }
 

@@ -62,8 +62,8 @@ TEST_F(SnpCallFile, TargetOneFillsTheNormalCalls) {
 TEST_F(SnpCallFile, MissingFileShowsTheNormalCallMessageForEitherTarget) {
     EXPECT_EQ(doc.ReadSnpCallFile(kXba, td.root / "none.txt", 0), 1);
     EXPECT_EQ(doc.ReadSnpCallFile(kXba, td.root / "none.txt", 1), 1);
-    EXPECT_EQ(td.ui.messages, (std::vector<std::string>{"normal SNP call file cannot be loaded",
-                                                        "normal SNP call file cannot be loaded"}));
+    EXPECT_EQ(td.ui.messages, (std::vector<std::string>{"normal SNP call file cannot be loaded", "none.txt cannot be opened",
+                                                        "normal SNP call file cannot be loaded", "none.txt cannot be opened"}));
 }
 
 TEST_F(SnpCallFile, BadFilesStayInsideTheArrayRange) {
@@ -90,7 +90,12 @@ TEST_F(SnpCallFile, BadFilesStayInsideTheArrayRange) {
     EXPECT_EQ(doc.snpCall[3], kCallAB);
     EXPECT_EQ(doc.snpCall[57243], kCallAB);
     EXPECT_EQ(doc.snpCall[57244], 7);
-    EXPECT_TRUE(td.ui.messages.empty());
+    // The empty files are refused with a reason; the short and the long one read with a warning.
+    ASSERT_EQ(td.ui.messages.size(), 4u);
+    EXPECT_NE(td.ui.messages[0].find(" holds no SNP lines; a Hind 50K SNP call file was expected"), std::string::npos);
+    EXPECT_NE(td.ui.messages[1].find(" holds no SNP lines"), std::string::npos);
+    EXPECT_EQ(td.ui.messages[2].rfind("Warning: ", 0), 0u);
+    EXPECT_EQ(td.ui.messages[3].rfind("Warning: ", 0), 0u);
 }
 
 } // namespace

@@ -43,8 +43,11 @@ TEST(PaintCopyNumber, TitlesCarryTheirExactTextsAtTheWindowOrigin) {
     std::strcpy(f.doc.poolSampleName[kHind][2], "TumH");
     f.doc.analysedRow[kXba] = 3;
     f.doc.analysedRow[kHind] = 2;
-    f.doc.refUsedCount[kXba] = 12;
-    f.doc.refUsedCount[kHind] = 9;
+    // The titles count the ticked references of the pools: 12 and 9.
+    f.doc.refCount[kXba] = 13;
+    f.doc.refCount[kHind] = 10;
+    for (int row = 1; row <= 12; ++row) f.doc.refSelected[kXba][row] = 1;
+    for (int row = 1; row <= 9; ++row) f.doc.refSelected[kHind][row] = 1;
     // Copy number 3 on every autosome, 1 on X: the ploidy reads 3.
     for (int p = 0; p < kSlots; ++p) f.doc.hmmState[0][p] = 3;
     for (int p = f.doc.autosomeLast[kXba] + 1; p <= f.doc.chrXLast[kXba]; ++p) f.doc.hmmState[0][p] = 1;
