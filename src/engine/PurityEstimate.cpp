@@ -2,7 +2,9 @@
 // its expected level at each fraction p (the pure-tumour means mixed with the normal cells'
 // diploid DNA); the fraction at which the segment levels lie closest to that ladder is the
 // estimate. A homozygous deletion or a high gain pins the scale, since no other fraction can
-// reach its level; a profile without changes fits every p alike and says so.
+// reach its level; a profile without changes fits every p alike and says so. A paired profile
+// adds the allelic contrast at the normal's heterozygous SNPs, which a lost parental allele ties
+// to p directly.
 #include "PurityEstimate.h"
 
 #include "MeansForPurity.h"
