@@ -2,11 +2,13 @@
 // with 50 % normal cells (ten references): the analysis is everything Sort does once the pool and
 // the sample are read (reference SDs, ranking, the profile against every reference, the HMM, the
 // moving average and the LOH score); the estimate segments the profile, fits the levels over the
-// 91 fractions and resamples the segments 200 times.
+// 91 fractions and resamples the segments 200 times. The paired estimate (the same tumour against
+// its own normal) also reads the allele contrast at the normal's heterozygous SNPs.
 #include "BenchSupport.h"
 #include "EngineBenchSupport.h"
 
 #include "demo/DemoInstallation.h"
+#include "document/SetupDialogs.h"
 #include "engine/PurityEstimate.h"
 #include "view/CVARNView.h"
 
@@ -20,11 +22,38 @@
 namespace varn::bench {
 namespace {
 
+// File New "Self reference" on Xba with Tumor4 and its normal.
+class PairedUi : public AcceptingUi {
+public:
+    std::filesystem::path root;
+
+    DialogResult basicMode(CBasicMode& d) override {
+        d.mode = kSelfReference;
+        d.arrayChoice = kXba;
+        return DialogResult::Ok;
+    }
+    DialogResult selfSampleSelect(CSelfSampleSelect& d) override {
+        d.sampleChoice = 1;
+        d.tumorSignalPath = (root / "tumorsampleX/Tumor4X.txt").string();
+        d.tumorSnpPath = (root / "SNPtumorsampleX/Tumor4X.txt").string();
+        d.normalSignalPath = (root / "sampledataX/Tumor4NX.txt").string();
+        d.normalSnpPath = (root / "sampledataX/Tumor4NX_snp.txt").string();
+        d.tumorSignalName = "Tumor4X";
+        d.tumorSnpName = "Tumor4X";
+        d.normalSignalName = "Tumor4NX";
+        d.normalSnpName = "Tumor4NX_snp";
+        return DialogResult::Ok;
+    }
+};
+
 struct PuritySetup {
     ScratchFolder folder;
     AcceptingUi ui;
     std::unique_ptr<CVARNDoc> doc;
     std::unique_ptr<CVARNView> view;
+    PairedUi pairedUi;
+    std::unique_ptr<CVARNDoc> pairedDoc;
+    std::unique_ptr<CVARNView> pairedView;
 
     PuritySetup() {
         const std::filesystem::path root = folder.path() / "VARN";
@@ -54,6 +83,20 @@ struct PuritySetup {
             std::printf("Tumor4 (50 %% normal cells) %s: %s\n", t == kXba ? "Xba" : t == kHind ? "Hind" : "both arrays",
                         purityText(e).c_str());
         }
+        pairedUi.root = root;
+        pairedDoc = std::make_unique<CVARNDoc>(InstallRoot(root), pairedUi);
+        pairedView = std::make_unique<CVARNView>(*pairedDoc);
+        pairedDoc->OnFileNew();
+        pairedView->applyRegionBaseline(kXba, kChromosomeStart[kXba][1],
+                                        kChromosomeStart[kXba][1] + (kChromosomeStart[kXba][2] - kChromosomeStart[kXba][1]) / 3,
+                                        2);
+        PurityEstimate e;
+        std::string reason;
+        if (!estimatePurity(*pairedDoc, kXba, true, e, reason)) {
+            std::fprintf(stderr, "paired: %s\n", reason.c_str());
+            std::exit(1);
+        }
+        std::printf("Tumor4 (50 %% normal cells) Xba against its normal: %s\n", purityText(e).c_str());
     }
 
     void analyse(int t) {
@@ -102,6 +145,26 @@ BENCHMARK(BM_EstimateOneArray)->Unit(benchmark::kMillisecond);
 
 void BM_EstimateBothArrays(benchmark::State& state) { estimate(state, kCombined); }
 BENCHMARK(BM_EstimateBothArrays)->Unit(benchmark::kMillisecond);
+
+void BM_AnalysisPaired(benchmark::State& state) {
+    PuritySetup& s = setup();
+    for (auto _ : state) {
+        s.pairedDoc->computePairedRatio(s.pairedDoc->regionStart[kXba], s.pairedDoc->regionEnd[kXba], kXba);
+        benchmark::DoNotOptimize(s.pairedDoc->lohScore[60000]);
+    }
+}
+BENCHMARK(BM_AnalysisPaired)->Unit(benchmark::kMillisecond);
+
+void BM_EstimatePaired(benchmark::State& state) {
+    PuritySetup& s = setup();
+    for (auto _ : state) {
+        PurityEstimate e;
+        std::string reason;
+        estimatePurity(*s.pairedDoc, kXba, true, e, reason);
+        benchmark::DoNotOptimize(e.purity);
+    }
+}
+BENCHMARK(BM_EstimatePaired)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace varn::bench

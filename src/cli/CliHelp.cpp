@@ -49,8 +49,10 @@ constexpr std::string_view kPurityHelp =
     "  sample as File New \"Xba + Hind\" loads them), or of a stored paired analysis (--self):\n"
     "  the profile is segmented, the segment levels are fitted to the expected levels of every\n"
     "  copy number over the fraction 0.10..1.00, and the estimate, its interval (segments\n"
-    "  resampled), the next-best fractions and the fit curve are printed as a table. A profile\n"
-    "  without changes, or with two fractions that fit about as well, says it cannot tell.\n"
+    "  resampled), the next-best fractions and the fit curve are printed as a table. A paired\n"
+    "  analysis also fits the allele ratios at the normal's heterozygous SNPs, where a lost\n"
+    "  parental allele measures the fraction directly. A profile without changes, or with two\n"
+    "  fractions that fit about as well, says it cannot tell.\n"
     "  --plot FILE.png   draws the fit curve\n";
 
 constexpr std::string_view kDemoHelp =

@@ -2,7 +2,9 @@
 // its expected level at each fraction p (the pure-tumour means mixed with the normal cells'
 // diploid DNA); the fraction at which the segment levels lie closest to that ladder is the
 // estimate. A homozygous deletion or a high gain pins the scale, since no other fraction can
-// reach its level; a profile without changes fits every p alike and says so.
+// reach its level; a profile without changes fits every p alike and says so. A paired profile
+// adds the allelic contrast at the normal's heterozygous SNPs, which a lost parental allele ties
+// to p directly.
 #include "PurityEstimate.h"
 
 #include "MeansForPurity.h"
@@ -12,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <utility>
 
 namespace varn {
 
@@ -62,15 +65,81 @@ double segmentMisfit(const Ladder& l, double level, double tolerance) {
     return best;
 }
 
+// The allelic contrast a stretch of k copies, j of them from the minor parent, shows at tumour
+// fraction p: each allele's DNA is 1 - p parts the normal cells' single copy and p parts the
+// tumour's (its share of the tumour's compressed total), and each allele probe also answers to
+// the other allele with the array's cross-hybridisation share c. With no copy left only the
+// normal cells' alleles remain, in balance.
+double expectedContrast(const PurityFitInput& in, double p, int k, int j, double c) {
+    const double tumour = 2.0 * (in.log2Scale ? std::exp2(in.pureMeans[k]) : std::exp(in.pureMeans[k]));
+    const double minor = (1.0 - p) + (k == 0 ? 0.5 : static_cast<double>(j) / k) * p * tumour;
+    const double major = (1.0 - p) + (k == 0 ? 0.5 : static_cast<double>(k - j) / k) * p * tumour;
+    return std::log((major + c * minor) / (minor + c * major));
+}
+
+// The mean z^2 of a stretch is its expected contrast squared plus the noise's; it scatters by
+// about sqrt((2 s^4 + 4 d^2 s^2) / n) over n SNPs, and the model itself is taken to hold to a
+// tenth of the squared contrast (probe response is not quite linear). The chi-square of that,
+// in the units of the total level's squared distance (times its noise variance), spread over
+// the stretch's markers and capped as a total-level misfit is.
+constexpr double kContrastModelError = 0.1;
+
+double alleleMisfit(const PurityFitInput& in, std::size_t s, double expected) {
+    const SegmentAlleles& a = in.alleles[s];
+    const double noise = in.contrastNoise[in.segments[s].arrayType];
+    const double e2 = expected * expected;
+    const double variance = (2.0 * noise * noise + 4.0 * e2 * noise) / a.count +
+                            (kContrastModelError * e2) * (kContrastModelError * e2) + 1e-12;
+    const double d = a.meanSquare - noise - e2;
+    const double chi = d * d / variance;
+    return std::min(kMisfitCap * kMisfitCap, in.noise * in.noise * chi / in.segments[s].count);
+}
+
+// Total level and allelic contrast together: the copy number and minor-parent count that fit
+// both best.
+double jointMisfit(const PurityFitInput& in, const Ladder& l, double p, std::size_t s) {
+    const ProfileSegment& segment = in.segments[s];
+    const double c = in.crossTalk[segment.arrayType];
+    double best = 2.0 * kMisfitCap * kMisfitCap;
+    for (int k = 0; k < kStates; ++k) {
+        const double d = std::max(0.0, std::fabs(segment.level - l.level[k]) - tolerance(in));
+        const double total = std::min(kMisfitCap * kMisfitCap, d * d);
+        for (int j = 0; 2 * j <= k; ++j)
+            best = std::min(best, total + alleleMisfit(in, s, expectedContrast(in, p, k, j, c)));
+    }
+    return best;
+}
+
+// Stretches with fewer heterozygous SNPs than this say nothing about their balance.
+constexpr int kMinAlleleSnps = 10;
+
+bool hasAlleles(const PurityFitInput& in, std::size_t s) {
+    return s < in.alleles.size() && in.alleles[s].count >= kMinAlleleSnps;
+}
+
 // misfit[i][s]: segment s against the ladder at grid point i, per marker.
 std::vector<std::vector<double>> misfitTable(const PurityFitInput& in) {
     std::vector<std::vector<double>> table(kGridSteps + 1);
     for (int i = 0; i <= kGridSteps; ++i) {
         const Ladder l = ladderAt(in, gridPurity(i));
-        for (const ProfileSegment& s : in.segments)
-            table[static_cast<std::size_t>(i)].push_back(segmentMisfit(l, s.level, tolerance(in)));
+        for (std::size_t s = 0; s < in.segments.size(); ++s)
+            table[static_cast<std::size_t>(i)].push_back(hasAlleles(in, s)
+                                                             ? jointMisfit(in, l, gridPurity(i), s)
+                                                             : segmentMisfit(l, in.segments[s].level, tolerance(in)));
     }
     return table;
+}
+
+// A stretch whose contrast stands clear of the noise is a change even at the baseline level
+// (a copy-neutral loss of heterozygosity).
+constexpr double kChangeContrast = 0.1;
+
+bool imbalanced(const PurityFitInput& in, std::size_t s) {
+    if (!hasAlleles(in, s)) return false;
+    const SegmentAlleles& a = in.alleles[s];
+    const double noise = in.contrastNoise[in.segments[s].arrayType];
+    const double excess = a.meanSquare - noise;
+    return excess > kChangeContrast * kChangeContrast && excess > kChangeZ * noise * std::sqrt(2.0 / a.count);
 }
 
 int bestGridPoint(const std::vector<std::vector<double>>& table, const std::vector<int>& weight,
@@ -101,15 +170,46 @@ double regionLevel(const CVARNDoc& doc, int t, const float* values) {
     return n > 0 ? sum / n : 0.0;
 }
 
+// The paired normal's allele signals: the total segments cut where the allelic balance steps,
+// each with its heterozygous SNPs' contrast, the array's cross-hybridisation share, and the
+// contrast noise alone gives, read from the quietest tenth of the stretches (by SNPs; most of a
+// genome keeps both parents' alleles).
+constexpr int kNoiseStretchSnps = 50;
+
+void addAlleles(const CVARNDoc& doc, int t, std::vector<ProfileSegment>& segments, PurityFitInput& in) {
+    std::vector<SegmentAlleles> alleles;
+    splitAtAlleleChanges(doc, t, doc.logRatio[0], alleleContrast(doc, t), segments, alleles);
+    std::vector<std::pair<double, int>> quiet;
+    int snps = 0;
+    for (const SegmentAlleles& a : alleles)
+        if (a.count >= kNoiseStretchSnps) {
+            quiet.push_back({a.meanSquare, a.count});
+            snps += a.count;
+        }
+    std::sort(quiet.begin(), quiet.end());
+    int seen = 0;
+    for (const auto& [meanSquare, count] : quiet) {
+        in.contrastNoise[t] = meanSquare;
+        seen += count;
+        if (10 * seen >= snps) break;
+    }
+    in.crossTalk[t] = crossTalkOf(doc, t);
+    // Without a noise figure or usable probes, the total levels alone decide.
+    if (quiet.empty() || !(in.crossTalk[t] > 0.0 && in.crossTalk[t] < 1.0)) alleles.assign(segments.size(), {});
+    in.alleles.insert(in.alleles.end(), alleles.begin(), alleles.end());
+}
+
 } // namespace
 
 PurityEstimate fitPurity(const PurityFitInput& in) {
     PurityEstimate e;
     e.segments = static_cast<int>(in.segments.size());
-    for (const ProfileSegment& s : in.segments) {
+    for (std::size_t i = 0; i < in.segments.size(); ++i) {
+        const ProfileSegment& s = in.segments[i];
         e.markers += s.count;
         const double distance = std::fabs(s.level);
-        if (distance > kChangeLevel && distance > kChangeZ * in.noise / std::sqrt(s.count)) e.changedMarkers += s.count;
+        if ((distance > kChangeLevel && distance > kChangeZ * in.noise / std::sqrt(s.count)) || imbalanced(in, i))
+            e.changedMarkers += s.count;
     }
     if (e.markers == 0) {
         e.why = "no usable marker";
@@ -192,6 +292,7 @@ bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& est
         const double noise = profileNoise(doc, a, doc.logRatio[0]);
         if (!(noise > 0) || !std::isfinite(noise)) continue;
         auto segments = segmentProfile(doc, a, doc.logRatio[0], noise);
+        if (paired) addAlleles(doc, a, segments, in);
         // Levels are read against the baseline region, which holds the copy number the user
         // gave it: the averaging of the references on the linear scale and the normalisation
         // leave the profile a little off zero there.

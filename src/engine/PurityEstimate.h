@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AlleleImbalance.h"
 #include "ProfileSegmentation.h"
 #include "document/DocumentLimits.h"
 
@@ -43,17 +44,24 @@ struct PurityFitInput {
     bool log2Scale = false;
     int baseCopyNumber = 2;
     double noise = 0.0;
+    // Paired profiles: in step with segments, what each one's heterozygous SNPs say about its
+    // allelic balance; per array the probes' cross-hybridisation share and the mean z^2 that
+    // noise alone gives a balanced stretch. Empty: the total levels alone decide.
+    std::vector<SegmentAlleles> alleles;
+    double crossTalk[3] = {};
+    double contrastNoise[3] = {};
 };
 
 inline constexpr double kPurityLow = 0.10;
 inline constexpr double kPurityHigh = 1.00;
 
-// Fits the segment levels to the mixture model on a grid of p (0.10 .. 1.00 by 0.01); the
-// interval is the 2.5 .. 97.5 % range of the best p over resamplings of the segments.
+// Fits the segment levels (and, given alleles, their allelic contrast) to the mixture model on
+// a grid of p (0.10 .. 1.00 by 0.01); the interval is the 2.5 .. 97.5 % range of the best p over resamplings of the segments.
 PurityEstimate fitPurity(const PurityFitInput& input);
 
 // The estimate from the analysis the document holds: array t (kXba, kHind, or kCombined for both
-// arrays' profiles together); paired is the self-reference profile (base 2). False with a
+// arrays' profiles together); paired is the self-reference profile (base 2), read with the
+// allele signals of tumour and normal as well. False with a
 // reason when there is no decoded profile to read.
 bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason);
 

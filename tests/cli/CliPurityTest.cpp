@@ -1,5 +1,6 @@
 // The tumour cell fraction through varn-cli: --purity auto on analyze, the means kept by Store
-// and recognised on reload, the purity command on one array, both arrays and the paired form.
+// and recognised on reload, the purity command on one array, both arrays and the paired form
+// (which must agree with the pool estimate on every demo tumour).
 #include "cli/CliRunner.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ std::vector<std::string> statesOf(const fs::path& table) {
     return out;
 }
 
-TEST(CliPurity, EstimateTravelsThroughStoreAndReloadAndAgreesOnBothArraysAndPaired) {
+TEST(CliPurity, EstimateTravelsThroughStoreAndReloadAndAgreesOnBothArrays) {
     ScratchRoot root;
     const CliRun analyzed = runCli(analyzeTumor4(root, 'X', {"--purity", "auto", "--store", "--raw-data"}));
     ASSERT_EQ(analyzed.status, 0) << analyzed.err;
@@ -78,17 +79,40 @@ TEST(CliPurity, EstimateTravelsThroughStoreAndReloadAndAgreesOnBothArraysAndPair
     ASSERT_EQ(both.status, 0) << both.err;
     EXPECT_NEAR(estimateIn(both.out), 0.5, 0.05) << both.out;
     EXPECT_EQ(readFileBytes(curve).substr(1, 3), "PNG");
+}
 
-    const CliRun paired = runCli(on(root, {"paired", "--array", "xba", "--tumor-signal",
-                                           (root / "tumorsampleX/Tumor4X.txt").string(), "--tumor-calls",
-                                           (root / "SNPtumorsampleX/Tumor4X.txt").string(), "--normal-signal",
-                                           (root / "sampledataX/Tumor4NX.txt").string(), "--normal-calls",
-                                           (root / "sampledataX/Tumor4NX_snp.txt").string(), "--region",
-                                           "chr1:1-100000000", "--store"}));
-    ASSERT_EQ(paired.status, 0) << paired.err;
-    const CliRun self = runCli(on(root, {"purity", "--self", (root / "Self temporary files/Tumor4X.temp").string()}));
-    ASSERT_EQ(self.status, 0) << self.err;
-    EXPECT_NEAR(estimateIn(self.out), pool, 0.05) << self.out;
+// The paired form reads the allele ratios at the normal's heterozygous SNPs as well; on every
+// demo tumour and array it must agree with the pool estimate of the same tumour, 70 % normal
+// cells included, where the total levels alone cannot tell the fraction from its neighbours.
+TEST(CliPurity, PairedEstimateAgreesWithThePoolEstimateOnEveryDemoTumourAndArray) {
+    ScratchRoot root;
+    for (const std::string tumour : {"Tumor1", "Tumor2", "Tumor3", "Tumor4", "Tumor5"}) {
+        for (const char array : {'X', 'H'}) {
+            const std::string a(1, array);
+            const std::string where = tumour + a;
+            const fs::path pool = root / (array == 'X' ? "XbaPool.ref" : "HindPool.ref");
+            const CliRun analyzed = runCli(on(root, {"analyze", "--pool", pool.string(), "--signal",
+                                                     (root / ("tumorsample" + a) / (where + ".txt")).string(),
+                                                     "--calls",
+                                                     (root / ("SNPtumorsample" + a) / (where + ".txt")).string(),
+                                                     "--region", "chr1:1-100000000", "--purity", "auto"}));
+            ASSERT_EQ(analyzed.status, 0) << where << analyzed.err;
+            const CliRun paired = runCli(on(
+                root, {"paired", "--array", array == 'X' ? "xba" : "hind", "--tumor-signal",
+                       (root / ("tumorsample" + a) / (where + ".txt")).string(), "--tumor-calls",
+                       (root / ("SNPtumorsample" + a) / (where + ".txt")).string(), "--normal-signal",
+                       (root / ("sampledata" + a) / (tumour + "N" + a + ".txt")).string(), "--normal-calls",
+                       (root / ("sampledata" + a) / (tumour + "N" + a + "_snp.txt")).string(), "--region",
+                       "chr1:1-100000000", "--store"}));
+            ASSERT_EQ(paired.status, 0) << where << paired.err;
+            const CliRun self =
+                runCli(on(root, {"purity", "--self", (root / "Self temporary files" / (where + ".temp")).string()}));
+            ASSERT_EQ(self.status, 0) << where << self.err;
+            const double poolEstimate = estimateIn(analyzed.errLines().back());
+            ASSERT_GT(poolEstimate, 0) << where << analyzed.err;
+            EXPECT_NEAR(estimateIn(self.out), poolEstimate, 0.05) << where << "\n" << self.out;
+        }
+    }
 }
 
 // With the means of a pure tumour (p = 1, or the defaults typed out) every output is what it was.

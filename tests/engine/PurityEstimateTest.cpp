@@ -62,6 +62,35 @@ TEST(PurityFit, ProfileWithoutChangesCannotTell) {
     EXPECT_EQ(e.curve.size(), 91u);
 }
 
+// A paired profile whose only changes are copy-neutral losses of heterozygosity: the total
+// levels are flat, the allelic contrast alone gives the fraction; with balanced alleles too it
+// still cannot tell.
+TEST(PurityFit, PairedAllelicContrastAloneFixesTheFraction) {
+    constexpr double planted = 0.4, crossTalk = 0.12, noise = 0.022;
+    // One parent's two copies in the tumour: the lost allele keeps only the normal cells' copy.
+    const double minor = 1 - planted, major = 1 - planted + 2 * planted;
+    const double contrast = std::log((major + crossTalk * minor) / (minor + crossTalk * major));
+    for (const bool withLoh : {true, false}) {
+        PurityFitInput in;
+        for (int k = 0; k < kStates; ++k) in.pureMeans[k] = static_cast<float>(kDefaultHmmMean[k] / std::log(2.0));
+        in.log2Scale = true;
+        in.noise = 0.3;
+        for (int t : {kXba, kHind}) {
+            in.crossTalk[t] = crossTalk;
+            in.contrastNoise[t] = noise;
+        }
+        for (int ch = 1; ch <= 22; ++ch) {
+            in.segments.push_back({ch % 2 ? kXba : kHind, ch, 0, 0, 2000, 0.0});
+            in.alleles.push_back({600, noise + (withLoh && ch <= 6 ? contrast * contrast : 0.0)});
+        }
+        const PurityEstimate e = fitPurity(in);
+        EXPECT_EQ(e.decided, withLoh) << e.why;
+        if (withLoh) {
+            EXPECT_NEAR(e.purity, planted, 0.011);
+        }
+    }
+}
+
 struct Analysis {
     test::ScriptedUi ui;
     CVARNDoc doc;
