@@ -6,6 +6,7 @@
 #include "document/CVARNDoc.h"
 #include "engine/CAverage.h"
 #include "engine/CRefSelect.h"
+#include "engine/EngineFixtures.h"
 #include "export/Segments.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
@@ -123,17 +124,7 @@ struct Analysis {
         EXPECT_EQ(doc.ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / (tumour + a + ".txt"), 0), 0);
         EXPECT_TRUE(demo::readTruthFile(root / "truth" / (tumour + ".txt"), truth));
         EXPECT_TRUE(chooseRegion(t));
-        doc.analysedRow[t] = 0;
-        view.shownArrayType = t;
-        view.referenceSdTable[t] = nullptr;
-        ui.answer<CRefSelect>([](CRefSelect& d) {
-            d.onSampleLoad();
-            std::fill(d.listChecked.begin(), d.listChecked.end(), true);
-            return DialogResult::Ok;
-        });
-        ui.answer<CAverage>([](CAverage&) { return DialogResult::Ok; });
-        view.OnSort();
-        EXPECT_TRUE(ui.allAnswersUsed());
+        EXPECT_TRUE(test::sortWithEveryReference(view, ui, t));
         EXPECT_EQ(doc.refUsedCount[t], doc.refCount[t] - 1);
 
         Recovery r;

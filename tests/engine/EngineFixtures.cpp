@@ -1,6 +1,12 @@
 #include "engine/EngineFixtures.h"
 
 #include "demo/DemoRandom.h"
+#include "engine/CAverage.h"
+#include "engine/CRefSelect.h"
+#include "support/ScriptedUi.h"
+#include "view/CVARNView.h"
+
+#include <algorithm>
 
 #include <cmath>
 #include <cstdint>
@@ -9,7 +15,8 @@
 namespace varn::test {
 
 void setRowSignal(CVARNDoc& doc, int row, int t, const std::function<float(int pos)>& f) {
-    for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) doc.poolSignal[row][doc.arrangeOrder[pos]] = f(pos);
+    for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos)
+        doc.poolSignal[row][doc.arrangeOrder[pos]] = f(pos);
 }
 
 void makePool(CVARNDoc& doc, int t, int rows) {
@@ -20,11 +27,26 @@ void makePool(CVARNDoc& doc, int t, int rows) {
     }
 }
 
+bool sortWithEveryReference(CVARNView& view, ScriptedUi& ui, int t) {
+    view.GetDocument().analysedRow[t] = 0;
+    view.shownArrayType = t;
+    view.referenceSdTable[t] = nullptr;
+    ui.answer<CRefSelect>([](CRefSelect& d) {
+        d.onSampleLoad();
+        std::fill(d.listChecked.begin(), d.listChecked.end(), true);
+        return DialogResult::Ok;
+    });
+    ui.answer<CAverage>([](CAverage&) { return DialogResult::Ok; });
+    view.OnSort();
+    return ui.allAnswersUsed();
+}
+
 float gaussianNoise(int row, int pos) {
     return demo::hashedNormal(row, pos);
 }
 
-void makeSyntheticPool(CVARNDoc& doc, int t, int rows, float noise, const std::function<float(int pos)>& copyNumber) {
+void makeSyntheticPool(CVARNDoc& doc, int t, int rows, float noise,
+                       const std::function<float(int pos)>& copyNumber) {
     makePool(doc, t, rows);
     for (int row = 0; row < rows; ++row) {
         const float a = 0.3f * std::sin(1.7f * static_cast<float>(row));

@@ -1,14 +1,15 @@
 // The tumour cell fraction: the means for p, the estimate on every demo tumour and array against
 // the planted fraction, and what decoding with the estimated means recovers.
+#include "engine/PurityEstimate.h"
 #include "demo/DemoFixture.h"
 #include "demo/TruthFile.h"
 #include "document/CVARNDoc.h"
 #include "document/HmmDefaults.h"
 #include "engine/CAverage.h"
 #include "engine/CRefSelect.h"
+#include "engine/EngineFixtures.h"
 #include "engine/HmmMeansPurity.h"
 #include "engine/MeansForPurity.h"
-#include "engine/PurityEstimate.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
 
@@ -72,7 +73,8 @@ TEST(PurityFit, PairedAllelicContrastAloneFixesTheFraction) {
     const double contrast = std::log((major + crossTalk * minor) / (minor + crossTalk * major));
     for (const bool withLoh : {true, false}) {
         PurityFitInput in;
-        for (int k = 0; k < kStates; ++k) in.pureMeans[k] = static_cast<float>(kDefaultHmmMean[k] / std::log(2.0));
+        for (int k = 0; k < kStates; ++k)
+            in.pureMeans[k] = static_cast<float>(kDefaultHmmMean[k] / std::log(2.0));
         in.log2Scale = true;
         in.noise = 0.3;
         for (int t : {kXba, kHind}) {
@@ -122,17 +124,7 @@ struct Analysis {
             break;
         }
         ASSERT_GE(doc.regionStart[t], 0);
-        doc.analysedRow[t] = 0;
-        view.shownArrayType = t;
-        view.referenceSdTable[t] = nullptr;
-        ui.answer<CRefSelect>([](CRefSelect& d) {
-            d.onSampleLoad();
-            std::fill(d.listChecked.begin(), d.listChecked.end(), true);
-            return DialogResult::Ok;
-        });
-        ui.answer<CAverage>([](CAverage&) { return DialogResult::Ok; });
-        view.OnSort();
-        ASSERT_TRUE(ui.allAnswersUsed());
+        ASSERT_TRUE(test::sortWithEveryReference(view, ui, t));
     }
 
     // The share of usable autosomal positions decoded to the planted copy number, and how many
@@ -162,7 +154,8 @@ struct Analysis {
     }
 
     void recompute() {
-        doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], 0, t);
+        doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], 0,
+                             t);
     }
 };
 
@@ -186,11 +179,12 @@ TEST(PurityEstimate, FindsThePlantedTumourFractionOnEveryDemoTumourAndArray) {
             setHmmMeansForPurity(analysis.doc, e.purity, false);
             analysis.recompute();
             analysis.score(shareEstimated, foundEstimated, changes);
-            std::printf("[ figures  ] %s %s: planted %.2f, estimate %.2f (%.2f-%.2f)%s; planted copy number at "
-                        "%.2f%% (default means) / %.2f%% (estimated); changes found %d / %d of %d\n",
-                        tumour.c_str(), t == kXba ? "Xba" : "Hind", planted, e.purity, e.low, e.high,
-                        e.decided ? "" : (" undecided: " + e.why).c_str(), 100 * shareDefault,
-                        100 * shareEstimated, foundDefault, foundEstimated, changes);
+            std::printf(
+                "[ figures  ] %s %s: planted %.2f, estimate %.2f (%.2f-%.2f)%s; planted copy number at "
+                "%.2f%% (default means) / %.2f%% (estimated); changes found %d / %d of %d\n",
+                tumour.c_str(), t == kXba ? "Xba" : "Hind", planted, e.purity, e.low, e.high,
+                e.decided ? "" : (" undecided: " + e.why).c_str(), 100 * shareDefault, 100 * shareEstimated,
+                foundDefault, foundEstimated, changes);
             EXPECT_TRUE(e.decided) << tumour << " " << t << ": " << e.why;
             EXPECT_NEAR(e.purity, planted, 0.05) << tumour << " " << t;
             EXPECT_LE(e.low, e.purity);
