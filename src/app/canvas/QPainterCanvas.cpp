@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QString>
 
+#include <algorithm>
+
 namespace varn {
 
 namespace {
@@ -124,12 +126,23 @@ void QPainterCanvas::setPixels(std::span<const Point> points, Rgb colour) {
         if (points_.empty() || points_.back() != device) points_.push_back(device);
     }
     if (vector_) {
-        // A vector file would hold one element per point; one path of pixel-long strokes through
-        // the pixels' middles covers the same squares in one element.
+        // A vector file would hold one element per point; one path of strokes through the pixels'
+        // middles covers the same squares in one element. Marks of one colour cover squares
+        // whatever their order, so each square is stroked once and neighbours in a row join into
+        // one stroke: the file shrinks to what the page shows.
+        std::sort(points_.begin(), points_.end(), [](const QPoint& a, const QPoint& b) {
+            return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+        });
+        points_.erase(std::unique(points_.begin(), points_.end()), points_.end());
         QPainterPath path;
-        for (const QPoint& at : points_) {
-            path.moveTo(at.x(), at.y() + 0.5);
-            path.lineTo(at.x() + 1, at.y() + 0.5);
+        for (std::size_t i = 0; i < points_.size();) {
+            std::size_t j = i + 1;
+            while (j < points_.size() && points_[j].y() == points_[i].y() &&
+                   points_[j].x() == points_[j - 1].x() + 1)
+                ++j;
+            path.moveTo(points_[i].x(), points_[i].y() + 0.5);
+            path.lineTo(points_[j - 1].x() + 1, points_[i].y() + 0.5);
+            i = j;
         }
         painter_.strokePath(path, QPen(toQColor(colour), 1.0, Qt::SolidLine, Qt::FlatCap));
         active_ = Active::None;
