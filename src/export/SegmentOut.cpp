@@ -69,26 +69,14 @@ void CVARNDoc::OnSegmentOut() {
 // averaging, its three files written, and then every sample in one cohort SEG file (GISTIC and
 // cBioPortal take one file per cohort).
 void CVARNDoc::OnBatchSegmentOut() {
-    const std::filesystem::path folder = fixedPath("c:\\VARN\\temporary files");
-    const std::vector<std::string> names = storedAnalysisFiles(folder);
-    if (names.empty()) {
-        ui().messageBox("error");
-        return;
-    }
     std::vector<SegmentedSample> cohort;
-    const int total = static_cast<int>(names.size());
-    for (int i = 0; i < total; ++i) {
-        ui().progress("Exporting segments", i, total);
-        if (LoadNonSelfTempFile(folder / names[static_cast<std::size_t>(i)]) != 0) continue;
-        const int t = arrayType;
-        computePoolRatio(regionStart[t], regionEnd[t], refSelected[t], analysedRow[t], 0, t);
-        computeLohScore(t);
+    const bool walked = forEachStoredAnalysis(*this, "Exporting segments", [&](int t) {
         SegmentedSample sample = segmentedSample(*this, t);
-        if (!writeSegmentFiles(*this, sample)) return;
+        if (!writeSegmentFiles(*this, sample)) return false;
         cohort.push_back(std::move(sample));
-    }
-    ui().progress("Exporting segments", total, total);
-    if (!cohort.empty()) writeOne(*this, segmentFolder(*this) / "cohort.seg", segFileText(cohort));
+        return true;
+    });
+    if (walked && !cohort.empty()) writeOne(*this, segmentFolder(*this) / "cohort.seg", segFileText(cohort));
 }
 
 } // namespace varn

@@ -1,5 +1,8 @@
 #include "StoredAnalysisFiles.h"
 
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -17,6 +20,28 @@ std::vector<std::string> storedAnalysisFiles(const std::filesystem::path& folder
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool forEachStoredAnalysis(CVARNDoc& doc, const std::string& progressLabel,
+                           const std::function<bool(int t)>& each) {
+    const std::filesystem::path folder = doc.fixedPath("c:\\VARN\\temporary files");
+    const std::vector<std::string> names = storedAnalysisFiles(folder);
+    if (names.empty()) {
+        doc.ui().messageBox("error");
+        return false;
+    }
+    const int total = static_cast<int>(names.size());
+    for (int i = 0; i < total; ++i) {
+        doc.ui().progress(progressLabel, i, total);
+        if (doc.LoadNonSelfTempFile(folder / names[static_cast<std::size_t>(i)]) != 0) continue;
+        const int t = doc.arrayType;
+        doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], 0,
+                             t);
+        doc.computeLohScore(t);
+        if (!each(t)) return false;
+    }
+    doc.ui().progress(progressLabel, total, total);
+    return true;
 }
 
 } // namespace varn

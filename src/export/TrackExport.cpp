@@ -117,22 +117,10 @@ int CVARNDoc::WriteBatchTracks(int t) {
 // Every stored pool-mode analysis is reloaded, recomputed without averaging and exported, in name
 // order (storedAnalysisFiles). The view is left as it was; the document keeps the last file's analysis.
 void CVARNDoc::OnBatchIgbFileOut() {
-    const std::filesystem::path folder = fixedPath("c:\\VARN\\temporary files");
-    const std::vector<std::string> names = storedAnalysisFiles(folder);
-    if (names.empty()) {
-        ui().messageBox("error");
-        return;
-    }
-    const int total = static_cast<int>(names.size());
-    for (int i = 0; i < total; ++i) {
-        ui().progress("Exporting tracks", i, total);
-        if (LoadNonSelfTempFile(folder / names[static_cast<std::size_t>(i)]) != 0) continue;
-        const int t = arrayType;
-        computePoolRatio(regionStart[t], regionEnd[t], refSelected[t], analysedRow[t], 0, t);
-        computeLohScore(t);
+    forEachStoredAnalysis(*this, "Exporting tracks", [this](int t) {
         WriteBatchTracks(t);
-    }
-    ui().progress("Exporting tracks", total, total);
+        return true;
+    });
 }
 
 } // namespace varn
