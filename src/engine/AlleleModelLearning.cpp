@@ -204,6 +204,62 @@ void labelByGroups(SnpValues& v, const std::array<double, kGenotypes>& prior, co
     }
 }
 
+// A SNP's values explained by one AB place: each value in its most likely genotype around it, the
+// place weighed against where AB centres lie over the array.
+double placeScore(const SnpValues& v, double place, const std::array<double, kGenotypes>& prior,
+                  const AlleleRelation& r) {
+    double score = logNormal(place, r.centreABMean, r.centreABSd);
+    for (std::size_t q = 0; q < v.x.size(); ++q) {
+        const int g = v.label[q];
+        score += prior[static_cast<std::size_t>(g)] + logNormal(v.x[q], place + offsetOf(r, g), spreadOf(r, g));
+    }
+    return score;
+}
+
+// Labels every value by the place, then moves the place to what its values say, until the labels
+// settle (a few rounds).
+double settlePlace(SnpValues& v, double place, const std::array<double, kGenotypes>& prior, const AlleleRelation& r) {
+    for (int round = 0; round < 8; ++round) {
+        std::array<double, kGenotypes> centre{};
+        for (int g = 0; g < kGenotypes; ++g) centre[static_cast<std::size_t>(g)] = place + offsetOf(r, g);
+        bool changed = false;
+        double weight = 1.0 / (static_cast<double>(r.centreABSd) * r.centreABSd);
+        double sum = r.centreABMean * weight;
+        for (std::size_t q = 0; q < v.x.size(); ++q) {
+            const auto g = static_cast<signed char>(mostLikely(v.x[q], centre, prior, r));
+            changed = changed || g != v.label[q];
+            v.label[q] = g;
+            const double s = spreadOf(r, g);
+            weight += 1.0 / (s * s);
+            sum += (v.x[q] - offsetOf(r, g)) / (s * s);
+        }
+        place = sum / weight;
+        if (!changed && round > 0) break;
+    }
+    return placeScore(v, place, prior, r);
+}
+
+// The groups' labelling is a start that a close pair of clusters can spoil (two genotypes whose
+// values meet fall into one group); the place settled from it, and from it moved one genotype
+// down and up, is kept where it explains the values best.
+void refineByPlace(SnpValues& v, const std::array<double, kGenotypes>& prior, const AlleleRelation& r) {
+    double start = 0.0;
+    for (std::size_t q = 0; q < v.x.size(); ++q) start += v.x[q] - offsetOf(r, v.label[q]);
+    start /= static_cast<double>(v.x.size());
+    std::vector<signed char> best;
+    double bestScore = -std::numeric_limits<double>::infinity();
+    const std::vector<signed char> first = v.label;
+    for (double shift : {0.0, -static_cast<double>(r.spacingBB), static_cast<double>(r.spacingAA)}) {
+        v.label = first;
+        const double score = settlePlace(v, start + shift, prior, r);
+        if (score > bestScore) {
+            bestScore = score;
+            best = v.label;
+        }
+    }
+    v.label = best;
+}
+
 SnpClusters clustersOf(const SnpValues& v) {
     SnpClusters c;
     for (std::size_t q = 0; q < v.x.size(); ++q)
@@ -222,7 +278,10 @@ void labelSnp(SnpValues& v, float heteroRate, const AlleleRelation& r, int passe
         v.label[q] = v.call[q];
         anyCall = anyCall || v.call[q] >= 0;
     }
-    if (!anyCall) labelByGroups(v, prior, r);
+    if (!anyCall) {
+        labelByGroups(v, prior, r);
+        refineByPlace(v, prior, r);
+    }
     for (int pass = 0; pass < (anyCall ? 1 : passes); ++pass) {
         SnpClusters c;
         for (std::size_t q = 0; q < v.x.size(); ++q)
