@@ -41,7 +41,8 @@ struct Writer {
 bool makeFolders(const fs::path& root, std::ostream& err) {
     const char* folders[] = {"data",           "sampledataX",     "sampledataH",          "tumorsampleX",
                              "tumorsampleH",   "SNPtumorsampleX", "SNPtumorsampleH",      "temporary files",
-                             "Self temporary files", "IGBfiles",  "RawData",              "truth"};
+                             "Self temporary files", "IGBfiles",  "RawData",              "truth",
+                             "referencecallsX", "referencecallsH"};
     std::error_code ec;
     for (const char* f : folders) {
         fs::create_directories(root / f, ec);
@@ -83,6 +84,9 @@ bool writeArraySamples(const fs::path& root, const DemoGenome& genome, int t, co
         const SampleData s = synthesiseSample(genome, model, germline, nullptr, options.seed, name, 1.0);
         const fs::path path = normals / (name + a + ".txt");
         if (!w.ok(writeSignalFile(path, genome, model, s, name), path)) return false;
+        // The calls were drawn with the signal (same stream), so writing them shifts nothing.
+        const fs::path calls = referenceCallFile(root, t, name);
+        if (!w.ok(writeSnpCallFile(calls, genome, model, s.call, name), calls)) return false;
         referenceSums.push_back(s.alleleSum);
     }
     if (!w.ok(writeSampleList(normals / "SampleList.txt", names), normals / "SampleList.txt")) return false;
@@ -108,6 +112,11 @@ bool writeArraySamples(const fs::path& root, const DemoGenome& genome, int t, co
 }
 
 } // namespace
+
+fs::path referenceCallFile(const fs::path& root, int arrayType, const std::string& name) {
+    const std::string a = arrayType == kXba ? "X" : "H";
+    return root / ("referencecalls" + a) / (name + a + "_snp.txt");
+}
 
 bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std::string& report,
                            std::ostream& err) {
@@ -146,6 +155,8 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     report += "                        paired normals Tumor1N..Tumor5N (signal <name>X.txt, calls <name>X_snp.txt)\n";
     report += "  tumorsampleX|H/, SNPtumorsampleX|H/  Tumor1..Tumor5: signal and SNP-call files\n";
     report += "                        (Tumor3, Tumor4 (male), Tumor5 hold 30, 50 and 70 % normal cells)\n";
+    report += "  referencecallsX/, referencecallsH/  the references' SNP calls (<name>X_snp.txt), apart from\n";
+    report += "                        their signal files\n";
     report += "  XbaPool.ref, HindPool.ref  reference pools of the references\n";
     report += "  truth/Tumor1.txt .. truth/Tumor5.txt  planted copy numbers, LOH and normal-cell share\n";
     report += "  temporary files/, Self temporary files/, IGBfiles/, RawData/, ../VARN View/  empty\n";

@@ -1,5 +1,7 @@
 #include "demo/DemoFixture.h"
 
+#include "demo/DemoInstallation.h"
+#include "demo/DemoSamples.h"
 #include "demo/TruthFile.h"
 #include "view/GenomeLayout.h"
 
@@ -72,9 +74,14 @@ void checkEveryFileAndFolder() {
                            "SNPtumorsampleX/Tumor2X.txt",
                            "SNPtumorsampleH/Tumor1H.txt",
                            "truth/Tumor1.txt",
-                           "truth/Tumor2.txt"};
+                           "truth/Tumor2.txt",
+                           "referencecallsX/Normal01X_snp.txt",
+                           "referencecallsH/Normal03H_snp.txt"};
     for (const char* name : files) EXPECT_TRUE(fs::is_regular_file(f.root / name)) << name;
     EXPECT_FALSE(fs::exists(f.root / "sampledataX/Normal04X.txt"));
+    // A call file beside a reference's signal file would be used by whatever reads the pool's
+    // references; the demo keeps them apart.
+    EXPECT_FALSE(fs::exists(f.root / "sampledataX/Normal01X_snp.txt"));
     for (const char* folder : {"temporary files", "Self temporary files", "IGBfiles", "RawData"}) {
         EXPECT_TRUE(fs::is_directory(f.root / folder)) << folder;
         EXPECT_TRUE(fs::is_empty(f.root / folder)) << folder;
@@ -133,6 +140,31 @@ void checkSnpCallTexts() {
         const double rate = static_cast<double>(noCalls) / static_cast<double>(lines.size() - 2);
         EXPECT_GT(rate, 0.01) << name;
         EXPECT_LT(rate, 0.06) << name;
+    }
+}
+
+// Each reference's call file is its germline genotype as the array software calls it: about 3 %
+// NoCall and otherwise the genotype, but for rare miscalls.
+void checkReferenceCalls() {
+    const DemoInstallationFixture& f = demoInstallation();
+    const demo::DemoGenome genome = demo::makeDemoGenome(kDemoSeed);
+    const char* text[4] = {"NoCall", "AA", "AB", "BB"};
+    for (int t : {kXba, kHind}) {
+        const demo::ArrayModel model = demo::makeArrayModel(kDemoSeed, t);
+        for (const std::string name : {"Normal01", "Normal02", "Normal03"}) {
+            const auto germline = demo::drawGermline(genome, model, kDemoSeed, name);
+            const auto lines = readLines(demo::referenceCallFile(f.root, t, name));
+            ASSERT_EQ(lines.size(), germline.size() + 2) << name << " array " << t;
+            int noCalls = 0, wrong = 0;
+            for (std::size_t i = 0; i < germline.size(); ++i) {
+                const std::string call = splitTabs(lines[i + 2])[1];
+                noCalls += call == "NoCall";
+                wrong += call != "NoCall" && call != text[germline[i]];
+            }
+            const double n = static_cast<double>(germline.size());
+            EXPECT_NEAR(noCalls / n, 0.03, 0.005) << name << " array " << t;
+            EXPECT_LT(wrong / n, 0.004) << name << " array " << t;
+        }
     }
 }
 
@@ -241,6 +273,10 @@ TEST(DemoInstallation, WritesEveryFileInTheExportFormats) {
     {
         SCOPED_TRACE("SNP-call texts");
         checkSnpCallTexts();
+    }
+    {
+        SCOPED_TRACE("reference calls");
+        checkReferenceCalls();
     }
 }
 
