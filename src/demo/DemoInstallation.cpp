@@ -134,7 +134,7 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
         if (!writeArraySamples(root, genome, t, options, names, tumours, noise[t], w)) return false;
     for (const DemoTumour& tumour : tumours) {
         const fs::path path = root / "truth" / (tumour.name + ".txt");
-        if (!w.ok(writeTruthFile(path, wholeGenomeSegments(tumour), tumour.normalFraction), path)) return false;
+        if (!w.ok(writeTruthFile(path, wholeGenomeSegments(tumour), tumour.normalFraction, tumour.genomeDoubled), path)) return false;
     }
 
     std::string problem;
@@ -158,7 +158,8 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     report += "  referencecallsX/, referencecallsH/  the references' SNP calls (<name>X_snp.txt), apart from\n";
     report += "                        their signal files\n";
     report += "  XbaPool.ref, HindPool.ref  reference pools of the references\n";
-    report += "  truth/Tumor1.txt .. truth/Tumor5.txt  planted copy numbers, LOH and normal-cell share\n";
+    report += "  truth/Tumor1.txt .. truth/Tumor5.txt  planted copy numbers, parental copies, LOH, subclones,\n";
+    report += "                        normal-cell share, ploidy\n";
     report += "  temporary files/, Self temporary files/, IGBfiles/, RawData/, ../VARN View/  empty\n";
     for (std::size_t i = 0; i < tumours.size(); ++i) {
         std::snprintf(line, sizeof line,

@@ -70,8 +70,9 @@ std::vector<DemoTumour> demoTumours() {
 }
 
 PlantedSegment unchangedState(const DemoTumour& tumour, int chromosome, int start, int end) {
-    if (tumour.male && chromosome == varn::kChromosomeX) return {chromosome, start, end, 1, 1};
-    return {chromosome, start, end, 2, 1};
+    const int doubling = tumour.genomeDoubled ? 2 : 1;
+    if (tumour.male && chromosome == varn::kChromosomeX) return {chromosome, start, end, doubling, doubling};
+    return {chromosome, start, end, 2 * doubling, doubling};
 }
 
 std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour) {
@@ -93,6 +94,17 @@ PlantedSegment tumourStateAt(const DemoTumour& tumour, int chromosome, int posit
     for (const PlantedSegment& s : tumour.segments)
         if (s.chromosome == chromosome && position >= s.start && position <= s.end) return s;
     return unchangedState(tumour, chromosome, position, position);
+}
+
+double tumourPloidy(const std::vector<PlantedSegment>& wholeGenome) {
+    double copies = 0.0, bases = 0.0;
+    for (const PlantedSegment& s : wholeGenome) {
+        if (s.chromosome < 1 || s.chromosome > varn::kChromosomeX) continue;
+        const double length = static_cast<double>(s.end) - s.start + 1;
+        copies += length * s.tumourCopyNumber();
+        bases += length;
+    }
+    return bases > 0.0 ? copies / bases : 0.0;
 }
 
 } // namespace varn::demo

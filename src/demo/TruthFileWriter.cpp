@@ -3,17 +3,27 @@
 #include "DemoTumours.h"
 #include "TextFileOut.h"
 
+#include <algorithm>
+
 namespace varn::demo {
 
 bool writeTruthFile(const std::filesystem::path& path, const std::vector<PlantedSegment>& segments,
-                    double normalFraction) {
+                    double normalFraction, bool genomeDoubled) {
     TextFileOut out(path);
     if (!out.isOpen()) return false;
-    out.put("chromosome\tstart\tend\tcopy_number\tloh");
+    out.put("chromosome\tstart\tend\tcopy_number\tloh\tminor_copies\tsubclone_copy_number\tsubclone_minor_copies"
+            "\tsubclone_fraction");
     if (normalFraction > 0.0) out.printf("\tnormal_cells=%.2f", normalFraction);
-    out.put("\n");
-    for (const PlantedSegment& s : segments)
-        out.printf("%d\t%d\t%d\t%d\t%d\n", s.chromosome, s.start, s.end, s.copyNumber, s.loh() ? 1 : 0);
+    out.printf("\tploidy=%.2f\tgenome_doubled=%d\n", tumourPloidy(segments), genomeDoubled ? 1 : 0);
+    for (const PlantedSegment& s : segments) {
+        // The subclone's parents are named as in the clone: its minor copies are those of
+        // whichever parent it now holds fewer of.
+        const int subcloneCopies = s.subclonal() ? s.subcloneCopyNumber : s.copyNumber;
+        const int subcloneMajor = s.subclonal() ? s.subcloneMajorCopies : s.majorCopies;
+        out.printf("%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%.2f\n", s.chromosome, s.start, s.end, s.copyNumber,
+                   s.loh() ? 1 : 0, s.minorCopies(), subcloneCopies,
+                   std::min(subcloneMajor, subcloneCopies - subcloneMajor), s.subclonal() ? s.subcloneShare : 1.0);
+    }
     return out.close();
 }
 
