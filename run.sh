@@ -9,7 +9,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
 root="$PWD/demo/VARN"
-if [ ! -f "$root/HindPool.ref" ] || [ ! -d "$root/referencecallsH" ]; then
+if [ ! -f "$root/HindPool.ref" ] || [ ! -f "$root/truth/Tumor7.txt" ]; then
   echo "Making the demo installation in $root"
   rm -rf "$root"
   ./build/bin/varn-cli --root "$root" demo-data

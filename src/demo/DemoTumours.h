@@ -48,9 +48,10 @@ struct DemoTumour {
 };
 
 // The demo tumours with their planted changes: Tumor1 and Tumor2 pure, Tumor3 (Tumor1's changes
-// with 30 % normal cells), Tumor4 (Tumor2's autosomal changes in a male, 50 %) and Tumor5
-// (Tumor2's changes, 70 %). All leave the short arm of chromosome 1 diploid and heterozygous, a
-// natural baseline region.
+// with 30 % normal cells), Tumor4 (Tumor2's autosomal changes in a male, 50 %), Tumor5
+// (Tumor2's changes, 70 %), Tumor6 (a doubled genome, 30 %) and Tumor7 (a male with a subclonal
+// trisomy, 30 %). All leave the short arm of chromosome 1 unchanged and heterozygous, a natural
+// baseline region: two copies, four in the doubled genome.
 std::vector<DemoTumour> demoTumours();
 
 // The whole genome (chromosomes 1..24, each from base 1 to its length) as contiguous segments:

@@ -5,7 +5,7 @@
 
 namespace varn::demo {
 
-struct PlantedSegment;
+struct DemoTumour;
 
 // What was planted in a demo tumour, as the truth file lists it: one header line, then per
 // segment
@@ -37,15 +37,17 @@ struct TruthSegment {
 
 // The header line ends with key=value fields after the column names: "normal_cells=0.30" in a
 // tumour with normal cells (absent in a pure one), then "ploidy=3.51" (the mean copy number of
-// the tumour cells over chromosomes 1..22 and X, weighted by bases) and "genome_doubled=1" or 0.
+// the tumour cells over chromosomes 1..22 and X, weighted by bases), "genome_doubled=1" or 0
+// and "sex=female" or "sex=male".
 struct TruthHeader {
     double normalFraction = 0.0;
     double ploidy = 0.0; // 0: not recorded
     bool genomeDoubled = false;
+    bool male = false;
 };
 
-bool writeTruthFile(const std::filesystem::path& path, const std::vector<PlantedSegment>& segments,
-                    double normalFraction = 0.0, bool genomeDoubled = false);
+// The truth of a demo tumour: its whole genome (wholeGenomeSegments) and its header fields.
+bool writeTruthFile(const std::filesystem::path& path, const DemoTumour& tumour);
 
 // Reads a truth file; false when it cannot be opened or holds no segment. Lines that do not
 // begin with five numbers (the header) are skipped; a line of the five first columns only reads

@@ -47,6 +47,7 @@ bool readTruthHeader(const std::filesystem::path& path, TruthHeader& header) {
     int doubled = 0;
     if (const char* field = std::strstr(line, "genome_doubled=")) std::sscanf(field + 15, "%d", &doubled);
     header.genomeDoubled = doubled == 1;
+    header.male = std::strstr(line, "sex=male") != nullptr;
     return true;
 }
 

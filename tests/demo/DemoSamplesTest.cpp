@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,10 @@ void checkEveryFileAndFolder() {
                            "SNPtumorsampleH/Tumor1H.txt",
                            "truth/Tumor1.txt",
                            "truth/Tumor2.txt",
+                           "tumorsampleX/Tumor7X.txt",
+                           "SNPtumorsampleH/Tumor6H.txt",
+                           "sampledataH/Tumor7NH_snp.txt",
+                           "truth/Tumor6.txt",
                            "referencecallsX/Normal01X_snp.txt",
                            "referencecallsH/Normal03H_snp.txt"};
     for (const char* name : files) EXPECT_TRUE(fs::is_regular_file(f.root / name)) << name;
@@ -224,6 +229,63 @@ void checkPlantedCopyNumbers() {
     }
 }
 
+// The doubled and the subclonal tumour mix cell populations on the linear scale, and the reader's
+// scaling to a mean probe of 1 shifts the whole profile by the sample's mean level: at every
+// state the median log ratio against the pool sits at log(level / mean level), the level being
+// (1 - n)((1 - f) e^m[c] + f e^m[c']) + n e^m[normal copies] for n normal cells and a share f of
+// subclone cells (m the copy-number model's means). In the doubled genome its 2+2 stretches thus
+// sit near 0, where two copies would sit in a diploid one.
+void checkCellMixtures() {
+    DemoInstallationFixture& f = demoInstallation();
+    CVARNDoc& doc = *f.doc;
+    for (const std::string tumour : {"Tumor6", "Tumor7"}) {
+        const auto truth = truthOf(tumour);
+        demo::TruthHeader header;
+        ASSERT_TRUE(demo::readTruthHeader(f.root / "truth" / (tumour + ".txt"), header));
+        const double normalCells = header.normalFraction;
+        for (int t : {kXba, kHind}) {
+            const char* a = t == kXba ? "X" : "H";
+            ASSERT_TRUE(doc.OnOpenDocument(f.root / (t == kXba ? "XbaPool.ref" : "HindPool.ref")));
+            const fs::path signal = f.root / (std::string("tumorsample") + a) / (tumour + a + ".txt");
+            ASSERT_EQ(doc.ReadSignalFile(t, signal, 0, 1), 0);
+            auto level = [&](int snp) {
+                const demo::TruthSegment& s = truthAtSnp(doc, truth, snp);
+                const int normalCopies = header.male && s.chromosome == 23 ? 1 : 2;
+                return (1.0 - normalCells) * ((1.0 - s.subcloneFraction) * std::exp(doc.hmmMean[s.copyNumber]) +
+                                              s.subcloneFraction * std::exp(doc.hmmMean[s.subcloneCopyNumber])) +
+                       normalCells * std::exp(doc.hmmMean[normalCopies]);
+            };
+            double mean = 0.0;
+            for (int snp = doc.snpFirst[t]; snp <= doc.snpLast[t]; ++snp) mean += level(snp);
+            mean /= doc.snpLast[t] - doc.snpFirst[t] + 1;
+            std::map<long, std::vector<double>> byLevel;
+            for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
+                if (doc.positionUsable[pos] != 1) continue;
+                const int snp = doc.arrangeOrder[pos];
+                double pool = 0.0;
+                for (int r = 1; r < doc.refCount[t]; ++r) pool += doc.poolSignal[r][snp];
+                pool /= doc.refCount[t] - 1;
+                byLevel[std::lround(1e4 * std::log(level(snp) / mean))].push_back(
+                    std::log(doc.poolSignal[0][snp] / pool));
+            }
+            // The commonest state places the profile (the amplification curve adds a little
+            // offset); every other state keeps its expected distance from it.
+            const auto commonest = std::max_element(byLevel.begin(), byLevel.end(), [](const auto& x, const auto& y) {
+                return x.second.size() < y.second.size();
+            });
+            const double offset = median(commonest->second) - commonest->first / 1e4;
+            EXPECT_NEAR(offset, 0.0, 0.06) << tumour << " array " << t;
+            int states = 0;
+            for (const auto& [expected, ratios] : byLevel) {
+                if (ratios.size() < 100) continue;
+                ++states;
+                EXPECT_NEAR(median(ratios) - offset, expected / 1e4, 0.03) << tumour << " array " << t;
+            }
+            EXPECT_GE(states, 6) << tumour << " array " << t;
+        }
+    }
+}
+
 // LOH shows in the tumour's calls: no heterozygous calls where one parent's copies are lost,
 // about the population rate elsewhere; the paired normal keeps the inherited genotypes.
 void checkPlantedLoh() {
@@ -293,6 +355,10 @@ TEST(DemoInstallation, PoolsLoadAndTumoursCarryThePlantedChanges) {
     {
         SCOPED_TRACE("planted LOH");
         checkPlantedLoh();
+    }
+    {
+        SCOPED_TRACE("cell mixtures");
+        checkCellMixtures();
     }
 }
 

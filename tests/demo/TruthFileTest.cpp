@@ -20,7 +20,7 @@ TEST(TruthFile, CoversTheWholeGenomeWithThePlantedSegments) {
     for (const demo::DemoTumour& tumour : demo::demoTumours()) {
         SCOPED_TRACE(tumour.name);
         const auto planted = demo::wholeGenomeSegments(tumour);
-        ASSERT_TRUE(demo::writeTruthFile(dir / "truth.txt", planted, tumour.normalFraction, tumour.genomeDoubled));
+        ASSERT_TRUE(demo::writeTruthFile(dir / "truth.txt", tumour));
         std::vector<demo::TruthSegment> truth;
         ASSERT_TRUE(demo::readTruthFile(dir / "truth.txt", truth));
         demo::TruthHeader header;
@@ -28,6 +28,9 @@ TEST(TruthFile, CoversTheWholeGenomeWithThePlantedSegments) {
         EXPECT_NEAR(header.normalFraction, tumour.normalFraction, 0.005);
         EXPECT_NEAR(header.ploidy, demo::tumourPloidy(planted), 0.005);
         EXPECT_EQ(header.genomeDoubled, tumour.genomeDoubled);
+        EXPECT_EQ(header.male, tumour.male);
+        // The doubled genome is the one of ploidy about 3.5; the others stay near two copies.
+        EXPECT_NEAR(header.ploidy, tumour.genomeDoubled ? 3.5 : 2.0, 0.1);
         int next = 1, chromosome = 1;
         for (const demo::TruthSegment& s : truth) {
             if (s.chromosome != chromosome) {
@@ -62,9 +65,8 @@ TEST(TruthFile, CoversTheWholeGenomeWithThePlantedSegments) {
         }
     }
     // Tumor1 has copy-neutral LOH on 13q: diploid, LOH, and its edges are exact.
-    const auto t1 = demo::wholeGenomeSegments(demo::demoTumours().front());
     std::vector<demo::TruthSegment> truth;
-    ASSERT_TRUE(demo::writeTruthFile(dir / "t1.txt", t1));
+    ASSERT_TRUE(demo::writeTruthFile(dir / "t1.txt", demo::demoTumours().front()));
     ASSERT_TRUE(demo::readTruthFile(dir / "t1.txt", truth));
     EXPECT_EQ(demo::truthAt(truth, 13, 40000000)->loh, 0);
     EXPECT_EQ(demo::truthAt(truth, 13, 40000001)->loh, 1);
@@ -102,7 +104,7 @@ TEST(TruthFile, ReadersOfTheFiveColumnFilesReadTheNewOnes) {
     tumour.segments[0].subcloneShare = 0.5; // 1q: a further copy in half the tumour cells
     tumour.segments[0].subcloneCopyNumber = 4;
     tumour.segments[0].subcloneMajorCopies = 3;
-    ASSERT_TRUE(demo::writeTruthFile(dir / "t.txt", demo::wholeGenomeSegments(tumour), tumour.normalFraction));
+    ASSERT_TRUE(demo::writeTruthFile(dir / "t.txt", tumour));
     std::vector<demo::TruthSegment> truth;
     ASSERT_TRUE(demo::readTruthFile(dir / "t.txt", truth));
     std::FILE* file = std::fopen((dir / "t.txt").c_str(), "rb");
