@@ -112,14 +112,15 @@ public:
     // Why a pool has no model although one was looked for: its model file was refused, or its
     // references showed no clusters. Empty otherwise (alleleModelUnavailableReason says the rest).
     std::string alleleModelProblem[3];
-    // The file each pool was last loaded from or saved to; empty for a pool not saved yet.
-    std::filesystem::path poolFile[3];
 
     // ---- framework connections ----
     // The single view publishes itself here when it is constructed.
     CVARNView* view = nullptr;
     // The pool file last loaded or saved (the framework's document path); empty until then.
     std::filesystem::path pathName;
+    // The file each array's pool in memory came from (by array type): loaded by Load Ref or last
+    // saved to; empty while a pool built or extended in memory is not saved. A report names them.
+    std::filesystem::path poolFile[3];
 
     UserInterface& ui() { return ui_; }
     const InstallRoot& installRoot() const { return root_; }
@@ -229,7 +230,6 @@ public:
     void OnDebug();
 
 private:
-    int loadedPoolArray_ = 0; // the array type of the pool file Serialize loaded last
     InstallRoot root_;
     UserInterface& ui_;
 };

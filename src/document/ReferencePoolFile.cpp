@@ -72,7 +72,6 @@ void CVARNDoc::Serialize(CArchive& ar) {
     }
     ui().messageBox(t == kXba ? "Correct Xba reference data loaded!" : "Correct Hind reference data loaded!");
     refCount[t] = rows;
-    loadedPoolArray_ = t;
 }
 
 // A refused file leaves the pools in memory as they were, and with them the name of the file they
@@ -95,8 +94,12 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
-    poolFile[loadedPoolArray_] = path;
-    loadAlleleModelBeside(loadedPoolArray_, path);
+    // The array type is the field after the start marker, which Serialize has just checked.
+    ar.seek(0);
+    ar.readString();
+    const int t = ar.readInt32();
+    poolFile[t] = path;
+    loadAlleleModelBeside(t, path);
     return true;
 }
 
