@@ -18,9 +18,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <string>
+#include <string_view>
 
 namespace varn {
 
@@ -588,6 +591,64 @@ std::string learnedText(int withCalls, int references) {
     return text;
 }
 
+// "X.txt reads allele A and allele B alike at every SNP (a summarised signal file)", or the same
+// of several files.
+std::string summarisedText(const std::vector<std::string>& files) {
+    std::string names;
+    for (std::size_t k = 0; k < files.size(); ++k)
+        names += (k == 0 ? "" : (k + 1 == files.size() ? " and " : ", ")) + files[k];
+    return files.size() == 1 ? names + " reads allele A and allele B alike at every SNP (a summarised signal file)"
+                             : names + " read allele A and allele B alike at every SNP (summarised signal files)";
+}
+
+std::string counted(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// What the learned line adds for summarised references: their number (names would make the
+// line of a large pool too long for the model file).
+std::string leftOutText(const std::vector<std::string>& files) {
+    if (files.empty()) return {};
+    return "; " + counted(static_cast<int>(files.size()), "summarised reference", "summarised references") +
+           " left out";
+}
+
+// The learned line after references were added: how the model began, then one running count of
+// the added references (and of those with calls) and of the summarised ones left out, so that a
+// pool grown many times keeps a short line ("clustering; 12 references added (2 with calls)").
+std::string grownText(const std::string& learned, int added, int addedWithCalls, int summarised) {
+    std::string_view rest = learned;
+    const std::size_t cut = rest.find("; ");
+    const std::string base(rest.substr(0, cut));
+    rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 2);
+    // Earlier notes of the same kinds: "N reference(s) added[ (K with calls)]" and "N summarised
+    // reference(s) left out", separated by "; ".
+    while (!rest.empty()) {
+        const std::size_t end = rest.find("; ");
+        const std::string_view note = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
+        int n = 0;
+        const auto [p, ec] = std::from_chars(note.data(), note.data() + note.size(), n);
+        if (ec != std::errc()) continue;
+        const std::string_view words(p, static_cast<std::size_t>(note.data() + note.size() - p));
+        if (words.starts_with(" summarised reference")) {
+            summarised += n;
+        } else if (words.starts_with(" reference")) {
+            added += n;
+            const std::size_t open = words.find(" (");
+            int k = 0;
+            if (open != std::string_view::npos)
+                std::from_chars(words.data() + open + 2, words.data() + words.size(), k);
+            addedWithCalls += k;
+        }
+    }
+    std::string text = base + "; " + counted(added, "reference added", "references added");
+    if (addedWithCalls > 0) text += " (" + std::to_string(addedWithCalls) + " with calls)";
+    if (summarised > 0)
+        text += "; " + counted(summarised, "summarised reference", "summarised references") + " left out";
+    return text;
+}
+
 } // namespace
 
 void ReferenceAlleles::add(const float* values, const signed char* callsOrNull) {
@@ -627,6 +688,12 @@ bool learnAlleleModel(const ReferenceAlleles& alleles, const std::vector<float>&
         problem = "the allele model needs at least three references";
         return false;
     }
+    const int summarised = static_cast<int>(alleles.summarised.size());
+    if (refs - summarised < kAlleleLearning.minimumReferences) {
+        problem = summarisedText(alleles.summarised) + ", which leaves " + std::to_string(refs - summarised) +
+                  " of " + std::to_string(refs) + " references to learn the clusters from; it needs three";
+        return false;
+    }
     const SnpMajor data(alleles);
     AlleleRelation relation;
     const int stride = std::max(1, alleles.count / kAlleleLearning.relationSample);
@@ -645,7 +712,7 @@ bool learnAlleleModel(const ReferenceAlleles& alleles, const std::vector<float>&
     m.arrayType = alleles.arrayType;
     m.references = refs;
     m.first = alleles.first;
-    m.learned = learnedText(alleles.withCalls, refs);
+    m.learned = learnedText(alleles.withCalls, refs - summarised) + leftOutText(alleles.summarised);
     sizeModel(m, alleles.count);
     for (int i = 0; i < alleles.count; ++i) storeClusters(m, i, clusters[static_cast<std::size_t>(i)]);
     settleAll(m, relation);
@@ -684,8 +751,7 @@ void updateAlleleModel(AlleleModel& model, const ReferenceAlleles& added,
         storeClusters(model, i, old);
     }
     model.references += refs;
-    model.learned += "; " + std::to_string(refs) + (refs == 1 ? " reference added" : " references added");
-    if (added.withCalls > 0) model.learned += " (" + std::to_string(added.withCalls) + " with calls)";
+    model.learned = grownText(model.learned, refs, added.withCalls, static_cast<int>(added.summarised.size()));
     settleAll(model, model.relation);
 }
 

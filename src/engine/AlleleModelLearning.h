@@ -12,6 +12,12 @@ struct AlleleLearningConstants {
     // Below three references no SNP can show two clusters and a value between them, and the
     // array-wide spacing rests on too few pairs: the model is not learned.
     int minimumReferences = 3;
+    // A summarised signal file writes one number for all probes of a SNP, so its allele contrast
+    // has no spread over the array; a real reference spreads it over about +-2 (the SNPs' kappa
+    // and the genotype clusters ln c ~ 2 apart). A reference whose contrasts lie within this of
+    // their median at half the SNPs or more (median absolute deviation) measures no alleles and
+    // is left out of the clusters.
+    double summarisedSpread = 0.01;
     // The array-wide relation counts as this many references in every centre ("a few
     // references"): a cluster of one member is pulled two thirds of the way to where the relation
     // puts it, one of twenty moves by a tenth. Two is about the ratio of a single reference's
@@ -62,6 +68,9 @@ struct ReferenceAlleles {
     std::vector<float> contrast;    // references x count, NaN where a value is unusable
     std::vector<signed char> calls; // references x count; 0 where not known (no call file, NoCall)
     int withCalls = 0;              // references whose call file labelled their values
+    // Signal files whose allele probes read alike at every SNP (summarised files): counted as
+    // references of the pool, their values unusable (NaN).
+    std::vector<std::string> summarised;
 
     int references() const {
         return count == 0 ? 0 : static_cast<int>(contrast.size() / static_cast<std::size_t>(count));

@@ -2,12 +2,30 @@
 
 #include "document/CVARNDoc.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace varn {
 
 namespace {
 constexpr int kGroups = 10; // probe groups of a SNP: allele A is probe 4j, allele B probe 4j + 1
+
+// True when a reference's contrasts hardly spread about their median (or none is usable).
+bool readsAlike(const std::vector<float>& contrast) {
+    std::vector<float> finite;
+    finite.reserve(contrast.size());
+    for (const float l : contrast)
+        if (std::isfinite(l)) finite.push_back(l);
+    if (finite.size() < 2) return true;
+    const auto middle = finite.begin() + static_cast<std::ptrdiff_t>(finite.size() / 2);
+    std::nth_element(finite.begin(), middle, finite.end());
+    const float median = *middle;
+    for (float& l : finite) l = std::fabs(l - median);
+    std::nth_element(finite.begin(), middle, finite.end());
+    return *middle < kAlleleLearning.summarisedSpread;
+}
 } // namespace
 
 ReferenceAlleles startReferenceAlleles(const CVARNDoc& doc, int t) {
@@ -29,6 +47,14 @@ void collectReferenceAlleles(ReferenceAlleles& alleles, const CVARNDoc& doc,
             b += doc.probeIntensity[4 * j + 1][first + k];
         }
         contrast[static_cast<std::size_t>(k)] = alleleContrast(a, b);
+    }
+    if (readsAlike(contrast)) {
+        // A summarised file: one number for both alleles. It stays a reference of the pool (the
+        // total signal is all the pool keeps of it) but tells nothing about the clusters.
+        std::fill(contrast.begin(), contrast.end(), std::numeric_limits<float>::quiet_NaN());
+        alleles.summarised.push_back(signalPath.filename().string());
+        alleles.add(contrast.data(), nullptr);
+        return;
     }
     std::filesystem::path callPath = signalPath;
     callPath.replace_filename(signalPath.stem().string() + "_snp.txt");
