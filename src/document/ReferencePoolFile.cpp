@@ -72,6 +72,7 @@ void CVARNDoc::Serialize(CArchive& ar) {
     }
     ui().messageBox(t == kXba ? "Correct Xba reference data loaded!" : "Correct Hind reference data loaded!");
     refCount[t] = rows;
+    loadedPoolArray_ = t;
 }
 
 // A refused file leaves the pools in memory as they were, and with them the name of the file they
@@ -94,6 +95,8 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    poolFile[loadedPoolArray_] = path;
+    loadAlleleModelBeside(loadedPoolArray_, path);
     return true;
 }
 
@@ -111,7 +114,9 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    poolFile[arrayType] = path;
     ui().fileWritten("Saved", path);
+    saveAlleleModelBeside(arrayType, path);
     return true;
 }
 
