@@ -56,7 +56,7 @@ struct AlleleParameters {
     // ---- allele-specific copy numbers ----
     // The mixture model holds to about this much in mirrored B-allele fraction (probe response is
     // not quite linear, cluster centres carry the error of a few references).
-    double bafModelError = 0.015;
+    double bafModelError = 0.005;
     // The level of a segment holds to this much beyond its noise (the compensation leaves slow
     // waves): only used where the alleles contradict the HMM's copy number.
     double levelModelError = 0.05;

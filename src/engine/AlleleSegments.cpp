@@ -50,9 +50,10 @@ struct Piece {
     int last; // inclusive, indices into baf.snps
 };
 
-// Where the stretch [first, last] of one log-ratio segment steps: in the mirrored B-allele
-// fraction of its informative SNPs, and in the share of its SNPs that are informative against the
-// population rates. Cuts are the index of the first SNP after a step.
+// Where the alleles of one chromosome, SNPs [first, last], step: in the mirrored B-allele
+// fraction of the informative SNPs, and in the share of SNPs that are informative against the
+// population rates. Found over the whole chromosome, so that a step a few SNPs beside a log-ratio
+// boundary is still seen; cuts are the index of the first SNP after a step.
 std::vector<int> stepsOf(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf, Piece p,
                          double bafNoise, double deficitNoise) {
     std::vector<double> band, deficit;
@@ -151,6 +152,53 @@ double firstNoise(const BAlleleFraction& baf, const InformativeSnps& inf) {
     return 1.4826 * *middle;
 }
 
+// One pass: the log-ratio segments cut at the allele steps found with this noise.
+std::vector<AlleleSegment> cutSegments(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf,
+                                       const std::vector<CopyNumberSegment>& logRatioSegments,
+                                       const std::vector<Piece>& ranges, const float* lohScore, double bafNoise,
+                                       double deficitNoise) {
+    std::vector<AlleleSegment> out;
+    std::vector<int> steps;
+    int stepsChromosome = 0;
+    for (std::size_t k = 0; k < logRatioSegments.size(); ++k) {
+        const Piece whole = ranges[k];
+        if (whole.last < whole.first) continue;
+        const int ch = logRatioSegments[k].chromosome;
+        if (ch != stepsChromosome) {
+            Piece chromosome = whole;
+            while (chromosome.last + 1 < static_cast<int>(baf.snps.size()) &&
+                   baf.snps[static_cast<std::size_t>(chromosome.last + 1)].chromosome == ch)
+                ++chromosome.last;
+            while (chromosome.first > 0 && baf.snps[static_cast<std::size_t>(chromosome.first - 1)].chromosome == ch)
+                --chromosome.first;
+            steps = stepsOf(doc, baf, inf, chromosome, bafNoise, deficitNoise);
+            stepsChromosome = ch;
+        }
+        // A step this close to the segment's own ends is the same step as its boundary.
+        std::vector<int> cuts;
+        for (int step : steps)
+            if (step - whole.first >= kP.sameStepSnps && whole.last + 1 - step >= kP.sameStepSnps) cuts.push_back(step);
+        cuts.push_back(whole.last + 1);
+        int first = whole.first;
+        for (int cut : cuts) {
+            AlleleSegment piece = summarise(doc, baf, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
+            if (piece.total.markers > 0) out.push_back(piece);
+            first = cut;
+        }
+    }
+    return out;
+}
+
+// The noise of the B-allele fraction around the bands of the pieces, each with enough
+// informative SNPs measuring it (the median, weighted by those SNPs).
+double pieceNoise(const std::vector<AlleleSegment>& pieces, double otherwise) {
+    std::vector<std::pair<double, double>> noise;
+    for (const AlleleSegment& a : pieces)
+        if (a.informative >= 3 * kP.minSegmentSnps)
+            noise.push_back({stretchNoise(a.mirroredBaf - 0.5, a.meanSquare), static_cast<double>(a.informative)});
+    return noise.empty() ? otherwise : weightedMedian(noise);
+}
+
 } // namespace
 
 double foldedMean(double delta, double sd) {
@@ -163,7 +211,6 @@ double foldedMean(double delta, double sd) {
 AlleleSegments alleleSegments(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf,
                               const std::vector<CopyNumberSegment>& logRatioSegments, const float* lohScore) {
     AlleleSegments out;
-    const double bafNoise = firstNoise(baf, inf);
     double varianceSum = 0.0;
     int varianceCount = 0;
     for (const AlleleSnp& s : baf.snps) {
@@ -173,33 +220,21 @@ AlleleSegments alleleSegments(const CVARNDoc& doc, const BAlleleFraction& baf, c
         ++varianceCount;
     }
     const double deficitNoise = varianceCount > 0 ? std::sqrt(varianceSum / varianceCount) : 0.0;
-
     const std::vector<Piece> ranges = rangesOf(baf, logRatioSegments);
-    for (std::size_t k = 0; k < logRatioSegments.size(); ++k) {
-        const Piece whole = ranges[k];
-        if (whole.last < whole.first) continue;
-        std::vector<int> cuts = stepsOf(doc, baf, inf, whole, bafNoise, deficitNoise);
-        cuts.push_back(whole.last + 1);
-        int first = whole.first;
-        for (int cut : cuts) {
-            AlleleSegment piece = summarise(doc, baf, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
-            if (piece.total.markers > 0) out.segments.push_back(piece);
-            first = cut;
-        }
-    }
 
-    // The noise and the informative share from the pieces: every stretch with enough informative
-    // SNPs measures both.
-    std::vector<std::pair<double, double>> noise, share;
-    for (const AlleleSegment& a : out.segments) {
-        if (a.informative >= 3 * kP.minSegmentSnps) {
-            const double meanAbs = a.mirroredBaf - 0.5;
-            noise.push_back({stretchNoise(meanAbs, a.meanSquare), static_cast<double>(a.informative)});
-        }
+    // The first cut reads the noise off all informative SNPs at once, which imbalanced stretches
+    // inflate; the pieces then measure it around their own bands, and the cut is made again.
+    const double first = firstNoise(baf, inf);
+    const double refined =
+        pieceNoise(cutSegments(doc, baf, inf, logRatioSegments, ranges, lohScore, first, deficitNoise), first);
+    out.segments = cutSegments(doc, baf, inf, logRatioSegments, ranges, lohScore, refined, deficitNoise);
+    out.bafNoise = pieceNoise(out.segments, refined);
+
+    // The informative share where the sample keeps both alleles: the median over the pieces.
+    std::vector<std::pair<double, double>> share;
+    for (const AlleleSegment& a : out.segments)
         if (a.expectedHeterozygous >= kP.minSegmentSnps)
             share.push_back({a.informative / a.expectedHeterozygous, a.expectedHeterozygous});
-    }
-    out.bafNoise = noise.empty() ? bafNoise : weightedMedian(noise);
     if (!share.empty()) out.informativeShare = weightedMedian(share);
     return out;
 }
