@@ -32,7 +32,8 @@ namespace {
 constexpr std::string_view kMagic = "VARN sample allele sums";
 constexpr int kVersion = 1;
 
-const char* arrayName(int t) { return t == kXba ? "Xba 50K" : "Hind 50K"; }
+// "an Xba 50K", "a Hind 50K": an array's name as the messages use it.
+const char* anArray(int t) { return t == kXba ? "an Xba 50K" : "a Hind 50K"; }
 
 std::uint64_t fnv1a(std::uint64_t h, std::string_view bytes) {
     for (unsigned char c : bytes) {
@@ -123,8 +124,8 @@ std::string parseSampleAllelesFile(CVARNDoc& doc, int t, std::string_view text, 
     if (!headerValue(in, "array", value) || !parseWhole(value, array) || (array != kXba && array != kHind))
         return damaged;
     if (array != t)
-        return file + " holds the allele sums of a " + arrayName(array) + " analysis; the stored analysis is a " +
-               arrayName(t) + " one";
+        return file + " holds the allele sums of " + anArray(array) + " analysis; the stored analysis is " +
+               anArray(t) + " one";
     if (!headerValue(in, "sample", value)) return damaged;
     const int row = doc.analysedRow[t] >= 0 && doc.analysedRow[t] < kNameRows ? doc.analysedRow[t] : 0;
     const std::string_view sample = sampleName(doc.poolSampleName[t][row]);
@@ -137,7 +138,7 @@ std::string parseSampleAllelesFile(CVARNDoc& doc, int t, std::string_view text, 
     const int first = doc.snpFirst[t], last = doc.snpLast[t];
     if (!headerValue(in, "records", value) || !parseWhole(value, records)) return damaged;
     if (records != last - first + 1)
-        return file + " holds " + std::to_string(records) + " SNP records; a " + arrayName(t) + " analysis holds " +
+        return file + " holds " + std::to_string(records) + " SNP records; " + anArray(t) + " analysis holds " +
                std::to_string(last - first + 1);
 
     std::vector<float> a(static_cast<std::size_t>(records)), b(static_cast<std::size_t>(records));

@@ -76,8 +76,10 @@ Choice bestSplit(const AlleleSegment& s, const AlleleFitInput& in, double bafNoi
                  int kLast, Level level) {
     Choice best;
     for (int k = kFirst; k <= kLast; ++k)
-        for (int j = 0; 2 * j <= k; ++j) {
+        // The balanced split first: without allelic evidence the segment keeps both parents.
+        for (int j = k / 2; j >= 0; --j) {
             Fit f = alleleFit(s, in, bafNoise, share, k, j);
+            if (j == 0 && k >= 2) f.logLikelihood += kP.minorLossLogPrior;
             if (level == Level::Fitted) f.logLikelihood += levelFit(s, in, k);
             if (level == Level::Unknown) f.logLikelihood -= kP.undecodedCopyPenalty * std::abs(k - 2);
             if (f.logLikelihood > best.fit.logLikelihood) best = {k, j, f};

@@ -70,6 +70,10 @@ struct AlleleParameters {
     // Informative SNPs inside a stretch without a second allele are strays (edges, failed probes):
     // the share of the expected heterozygous SNPs they are taken to make up at most.
     double strayShare = 0.02;
+    // Where the copy number leaves room for both parents, losing the minor one is taken to be the
+    // rarer state a priori (about one segment in ten in carcinomas): a few informative SNPs fewer
+    // than expected in a short segment are chance, not LOH. ln(0.1).
+    double minorLossLogPrior = -2.3;
     // X has no copy number from the HMM (its level depends on the sexes of sample and references),
     // so only the alleles say whether a second one is there; at high normal-cell fractions a band
     // fits several copy numbers (one copy left, or three against one), and the one fewest copies

@@ -44,7 +44,7 @@ struct SegmentedSample {
     std::vector<CopyNumberSegment> segments;
     // An allele analysis: in step with segments (which are then cut where the alleles step too);
     // empty otherwise.
-    std::vector<SegmentAlleleColumns> alleles;
+    std::vector<SegmentAlleleColumns> alleles = {};
 };
 
 // The segments of the decoded pool-mode profile of array type t (kXba, kHind, or kCombined for the
