@@ -29,6 +29,7 @@ constexpr MenuItem kMenuItems[] = {
     {"Data", "ReportOut", ID_REPORT_OUT, true},
     {"Data", "MakeReference", ID_MAKE_REFERENCE, false},
     {"Data", "AddReference", ID_ADD_REFERENCE, false},
+    {"Data", "AlleleModel", ID_ALLELE_MODEL, false},
     {"Parameter", "CGH View", ID_CGH_VIEW, false},
     {"Parameter", "Range Set", ID_RANGE_SET, false},
     {"Parameter", "Sort", ID_SORT, false},
@@ -115,6 +116,7 @@ constexpr StringEntry kStrings[] = {
     {ID_RETURN_TO_TOP, "Return to The Top of Chromosome\nReturn to Top"},
     {ID_EXPORT_PICTURE, "Save the display as shown as a PNG, SVG or PDF picture\nExport Picture"},
     {ID_REPORT_OUT, "Write a PDF report of the analysis shown\nReport"},
+    {ID_ALLELE_MODEL, "Learn the allele model of a loaded pool from its references' signal files\nAllele model"},
     {ID_FIT_TO_WINDOW, "Scale the page to the window\nFit to Window"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };

@@ -126,7 +126,6 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
     // that Enter cannot overwrite that file.
     if (newPool) {
         doc.pathName.clear();
-        doc.poolFile[t].clear();
     }
     doc.DoSaveAs();
 }
