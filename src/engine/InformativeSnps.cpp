@@ -61,23 +61,44 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
         if (std::isfinite(b) && distanceFromHomozygous(b) > clear) clearSnps.push_back(i);
     }
     // The band a SNP's neighbours show: the clear SNPs within bandWindow on either side, the
-    // SNP itself left out so that it is judged by the others.
+    // SNP itself left out so that it is judged by the others. Their values are kept sorted as the
+    // window slides (a few dozen at a time), so that the median and the median absolute deviation
+    // are read off without sorting again for every SNP.
     const std::size_t window = static_cast<std::size_t>(kP.bandWindow);
-    std::size_t lo = 0; // first clear SNP not before i - window
-    std::vector<double> band;
+    std::size_t lo = 0, hi = 0; // clear SNPs [lo, hi) are in the window
+    std::vector<double> sorted;
     for (std::size_t i = begin; i < end; ++i) {
         const AlleleSnp& s = baf.snps[i];
         if (!std::isfinite(s.baf)) continue;
-        while (lo < clearSnps.size() && clearSnps[lo] + window < i) ++lo;
-        band.clear();
-        for (std::size_t j = lo; j < clearSnps.size() && clearSnps[j] <= i + window; ++j)
-            if (clearSnps[j] != i) band.push_back(distanceFromHomozygous(baf.snps[clearSnps[j]].baf));
+        for (; hi < clearSnps.size() && clearSnps[hi] <= i + window; ++hi) {
+            const double v = distanceFromHomozygous(baf.snps[clearSnps[hi]].baf);
+            sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), v), v);
+        }
+        for (; lo < hi && clearSnps[lo] + window < i; ++lo)
+            sorted.erase(std::lower_bound(sorted.begin(), sorted.end(),
+                                          distanceFromHomozygous(baf.snps[clearSnps[lo]].baf)));
         const double d = distanceFromHomozygous(s.baf);
+        // The band without the SNP itself: one copy of its value left out where it is clear.
+        const bool self = lo < hi && std::binary_search(clearSnps.begin() + static_cast<std::ptrdiff_t>(lo),
+                                                        clearSnps.begin() + static_cast<std::ptrdiff_t>(hi), i);
+        const std::size_t skip =
+            self ? static_cast<std::size_t>(std::lower_bound(sorted.begin(), sorted.end(), d) - sorted.begin())
+                 : sorted.size();
+        const std::size_t n = sorted.size() - (self ? 1 : 0);
+        auto at = [&](std::size_t k) { return sorted[k < skip ? k : k + 1]; };
         double heterozygous = std::log(2.0); // on its own: anywhere between the ends
-        if (static_cast<int>(band.size()) >= kP.minBandSnps) {
-            const double centre = medianOf(band);
-            for (double& v : band) v = std::fabs(v - centre);
-            const double spread = std::max(kP.minBandSpread, 1.4826 * medianOf(band));
+        if (static_cast<int>(n) >= kP.minBandSnps) {
+            // The upper median, and the deviations from it taken in increasing order from both
+            // sides of it until the middle one.
+            const std::size_t c = n / 2;
+            const double centre = at(c);
+            std::size_t left = c, right = c + 1; // next candidates: at(left - 1), at(right)
+            double deviation = 0.0;              // the 0th: the centre itself
+            for (std::size_t taken = 1; taken <= n / 2; ++taken) {
+                const bool fromLeft = right >= n || (left > 0 && centre - at(left - 1) <= at(right) - centre);
+                deviation = fromLeft ? centre - at(--left) : at(right++) - centre;
+            }
+            const double spread = std::max(kP.minBandSpread, 1.4826 * deviation);
             heterozygous = logNormal(d, centre, spread);
         }
         const double odds = priorOf(doc, s.pos) + heterozygous - logNormal(d, 0.0, homNoise) +
