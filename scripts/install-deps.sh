@@ -5,6 +5,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-d
           qt6-base-dev qt6-svg-dev poppler-utils xvfb xauth cnvkit bedtools)
 # The cohort workflow (workflow/Snakefile) and its test; Debian 12 ships Snakemake 7.21.
 packages+=(snakemake)
+# ASCAT reads the allele analysis's LogR and BAF files back in the tests.
+packages+=(r-other-ascat)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -113,6 +113,15 @@ public:
     // references showed no clusters. Empty otherwise (alleleModelUnavailableReason says the rest).
     std::string alleleModelProblem[3];
 
+    // ---- the allele analysis of the sample ----
+    // Asked for by the person: varn-cli's --baf, the window while its B-allele fraction panel is
+    // shown. Store then keeps the sample's allele sums beside the stored pool analysis.
+    bool alleleAnalysisAsked = false;
+    // Whether row 0 of alleleASignal / alleleBSignal holds the analysed sample's allele sums on
+    // array t (1 Xba, 2 Hind); when it does not, why, in words for the person.
+    bool sampleAllelesHeld[3] = {};
+    std::string sampleAllelesMissing[3];
+
     // ---- framework connections ----
     // The single view publishes itself here when it is constructed.
     CVARNView* view = nullptr;
@@ -226,6 +235,11 @@ public:
     // segments/cohort.seg.
     void OnSegmentOut();
     void OnBatchSegmentOut();
+    // AlleleOut: alleles/<sample>.LogR.txt and .BAF.txt of the analysis shown (pool or paired)
+    // for ASCAT; enabled in the genome and chromosome views of an analysis whose allele analysis
+    // can run (the pool's allele model and the sample's allele sums are there).
+    void OnAlleleOut();
+    bool OnUpdateAlleleOut() const;
     void OnSaveViewFile();
     void OnDebug();
 
