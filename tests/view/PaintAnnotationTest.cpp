@@ -1,0 +1,131 @@
+// "Axes and Legend": switched off, every page is recorded call for call as it always was (the
+// digests below were taken from the paint before the annotations existed); switched on, the
+// copy-number call becomes a coloured step line and the chromosome pages get megabase ticks.
+#include "support/PaintFixture.h"
+#include "view/DisplayMode.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <tuple>
+
+namespace varn {
+namespace {
+
+using test::PaintFixture;
+using test::RecordingCanvas;
+
+// Something on every track: ratios, states, LOH scores, averages, calls of tumour and normal,
+// cytoband runs, and two pool rows for the compensation page.
+void fillProfile(CVARNDoc& doc) {
+    for (int p = 0; p < kSlots; ++p) {
+        doc.snpBandStain[p] = 1 + (p / 300) % 8;
+        doc.snpCall[p] = 1 + p % 3;
+        doc.normalSnpCall[p] = 1 + (p / 2) % 3;
+        doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
+        doc.hmmState[0][p] = (p / 700) % 7;
+        doc.lohScore[p] = static_cast<float>((p / 40) % 97);
+        for (int row = 0; row < 3; ++row) doc.averageRatio[row][p] = static_cast<float>((p + row) % 13 - 6) / 30.0f;
+        doc.poolSignal[0][p] = 1.0f + static_cast<float>(p % 17) / 20.0f;
+        doc.poolSignal[1][p] = 1.0f + static_cast<float>(p % 11) / 15.0f;
+    }
+    for (int t = 1; t <= 2; ++t) {
+        doc.analysedRow[t] = 0;
+        doc.singleRefRow[t] = 1;
+        doc.regionStart[t] = doc.snpFirst[t] + 100;
+        doc.regionEnd[t] = doc.snpFirst[t] + 900;
+    }
+}
+
+// FNV-1a over every recorded call in drawing order, with the mapping calls first.
+std::uint64_t digest(const RecordingCanvas& c) {
+    std::uint64_t h = 1469598103934665603ull;
+    auto add = [&h](long long v) {
+        for (int k = 0; k < 8; ++k) {
+            h ^= static_cast<unsigned char>(v >> (8 * k));
+            h *= 1099511628211ull;
+        }
+    };
+    auto rgb = [&](Rgb c) { add(c.r << 16 | c.g << 8 | c.b); };
+    auto pen = [&](const Pen& p) {
+        add(static_cast<int>(p.style));
+        add(p.width);
+        rgb(p.colour);
+    };
+    for (const Point& p : c.origins) add(p.x), add(p.y);
+    for (const Point& p : c.extents) add(p.x), add(p.y);
+    std::size_t pi = 0, li = 0, ri = 0, ti = 0;
+    const std::size_t total = c.pixels.size() + c.lines.size() + c.rects.size() + c.texts.size();
+    for (std::size_t seq = 0; seq < total; ++seq) {
+        add(static_cast<long long>(seq));
+        if (pi < c.pixels.size() && c.pixels[pi].seq == static_cast<int>(seq)) {
+            const auto& p = c.pixels[pi++];
+            add(1), add(p.at.x), add(p.at.y), rgb(p.colour);
+        } else if (li < c.lines.size() && c.lines[li].seq == static_cast<int>(seq)) {
+            const auto& l = c.lines[li++];
+            add(2), add(l.from.x), add(l.from.y), add(l.to.x), add(l.to.y), pen(l.pen);
+        } else if (ri < c.rects.size() && c.rects[ri].seq == static_cast<int>(seq)) {
+            const auto& r = c.rects[ri++];
+            add(3), add(r.left), add(r.top), add(r.right), add(r.bottom), pen(r.pen);
+            add(r.brush.has_value()), rgb(r.brush.value_or(Rgb{}));
+        } else if (ti < c.texts.size() && c.texts[ti].seq == static_cast<int>(seq)) {
+            const auto& t = c.texts[ti++];
+            add(4), add(t.at.x), add(t.at.y);
+            for (char ch : t.text) add(ch);
+        }
+    }
+    return h;
+}
+
+struct Shown {
+    const char* what;
+    int mode, t, chromosome;
+    int drawMethod;
+    bool fit;             // Fit to Window in a 900 x 700 viewport
+    int scrollX, scrollY; // scrolled in a 900 x 700 viewport
+    std::uint64_t today;
+};
+
+// Every page, at its preset, fitted and scrolled: the digests of the paint as it was before the
+// annotations came.
+const Shown kPages[] = {
+    {"merged genome", ModeGenomeBoth, kCombined, 1, 2, false, 0, 0, 17531384975459147250ull},
+    {"merged chromosome 5", ModeChromosomeBoth, kCombined, 5, 1, false, 0, 0, 14813301651934257776ull},
+    {"Xba genome", ModeGenomeSingle, kXba, 1, 1, false, 0, 0, 4261373452457675673ull},
+    {"Xba genome fitted", ModeGenomeSingle, kXba, 1, 2, true, 0, 0, 7069094622850931237ull},
+    {"Hind chromosome X scrolled", ModeChromosomeSingle, kHind, 23, 2, false, 700, 30, 12560975144894378863ull},
+    {"compensation", ModeCompensation, kXba, 1, 1, false, 0, 0, 5067636464429129390ull},
+    {"compensation fitted", ModeCompensation, kHind, 1, 1, true, 0, 0, 14699335993817370964ull},
+    {"reference sort", ModeReferenceSort, kXba, 1, 1, false, 0, 0, 8847993022779392280ull},
+    {"paired genome", ModeGenomeSelf, kHind, 1, 1, false, 0, 0, 6290017864041296316ull},
+    {"paired chromosome 2", ModeChromosomeSelf, kXba, 2, 2, false, 0, 0, 12767237025053602225ull},
+};
+
+void show(PaintFixture& f, const Shown& s) {
+    f.show(s.mode, s.t, s.chromosome);
+    f.view.drawMethod = s.drawMethod;
+    f.view.averageNumber = 5;
+    f.view.trimExtremes = 1;
+    if (s.fit || s.scrollX != 0 || s.scrollY != 0) {
+        f.view.viewportWidth = 900;
+        f.view.viewportHeight = 700;
+    }
+    f.view.fitToWindow = s.fit;
+    f.view.scrollX = s.scrollX;
+    f.view.scrollY = s.scrollY;
+}
+
+TEST(PaintAnnotation, SwitchedOffEveryPageIsTodaysRecord) {
+    PaintFixture f;
+    fillProfile(f.doc);
+    for (const Shown& s : kPages) {
+        show(f, s);
+        f.paint();
+        EXPECT_EQ(digest(f.canvas), s.today) << s.what;
+    }
+}
+
+} // namespace
+} // namespace varn
