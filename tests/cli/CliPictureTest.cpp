@@ -100,7 +100,7 @@ TEST(CliPicture, AnnotateNoDrawsThePicturesAsBefore) {
                                         (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3",
                                         "--plot-compensation", (root / "mode7.png").string(), "--plot",
                                         (root / "mode4.png").string(), "--plot-chromosomes",
-                                        (root / "mode5").string()}));
+                                        (root / "mode5").string(), "--annotate", "no"}));
     ASSERT_EQ(run.status, 0) << run.err;
     const struct {
         const char* file;

@@ -2,6 +2,7 @@
 // digests below were taken from the paint before the annotations existed); switched on, the
 // copy-number call becomes a coloured step line and the chromosome pages get megabase ticks.
 #include "support/PaintFixture.h"
+#include "support/TestDocument.h"
 #include "view/DisplayMode.h"
 
 #include <gtest/gtest.h>
@@ -16,28 +17,6 @@ namespace {
 
 using test::PaintFixture;
 using test::RecordingCanvas;
-
-// Something on every track: ratios, states, LOH scores, averages, calls of tumour and normal,
-// cytoband runs, and two pool rows for the compensation page.
-void fillProfile(CVARNDoc& doc) {
-    for (int p = 0; p < kSlots; ++p) {
-        doc.snpBandStain[p] = 1 + (p / 300) % 8;
-        doc.snpCall[p] = 1 + p % 3;
-        doc.normalSnpCall[p] = 1 + (p / 2) % 3;
-        doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
-        doc.hmmState[0][p] = (p / 700) % 7;
-        doc.lohScore[p] = static_cast<float>((p / 40) % 97);
-        for (int row = 0; row < 3; ++row) doc.averageRatio[row][p] = static_cast<float>((p + row) % 13 - 6) / 30.0f;
-        doc.poolSignal[0][p] = 1.0f + static_cast<float>(p % 17) / 20.0f;
-        doc.poolSignal[1][p] = 1.0f + static_cast<float>(p % 11) / 15.0f;
-    }
-    for (int t = 1; t <= 2; ++t) {
-        doc.analysedRow[t] = 0;
-        doc.singleRefRow[t] = 1;
-        doc.regionStart[t] = doc.snpFirst[t] + 100;
-        doc.regionEnd[t] = doc.snpFirst[t] + 900;
-    }
-}
 
 // FNV-1a over every recorded call in drawing order, with the mapping calls first.
 std::uint64_t digest(const RecordingCanvas& c) {
@@ -119,7 +98,7 @@ void show(PaintFixture& f, const Shown& s) {
 
 TEST(PaintAnnotation, SwitchedOffEveryPageIsTodaysRecord) {
     PaintFixture f;
-    fillProfile(f.doc);
+    test::fillSyntheticProfile(f.doc);
     for (const Shown& s : kPages) {
         show(f, s);
         f.paint();
