@@ -1,9 +1,13 @@
 // "Axes and Legend": switched off, every page is recorded call for call as it always was (the
 // digests below were taken from the paint before the annotations existed); switched on, the
 // copy-number call becomes a coloured step line and the chromosome pages get megabase ticks.
+// (That no label covers a plot or another label is tested with the window's fonts, in
+// tests/app/PageLabelsTest.cpp.)
 #include "support/PaintFixture.h"
 #include "support/TestDocument.h"
 #include "view/DisplayMode.h"
+#include "view/PaintStyle.h"
+#include "view/ShownWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +108,72 @@ TEST(PaintAnnotation, SwitchedOffEveryPageIsTodaysRecord) {
         f.paint();
         EXPECT_EQ(digest(f.canvas), s.today) << s.what;
     }
+}
+
+// Chromosome 2 lost in its first half and gained in its second: a blue level at the loss's mean, a
+// red one at the gain's, joined where the state changes, each over a white edge.
+TEST(PaintAnnotation, CallLineStepsFromSegmentToSegmentInItsColour) {
+    PaintFixture f;
+    f.show(ModeChromosomeSingle, kXba, 2);
+    f.view.annotate = true;
+    const int s = f.view.chromosomeStart[kXba][2], e = f.view.chromosomeStart[kXba][3], middle = (s + e) / 2;
+    for (int i = s; i < e; ++i) f.doc.hmmState[0][i] = i < middle ? 1 : 3;
+    int lastLost = middle - 1;
+    while (f.doc.positionUsable[lastLost] != 1) --lastLost;
+    int lastGained = e - 1;
+    while (f.doc.positionUsable[lastGained] != 1) --lastGained;
+    const int firstLost = f.usableIndex(2), firstGained = f.usableIndex(2, middle);
+    f.paint();
+
+    const int width = 3 * shownWindow(f.view).extX;
+    auto x = [&](int i) { return 100 + i - s; };
+    auto level = [&](int state) { return 700 - static_cast<int>(100 * f.doc.hmmMean[state]); };
+    using Lines = std::vector<std::pair<Point, Point>>;
+    auto linesOf = [&](Rgb colour) {
+        Lines found;
+        for (const auto& l : f.canvas.linesOf({PenStyle::Solid, width, colour}))
+            if (l.from.y >= 0) found.push_back({l.from, l.to}); // not the legend's swatch above the page
+        return found;
+    };
+    EXPECT_EQ(linesOf(paint::kCallLoss), (Lines{{{x(firstLost), level(1)}, {x(lastLost) + 1, level(1)}}}));
+    EXPECT_EQ(linesOf(paint::kCallGain), (Lines{{{x(firstGained), level(1)}, {x(firstGained), level(3)}},
+                                                {{x(firstGained), level(3)}, {x(lastGained) + 1, level(3)}}}));
+    const auto edge = f.canvas.linesOf({PenStyle::Solid, 5 * shownWindow(f.view).extX, paint::kWhite});
+    ASSERT_EQ(edge.size(), 3u);
+    EXPECT_LT(edge.back().seq, f.canvas.linesOf({PenStyle::Solid, width, paint::kCallLoss}).front().seq);
+    // Without the annotations the level stays the dark pixels it always was.
+    f.view.annotate = false;
+    f.paint();
+    EXPECT_TRUE(linesOf(paint::kCallLoss).empty());
+    EXPECT_FALSE(f.canvas.pixelsOf(paint::kDarkGreen).empty());
+}
+
+// The synthetic chromosome 1 of Xba has a SNP every 30 kb; a gap of 50 Mb (a centromere) is cut
+// into it at 63 Mb. Under MonitorView a tick every 10 Mb has room: each at the first SNP past its
+// step, and past the gap the tick names the last step the gap crossed.
+TEST(PaintAnnotation, MegabaseTicksSitAtTheFirstSnpPastEachStep) {
+    PaintFixture f;
+    f.show(ModeChromosomeSingle, kXba, 1);
+    f.view.annotate = true;
+    const int s = f.view.chromosomeStart[kXba][1], e = f.view.chromosomeStart[kXba][2];
+    const int gapAt = s + 2100; // 63.03 Mb, then 113.03 Mb
+    for (int i = gapAt; i < e; ++i) f.doc.snpPosition[i] += 50'000'000;
+    f.paint();
+    const WindowMapping m{f.canvas.origins.back().x, f.canvas.origins.back().y, f.canvas.extents.back().x,
+                          f.canvas.extents.back().y};
+    // The device x of the middle of a label under the page, -1 when there is none.
+    auto tickAt = [&](const std::string& text) {
+        for (const auto& t : f.canvas.texts)
+            if (t.text == text && m.deviceY(t.at.y) > m.deviceY(1800))
+                return m.deviceX(t.at.x) + 7.0 * static_cast<double>(text.size()) / 2;
+        return -1.0;
+    };
+    auto snpX = [&](int i) { return m.deviceX(100 + i - s); };
+    EXPECT_NEAR(tickAt("10"), snpX(s + 333), 1.0);  // 334 x 30 kb = 10.02 Mb
+    EXPECT_NEAR(tickAt("60"), snpX(s + 1999), 1.0); // 2000 x 30 kb = 60 Mb
+    EXPECT_NEAR(tickAt("110"), snpX(gapAt), 1.0);
+    for (const char* crossed : {"70", "100"}) EXPECT_LT(tickAt(crossed), 0.0) << crossed;
+    EXPECT_NE(f.canvas.findText("Mb"), nullptr);
 }
 
 } // namespace
