@@ -3,11 +3,11 @@
 // with one call per pen or pixel colour. The paint pays for its own walk, mapping and pen changes;
 // the surface wins some of it back by leaving out marks that repeat the one before (at 20 units a
 // pixel many SNPs share a column), which changes no pixel.
+#include "MergedPage.h"
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
-#include "MergedPage.h"
-#include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
+#include "document/CollectingUserInterface.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
 #include "view/Canvas.h"
@@ -107,7 +107,8 @@ void BM_QtPaintMergedGenomeAxes(benchmark::State& state) {
     MergedPage page;
     const int run = static_cast<int>(state.range(1));
     for (int c = 1; c <= 23; ++c)
-        for (int i = kChromosomeStart[kCombined][c]; i < kChromosomeStart[kCombined][c + 1]; ++i) page.doc.snpChromosome[i] = c;
+        for (int i = kChromosomeStart[kCombined][c]; i < kChromosomeStart[kCombined][c + 1]; ++i)
+            page.doc.snpChromosome[i] = c;
     for (int p = 0; p < kSlots; ++p) page.doc.hmmState[0][p] = (p / run) % 7;
     page.view.annotate = state.range(0) == 1;
     QImage image(kWindow, QImage::Format_RGB32);
@@ -118,7 +119,13 @@ void BM_QtPaintMergedGenomeAxes(benchmark::State& state) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_QtPaintMergedGenomeAxes)->ArgNames({"annotate", "run"})->Args({0, 700})->Args({1, 700})->Args({0, 1})->Args({1, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtPaintMergedGenomeAxes)
+    ->ArgNames({"annotate", "run"})
+    ->Args({0, 700})
+    ->Args({1, 700})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // The same device marks, rasterised with one drawPoints / drawLines call per colour or pen.
 void BM_QtBatchedFloor(benchmark::State& state) {

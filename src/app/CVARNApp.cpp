@@ -198,7 +198,8 @@ void CVARNApp::OnExportPicture() {
     std::error_code ec;
     FileChooserOptions chooser;
     chooser.title = "Export Picture";
-    chooser.initialDirectory = !lastFolder.empty() && std::filesystem::is_directory(lastFolder, ec) ? lastFolder : root_.root();
+    chooser.initialDirectory =
+        !lastFolder.empty() && std::filesystem::is_directory(lastFolder, ec) ? lastFolder : root_.root();
     chooser.filter = pictureChooserFilter();
     chooser.defaultExtension = "png";
     chooser.initialFileName = suggestedPictureName(*doc_, *view_);

@@ -117,7 +117,8 @@ constexpr StringEntry kStrings[] = {
     {ID_EXPORT_PICTURE, "Save the display as shown as a PNG, SVG or PDF picture\nExport Picture"},
     {ID_REPORT_OUT, "Write a PDF report of the analysis shown\nReport"},
     {ID_FIT_TO_WINDOW, "Scale the page to the window\nFit to Window"},
-    {ID_AXES_AND_LEGEND, "Show value axes, megabase ticks, a legend and the copy-number call line\nAxes and Legend"},
+    {ID_AXES_AND_LEGEND,
+     "Show value axes, megabase ticks, a legend and the copy-number call line\nAxes and Legend"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };
 

@@ -88,7 +88,8 @@ std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChoos
         // program's default.
         auto suffixOf = [](const QString& nameFilter) {
             const qsizetype open = nameFilter.lastIndexOf('('), close = nameFilter.lastIndexOf(')');
-            const QString first = nameFilter.mid(open + 1, close - open - 1).section(' ', 0, 0, QString::SectionSkipEmpty);
+            const QString first =
+                nameFilter.mid(open + 1, close - open - 1).section(' ', 0, 0, QString::SectionSkipEmpty);
             return first.startsWith("*.") && !first.mid(2).contains('*') ? first.mid(2) : QString();
         };
         const QString programDefault = QString::fromStdString(options.defaultExtension);

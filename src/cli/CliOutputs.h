@@ -48,8 +48,9 @@ OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords);
 bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, std::string& error);
 
 // Before the analysis runs: the annotation was read, and the window would offer each chosen
-// output in the display mode the command ends in. The view takes the pictures' --annotate. Returns -1 to go on, otherwise the exit status
-// (an output the display does not offer is a usage error that names the reason).
+// output in the display mode the command ends in. Returns -1 to go on, otherwise the exit status
+// (an output the display does not offer is a usage error that names the reason). The view takes
+// the pictures' --annotate.
 int checkSessionAndOutputs(const CommandContext& context, CliSession& session, const OutputChoice& outputs,
                            int mode, const std::string& command);
 

@@ -46,9 +46,12 @@ namespace {
 
 const char* extensionOf(PictureKind kind) {
     switch (kind) {
-    case PictureKind::Svg: return ".svg";
-    case PictureKind::Pdf: return ".pdf";
-    case PictureKind::Png: break;
+    case PictureKind::Svg:
+        return ".svg";
+    case PictureKind::Pdf:
+        return ".pdf";
+    case PictureKind::Png:
+        break;
     }
     return ".png";
 }
@@ -86,10 +89,15 @@ std::string suggestedPictureName(const CVARNDoc& doc, const CVARNView& view) {
     case ModeChromosomeBoth:
     case ModeChromosomeSingle:
     case ModeChromosomeSelf:
-        display = view.currentChromosome == 23 ? std::string("chX") : "ch" + std::to_string(view.currentChromosome);
+        display =
+            view.currentChromosome == 23 ? std::string("chX") : "ch" + std::to_string(view.currentChromosome);
         break;
-    case ModeCompensation: display = "compensation"; break;
-    default: display = "genome"; break;
+    case ModeCompensation:
+        display = "compensation";
+        break;
+    default:
+        display = "genome";
+        break;
     }
     return fileNamePart(sample + "-" + display);
 }

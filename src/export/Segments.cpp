@@ -51,8 +51,8 @@ std::vector<Point> decodedPoints(const CVARNDoc& doc, int t, int from, int to) {
         const int ch = doc.snpChromosome[snp];
         const float ln = doc.logRatio[0][pos];
         if (ch < 1 || ch > kChromosomeX || doc.positionUsable[pos] != 1 || !std::isfinite(ln)) continue;
-        points.push_back(
-            {i, ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos], doc.lohScore[i]});
+        points.push_back({i, ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos],
+                          doc.lohScore[i]});
     }
     return points;
 }
@@ -128,7 +128,8 @@ std::vector<CopyNumberSegment> segmentsOf(const std::vector<Point>& points) {
 
 std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t) {
     if (t < kCombined || t > kHind) return {};
-    std::vector<CopyNumberSegment> segments = segmentsOf(decodedPoints(doc, t, doc.snpFirst[t], doc.snpLast[t] + 1));
+    std::vector<CopyNumberSegment> segments =
+        segmentsOf(decodedPoints(doc, t, doc.snpFirst[t], doc.snpLast[t] + 1));
     std::stable_sort(
         segments.begin(), segments.end(), [](const CopyNumberSegment& a, const CopyNumberSegment& b) {
             return a.chromosome != b.chromosome ? a.chromosome < b.chromosome : a.start < b.start;

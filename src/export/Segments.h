@@ -24,7 +24,7 @@ struct CopyNumberSegment {
     bool loh = false;
     double lohMean = 0;
     double lohMax = 0;
-    int firstIndex = 0;  // display indices of the first and the last SNP
+    int firstIndex = 0; // display indices of the first and the last SNP
     int lastIndex = 0;
 };
 

@@ -11,8 +11,12 @@ inline constexpr int kLabelGap = 3;
 // A rectangle of device pixels, right and bottom exclusive.
 struct Box {
     int left = 0, top = 0, right = 0, bottom = 0;
-    bool intersects(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
-    bool inside(const Box& o) const { return left >= o.left && right <= o.right && top >= o.top && bottom <= o.bottom; }
+    bool intersects(const Box& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+    bool inside(const Box& o) const {
+        return left >= o.left && right <= o.right && top >= o.top && bottom <= o.bottom;
+    }
     bool empty() const { return right <= left || bottom <= top; }
 };
 

@@ -18,7 +18,8 @@ LabelMetrics measureLabels(const Canvas& canvas) {
     LabelMetrics m;
     m.lineHeight = std::max(1, canvas.textSize("Ag").height);
     m.axisLabelWidth = 0;
-    for (const char* text : kAxisTexts) m.axisLabelWidth = std::max(m.axisLabelWidth, canvas.textSize(text).width);
+    for (const char* text : kAxisTexts)
+        m.axisLabelWidth = std::max(m.axisLabelWidth, canvas.textSize(text).width);
     return m;
 }
 
@@ -26,7 +27,8 @@ PageFrame pageFrame(const CVARNView& view) {
     if (!view.annotate) return {};
     const int mode = view.displayMode;
     const bool genome = mode == ModeGenomeBoth || mode == ModeGenomeSingle || mode == ModeGenomeSelf;
-    const bool chromosome = mode == ModeChromosomeBoth || mode == ModeChromosomeSingle || mode == ModeChromosomeSelf;
+    const bool chromosome =
+        mode == ModeChromosomeBoth || mode == ModeChromosomeSingle || mode == ModeChromosomeSelf;
     PageFrame f;
     // Copy-number pages: the title and the legend; the compensation page: the title and its two
     // lines of noise figures.

@@ -19,8 +19,9 @@ LabelMetrics measureLabels(const Canvas& canvas);
 // The device-pixel strips "Axes and Legend" keeps around a page: a top strip for the title and
 // legend lines and a left strip for the value axes, both held at the window's edges while the page
 // scrolls under them, and room under the page (a chromosome's megabase axis, the compensation
-// page's last chromosome names), which scrolls with the page. The strips are measured in pixels, not in the page's units, so that the texts
-// keep their room at every extent. All zero when the annotations are off or there is no page.
+// page's last chromosome names), which scrolls with the page. The strips are measured in pixels, not in the
+// page's units, so that the texts keep their room at every extent. All zero when the annotations are off or
+// there is no page.
 struct PageFrame {
     int left = 0, top = 0, bottom = 0;
     int pad = 0;   // room between texts and the edges of their strip

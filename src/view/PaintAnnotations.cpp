@@ -44,8 +44,9 @@ void blockPanel(Decor& d, const CVARNDoc& doc, const PanelRows& rows, const Pane
 
 } // namespace
 
-void decorateCopyNumberPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, const WindowMapping& shown,
-                            const std::string& title, std::span<const Panel> panels) {
+void decorateCopyNumberPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view,
+                            const WindowMapping& shown, const std::string& title,
+                            std::span<const Panel> panels) {
     Decor d(canvas, view, shown);
     const PanelRows rows = panelRows(view.displayMode);
     if (rows.values.empty()) return;
@@ -90,7 +91,8 @@ void decorateCompensationPage(Canvas& canvas, const CVARNDoc& doc, const CVARNVi
             if (d.label(left, bottom - d.lineHeight(), texts.bandLabels[k], window)) break;
         }
     }
-    if (!texts.hint.empty()) d.label(left, static_cast<int>(std::ceil(d.y(texts.hintBelow))) + pad, texts.hint, window);
+    if (!texts.hint.empty())
+        d.label(left, static_cast<int>(std::ceil(d.y(texts.hintBelow))) + pad, texts.hint, window);
     const int top[] = {0};
     drawValueAxes(d, top, bands);
     labelChromosomes(d, doc, view.shownArrayType, genomeBands, texts.positionsPerUnit);

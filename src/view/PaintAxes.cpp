@@ -61,10 +61,14 @@ void drawValueAxes(Decor& d, std::span<const int> rowTops, std::span<const Value
                 const double value = r.low + k * r.tickStep;
                 const int y = static_cast<int>(std::lround(d.y(rowTop + r.yOf(value))));
                 if (y >= strip.top && y < strip.bottom) d.line(axisX - f.tick, y, axisX, y, pen);
-                if (k == 0) labels.low = tickText(value), labels.lowY = y;
-                else if (k == steps) labels.high = tickText(value), labels.highY = y;
-                else if (2 * k == steps) labels.middle = tickText(value), labels.middleY = y;
-                else labels.others.emplace_back(y, tickText(value));
+                if (k == 0)
+                    labels.low = tickText(value), labels.lowY = y;
+                else if (k == steps)
+                    labels.high = tickText(value), labels.highY = y;
+                else if (2 * k == steps)
+                    labels.middle = tickText(value), labels.middleY = y;
+                else
+                    labels.others.emplace_back(y, tickText(value));
             }
             axes.push_back(std::move(labels));
         }
@@ -83,8 +87,10 @@ void drawValueAxes(Decor& d, std::span<const int> rowTops, std::span<const Value
     // middle alone.
     for (std::size_t k = 0; k < axes.size(); ++k) {
         const RowLabels& a = axes[k];
-        if (a.ends) put(a.highY - d.lineHeight(), a.unit);
-        else if (middles[k]) put(a.middleY - d.lineHeight(), a.unit);
+        if (a.ends)
+            put(a.highY - d.lineHeight(), a.unit);
+        else if (middles[k])
+            put(a.middleY - d.lineHeight(), a.unit);
     }
     for (const RowLabels& a : axes) {
         if (!a.full) continue;
@@ -99,7 +105,8 @@ void drawMegabaseAxis(Decor& d, const CVARNDoc& doc, int t, const Panel& panel, 
     const int y = static_cast<int>(std::lround(d.y(panel.y + axisY)));
     const int left = static_cast<int>(std::lround(d.x(panel.left())));
     const int right = static_cast<int>(std::lround(d.x(panel.left() + panel.width())));
-    if (y < window.top || y >= window.bottom || std::max(left, window.left) >= std::min(right, window.right)) return;
+    if (y < window.top || y >= window.bottom || std::max(left, window.left) >= std::min(right, window.right))
+        return;
     const Pen pen = d.pen(kAxisColour, 1);
     d.line(std::max(left, window.left), y, std::min(right, window.right - 1), y, pen);
 

@@ -27,7 +27,8 @@ Rgb callColour(const CopyNumberSegment& s) {
 
 } // namespace
 
-void drawCallLine(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel, int zeroY) {
+void drawCallLine(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel,
+                  int zeroY) {
     // X is not decoded: its ratio follows the sexes of sample and references.
     if (panel.chromosome >= kChromosomeX) return;
     const std::vector<CopyNumberSegment> segments = chromosomeSegments(doc, t, panel.start, panel.end);

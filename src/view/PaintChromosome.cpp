@@ -28,7 +28,8 @@ void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     // panned in the Explore preset.
     const int labelY = view.displayMode == ModeChromosomeSelf ? 700 : 400;
     drawPanelPlot(canvas, doc, view, t, panel, {shown.orgX + 50, shown.orgY + labelY});
-    if (view.annotate) decorateCopyNumberPage(canvas, doc, view, shown, title, std::span<const Panel>(&panel, 1));
+    if (view.annotate)
+        decorateCopyNumberPage(canvas, doc, view, shown, title, std::span<const Panel>(&panel, 1));
 }
 
 } // namespace varn::paint

@@ -36,7 +36,8 @@ void drawChromosomeBoundaries(Decor& d, const CVARNDoc& doc, int t, std::span<co
     }
 }
 
-void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const ValueRow> bands, int positionsPerUnit) {
+void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const ValueRow> bands,
+                      int positionsPerUnit) {
     if (!arrayShown(t)) return;
     const Box window = d.plotWindow();
     const int pad = d.frame().pad;
@@ -47,7 +48,8 @@ void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const Valu
         const int belowGrid = static_cast<int>(std::ceil(d.y(band.bottom()))) + pad;
         const int tops[] = {belowReach, belowReach + d.lineHeight(), belowGrid, belowGrid + d.lineHeight()};
         for (int c = 1; c <= kChromosomeX; ++c) {
-            const double middle = (d.x(startX(doc, t, c, positionsPerUnit)) + d.x(startX(doc, t, c + 1, positionsPerUnit))) / 2;
+            const double middle =
+                (d.x(startX(doc, t, c, positionsPerUnit)) + d.x(startX(doc, t, c + 1, positionsPerUnit))) / 2;
             const std::string name = c == kChromosomeX ? std::string("X") : std::to_string(c);
             const int left = static_cast<int>(std::lround(middle)) - d.size(name).width / 2;
             for (int top : tops)

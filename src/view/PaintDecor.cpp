@@ -27,7 +27,8 @@ Decor::Decor(Canvas& canvas, const CVARNView& view, const WindowMapping& shown)
     const PageExtent page = pageExtent(view);
     const int pageRight = static_cast<int>(std::ceil(x(page.right)));
     const int pageBottom = static_cast<int>(std::ceil(y(page.bottom))) + frame_.bottom;
-    area_ = {0, 0, std::max({1, view.viewportWidth, pageRight}), std::max({1, view.viewportHeight, pageBottom})};
+    area_ = {0, 0, std::max({1, view.viewportWidth, pageRight}),
+             std::max({1, view.viewportHeight, pageBottom})};
     shownRight_ = view.viewportWidth > 0 ? view.viewportWidth : area_.right;
 }
 
@@ -36,8 +37,8 @@ Box Decor::box(int left, int top, int right, int bottom) const {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     // The surface rounds each point to its nearest pixel and a line covers both end pixels.
-    return {static_cast<int>(std::floor(x1)), static_cast<int>(std::floor(y1)), static_cast<int>(std::ceil(x2)) + 1,
-            static_cast<int>(std::ceil(y2)) + 1};
+    return {static_cast<int>(std::floor(x1)), static_cast<int>(std::floor(y1)),
+            static_cast<int>(std::ceil(x2)) + 1, static_cast<int>(std::ceil(y2)) + 1};
 }
 
 Pen Decor::pen(Rgb colour, int pixels, PenStyle style) const {
@@ -59,8 +60,8 @@ Box Decor::plotWindow() const {
 
 void Decor::blockPlot(const Box& area) {
     const Box window = plotWindow();
-    const Box clipped{std::max(area.left, window.left), std::max(area.top, window.top), std::min(area.right, window.right),
-                      std::min(area.bottom, window.bottom)};
+    const Box clipped{std::max(area.left, window.left), std::max(area.top, window.top),
+                      std::min(area.right, window.right), std::min(area.bottom, window.bottom)};
     layout_.block(clipped);
 }
 
@@ -105,8 +106,9 @@ void drawChromosomeLabels(Decor& d, std::span<const Panel> panels, int labelBott
         // Close over the row: the room between rows is what a genome page fitted into a small
         // frame (a report's) has least of.
         const int bottom = static_cast<int>(std::floor(d.y(p.y + labelBottom))) - std::max(1, pad / 2);
-        const std::string forms[] = {chromosomeLabel(p.chromosome),
-                                     p.chromosome == kChromosomeX ? std::string("X") : std::to_string(p.chromosome)};
+        const std::string forms[] = {chromosomeLabel(p.chromosome), p.chromosome == kChromosomeX
+                                                                        ? std::string("X")
+                                                                        : std::to_string(p.chromosome)};
         // The long form anywhere over the panel before the short one: at its left, in its middle,
         // at its right, wherever the bars of the row above and the neighbours' labels leave room.
         bool placed = false;

@@ -96,7 +96,8 @@ void drawChromosomeLabels(Decor& d, std::span<const Panel> panels, int labelBott
 // in a second line where the first has no room (the small chromosomes).
 void drawChromosomeBoundaries(Decor& d, const CVARNDoc& doc, int t, std::span<const ValueRow> bands,
                               int positionsPerUnit);
-void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const ValueRow> bands, int positionsPerUnit);
+void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const ValueRow> bands,
+                      int positionsPerUnit);
 
 // What the compensation page hands its annotation layer: the lines of the top strip (the title and
 // the noise figures), each band's name, the hint under CGH View's red frame (empty when the frame
@@ -111,14 +112,16 @@ struct CompensationTexts {
 };
 
 // Whole annotation layers, after everything else of the page is drawn.
-void decorateCopyNumberPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, const WindowMapping& shown,
-                            const std::string& title, std::span<const Panel> panels);
+void decorateCopyNumberPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view,
+                            const WindowMapping& shown, const std::string& title,
+                            std::span<const Panel> panels);
 void decorateCompensationPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view,
                               const WindowMapping& shown, const CompensationTexts& texts);
 
 // The decoded copy number of one panel as a step line: each segment a level at the expected log
 // ratio of its state, in the colours of gain, loss, copy-neutral LOH and two copies, three pixels
 // thick on a white edge so that it stands out from the cloud of raw ratios.
-void drawCallLine(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel, int zeroY);
+void drawCallLine(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel,
+                  int zeroY);
 
 } // namespace varn::paint

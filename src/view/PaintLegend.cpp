@@ -67,8 +67,8 @@ void drawLegend(Decor& d, const CVARNView& view, int line) {
             const int r = std::max(2, h / 6);
             d.canvas().setPen(d.pen(item.colour, 1));
             d.canvas().setBrush(item.colour);
-            d.canvas().fillRect(d.logicalX(x + swatch / 2 - r), d.logicalY(middle - r), d.logicalX(x + swatch / 2 + r),
-                                d.logicalY(middle + r));
+            d.canvas().fillRect(d.logicalX(x + swatch / 2 - r), d.logicalY(middle - r),
+                                d.logicalX(x + swatch / 2 + r), d.logicalY(middle + r));
             break;
         }
         case Swatch::Line:

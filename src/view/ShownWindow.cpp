@@ -18,8 +18,8 @@ int presetExtent(int e) { return e == 0 ? 1 : e; }
 // unit a pixel most of it lies outside, and the plots' x (fragment length, GC content, position)
 // and y (log ratio) have no common scale to keep, so each axis is fitted on its own.
 bool compensationOpening(const CVARNView& view) {
-    return view.annotate && view.displayMode == ModeCompensation && view.windowExtX == 1 && view.windowExtY == 1 &&
-           view.windowOrgX == 0 && view.windowOrgY == 0;
+    return view.annotate && view.displayMode == ModeCompensation && view.windowExtX == 1 &&
+           view.windowExtY == 1 && view.windowOrgX == 0 && view.windowOrgY == 0;
 }
 
 bool fitted(const CVARNView& view, const PageExtent& page) {
@@ -28,7 +28,9 @@ bool fitted(const CVARNView& view, const PageExtent& page) {
 }
 
 // The viewport's pixels left to the page itself: the annotation strips take theirs first.
-int plotWidth(const CVARNView& view, const PageFrame& frame) { return std::max(1, view.viewportWidth - frame.left); }
+int plotWidth(const CVARNView& view, const PageFrame& frame) {
+    return std::max(1, view.viewportWidth - frame.left);
+}
 int plotHeight(const CVARNView& view, const PageFrame& frame) {
     return std::max(1, view.viewportHeight - frame.top - frame.bottom);
 }

@@ -557,7 +557,8 @@ void AnalysisRoadsTest::mergedRoad() {
             return driver.fail(modal, "expected the merged region's information box");
         box->button(QMessageBox::Ok)->click();
     });
-    drag(window.genome(), onPage(view, QPoint(panel + width / 4, 120)), onPage(view, QPoint(panel + 3 * width / 4, 120)));
+    drag(window.genome(), onPage(view, QPoint(panel + width / 4, 120)),
+         onPage(view, QPoint(panel + 3 * width / 4, 120)));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(view.displayMode, int(ModeReferenceSort));
     QCOMPARE(view.shownArrayType, int(kCombined));

@@ -52,7 +52,8 @@ class NotingCanvas : public QPainterCanvas {
         QPainterCanvas::lineTo(x, y);
     }
     void fillRect(int left, int top, int right, int bottom) override {
-        if (brush_ == paint::kWhite) covered += QRect(toDevice(left, top), toDevice(right, bottom)).normalized();
+        if (brush_ == paint::kWhite)
+            covered += QRect(toDevice(left, top), toDevice(right, bottom)).normalized();
         QPainterCanvas::fillRect(left, top, right, bottom);
     }
     void textOut(int x, int y, const std::string& text) override {
@@ -118,8 +119,9 @@ void PageLabelsTest::noTextCoversAPlotOrAnotherText_data() {
             for (bool fit : {false, true}) {
                 const QByteArray row = QByteArray(p.name) + " " + QByteArray::number(w.width()) + "x" +
                                        QByteArray::number(w.height()) + (fit ? " fitted" : "");
-                QTest::newRow(row.constData()) << p.page.mode << p.page.t << p.page.chromosome
-                                               << QRect(p.page.orgX, p.page.orgY, p.page.extX, p.page.extY) << w << fit;
+                QTest::newRow(row.constData())
+                    << p.page.mode << p.page.t << p.page.chromosome
+                    << QRect(p.page.orgX, p.page.orgY, p.page.extX, p.page.extY) << w << fit;
             }
         }
     }
@@ -166,7 +168,8 @@ void PageLabelsTest::noTextCoversAPlotOrAnotherText() {
             QVERIFY2(!text.box.intersects(canvas.texts[b].box),
                      (text.text + " covers " + canvas.texts[b].text).c_str());
         for (const QRect& plot : plots)
-            QVERIFY2((QRegion(text.box & plot) - canvas.covered).isEmpty(), (text.text + " crosses a plot").c_str());
+            QVERIFY2((QRegion(text.box & plot) - canvas.covered).isEmpty(),
+                     (text.text + " crosses a plot").c_str());
     }
 }
 

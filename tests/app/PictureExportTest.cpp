@@ -59,7 +59,8 @@ double lohLineCover(const QImage& image, const CVARNView& view) {
     const WindowMapping m = shownWindow(view);
     const int y = static_cast<int>(std::lround(m.deviceY(1500)));
     const int left = static_cast<int>(std::lround(m.deviceX(100)));
-    const int right = static_cast<int>(std::lround(m.deviceX(100 + view.chromosomeStart[kXba][2] - view.chromosomeStart[kXba][1])));
+    const int right = static_cast<int>(
+        std::lround(m.deviceX(100 + view.chromosomeStart[kXba][2] - view.chromosomeStart[kXba][1])));
     int blue = 0;
     for (int x = left; x < right; ++x) {
         bool found = false;
@@ -123,8 +124,10 @@ void PictureExportTest::png300DpiIsThePageAtThatResolution() {
     QCOMPARE(image.height(), static_cast<int>(std::ceil(page.height() * 300.0 / 96)));
     QCOMPARE(std::lround(image.dotsPerMeterX() * 0.0254), 300L);
     // The magnified page ends inside its last row and column; they stay white.
-    for (int x = 0; x < image.width(); ++x) QCOMPARE(image.pixelColor(x, image.height() - 1), QColor(Qt::white));
-    for (int y = 0; y < image.height(); ++y) QCOMPARE(image.pixelColor(image.width() - 1, y), QColor(Qt::white));
+    for (int x = 0; x < image.width(); ++x)
+        QCOMPARE(image.pixelColor(x, image.height() - 1), QColor(Qt::white));
+    for (int y = 0; y < image.height(); ++y)
+        QCOMPARE(image.pixelColor(image.width() - 1, y), QColor(Qt::white));
 }
 
 // "SVG drawing (*.svg)" with the name "picture" writes picture.svg as an SVG; so for each type.
@@ -134,7 +137,10 @@ void PictureExportTest::chosenTypeDecidesANameWithoutExtension() {
         int type;
         const char* name;
         const char* magic;
-    } types[] = {{0, "screen.png", "\x89PNG"}, {1, "print.png", "\x89PNG"}, {3, "drawing.svg", "<?xml"}, {4, "page.pdf", "%PDF"}};
+    } types[] = {{0, "screen.png", "\x89PNG"},
+                 {1, "print.png", "\x89PNG"},
+                 {3, "drawing.svg", "<?xml"},
+                 {4, "page.pdf", "%PDF"}};
     for (const auto& t : types) {
         const std::filesystem::path typed = g.f.folder / std::filesystem::path(t.name).stem();
         g.f.ui.answerFileOfType(typed, t.type);
@@ -165,9 +171,10 @@ void PictureExportTest::lohLineSurvivesInVectorPictures() {
 
     g.exportPicture(g.f.folder / "genome.pdf");
     const QString prefix = QString::fromStdString((g.f.folder / "fromPdf").string());
-    QCOMPARE(QProcess::execute("pdftoppm", {"-r", "96", "-png", "-singlefile",
-                                            QString::fromStdString((g.f.folder / "genome.pdf").string()), prefix}),
-             0);
+    QCOMPARE(
+        QProcess::execute("pdftoppm", {"-r", "96", "-png", "-singlefile",
+                                       QString::fromStdString((g.f.folder / "genome.pdf").string()), prefix}),
+        0);
     QVERIFY(lohLineCover(QImage(prefix + ".png"), g.view) > 0.9);
 }
 

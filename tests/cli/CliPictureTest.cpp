@@ -95,19 +95,19 @@ TEST(CliPicture, PlotTakesSvgPdfAndPngAtAResolution) {
 // digests were taken from that program's pictures of the same analysis.
 TEST(CliPicture, AnnotateNoDrawsThePicturesAsBefore) {
     ScratchRoot root;
-    const CliRun run = runCli(on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
-                                        (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
-                                        (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3",
-                                        "--plot-compensation", (root / "mode7.png").string(), "--plot",
-                                        (root / "mode4.png").string(), "--plot-chromosomes",
-                                        (root / "mode5").string(), "--annotate", "no"}));
+    const CliRun run = runCli(
+        on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
+                  (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
+                  (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3", "--plot-compensation",
+                  (root / "mode7.png").string(), "--plot", (root / "mode4.png").string(),
+                  "--plot-chromosomes", (root / "mode5").string(), "--annotate", "no"}));
     ASSERT_EQ(run.status, 0) << run.err;
     const struct {
         const char* file;
         std::uint64_t today;
     } pictures[] = {{"mode7.png", 12461237546306460992ull},
-                   {"mode4.png", 3242453240773152163ull},
-                   {"mode5-ch8.png", 17922625624219048899ull}};
+                    {"mode4.png", 3242453240773152163ull},
+                    {"mode5-ch8.png", 17922625624219048899ull}};
     for (const auto& p : pictures) EXPECT_EQ(fileDigest(root / p.file), p.today) << p.file;
 }
 

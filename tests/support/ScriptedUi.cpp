@@ -41,7 +41,8 @@ std::optional<std::filesystem::path> ScriptedUi::saveFile(const FileChooserOptio
     return path;
 }
 
-std::optional<std::filesystem::path> ScriptedUi::saveFileOfType(const FileChooserOptions& chooser, int& type) {
+std::optional<std::filesystem::path> ScriptedUi::saveFileOfType(const FileChooserOptions& chooser,
+                                                                int& type) {
     if (!types_.empty() && types_.front()) type = *types_.front();
     return saveFile(chooser);
 }

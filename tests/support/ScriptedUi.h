@@ -59,7 +59,8 @@ public:
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
     // The type of a file answered with answerFileOfType; otherwise the caller's preset stays.
-    std::optional<std::filesystem::path> saveFileOfType(const FileChooserOptions& chooser, int& type) override;
+    std::optional<std::filesystem::path> saveFileOfType(const FileChooserOptions& chooser,
+                                                        int& type) override;
     void progress(const std::string&, int done, int total) override { progressReports.emplace_back(done, total); }
 
     DialogResult basicMode(CBasicMode& d) override;

@@ -42,7 +42,8 @@ void fillSyntheticProfile(CVARNDoc& doc) {
         doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
         doc.hmmState[0][p] = (p / 700) % 7;
         doc.lohScore[p] = static_cast<float>((p / 40) % 97);
-        for (int row = 0; row < 3; ++row) doc.averageRatio[row][p] = static_cast<float>((p + row) % 13 - 6) / 30.0f;
+        for (int row = 0; row < 3; ++row)
+            doc.averageRatio[row][p] = static_cast<float>((p + row) % 13 - 6) / 30.0f;
         doc.poolSignal[0][p] = 1.0f + static_cast<float>(p % 17) / 20.0f;
         doc.poolSignal[1][p] = 1.0f + static_cast<float>(p % 11) / 15.0f;
     }

@@ -78,7 +78,8 @@ const Shown kPages[] = {
     {"merged chromosome 5", ModeChromosomeBoth, kCombined, 5, 1, false, 0, 0, 14813301651934257776ull},
     {"Xba genome", ModeGenomeSingle, kXba, 1, 1, false, 0, 0, 4261373452457675673ull},
     {"Xba genome fitted", ModeGenomeSingle, kXba, 1, 2, true, 0, 0, 7069094622850931237ull},
-    {"Hind chromosome X scrolled", ModeChromosomeSingle, kHind, 23, 2, false, 700, 30, 12560975144894378863ull},
+    {"Hind chromosome X scrolled", ModeChromosomeSingle, kHind, 23, 2, false, 700, 30,
+     12560975144894378863ull},
     {"compensation", ModeCompensation, kXba, 1, 1, false, 0, 0, 5067636464429129390ull},
     {"compensation fitted", ModeCompensation, kHind, 1, 1, true, 0, 0, 14699335993817370964ull},
     {"reference sort", ModeReferenceSort, kXba, 1, 1, false, 0, 0, 8847993022779392280ull},
@@ -136,8 +137,9 @@ TEST(PaintAnnotation, CallLineStepsFromSegmentToSegmentInItsColour) {
         return found;
     };
     EXPECT_EQ(linesOf(paint::kCallLoss), (Lines{{{x(firstLost), level(1)}, {x(lastLost) + 1, level(1)}}}));
-    EXPECT_EQ(linesOf(paint::kCallGain), (Lines{{{x(firstGained), level(1)}, {x(firstGained), level(3)}},
-                                                {{x(firstGained), level(3)}, {x(lastGained) + 1, level(3)}}}));
+    EXPECT_EQ(linesOf(paint::kCallGain),
+              (Lines{{{x(firstGained), level(1)}, {x(firstGained), level(3)}},
+                     {{x(firstGained), level(3)}, {x(lastGained) + 1, level(3)}}}));
     const auto edge = f.canvas.linesOf({PenStyle::Solid, 5 * shownWindow(f.view).extX, paint::kWhite});
     ASSERT_EQ(edge.size(), 3u);
     EXPECT_LT(edge.back().seq, f.canvas.linesOf({PenStyle::Solid, width, paint::kCallLoss}).front().seq);

@@ -64,8 +64,8 @@ void QPainterCanvas::setPen(const Pen& pen) {
     pen_ = pen;
     const double width = mapping_.penWidth(pen.width);
     // A one-pixel pen is drawn cosmetic, which takes the rasteriser's fast path for long batches.
-    linePen_ = QPen(toQColor(pen.colour), width <= 1.0 ? hairline_ : std::max(width, hairline_), toQtStyle(pen.style),
-                    Qt::FlatCap, Qt::MiterJoin);
+    linePen_ = QPen(toQColor(pen.colour), width <= 1.0 ? hairline_ : std::max(width, hairline_),
+                    toQtStyle(pen.style), Qt::FlatCap, Qt::MiterJoin);
     active_ = Active::None;
 }
 
@@ -150,7 +150,8 @@ void QPainterCanvas::drawDevicePoints(std::vector<QPoint>& points, Rgb colour) {
         QPainterPath path;
         for (std::size_t i = 0; i < points.size();) {
             std::size_t j = i + 1;
-            while (j < points.size() && points[j].y() == points[i].y() && points[j].x() == points[j - 1].x() + 1)
+            while (j < points.size() && points[j].y() == points[i].y() &&
+                   points[j].x() == points[j - 1].x() + 1)
                 ++j;
             path.moveTo(points[i].x(), points[i].y() + 0.5);
             path.lineTo(points[j - 1].x() + 1, points[i].y() + 0.5);
@@ -186,13 +187,15 @@ void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
     // bars of a score near 0 make a thin line under every chromosome). A stroke of no length in a
     // vector file, or with a pen the painter magnifies, covers nothing: there such a mark is the
     // pixel it stands for.
-    if ((vector_ || hairline_ > 0.0) && pen_.style == PenStyle::Solid && mapping_.penWidth(pen_.width) <= 1.0) {
+    if ((vector_ || hairline_ > 0.0) && pen_.style == PenStyle::Solid &&
+        mapping_.penWidth(pen_.width) <= 1.0) {
         points_.clear();
         for (const QLine& line : lines_)
             if (line.p1() == line.p2()) points_.push_back(line.p1());
         if (!points_.empty()) {
-            lines_.erase(std::remove_if(lines_.begin(), lines_.end(), [](const QLine& l) { return l.p1() == l.p2(); }),
-                         lines_.end());
+            lines_.erase(
+                std::remove_if(lines_.begin(), lines_.end(), [](const QLine& l) { return l.p1() == l.p2(); }),
+                lines_.end());
             drawDevicePoints(points_, pen_.colour);
         }
         if (lines_.empty()) return;

@@ -1,8 +1,8 @@
 #include "canvas/RenderToImage.h"
 
+#include "canvas/PictureWriter.h"
 #include "canvas/QPainterCanvas.h"
 #include "view/CVARNView.h"
-#include "canvas/PictureWriter.h"
 #include "view/PageExtent.h"
 #include "view/PageFrame.h"
 #include "view/ShownWindow.h"
