@@ -94,6 +94,10 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    // The array type is the field after the start marker, which Serialize has just checked.
+    ar.seek(0);
+    ar.readString();
+    poolFile[ar.readInt32()] = path;
     return true;
 }
 
@@ -111,6 +115,7 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    poolFile[arrayType] = path;
     ui().fileWritten("Saved", path);
     return true;
 }

@@ -2,6 +2,7 @@
 // recent-file list, the caption, Ctrl+S, the two commands without a menu item and the "Axes and
 // Legend" toggle kept in the settings.
 #include "AppFixture.h"
+#include "CAboutBox.h"
 #include "CMainFrame.h"
 #include "CommandRouter.h"
 #include "document/CVARNDoc.h"
@@ -9,7 +10,9 @@
 #include "view/CommandIds.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -56,6 +59,7 @@ class FrameCommandsTest : public QObject {
     void commandsWithoutMenuItemsReachTheDocument();
     void viewHandlersComeBeforeTheDocumentAndTheApplication();
     void axesAndLegendStartsOnAndIsRememberedOff();
+    void aboutBoxShowsTheVersionVarnCliPrints();
 };
 
 void FrameCommandsTest::previousFromCh1ShowsXAndNextFromXShowsCh1() {
@@ -282,6 +286,20 @@ void FrameCommandsTest::axesAndLegendStartsOnAndIsRememberedOff() {
     QVERIFY(next.InitInstance({}));
     QVERIFY(!next.view().annotate);
     QVERIFY(!next.mainFrame().commandAction(ID_AXES_AND_LEGEND)->isChecked());
+}
+
+// One version string: what the About box says is what `varn-cli --version` prints.
+void FrameCommandsTest::aboutBoxShowsTheVersionVarnCliPrints() {
+    QProcess cli;
+    cli.start(VARN_CLI_PATH, {"--version"});
+    QVERIFY(cli.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(cli.readAllStandardOutput()).trimmed();
+    QVERIFY2(printed.startsWith("varn-cli "), qPrintable(printed));
+    CAboutBox about;
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        if (!label->text().isEmpty()) texts << label->text();
+    QCOMPARE(texts, QStringList{"VARN Version " + printed.mid(9)});
 }
 
 QTEST_MAIN(FrameCommandsTest)
