@@ -3,15 +3,16 @@
 // with one call per pen or pixel colour. The paint pays for its own walk, mapping and pen changes;
 // the surface wins some of it back by leaving out marks that repeat the one before (at 20 units a
 // pixel many SNPs share a column), which changes no pixel.
+#include "MergedPage.h"
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
-#include "MergedPage.h"
-#include "document/CollectingUserInterface.h"
 #include "document/CVARNDoc.h"
+#include "document/CollectingUserInterface.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
 #include "view/Canvas.h"
 #include "view/DisplayMode.h"
+#include "view/GenomeLayout.h"
 #include "view/ShownWindow.h"
 #include "view/WindowMapping.h"
 
@@ -97,6 +98,34 @@ void BM_QtPaintMergedGenomeScrolled(benchmark::State& state) {
     state.counters["orgX"] = shownWindow(page.view).orgX;
 }
 BENCHMARK(BM_QtPaintMergedGenomeScrolled)->Unit(benchmark::kMillisecond);
+
+// "Axes and Legend" on (annotate 1) beside off (0) on the same page, whose decoded states run for
+// `run` SNPs: 700 as a decoded profile's segments run, 1 for a state changing at every SNP (the
+// call line's worst case, a segment per SNP). On: the step line of the call with its white edge,
+// the strips, the axes of the six rows, the legend and the laid-out labels.
+void BM_QtPaintMergedGenomeAxes(benchmark::State& state) {
+    MergedPage page;
+    const int run = static_cast<int>(state.range(1));
+    for (int c = 1; c <= 23; ++c)
+        for (int i = kChromosomeStart[kCombined][c]; i < kChromosomeStart[kCombined][c + 1]; ++i)
+            page.doc.snpChromosome[i] = c;
+    for (int p = 0; p < kSlots; ++p) page.doc.hmmState[0][p] = (p / run) % 7;
+    page.view.annotate = state.range(0) == 1;
+    QImage image(kWindow, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paintView(page.view, painter, kWindow);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_QtPaintMergedGenomeAxes)
+    ->ArgNames({"annotate", "run"})
+    ->Args({0, 700})
+    ->Args({1, 700})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // The same device marks, rasterised with one drawPoints / drawLines call per colour or pen.
 void BM_QtBatchedFloor(benchmark::State& state) {

@@ -33,6 +33,7 @@ CMainFrame::CMainFrame(CommandRouter& router, CVARNView& view) : router_(router)
     genome_->setFocus();
     buildMenus();
     actions_.at(ID_FIT_TO_WINDOW)->setCheckable(true);
+    actions_.at(ID_AXES_AND_LEGEND)->setCheckable(true);
     buildToolBar();
     buildStatusBar();
     buildAccelerators();
@@ -161,6 +162,8 @@ void CMainFrame::updateCommandUi() {
     }
     QAction* fit = actions_.at(ID_FIT_TO_WINDOW);
     if (fit->isChecked() != view_.fitToWindow) fit->setChecked(view_.fitToWindow);
+    QAction* axes = actions_.at(ID_AXES_AND_LEGEND);
+    if (axes->isChecked() != view_.annotate) axes->setChecked(view_.annotate);
 }
 
 QAction* CMainFrame::commandAction(int id) const {

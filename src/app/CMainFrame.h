@@ -65,7 +65,7 @@ class CMainFrame : public QMainWindow {
     void runFromUser(int id);
 
     CommandRouter& router_;
-    CVARNView& view_; // the Fit to Window item shows its toggle
+    CVARNView& view_; // the Fit to Window and Axes and Legend items show their toggles
     GenomeWidget* genome_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;

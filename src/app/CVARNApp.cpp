@@ -31,6 +31,11 @@ const char* const kAppTitle = "VARN";
 
 // The genome browser that point inspection opens: a site of the user's own (a local mirror and
 // its session) when the settings name one, else the public browser.
+// "Axes and Legend" is on until the person switches it off; Export Picture opens where the last
+// picture went.
+const char* const kAxesAndLegendKey = "View/Axes and Legend";
+const char* const kPictureFolderKey = "Export Picture/Folder";
+
 GenomeBrowserSite browserSiteFrom(const QSettings& settings) {
     GenomeBrowserSite site;
     const QString host = settings.value("Genome Browser/Host").toString().trimmed();
@@ -57,6 +62,7 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
     doc_ = std::make_unique<CVARNDoc>(root_, ui_);
     view_ = std::make_unique<CVARNView>(*doc_);
     view_->browserSite = browserSiteFrom(settings);
+    view_->annotate = settings.value(kAxesAndLegendKey, true).toBool();
     router_ = std::make_unique<CommandRouter>(*doc_, *view_);
     frame_ = std::make_unique<CMainFrame>(*router_, *view_);
     bindCommands();
@@ -96,6 +102,11 @@ void CVARNApp::bindCommands() {
     };
     for (const auto& [id, handler] : viewCommands)
         r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
+    // The view's toggle, remembered for the next start.
+    r.add(CommandTarget::View, ID_AXES_AND_LEGEND, [&v] {
+        v.OnAxesAndLegend();
+        QSettings(kRegistryKey, kAppTitle).setValue(kAxesAndLegendKey, v.annotate);
+    });
 
     const std::pair<int, void (CVARNDoc::*)()> documentCommands[] = {
         {ID_FILE_NEW, &CVARNDoc::OnFileNew},
@@ -184,22 +195,27 @@ void CVARNApp::OnOpenRecentFile(int index) {
 }
 
 void CVARNApp::OnExportPicture() {
+    QSettings settings(kRegistryKey, kAppTitle);
+    const std::filesystem::path lastFolder = settings.value(kPictureFolderKey).toString().toStdString();
+    std::error_code ec;
     FileChooserOptions chooser;
     chooser.title = "Export Picture";
-    chooser.initialDirectory = root_.root();
+    chooser.initialDirectory =
+        !lastFolder.empty() && std::filesystem::is_directory(lastFolder, ec) ? lastFolder : root_.root();
     chooser.filter = pictureChooserFilter();
     chooser.defaultExtension = "png";
+    chooser.initialFileName = suggestedPictureName(*doc_, *view_);
     int type = 0;
     const auto chosen = ui_.saveFileOfType(chooser, type);
     if (!chosen) return;
     // The chooser's type decides, unless the name typed ends in another picture's extension.
-    PictureOptions options = pictureOptionsOfType(type);
-    if (const auto kind = pictureKindOf(*chosen); kind && *kind != options.kind) options = pictureOptionsOfType(pictureTypeOf(*chosen));
-    if (!writePicture(*view_, *chosen, options)) {
+    const PictureTarget target = pictureTargetOf(*chosen, type);
+    if (!writePicture(*view_, target.path, target.options)) {
         ui_.messageBox("Picture file cannot be written");
         return;
     }
-    ui_.fileWritten("Wrote", *chosen);
+    settings.setValue(kPictureFolderKey, QString::fromStdString(target.path.parent_path().string()));
+    ui_.fileWritten("Wrote", target.path);
 }
 
 // The report names the pool file of each of its arrays, as the document knows them.

@@ -40,6 +40,8 @@ GenomeWidget::GenomeWidget(CVARNView& view, QWidget* parent) : QWidget(parent), 
     view_.onCursor = [this](CVARNView::Cursor cursor) {
         setCursor(cursor == CVARNView::Cursor::CrossHair ? Qt::CrossCursor : Qt::ArrowCursor);
     };
+    // The scroll ranges count the annotation strips before the first paint measures them.
+    measureLabelsFor(view_);
 }
 
 GenomeWidget::~GenomeWidget() {

@@ -46,6 +46,7 @@ constexpr MenuItem kMenuItems[] = {
     {"View", "MoveRight", ID_MOVE_RIGHT, false},
     {"View", "ReturnToTop", ID_RETURN_TO_TOP, true},
     {"View", "Fit to Window", ID_FIT_TO_WINDOW, false},
+    {"View", "Axes and Legend", ID_AXES_AND_LEGEND, false},
     {"Help", "&About VARN...", ID_APP_ABOUT, false},
     {"Help", "Debug", ID_DEBUG, false},
 };
@@ -118,6 +119,8 @@ constexpr StringEntry kStrings[] = {
     {ID_REPORT_OUT, "Write a PDF report of the analysis shown\nReport"},
     {ID_ALLELE_MODEL, "Learn the allele model of a loaded pool from its references' signal files\nAllele model"},
     {ID_FIT_TO_WINDOW, "Scale the page to the window\nFit to Window"},
+    {ID_AXES_AND_LEGEND,
+     "Show value axes, megabase ticks, a legend and the copy-number call line\nAxes and Legend"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };
 

@@ -82,8 +82,24 @@ std::optional<std::filesystem::path> QtUserInterface::chooseFile(const FileChoos
     const QStringList filters = filter.split(";;");
     chooser.setNameFilters(filters);
     if (type != nullptr && *type >= 0 && *type < filters.size()) chooser.selectNameFilter(filters[*type]);
-    if (!options.defaultExtension.empty())
-        chooser.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+    if (!options.defaultExtension.empty()) {
+        // A name typed without an extension gets that of the type chosen ("SVG drawing (*.svg)"
+        // adds ".svg"), so the file's name says what it holds; a type of every file keeps the
+        // program's default.
+        auto suffixOf = [](const QString& nameFilter) {
+            const qsizetype open = nameFilter.lastIndexOf('('), close = nameFilter.lastIndexOf(')');
+            const QString first =
+                nameFilter.mid(open + 1, close - open - 1).section(' ', 0, 0, QString::SectionSkipEmpty);
+            return first.startsWith("*.") && !first.mid(2).contains('*') ? first.mid(2) : QString();
+        };
+        const QString programDefault = QString::fromStdString(options.defaultExtension);
+        auto follow = [&chooser, suffixOf, programDefault](const QString& nameFilter) {
+            const QString suffix = suffixOf(nameFilter);
+            chooser.setDefaultSuffix(suffix.isEmpty() ? programDefault : suffix);
+        };
+        follow(chooser.selectedNameFilter());
+        QObject::connect(&chooser, &QFileDialog::filterSelected, &chooser, follow);
+    }
     if (!options.initialFileName.empty()) chooser.selectFile(QString::fromStdString(options.initialFileName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
     if (type != nullptr) *type = std::max(0, static_cast<int>(filters.indexOf(chooser.selectedNameFilter())));

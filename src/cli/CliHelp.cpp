@@ -30,6 +30,9 @@ constexpr std::string_view kOutputsHelp =
     "                    gives PREFIX-ch1.svg .. (or .pdf)\n"
     "  --dpi N           resolution of the PNG plots, 72..1200 (default 96, the screen's: one\n"
     "                    pixel per window pixel; 300 draws the same page 300/96 times larger)\n"
+    "  --annotate yes|no the plots with \"Axes and Legend\" (default yes, as the window starts):\n"
+    "                    value axes, megabase ticks, a legend and the HMM call as a coloured step\n"
+    "                    line; no draws the pages without them\n"
     "  Each output is offered where the window offers it, and asking for it elsewhere is a\n"
     "  usage error: --store after analyze, reload, paired or reload-self; --tracks after\n"
     "  analyze, reload or merged; --raw-data and --view-file after analyze or reload only;\n"
@@ -172,7 +175,8 @@ constexpr std::string_view kReportHelp =
     "  without LOH and each changed chromosome with its segments; every page ends in a line naming\n"
     "  the version, the sample, the tumour cell fraction, the ploidy and the page. A stored\n"
     "  analysis whose pool is not given ends with \"Reference is not loaded\".\n"
-    "  --average N, --all-data  the averaging dialog's answer, as for reload\n";
+    "  --average N, --all-data  the averaging dialog's answer, as for reload\n"
+    "  --annotate yes|no the pictures with \"Axes and Legend\" (default yes) or without\n";
 
 constexpr std::string_view kCohortHelp =
     "Usage: varn-cli [--root DIR] cohort [--plot FILE.png] [SEGMENTS.tsv ...]\n"

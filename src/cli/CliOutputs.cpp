@@ -74,8 +74,10 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 } // namespace
 
 OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
-    for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi"}) ownOptions.push_back(shared);
-    OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--baf", "--all-data"},
+    for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi", "--annotate"})
+        ownOptions.push_back(shared);
+    OptionRules rules{std::move(ownOptions),
+                      {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--baf", "--all-data"},
                       maxWords};
     return rules;
 }
@@ -90,10 +92,22 @@ bool readPlotDpi(const ParsedOptions& options, int& dpi, std::string& error) {
     return true;
 }
 
+bool readAnnotate(const ParsedOptions& options, bool& annotate, std::string& error) {
+    if (auto text = options.single("--annotate")) {
+        if (*text != "yes" && *text != "no") {
+            error = "--annotate takes yes or no";
+            return false;
+        }
+        annotate = *text == "yes";
+    }
+    return true;
+}
+
 bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, std::string& error) {
     shared.outputs = outputsFrom(options);
     OutputChoice& o = shared.outputs;
     if (!readPlotDpi(options, o.dpi, error)) return false;
+    if (!readAnnotate(options, o.annotate, error)) return false;
     if (!o.plot.empty() && !plotOptionsFor(o.plot, o.dpi, error)) return false;
     // A prefix that ends in a picture's extension names the kind of every chromosome's picture.
     if (const auto kind = pictureKindOf(o.chromosomePlots); kind && o.chromosomePlots.size() > 4) {
@@ -106,6 +120,7 @@ bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, st
 int checkSessionAndOutputs(const CommandContext& context, CliSession& session, const OutputChoice& outputs,
                            int mode, const std::string& command) {
     if (!session.ready()) return kExitFailed;
+    session.view->annotate = outputs.annotate;
     const std::string unavailable = unavailableOutput(session, outputs, mode, command);
     if (!unavailable.empty()) return usageError(context, command, unavailable);
     return -1;

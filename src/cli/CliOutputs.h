@@ -24,10 +24,14 @@ struct OutputChoice {
     std::string chromosomePlots; // --plot-chromosomes PREFIX: PREFIX-ch1.png .. PREFIX-chX.png
     std::string chromosomePlotExtension = ".png"; // PREFIX.svg / PREFIX.pdf choose another kind
     int dpi = kScreenDpi;                          // --dpi N, for the PNG plots
+    bool annotate = true;                          // --annotate yes|no: "Axes and Legend"
 };
 
 // --dpi N: the resolution of the PNG plots, 72..1200; false with the reason.
 bool readPlotDpi(const ParsedOptions& options, int& dpi, std::string& error);
+// --annotate yes|no: the pictures with "Axes and Legend", as the window draws them by default, or
+// without; false with the reason.
+bool readAnnotate(const ParsedOptions& options, bool& annotate, std::string& error);
 
 // What every command that ends on a profile takes besides its own options: the averaging
 // dialog's answer (--average, --all-data), the exports and the plots.
@@ -45,7 +49,8 @@ bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, st
 
 // Before the analysis runs: the annotation was read, and the window would offer each chosen
 // output in the display mode the command ends in. Returns -1 to go on, otherwise the exit status
-// (an output the display does not offer is a usage error that names the reason).
+// (an output the display does not offer is a usage error that names the reason). The view takes
+// the pictures' --annotate.
 int checkSessionAndOutputs(const CommandContext& context, CliSession& session, const OutputChoice& outputs,
                            int mode, const std::string& command);
 

@@ -1,6 +1,7 @@
 // report: the PDF report of a stored pool analysis (ReportOut after NonSelfLoad), or of the
 // Xba + Hind analysis of two.
 #include "CliCommands.h"
+#include "CliOutputs.h"
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -27,7 +28,7 @@ std::string today() {
 int runReport(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "report";
     ParsedOptions options;
-    const OptionRules rules{{"--pool", "--hind-temp", "--out", "--average"}, {"--all-data"}, 1};
+    const OptionRules rules{{"--pool", "--hind-temp", "--out", "--average", "--annotate"}, {"--all-data"}, 1};
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     const auto out = options.single("--out");
@@ -41,9 +42,12 @@ int runReport(const CommandContext& context, const std::vector<std::string>& arg
     CliUserInterface::AverageAnswer averaging;
     std::string error;
     if (!readAveraging(options, averaging, error)) return usageError(context, command, error);
+    bool annotate = true;
+    if (!readAnnotate(options, annotate, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     if (!session.ready()) return kExitFailed;
+    session.view->annotate = annotate;
     for (const std::string& pool : pools)
         if (session.loadPool(pool) == 0) return kExitFailed;
     const std::string temp = options.words.front();

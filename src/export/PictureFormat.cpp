@@ -1,5 +1,10 @@
 #include "PictureFormat.h"
 
+#include "document/CVARNDoc.h"
+#include "document/SampleName.h"
+#include "view/CVARNView.h"
+#include "view/DisplayMode.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -35,6 +40,66 @@ int pictureTypeOf(const std::filesystem::path& path) {
     case PictureKind::Pdf: return 4;
     default: return 0;
     }
+}
+
+namespace {
+
+const char* extensionOf(PictureKind kind) {
+    switch (kind) {
+    case PictureKind::Svg:
+        return ".svg";
+    case PictureKind::Pdf:
+        return ".pdf";
+    case PictureKind::Png:
+        break;
+    }
+    return ".png";
+}
+
+std::string analysedName(const CVARNDoc& doc, int t) {
+    const int row = doc.analysedRow[t];
+    return row >= 0 && row < kNameRows ? std::string(sampleName(doc.poolSampleName[t][row])) : std::string();
+}
+
+} // namespace
+
+PictureTarget pictureTargetOf(const std::filesystem::path& chosen, int type) {
+    const PictureOptions chosenType = pictureOptionsOfType(type);
+    const auto kind = pictureKindOf(chosen);
+    if (!kind) {
+        std::filesystem::path path = chosen;
+        path += extensionOf(chosenType.kind);
+        return {path, chosenType};
+    }
+    if (*kind == chosenType.kind) return {chosen, chosenType};
+    return {chosen, pictureOptionsOfType(pictureTypeOf(chosen))};
+}
+
+std::string suggestedPictureName(const CVARNDoc& doc, const CVARNView& view) {
+    const int m = view.displayMode;
+    const int t = view.shownArrayType;
+    std::string sample;
+    if (m == ModeGenomeBoth || m == ModeChromosomeBoth)
+        sample = analysedName(doc, kXba) + "and" + analysedName(doc, kHind);
+    else if (t == kXba || t == kHind)
+        sample = analysedName(doc, t);
+    if (sample.empty() || sample == "and") sample = "VARN";
+    std::string display;
+    switch (m) {
+    case ModeChromosomeBoth:
+    case ModeChromosomeSingle:
+    case ModeChromosomeSelf:
+        display =
+            view.currentChromosome == 23 ? std::string("chX") : "ch" + std::to_string(view.currentChromosome);
+        break;
+    case ModeCompensation:
+        display = "compensation";
+        break;
+    default:
+        display = "genome";
+        break;
+    }
+    return fileNamePart(sample + "-" + display);
 }
 
 } // namespace varn

@@ -6,6 +6,9 @@
 
 namespace varn {
 
+class CVARNDoc;
+class CVARNView;
+
 // The picture files the display is saved as: a raster PNG, or the vector SVG and PDF that a
 // journal's figure editor scales without loss. The kind follows the file's extension.
 enum class PictureKind { Png, Svg, Pdf };
@@ -28,5 +31,20 @@ std::string pictureChooserFilter();
 PictureOptions pictureOptionsOfType(int type);
 // The chooser's type that suits a file name, for a chooser that reports only the name.
 int pictureTypeOf(const std::filesystem::path& path);
+
+// The file a chooser's answer names and what it is written as. A name that ends in a picture's
+// extension is that kind of picture (at the type's resolution when both are PNG); any other name
+// is the chosen type's kind and gets its extension ("Tumor4X-ch4" as an SVG drawing becomes
+// "Tumor4X-ch4.svg").
+struct PictureTarget {
+    std::filesystem::path path;
+    PictureOptions options;
+};
+PictureTarget pictureTargetOf(const std::filesystem::path& chosen, int type);
+
+// The name Export Picture offers: the analysed sample and the display, "Tumor4X-ch4",
+// "Tumor4X-genome", "Tumor4XandTumor4H-genome", "Tumor4X-compensation", without an extension so
+// that the chooser's type adds its own.
+std::string suggestedPictureName(const CVARNDoc& doc, const CVARNView& view);
 
 } // namespace varn

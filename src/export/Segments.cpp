@@ -25,6 +25,7 @@ namespace varn {
 namespace {
 
 struct Point {
+    int index; // display index
     int chromosome;
     int position;
     float ln;
@@ -36,12 +37,13 @@ bool inSlots(int index) {
     return index >= 0 && index < kSlots;
 }
 
-// The decoded positions in display order (merged order for the merged profile). The LOH score is
-// held by display index, which for the merged profile is the merged index.
-std::vector<Point> decodedPoints(const CVARNDoc& doc, int t) {
+// The decoded positions of display indices [from, to) in display order (merged order for the
+// merged profile). The LOH score is held by display index, which for the merged profile is the
+// merged index.
+std::vector<Point> decodedPoints(const CVARNDoc& doc, int t, int from, int to) {
     std::vector<Point> points;
-    points.reserve(static_cast<std::size_t>(std::max(0, doc.snpLast[t] - doc.snpFirst[t] + 1)));
-    for (int i = std::max(0, doc.snpFirst[t]); i <= doc.snpLast[t] && i < kSlots; ++i) {
+    points.reserve(static_cast<std::size_t>(std::max(0, to - from)));
+    for (int i = std::max(0, from); i < to && i < kSlots; ++i) {
         const int pos = t == kCombined ? doc.combineOrder[i] : i;
         if (!inSlots(pos)) continue;
         const int snp = doc.arrangeOrder[pos];
@@ -49,8 +51,8 @@ std::vector<Point> decodedPoints(const CVARNDoc& doc, int t) {
         const int ch = doc.snpChromosome[snp];
         const float ln = doc.logRatio[0][pos];
         if (ch < 1 || ch > kChromosomeX || doc.positionUsable[pos] != 1 || !std::isfinite(ln)) continue;
-        points.push_back(
-            {ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos], doc.lohScore[i]});
+        points.push_back({i, ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos],
+                          doc.lohScore[i]});
     }
     return points;
 }
@@ -93,6 +95,8 @@ CopyNumberSegment summarise(const std::vector<Point>& points, std::size_t begin,
     s.meanLn = sumLn / s.markers;
     s.lohMean = sumLoh / s.markers;
     s.lohMax = maxLoh;
+    s.firstIndex = points[begin].index;
+    s.lastIndex = points[end - 1].index;
     return s;
 }
 
@@ -108,12 +112,8 @@ void segmentChromosome(const std::vector<Point>& points, std::size_t begin, std:
     }
 }
 
-} // namespace
-
-std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t) {
+std::vector<CopyNumberSegment> segmentsOf(const std::vector<Point>& points) {
     std::vector<CopyNumberSegment> segments;
-    if (t < kCombined || t > kHind) return segments;
-    const std::vector<Point> points = decodedPoints(doc, t);
     std::size_t begin = 0;
     while (begin < points.size()) {
         std::size_t end = begin + 1;
@@ -121,11 +121,25 @@ std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t) {
         segmentChromosome(points, begin, end, segments);
         begin = end;
     }
+    return segments;
+}
+
+} // namespace
+
+std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t) {
+    if (t < kCombined || t > kHind) return {};
+    std::vector<CopyNumberSegment> segments =
+        segmentsOf(decodedPoints(doc, t, doc.snpFirst[t], doc.snpLast[t] + 1));
     std::stable_sort(
         segments.begin(), segments.end(), [](const CopyNumberSegment& a, const CopyNumberSegment& b) {
             return a.chromosome != b.chromosome ? a.chromosome < b.chromosome : a.start < b.start;
         });
     return segments;
+}
+
+std::vector<CopyNumberSegment> chromosomeSegments(const CVARNDoc& doc, int t, int start, int end) {
+    if (t < kCombined || t > kHind) return {};
+    return segmentsOf(decodedPoints(doc, t, start, end));
 }
 
 std::string segmentSampleName(const CVARNDoc& doc, int t) {

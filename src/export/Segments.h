@@ -24,6 +24,8 @@ struct CopyNumberSegment {
     bool loh = false;
     double lohMean = 0;
     double lohMax = 0;
+    int firstIndex = 0; // display indices of the first and the last SNP
+    int lastIndex = 0;
 };
 
 // What an allele analysis adds to a segment: the allele-specific copy number (-1: not decoded),
@@ -50,6 +52,9 @@ struct SegmentedSample {
 // The segments of the decoded pool-mode profile of array type t (kXba, kHind, or kCombined for the
 // merged Xba + Hind profile in merged order), sorted by chromosome and start.
 std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t);
+
+// The segments of the display indices [start, end) of one chromosome, as buildSegments cuts them.
+std::vector<CopyNumberSegment> chromosomeSegments(const CVARNDoc& doc, int t, int start, int end);
 
 // The name the files of array type t carry, and the whole sample.
 std::string segmentSampleName(const CVARNDoc& doc, int t);

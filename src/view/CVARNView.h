@@ -2,6 +2,7 @@
 
 #include "DisplayMode.h"
 #include "GenomeBrowserLink.h"
+#include "PageFrame.h"
 #include "document/DocumentLimits.h"
 
 #include <functional>
@@ -62,6 +63,16 @@ public:
     int viewportWidth = 0, viewportHeight = 0;
     // A command that sets a preset starts the mode from its place again.
     void resetScroll() { scrollX = scrollY = 0; }
+
+    // ---- "Axes and Legend" ----
+    // Value axes, megabase ticks, a legend, the decoded copy number as a coloured step line and
+    // labels laid out so that none covers a plot or another label, in strips of their own around
+    // the page (PageFrame.h). Off, every page is drawn exactly as it always was; the window keeps
+    // the choice in the user's settings, varn-cli takes it from --annotate.
+    bool annotate = false;
+    // The text sizes of the surface painted on last; every paint with annotations measures them.
+    LabelMetrics labelMetrics;
+    void OnAxesAndLegend();
 
     // Asked whenever the view wants to be repainted; erase = repaint with the background erased.
     // The window connects it to its widget; headless use leaves it empty.

@@ -32,6 +32,12 @@ struct Segment {
     Point from, to;
 };
 
+// The room a text takes on a surface, in device pixels: its advance across and the font's height
+// (ascent plus descent) down from the point it is drawn at.
+struct TextSize {
+    int width = 0, height = 0;
+};
+
 // The drawing surface the view paints on. Every coordinate is logical; the surface maps it with
 // the anisotropic window mapping device = (logical - origin) / extent, per axis, against a
 // viewport of one device pixel. A surface starts a paint with origin (0, 0) and extent (1, 1),
@@ -54,6 +60,11 @@ class Canvas {
     virtual void fillRect(int left, int top, int right, int bottom) = 0;
     // Text in the default font, unscaled (device pixels), with its top-left at the mapped point.
     virtual void textOut(int x, int y, const std::string& text) = 0;
+    // What textOut of the text would cover. A surface without fonts reports an estimate of a
+    // common desktop font (about 7 pixels a character, 15 high), which no real text exceeds much.
+    virtual TextSize textSize(const std::string& text) const {
+        return {7 * static_cast<int>(text.size()), 15};
+    }
 
     // Batched forms for the per-SNP tracks, which put tens of thousands of marks with one pen.
     // The defaults fall back on the single calls; a surface may draw a batch in one go.

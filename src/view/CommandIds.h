@@ -48,6 +48,7 @@ enum CommandId : int {
     ID_REPORT_OUT = 32833,     // Data: the PDF report of the shown analysis
     ID_ALLELE_OUT = 32834,     // Data: the log ratio and B-allele fraction files ASCAT reads
     ID_ALLELE_MODEL = 32835,   // Data: the allele model of a loaded pool from its references
+    ID_AXES_AND_LEGEND = 32836, // View: toggle, axes, legend and the call line on every page
 };
 
 } // namespace varn

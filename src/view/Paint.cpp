@@ -9,6 +9,8 @@ namespace varn {
 
 void CVARNView::OnDraw(Canvas& canvas) {
     yScale = 200;
+    // The strips and labels are measured in the surface's own text sizes.
+    if (annotate) labelMetrics = measureLabels(canvas);
     if (shownArrayType < kCombined || shownArrayType > kHind) return;
     switch (displayMode) {
     case ModeGenomeBoth:

@@ -4,6 +4,7 @@
 #include "CVARNView.h"
 #include "DisplayMode.h"
 #include "GenomeLayout.h"
+#include "PaintDecor.h"
 
 namespace varn::paint {
 
@@ -20,12 +21,15 @@ void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     }
 
     view.yScale = 100;
-    canvas.textOut(shown.orgX, shown.orgY, copyNumberTitle(doc, view));
+    const std::string title = copyNumberTitle(doc, view);
+    if (!view.annotate) canvas.textOut(shown.orgX, shown.orgY, title);
     if (!known) return;
     // The label follows the window origin so that it stays in view while the chromosome is
     // panned in the Explore preset.
     const int labelY = view.displayMode == ModeChromosomeSelf ? 700 : 400;
     drawPanelPlot(canvas, doc, view, t, panel, {shown.orgX + 50, shown.orgY + labelY});
+    if (view.annotate)
+        decorateCopyNumberPage(canvas, doc, view, shown, title, std::span<const Panel>(&panel, 1));
 }
 
 } // namespace varn::paint

@@ -7,6 +7,7 @@
 #include "PaintParts.h"
 
 #include "CVARNView.h"
+#include "PaintDecor.h"
 #include "PaintStyle.h"
 #include "document/CVARNDoc.h"
 #include "engine/NoiseFigures.h"
@@ -69,12 +70,12 @@ void drawBand(Canvas& canvas, const CVARNDoc& doc, int t, int first, int last, A
     canvas.setPixels(points, colour);
 }
 
-// The SD and signal-to-noise line of one state of the profile; left out when they cannot be told.
+// The SD and signal-to-noise line of one state of the profile; empty when they cannot be told.
 template <class Value>
-void drawStatistics(Canvas& canvas, const CVARNDoc& doc, int t, const char* format, int y, Value value) {
+std::string statisticsText(const CVARNDoc& doc, int t, const char* format, Value value) {
     const auto figures = noiseFigures(doc, t, value);
-    if (!figures) return;
-    canvas.textOut(0, y, formatText(format, static_cast<double>(figures->sd), static_cast<double>(figures->signalToNoise)));
+    if (!figures) return {};
+    return formatText(format, static_cast<double>(figures->sd), static_cast<double>(figures->signalToNoise));
 }
 
 std::string rowText(const CVARNDoc& doc, int t, int row) {
@@ -93,23 +94,36 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int first = doc.snpFirst[t], autosomeLast = doc.autosomeLast[t], xLast = doc.chrXLast[t];
     const int ys = view.yScale;
 
-    applyShownWindow(canvas, view);
+    const WindowMapping shown = applyShownWindow(canvas, view);
+    // With the annotations every text goes where it covers no plot; the layer comes last.
+    const bool annotate = view.annotate;
+    CompensationTexts texts;
+    texts.plotRight = kGridRight;
+    texts.positionsPerUnit = kPositionsPerUnit;
+    auto text = [&](int x, int y, const std::string& s) {
+        if (!annotate && !s.empty()) canvas.textOut(x, y, s);
+    };
     if (view.windowOrgY == 5500) {
         // "CGH View": the autosomes of the after-compensation band are where the baseline
         // region is dragged.
         canvas.setPen(kRedDottedPen);
         canvas.fillRect(0, 5500, (autosomeLast - first) / kPositionsPerUnit, 6100);
-        canvas.textOut(0, 6150, "Select Range from Red Region");
+        text(0, 6150, "Select Range from Red Region");
+        texts.hint = "Select Range from Red Region";
+        texts.hintBelow = 6100;
     }
     if (view.rangeSetArmed == 1) {
         // The drag is kept in pixels of the CGH View preset, five units each horizontally.
         canvas.setPen(kRangeBandPen);
         canvas.fillRect(view.selStartX * 5, 5700, view.selEndX * 5, 5900);
     }
-    for (const Band& band : kBands) canvas.textOut(0, band.labelY, band.label);
-    canvas.textOut(0, 100,
-                   std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, a) + " Vs " +
-                       rowText(doc, t, r));
+    for (const Band& band : kBands) {
+        text(0, band.labelY, band.label);
+        texts.bandLabels.push_back(band.label);
+    }
+    texts.head.push_back(std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, a) + " Vs " +
+                         rowText(doc, t, r));
+    text(0, 100, texts.head.back());
     for (int j = 1; j <= 6; ++j) drawTrackGrid(canvas, 0, kGridRight, 1000 * j, ys);
     drawTrackGrid(canvas, 0, kGridRight, kLinearBandZeroY, ys);
 
@@ -120,7 +134,8 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Length, kBands[0].zeroY, kRed, before);
     drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Gc, kBands[1].zeroY, kGreen, before);
     drawBand(canvas, doc, t, first, xLast, Abscissa::Genome, kBands[2].zeroY, kBlue, before);
-    drawStatistics(canvas, doc, t, "Before Compensation: SD= %f, S/N ratio= %f", 200, before);
+    texts.head.push_back(statisticsText(doc, t, "Before Compensation: SD= %f, S/N ratio= %f", before));
+    text(0, 200, texts.head.back());
 
     doc.computeRowRatio(r, a, 1, t);
 
@@ -128,12 +143,14 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Length, kBands[3].zeroY, kRed, after);
     drawBand(canvas, doc, t, first, autosomeLast, Abscissa::Gc, kBands[4].zeroY, kGreen, after);
     drawBand(canvas, doc, t, first, xLast, Abscissa::Genome, kBands[5].zeroY, kBlue, after);
-    drawStatistics(canvas, doc, t, "After Compensation: SD= %f, S/N ratio= %f", 300, after);
+    texts.head.push_back(statisticsText(doc, t, "After Compensation: SD= %f, S/N ratio= %f", after));
+    text(0, 300, texts.head.back());
 
     // The linear ratio, so that 1.0 lies on the band's solid grid line. It stops one position
     // short of the end of X.
     auto linear = [&](int pos) { return std::exp(doc.logRatio[0][pos]); };
     drawBand(canvas, doc, t, first, xLast - 1, Abscissa::Genome, kLinearBandZeroY, kBlue, linear);
+    if (annotate) decorateCompensationPage(canvas, doc, view, shown, texts);
 }
 
 } // namespace varn::paint

@@ -4,9 +4,11 @@
 #include "CVARNView.h"
 #include "DisplayMode.h"
 #include "GenomeLayout.h"
+#include "PaintDecor.h"
 #include "PaintStyle.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace varn::paint {
 
@@ -37,13 +39,16 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     }
 
     view.yScale = 100;
-    canvas.textOut(shown.orgX, shown.orgY, copyNumberTitle(doc, view));
+    const std::string title = copyNumberTitle(doc, view);
+    if (!view.annotate) canvas.textOut(shown.orgX, shown.orgY, title);
     const int labelY = view.displayMode == ModeGenomeSelf ? 700 : 400;
+    std::vector<Panel> panels;
     for (int c = 1; c <= kChromosomeX; ++c) {
         view.paintChromosome = c;
-        const Panel panel = panelOf(view, t, c, false);
-        drawPanelPlot(canvas, doc, view, t, panel, {panel.x + 50, panel.y + labelY});
+        panels.push_back(panelOf(view, t, c, false));
+        drawPanelPlot(canvas, doc, view, t, panels.back(), {panels.back().x + 50, panels.back().y + labelY});
     }
+    if (view.annotate) decorateCopyNumberPage(canvas, doc, view, shown, title, panels);
 }
 
 } // namespace varn::paint

@@ -60,6 +60,9 @@ void drawAverageCurve(Canvas& canvas, int drawMethod, std::span<const Point> poi
 void drawHeteroTicks(Canvas& canvas, const CVARNDoc& doc, int t, const Panel& panel);
 void drawIdeogram(Canvas& canvas, const CVARNDoc& doc, int t, const Panel& panel);
 
+// The expected log ratio of a decoded state, the level its call is drawn at.
+float stateLevel(const CVARNDoc& doc, int state);
+
 // Titles and labels of the copy-number plots.
 std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view);
 std::string chromosomeLabel(int chromosome);

@@ -9,7 +9,8 @@ namespace varn::paint {
 void drawPanelPlot(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel,
                    Point label) {
     const bool self = view.displayMode == ModeGenomeSelf || view.displayMode == ModeChromosomeSelf;
-    canvas.textOut(label.x, label.y, chromosomeLabel(panel.chromosome));
+    // With the annotations the label is laid out with the page's other texts.
+    if (!view.annotate) canvas.textOut(label.x, label.y, chromosomeLabel(panel.chromosome));
     // Two tracks per panel, each with its zero line one yScale above its base line.
     const int bases[2] = {self ? 1100 : 800, self ? 1700 : 1100};
     for (int base : bases)

@@ -4,6 +4,7 @@
 #include "PaintParts.h"
 
 #include "CVARNView.h"
+#include "PaintDecor.h"
 #include "PaintStyle.h"
 #include "document/CVARNDoc.h"
 
@@ -11,15 +12,11 @@
 
 namespace varn::paint {
 
-namespace {
-
-// The expected log ratio of a decoded state. A state outside 0..6 (-1 = never decoded, or a
-// value from a damaged result file) has no level and is shown on the zero line.
+// A state outside 0..6 (-1 = never decoded, or a value from a damaged result file) has no level
+// and is shown on the zero line.
 float stateLevel(const CVARNDoc& doc, int state) {
     return state >= 0 && state < kStates ? doc.hmmMean[state] : 0.0f;
 }
-
-} // namespace
 
 void drawPoolTracks(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel) {
     const int ys = view.yScale;
@@ -36,9 +33,12 @@ void drawPoolTracks(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, 
     canvas.setPixels(points, kRed);
 
     // Chromosome X is decoded but its level is not shown: against a pool of mixed sex its ratio
-    // says more about the sample's sex than about its copy number.
+    // says more about the sample's sex than about its copy number. With the annotations the level
+    // is a coloured step line over the cloud instead of a line of dark pixels under it.
     points.clear();
-    if (panel.chromosome < 23) {
+    if (view.annotate) {
+        drawCallLine(canvas, doc, view, t, panel, panelRows(view.displayMode).values.front().zeroY);
+    } else if (panel.chromosome < 23) {
         for (int i = panel.start; i < panel.end; ++i) {
             const int pos = positionOf(doc, t, i);
             if (doc.positionUsable[pos] != 1) continue;

@@ -29,6 +29,17 @@ inline constexpr Pen kBlackPen{PenStyle::Solid, 1, kBlack};
 inline constexpr Pen kRedDottedPen{PenStyle::Dotted, 1, kRed};
 inline constexpr Pen kRangeBandPen{PenStyle::Solid, 10, kRed};
 
+// "Axes and Legend": the decoded copy number in the colours of the segment BED file (gains red,
+// losses blue, copy-neutral LOH green), two copies without LOH in grey; the axes and the lines
+// that mark chromosome boundaries; the white under the annotation strips.
+inline constexpr Rgb kCallGain{200, 0, 0};
+inline constexpr Rgb kCallLoss{0, 0, 200};
+inline constexpr Rgb kCallLoh{0, 140, 0};
+inline constexpr Rgb kCallTwoCopies{90, 90, 90};
+inline constexpr Rgb kAxisColour{60, 60, 60};
+inline constexpr Rgb kBoundaryColour{150, 150, 150};
+inline constexpr Rgb kWhite{255, 255, 255};
+
 // Outline and fill of an ideogram run by cytoband stain class (1 white, 2-4 greys from light to
 // dark, 5 black, 6-8 red, green, blue for the acrocentric and variable regions); an unknown class
 // is drawn white.

@@ -10,7 +10,9 @@ class CVARNView;
 // The window mapping a paint uses now: the preset's origin moved by the scroll offsets and held
 // inside the page, or under Fit to Window origin (0, 0) and the smallest extents, in the preset's
 // proportions, that put the whole page inside the viewport. Without a page or a viewport it is
-// the preset itself, so headless paints draw exactly what they always drew.
+// the preset itself, so headless paints draw exactly what they always drew. With annotations the
+// page's part of the viewport starts right of and under their strips (PageFrame.h): the mapping's
+// origin lies that many pixels further up and left, and the scroll values below count from there.
 WindowMapping shownWindow(const CVARNView& view);
 
 // One scroll bar in logical units: the shown origin runs from minimum to maximum; a page step

@@ -157,6 +157,12 @@ void CVARNView::OnReturnToTop() {
     Invalidate();
 }
 
+void CVARNView::OnAxesAndLegend() {
+    annotate = !annotate;
+    resetScroll();
+    Invalidate();
+}
+
 void CVARNView::OnFitToWindow() {
     fitToWindow = !fitToWindow;
     resetScroll();

@@ -104,6 +104,15 @@ void drag(QWidget* widget, QPoint from, QPoint to, const std::function<void()>& 
     sendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
 }
 
+// The window pixel where the page now draws what lies at pixel p of the mode's preset, unscrolled:
+// the drags below are worked out on the preset's grid, and "Axes and Legend" moves the page right
+// of and under its strips.
+QPoint onPage(const CVARNView& view, QPoint p) {
+    const WindowMapping shown = shownWindow(view);
+    return QPoint(static_cast<int>(std::lround(shown.deviceX(view.windowOrgX + p.x() * view.windowExtX))),
+                  static_cast<int>(std::lround(shown.deviceY(view.windowOrgY + p.y() * view.windowExtY))));
+}
+
 void rightClick(QWidget* widget, QPoint at) {
     sendMouse(widget, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
     sendMouse(widget, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
@@ -294,7 +303,7 @@ void AnalysisRoadsTest::nonSelfRoad() {
     QCOMPARE(view.rangeSetArmed, 1);
 
     // A release at the frame's left edge is no selection: nothing is asked and Range Set stays armed.
-    drag(window.genome(), QPoint(0, 150), QPoint(0, 150));
+    drag(window.genome(), onPage(view, QPoint(0, 150)), onPage(view, QPoint(0, 150)));
     QCOMPARE(view.rangeSetArmed, 1);
     QCOMPARE(view.displayMode, int(ModeCompensation));
 
@@ -309,7 +318,7 @@ void AnalysisRoadsTest::nonSelfRoad() {
             return driver.fail(modal, "expected the region's information box");
         box->button(QMessageBox::Ok)->click();
     });
-    drag(window.genome(), QPoint(fromX, 150), QPoint(toX, 150), [&] {
+    drag(window.genome(), onPage(view, QPoint(fromX, 150)), onPage(view, QPoint(toX, 150)), [&] {
         QCOMPARE(window.genome()->cursor().shape(), Qt::CrossCursor);
         shoot(window, "dragging");
     });
@@ -357,7 +366,7 @@ void AnalysisRoadsTest::nonSelfRoad() {
     const int index = clickX + view.windowOrgX + view.chromosomeStart[kXba][8] - 100;
     const int snp = doc.arrangeOrder[index];
     driver.expectYesNo(QString("SNPnumber= %1\tChromosome= 8\t").arg(index), true);
-    rightClick(window.genome(), QPoint(clickX, 300));
+    rightClick(window.genome(), onPage(view, QPoint(clickX, 300)));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(urls_.urls.size(), 1);
     QCOMPARE(urls_.urls.takeFirst().toStdString(),
@@ -449,7 +458,8 @@ void AnalysisRoadsTest::pairedRoad() {
         box->button(QMessageBox::Ok)->click();
     });
     expectAverage(driver, "10");
-    drag(window.genome(), QPoint(rightX, 120), QPoint(leftX, 120), [&] { shoot(window, "paired-dragging"); });
+    drag(window.genome(), onPage(view, QPoint(rightX, 120)), onPage(view, QPoint(leftX, 120)),
+         [&] { shoot(window, "paired-dragging"); });
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     // Dragged from right to left, the stretch is the same as from left to right.
     const int chromosomeStart = view.chromosomeStart[kXba][1] - view.panelX[kXba][1];
@@ -547,7 +557,8 @@ void AnalysisRoadsTest::mergedRoad() {
             return driver.fail(modal, "expected the merged region's information box");
         box->button(QMessageBox::Ok)->click();
     });
-    drag(window.genome(), QPoint(panel + width / 4, 120), QPoint(panel + 3 * width / 4, 120));
+    drag(window.genome(), onPage(view, QPoint(panel + width / 4, 120)),
+         onPage(view, QPoint(panel + 3 * width / 4, 120)));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(view.displayMode, int(ModeReferenceSort));
     QCOMPARE(view.shownArrayType, int(kCombined));

@@ -1,5 +1,6 @@
 // Commands sent through the main window: chromosome stepping, panning, presets, Load Ref, the
-// recent-file list, the caption, Ctrl+S and the two commands without a menu item.
+// recent-file list, the caption, Ctrl+S, the two commands without a menu item and the "Axes and
+// Legend" toggle kept in the settings.
 #include "AppFixture.h"
 #include "CAboutBox.h"
 #include "CMainFrame.h"
@@ -57,6 +58,7 @@ class FrameCommandsTest : public QObject {
     void saveWritesThePoolFileAndAsksForANameOnlyWithoutOne();
     void commandsWithoutMenuItemsReachTheDocument();
     void viewHandlersComeBeforeTheDocumentAndTheApplication();
+    void axesAndLegendStartsOnAndIsRememberedOff();
     void aboutBoxShowsTheVersionVarnCliPrints();
 };
 
@@ -268,6 +270,22 @@ void FrameCommandsTest::viewHandlersComeBeforeTheDocumentAndTheApplication() {
     // In the program the document's New shadows the application's.
     QVERIFY(f.app->router().handlerOf(ID_FILE_NEW) == CommandTarget::Document);
     QVERIFY(f.app->router().handlerOf(ID_FILE_OPEN) == CommandTarget::Application);
+}
+
+void FrameCommandsTest::axesAndLegendStartsOnAndIsRememberedOff() {
+    test::AppFixture f;
+    QAction* toggle = f.app->mainFrame().commandAction(ID_AXES_AND_LEGEND);
+    QVERIFY(f.app->view().annotate);
+    QVERIFY(toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(!f.app->view().annotate);
+    QVERIFY(!toggle->isChecked());
+    // The next start of the program, with the same user's settings.
+    test::ScriptedUi ui;
+    CVARNApp next(InstallRoot(f.root()), ui);
+    QVERIFY(next.InitInstance({}));
+    QVERIFY(!next.view().annotate);
+    QVERIFY(!next.mainFrame().commandAction(ID_AXES_AND_LEGEND)->isChecked());
 }
 
 // One version string: what the About box says is what `varn-cli --version` prints.

@@ -35,6 +35,9 @@ struct SmallWindow {
     GenomeWidget& genome = *frame.genomeWidget();
 
     SmallWindow() {
+        // The page's own geometry, without the strips of "Axes and Legend" (with them the
+        // compensation page opens whole in the window).
+        view.annotate = false;
         test::fillSyntheticAnnotation(doc);
         view.shownArrayType = kXba;
         frame.resize(800, 600);

@@ -1,6 +1,7 @@
 // Export Picture and the picture files: what the window saves is what --plot draws, an SVG is
-// well-formed XML, a PDF is a PDF, a 300 dpi PNG is the page at that resolution, and a target that
-// cannot be written leaves no file.
+// well-formed XML, a PDF is a PDF, a 300 dpi PNG is the page at that resolution, the chooser's type
+// decides a name without extension, the thin LOH line survives in vector pictures, the chooser
+// offers a name and the last folder, and a target that cannot be written leaves no file.
 #include "AppFixture.h"
 #include "CMainFrame.h"
 #include "canvas/PictureWriter.h"
@@ -11,13 +12,18 @@
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
 #include "view/DisplayMode.h"
+#include "view/ShownWindow.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 
 using namespace varn;
@@ -47,6 +53,26 @@ struct GenomeShown {
     }
 };
 
+// The share of the columns of chromosome 1's panel with a blue pixel on its LOH line (the LOH
+// score bars of a score below 10, which draw no more than the pixel they start at).
+double lohLineCover(const QImage& image, const CVARNView& view) {
+    const WindowMapping m = shownWindow(view);
+    const int y = static_cast<int>(std::lround(m.deviceY(1500)));
+    const int left = static_cast<int>(std::lround(m.deviceX(100)));
+    const int right = static_cast<int>(
+        std::lround(m.deviceX(100 + view.chromosomeStart[kXba][2] - view.chromosomeStart[kXba][1])));
+    int blue = 0;
+    for (int x = left; x < right; ++x) {
+        bool found = false;
+        for (int dy = -1; dy <= 1 && !found; ++dy) {
+            const QColor c = image.pixelColor(x, y + dy);
+            found = c.blue() > 128 && c.red() < 128 && c.green() < 128;
+        }
+        blue += found ? 1 : 0;
+    }
+    return right > left ? static_cast<double>(blue) / (right - left) : 0.0;
+}
+
 } // namespace
 
 class PictureExportTest : public QObject {
@@ -55,6 +81,9 @@ class PictureExportTest : public QObject {
     void exportPictureGivesThePlotsPng();
     void vectorPicturesAreWellFormed();
     void png300DpiIsThePageAtThatResolution();
+    void chosenTypeDecidesANameWithoutExtension();
+    void lohLineSurvivesInVectorPictures();
+    void offersTheSampleAndDisplayInTheLastFolder();
     void unwritableTargetLeavesNoFile();
 };
 
@@ -94,6 +123,77 @@ void PictureExportTest::png300DpiIsThePageAtThatResolution() {
     QCOMPARE(image.width(), static_cast<int>(std::ceil(page.width() * 300.0 / 96)));
     QCOMPARE(image.height(), static_cast<int>(std::ceil(page.height() * 300.0 / 96)));
     QCOMPARE(std::lround(image.dotsPerMeterX() * 0.0254), 300L);
+    // The magnified page ends inside its last row and column; they stay white.
+    for (int x = 0; x < image.width(); ++x)
+        QCOMPARE(image.pixelColor(x, image.height() - 1), QColor(Qt::white));
+    for (int y = 0; y < image.height(); ++y)
+        QCOMPARE(image.pixelColor(image.width() - 1, y), QColor(Qt::white));
+}
+
+// "SVG drawing (*.svg)" with the name "picture" writes picture.svg as an SVG; so for each type.
+void PictureExportTest::chosenTypeDecidesANameWithoutExtension() {
+    GenomeShown g;
+    const struct {
+        int type;
+        const char* name;
+        const char* magic;
+    } types[] = {{0, "screen.png", "\x89PNG"},
+                 {1, "print.png", "\x89PNG"},
+                 {3, "drawing.svg", "<?xml"},
+                 {4, "page.pdf", "%PDF"}};
+    for (const auto& t : types) {
+        const std::filesystem::path typed = g.f.folder / std::filesystem::path(t.name).stem();
+        g.f.ui.answerFileOfType(typed, t.type);
+        QVERIFY(g.f.app->mainFrame().sendCommand(ID_EXPORT_PICTURE));
+        QVERIFY2(fileBytes(g.f.folder / t.name).startsWith(t.magic), t.name);
+        QVERIFY(!std::filesystem::exists(typed));
+    }
+    const QImage print(QString::fromStdString((g.f.folder / "print.png").string()));
+    QCOMPARE(std::lround(print.dotsPerMeterX() * 0.0254), 300L);
+}
+
+// The window draws an LOH score near 0 as one pixel under every SNP: a line under each panel.
+// Rasterised again, the SVG (by Qt's renderer) and the PDF (by poppler) show it as the PNG does.
+void PictureExportTest::lohLineSurvivesInVectorPictures() {
+    GenomeShown g;
+    g.exportPicture(g.f.folder / "genome.png");
+    QVERIFY(lohLineCover(QImage(QString::fromStdString((g.f.folder / "genome.png").string())), g.view) > 0.9);
+
+    g.exportPicture(g.f.folder / "genome.svg");
+    QSvgRenderer svg(QString::fromStdString((g.f.folder / "genome.svg").string()));
+    QVERIFY(svg.isValid());
+    QImage fromSvg(drawingSize(g.view), QImage::Format_RGB32);
+    fromSvg.fill(Qt::white);
+    QPainter painter(&fromSvg);
+    svg.render(&painter);
+    painter.end();
+    QVERIFY(lohLineCover(fromSvg, g.view) > 0.9);
+
+    g.exportPicture(g.f.folder / "genome.pdf");
+    const QString prefix = QString::fromStdString((g.f.folder / "fromPdf").string());
+    QCOMPARE(
+        QProcess::execute("pdftoppm", {"-r", "96", "-png", "-singlefile",
+                                       QString::fromStdString((g.f.folder / "genome.pdf").string()), prefix}),
+        0);
+    QVERIFY(lohLineCover(QImage(prefix + ".png"), g.view) > 0.9);
+}
+
+// The chooser opens on "<sample>-<display>" and, once a picture was written, in its folder.
+void PictureExportTest::offersTheSampleAndDisplayInTheLastFolder() {
+    GenomeShown g;
+    std::strcpy(g.view.GetDocument().poolSampleName[kXba][0], "Tumor4X");
+    g.view.displayMode = ModeChromosomeSingle;
+    g.view.currentChromosome = 4;
+    g.view.OnMonitorView();
+    const auto elsewhere = g.f.folder / "figures";
+    std::filesystem::create_directories(elsewhere);
+    g.exportPicture(elsewhere / "ch4.png");
+    QCOMPARE(QString::fromStdString(g.f.ui.fileDialogs.back().initialFileName), QString("Tumor4X-ch4"));
+    QCOMPARE(g.f.ui.fileDialogs.back().initialDirectory, g.f.root());
+    g.view.OnAllGenome();
+    g.exportPicture(elsewhere / "genome.png");
+    QCOMPARE(QString::fromStdString(g.f.ui.fileDialogs.back().initialFileName), QString("Tumor4X-genome"));
+    QCOMPARE(g.f.ui.fileDialogs.back().initialDirectory, elsewhere);
 }
 
 // The folder of the target is a file: the safe writer cannot create anything there.

@@ -110,6 +110,7 @@ class QPainterCanvasTest : public QObject {
     void deviceRoundingMatchesTheMappingEverywhere();
     void onePixelPenSurvivesAnyExtent();
     void widePenScalesWithTheXExtent();
+    void marksKeepTheirScreenSizeWhenMagnified();
     void fillRectUsesTheBrushAndStartsWhite();
     void textIsDrawnUnscaledBelowTheMappedPoint();
     void batchedPixelsMatchSingleCalls();
@@ -211,6 +212,34 @@ void QPainterCanvasTest::widePenScalesWithTheXExtent() {
     QCOMPARE(thickness(1), 10);
     QCOMPARE(thickness(5), 2);
     QCOMPARE(thickness(20), 1);
+}
+
+// A page magnified for a printer (300 and 600 dpi) draws a dot, and a line that begins and ends in
+// one pixel, at least as large in inches as the screen's pixel: 96 dpi a pixel, rounded up.
+void QPainterCanvasTest::marksKeepTheirScreenSizeWhenMagnified() {
+    for (int dpi : {300, 600}) {
+        const double scale = dpi / 96.0;
+        QImage image(QSize(200, 100), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        QPainterCanvas canvas(painter);
+        canvas.setPixel(10, 10, kRed);
+        canvas.setPen(Pen{PenStyle::Solid, 1, kBlue});
+        const Segment dot[] = {{{30, 10}, {30, 10}}};
+        canvas.drawSegments(dot);
+        painter.end();
+        auto side = [&](QColor colour) {
+            QRect box;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == colour) box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const int expected = static_cast<int>(std::ceil(scale));
+        QCOMPARE(side(Qt::red).size(), QSize(expected, expected));
+        QCOMPARE(side(Qt::blue).size(), QSize(expected, expected));
+    }
 }
 
 void QPainterCanvasTest::fillRectUsesTheBrushAndStartsWhite() {

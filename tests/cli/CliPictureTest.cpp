@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,16 @@ std::string pdfText(const fs::path& pdf) {
     std::array<char, 4096> buffer{};
     while (pipe && std::fgets(buffer.data(), buffer.size(), pipe.get())) text += buffer.data();
     return text;
+}
+
+// FNV-1a of a file's bytes.
+std::uint64_t fileDigest(const fs::path& path) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : fileText(path)) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
 }
 
 // Tumor1 on Xba analysed and stored; the pictures are drawn by reloading it.
@@ -78,6 +89,26 @@ TEST(CliPicture, PlotTakesSvgPdfAndPngAtAResolution) {
     const unsigned screen = pngWidth(s.root / "g.png");
     ASSERT_GT(screen, 0u);
     EXPECT_EQ(pngWidth(s.root / "g300.png"), static_cast<unsigned>(std::ceil(screen * 300.0 / 96)));
+}
+
+// Without the annotations every picture is byte for byte what --plot drew before they existed: the
+// digests were taken from that program's pictures of the same analysis.
+TEST(CliPicture, AnnotateNoDrawsThePicturesAsBefore) {
+    ScratchRoot root;
+    const CliRun run = runCli(
+        on(root, {"analyze", "--pool", (root / "XbaPool.ref").string(), "--signal",
+                  (root / "tumorsampleX/Tumor1X.txt").string(), "--calls",
+                  (root / "SNPtumorsampleX/Tumor1X.txt").string(), "--refs", "best:3", "--plot-compensation",
+                  (root / "mode7.png").string(), "--plot", (root / "mode4.png").string(),
+                  "--plot-chromosomes", (root / "mode5").string(), "--annotate", "no"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const struct {
+        const char* file;
+        std::uint64_t today;
+    } pictures[] = {{"mode7.png", 12461237546306460992ull},
+                    {"mode4.png", 3242453240773152163ull},
+                    {"mode5-ch8.png", 17922625624219048899ull}};
+    for (const auto& p : pictures) EXPECT_EQ(fileDigest(root / p.file), p.today) << p.file;
 }
 
 TEST(CliPicture, UnknownPictureKindsAndResolutionsAreUsageErrors) {

@@ -28,6 +28,7 @@ std::optional<std::filesystem::path> ScriptedUi::openFile(const FileChooserOptio
     if (files_.empty()) unscripted("open-file dialog \"" + chooser.title + "\"");
     auto path = files_.front();
     files_.pop_front();
+    types_.pop_front();
     return path;
 }
 
@@ -36,7 +37,14 @@ std::optional<std::filesystem::path> ScriptedUi::saveFile(const FileChooserOptio
     if (files_.empty()) unscripted("save-file dialog \"" + chooser.title + "\"");
     auto path = files_.front();
     files_.pop_front();
+    types_.pop_front();
     return path;
+}
+
+std::optional<std::filesystem::path> ScriptedUi::saveFileOfType(const FileChooserOptions& chooser,
+                                                                int& type) {
+    if (!types_.empty() && types_.front()) type = *types_.front();
+    return saveFile(chooser);
 }
 
 DialogResult ScriptedUi::next(std::type_index type, void* dialog) {

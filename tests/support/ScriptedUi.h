@@ -29,7 +29,15 @@ public:
 
     // Yes/no answers, file answers (nullopt = Cancel) and dialog answers.
     void answerYesNo(bool yes) { yesNo_.push_back(yes); }
-    void answerFile(std::optional<std::filesystem::path> path) { files_.push_back(std::move(path)); }
+    void answerFile(std::optional<std::filesystem::path> path) {
+        files_.push_back(std::move(path));
+        types_.push_back(std::nullopt);
+    }
+    // A save chooser with types: the file and the type chosen (0-based in the filter's order).
+    void answerFileOfType(std::filesystem::path path, int type) {
+        files_.push_back(std::move(path));
+        types_.push_back(type);
+    }
     template <typename Dialog>
     void answer(std::function<DialogResult(Dialog&)> fn) {
         dialogs_.push_back({std::type_index(typeid(Dialog)), [fn](void* d) { return fn(*static_cast<Dialog*>(d)); }});
@@ -50,6 +58,9 @@ public:
     }
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
+    // The type of a file answered with answerFileOfType; otherwise the caller's preset stays.
+    std::optional<std::filesystem::path> saveFileOfType(const FileChooserOptions& chooser,
+                                                        int& type) override;
     void progress(const std::string&, int done, int total) override { progressReports.emplace_back(done, total); }
 
     DialogResult basicMode(CBasicMode& d) override;
@@ -73,6 +84,7 @@ private:
 
     std::deque<bool> yesNo_;
     std::deque<std::optional<std::filesystem::path>> files_;
+    std::deque<std::optional<int>> types_; // beside files_, the type of each answer if given
     std::deque<DialogAnswer> dialogs_;
 };
 

@@ -34,6 +34,27 @@ void fillSyntheticAnnotation(CVARNDoc& doc) {
     doc.computePositionUsable();
 }
 
+void fillSyntheticProfile(CVARNDoc& doc) {
+    for (int p = 0; p < kSlots; ++p) {
+        doc.snpBandStain[p] = 1 + (p / 300) % 8;
+        doc.snpCall[p] = 1 + p % 3;
+        doc.normalSnpCall[p] = 1 + (p / 2) % 3;
+        doc.logRatio[0][p] = static_cast<float>(p % 41 - 20) / 40.0f;
+        doc.hmmState[0][p] = (p / 700) % 7;
+        doc.lohScore[p] = static_cast<float>((p / 40) % 97);
+        for (int row = 0; row < 3; ++row)
+            doc.averageRatio[row][p] = static_cast<float>((p + row) % 13 - 6) / 30.0f;
+        doc.poolSignal[0][p] = 1.0f + static_cast<float>(p % 17) / 20.0f;
+        doc.poolSignal[1][p] = 1.0f + static_cast<float>(p % 11) / 15.0f;
+    }
+    for (int t = 1; t <= 2; ++t) {
+        doc.analysedRow[t] = 0;
+        doc.singleRefRow[t] = 1;
+        doc.regionStart[t] = doc.snpFirst[t] + 100;
+        doc.regionEnd[t] = doc.snpFirst[t] + 900;
+    }
+}
+
 TestDocument::TestDocument(bool synthetic) {
     doc = std::make_unique<CVARNDoc>(InstallRoot(root.path() / "VARN"), ui);
     view = std::make_unique<CVARNView>(*doc);

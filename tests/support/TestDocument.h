@@ -18,6 +18,11 @@ namespace varn::test {
 // Finishes with computePositionUsable().
 void fillSyntheticAnnotation(CVARNDoc& doc);
 
+// Something on every track of every page over the synthetic annotation: ratios, decoded states in
+// runs of 700 SNPs, LOH scores, averages, calls of tumour and normal, cytoband runs, the region,
+// and two pool rows (the sample and one reference) for the compensation page.
+void fillSyntheticProfile(CVARNDoc& doc);
+
 // A document and its view over an empty installation root (the missing annotation tables are
 // reported to the scripted interface and the messages cleared), with the synthetic annotation.
 struct TestDocument {

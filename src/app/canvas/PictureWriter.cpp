@@ -24,6 +24,8 @@ QByteArray pngBytes(CVARNView& view, const QSize& page, int dpi) {
     const QSize size(static_cast<int>(std::ceil(page.width() * scale)), static_cast<int>(std::ceil(page.height() * scale)));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return {};
+    // The magnified page ends inside the last row and column of pixels; they stay white.
+    image.fill(Qt::white);
     {
         QPainter painter(&image);
         painter.scale(scale, scale);
@@ -79,6 +81,7 @@ QByteArray pdfBytes(CVARNView& view, const QSize& page) {
 } // namespace
 
 QByteArray pictureBytes(CVARNView& view, const PictureOptions& options) {
+    measureLabelsFor(view);
     const QSize page = drawingSize(view);
     switch (options.kind) {
     case PictureKind::Svg: return svgBytes(view, page);

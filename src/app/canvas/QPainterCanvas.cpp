@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 
 namespace varn {
 
@@ -34,6 +35,8 @@ QPainterCanvas::QPainterCanvas(QPainter& painter)
     : painter_(painter), brush_(Qt::white),
       vector_(painter.paintEngine() != nullptr && (painter.paintEngine()->type() == QPaintEngine::SVG ||
                                                    painter.paintEngine()->type() == QPaintEngine::Pdf)) {
+    const double scale = painter.worldTransform().m11();
+    if (!vector_ && scale > 1.0 + 1e-9) hairline_ = std::ceil(scale - 1e-9) / scale;
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setBrush(brush_);
     setPen(Pen{});
@@ -61,8 +64,8 @@ void QPainterCanvas::setPen(const Pen& pen) {
     pen_ = pen;
     const double width = mapping_.penWidth(pen.width);
     // A one-pixel pen is drawn cosmetic, which takes the rasteriser's fast path for long batches.
-    linePen_ = QPen(toQColor(pen.colour), width <= 1.0 ? 0.0 : width, toQtStyle(pen.style), Qt::FlatCap,
-                    Qt::MiterJoin);
+    linePen_ = QPen(toQColor(pen.colour), width <= 1.0 ? hairline_ : std::max(width, hairline_),
+                    toQtStyle(pen.style), Qt::FlatCap, Qt::MiterJoin);
     active_ = Active::None;
 }
 
@@ -79,7 +82,8 @@ void QPainterCanvas::useLinePen() {
 
 void QPainterCanvas::usePixelPen(Rgb colour) {
     if (active_ == Active::Pixel && activePixelColour_ == colour) return;
-    painter_.setPen(QPen(toQColor(colour), 0));
+    painter_.setPen(hairline_ > 0.0 ? QPen(toQColor(colour), hairline_, Qt::SolidLine, Qt::FlatCap)
+                                    : QPen(toQColor(colour), 0));
     active_ = Active::Pixel;
     activePixelColour_ = colour;
 }
@@ -115,6 +119,11 @@ void QPainterCanvas::textOut(int x, int y, const std::string& text) {
     painter_.drawText(QPoint(at.x(), at.y() + metrics.ascent()), QString::fromLocal8Bit(text.c_str()));
 }
 
+TextSize QPainterCanvas::textSize(const std::string& text) const {
+    const QFontMetrics metrics(painter_.font());
+    return {metrics.horizontalAdvance(QString::fromLocal8Bit(text.c_str())), metrics.height()};
+}
+
 void QPainterCanvas::setPixels(std::span<const Point> points, Rgb colour) {
     if (points.empty()) return;
     points_.clear();
@@ -125,23 +134,27 @@ void QPainterCanvas::setPixels(std::span<const Point> points, Rgb colour) {
         const QPoint device = toDevice(p.x, p.y);
         if (points_.empty() || points_.back() != device) points_.push_back(device);
     }
+    drawDevicePoints(points_, colour);
+}
+
+void QPainterCanvas::drawDevicePoints(std::vector<QPoint>& points, Rgb colour) {
     if (vector_) {
         // A vector file would hold one element per point; one path of strokes through the pixels'
         // middles covers the same squares in one element. Marks of one colour cover squares
         // whatever their order, so each square is stroked once and neighbours in a row join into
         // one stroke: the file shrinks to what the page shows.
-        std::sort(points_.begin(), points_.end(), [](const QPoint& a, const QPoint& b) {
+        std::sort(points.begin(), points.end(), [](const QPoint& a, const QPoint& b) {
             return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
         });
-        points_.erase(std::unique(points_.begin(), points_.end()), points_.end());
+        points.erase(std::unique(points.begin(), points.end()), points.end());
         QPainterPath path;
-        for (std::size_t i = 0; i < points_.size();) {
+        for (std::size_t i = 0; i < points.size();) {
             std::size_t j = i + 1;
-            while (j < points_.size() && points_[j].y() == points_[i].y() &&
-                   points_[j].x() == points_[j - 1].x() + 1)
+            while (j < points.size() && points[j].y() == points[i].y() &&
+                   points[j].x() == points[j - 1].x() + 1)
                 ++j;
-            path.moveTo(points_[i].x(), points_[i].y() + 0.5);
-            path.lineTo(points_[j - 1].x() + 1, points_[i].y() + 0.5);
+            path.moveTo(points[i].x(), points[i].y() + 0.5);
+            path.lineTo(points[j - 1].x() + 1, points[i].y() + 0.5);
             i = j;
         }
         painter_.strokePath(path, QPen(toQColor(colour), 1.0, Qt::SolidLine, Qt::FlatCap));
@@ -149,7 +162,7 @@ void QPainterCanvas::setPixels(std::span<const Point> points, Rgb colour) {
         return;
     }
     usePixelPen(colour);
-    painter_.drawPoints(points_.data(), static_cast<int>(points_.size()));
+    painter_.drawPoints(points.data(), static_cast<int>(points.size()));
 }
 
 void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
@@ -169,6 +182,24 @@ void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
         // A repeated solid line changes no pixel; a dashed one would shift its pattern, so it stays.
         if (lines_.empty() || lines_.back() != line || pen_.style != PenStyle::Solid) lines_.push_back(line);
     }
+    current_ = lines_.back().p2();
+    // On screen a one-pixel line whose ends meet in one pixel still sets that pixel (the LOH score
+    // bars of a score near 0 make a thin line under every chromosome). A stroke of no length in a
+    // vector file, or with a pen the painter magnifies, covers nothing: there such a mark is the
+    // pixel it stands for.
+    if ((vector_ || hairline_ > 0.0) && pen_.style == PenStyle::Solid &&
+        mapping_.penWidth(pen_.width) <= 1.0) {
+        points_.clear();
+        for (const QLine& line : lines_)
+            if (line.p1() == line.p2()) points_.push_back(line.p1());
+        if (!points_.empty()) {
+            lines_.erase(
+                std::remove_if(lines_.begin(), lines_.end(), [](const QLine& l) { return l.p1() == l.p2(); }),
+                lines_.end());
+            drawDevicePoints(points_, pen_.colour);
+        }
+        if (lines_.empty()) return;
+    }
     useLinePen();
     if (vector_) {
         // One path of separate strokes rather than one element per tick.
@@ -181,7 +212,6 @@ void QPainterCanvas::drawSegments(std::span<const Segment> segments) {
     } else {
         painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     }
-    current_ = lines_.back().p2();
 }
 
 void QPainterCanvas::polyline(std::span<const Point> points) {

@@ -32,6 +32,7 @@ class QPainterCanvas : public Canvas {
     void setPixel(int x, int y, Rgb colour) override;
     void fillRect(int left, int top, int right, int bottom) override;
     void textOut(int x, int y, const std::string& text) override;
+    TextSize textSize(const std::string& text) const override;
 
     void setPixels(std::span<const Point> points, Rgb colour) override;
     void drawSegments(std::span<const Segment> segments) override;
@@ -82,6 +83,8 @@ class QPainterCanvas : public Canvas {
     // of a pixel colour, or the text pen. Switching only when needed keeps batches cheap.
     void useLinePen();
     void usePixelPen(Rgb colour);
+    // Marks already in device pixels, one pixel each (reorders the vector in a vector file).
+    void drawDevicePoints(std::vector<QPoint>& points, Rgb colour);
 
     QPainter& painter_;
     WindowMapping mapping_;
@@ -97,6 +100,11 @@ class QPainterCanvas : public Canvas {
     // SVG and PDF: the per-SNP batches go out as one path each, so the file holds a few hundred
     // elements rather than one per mark. Raster surfaces keep the rasteriser's point and line calls.
     bool vector_ = false;
+    // A raster page magnified for a printer's resolution (a 300 dpi PNG): the painter scales every
+    // mark, and the one-pixel pens become this many of the page's pixels wide, the screen's pixel
+    // rounded up to whole device pixels, so that a dot keeps at least its size on screen in inches.
+    // Zero (Qt's one-device-pixel pen) on screen and in vector files.
+    double hairline_ = 0.0;
 };
 
 } // namespace varn

@@ -1,9 +1,10 @@
 #include "canvas/RenderToImage.h"
 
+#include "canvas/PictureWriter.h"
 #include "canvas/QPainterCanvas.h"
 #include "view/CVARNView.h"
-#include "canvas/PictureWriter.h"
 #include "view/PageExtent.h"
+#include "view/PageFrame.h"
 #include "view/ShownWindow.h"
 
 #include <QPainter>
@@ -33,11 +34,19 @@ void paintView(CVARNView& view, QPainter& painter, const QSize& area) {
     view.OnDraw(canvas);
 }
 
+void measureLabelsFor(CVARNView& view) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    const QPainterCanvas canvas(painter);
+    view.labelMetrics = measureLabels(canvas);
+}
+
 QSize drawingSize(const CVARNView& view) {
     const PageExtent page = pageExtent(view);
     const WindowMapping shown = shownWindow(view);
+    // The mapping's origin lies left of and above the annotation strips, so they are counted in.
     const int width = deviceExtent(page.right, shown.orgX, shown.extX);
-    const int height = deviceExtent(page.bottom, shown.orgY, shown.extY);
+    const int height = deviceExtent(page.bottom, shown.orgY, shown.extY) + pageFrame(view).bottom;
     return QSize(std::max(width, kMinimumWidth), std::max(height, kMinimumHeight));
 }
 

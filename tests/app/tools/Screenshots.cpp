@@ -1,8 +1,11 @@
 // varn_screenshots ROOT OUTDIR: runs the window through the analyses of a demo installation
-// (made by "varn-cli --root ROOT demo-data") and saves what the window shows in the display modes
-// 7 (compensation plots), 4 (Xba genome), 5 (chromosome 8 in the Explore view) and 21 (paired
-// Xba genome). The person's answers come from a script, as in the tests. Then every dialog face
-// is opened over the window with the analysis' own values and saved as it opens (dialog-*.png).
+// (made by "varn-cli --root ROOT demo-data") and saves what the window shows in every display
+// mode: 7 (compensation plots, as opened and under CGH View), 10 (reference ranking), 4 (Xba
+// genome), 5 (chromosome 8 under MonitorView and in the Explore view), 2 and 3 (Xba + Hind genome
+// and chromosome 4), 21 and 22 (paired Xba genome and chromosome 8). The person's answers come
+// from a script, as in the tests; the window starts with the user's "Axes and Legend" setting,
+// which is on unless switched off. Then every dialog face is opened over the window with the
+// analysis' own values and saved as it opens (dialog-*.png).
 #include "CMainFrame.h"
 #include "CVARNApp.h"
 #include "QtUserInterface.h"
@@ -223,28 +226,73 @@ int main(int argc, char** argv) {
     });
     frame.sendCommand(ID_FILE_NEW);
     bool ok = save(app, out / "mode7-compensation.png");
+    frame.sendCommand(ID_CGH_VIEW);
+    ok = save(app, out / "mode7-cgh-view.png") && ok;
 
     // Chromosome 2 carries no planted change: the baseline region, two copies; then Sort with
     // every reference ticked.
     view.applyRegionBaseline(kXba, view.chromosomeStart[kXba][2], view.chromosomeStart[kXba][3] - 1, 2);
+    ok = save(app, out / "mode10-reference-sort.png") && ok;
     CRefSelect ranked; // the ranked references as the dialog received them, shown again below
-    ui.answer<CRefSelect>([&ranked](CRefSelect& d) {
-        ranked = d;
-        d.onSampleLoad();
-        d.listChecked.assign(d.listItems.size(), true);
-        return DialogResult::Ok;
-    });
-    answerAverage(ui);
+    auto answerSort = [&ui, &ranked] {
+        ui.answer<CRefSelect>([&ranked](CRefSelect& d) {
+            ranked = d;
+            d.onSampleLoad();
+            d.listChecked.assign(d.listItems.size(), true);
+            return DialogResult::Ok;
+        });
+        answerAverage(ui);
+    };
+    answerSort();
     frame.sendCommand(ID_SORT);
     ok = save(app, out / "mode4-genome.png") && ok;
+    frame.sendCommand(ID_STORE);
 
-    ui.answer<CChSelectDlg>([](CChSelectDlg& d) {
-        d.checked = 8;
-        return DialogResult::Ok;
-    });
+    auto chooseChromosome = [&ui](int c) {
+        ui.answer<CChSelectDlg>([c](CChSelectDlg& d) {
+            d.checked = c;
+            return DialogResult::Ok;
+        });
+    };
+    chooseChromosome(8);
     frame.sendCommand(ID_EACH_CHROMOSOME);
+    ok = save(app, out / "mode5-ch8.png") && ok;
     frame.sendCommand(ID_EXPLORE_VIEW);
     ok = save(app, out / "mode5-explore-ch8.png") && ok;
+
+    // The same tumour on Hind, stored, and both arrays merged (File New, "Xba + Hind").
+    if (!app.OpenDocumentFile(root / "HindPool.ref")) std::printf("the Hind pool did not load\n");
+    ui.answer<CBasicMode>([](CBasicMode& d) {
+        d.mode = kNonSelfReference;
+        d.arrayChoice = kHind;
+        return DialogResult::Ok;
+    });
+    ui.answer<CSampleSelect>([&root](CSampleSelect& d) {
+        d.sampleChoice = 1;
+        d.signalPath = (root / "tumorsampleH" / "Tumor1H.txt").string();
+        d.signalName = "Tumor1H";
+        d.snpPath = (root / "SNPtumorsampleH" / "Tumor1H.txt").string();
+        d.snpName = "Tumor1H";
+        return DialogResult::Ok;
+    });
+    frame.sendCommand(ID_FILE_NEW);
+    view.applyRegionBaseline(kHind, view.chromosomeStart[kHind][2], view.chromosomeStart[kHind][3] - 1, 2);
+    answerSort();
+    frame.sendCommand(ID_SORT);
+    frame.sendCommand(ID_STORE);
+    ui.answer<CBasicMode>([](CBasicMode& d) {
+        d.mode = kNonSelfReference;
+        d.arrayChoice = kCombined;
+        return DialogResult::Ok;
+    });
+    ui.answerFile(root / "temporary files" / "Tumor1X.temp");
+    ui.answerFile(root / "temporary files" / "Tumor1H.temp");
+    answerAverage(ui);
+    frame.sendCommand(ID_FILE_NEW);
+    ok = save(app, out / "mode2-merged-genome.png") && ok;
+    chooseChromosome(4);
+    frame.sendCommand(ID_EACH_CHROMOSOME);
+    ok = save(app, out / "mode3-merged-ch4.png") && ok;
 
     // The paired road: the same tumour against its own normal.
     ui.answer<CBasicMode>([](CBasicMode& d) {
@@ -267,6 +315,9 @@ int main(int argc, char** argv) {
     answerAverage(ui);
     frame.sendCommand(ID_FILE_NEW);
     ok = save(app, out / "mode21-paired.png") && ok;
+    chooseChromosome(8);
+    frame.sendCommand(ID_EACH_CHROMOSOME);
+    ok = save(app, out / "mode22-paired-ch8.png") && ok;
 
     ok = shootDialogs(app, InstallRoot(root), ranked, out) && ok;
 

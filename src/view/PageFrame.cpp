@@ -1,0 +1,53 @@
+#include "PageFrame.h"
+
+#include "CVARNView.h"
+#include "DisplayMode.h"
+
+#include <algorithm>
+
+namespace varn {
+
+namespace {
+
+// Every text an axis can carry: the tick values of the value rows and the units.
+constexpr const char* kAxisTexts[] = {"-1", "-0.5", "0", "0.5", "1", "1.5", "2", "ln", "log2", "ratio", "Mb"};
+
+} // namespace
+
+LabelMetrics measureLabels(const Canvas& canvas) {
+    LabelMetrics m;
+    m.lineHeight = std::max(1, canvas.textSize("Ag").height);
+    m.axisLabelWidth = 0;
+    for (const char* text : kAxisTexts)
+        m.axisLabelWidth = std::max(m.axisLabelWidth, canvas.textSize(text).width);
+    return m;
+}
+
+PageFrame pageFrame(const CVARNView& view) {
+    if (!view.annotate) return {};
+    const int mode = view.displayMode;
+    const bool genome = mode == ModeGenomeBoth || mode == ModeGenomeSingle || mode == ModeGenomeSelf;
+    const bool chromosome =
+        mode == ModeChromosomeBoth || mode == ModeChromosomeSingle || mode == ModeChromosomeSelf;
+    PageFrame f;
+    // Copy-number pages: the title and the legend; the compensation page: the title and its two
+    // lines of noise figures.
+    if (genome || chromosome)
+        f.lines = 2;
+    else if (mode == ModeCompensation)
+        f.lines = 3;
+    else
+        return {};
+    const LabelMetrics& m = view.labelMetrics;
+    f.pad = std::max(2, m.lineHeight / 3);
+    f.tick = std::max(3, m.lineHeight / 4);
+    f.top = f.lines * m.lineHeight + 2 * f.pad;
+    f.left = m.axisLabelWidth + f.tick + 3 * f.pad;
+    // Under a chromosome its megabase axis; under the compensation page the chromosome names of
+    // its last band.
+    if (chromosome) f.bottom = f.tick + m.lineHeight + 2 * f.pad;
+    if (mode == ModeCompensation) f.bottom = m.lineHeight + 2 * f.pad;
+    return f;
+}
+
+} // namespace varn

@@ -1,0 +1,88 @@
+// The legend of a copy-number page: each track's mark, colour and meaning, in one line of the top
+// strip. Items that do not fit in the window's width are left out from the end.
+#include "PaintDecor.h"
+
+#include "CVARNView.h"
+#include "DisplayMode.h"
+#include "PaintStyle.h"
+
+#include <vector>
+
+namespace varn::paint {
+
+namespace {
+
+enum class Swatch { None, Dots, Line, Tick };
+
+struct LegendItem {
+    Swatch swatch;
+    Rgb colour;
+    int pixels; // line width of a Line swatch
+    const char* text;
+};
+
+// The moving average is dots or a thick line, as the averaging dialog chose.
+LegendItem averageItem(const CVARNView& view, Rgb dots, const Pen& line, const char* text) {
+    if (view.drawMethod == 2) return {Swatch::Line, line.colour, 2, text};
+    return {Swatch::Dots, dots, 1, text};
+}
+
+std::vector<LegendItem> legendItems(const CVARNView& view) {
+    const int m = view.displayMode;
+    if (m == ModeGenomeSelf || m == ModeChromosomeSelf)
+        return {averageItem(view, kBlue, kBlueThickPen, "total ratio (log2)"),
+                averageItem(view, kRed, kRedPen, "larger allele"),
+                averageItem(view, kDarkerGreen, kDarkGreenPen, "smaller allele"),
+                {Swatch::Tick, kMagenta, 1, "LOH: normal AB, tumour AA or BB"},
+                {Swatch::Tick, kDarkGreen, 1, "AB call"}};
+    return {{Swatch::Dots, kRed, 1, "log ratio of each SNP (ln)"},
+            {Swatch::None, {}, 0, "HMM call:"},
+            {Swatch::Line, kCallLoss, 3, "loss"},
+            {Swatch::Line, kCallGain, 3, "gain"},
+            {Swatch::Line, kCallLoh, 3, "LOH"},
+            {Swatch::Line, kCallTwoCopies, 3, "2 copies"},
+            averageItem(view, kBlue, kBlueThickPen, "moving average"),
+            {Swatch::Tick, kBlue, 1, "LOH score"},
+            {Swatch::Tick, kMagenta, 1, "LOH at 2+ copies"},
+            {Swatch::Tick, kDarkGreen, 1, "AB call"}};
+}
+
+} // namespace
+
+void drawLegend(Decor& d, const CVARNView& view, int line) {
+    const PageFrame& f = d.frame();
+    const int h = d.lineHeight();
+    const int top = f.pad + line * h;
+    const int middle = top + h / 2;
+    const int swatch = h;
+    const int right = d.shownRight() - f.pad;
+    int x = f.pad;
+    for (const LegendItem& item : legendItems(view)) {
+        const int mark = item.swatch == Swatch::None ? 0 : swatch + f.pad / 2;
+        const int width = mark + d.size(item.text).width;
+        if (x + width > right) break;
+        switch (item.swatch) {
+        case Swatch::Dots: {
+            // A patch of the cloud: single pixels would not show.
+            const int r = std::max(2, h / 6);
+            d.canvas().setPen(d.pen(item.colour, 1));
+            d.canvas().setBrush(item.colour);
+            d.canvas().fillRect(d.logicalX(x + swatch / 2 - r), d.logicalY(middle - r),
+                                d.logicalX(x + swatch / 2 + r), d.logicalY(middle + r));
+            break;
+        }
+        case Swatch::Line:
+            d.line(x, middle, x + swatch, middle, d.pen(item.colour, item.pixels));
+            break;
+        case Swatch::Tick:
+            d.line(x + swatch / 2, middle - h / 3, x + swatch / 2, middle + h / 3, d.pen(item.colour, 1));
+            break;
+        case Swatch::None:
+            break;
+        }
+        d.label(x + mark, top, item.text, d.topStrip());
+        x += width + 2 * f.pad;
+    }
+}
+
+} // namespace varn::paint
