@@ -58,10 +58,11 @@ constexpr std::string_view kPurityHelp =
 constexpr std::string_view kDemoHelp =
     "Usage: varn-cli [--root DIR] demo-data [--seed N] [--refs K]\n"
     "  Writes a complete synthetic installation into the root: the eight annotation tables,\n"
-    "  K normal references per array (default 10) with sample lists and pools, five tumours on\n"
-    "  both arrays with their paired normals (Tumor3..Tumor5 with 30, 50 and 70 % normal cells),\n"
-    "  the empty output folders and per tumour a truth file. The same seed (default 1) gives the\n"
-    "  same files.\n";
+    "  K normal references per array (default 10) with sample lists and pools (their SNP calls\n"
+    "  apart, in referencecallsX|H), seven tumours on both arrays with their paired normals\n"
+    "  (Tumor3..Tumor5 with 30, 50 and 70 % normal cells; Tumor6, a doubled genome, and Tumor7,\n"
+    "  a subclonal trisomy, with 30 %), the empty output folders and per tumour a truth file.\n"
+    "  The same seed (default 1) gives the same files.\n";
 
 constexpr std::string_view kMakePoolHelp =
     "Usage: varn-cli [--root DIR] make-pool --array xba|hind --list FILE --out POOL\n"
