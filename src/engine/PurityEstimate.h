@@ -56,7 +56,8 @@ inline constexpr double kPurityLow = 0.10;
 inline constexpr double kPurityHigh = 1.00;
 
 // Fits the segment levels (and, given alleles, their allelic contrast) to the mixture model on
-// a grid of p (0.10 .. 1.00 by 0.01); the interval is the 2.5 .. 97.5 % range of the best p over resamplings of the segments.
+// a grid of p (0.10 .. 1.00 by 0.01); the interval holds the fractions whose fit lies within a
+// chi-square bound of the estimate's, walked out from the estimate.
 PurityEstimate fitPurity(const PurityFitInput& input);
 
 // The estimate from the analysis the document holds: array t (kXba, kHind, or kCombined for both

@@ -35,6 +35,14 @@ double estimateIn(const std::string& text) {
     return std::atoi(m[1].str().c_str()) / 100.0;
 }
 
+// Whether the interval of that line holds p and is at most 0.10 wide.
+bool intervalHolds(const std::string& text, double p) {
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex("Tumour cells \\d+ % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return false;
+    const int low = std::atoi(m[1].str().c_str()), high = std::atoi(m[2].str().c_str()), planted = int(p * 100 + 0.5);
+    return low <= planted && planted <= high && high - low <= 10;
+}
+
 // Chromosome, position and HMM state of every line of a raw data table.
 std::vector<std::string> statesOf(const fs::path& table) {
     std::vector<std::string> out;
@@ -83,10 +91,13 @@ TEST(CliPurity, EstimateTravelsThroughStoreAndReloadAndAgreesOnBothArrays) {
 
 // The paired form reads the allele ratios at the normal's heterozygous SNPs as well; on every
 // demo tumour and array it must agree with the pool estimate of the same tumour, 70 % normal
-// cells included, where the total levels alone cannot tell the fraction from its neighbours.
+// cells included, where the total levels alone cannot tell the fraction from its neighbours, and
+// the intervals of both must hold the planted fraction.
 TEST(CliPurity, PairedEstimateAgreesWithThePoolEstimateOnEveryDemoTumourAndArray) {
     ScratchRoot root;
-    for (const std::string tumour : {"Tumor1", "Tumor2", "Tumor3", "Tumor4", "Tumor5"}) {
+    const std::pair<std::string, double> tumours[] = {
+        {"Tumor1", 1.0}, {"Tumor2", 1.0}, {"Tumor3", 0.7}, {"Tumor4", 0.5}, {"Tumor5", 0.3}};
+    for (const auto& [tumour, planted] : tumours) {
         for (const char array : {'X', 'H'}) {
             const std::string a(1, array);
             const std::string where = tumour + a;
@@ -111,6 +122,9 @@ TEST(CliPurity, PairedEstimateAgreesWithThePoolEstimateOnEveryDemoTumourAndArray
             const double poolEstimate = estimateIn(analyzed.errLines().back());
             ASSERT_GT(poolEstimate, 0) << where << analyzed.err;
             EXPECT_NEAR(estimateIn(self.out), poolEstimate, 0.05) << where << "\n" << self.out;
+            // Both intervals hold the planted fraction and stay narrow where the fit is sharp.
+            EXPECT_TRUE(intervalHolds(self.out, planted)) << where << "\n" << self.out;
+            EXPECT_TRUE(intervalHolds(analyzed.errLines().back(), planted)) << where << analyzed.err;
         }
     }
 }
