@@ -107,6 +107,7 @@ void CVARNApp::bindCommands() {
         {ID_BATCH_IGB_FILE_OUT, &CVARNDoc::OnBatchIgbFileOut},
         {ID_RAW_DATA_OUT, &CVARNDoc::OnRawDataOut},
         {ID_SEGMENT_OUT, &CVARNDoc::OnSegmentOut},
+        {ID_ALLELE_OUT, &CVARNDoc::OnAlleleOut},
         {ID_MAKE_REFERENCE, &CVARNDoc::OnMakeReference},
         {ID_ADD_REFERENCE, &CVARNDoc::OnAddReference},
         {ID_DEBUG, &CVARNDoc::OnDebug},

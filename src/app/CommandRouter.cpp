@@ -41,6 +41,7 @@ bool CommandRouter::isEnabled(int id) const {
     if (!hasHandler(id)) return false;
     if (CVARNView::handlesEnableRule(id)) return view_.isCommandEnabled(id);
     if (id == ID_RAW_DATA_OUT) return doc_.OnUpdateRawDataOut();
+    if (id == ID_ALLELE_OUT) return doc_.OnUpdateAlleleOut();
     return true;
 }
 

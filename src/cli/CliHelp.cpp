@@ -16,6 +16,12 @@ constexpr std::string_view kOutputsHelp =
     "  --view-file       the view file <sample>.cng in the folder \"VARN View\" beside the root\n"
     "  --segments        SegmentOut: the HMM segments as segments/<sample>.seg (SEG),\n"
     "                    <sample>.segments.tsv (every column) and <sample>.bed (BED9 of the changes)\n"
+    "  --baf             the allele analysis (AlleleOut): the log ratio (base 2) and B-allele fraction\n"
+    "                    as ASCAT reads them, alleles/<sample>.LogR.txt and alleles/<sample>.BAF.txt;\n"
+    "                    with --segments the table gains nMajor, nMinor, baf.mirrored, loh.alleles and\n"
+    "                    cn.mismatch; with --store the sample's allele sums are kept beside the stored\n"
+    "                    analysis (temporary files/<sample>.alleles) for reload --baf and batch-segments.\n"
+    "                    A pool analysis needs the pool's allele model (<pool>.alleles beside the pool)\n"
     "  --plot FILE.png   a picture of the display the command ends in, drawn as the window draws it\n"
     "                    under MonitorView, in an image that holds the whole page; FILE.svg and\n"
     "                    FILE.pdf keep it a vector drawing\n"
@@ -137,7 +143,9 @@ constexpr std::string_view kBatchSegmentsHelp =
     "  HMM states and LOH score recomputed and its segments written to segments/ (<sample>.seg,\n"
     "  <sample>.segments.tsv, <sample>.bed); then segments/cohort.seg holds every sample's\n"
     "  segments in one SEG file. A file whose array type has no pool given is skipped with\n"
-    "  \"Reference is not loaded\" (exit status 1).\n";
+    "  \"Reference is not loaded\" (exit status 1). A stored analysis with its allele sums beside it\n"
+    "  (stored with --baf) is an allele analysis: its table gains the allele columns and its\n"
+    "  ASCAT files are written to alleles/ (see --baf).\n";
 
 constexpr std::string_view kSampleListHelp =
     "Usage: varn-cli [--root DIR] sample-list [--pool POOL ...]\n"
@@ -205,7 +213,7 @@ const std::string_view kUsage =
     "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00)\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
-    "         --segments                                         SegmentOut\n"
+    "         --segments  --baf                                  SegmentOut, AlleleOut\n"
     "\n"
     "Every message box of the program is one line on stderr. 'varn-cli COMMAND --help' explains a command.\n";
 

@@ -17,6 +17,7 @@ OutputChoice outputsFrom(const ParsedOptions& options) {
     o.rawData = options.flag("--raw-data");
     o.viewFile = options.flag("--view-file");
     o.segments = options.flag("--segments");
+    o.baf = options.flag("--baf");
     o.plot = options.single("--plot").value_or("");
     o.chromosomePlots = options.single("--plot-chromosomes").value_or("");
     return o;
@@ -34,6 +35,8 @@ std::string modeName(int mode) {
         return "display mode " + std::to_string(mode);
     }
 }
+
+bool modeShowsAlleles(int mode) { return mode == ModeGenomeBoth || mode == ModeGenomeSingle || mode == ModeGenomeSelf; }
 
 // The enable rules are the view's own, asked with the display mode the command will reach. The
 // reason for the first output the window would not offer, else an empty text.
@@ -55,6 +58,9 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
     } else if (outputs.viewFile && !view.isCommandEnabled(ID_SAVE_VIEW_FILE)) {
         option = "--view-file";
         offer = "the view file is offered for a single-array pool profile only (display mode 4)";
+    } else if (outputs.baf && !modeShowsAlleles(mode)) {
+        option = "--baf";
+        offer = "AlleleOut is offered in the genome views of an analysis only (display mode 2, 4 or 21)";
     } else if (outputs.segments && !view.isCommandEnabled(ID_SEGMENT_OUT)) {
         option = "--segments";
         offer = "SegmentOut is offered for a pool profile decoded by the HMM only (display mode 2 to 5); "
@@ -69,7 +75,7 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 
 OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
     for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi"}) ownOptions.push_back(shared);
-    OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--all-data"},
+    OptionRules rules{std::move(ownOptions), {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--baf", "--all-data"},
                       maxWords};
     return rules;
 }
@@ -107,11 +113,14 @@ int checkSessionAndOutputs(const CommandContext& context, CliSession& session, c
 
 int writeOutputs(CliSession& session, const OutputChoice& outputs) {
     CVARNDoc& doc = *session.doc;
+    // Asked for before Store, which then keeps the sample's allele sums beside the stored analysis.
+    doc.alleleAnalysisAsked = outputs.baf;
     if (outputs.store) doc.OnStore();
     if (outputs.tracks) doc.OnIgbFileOut();
     if (outputs.rawData) doc.OnRawDataOut();
     if (outputs.viewFile) doc.OnSaveViewFile();
     if (outputs.segments) doc.OnSegmentOut();
+    if (outputs.baf) doc.OnAlleleOut();
     if (!outputs.plot.empty()) {
         std::string error;
         const auto picture = plotOptionsFor(outputs.plot, outputs.dpi, error);

@@ -11,15 +11,15 @@ namespace varn::cli {
 class CliSession;
 struct CommandContext;
 
-// The exports asked for after an analysis: Store, IGBFileOut, RawDataOut, the view file and
-// SegmentOut; and a
-// picture of the display the analysis ends in.
+// The exports asked for after an analysis: Store, IGBFileOut, RawDataOut, the view file,
+// SegmentOut and AlleleOut; and a picture of the display the analysis ends in.
 struct OutputChoice {
     bool store = false;
     bool tracks = false;
     bool rawData = false;
     bool viewFile = false;
     bool segments = false;
+    bool baf = false;            // the allele analysis: AlleleOut, and the allele columns of --segments
     std::string plot;            // --plot FILE.png|.svg|.pdf; empty for none
     std::string chromosomePlots; // --plot-chromosomes PREFIX: PREFIX-ch1.png .. PREFIX-chX.png
     std::string chromosomePlotExtension = ".png"; // PREFIX.svg / PREFIX.pdf choose another kind

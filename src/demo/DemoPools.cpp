@@ -2,6 +2,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/CollectingUserInterface.h"
+#include "engine/PoolAlleleModel.h"
 
 #include <cstdio>
 #include <memory>
@@ -14,6 +15,7 @@ namespace {
 bool buildPool(CVARNDoc& doc, CollectingUserInterface& ui, int arrayType, const std::vector<std::string>& names,
                const std::filesystem::path& poolPath, std::string& problem) {
     const bool xba = arrayType == kXba;
+    ReferenceAlleles alleles = startReferenceAlleles(doc, arrayType);
     int row = 1;
     for (const std::string& name : names) {
         char* slot = doc.poolSampleName[static_cast<std::size_t>(arrayType)][row];
@@ -25,9 +27,11 @@ bool buildPool(CVARNDoc& doc, CollectingUserInterface& ui, int arrayType, const 
             problem = "reading " + name + ": " + ui.messages;
             return false;
         }
+        collectReferenceAlleles(alleles, doc, doc.fixedPath(fixed));
         ++row;
     }
     doc.refCount[arrayType] = row;
+    learnPoolAlleleModel(doc, arrayType, alleles);
     doc.arrayType = arrayType;
     if (!doc.OnSaveDocument(poolPath)) {
         problem = "writing " + poolPath.string() + ": " + ui.messages;

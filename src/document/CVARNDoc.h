@@ -3,9 +3,11 @@
 #include "DocumentLimits.h"
 #include "InstallRoot.h"
 #include "ZeroedArray.h"
+#include "engine/AlleleModel.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace varn {
 
@@ -104,6 +106,24 @@ public:
     // for a sample that holds a fraction 1 - p of normal cells. ResetHmmParameters sets it to 1.
     float hmmMeansPurity = 1.0f;
 
+    // The allele model of each pool (index 1 Xba, 2 Hind): the genotype clusters of the allele
+    // contrast learned from its references, kept beside the pool file as <stem>.alleles.
+    AlleleModel alleleModel[3];
+    // Why a pool has no model although one was looked for: its model file was refused, or its
+    // references showed no clusters. Empty otherwise (alleleModelUnavailableReason says the rest).
+    std::string alleleModelProblem[3];
+    // The file each pool was last loaded from or saved to; empty for a pool not saved yet.
+    std::filesystem::path poolFile[3];
+
+    // ---- the allele analysis of the sample ----
+    // Asked for by the person: varn-cli's --baf, the window while its B-allele fraction panel is
+    // shown. Store then keeps the sample's allele sums beside the stored pool analysis.
+    bool alleleAnalysisAsked = false;
+    // Whether row 0 of alleleASignal / alleleBSignal holds the analysed sample's allele sums on
+    // array t (1 Xba, 2 Hind); when it does not, why, in words for the person.
+    bool sampleAllelesHeld[3] = {};
+    std::string sampleAllelesMissing[3];
+
     // ---- framework connections ----
     // The single view publishes itself here when it is constructed.
     CVARNView* view = nullptr;
@@ -133,7 +153,14 @@ public:
 
     // ---- sample readers ----
     int ReadSignalFile(int t, const std::filesystem::path& path, int row, int slot);
+    // The reading half of ReadSignalFile: the file's intensities into probeIntensity, unscaled,
+    // and the brightness of the array (the mean allele probe) into mean; no pool row changes.
+    int ReadProbeIntensities(int t, const std::filesystem::path& path, float& mean);
     int ReadSnpCallFile(int t, const std::filesystem::path& path, int target);
+    // A reference's SNP-call file, which only labels its allele contrasts: its calls go to
+    // calls[snp - snpFirst[t]] (NoCall where the file gives none), quietly, and the document's
+    // own calls stay as they are. 1 when it cannot be read or is no SNP-call file of array t.
+    int ReadReferenceCalls(int t, const std::filesystem::path& path, std::vector<signed char>& calls) const;
 
     // ---- reference pool file (the document's archive form) ----
     void Serialize(CArchive& ar);
@@ -141,6 +168,12 @@ public:
     bool OnSaveDocument(const std::filesystem::path& path);
     bool DoSave();   // Ctrl+S: to pathName, or through Save As when there is none
     bool DoSaveAs(); // the framework's Save As dialog, then OnSaveDocument
+    // The allele model file beside a pool file: read into alleleModel[t] after the pool of array t
+    // was loaded from poolPath (a refused file leaves no model and its reason in
+    // alleleModelProblem[t]); written after that pool was saved there, when it has a model of its
+    // own. False, after a message, when the model file could not be written.
+    void loadAlleleModelBeside(int t, const std::filesystem::path& poolPath);
+    bool saveAlleleModelBeside(int t, const std::filesystem::path& poolPath);
 
     // ---- set-up flow ----
     void OnFileNew();
@@ -189,6 +222,9 @@ public:
     // ---- pool building ----
     void OnMakeReference();
     void OnAddReference();
+    // AlleleModel: learns the allele model of a loaded pool from its references' signal files and
+    // writes it beside the pool file.
+    void OnAlleleModel();
 
     // ---- exports ----
     void OnIgbFileOut();
@@ -201,10 +237,16 @@ public:
     // segments/cohort.seg.
     void OnSegmentOut();
     void OnBatchSegmentOut();
+    // AlleleOut: alleles/<sample>.LogR.txt and .BAF.txt of the analysis shown (pool or paired)
+    // for ASCAT; enabled in the genome and chromosome views of an analysis whose allele analysis
+    // can run (the pool's allele model and the sample's allele sums are there).
+    void OnAlleleOut();
+    bool OnUpdateAlleleOut() const;
     void OnSaveViewFile();
     void OnDebug();
 
 private:
+    int loadedPoolArray_ = 0; // the array type of the pool file Serialize loaded last
     InstallRoot root_;
     UserInterface& ui_;
 };

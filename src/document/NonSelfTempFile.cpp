@@ -15,6 +15,7 @@
 #include "FileBytes.h"
 #include "PrintFormat.h"
 #include "ProfileSettings.h"
+#include "SampleAllelesFile.h"
 #include "SampleAttributesBlock.h"
 #include "SampleName.h"
 #include "StoredAnalysisKind.h"
@@ -165,11 +166,15 @@ int CVARNDoc::StoreNonSelfTempFile(int t) {
     const int row = analysedRow[t] >= 0 && analysedRow[t] < kNameRows ? analysedRow[t] : 0;
     const std::string name = sampleFileName(poolSampleName[t][row]);
     const std::filesystem::path path = fixedPath("c:\\VARN\\temporary files\\" + name + ".temp");
-    if (!replaceFileContents(path, formatNonSelfTempFile(*this, t))) {
+    const std::string text = formatNonSelfTempFile(*this, t);
+    if (!replaceFileContents(path, text)) {
         ui().messageBox("temporary file cannot be opened");
         return 1;
     }
     ui().fileWritten("Stored", path);
+    // The allele analysis needs the sample's allele sums again on reload; the .temp has no room
+    // for them, so they go beside it.
+    if (alleleAnalysisAsked && sampleAllelesHeld[t] && !storeSampleAllelesBeside(*this, t, path, text)) return 1;
     return 0;
 }
 
@@ -186,6 +191,7 @@ int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path, int expecte
     }
     switch (parseNonSelfTempFile(*this, text)) {
     case TempFileRead::Loaded:
+        loadSampleAllelesBeside(*this, arrayType, path, text);
         return 0;
     case TempFileRead::NoReference:
         ui().messageBox("Reference is not loaded");

@@ -8,6 +8,7 @@
 #include "SetupDialogs.h"
 #include "TextLines.h"
 #include "UserInterface.h"
+#include "engine/PoolAlleleModel.h"
 
 #include <array>
 #include <cstdio>
@@ -84,6 +85,10 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
     for (std::size_t k = 0; k < names.size(); ++k)
         std::memcpy(oldNames[k].data(), doc.poolSampleName[t][firstRow + static_cast<int>(k)], kNameSize);
     const char* pattern = t == kXba ? "c:\\VARN\\sampledataX\\%sX.txt" : "c:\\VARN\\sampledataH\\%sH.txt";
+    // The allele model grows with the pool: learned anew for a new pool, updated when references
+    // are added to a pool whose model is its own.
+    const bool modelWasUsable = !newPool && alleleModelUnavailableReason(doc, t).empty();
+    ReferenceAlleles alleles = startReferenceAlleles(doc, t);
     int row = firstRow;
     std::string leftOut;
     int leftOutCount = 0;
@@ -93,6 +98,7 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
         std::snprintf(path, sizeof path, pattern, doc.poolSampleName[t][row]);
         doc.ui().progress("Reading reference samples", static_cast<int>(k), end - firstRow);
         if (doc.ReadSignalFile(t, doc.fixedPath(path), row, 0) == 0) {
+            collectReferenceAlleles(alleles, doc, doc.fixedPath(path));
             ++row;
             continue;
         }
@@ -108,6 +114,8 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
         return;
     }
     doc.refCount[t] = row;
+    if (newPool) learnPoolAlleleModel(doc, t, alleles);
+    else extendPoolAlleleModel(doc, t, alleles, modelWasUsable);
     if (leftOutCount > 0)
         doc.ui().messageBox(std::to_string(leftOutCount) + (leftOutCount == 1 ? " sample" : " samples") +
                             " of the list could not be read and " + (leftOutCount == 1 ? "was" : "were") +
@@ -116,7 +124,10 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
     doc.poolFile[t].clear();
     // A new pool is not the file the loaded pool came from: Save As starts without a name, so
     // that Enter cannot overwrite that file.
-    if (newPool) doc.pathName.clear();
+    if (newPool) {
+        doc.pathName.clear();
+        doc.poolFile[t].clear();
+    }
     doc.DoSaveAs();
 }
 

@@ -72,6 +72,7 @@ void CVARNDoc::Serialize(CArchive& ar) {
     }
     ui().messageBox(t == kXba ? "Correct Xba reference data loaded!" : "Correct Hind reference data loaded!");
     refCount[t] = rows;
+    loadedPoolArray_ = t;
 }
 
 // A refused file leaves the pools in memory as they were, and with them the name of the file they
@@ -94,10 +95,8 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
-    // The array type is the field after the start marker, which Serialize has just checked.
-    ar.seek(0);
-    ar.readString();
-    poolFile[ar.readInt32()] = path;
+    poolFile[loadedPoolArray_] = path;
+    loadAlleleModelBeside(loadedPoolArray_, path);
     return true;
 }
 
@@ -117,6 +116,7 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
     pathName = path;
     poolFile[arrayType] = path;
     ui().fileWritten("Saved", path);
+    saveAlleleModelBeside(arrayType, path);
     return true;
 }
 

@@ -175,6 +175,7 @@ int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
         return 1;
     }
     const int t = arrayType;
+    sampleAllelesHeld[t] = true; // the self file keeps the tumour's allele sums itself
     computePairedRatio(regionStart[t], regionEnd[t], t);
     return 0;
 }

@@ -40,7 +40,10 @@ void newNonSelfSample(CVARNDoc& doc, int t) {
         // computed from whatever an earlier sample left in the arrays, so the flow stops. The call
         // file is looked at first, so that a wrong one stops the flow before the signals change.
         if (doc.RefuseWrongSampleFile(t, dialog.snpPath, SampleFileKind::Calls) != 0) return;
-        if (doc.ReadSignalFile(t, dialog.signalPath, 0, 0) != 0) return;
+        // Slot 1 also keeps the sample's allele sums (row 0 of the allele signals) for the allele
+        // analysis; nothing of the analysis against the pool reads them.
+        if (doc.ReadSignalFile(t, dialog.signalPath, 0, 1) != 0) return;
+        doc.sampleAllelesHeld[t] = true;
         doc.analysedRow[t] = 0;
         storeSampleName(doc.poolSampleName[t][0], dialog.signalName);
         if (doc.ReadSnpCallFile(t, dialog.snpPath, 0) != 0) return;
@@ -67,6 +70,7 @@ void newSelfSample(CVARNDoc& doc, int t) {
         doc.analysedRow[t] = 0;
         storeSampleName(doc.poolSampleName[t][0], dialog.tumorSignalName);
         if (doc.ReadSignalFile(t, dialog.normalSignalPath, 1, 2) != 0) return;
+        doc.sampleAllelesHeld[t] = true;
         if (doc.ReadSnpCallFile(t, dialog.tumorSnpPath, 0) != 0) return;
         if (doc.ReadSnpCallFile(t, dialog.normalSnpPath, 1) != 0) return;
         // The paired profile is fitted on the whole array; that range is recorded as the

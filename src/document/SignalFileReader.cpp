@@ -19,8 +19,8 @@ constexpr int kGroups = 10;
 constexpr int kRecordBlock = 512;
 } // namespace
 
-int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, int slot) {
-    if ((t != kXba && t != kHind) || row < 0 || row >= kPoolRows || slot < 0 || slot > 2) return 1;
+int CVARNDoc::ReadProbeIntensities(int t, const std::filesystem::path& path, float& mean) {
+    if (t != kXba && t != kHind) return 1;
     FileLines lines(path, kSampleLineBuffer, SignalLineScanner::kReadAhead);
     if (!lines.isOpen()) {
         ui().messageBox("sample file cannot be loaded");
@@ -81,8 +81,17 @@ int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, 
         const float* b = probeIntensity[4 * j + 1];
         for (int k = first; k <= last; ++k) total += a[k] + b[k];
     }
-    const float mean = total / static_cast<float>((last - first + 1) * 20);
+    mean = total / static_cast<float>((last - first + 1) * 20);
+    return 0;
+}
+
+int CVARNDoc::ReadSignalFile(int t, const std::filesystem::path& path, int row, int slot) {
+    if ((t != kXba && t != kHind) || row < 0 || row >= kPoolRows || slot < 0 || slot > 2) return 1;
+    float mean = 0.0f;
+    if (ReadProbeIntensities(t, path, mean) != 0) return 1;
     poolRowMean[t][row] = mean;
+    const int first = snpFirst[t];
+    const int last = snpLast[t];
 
     // Scaling to a mean probe value of 1 removes the overall brightness of the hybridisation, so
     // that samples can be compared SNP by SNP. The signal of a SNP is its 20 allele probes after

@@ -17,6 +17,34 @@ bool callAfterStart(std::string_view line, std::string_view call) {
     return at != std::string_view::npos && at > 0;
 }
 
+// Hands the call of each data line to store(snp, code), the lines taking the records from first
+// on; counts the data lines and those that hold no call (their record keeps its code).
+template <typename Store>
+void parseCallLines(std::string_view bytes, int first, int last, Store store, int& dataLines, int& incompleteLines) {
+    FgetsLines lines(bytes, kSampleLineBuffer);
+    std::string_view piece;
+    dataLines = 0;
+    incompleteLines = 0;
+    for (int snp = first - 3; lines.next(piece);) {
+        ++snp;
+        if (snp < first) continue;
+        if (snp > last) break;
+        ++dataLines;
+        // The order matters: an identifier column may hold "AA" or "AB" too.
+        const std::string_view line = cText(piece);
+        if (callAfterStart(line, "AA"))
+            store(snp, kCallAA);
+        else if (callAfterStart(line, "AB"))
+            store(snp, kCallAB);
+        else if (callAfterStart(line, "BB"))
+            store(snp, kCallBB);
+        else if (callAfterStart(line, "NoCall"))
+            store(snp, kNoCall);
+        else
+            ++incompleteLines;
+    }
+}
+
 } // namespace
 
 int CVARNDoc::ReadSnpCallFile(int t, const std::filesystem::path& path, int target) {
@@ -37,34 +65,35 @@ int CVARNDoc::ReadSnpCallFile(int t, const std::filesystem::path& path, int targ
         ui().messageBox(*refusal);
         return 1;
     }
-
-    FgetsLines lines(bytes, kSampleLineBuffer);
-    std::string_view piece;
     int dataLines = 0;
     int incompleteLines = 0;
-    for (int snp = first - 3; lines.next(piece);) {
-        ++snp;
-        if (snp < first) continue;
-        if (snp > last) break;
-        ++dataLines;
-        // The order matters: an identifier column may hold "AA" or "AB" too.
-        const std::string_view line = cText(piece);
-        if (callAfterStart(line, "AA"))
-            calls[snp] = kCallAA;
-        else if (callAfterStart(line, "AB"))
-            calls[snp] = kCallAB;
-        else if (callAfterStart(line, "BB"))
-            calls[snp] = kCallBB;
-        else if (callAfterStart(line, "NoCall"))
-            calls[snp] = kNoCall;
-        else
-            ++incompleteLines;
-    }
+    parseCallLines(
+        bytes, first, last, [calls](int snp, int code) { calls[snp] = code; }, dataLines, incompleteLines);
     if (dataLines == 0) return 1;
     if (const auto warning =
             sampleFileWarning(path, SampleFileKind::Calls, t, survey.dataLines, incompleteLines, last - first + 1))
         ui().messageBox(*warning);
     return 0;
+}
+
+int CVARNDoc::ReadReferenceCalls(int t, const std::filesystem::path& path, std::vector<signed char>& calls) const {
+    if (t != kXba && t != kHind) return 1;
+    std::string bytes;
+    if (!loadWholeFile(path, bytes)) return 1;
+    const int first = snpFirst[t];
+    const int last = snpLast[t];
+    const int other = t == kXba ? kHind : kXba;
+    if (sampleFileRefusal(surveySampleText(bytes, kSampleLineBuffer), path, SampleFileKind::Calls, t,
+                          last - first + 1, snpLast[other] - snpFirst[other] + 1))
+        return 1;
+    calls.assign(static_cast<std::size_t>(last - first + 1), static_cast<signed char>(kNoCall));
+    int dataLines = 0;
+    int incompleteLines = 0;
+    parseCallLines(
+        bytes, first, last,
+        [&calls, first](int snp, int code) { calls[static_cast<std::size_t>(snp - first)] = static_cast<signed char>(code); },
+        dataLines, incompleteLines);
+    return dataLines == 0 ? 1 : 0;
 }
 
 } // namespace varn

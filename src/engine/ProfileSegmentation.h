@@ -22,6 +22,13 @@ struct ProfileSegment {
 // moves few differences, so it measures the noise alone.
 double profileNoise(const CVARNDoc& doc, int t, const float* values);
 
+// Binary segmentation of a run of values with noise of SD 1 in threshold's units: a stretch is
+// split where the difference of the means on either side, squared and weighted by the markers
+// on both sides (k (n - k) / n), is largest, as long as that reaches threshold and both sides keep
+// minMarkers values. Returns the cuts (index of the first value of each piece after the first),
+// ascending.
+std::vector<int> binarySegmentation(const std::vector<double>& values, double threshold, int minMarkers);
+
 // Binary segmentation of the autosomal profile of array t: a stretch is split where the
 // difference of the means on either side, in units of its standard error, is largest, as long as
 // that exceeds a threshold far above what noise alone reaches over a whole array, and both

@@ -3,6 +3,7 @@
 // is left out. The name gives the copy number and the LOH call ("CN3", "CN2 LOH"; "LOH" on X,
 // which has no copy number); itemRgb colours gains red, losses blue and copy-neutral LOH green.
 // The track line switches the colours on and names the tumour fraction the means stood for.
+// An allele analysis names the allele-specific state too (see nameOf).
 #include "SegmentFiles.h"
 
 #include <cstdio>
@@ -17,9 +18,17 @@ const char* colourOf(const CopyNumberSegment& s) {
     return "0,140,0";
 }
 
-std::string nameOf(const CopyNumberSegment& s) {
+// In an allele analysis the name carries the allele-specific state after the copy number,
+// "CN3 (2+1)", and the LOH mark is the alleles' own; a segment whose alleles fit another copy
+// number than the HMM's shows both ("CN2 (2+1)").
+std::string nameOf(const CopyNumberSegment& s, const SegmentAlleleColumns* alleles) {
     std::string name = s.copyNumber >= 0 ? "CN" + std::to_string(s.copyNumber) : std::string();
-    if (s.loh) name += name.empty() ? "LOH" : " LOH";
+    const bool loh = alleles != nullptr ? alleles->loh : s.loh;
+    if (alleles != nullptr && alleles->nMajor >= 0) {
+        if (name == "CN2" && alleles->nMajor == 1 && alleles->nMinor == 1 && !loh) return name;
+        name += " (" + std::to_string(alleles->nMajor) + "+" + std::to_string(alleles->nMinor) + ")";
+    }
+    if (loh) name += name.empty() ? "LOH" : " LOH";
     return name;
 }
 
@@ -38,8 +47,9 @@ std::string segmentBedText(const SegmentedSample& sample) {
                       " segments\" description=\"VARN segments of " + quotable(sample.name) +
                       (note.empty() ? "" : ", " + note) + "\" itemRgb=\"On\"\n";
     char line[200];
-    for (const CopyNumberSegment& s : sample.segments) {
-        const std::string name = nameOf(s);
+    for (std::size_t i = 0; i < sample.segments.size(); ++i) {
+        const CopyNumberSegment& s = sample.segments[i];
+        const std::string name = nameOf(s, i < sample.alleles.size() ? &sample.alleles[i] : nullptr);
         if (name.empty() || name == "CN2") continue;
         const std::string chrom = s.chromosome == 23 ? "chrX" : "chr" + std::to_string(s.chromosome);
         std::snprintf(line, sizeof line, "%s\t%d\t%d\t%s\t0\t.\t%d\t%d\t%s\n", chrom.c_str(), s.start - 1,

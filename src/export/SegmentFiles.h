@@ -12,6 +12,8 @@ inline constexpr const char* kSegHeader = "ID\tchrom\tloc.start\tloc.end\tnum.ma
 // The header of the segment table.
 inline constexpr const char* kSegmentTableHeader = "ID\tchrom\tloc.start\tloc.end\tnum.mark\tseg.mean."
                                                    "ln\tseg.mean.log2\tcopy.number\tloh\tloh.mean\tloh.max\n";
+// The columns an allele analysis appends to the segment table's header (before its line end).
+inline constexpr const char* kSegmentAlleleColumns = "\tnMajor\tnMinor\tbaf.mirrored\tloh.alleles\tcn.mismatch";
 
 // The mean log2 ratio of a segment: its natural-log mean over ln 2.
 double log2Mean(const CopyNumberSegment& segment);

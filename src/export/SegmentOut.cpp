@@ -2,11 +2,13 @@
 // in segments/ beside IGBfiles/, named after the sample as the tracks are.
 #include "document/CVARNDoc.h"
 
+#include "AlleleFiles.h"
 #include "SegmentFiles.h"
 #include "StoredAnalysisFiles.h"
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
+#include "engine/AlleleAnalysis.h"
 #include "view/CVARNView.h"
 
 #include <filesystem>
@@ -59,19 +61,40 @@ int segmentedArrayType(const CVARNDoc& doc) {
 
 } // namespace
 
+// An analysis that asked for the allele analysis writes its segments cut where the alleles step,
+// with their allele columns; when the allele analysis cannot run, AlleleOut says why and the
+// segments are those of the log ratio alone.
 void CVARNDoc::OnSegmentOut() {
     const int t = segmentedArrayType(*this);
     if (t < 0) return;
+    if (alleleAnalysisAsked) {
+        const AlleleAnalysis alleles = analyseAlleles(*this, t, false);
+        if (alleles.available) {
+            writeSegmentFiles(*this, alleleSegmentedSample(*this, alleles));
+            return;
+        }
+    }
     writeSegmentFiles(*this, segmentedSample(*this, t));
 }
 
 // As the batch track export: every stored pool analysis reloaded and recomputed without
 // averaging, its three files written, and then every sample in one cohort SEG file (GISTIC and
-// cBioPortal take one file per cohort).
+// cBioPortal take one file per cohort). A stored analysis that kept its allele sums beside it
+// is an allele analysis: its segments carry the allele columns and its ASCAT files are written.
 void CVARNDoc::OnBatchSegmentOut() {
     std::vector<SegmentedSample> cohort;
     const bool walked = forEachStoredAnalysis(*this, "Exporting segments", [&](int t) {
-        SegmentedSample sample = segmentedSample(*this, t);
+        SegmentedSample sample;
+        if (sampleAllelesHeld[t]) {
+            const AlleleAnalysis alleles = analyseAlleles(*this, t, false);
+            if (alleles.available) {
+                sample = alleleSegmentedSample(*this, alleles);
+                if (!writeAscatFiles(*this, alleles)) return false;
+            } else {
+                ui().messageBox(alleles.sample + ": " + alleleAnalysisRefusal(alleles.why));
+            }
+        }
+        if (sample.name.empty()) sample = segmentedSample(*this, t);
         if (!writeSegmentFiles(*this, sample)) return false;
         cohort.push_back(std::move(sample));
         return true;

@@ -16,9 +16,12 @@ namespace varn {
 namespace {
 
 constexpr std::size_t kColumns = 11;
-constexpr std::array<const char*, kColumns> kColumnNames = {
+// An allele analysis's table appends its columns after these.
+constexpr std::size_t kAlleleColumns = 16;
+constexpr std::array<const char*, kAlleleColumns> kColumnNames = {
     "ID",          "chrom", "loc.start", "loc.end", "num.mark", "seg.mean.ln", "seg.mean.log2",
-    "copy.number", "loh",   "loh.mean",  "loh.max"};
+    "copy.number", "loh",   "loh.mean",  "loh.max", "nMajor",   "nMinor",      "baf.mirrored",
+    "loh.alleles", "cn.mismatch"};
 
 template <typename Number> bool parseWhole(std::string_view text, Number& value) {
     const char* end = text.data() + text.size();
@@ -75,6 +78,14 @@ bool parseRow(const std::vector<std::string_view>& f, SegmentTableRow& row, std:
     row.loh = f[8] == "yes";
     if (!parseReal(f[9], row.lohMean)) return bad(9);
     if (!parseReal(f[10], row.lohMax)) return bad(10);
+    if (f.size() == kColumns) return true;
+    int copies = 0;
+    double baf = 0.0;
+    for (std::size_t c : {std::size_t{11}, std::size_t{12}})
+        if (!f[c].empty() && (!parseWhole(f[c], copies) || copies < 0 || copies > 6)) return bad(c);
+    if (!f[13].empty() && (!parseReal(f[13], baf) || baf < 0.0 || baf > 1.5)) return bad(13);
+    for (std::size_t c : {std::size_t{14}, std::size_t{15}})
+        if (f[c] != "yes" && f[c] != "no") return bad(c);
     return true;
 }
 
@@ -90,6 +101,7 @@ bool readSegmentTable(const std::filesystem::path& path, SegmentTable& table, st
     std::string_view rest = bytes;
     int lineNumber = 0;
     bool headerSeen = false;
+    std::size_t columns = kColumns;
     auto fail = [&](const std::string& what) {
         error = path.string() + " line " + std::to_string(lineNumber) + ": " + what;
         return false;
@@ -106,14 +118,18 @@ bool readSegmentTable(const std::filesystem::path& path, SegmentTable& table, st
                 table.tumourCells = percent;
                 continue;
             }
-            if (std::string(line) + "\n" != kSegmentTableHeader) return fail("not the segment table header");
+            std::string alleleHeader = kSegmentTableHeader;
+            alleleHeader.insert(alleleHeader.size() - 1, kSegmentAlleleColumns);
+            const std::string header = std::string(line) + "\n";
+            if (header == alleleHeader) columns = kAlleleColumns;
+            else if (header != kSegmentTableHeader) return fail("not the segment table header");
             headerSeen = true;
             continue;
         }
         if (line.empty() && rest.empty()) break;
         const std::vector<std::string_view> fields = splitTabs(line);
-        if (fields.size() != kColumns)
-            return fail(std::to_string(fields.size()) + " fields, not " + std::to_string(kColumns));
+        if (fields.size() != columns)
+            return fail(std::to_string(fields.size()) + " fields, not " + std::to_string(columns));
         if (fields[0].empty()) return fail("column ID is empty");
         if (table.rows.empty())
             table.sample = std::string(fields[0]);

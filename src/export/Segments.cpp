@@ -136,7 +136,11 @@ std::string segmentSampleName(const CVARNDoc& doc, int t) {
 }
 
 SegmentedSample segmentedSample(const CVARNDoc& doc, int t) {
-    return {segmentSampleName(doc, t), doc.hmmMeansPurity, buildSegments(doc, t)};
+    SegmentedSample sample;
+    sample.name = segmentSampleName(doc, t);
+    sample.purity = doc.hmmMeansPurity;
+    sample.segments = buildSegments(doc, t);
+    return sample;
 }
 
 } // namespace varn

@@ -26,11 +26,25 @@ struct CopyNumberSegment {
     double lohMax = 0;
 };
 
+// What an allele analysis adds to a segment: the allele-specific copy number (-1: not decoded),
+// the mean mirrored B-allele fraction of its informative SNPs (NaN without any), LOH from the
+// alleles, and whether the alleles' closest fit is another copy number than the HMM's.
+struct SegmentAlleleColumns {
+    int nMajor = -1;
+    int nMinor = -1;
+    double mirroredBaf = 0.0;
+    bool loh = false;
+    bool mismatch = false;
+};
+
 // The segments of one analysis and what the files say about it.
 struct SegmentedSample {
     std::string name;    // the sample name; merged: "<xba>and<hind>"
     float purity = 1.0f; // the tumour cell fraction the HMM means stood for
     std::vector<CopyNumberSegment> segments;
+    // An allele analysis: in step with segments (which are then cut where the alleles step too);
+    // empty otherwise.
+    std::vector<SegmentAlleleColumns> alleles;
 };
 
 // The segments of the decoded pool-mode profile of array type t (kXba, kHind, or kCombined for the

@@ -46,6 +46,7 @@ enum CommandId : int {
     ID_EXPORT_PICTURE = 32831, // File: the display as shown, as PNG, SVG or PDF (Ctrl+E)
     ID_FIT_TO_WINDOW = 32832,  // View: toggle, the page scaled to the window
     ID_REPORT_OUT = 32833,     // Data: the PDF report of the shown analysis
+    ID_ALLELE_OUT = 32834,     // Data: the log ratio and B-allele fraction files ASCAT reads
 };
 
 } // namespace varn

@@ -1,0 +1,183 @@
+// The allele analysis as named stages: centres -> bAlleleFraction -> informativeSnps ->
+// alleleSegments -> alleleCopyNumbers, each a plain struct the next one reads.
+#include "AlleleAnalysis.h"
+
+#include "AlleleModelCentres.h"
+#include "MeansForPurity.h"
+#include "PairedAlleleCentres.h"
+#include "ProfileSegmentation.h"
+#include "PurityEstimate.h"
+#include "document/CVARNDoc.h"
+#include "document/SampleName.h"
+#include "view/CVARNView.h"
+#include "view/DisplayMode.h"
+#include "view/GenomeLayout.h"
+
+#include <cmath>
+
+namespace varn {
+
+namespace {
+
+int firstArray(int t) { return t == kCombined ? kXba : t; }
+int lastArray(int t) { return t == kCombined ? kHind : t; }
+
+// The mean profile over the baseline region of array t.
+double regionLevel(const CVARNDoc& doc, int t) {
+    double sum = 0.0;
+    int n = 0;
+    for (int pos = std::max(doc.regionStart[t], doc.snpFirst[t]); pos <= std::min(doc.regionEnd[t], doc.snpLast[t]);
+         ++pos) {
+        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
+        sum += doc.logRatio[0][pos];
+        ++n;
+    }
+    return n > 0 ? sum / n : 0.0;
+}
+
+// A paired profile has no HMM: its segments come from the profile's own segmentation, each at
+// the copy number whose expected level (the means for the tumour fraction, base 2, read against
+// the baseline region) lies nearest; X, which the HMM would not decode either, is one segment
+// without a copy number, cut by its alleles alone.
+std::vector<CopyNumberSegment> pairedSegments(const CVARNDoc& doc, int t, const AlleleFitInput& fit) {
+    std::vector<CopyNumberSegment> out;
+    const double noise = profileNoise(doc, t, doc.logRatio[0]);
+    for (const ProfileSegment& p : segmentProfile(doc, t, doc.logRatio[0], noise)) {
+        CopyNumberSegment s;
+        s.chromosome = p.chromosome;
+        s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
+        s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
+        s.markers = p.count;
+        s.meanLn = p.level;
+        int best = 0;
+        for (int k = 1; k < kStates; ++k)
+            if (std::fabs(p.level - fit.levels[k]) < std::fabs(p.level - fit.levels[best])) best = k;
+        s.copyNumber = best;
+        out.push_back(s);
+    }
+    int first = -1, last = -1;
+    for (int pos = kChromosomeStart[t][kChromosomeX]; pos < kChromosomeStart[t][kChromosomeX + 1]; ++pos) {
+        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
+        if (first < 0) first = pos;
+        last = pos;
+    }
+    if (first >= 0) {
+        CopyNumberSegment x;
+        x.chromosome = kChromosomeX;
+        x.start = doc.snpPosition[doc.arrangeOrder[first]];
+        x.end = doc.snpPosition[doc.arrangeOrder[last]];
+        x.copyNumber = -1;
+        out.push_back(x);
+    }
+    return out;
+}
+
+// The tumour fraction: the one the HMM means stand for (the estimate applied, or the user's); a
+// paired analysis, whose means nobody sets, reads its own estimate when it decides.
+double purityFor(const CVARNDoc& doc, int t, bool paired) {
+    if (paired && doc.hmmMeansPurity >= 1.0f) {
+        PurityEstimate e;
+        std::string reason;
+        if (estimatePurity(doc, t, true, e, reason) && e.decided) return e.purity;
+    }
+    return doc.hmmMeansPurity;
+}
+
+AlleleFitInput fitInputFor(const CVARNDoc& doc, int t, bool paired, double homozygousNoise) {
+    AlleleFitInput in;
+    in.purity = purityFor(doc, t, paired);
+    float pure[kStates];
+    pureMeansOf(doc, false, pure);
+    for (int k = 0; k < kStates; ++k) in.pureMeans[k] = pure[k];
+    if (paired) {
+        float pure2[kStates], mixed[kStates];
+        for (int k = 0; k < kStates; ++k) pure2[k] = static_cast<float>(pure[k] / std::log(2.0));
+        meansForPurity(pure2, in.purity, true, mixed);
+        const int base = doc.baseCopyNumber >= 0 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+        const double offset = regionLevel(doc, t) - mixed[base];
+        for (int k = 0; k < kStates; ++k) in.levels[k] = mixed[k] + offset;
+    } else {
+        for (int k = 0; k < kStates; ++k) in.levels[k] = doc.hmmMean[k];
+    }
+    double noise = 0.0;
+    for (int a = firstArray(t); a <= lastArray(t); ++a) noise += profileNoise(doc, a, doc.logRatio[0]);
+    in.levelNoise = noise / (lastArray(t) - firstArray(t) + 1);
+    in.homozygousNoise = homozygousNoise;
+    in.informativeFromNormal = paired;
+    return in;
+}
+
+std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName(doc.poolSampleName[a][0])); }
+
+} // namespace
+
+bool shownAlleleAnalysis(const CVARNDoc& doc, int& t, bool& paired) {
+    if (doc.view == nullptr) return false;
+    const int m = doc.view->displayMode;
+    paired = m == ModeGenomeSelf || m == ModeChromosomeSelf;
+    if (m == ModeGenomeBoth || m == ModeChromosomeBoth) t = kCombined;
+    else if (m == ModeGenomeSingle || m == ModeChromosomeSingle || paired) t = doc.arrayType;
+    else return false;
+    return paired ? (t == kXba || t == kHind) && doc.referenceMode == kSelfReference
+                  : t == kCombined || t == kXba || t == kHind;
+}
+
+std::string alleleAnalysisMissing(const CVARNDoc& doc, int t, bool paired) {
+    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+        if (!paired) {
+            const std::string why = alleleModelMissing(doc, a);
+            if (!why.empty()) return why;
+        }
+        if (!doc.sampleAllelesHeld[a])
+            return doc.sampleAllelesMissing[a].empty()
+                       ? "the allele sums of " + sampleOf(doc, a) + " are not in memory"
+                       : doc.sampleAllelesMissing[a];
+    }
+    return {};
+}
+
+AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
+    AlleleAnalysis out;
+    out.arrayType = t;
+    out.paired = paired;
+    out.sample = paired ? sampleOf(doc, t) : segmentSampleName(doc, t);
+    out.why = alleleAnalysisMissing(doc, t, paired);
+    if (!out.why.empty()) return out;
+
+    ArrayCentres centres[3];
+    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+        out.why = summarisedAllelesReason(doc, a, 0, sampleOf(doc, a));
+        if (paired && out.why.empty())
+            out.why = summarisedAllelesReason(doc, a, 1, "the paired normal of " + sampleOf(doc, a));
+        if (!out.why.empty()) return out;
+        centres[a] = paired ? centresFromNormal(doc, a) : centresOfModel(doc, a);
+        if (centres[a].empty()) {
+            out.why = paired ? "the paired normal of " + sampleOf(doc, a) +
+                                   " has too few SNPs of each genotype to place the allele clusters"
+                             : alleleModelMissing(doc, a);
+            return out;
+        }
+    }
+
+    out.baf = bAlleleFraction(doc, t, centres);
+    out.informative = paired ? informativeFromNormal(doc, out.baf) : informativeFromSample(doc, out.baf);
+    const AlleleFitInput fit = fitInputFor(doc, t, paired, out.informative.homozygousNoise);
+    const std::vector<CopyNumberSegment> logRatioSegments = paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
+    out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments, paired ? nullptr : doc.lohScore.data());
+    out.copyNumbers = alleleCopyNumbers(out.segments, fit);
+    out.available = true;
+    return out;
+}
+
+AlleleAnalysis analyseShownAlleles(const CVARNDoc& doc) {
+    int t = 0;
+    bool paired = false;
+    if (!shownAlleleAnalysis(doc, t, paired)) {
+        AlleleAnalysis none;
+        none.why = "the allele analysis belongs to a genome or chromosome view of an analysis";
+        return none;
+    }
+    return analyseAlleles(doc, t, paired);
+}
+
+} // namespace varn

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "AlleleCopyNumbers.h"
+#include "AlleleSegments.h"
+#include "BAlleleFraction.h"
+#include "InformativeSnps.h"
+
+#include <string>
+
+namespace varn {
+
+class CVARNDoc;
+
+// Everything the allele analysis of the analysis on screen yields, stage by stage, for the view
+// to paint and the exports to write: the B-allele fraction of every SNP, which SNPs are
+// informative, the imbalance segments and their allele-specific copy numbers.
+struct AlleleAnalysis {
+    bool available = false;
+    std::string why;    // when not available: what is missing, for the person
+    int arrayType = 0;  // 1 Xba, 2 Hind, 0 both arrays merged
+    bool paired = false;
+    std::string sample; // the name the files carry ("<xba>and<hind>" when merged)
+    BAlleleFraction baf;
+    InformativeSnps informative;
+    AlleleSegments segments;
+    AlleleCopyNumbers copyNumbers;
+};
+
+// The analysis of array t (0 for Xba + Hind merged) against the pool's allele models, or (paired)
+// of a tumour against its own normal, from the profile the document holds (decoded by the HMM in
+// a pool analysis). Unavailable, with the reason, when a model, the sample's allele sums or the
+// alleles themselves (a summarised signal file) are missing.
+AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired);
+
+// The analysis the view shows: modes 2 and 3 (merged), 4 and 5 (one array), 21 and 22 (paired).
+AlleleAnalysis analyseShownAlleles(const CVARNDoc& doc);
+
+// Which analysis a display mode shows: its array type and whether it is paired; false for a
+// display without one.
+bool shownAlleleAnalysis(const CVARNDoc& doc, int& t, bool& paired);
+
+// Why the allele analysis of (t, paired) cannot run, from what the document holds (models and
+// allele sums; the alleles themselves are only looked at by analyseAlleles); empty when it can.
+// Cheap enough for an enable rule.
+std::string alleleAnalysisMissing(const CVARNDoc& doc, int t, bool paired);
+
+} // namespace varn
