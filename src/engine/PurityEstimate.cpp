@@ -8,6 +8,7 @@
 #include "PurityEstimate.h"
 
 #include "MeansForPurity.h"
+#include "PurityPloidySegments.h"
 #include "document/CVARNDoc.h"
 
 #include <algorithm>
@@ -314,7 +315,58 @@ void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]) {
         std::copy(doc.hmmMean, doc.hmmMean + kStates, out);
 }
 
-bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason) {
+namespace {
+
+// The estimate's fields from the joint fit: the best solution, the cost per segment along p (the
+// constraint's path, else the best over psi at each p) and the other solutions as candidates.
+void fromJointFit(PurityEstimate& e) {
+    const PurityPloidyFit& fit = e.fit;
+    const PurityPloidySolution& best = fit.solutions.front();
+    e.joint = true;
+    e.decided = fit.decided;
+    e.why = fit.why;
+    e.purity = best.purity;
+    e.low = best.purityLow;
+    e.high = best.purityHigh;
+    e.segments = fit.segments;
+    const double perSegment = 1.0 / std::max(1, fit.segments);
+    if (!fit.path.empty()) {
+        for (std::size_t i = 0; i < fit.path.size(); ++i)
+            e.curve.push_back({fit.path[i].first, fit.pathCost[i] * perSegment});
+    } else {
+        const PurityPloidyMap& m = fit.map;
+        for (int i = 0; i < m.purities; ++i) {
+            double low = m.at(i, 0);
+            for (int j = 1; j < m.ploidies; ++j) low = std::min(low, static_cast<double>(m.at(i, j)));
+            e.curve.push_back({m.purityAt(i), low * perSegment});
+        }
+    }
+    for (std::size_t n = 1; n < fit.solutions.size(); ++n)
+        e.candidates.push_back({fit.solutions[n].purity, fit.solutions[n].cost * perSegment});
+}
+
+} // namespace
+
+bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason,
+                    const PurityFitOptions& options) {
+    PurityPloidyInput joint;
+    // Without the alleles the joint fit still places a fraction and a ploidy both given.
+    const bool bothGiven = std::isfinite(options.fixedPurity) && std::isfinite(options.fixedPloidy);
+    if (purityPloidySegments(doc, t, paired, joint, estimate.alleleReason) &&
+        (estimate.alleleReason.empty() || bothGiven)) {
+        if (options.dataDecideBaseline) joint.baselineCopyNumber = 0;
+        joint.fixedPurity = options.fixedPurity;
+        joint.fixedPloidy = options.fixedPloidy;
+        estimate.fit = fitPurityPloidy(joint);
+        if (estimate.fit.available) {
+            for (const FitSegment& s : joint.segments) estimate.markers += s.markers;
+            estimate.changedMarkers =
+                static_cast<int>(std::lround(estimate.fit.solutions.front().alteredShare * estimate.markers));
+            fromJointFit(estimate);
+            return true;
+        }
+        if (estimate.alleleReason.empty()) estimate.alleleReason = estimate.fit.why;
+    }
     const int first = t == kCombined ? kXba : t;
     const int last = t == kCombined ? kHind : t;
     PurityFitInput in;
@@ -346,12 +398,15 @@ bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& est
         return false;
     }
     in.noise = noiseSum / arrays;
+    const std::string alleleReason = estimate.alleleReason;
     estimate = fitPurity(in);
+    estimate.alleleReason = alleleReason;
     return true;
 }
 
 std::string purityText(const PurityEstimate& e) {
     char text[200];
+    if (e.joint && e.decided) return solutionText(e.fit.solutions.front());
     if (!e.decided) {
         std::snprintf(text, sizeof text, "Tumour cells: cannot tell (%s)", e.why.c_str());
         return text;

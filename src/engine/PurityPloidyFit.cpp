@@ -7,6 +7,8 @@
 // the sum over the segments is the fit's cost, and its minima are the solutions.
 #include "PurityPloidyFit.h"
 
+#include "AlleleSegments.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -130,7 +132,7 @@ AlleleTerms alleleTerms(const Prepared& pr, const FitSegment& s, int k, int j, d
     }
     if (visible && s.informative >= pr.P.minInformative && std::isfinite(s.mirroredBaf) && a.bafNoise > 0.0) {
         const double delta = 0.5 - minorShare;
-        const double folded = foldedNormalMean(delta, a.bafNoise);
+        const double folded = foldedMean(delta, a.bafNoise);
         const double variance = std::max(0.0, delta * delta + a.bafNoise * a.bafNoise - folded * folded);
         const double se2 = variance / s.informative + pr.P.bafModelError * pr.P.bafModelError;
         const double d = s.mirroredBaf - 0.5 - folded;
@@ -460,12 +462,6 @@ double PurityPloidyMap::ploidyAt(int j) const {
     return ploidies > 1 ? ploidyLow + j * (ploidyHigh - ploidyLow) / (ploidies - 1) : ploidyLow;
 }
 
-double foldedNormalMean(double delta, double sd) {
-    if (!(sd > 0.0)) return std::fabs(delta);
-    const double z = delta / sd;
-    return sd * std::sqrt(2.0 / M_PI) * std::exp(-0.5 * z * z) + delta * std::erf(z / std::sqrt(2.0));
-}
-
 PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double purity, double ploidy,
                                           const PurityPloidyParameters& parameters) {
     const Prepared pr(input, parameters);
@@ -482,15 +478,16 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
         fit.why = "no autosomal segment to fit";
         return fit;
     }
-    if (informative == 0) {
+    const bool fixedP = std::isfinite(input.fixedPurity), fixedPsi = std::isfinite(input.fixedPloidy);
+    // Given both, the levels alone place every segment's state; the map needs the alleles.
+    if (informative == 0 && !(fixedP && fixedPsi)) {
         fit.why = "the profile has no informative SNPs";
         return fit;
     }
     fit.available = true;
     fit.baselineConstrained = pr.constrained;
-    fit.map = mapOf(pr);
+    if (informative > 0) fit.map = mapOf(pr);
 
-    const bool fixedP = std::isfinite(input.fixedPurity), fixedPsi = std::isfinite(input.fixedPloidy);
     std::vector<Candidate> path;
     const PurityPloidyMap& m = fit.map;
     if (fixedP || fixedPsi || pr.constrained) {
@@ -509,7 +506,10 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
                 path.push_back({pt, costAt(pr, pt), static_cast<int>(path.size()), -1});
             }
         }
-        for (const Candidate& c : path) fit.path.push_back({c.point.purity, c.point.ploidy});
+        for (const Candidate& c : path) {
+            fit.path.push_back({c.point.purity, c.point.ploidy});
+            fit.pathCost.push_back(c.cost);
+        }
     }
     std::vector<Candidate> candidates;
     if (fit.path.empty()) {

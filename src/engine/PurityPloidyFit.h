@@ -138,6 +138,7 @@ struct PurityPloidyFit {
     // The path the constraints leave (the baseline's psi for each p, a fixed p or psi), in the
     // map's coordinates; empty when both are free.
     std::vector<std::pair<double, double>> path;
+    std::vector<double> pathCost; // in step with path
     int segments = 0;
     double dispersion = 1.0;
 };
@@ -151,9 +152,5 @@ PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double
 
 // "Tumour cells 62 % (60–64 %), ploidy 3.42 (3.36–3.50), genome doubled, fit 96 %".
 std::string solutionText(const PurityPloidySolution& solution);
-
-// The mean of |x| for x normal with mean delta and SD sd: the mirrored B-allele fraction (less
-// 0.5) that a band at 0.5 + delta shows under noise sd.
-double foldedNormalMean(double delta, double sd);
 
 } // namespace varn

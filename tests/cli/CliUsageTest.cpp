@@ -101,6 +101,11 @@ TEST(CliUsage, MistakesInOptionsAreUsageErrorsNamingTheReason) {
           "--purity", "auto"},
          "--hmm-means and --purity exclude each other"},
         {{"purity", "t.temp"}, "give TEMPFILE --pool POOL"},
+        {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--ploidy", "6"}, "--ploidy takes auto"},
+        {{"reload", "t", "--pool", "p", "--ploidy", "1.4"}, "--ploidy takes auto"},
+        {{"merged", "--pool", "p", "--xba-temp", "x", "--hind-temp", "h", "--ploidy", "triploid"}, "--ploidy takes auto"},
+        {{"purity", "t.temp", "--pool", "p", "--ploidy", "nan"}, "--ploidy takes auto"},
+        {{"reload", "t", "--pool", "p", "--solution", "0"}, "--solution takes"},
     };
     for (const Case& c : cases) {
         const CliRun run = runCli(c.args);
