@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <regex>
 
@@ -127,6 +128,47 @@ TEST(CliPurity, PairedEstimateAgreesWithThePoolEstimateOnEveryDemoTumourAndArray
             EXPECT_TRUE(intervalHolds(analyzed.errLines().back(), planted)) << where << analyzed.err;
         }
     }
+}
+
+// Fraction and ploidy together: without the pool's allele model the fit says why and the levels'
+// estimate stands; with them every solution is a row (the doubled reading of Tumor4 among them),
+// the map is drawn, and --solution applies the one asked for.
+TEST(CliPurity, JointFitListsEverySolutionAndAppliesTheOneChosen) {
+    ScratchRoot root;
+    const fs::path temp = root / "temporary files/Tumor4X.temp", pool = root / "XbaPool.ref";
+    ASSERT_EQ(runCli(analyzeTumor4(root, 'X', {"--store"})).status, 0);
+    const CliRun levels = runCli(on(root, {"purity", temp.string(), "--pool", pool.string(), "--ploidy", "auto"}));
+    ASSERT_EQ(levels.status, 0) << levels.err;
+    EXPECT_NE(levels.err.find("tumour cells and ploidy cannot be fitted together: XbaPool.ref has no allele model"),
+              std::string::npos) << levels.err;
+    EXPECT_NEAR(estimateIn(levels.out), 0.5, 0.05) << levels.out;
+    EXPECT_EQ(levels.out.find("\nsolution\t"), std::string::npos);
+    fs::create_symlink(sharedDemoRoot() / "XbaPool.alleles", root / "XbaPool.alleles");
+
+    ASSERT_EQ(runCli(analyzeTumor4(root, 'X', {"--store", "--baf"})).status, 0);
+    const fs::path map = root / "map.png";
+    const CliRun joint =
+        runCli(on(root, {"purity", temp.string(), "--pool", pool.string(), "--ploidy", "auto", "--plot", map.string()}));
+    ASSERT_EQ(joint.status, 0) << joint.err;
+    EXPECT_EQ(readFileBytes(map).substr(1, 3), "PNG");
+    std::smatch row;
+    ASSERT_TRUE(std::regex_search(joint.out, row, std::regex("\n1\t(0\\.\\d+)\t[^\n]*\tno\t"))) << joint.out;
+    EXPECT_NEAR(std::atof(row[1].str().c_str()), 0.5, 0.05);
+    ASSERT_TRUE(std::regex_search(joint.out, row, std::regex("\n2\t(0\\.\\d+)\t[^\n]*\tyes\t"))) << joint.out;
+    const std::string second = row[1].str();
+
+    std::vector<std::string> states[2];
+    for (const char* n : {"1", "2"}) {
+        const CliRun applied = runCli(on(root, {"reload", temp.string(), "--pool", pool.string(), "--ploidy", "auto",
+                                                "--solution", n, "--raw-data"}));
+        ASSERT_EQ(applied.status, 0) << applied.err;
+        const std::string expected = std::string("varn-cli reload: solution ") + n + ": Tumour cells " +
+                                     (n[0] == '1' ? "50" : std::to_string(std::lround(std::atof(second.c_str()) * 100)));
+        EXPECT_NE(applied.err.find(expected), std::string::npos) << applied.err;
+        states[n[0] - '1'] = statesOf(root / "RawData/Tumor4X.xls");
+    }
+    // The doubled reading decodes with its own means and baseline copy number.
+    EXPECT_FALSE(states[0] == states[1]);
 }
 
 // With the means of a pure tumour (p = 1, or the defaults typed out) every output is what it was.
