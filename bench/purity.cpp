@@ -1,9 +1,12 @@
 // The tumour cell fraction estimate beside the analysis it reads, in one run on the demo tumour
 // with 50 % normal cells (ten references): the analysis is everything Sort does once the pool and
 // the sample are read (reference SDs, ranking, the profile against every reference, the HMM, the
-// moving average and the LOH score); the estimate segments the profile, fits the levels over the
-// 91 fractions and resamples the segments 200 times. The paired estimate (the same tumour against
-// its own normal) also reads the allele contrast at the normal's heterozygous SNPs.
+// moving average and the LOH score); the levels' estimate segments the profile and fits the levels
+// over the 91 fractions with their likelihood-ratio interval. The joint fit reads the alleles
+// too: the B-allele fraction against the pool's allele model, the informative SNPs, the segments
+// cut where the alleles step, and the fit over 91 fractions by 201 ploidies with its solutions and
+// intervals. The paired estimate (the same tumour against its own normal) is the joint fit with
+// the normal's alleles.
 #include "BenchSupport.h"
 #include "EngineBenchSupport.h"
 
@@ -68,7 +71,9 @@ struct PuritySetup {
         for (int t : {kXba, kHind}) {
             const std::string a = t == kXba ? "X" : "H";
             doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref"));
-            doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor4" + a + ".txt"), 0, 0);
+            // Slot 1 keeps the sample's allele sums, as File New reads a new sample.
+            doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor4" + a + ".txt"), 0, 1);
+            doc->sampleAllelesHeld[t] = true;
             doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor4" + a + ".txt"), 0);
             // The short arm of chromosome 1 (diploid) as the baseline region.
             doc->regionStart[t] = kChromosomeStart[t][1];
@@ -80,8 +85,8 @@ struct PuritySetup {
             PurityEstimate e;
             std::string reason;
             estimatePurity(*doc, t, false, e, reason);
-            std::printf("Tumor4 (50 %% normal cells) %s: %s\n", t == kXba ? "Xba" : t == kHind ? "Hind" : "both arrays",
-                        purityText(e).c_str());
+            std::printf("Tumor4 (50 %% normal cells) %s: %s%s\n", t == kXba ? "Xba" : t == kHind ? "Hind" : "both arrays",
+                        purityText(e).c_str(), e.joint ? "" : (" (levels only: " + e.alleleReason + ")").c_str());
         }
         pairedUi.root = root;
         pairedDoc = std::make_unique<CVARNDoc>(InstallRoot(root), pairedUi);
@@ -130,21 +135,30 @@ void BM_AnalysisBothArrays(benchmark::State& state) {
 }
 BENCHMARK(BM_AnalysisBothArrays)->Unit(benchmark::kMillisecond);
 
-void estimate(benchmark::State& state, int t) {
+// alleles false: the sample's allele sums set aside, so that the levels alone are fitted.
+void estimate(benchmark::State& state, int t, bool alleles) {
     PuritySetup& s = setup();
+    for (int a : {kXba, kHind}) s.doc->sampleAllelesHeld[a] = alleles;
     for (auto _ : state) {
         PurityEstimate e;
         std::string reason;
         estimatePurity(*s.doc, t, false, e, reason);
         benchmark::DoNotOptimize(e.purity);
     }
+    for (int a : {kXba, kHind}) s.doc->sampleAllelesHeld[a] = true;
 }
 
-void BM_EstimateOneArray(benchmark::State& state) { estimate(state, kXba); }
+void BM_EstimateOneArray(benchmark::State& state) { estimate(state, kXba, false); }
 BENCHMARK(BM_EstimateOneArray)->Unit(benchmark::kMillisecond);
 
-void BM_EstimateBothArrays(benchmark::State& state) { estimate(state, kCombined); }
+void BM_EstimateBothArrays(benchmark::State& state) { estimate(state, kCombined, false); }
 BENCHMARK(BM_EstimateBothArrays)->Unit(benchmark::kMillisecond);
+
+void BM_JointFitOneArray(benchmark::State& state) { estimate(state, kXba, true); }
+BENCHMARK(BM_JointFitOneArray)->Unit(benchmark::kMillisecond);
+
+void BM_JointFitBothArrays(benchmark::State& state) { estimate(state, kCombined, true); }
+BENCHMARK(BM_JointFitBothArrays)->Unit(benchmark::kMillisecond);
 
 void BM_AnalysisPaired(benchmark::State& state) {
     PuritySetup& s = setup();

@@ -45,21 +45,38 @@ constexpr std::string_view kMeansHelp =
     "  --purity auto|P   the means for a tumour cell fraction P (0.10..1.00), mixed from the\n"
     "                    pure-tumour means with the normal cells' DNA; auto: the estimate, printed\n"
     "                    with its interval as one line on stderr (a profile that cannot tell\n"
-    "                    keeps its means)\n";
+    "                    keeps its means). Where the pool has an allele model (and the sample's\n"
+    "                    allele sums are held) the estimate fits the fraction and the ploidy\n"
+    "                    together on the levels and the B-allele fraction, the baseline region at\n"
+    "                    its --base-copy\n"
+    "  --ploidy auto|X   the fraction and the tumour's ploidy fitted together, the data deciding\n"
+    "                    the baseline region's copy number (auto) or the ploidy held at X\n"
+    "                    (1.5..5.5); the solution is printed on stderr and applied: the means for\n"
+    "                    its fraction, the baseline region at the copy number it gives it\n"
+    "  --solution N      applies the N-th solution of that fit (1 the best; see varn-cli purity)\n";
 
 constexpr std::string_view kPurityHelp =
-    "Usage: varn-cli [--root DIR] purity TEMPFILE --pool POOL [--plot FILE.png]\n"
-    "       varn-cli [--root DIR] purity XBATEMP HINDTEMP --pool XBAPOOL --pool HINDPOOL [--plot FILE.png]\n"
-    "       varn-cli [--root DIR] purity --self SELFTEMP [--plot FILE.png]\n"
+    "Usage: varn-cli [--root DIR] purity TEMPFILE --pool POOL [--ploidy auto|X] [--plot FILE.png]\n"
+    "       varn-cli [--root DIR] purity XBATEMP HINDTEMP --pool XBAPOOL --pool HINDPOOL [--ploidy auto|X]\n"
+    "         [--plot FILE.png]\n"
+    "       varn-cli [--root DIR] purity --self SELFTEMP [--ploidy auto|X] [--plot FILE.png]\n"
     "  The tumour cell fraction of a stored pool analysis (one array, or both arrays of one\n"
     "  sample as File New \"Xba + Hind\" loads them), or of a stored paired analysis (--self):\n"
     "  the profile is segmented, the segment levels are fitted to the expected levels of every\n"
-    "  copy number over the fraction 0.10..1.00, and the estimate, its interval (segments\n"
-    "  resampled), the next-best fractions and the fit curve are printed as a table. A paired\n"
-    "  analysis also fits the allele ratios at the normal's heterozygous SNPs, where a lost\n"
-    "  parental allele measures the fraction directly. A profile without changes, or with two\n"
-    "  fractions that fit about as well, says it cannot tell.\n"
-    "  --plot FILE.png   draws the fit curve\n";
+    "  copy number over the fraction 0.10..1.00, and the estimate, its interval (a likelihood-\n"
+    "  ratio interval on the fit), the next-best fractions and the fit curve are printed as a\n"
+    "  table. A paired analysis also fits the allele ratios at the normal's heterozygous SNPs,\n"
+    "  where a lost parental allele measures the fraction directly. A profile without changes,\n"
+    "  or with two fractions that fit about as well, says it cannot tell.\n"
+    "  Where the alleles can be read (a pool with an allele model and the sample's allele sums\n"
+    "  stored with --baf, or the paired normal), the fraction and the tumour's ploidy are fitted\n"
+    "  together on the segment levels and their B-allele fraction, and every solution is listed:\n"
+    "  fraction and ploidy with their intervals, the share of the segments explained, whether\n"
+    "  the genome doubled and the shares of the genome in LOH, doubled and altered.\n"
+    "  --ploidy auto|X   the data decide the baseline region's copy number (auto), or the ploidy\n"
+    "                    is held at X (1.5..5.5); default: the region holds its stored copy number\n"
+    "  --plot FILE.png   draws the fit curve, or with the alleles the map of the fit over\n"
+    "                    fraction and ploidy (darker is better, the solutions marked)\n";
 
 constexpr std::string_view kDemoHelp =
     "Usage: varn-cli [--root DIR] demo-data [--seed N] [--refs K]\n"
@@ -84,7 +101,7 @@ constexpr std::string_view kAddToPoolHelp =
 constexpr std::string_view kAnalyzeHead =
     "Usage: varn-cli [--root DIR] analyze --pool POOL --signal FILE --calls FILE [--region R]\n"
     "         [--base-copy N] [--refs all|best:K|ROW[,ROW...]] [--hmm-means M0,...,M6 | --purity auto|P]\n"
-    "         [--average N] [--all-data] [OUTPUTS]\n"
+    "         [--ploidy auto|X] [--solution N] [--average N] [--all-data] [OUTPUTS]\n"
     "  A new sample against a reference pool (the array type is the pool's): File New with\n"
     "  \"Non self reference\" and \"New Sample\", the one-reference ratio, the baseline region and\n"
     "  its copy number, the references' SDs measured on it, Sort with the ticked references and\n"
@@ -114,7 +131,7 @@ constexpr std::string_view kPairedHead =
 
 constexpr std::string_view kReloadHead =
     "Usage: varn-cli [--root DIR] reload TEMPFILE --pool POOL [--hmm-means M0,...,M6 | --purity auto|P]\n"
-    "         [--average N] [--all-data] [OUTPUTS]\n"
+    "         [--ploidy auto|X] [--solution N] [--average N] [--all-data] [OUTPUTS]\n"
     "  NonSelfLoad: reloads a stored pool analysis with the pool it was made with and recomputes\n"
     "  its profile with the stored region, base copy number, HMM means and references; ends in\n"
     "  display mode 4.\n";
@@ -126,7 +143,8 @@ constexpr std::string_view kReloadSelfHead =
 
 constexpr std::string_view kMergedHead =
     "Usage: varn-cli [--root DIR] merged --pool POOL --pool POOL --xba-temp F --hind-temp F\n"
-    "         [--hmm-means M0,...,M6 | --purity auto|P] [--average N] [--all-data] [OUTPUTS]\n"
+    "         [--hmm-means M0,...,M6 | --purity auto|P] [--ploidy auto|X] [--solution N] [--average N]\n"
+    "         [--all-data] [OUTPUTS]\n"
     "  File New with \"Non self reference\" and \"Xba + Hind\": loads the Xba and the Hind pool,\n"
     "  the two stored pool analyses, computes both profiles and averages them together; ends in\n"
     "  display mode 2.\n";
@@ -146,6 +164,17 @@ constexpr std::string_view kBatchSegmentsHelp =
     "  \"Reference is not loaded\" (exit status 1). A stored analysis with its allele sums beside it\n"
     "  (stored with --baf) is an allele analysis: its table gains the allele columns and its\n"
     "  ASCAT files are written to alleles/ (see --baf).\n";
+
+constexpr std::string_view kCohortSamplesHelp =
+    "Usage: varn-cli [--root DIR] cohort-samples --pool POOL [--pool POOL] [--ploidy auto|X]\n"
+    "  Every *.temp of \"temporary files/\" is reloaded as batch-segments reloads it and its\n"
+    "  tumour summarised in segments/cohort-samples.tsv, one row per stored analysis: the tumour\n"
+    "  cell fraction and the ploidy fitted together (where its allele sums were stored with --baf\n"
+    "  and the pool has an allele model) with their intervals, whether the genome doubled, the\n"
+    "  shares of the genome altered, in LOH and doubled, the share of the segments explained, the\n"
+    "  number of solutions and whether the fit decided; NA and a note where the alleles cannot be\n"
+    "  read (the fraction is then the levels' alone). The baseline region holds its stored copy\n"
+    "  number unless --ploidy auto lets the data decide it or --ploidy X holds the ploidy.\n";
 
 constexpr std::string_view kSampleListHelp =
     "Usage: varn-cli [--root DIR] sample-list [--pool POOL ...]\n"
@@ -208,9 +237,11 @@ const std::string_view kUsage =
     "sample-list  [--pool POOL ...]                              the Debug command\n"
     "report       TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf    ReportOut\n"
     "cohort       [--plot FILE.png] [SEGMENTS.tsv ...]           gain, loss and LOH frequencies of a cohort\n"
+    "cohort-samples --pool POOL [--pool POOL] [--ploidy auto|X]  purity, ploidy, doubling of every stored analysis\n"
     "purity       TEMPFILE --pool POOL | XBATEMP HINDTEMP --pool P --pool P | --self SELFTEMP [--plot F]\n"
-    "             the tumour cell fraction with its interval and fit curve\n"
-    "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00)\n"
+    "             [--ploidy auto|X]  the tumour cell fraction (and ploidy) with intervals, every solution\n"
+    "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00),\n"
+    "             --ploidy auto|X (1.5..5.5) and --solution N\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
     "         --segments  --baf                                  SegmentOut, AlleleOut\n"
@@ -229,6 +260,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "purity") return std::string(kPurityHelp);
     if (command == "batch-tracks") return std::string(kBatchHelp);
     if (command == "batch-segments") return std::string(kBatchSegmentsHelp);
+    if (command == "cohort-samples") return std::string(kCohortSamplesHelp);
     if (command == "sample-list") return std::string(kSampleListHelp);
     if (command == "report") return std::string(kReportHelp);
     if (command == "cohort") return std::string(kCohortHelp);

@@ -21,11 +21,57 @@ bool parseNumber(std::string_view text, double& value) {
     return end == copy.c_str() + copy.size() && std::isfinite(value);
 }
 
+// --ploidy and --solution: the joint fit of fraction and ploidy (the data deciding the
+// baseline with --ploidy auto, a ploidy or a fraction given held), its chosen solution printed and
+// applied: the means for its fraction, and the baseline region at the copy number the solution
+// gives it. False, with the line that says why, when there is nothing to apply.
+bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const std::string& command, std::ostream& err) {
+    const std::string prefix = "varn-cli " + command + ": ";
+    const std::string unchanged = "; the HMM means are left as they were";
+    PurityFitOptions options;
+    options.dataDecideBaseline = choice.autoPloidy;
+    if (choice.purity) options.fixedPurity = *choice.purity;
+    if (choice.ploidy) options.fixedPloidy = *choice.ploidy;
+    PurityEstimate e;
+    std::string reason;
+    if (!estimatePurity(doc, shown, false, e, reason, options)) {
+        err << prefix << reason << "\n";
+        return false;
+    }
+    if (!e.joint) {
+        err << prefix << "tumour cells and ploidy cannot be fitted together: " << e.alleleReason << unchanged << "\n";
+        return false;
+    }
+    const std::size_t n = static_cast<std::size_t>(choice.solution.value_or(1));
+    if (n > e.fit.solutions.size()) {
+        err << prefix << "there is no solution " << n << " (the fit found " << e.fit.solutions.size() << ")"
+            << unchanged << "\n";
+        return false;
+    }
+    // Without --solution the best is taken when the fit decides; --solution decides for it.
+    if (!choice.solution && !e.fit.decided) {
+        err << prefix << purityText(e) << unchanged << "\n";
+        return false;
+    }
+    const PurityPloidySolution& s = e.fit.solutions[n - 1];
+    err << prefix << (choice.solution ? "solution " + std::to_string(n) + ": " : std::string()) << solutionText(s)
+        << "\n";
+    setHmmMeansForPurity(doc, s.purity, false);
+    for (int a = shown == kCombined ? kXba : shown; a <= (shown == kCombined ? kHind : shown); ++a)
+        if (s.regionCopyNumber[a] >= 1) {
+            doc.baseCopyNumber = s.regionCopyNumber[a];
+            break;
+        }
+    return true;
+}
+
 } // namespace
 
 void addMeansOptions(OptionRules::List& options) {
     options.push_back("--hmm-means");
     options.push_back("--purity");
+    options.push_back("--ploidy");
+    options.push_back("--solution");
 }
 
 bool readMeansChoice(const ParsedOptions& options, MeansChoice& choice, std::string& error) {
@@ -60,8 +106,39 @@ bool readMeansChoice(const ParsedOptions& options, MeansChoice& choice, std::str
         error = "--hmm-means and --purity exclude each other";
         return false;
     }
-    if (options.values.count("--purity") != 0 && options.values.at("--purity").size() > 1) {
-        error = "--purity is given twice";
+    for (const char* name : {"--purity", "--ploidy", "--solution"})
+        if (options.values.count(name) != 0 && options.values.at(name).size() > 1) {
+            error = std::string(name) + " is given twice";
+            return false;
+        }
+    if (auto text = options.single("--ploidy")) {
+        double psi = 0;
+        if (*text == "auto") {
+            choice.autoPloidy = true;
+        } else if (parseNumber(*text, psi) && psi >= kPurityPloidyParameters.ploidyLow - 1e-9 &&
+                   psi <= kPurityPloidyParameters.ploidyHigh + 1e-9) {
+            choice.ploidy = psi;
+        } else {
+            error = "--ploidy takes auto or a tumour ploidy 1.5..5.5";
+            return false;
+        }
+    }
+    if (auto text = options.single("--solution")) {
+        int n = 0;
+        if (!parseInt(*text, n) || n < 1) {
+            error = "--solution takes the number of a solution of the fit, 1 for the best";
+            return false;
+        }
+        choice.solution = n;
+    }
+    if (choice.means && choice.joint()) {
+        error = choice.solution && !choice.autoPloidy && !choice.ploidy ? "--hmm-means and --solution exclude each other"
+                                                                        : "--hmm-means and --ploidy exclude each other";
+        return false;
+    }
+    // A fraction given leaves solutions to pick only along the ploidy.
+    if (choice.solution && choice.purity && !choice.autoPloidy) {
+        error = "--solution picks one of the fitted solutions: with --purity P it needs --ploidy auto";
         return false;
     }
     error.clear();
@@ -75,9 +152,12 @@ void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std:
     float meansBefore[kStates], spreadBefore[kStates];
     std::copy(doc.hmmMean, doc.hmmMean + kStates, meansBefore);
     std::copy(doc.hmmSdFactor, doc.hmmSdFactor + kStates, spreadBefore);
+    const int baseBefore = doc.baseCopyNumber;
     if (choice.means) {
         std::copy(choice.means->begin(), choice.means->end(), doc.hmmMean);
         adoptStoredHmmMeans(doc, false);
+    } else if (choice.joint()) {
+        if (!applySolution(doc, shown, choice, command, err)) return;
     } else {
         double p = choice.purity.value_or(1.0);
         if (choice.autoPurity) {
@@ -98,7 +178,7 @@ void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std:
     // The means the analysis was decoded with (the pure ones for p = 1): nothing to decode again,
     // and every output stays what it would be without the option.
     if (std::equal(meansBefore, meansBefore + kStates, doc.hmmMean) &&
-        std::equal(spreadBefore, spreadBefore + kStates, doc.hmmSdFactor))
+        std::equal(spreadBefore, spreadBefore + kStates, doc.hmmSdFactor) && doc.baseCopyNumber == baseBefore)
         return;
     redecodeProfiles(doc, shown);
 }

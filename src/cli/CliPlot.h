@@ -11,6 +11,7 @@ class CVARNDoc;
 class CVARNView;
 struct CohortSummary;
 struct PurityEstimate;
+struct PurityPloidyFit;
 struct SampleReport;
 } // namespace varn
 
@@ -33,6 +34,9 @@ std::optional<PictureOptions> plotOptionsFor(const std::filesystem::path& file, 
 
 // purity --plot: the fit curve of a tumour cell fraction estimate as a PNG.
 bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error);
+
+// purity --plot with the alleles: the map of the joint fit of fraction and ploidy as a PNG.
+bool plotPurityMap(const PurityPloidyFit& fit, const std::filesystem::path& file, std::string& error);
 
 // cohort --plot: the cohort picture of the summary, the SNPs placed by the document's annotation.
 bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::filesystem::path& file,

@@ -1,5 +1,8 @@
-// purity: the tumour cell fraction of stored analyses, with its interval and the fit curve.
+// purity: the tumour cell fraction of stored analyses, with its interval and the fit curve; where
+// the alleles can be read, fitted together with the ploidy, every solution listed and the map
+// over both drawn.
 #include "CliCommands.h"
+#include "CliMeansOptions.h"
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -12,6 +15,21 @@
 namespace varn::cli {
 
 namespace {
+
+// The joint fit: the baseline, then one row per solution, the best first.
+void printSolutions(std::ostream& out, const PurityPloidyFit& fit) {
+    char line[240];
+    out << "baseline\t" << (fit.baselineConstrained ? "the region's copy number" : "decided by the data") << "\n";
+    out << "solution\tpurity\tpurity.low\tpurity.high\tploidy\tploidy.low\tploidy.high\tfit\tdoubled\t"
+           "loh.share\tdoubled.share\taltered.share\n";
+    for (std::size_t n = 0; n < fit.solutions.size(); ++n) {
+        const PurityPloidySolution& s = fit.solutions[n];
+        std::snprintf(line, sizeof line, "%zu\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.3f\t%s\t%.3f\t%.3f\t%.3f\n", n + 1,
+                      s.purity, s.purityLow, s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, s.fit,
+                      s.doubled ? "yes" : "no", s.lohShare, s.doubledShare, s.alteredShare);
+        out << line;
+    }
+}
 
 void printEstimate(std::ostream& out, const PurityEstimate& e) {
     char line[160];
@@ -26,7 +44,9 @@ void printEstimate(std::ostream& out, const PurityEstimate& e) {
     }
     std::snprintf(line, sizeof line, "\nsegments\t%d\nmarkers\t%d\nchanged markers\t%d\n", e.segments, e.markers,
                   e.changedMarkers);
-    out << line << "purity\tmisfit\n";
+    out << line;
+    if (e.joint) printSolutions(out, e.fit);
+    out << "purity\tmisfit\n";
     for (const PurityFitPoint& p : e.curve) {
         std::snprintf(line, sizeof line, "%.2f\t%.6f\n", p.purity, p.misfit);
         out << line;
@@ -38,10 +58,12 @@ void printEstimate(std::ostream& out, const PurityEstimate& e) {
 int runPurity(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "purity";
     ParsedOptions options;
-    const OptionRules rules{{"--pool", "--self", "--plot"}, {}, 2};
+    const OptionRules rules{{"--pool", "--self", "--plot", "--ploidy"}, {}, 2};
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     std::string error;
+    MeansChoice choice;
+    if (!readMeansChoice(options, choice, error)) return usageError(context, command, error);
     const auto self = options.single("--self");
     const std::size_t temps = options.words.size();
     const std::size_t pools = options.has("--pool") ? options.values.at("--pool").size() : 0;
@@ -79,10 +101,17 @@ int runPurity(const CommandContext& context, const std::vector<std::string>& arg
     shown = session.view->shownArrayType;
 
     PurityEstimate e;
-    if (!estimatePurity(doc, shown, self.has_value(), e, error)) return session.fail(error);
+    PurityFitOptions fitOptions;
+    fitOptions.dataDecideBaseline = choice.autoPloidy;
+    if (choice.ploidy) fitOptions.fixedPloidy = *choice.ploidy;
+    if (!estimatePurity(doc, shown, self.has_value(), e, error, fitOptions)) return session.fail(error);
+    // Asked for the ploidy, a profile without alleles says why it has only the levels' estimate.
+    if (choice.joint() && !e.joint)
+        context.err << "varn-cli " << command << ": tumour cells and ploidy cannot be fitted together: "
+                    << e.alleleReason << "; the estimate is the levels' alone\n";
     printEstimate(context.out, e);
     if (auto plot = options.single("--plot")) {
-        if (!plotPurityCurve(e, *plot, error)) return session.fail(error);
+        if (!(e.joint ? plotPurityMap(e.fit, *plot, error) : plotPurityCurve(e, *plot, error))) return session.fail(error);
     }
     return kExitOk;
 }

@@ -23,5 +23,6 @@ int runPurity(const CommandContext& context, const std::vector<std::string>& arg
 int runSampleList(const CommandContext& context, const std::vector<std::string>& args);
 int runReport(const CommandContext& context, const std::vector<std::string>& args);
 int runCohort(const CommandContext& context, const std::vector<std::string>& args);
+int runCohortSamples(const CommandContext& context, const std::vector<std::string>& args);
 
 } // namespace varn::cli

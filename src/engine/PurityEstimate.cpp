@@ -8,12 +8,12 @@
 #include "PurityEstimate.h"
 
 #include "MeansForPurity.h"
+#include "PurityPloidySegments.h"
 #include "document/CVARNDoc.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <random>
 #include <utility>
 
 namespace varn {
@@ -24,7 +24,6 @@ constexpr int kGridSteps = 90; // 0.10 .. 1.00 by 0.01
 // A segment that fits no copy number (an artefact, a subclone) costs at most this much per
 // marker, so that it cannot drag the fit.
 constexpr double kMisfitCap = 0.15;
-constexpr int kResamplings = 200;
 // A change is a segment this many standard errors and at least this far from the baseline.
 constexpr double kChangeZ = 5.0;
 constexpr double kChangeLevel = 0.03;
@@ -84,15 +83,18 @@ double expectedContrast(const PurityFitInput& in, double p, int k, int j, double
 // the stretch's markers and capped as a total-level misfit is.
 constexpr double kContrastModelError = 0.1;
 
-double alleleMisfit(const PurityFitInput& in, std::size_t s, double expected) {
+double alleleChi(const PurityFitInput& in, std::size_t s, double expected) {
     const SegmentAlleles& a = in.alleles[s];
     const double noise = in.contrastNoise[in.segments[s].arrayType];
     const double e2 = expected * expected;
     const double variance = (2.0 * noise * noise + 4.0 * e2 * noise) / a.count +
                             (kContrastModelError * e2) * (kContrastModelError * e2) + 1e-12;
     const double d = a.meanSquare - noise - e2;
-    const double chi = d * d / variance;
-    return std::min(kMisfitCap * kMisfitCap, in.noise * in.noise * chi / in.segments[s].count);
+    return d * d / variance;
+}
+
+double alleleMisfit(const PurityFitInput& in, std::size_t s, double expected) {
+    return std::min(kMisfitCap * kMisfitCap, in.noise * in.noise * alleleChi(in, s, expected) / in.segments[s].count);
 }
 
 // Total level and allelic contrast together: the copy number and minor-parent count that fit
@@ -115,6 +117,56 @@ constexpr int kMinAlleleSnps = 10;
 
 bool hasAlleles(const PurityFitInput& in, std::size_t s) {
     return s < in.alleles.size() && in.alleles[s].count >= kMinAlleleSnps;
+}
+
+// The interval is a likelihood-ratio interval on the fit around the estimate. Each segment's
+// distance to its nearest level (and, given alleles, its contrast's to its state's) is counted in
+// standard errors: its noise over its markers plus the model's own error, for segment levels
+// stray from the ladder by about 0.02 beyond their noise (the compensation leaves slow waves).
+// Capped as the misfit is, summed, and scaled by the sum's dispersion at the estimate (its mean
+// per segment, at least 1), it is read as a chi-square: the fractions within 3.84 of the
+// estimate's, walked out from it, form the interval. (Resampling the segments instead let the
+// interval jump to another local minimum whenever some resamples favoured it.)
+constexpr double kLevelModelError = 0.02;
+constexpr double kSegmentChiCap = 25.0;
+constexpr double kIntervalChi2 = 3.84;
+
+double segmentChi(const PurityFitInput& in, const Ladder& l, double p, std::size_t s) {
+    const ProfileSegment& segment = in.segments[s];
+    const double modelError = in.log2Scale ? kLevelModelError / std::log(2.0) : kLevelModelError;
+    const double se2 = in.noise * in.noise / segment.count + modelError * modelError;
+    const bool alleles = hasAlleles(in, s);
+    const double c = alleles ? in.crossTalk[segment.arrayType] : 0.0;
+    double best = kSegmentChiCap;
+    for (int k = 0; k < kStates; ++k) {
+        const double d = segment.level - l.level[k];
+        const double level = d * d / se2;
+        if (!alleles) {
+            best = std::min(best, level);
+            continue;
+        }
+        for (int j = 0; 2 * j <= k; ++j)
+            best = std::min(best, level + alleleChi(in, s, expectedContrast(in, p, k, j, c)));
+    }
+    return best;
+}
+
+void likelihoodInterval(const PurityFitInput& in, int best, PurityEstimate& e) {
+    std::vector<double> chi;
+    for (int i = 0; i <= kGridSteps; ++i) {
+        const Ladder l = ladderAt(in, gridPurity(i));
+        double sum = 0.0;
+        for (std::size_t s = 0; s < in.segments.size(); ++s) sum += segmentChi(in, l, gridPurity(i), s);
+        chi.push_back(sum);
+    }
+    const double segments = static_cast<double>(in.segments.size());
+    const double dispersion = std::max(1.0, chi[static_cast<std::size_t>(best)] / std::max(1.0, segments - 1.0));
+    const double bound = chi[static_cast<std::size_t>(best)] + kIntervalChi2 * dispersion;
+    int lo = best, hi = best;
+    while (lo > 0 && chi[static_cast<std::size_t>(lo - 1)] <= bound) --lo;
+    while (hi < kGridSteps && chi[static_cast<std::size_t>(hi + 1)] <= bound) ++hi;
+    e.low = gridPurity(lo);
+    e.high = gridPurity(hi);
 }
 
 // misfit[i][s]: segment s against the ladder at grid point i, per marker.
@@ -237,19 +289,7 @@ PurityEstimate fitPurity(const PurityFitInput& in) {
     std::sort(e.candidates.begin(), e.candidates.end(),
               [](const PurityFitPoint& a, const PurityFitPoint& b) { return a.misfit < b.misfit; });
 
-    // Segments resampled with replacement: how far the best fraction moves with the sample of
-    // changes this genome happens to carry. A fixed seed keeps the interval reproducible.
-    std::mt19937 rng(12345);
-    std::uniform_int_distribution<std::size_t> pick(0, in.segments.size() - 1);
-    std::vector<double> draws;
-    for (int r = 0; r < kResamplings; ++r) {
-        std::vector<int> weight(in.segments.size(), 0);
-        for (std::size_t s = 0; s < in.segments.size(); ++s) ++weight[pick(rng)];
-        draws.push_back(gridPurity(bestGridPoint(table, weight, in.segments)));
-    }
-    std::sort(draws.begin(), draws.end());
-    e.low = std::min(e.purity, draws[static_cast<std::size_t>(kResamplings * 0.025)]);
-    e.high = std::max(e.purity, draws[static_cast<std::size_t>(kResamplings * 0.975) - 1]);
+    likelihoodInterval(in, best, e);
 
     const double bestMisfit = e.curve[static_cast<std::size_t>(best)].misfit;
     char text[160];
@@ -275,7 +315,58 @@ void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]) {
         std::copy(doc.hmmMean, doc.hmmMean + kStates, out);
 }
 
-bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason) {
+namespace {
+
+// The estimate's fields from the joint fit: the best solution, the cost per segment along p (the
+// constraint's path, else the best over psi at each p) and the other solutions as candidates.
+void fromJointFit(PurityEstimate& e) {
+    const PurityPloidyFit& fit = e.fit;
+    const PurityPloidySolution& best = fit.solutions.front();
+    e.joint = true;
+    e.decided = fit.decided;
+    e.why = fit.why;
+    e.purity = best.purity;
+    e.low = best.purityLow;
+    e.high = best.purityHigh;
+    e.segments = fit.segments;
+    const double perSegment = 1.0 / std::max(1, fit.segments);
+    if (!fit.path.empty()) {
+        for (std::size_t i = 0; i < fit.path.size(); ++i)
+            e.curve.push_back({fit.path[i].first, fit.pathCost[i] * perSegment});
+    } else {
+        const PurityPloidyMap& m = fit.map;
+        for (int i = 0; i < m.purities; ++i) {
+            double low = m.at(i, 0);
+            for (int j = 1; j < m.ploidies; ++j) low = std::min(low, static_cast<double>(m.at(i, j)));
+            e.curve.push_back({m.purityAt(i), low * perSegment});
+        }
+    }
+    for (std::size_t n = 1; n < fit.solutions.size(); ++n)
+        e.candidates.push_back({fit.solutions[n].purity, fit.solutions[n].cost * perSegment});
+}
+
+} // namespace
+
+bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason,
+                    const PurityFitOptions& options) {
+    PurityPloidyInput joint;
+    // Without the alleles the joint fit still places a fraction and a ploidy both given.
+    const bool bothGiven = std::isfinite(options.fixedPurity) && std::isfinite(options.fixedPloidy);
+    if (purityPloidySegments(doc, t, paired, joint, estimate.alleleReason) &&
+        (estimate.alleleReason.empty() || bothGiven)) {
+        if (options.dataDecideBaseline) joint.baselineCopyNumber = 0;
+        joint.fixedPurity = options.fixedPurity;
+        joint.fixedPloidy = options.fixedPloidy;
+        estimate.fit = fitPurityPloidy(joint);
+        if (estimate.fit.available) {
+            for (const FitSegment& s : joint.segments) estimate.markers += s.markers;
+            estimate.changedMarkers =
+                static_cast<int>(std::lround(estimate.fit.solutions.front().alteredShare * estimate.markers));
+            fromJointFit(estimate);
+            return true;
+        }
+        if (estimate.alleleReason.empty()) estimate.alleleReason = estimate.fit.why;
+    }
     const int first = t == kCombined ? kXba : t;
     const int last = t == kCombined ? kHind : t;
     PurityFitInput in;
@@ -307,12 +398,15 @@ bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& est
         return false;
     }
     in.noise = noiseSum / arrays;
+    const std::string alleleReason = estimate.alleleReason;
     estimate = fitPurity(in);
+    estimate.alleleReason = alleleReason;
     return true;
 }
 
 std::string purityText(const PurityEstimate& e) {
     char text[200];
+    if (e.joint && e.decided) return solutionText(e.fit.solutions.front());
     if (!e.decided) {
         std::snprintf(text, sizeof text, "Tumour cells: cannot tell (%s)", e.why.c_str());
         return text;

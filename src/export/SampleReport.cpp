@@ -1,5 +1,6 @@
 #include "SampleReport.h"
 
+#include "SampleSummary.h"
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
 #include "engine/NoiseFigures.h"
@@ -122,6 +123,13 @@ SampleReport buildSampleReport(CVARNDoc& doc, const CVARNView& view, const std::
     report.tumourFraction = doc.hmmMeansPurity;
     report.ploidy = doc.computePloidy(view.shownArrayType, 0);
     report.figures.push_back(format("Ploidy (the mean decoded copy number of the autosomes): %f", report.ploidy));
+    // Where the alleles can be read, the tumour as a whole from the joint fit of fraction and
+    // ploidy, the baseline region at the copy number the analysis gives it.
+    PurityEstimate estimate;
+    std::string reason;
+    if (estimatePurity(doc, view.shownArrayType, false, estimate, reason) && estimate.joint) {
+        report.summary = sampleSummaryLine(summariseSample(report.sample, view.shownArrayType, estimate));
+    }
 
     for (const ReportSegment& s : segments) {
         if (!changed(s)) continue;

@@ -31,6 +31,9 @@ struct SampleReport {
     double ploidy = 0;                        // the mean decoded copy number of the autosomes
     std::vector<std::string> record;          // version, date, each array's pool file, source files
     std::vector<std::string> figures;         // noise, references, HMM means
+    // The joint fit's summary of the tumour (sampleSummaryLine), where the alleles can be read;
+    // page 1 prints it under the title.
+    std::string summary;
     std::vector<ReportSegment> segments;      // sorted by chromosome and start
     std::vector<int> changedChromosomes;      // chromosomes with a segment in the table, in order
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <regex>
 
@@ -33,6 +34,14 @@ double estimateIn(const std::string& text) {
     std::smatch m;
     if (!std::regex_search(text, m, std::regex("Tumour cells (\\d+) % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return -1;
     return std::atoi(m[1].str().c_str()) / 100.0;
+}
+
+// Whether the interval of that line holds p and is at most 0.10 wide.
+bool intervalHolds(const std::string& text, double p) {
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex("Tumour cells \\d+ % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return false;
+    const int low = std::atoi(m[1].str().c_str()), high = std::atoi(m[2].str().c_str()), planted = int(p * 100 + 0.5);
+    return low <= planted && planted <= high && high - low <= 10;
 }
 
 // Chromosome, position and HMM state of every line of a raw data table.
@@ -83,10 +92,13 @@ TEST(CliPurity, EstimateTravelsThroughStoreAndReloadAndAgreesOnBothArrays) {
 
 // The paired form reads the allele ratios at the normal's heterozygous SNPs as well; on every
 // demo tumour and array it must agree with the pool estimate of the same tumour, 70 % normal
-// cells included, where the total levels alone cannot tell the fraction from its neighbours.
+// cells included, where the total levels alone cannot tell the fraction from its neighbours, and
+// the intervals of both must hold the planted fraction.
 TEST(CliPurity, PairedEstimateAgreesWithThePoolEstimateOnEveryDemoTumourAndArray) {
     ScratchRoot root;
-    for (const std::string tumour : {"Tumor1", "Tumor2", "Tumor3", "Tumor4", "Tumor5"}) {
+    const std::pair<std::string, double> tumours[] = {
+        {"Tumor1", 1.0}, {"Tumor2", 1.0}, {"Tumor3", 0.7}, {"Tumor4", 0.5}, {"Tumor5", 0.3}};
+    for (const auto& [tumour, planted] : tumours) {
         for (const char array : {'X', 'H'}) {
             const std::string a(1, array);
             const std::string where = tumour + a;
@@ -111,8 +123,52 @@ TEST(CliPurity, PairedEstimateAgreesWithThePoolEstimateOnEveryDemoTumourAndArray
             const double poolEstimate = estimateIn(analyzed.errLines().back());
             ASSERT_GT(poolEstimate, 0) << where << analyzed.err;
             EXPECT_NEAR(estimateIn(self.out), poolEstimate, 0.05) << where << "\n" << self.out;
+            // Both intervals hold the planted fraction and stay narrow where the fit is sharp.
+            EXPECT_TRUE(intervalHolds(self.out, planted)) << where << "\n" << self.out;
+            EXPECT_TRUE(intervalHolds(analyzed.errLines().back(), planted)) << where << analyzed.err;
         }
     }
+}
+
+// Fraction and ploidy together: without the pool's allele model the fit says why and the levels'
+// estimate stands; with them every solution is a row (the doubled reading of Tumor4 among them),
+// the map is drawn, and --solution applies the one asked for.
+TEST(CliPurity, JointFitListsEverySolutionAndAppliesTheOneChosen) {
+    ScratchRoot root;
+    const fs::path temp = root / "temporary files/Tumor4X.temp", pool = root / "XbaPool.ref";
+    ASSERT_EQ(runCli(analyzeTumor4(root, 'X', {"--store"})).status, 0);
+    const CliRun levels = runCli(on(root, {"purity", temp.string(), "--pool", pool.string(), "--ploidy", "auto"}));
+    ASSERT_EQ(levels.status, 0) << levels.err;
+    EXPECT_NE(levels.err.find("tumour cells and ploidy cannot be fitted together: XbaPool.ref has no allele model"),
+              std::string::npos) << levels.err;
+    EXPECT_NEAR(estimateIn(levels.out), 0.5, 0.05) << levels.out;
+    EXPECT_EQ(levels.out.find("\nsolution\t"), std::string::npos);
+    fs::create_symlink(sharedDemoRoot() / "XbaPool.alleles", root / "XbaPool.alleles");
+
+    ASSERT_EQ(runCli(analyzeTumor4(root, 'X', {"--store", "--baf"})).status, 0);
+    const fs::path map = root / "map.png";
+    const CliRun joint =
+        runCli(on(root, {"purity", temp.string(), "--pool", pool.string(), "--ploidy", "auto", "--plot", map.string()}));
+    ASSERT_EQ(joint.status, 0) << joint.err;
+    EXPECT_EQ(readFileBytes(map).substr(1, 3), "PNG");
+    std::smatch row;
+    ASSERT_TRUE(std::regex_search(joint.out, row, std::regex("\n1\t(0\\.\\d+)\t[^\n]*\tno\t"))) << joint.out;
+    EXPECT_NEAR(std::atof(row[1].str().c_str()), 0.5, 0.05);
+    ASSERT_TRUE(std::regex_search(joint.out, row, std::regex("\n2\t(0\\.\\d+)\t[^\n]*\tyes\t"))) << joint.out;
+    const std::string second = row[1].str();
+
+    std::vector<std::string> states[2];
+    for (const char* n : {"1", "2"}) {
+        const CliRun applied = runCli(on(root, {"reload", temp.string(), "--pool", pool.string(), "--ploidy", "auto",
+                                                "--solution", n, "--raw-data"}));
+        ASSERT_EQ(applied.status, 0) << applied.err;
+        const std::string expected = std::string("varn-cli reload: solution ") + n + ": Tumour cells " +
+                                     (n[0] == '1' ? "50" : std::to_string(std::lround(std::atof(second.c_str()) * 100)));
+        EXPECT_NE(applied.err.find(expected), std::string::npos) << applied.err;
+        states[n[0] - '1'] = statesOf(root / "RawData/Tumor4X.xls");
+    }
+    // The doubled reading decodes with its own means and baseline copy number.
+    EXPECT_FALSE(states[0] == states[1]);
 }
 
 // With the means of a pure tumour (p = 1, or the defaults typed out) every output is what it was.

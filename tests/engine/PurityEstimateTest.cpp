@@ -189,6 +189,8 @@ TEST(PurityEstimate, FindsThePlantedTumourFractionOnEveryDemoTumourAndArray) {
             EXPECT_NEAR(e.purity, planted, 0.05) << tumour << " " << t;
             EXPECT_LE(e.low, e.purity);
             EXPECT_GE(e.high, e.purity);
+            EXPECT_TRUE(e.low <= planted + 1e-9 && planted <= e.high + 1e-9) << tumour << " " << t;
+            EXPECT_LE(e.high - e.low, 0.10 + 1e-9) << tumour << " " << t;
             if (planted == 0.5) {
                 EXPECT_GE(shareEstimated, 0.98) << tumour << " " << t;
             }

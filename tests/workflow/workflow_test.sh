@@ -86,7 +86,7 @@ if smk "$tmp/A" "$tmp/samples.tsv" --cores 2 >"$tmp/run.log" 2>&1; then pass "ru
     for a in X H; do
       p=$([ $a = X ] && echo Xba || echo Hind); array=$([ $a = X ] && echo xba || echo hind)
       "$cli" --root . analyze --pool ${p}Pool.ref --signal tumorsample$a/$t$a.txt --calls SNPtumorsample$a/$t$a.txt \
-        --refs best:4 --average 10 --store --tracks --raw-data --segments
+        --refs best:4 --average 10 --store --tracks --raw-data --segments --baf
       "$cli" --root . paired --array $array --tumor-signal tumorsample$a/$t$a.txt --tumor-calls SNPtumorsample$a/$t$a.txt \
         --normal-signal sampledata$a/${t}N$a.txt --normal-calls sampledata$a/${t}N${a}_snp.txt --average 10 --store
     done
@@ -94,6 +94,7 @@ if smk "$tmp/A" "$tmp/samples.tsv" --cores 2 >"$tmp/run.log" 2>&1; then pass "ru
       --hind-temp "temporary files/${t}H.temp" --average 10 --tracks --segments
   done
   "$cli" --root . batch-segments --pool XbaPool.ref --pool HindPool.ref
+  "$cli" --root . cohort-samples --pool XbaPool.ref --pool HindPool.ref
   tables=()
   for t in $tumours; do tables+=("segments/${t}Xand${t}H.segments.tsv"); done
   "$cli" --root . cohort --plot segments/cohort-frequency.png "${tables[@]}"
@@ -104,13 +105,21 @@ count=$(find "$tmp/A/temporary files" "$tmp/A/Self temporary files" "$tmp/A/IGBf
 if [ -z "$diffs" ] && [ "$count" -gt 0 ]; then pass "workflow files equal the commands by hand ($count files)"
 else fail "workflow and by hand differ: $diffs"; fi
 
+# The cohort's sample table: every stored analysis fitted with its alleles, the doubled tumour
+# (and no other) called doubled.
+doubled=$(awk -F'\t' 'NR > 1 && $6 != "NA" && $9 == "yes" {print $1}' "$tmp/A/segments/cohort-samples.tsv" | sort | tr '\n' ' ')
+fitted=$(awk -F'\t' 'NR > 1 && $6 != "NA"' "$tmp/A/segments/cohort-samples.tsv" | wc -l)
+if [ "$doubled" = "Tumor6H Tumor6X " ] && [ "$fitted" -eq $((2 * $(wc -w <<<"$tumours"))) ]; then
+  pass "cohort-samples.tsv: every analysis fitted, the doubled genome called doubled"
+else fail "cohort-samples.tsv: doubled '$doubled', fitted $fitted: $(cat "$tmp/A/segments/cohort-samples.tsv")"; fi
+
 # A second run does nothing; a changed signal file reruns its sample and the cohort only.
 again=$(smk "$tmp/A" "$tmp/samples.tsv" --cores 2 2>&1)
 if grep -q "Nothing to be done" <<<"$again"; then pass "second run does nothing"; else fail "second run: $again"; fi
 touch "$tmp/A/tumorsampleX/Tumor1X.txt"
 plan=$(smk "$tmp/A" "$tmp/samples.tsv" -n --quiet 2>&1)
-jobs=$(awk '$1 ~ /^(analyze|paired|merged|cohort_seg|cohort_frequency|all)$/ {print $1 "=" $2}' <<<"$plan" | sort | tr '\n' ' ')
-if [ "$jobs" = "all=1 analyze=1 cohort_frequency=1 cohort_seg=1 merged=1 paired=1 " ]; then pass "a changed input reruns only its jobs"
+jobs=$(awk '$1 ~ /^(analyze|paired|merged|cohort_seg|cohort_samples|cohort_frequency|all)$/ {print $1 "=" $2}' <<<"$plan" | sort | tr '\n' ' ')
+if [ "$jobs" = "all=1 analyze=1 cohort_frequency=1 cohort_samples=1 cohort_seg=1 merged=1 paired=1 " ]; then pass "a changed input reruns only its jobs"
 else fail "after touching Tumor1X.txt the plan is: $jobs"; fi
 
 # A corrupt signal file: its jobs fail with varn-cli's message in their logs, the rest finish.
@@ -119,7 +128,7 @@ head -c 20000 /dev/urandom >"$tmp/C/tumorsampleX/Tumor2X.txt"
 smk "$tmp/C" "$tmp/samples.tsv" --cores 2 --keep-going >"$tmp/corrupt.log" 2>&1
 status=$?
 expected=$(cd "$tmp/C" && "$cli" --root "$tmp/C" analyze --pool "$tmp/C/XbaPool.ref" --signal "$tmp/C/tumorsampleX/Tumor2X.txt" \
-  --calls "$tmp/C/SNPtumorsampleX/Tumor2X.txt" --refs best:4 --average 10 --store --tracks --raw-data --segments 2>&1)
+  --calls "$tmp/C/SNPtumorsampleX/Tumor2X.txt" --refs best:4 --average 10 --store --tracks --raw-data --segments --baf 2>&1)
 logged=$(cat "$tmp/C/logs/analyze/Tumor2X.log" 2>/dev/null)
 [ $status -ne 0 ] || fail "--keep-going with a corrupt sample ended with status 0"
 grep -q "Error in rule analyze" "$tmp/corrupt.log" && grep -q "Tumor2X.log" "$tmp/corrupt.log" ||

@@ -1,5 +1,6 @@
-# Per tumour and array: the analysis against the array's pool, stored, with its tracks, raw data
-# table and segments; per tumour with both arrays: the merged analysis; per row with a normal:
+# Per tumour and array: the analysis against the array's pool, stored (with the sample's allele
+# sums beside it, for the fit of purity and ploidy), with its tracks, raw data table, segments and
+# ASCAT files; per tumour with both arrays: the merged analysis; per row with a normal:
 # the paired analysis. varn-cli is the VARN build itself, not a packaged tool, so the jobs are
 # run blocks that hand its command line to the shell; the command is a parameter, so a changed
 # setting reruns the jobs it changes.
@@ -21,7 +22,7 @@ rule analyze:
         command=lambda w, input: shlex.join(
             [config["varn_cli"], "--root", ROOT, "analyze", "--pool", input.pool, "--signal", input.signal,
              "--calls", input.calls, *region_options(), "--refs", config["refs"], *profile_options(),
-             "--store", "--tracks", "--raw-data", "--segments"]
+             "--store", "--tracks", "--raw-data", "--segments", "--baf"]
         ),
     run:
         shell("{params.command} >{log:q} 2>&1")

@@ -1,5 +1,6 @@
-# The cohort: every stored pool analysis in one SEG file, and the gain, loss and LOH frequencies
-# of the tumours' segment tables as a table and a picture.
+# The cohort: every stored pool analysis in one SEG file and summarised in one table (tumour cell
+# fraction, ploidy, doubling), and the gain, loss and LOH frequencies of the tumours' segment
+# tables as a table and a picture.
 import shlex
 
 
@@ -15,6 +16,24 @@ rule cohort_seg:
     params:
         command=lambda w, input: shlex.join(
             [config["varn_cli"], "--root", ROOT, "batch-segments", "--pool", input.xba_pool, "--pool",
+             input.hind_pool]
+        ),
+    run:
+        shell("{params.command} >{log:q} 2>&1")
+
+
+rule cohort_samples:
+    input:
+        xba_pool=pool("xba"),
+        hind_pool=pool("hind"),
+        stores=[pool_outputs(name)["store"] for name in sorted(BY_STEM)],
+    output:
+        table=rooted("segments", "cohort-samples.tsv"),
+    log:
+        rooted("logs", "cohort", "cohort-samples.log"),
+    params:
+        command=lambda w, input: shlex.join(
+            [config["varn_cli"], "--root", ROOT, "cohort-samples", "--pool", input.xba_pool, "--pool",
              input.hind_pool]
         ),
     run:

@@ -165,6 +165,6 @@ def every_output():
     files = [f for name in BY_STEM for f in pool_outputs(name).values()]
     files += [f for name in MERGED for f in merged_outputs(name).values()]
     files += [rooted("Self temporary files", f"{name}.temp") for name in PAIRED]
-    files += [rooted("segments", "cohort.seg"), rooted("segments", "cohort-frequency.tsv"),
-              rooted("segments", "cohort-frequency.png")]
+    files += [rooted("segments", "cohort.seg"), rooted("segments", "cohort-samples.tsv"),
+              rooted("segments", "cohort-frequency.tsv"), rooted("segments", "cohort-frequency.png")]
     return files

@@ -173,6 +173,8 @@ bool writeReport(CVARNView& view, const SampleReport& report, const std::filesys
 
         // Page 1: the genome, as large as the page allows.
         layout.text("VARN report: " + report.sample, true);
+        // The tumour as a whole, where the alleles gave the fit of fraction and ploidy.
+        if (!report.summary.empty()) layout.text(report.summary);
         layout.picture([](CVARNView& v) { v.OnMonitorView(); }, layout.height() - layout.used(), false);
 
         // Then how it was made and measured, the table of changed segments, and one section per

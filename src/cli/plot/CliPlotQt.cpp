@@ -3,6 +3,7 @@
 #include "canvas/PictureWriter.h"
 #include "canvas/RenderCohortPage.h"
 #include "canvas/RenderPurityCurve.h"
+#include "canvas/RenderPurityMap.h"
 #include "canvas/RenderToImage.h"
 #include "canvas/ReportWriter.h"
 #include "document/CVARNDoc.h"
@@ -65,6 +66,15 @@ bool writeReportFile(CVARNView& view, const SampleReport& report, const std::fil
 bool plotPurityCurve(const PurityEstimate& estimate, const std::filesystem::path& file, std::string& error) {
     ensureGuiApplication();
     if (!renderPurityCurve(estimate, file)) {
+        error = "the plot " + file.string() + " could not be written";
+        return false;
+    }
+    return true;
+}
+
+bool plotPurityMap(const PurityPloidyFit& fit, const std::filesystem::path& file, std::string& error) {
+    ensureGuiApplication();
+    if (!renderPurityMap(fit, file)) {
         error = "the plot " + file.string() + " could not be written";
         return false;
     }

@@ -18,6 +18,11 @@ bool plotPurityCurve(const PurityEstimate&, const std::filesystem::path& file, s
     return false;
 }
 
+bool plotPurityMap(const PurityPloidyFit&, const std::filesystem::path& file, std::string& error) {
+    error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 bool plotCohort(const CVARNDoc&, const CohortSummary&, const std::filesystem::path& file,
                 std::string& error) {
     error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";

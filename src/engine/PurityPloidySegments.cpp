@@ -1,0 +1,113 @@
+#include "PurityPloidySegments.h"
+
+#include "AlleleAnalysis.h"
+#include "AlleleModelCentres.h"
+#include "AlleleParameters.h"
+#include "PairedAlleleCentres.h"
+#include "ProfileSegmentation.h"
+#include "PurityEstimate.h"
+#include "document/CVARNDoc.h"
+#include "document/SampleName.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varn {
+
+namespace {
+
+// The mean profile over the baseline region of array a; false without a usable position in it.
+bool regionLevel(const CVARNDoc& doc, int a, double& level) {
+    double sum = 0.0;
+    int n = 0;
+    for (int pos = std::max(doc.regionStart[a], doc.snpFirst[a]); pos <= std::min(doc.regionEnd[a], doc.snpLast[a]);
+         ++pos) {
+        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
+        sum += doc.logRatio[0][pos];
+        ++n;
+    }
+    if (n == 0) return false;
+    level = sum / n;
+    return true;
+}
+
+// The profile's own segments, in the form the allele stages cut further.
+std::vector<CopyNumberSegment> levelSegments(const CVARNDoc& doc, int a, double noise) {
+    std::vector<CopyNumberSegment> out;
+    for (const ProfileSegment& p : segmentProfile(doc, a, doc.logRatio[0], noise)) {
+        CopyNumberSegment s;
+        s.chromosome = p.chromosome;
+        s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
+        s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
+        s.markers = p.count;
+        s.meanLn = p.level;
+        out.push_back(s);
+    }
+    return out;
+}
+
+} // namespace
+
+bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyInput& in, std::string& alleleReason) {
+    in = PurityPloidyInput{};
+    in.informativeFromNormal = paired;
+    in.baselineCopyNumber = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    // Both profiles read the signal ratios: natural log against a pool, base 2 against the normal.
+    const double toNatural = paired ? std::log(2.0) : 1.0;
+    float pure[kStates];
+    pureMeansOf(doc, false, pure);
+    alleleReason = alleleAnalysisMissing(doc, t, paired);
+    const int first = t == kCombined ? kXba : t, last = t == kCombined ? kHind : t;
+    ArrayCentres centres[3];
+    for (int a = first; a <= last && alleleReason.empty(); ++a) {
+        const std::string sample(sampleName(doc.poolSampleName[a][0]));
+        alleleReason = summarisedAllelesReason(doc, a, 0, sample);
+        if (alleleReason.empty() && paired)
+            alleleReason = summarisedAllelesReason(doc, a, 1, "the paired normal of " + sample);
+        if (!alleleReason.empty()) break;
+        centres[a] = paired ? centresFromNormal(doc, a) : centresOfModel(doc, a);
+        if (centres[a].empty())
+            alleleReason = paired ? "the paired normal of " + sample +
+                                        " has too few SNPs of each genotype to place the allele clusters"
+                                  : alleleModelMissing(doc, a);
+    }
+    for (int a = first; a <= last; ++a) {
+        const double noise = profileNoise(doc, a, doc.logRatio[0]);
+        if (!(noise > 0.0) || !std::isfinite(noise)) continue;
+        FitArray& array = in.arrays[a];
+        array.copies = effectiveCopiesOf(pure, false);
+        array.levelNoise = noise * toNatural;
+        double region = 0.0;
+        array.hasRegion = regionLevel(doc, a, region);
+        array.regionLevel = region * toNatural;
+        const std::vector<CopyNumberSegment> levels = levelSegments(doc, a, noise);
+        std::vector<AlleleSegment> pieces;
+        if (alleleReason.empty()) {
+            const BAlleleFraction baf = bAlleleFraction(doc, a, centres);
+            const InformativeSnps informative = paired ? informativeFromNormal(doc, baf) : informativeFromSample(doc, baf);
+            AlleleSegments cut = alleleSegments(doc, baf, informative, levels, nullptr);
+            array.bafNoise = cut.bafNoise;
+            array.informativeShare = cut.informativeShare;
+            array.detectableMinorShare = kAlleleParameters.detectableHomozygousSds * informative.homozygousNoise;
+            pieces = std::move(cut.segments);
+        } else {
+            for (const CopyNumberSegment& s : levels) pieces.push_back({s, 0, -1, 0, 0.0, std::nan(""), 0.0});
+        }
+        for (const AlleleSegment& piece : pieces) {
+            if (piece.total.chromosome < 1 || piece.total.chromosome > 22 || piece.total.markers == 0) continue;
+            FitSegment s;
+            s.arrayType = a;
+            s.chromosome = piece.total.chromosome;
+            s.bases = piece.total.end - piece.total.start + 1.0;
+            s.markers = piece.total.markers;
+            s.level = piece.total.meanLn * toNatural;
+            s.informative = piece.informative;
+            s.expectedHeterozygous = piece.expectedHeterozygous;
+            s.mirroredBaf = piece.mirroredBaf;
+            in.segments.push_back(s);
+        }
+    }
+    return !in.segments.empty();
+}
+
+} // namespace varn
