@@ -3,7 +3,8 @@
 # the tumour cell fraction it used), runs ASCAT on the same two files (germline genotypes
 # predicted with the settings of the 100K array set these two arrays form, ascat.aspcf, then
 # ascat.runAscat at each gamma given) and prints three Markdown tables:
-#   1. planted and found purity and ploidy, each one's goodness of fit (VARN's where it fits the
+#   1. planted and found purity and ploidy (the planted one over 1..22 and X as the truth file
+#      gives it, and over 1..22 alone), each one's goodness of fit (VARN's where it fits the
 #      ploidy), and the ploidy VARN's segments imply (their copy numbers weighted by length);
 #   2. allele-specific accuracy: the share of usable positions whose (nMajor, nMinor) is planted;
 #   3. LOH: recall over planted LOH stretches >= 5 Mb and the false rate over positions that keep
@@ -56,7 +57,11 @@ readTruth <- function(file) {
   }
   t <- read.table(file, skip = 1, sep = "\t", col.names = c("chr", "start", "end", "cn", "loh", "minor",
                                                             "subCn", "subMinor", "subFraction"))
+  autosomal <- t$chr <= 22
+  bases <- as.numeric(t$end - t$start + 1)
+  cells <- (1 - t$subFraction) * t$cn + t$subFraction * t$subCn
   list(segments = t, normal = as.numeric(field("normal_cells", "0")), ploidy = as.numeric(field("ploidy", "NA")),
+       autosomalPloidy = sum(bases[autosomal] * cells[autosomal]) / sum(bases[autosomal]),
        male = field("sex", "female") == "male")
 }
 
@@ -170,12 +175,12 @@ f2 <- function(x) ifelse(is.na(x), "n/a", formatC(x, format = "f", digits = 2))
 line <- function(...) cat("|", paste(c(...), collapse = " | "), "|\n")
 
 cat("\n### 1. Purity and ploidy\n\n")
-line("tumour", "array", "planted p", "planted ψ", "VARN p", "VARN ψ", "VARN fit %", "VARN ψ (segments)",
+line("tumour", "array", "planted p", "planted ψ", "planted ψ 1..22", "VARN p", "VARN ψ", "VARN fit %", "VARN ψ (segments)",
      paste("ASCAT p,", g), paste("ASCAT ψ,", g), paste("ASCAT fit %,", g))
-line(paste(rep("---", 8 + 3 * length(g)), collapse = " | "))
+line(paste(rep("---", 9 + 3 * length(g)), collapse = " | "))
 for (x in rows) {
   a <- x$ascat
-  line(x$row$tumour, x$row$array, f2(1 - x$truth$normal), f2(x$truth$ploidy), f2(x$row$p), f2(x$row$psi),
+  line(x$row$tumour, x$row$array, f2(1 - x$truth$normal), f2(x$truth$ploidy), f2(x$truth$autosomalPloidy), f2(x$row$p), f2(x$row$psi),
        ifelse(is.na(x$row$fit), "n/a", x$row$fit), f2(x$varnPloidy),
        sapply(a, function(s) if (s$found) f2(s$purity) else "none"),
        sapply(a, function(s) if (s$found) f2(s$ploidy) else "none"),
@@ -186,8 +191,8 @@ cat("\n### 2. nMajor / nMinor as planted, % of usable autosomal positions\n\n")
 line("tumour", "array", "normal cells", "positions", "VARN", paste("ASCAT,", g))
 line(paste(rep("---", 5 + length(g)), collapse = " | "))
 for (x in rows)
-  line(x$row$tumour, x$row$array, pct(x$truth$normal, 0), x$usable, pct(x$varnAccuracy),
-       sapply(x$ascatFigures, function(s) pct(s$accuracy)))
+  line(x$row$tumour, x$row$array, pct(x$truth$normal, 0), x$usable, pct(x$varnAccuracy, 2),
+       sapply(x$ascatFigures, function(s) pct(s$accuracy, 2)))
 
 cat("\n### 3. LOH: recall over planted stretches >= 5 Mb (worst stretch / all), % of retained positions called LOH\n\n")
 line("tumour", "array", "normal cells", "stretches", "calls: recall", "calls: false", "alleles: recall",
