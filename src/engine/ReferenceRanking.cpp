@@ -74,6 +74,7 @@ bool CVARNView::rankReferences(int t) {
     }
     dialog.entryCount = doc.refCount[t];
     dialog.fillFlag = 2;
+    dialog.onInitDialog();
     if (doc.ui().refSelect(dialog) != DialogResult::Ok) return false;
 
     // List item i shows rank (i mod (entries)) + 1: after repeated "Sample Load" presses a

@@ -705,13 +705,14 @@ void AnalysisRoadsTest::wrongFileInFileNewIsRefused() {
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(window.view().displayMode, int(ModeNone));
 
-    // A text file chosen in Load Ref: refused, and the title still names the pool in memory.
+    // A text file chosen in Load Ref: refused in one box, and the title still names the pool in
+    // memory.
     std::string notes;
     for (int i = 0; i < 10; ++i) notes += "just some notes\n";
     writeFileBytes(rootFile("notes.txt"), notes);
     driver.expectFile("Open", rootFile("notes.txt"));
-    driver.expectMessage("Invalid data file");
-    driver.expectMessage("notes.txt is not a reference pool file; the reference pools in memory are unchanged");
+    driver.expectMessage("Invalid data file\nnotes.txt is not a reference pool file: it does not start with the "
+                         "pool file's marker; the reference pools in memory are unchanged");
     QVERIFY(window.trigger(ID_FILE_OPEN));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(window.app.mainFrame().windowTitle(), QString("XbaPool.ref - VARN"));

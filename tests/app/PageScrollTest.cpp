@@ -1,5 +1,5 @@
 // Pages larger than the window: scroll bars over the page, Fit to Window, and drags that mark the
-// same stretch whatever the scroll; the status bar's report of a written file.
+// same stretch whatever the scroll; the status bar's report of the files a command wrote or loaded.
 #include "AppFixture.h"
 #include "CMainFrame.h"
 #include "GenomeWidget.h"
@@ -173,10 +173,18 @@ void PageScrollTest::statusBarSaysWhatWasStored() {
     ui.setParent(&window);
     ui.fileWritten("Stored", dir / "VARN" / "temporary files" / "Tumor1X.temp");
     QCOMPARE(window.statusBar()->currentMessage(), QString("Stored temporary files/Tumor1X.temp"));
-    // One command's pair of files is named together.
+    // One command's pair of files is named together, and so are SegmentOut's three.
     ui.fileWritten("Wrote", dir / "VARN View" / "Tumor1X.cng");
     QCOMPARE(window.statusBar()->currentMessage(),
              QString("Stored temporary files/Tumor1X.temp; Wrote ../VARN View/Tumor1X.cng"));
+    ui.fileWritten("Wrote", dir / "VARN" / "segments" / "Tumor1X.bed");
+    QCOMPARE(window.statusBar()->currentMessage(), QString("Stored temporary files/Tumor1X.temp; Wrote ../VARN "
+                                                           "View/Tumor1X.cng; Wrote segments/Tumor1X.bed"));
+    // The next command wrote nothing but loaded a merged analysis' two files.
+    QCoreApplication::processEvents();
+    ui.filesLoaded({dir / "VARN" / "temporary files" / "Tumor4X.temp", dir / "VARN" / "temporary files" / "Tumor4H.temp"});
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QString("Loaded temporary files/Tumor4X.temp and temporary files/Tumor4H.temp"));
 }
 
 QTEST_MAIN(PageScrollTest)

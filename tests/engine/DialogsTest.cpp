@@ -134,6 +134,17 @@ TEST(CRefSelectDialog, SampleLoadListsEveryEntryAndOkReadsTheTicks) {
     d.onSampleLoad();
     EXPECT_EQ(d.listItems.size(), 6u);
     EXPECT_EQ(d.listItems[3], d.listItems[0]);
+
+    // Opened as Sort opens it, the list is there at once; the first press finds it listed and
+    // every later press lists it again, so n presses still show n copies.
+    CRefSelect opened;
+    opened.entryCount = 4;
+    opened.onInitDialog();
+    EXPECT_EQ(opened.listItems.size(), 3u);
+    opened.onSampleLoad();
+    EXPECT_EQ(opened.listItems.size(), 3u);
+    opened.onSampleLoad();
+    EXPECT_EQ(opened.listItems.size(), 6u);
 }
 
 TEST(CBaseSetDialog, RequiresOneOfTheFourCopyNumbers) {
