@@ -157,7 +157,8 @@ int CVARNDoc::StoreSelfTempFile(int t) {
 }
 
 // Reads the file and recomputes the paired profile on the stored region; the profile's
-// averaging dialog and display follow from computePairedRatio.
+// averaging dialog and display follow from computePairedRatio, and a Cancel there counts as a
+// load that did not end in an analysis.
 int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
     std::string text;
     if (!loadWholeFile(path, text)) {
@@ -175,8 +176,7 @@ int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
         return 1;
     }
     const int t = arrayType;
-    computePairedRatio(regionStart[t], regionEnd[t], t);
-    return 0;
+    return computePairedRatio(regionStart[t], regionEnd[t], t) ? 0 : 1;
 }
 
 } // namespace varn
