@@ -32,6 +32,14 @@ void recomputeStoredPoolProfile(CVARNDoc& doc, int t) {
     doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], 0, t);
 }
 
+// The HMM tables and the sample attributes start afresh once the dialogs have said what to read
+// (for raw files, once they are read), not when File New opens: until then the page behind the
+// dialogs still shows the analysis with its own means and tumour fraction.
+void startNewAnalysis(CVARNDoc& doc) {
+    doc.ResetHmmParameters();
+    doc.ResetSampleAttributes();
+}
+
 bool newNonSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
     if (doc.refCount[t] == -1) {
         doc.ui().messageBox("Read the reference sample");
@@ -49,11 +57,13 @@ bool newNonSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         storeSampleName(doc.poolSampleName[t][0], dialog.signalName);
         if (doc.ReadSnpCallFile(t, dialog.snpPath, 0) != 0) return false;
         read = {dialog.signalPath, dialog.snpPath};
+        startNewAnalysis(doc);
         doc.computeRowRatio(doc.singleRefRow[t], 0, 1, t);
         if (doc.view != nullptr) doc.view->showCompensationPlots(t);
         return true;
     }
     if (dialog.sampleChoice == 2) {
+        startNewAnalysis(doc);
         std::filesystem::path chosen;
         if (doc.SelectNonSelfTempFile(0, &chosen) != 0) return false;
         read = {chosen};
@@ -80,6 +90,7 @@ bool newSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         if (doc.ReadSnpCallFile(t, dialog.tumorSnpPath, 0) != 0) return false;
         if (doc.ReadSnpCallFile(t, dialog.normalSnpPath, 1) != 0) return false;
         read = {dialog.tumorSignalPath, dialog.normalSignalPath, dialog.tumorSnpPath, dialog.normalSnpPath};
+        startNewAnalysis(doc);
         // The paired profile is fitted on the whole array; that range is recorded as the
         // sample's region so that a stored self file reloads to this very profile.
         doc.regionStart[t] = doc.snpFirst[t];
@@ -87,6 +98,7 @@ bool newSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         return doc.computePairedRatio(doc.snpFirst[t], doc.snpLast[t], t);
     }
     if (dialog.sampleChoice == 2) {
+        startNewAnalysis(doc);
         std::filesystem::path chosen;
         if (doc.LoadSelfTempFile(&chosen) != 0) return false;
         read = {chosen};
@@ -111,6 +123,7 @@ bool bothArrays(CVARNDoc& doc, FilesRead& read) {
     // Each file sets arrayType from its own header; a file of the other array is refused, so
     // the merged profile never pairs an array with itself.
     std::filesystem::path xbaFile, hindFile;
+    startNewAnalysis(doc);
     doc.ui().messageBox("Select Xba temp file");
     if (doc.SelectNonSelfTempFile(kXba, &xbaFile) != 0) return false;
     recomputeStoredPoolProfile(doc, kXba);
@@ -145,8 +158,6 @@ void CVARNDoc::OnFileNew() {
     KeepAnalysisUnlessFinished keep(*this);
     const int shownArrayType = arrayType;
     const int shownReferenceMode = referenceMode;
-    ResetHmmParameters();
-    ResetSampleAttributes();
 
     CBasicMode basic;
     presetAnalysisChoice(*this, basic);
