@@ -33,9 +33,10 @@ void CVARNDoc::Serialize(CArchive& ar) {
         return;
     }
 
-    // A refusal is reported by whoever opened the file, in one box with the file's name.
+    // A refusal is reported by whoever opened the file, in one box with the file's name; a file
+    // that ends early keeps the framework's text and says where it ended.
     const std::string start = ar.readString();
-    if (ar.truncated()) return;
+    if (ar.truncated()) return ar.refuse(kUnexpectedFileFormat, "it does not start with the pool file's marker");
     if (start != kPoolStartMarker) {
         ar.refuse("Invalid data file", "it does not start with the pool file's marker");
         OnNewDocument();
@@ -43,7 +44,7 @@ void CVARNDoc::Serialize(CArchive& ar) {
     }
     const int t = ar.readInt32();
     const int rows = ar.readInt32();
-    if (ar.truncated()) return;
+    if (ar.truncated()) return ar.refuse(kUnexpectedFileFormat, "it ends inside the pool file's header");
     if ((t != kXba && t != kHind) || rows < 1 || rows > kPoolRows) {
         ar.refuse("Invalid data file", "its header names array type " + std::to_string(t) + " and " +
                                            std::to_string(rows) +
@@ -54,15 +55,16 @@ void CVARNDoc::Serialize(CArchive& ar) {
     // The whole file is checked before the pool is touched, so that a damaged file leaves the
     // pool in memory exactly as it was.
     const std::size_t rowsAt = ar.position();
-    if (!ar.skip(static_cast<std::size_t>((rows - 1) * poolRowBytes(snpLast[t] - snpFirst[t] + 1)))) return;
     const std::string rowsOf = std::to_string(rows - 1) + (rows == 2 ? " reference" : " references") + " of the " +
                                (t == kXba ? "Xba" : "Hind") + " 50K array";
+    if (!ar.skip(static_cast<std::size_t>((rows - 1) * poolRowBytes(snpLast[t] - snpFirst[t] + 1))))
+        return ar.refuse(kUnexpectedFileFormat, "it ends before the end of its " + rowsOf);
     if (ar.remaining() == 0) {
         ar.refuse("Data load failure", "it ends after " + rowsOf + " without the end marker");
         return;
     }
     const std::string end = ar.readString();
-    if (ar.truncated()) return;
+    if (ar.truncated()) return ar.refuse(kUnexpectedFileFormat, "it ends inside its end marker");
     if (end != kPoolEndMarker) {
         ar.refuse("Data load failure", "the end marker is not where " + rowsOf + " end");
         return;
@@ -93,10 +95,7 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
     Serialize(ar);
     if (ar.truncated() || ar.failed()) {
         pathName = loadedPath;
-        const bool truncated = ar.truncated();
-        ui().messageBox((truncated ? std::string(kUnexpectedFileFormat) : ar.refusalMessage()) + "\n" + name +
-                        " is not a reference pool file: " +
-                        (truncated ? std::string("it ends before the pool's end marker") : ar.refusalReason()) +
+        ui().messageBox(ar.refusalMessage() + "\n" + name + " is not a reference pool file: " + ar.refusalReason() +
                         unchanged);
         return false;
     }
