@@ -17,7 +17,7 @@ class CVARNDoc;
 // the sample attributes and the view's display state. The pools' references and the annotation
 // are not in it: none of these commands change them.
 //
-// About ten megabytes: whole rows of the per-position tables, so that taking and putting it back
+// About nine megabytes: whole rows of the per-position tables, so that taking and putting it back
 // cost a few milliseconds, against the seconds a person spends in the dialog it guards.
 struct AnalysisSnapshot {
     // ---- document ----
