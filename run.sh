@@ -9,7 +9,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
 root="$PWD/demo/VARN"
-if [ ! -f "$root/HindPool.ref" ]; then
+if [ ! -f "$root/HindPool.ref" ] || [ ! -f "$root/truth/Tumor7.txt" ]; then
   echo "Making the demo installation in $root"
   rm -rf "$root"
   ./build/bin/varn-cli --root "$root" demo-data
@@ -20,7 +20,8 @@ echo
 echo "What it holds:"
 (
   cd "$root"
-  for d in data sampledataX sampledataH tumorsampleX tumorsampleH SNPtumorsampleX SNPtumorsampleH truth \
+  for d in data sampledataX sampledataH referencecallsX referencecallsH tumorsampleX tumorsampleH \
+           SNPtumorsampleX SNPtumorsampleH truth \
            "temporary files" "Self temporary files" IGBfiles RawData; do
     printf '  %-22s %3d files  %s\n' "$d/" "$(find "$d" -type f | wc -l)" "$(du -sh "$d" | cut -f1)"
   done

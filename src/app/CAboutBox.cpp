@@ -16,7 +16,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
                                   ? style()->standardIcon(QStyle::SP_ComputerIcon)
                                   : QApplication::windowIcon();
     icon->setPixmap(programIcon.pixmap(32, 32));
-    auto* text = new QLabel("VARN Version 1.0", this);
+    auto* text = new QLabel(QStringLiteral("VARN Version " VARN_VERSION), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

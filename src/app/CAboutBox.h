@@ -4,7 +4,7 @@
 
 namespace varn {
 
-// The About box (dialog 100): the program icon, "VARN Version 1.0" and OK.
+// The About box (dialog 100): the program icon, "VARN Version " and the project version, and OK.
 class CAboutBox : public QDialog {
     Q_OBJECT
   public:

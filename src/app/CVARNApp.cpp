@@ -200,14 +200,12 @@ void CVARNApp::OnExportPicture() {
     ui_.fileWritten("Wrote", *chosen);
 }
 
-// The report names what the window knows it was made from: the pool file and the samples.
+// The report names the pool file of each of its arrays, as the document knows them.
 void CVARNApp::OnReportOut() {
     CVARNView& view = *view_;
     CVARNDoc& doc = *doc_;
     const int t = view.displayMode == ModeGenomeBoth ? kCombined : doc.arrayType;
-    std::vector<std::filesystem::path> sources;
-    if (!doc.pathName.empty()) sources.push_back(doc.pathName);
-    const SampleReport probe = buildSampleReport(doc, view, sources, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString(),
+    const SampleReport probe = buildSampleReport(doc, view, {}, QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString(),
                                                  reportSegments(doc, t));
     FileChooserOptions chooser;
     chooser.title = "ReportOut";

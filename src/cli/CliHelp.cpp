@@ -58,10 +58,11 @@ constexpr std::string_view kPurityHelp =
 constexpr std::string_view kDemoHelp =
     "Usage: varn-cli [--root DIR] demo-data [--seed N] [--refs K]\n"
     "  Writes a complete synthetic installation into the root: the eight annotation tables,\n"
-    "  K normal references per array (default 10) with sample lists and pools, five tumours on\n"
-    "  both arrays with their paired normals (Tumor3..Tumor5 with 30, 50 and 70 % normal cells),\n"
-    "  the empty output folders and per tumour a truth file. The same seed (default 1) gives the\n"
-    "  same files.\n";
+    "  K normal references per array (default 10) with sample lists and pools (their SNP calls\n"
+    "  apart, in referencecallsX|H), seven tumours on both arrays with their paired normals\n"
+    "  (Tumor3..Tumor5 with 30, 50 and 70 % normal cells; Tumor6, a doubled genome, and Tumor7,\n"
+    "  a subclonal trisomy, with 30 %), the empty output folders and per tumour a truth file.\n"
+    "  The same seed (default 1) gives the same files.\n";
 
 constexpr std::string_view kMakePoolHelp =
     "Usage: varn-cli [--root DIR] make-pool --array xba|hind --list FILE --out POOL\n"
@@ -147,10 +148,12 @@ constexpr std::string_view kReportHelp =
     "Usage: varn-cli [--root DIR] report TEMPFILE --pool POOL [--pool POOL --hind-temp F] --out FILE.pdf\n"
     "  ReportOut: the PDF report of a stored pool analysis, reloaded with its pool (NonSelfLoad), or\n"
     "  with --hind-temp of the Xba + Hind analysis of TEMPFILE (the Xba one) and F: the genome page,\n"
-    "  the SD and S/N before and after compensation, the references used with their SDs, the HMM\n"
-    "  means and the tumour cell fraction they stand for, the segments that are not two copies\n"
-    "  without LOH, one page per changed chromosome, the program version, the input files and the\n"
-    "  date. A stored analysis whose pool is not given ends with \"Reference is not loaded\".\n"
+    "  the program version, the date, each array's pool file and the input files, the SD and S/N\n"
+    "  before and after compensation, the references used with their SDs, the HMM means, the\n"
+    "  tumour cell fraction they stand for and the ploidy, the segments that are not two copies\n"
+    "  without LOH and each changed chromosome with its segments; every page ends in a line naming\n"
+    "  the version, the sample, the tumour cell fraction, the ploidy and the page. A stored\n"
+    "  analysis whose pool is not given ends with \"Reference is not loaded\".\n"
     "  --average N, --all-data  the averaging dialog's answer, as for reload\n";
 
 constexpr std::string_view kCohortHelp =

@@ -48,8 +48,8 @@ int runReport(const CommandContext& context, const std::vector<std::string>& arg
         if (session.loadPool(pool) == 0) return kExitFailed;
     const std::string temp = options.words.front();
     session.ui.averageAnswer = averaging;
-    std::vector<std::filesystem::path> sources(pools.begin(), pools.end());
-    sources.emplace_back(temp);
+    // The pools are named by the report itself, from the files they were loaded from.
+    std::vector<std::filesystem::path> sources{temp};
     int expected = ModeGenomeSingle;
     if (hindTemp) {
         session.ui.basicModeAnswer = CliUserInterface::BasicModeAnswer{kNonSelfReference, kCombined};

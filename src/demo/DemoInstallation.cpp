@@ -41,7 +41,8 @@ struct Writer {
 bool makeFolders(const fs::path& root, std::ostream& err) {
     const char* folders[] = {"data",           "sampledataX",     "sampledataH",          "tumorsampleX",
                              "tumorsampleH",   "SNPtumorsampleX", "SNPtumorsampleH",      "temporary files",
-                             "Self temporary files", "IGBfiles",  "RawData",              "truth"};
+                             "Self temporary files", "IGBfiles",  "RawData",              "truth",
+                             "referencecallsX", "referencecallsH"};
     std::error_code ec;
     for (const char* f : folders) {
         fs::create_directories(root / f, ec);
@@ -83,6 +84,9 @@ bool writeArraySamples(const fs::path& root, const DemoGenome& genome, int t, co
         const SampleData s = synthesiseSample(genome, model, germline, nullptr, options.seed, name, 1.0);
         const fs::path path = normals / (name + a + ".txt");
         if (!w.ok(writeSignalFile(path, genome, model, s, name), path)) return false;
+        // The calls were drawn with the signal (same stream), so writing them shifts nothing.
+        const fs::path calls = referenceCallFile(root, t, name);
+        if (!w.ok(writeSnpCallFile(calls, genome, model, s.call, name), calls)) return false;
         referenceSums.push_back(s.alleleSum);
     }
     if (!w.ok(writeSampleList(normals / "SampleList.txt", names), normals / "SampleList.txt")) return false;
@@ -109,6 +113,11 @@ bool writeArraySamples(const fs::path& root, const DemoGenome& genome, int t, co
 
 } // namespace
 
+fs::path referenceCallFile(const fs::path& root, int arrayType, const std::string& name) {
+    const std::string a = arrayType == kXba ? "X" : "H";
+    return root / ("referencecalls" + a) / (name + a + "_snp.txt");
+}
+
 bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std::string& report,
                            std::ostream& err) {
     const auto started = std::chrono::steady_clock::now();
@@ -125,7 +134,7 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
         if (!writeArraySamples(root, genome, t, options, names, tumours, noise[t], w)) return false;
     for (const DemoTumour& tumour : tumours) {
         const fs::path path = root / "truth" / (tumour.name + ".txt");
-        if (!w.ok(writeTruthFile(path, wholeGenomeSegments(tumour), tumour.normalFraction), path)) return false;
+        if (!w.ok(writeTruthFile(path, tumour), path)) return false;
     }
 
     std::string problem;
@@ -143,17 +152,22 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     std::snprintf(line, sizeof line, "  sampledataX/, sampledataH/  %d references each (Normal01..%s), SampleList.txt,\n",
                   options.referenceCount, names.back().c_str());
     report += line;
-    report += "                        paired normals Tumor1N..Tumor5N (signal <name>X.txt, calls <name>X_snp.txt)\n";
-    report += "  tumorsampleX|H/, SNPtumorsampleX|H/  Tumor1..Tumor5: signal and SNP-call files\n";
-    report += "                        (Tumor3, Tumor4 (male), Tumor5 hold 30, 50 and 70 % normal cells)\n";
+    report += "                        paired normals Tumor1N..Tumor7N (signal <name>X.txt, calls <name>X_snp.txt)\n";
+    report += "  tumorsampleX|H/, SNPtumorsampleX|H/  Tumor1..Tumor7: signal and SNP-call files\n";
+    report += "                        (Tumor3, Tumor4 (male), Tumor5 hold 30, 50 and 70 % normal cells;\n";
+    report += "                        Tumor6, a doubled genome, and Tumor7 (male), a subclone, 30 %)\n";
+    report += "  referencecallsX/, referencecallsH/  the references' SNP calls (<name>X_snp.txt), apart from\n";
+    report += "                        their signal files\n";
     report += "  XbaPool.ref, HindPool.ref  reference pools of the references\n";
-    report += "  truth/Tumor1.txt .. truth/Tumor5.txt  planted copy numbers, LOH and normal-cell share\n";
+    report += "  truth/Tumor1.txt .. truth/Tumor7.txt  planted copy numbers, parental copies, LOH, subclones,\n";
+    report += "                        normal-cell share, ploidy\n";
     report += "  temporary files/, Self temporary files/, IGBfiles/, RawData/, ../VARN View/  empty\n";
     for (std::size_t i = 0; i < tumours.size(); ++i) {
         std::snprintf(line, sizeof line,
-                      "  %s: compensated log-ratio SD on diploid stretches against the %d references: "
+                      "  %s: compensated log-ratio SD on %s stretches against the %d references: "
                       "Xba %.3f, Hind %.3f\n",
-                      tumours[i].name.c_str(), options.referenceCount, noise[kXba][i], noise[kHind][i]);
+                      tumours[i].name.c_str(), tumours[i].genomeDoubled ? "2+2" : "diploid", options.referenceCount,
+                      noise[kXba][i], noise[kHind][i]);
         report += line;
     }
     std::snprintf(line, sizeof line, "  %d files in %.1f s\n", w.files, seconds);

@@ -16,4 +16,10 @@ struct DemoOptions {
 bool writeDemoInstallation(const std::filesystem::path& root, const DemoOptions& options, std::string& report,
                            std::ostream& err);
 
+// The SNP-call file of a reference (Normal01 ..) on array type t (1 Xba, 2 Hind), as the array
+// software called it: referencecallsX/<name>X_snp.txt or referencecallsH/<name>H_snp.txt. It
+// lies apart from the reference's signal file, so that a pool built from sampledataX|H learns
+// its genotype clusters from the signals alone and the calls can check what it learned.
+std::filesystem::path referenceCallFile(const std::filesystem::path& root, int arrayType, const std::string& name);
+
 } // namespace varn::demo

@@ -66,7 +66,9 @@ double compensatedNoiseSd(const DemoGenome& genome, const ArrayModel& model, con
         const int len = genome.fragmentLength[snp];
         if (c > 22 || len < 500 || len > 2000 || genome.gcContent[snp] <= 0.0f) continue;
         const PlantedSegment state = tumourStateAt(tumour, c, genome.position[snp]);
-        if (state.copyNumber != 2 || state.loh()) continue;
+        // Unchanged stretches only: two copies of each parent in a doubled genome, else one.
+        const int unchanged = tumour.genomeDoubled ? 4 : 2;
+        if (state.copyNumber != unchanged || 2 * state.majorCopies != unchanged || state.subclonal()) continue;
         double pool = 0.0;
         for (std::size_t r = 0; r < referenceSums.size(); ++r)
             pool += referenceSums[r][static_cast<std::size_t>(i)] / referenceMean[r];

@@ -153,20 +153,36 @@ SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
         int allelesA = g == kCallAA ? copies : (g == kCallAB ? 1 : 0);
         int allelesB = copies - allelesA;
         const int germlineA = allelesA;
+        // A subclone: the share of the tumour cells that hold its state, its copies and its A alleles.
+        double subcloneShare = 0.0;
+        int subcloneCopies = 0;
+        int subcloneA = 0;
         if (tumour != nullptr) {
             const PlantedSegment state = tumourStateAt(*tumour, genome.chromosome[snp], genome.position[snp]);
             copies = state.copyNumber;
+            if (state.subclonal()) {
+                subcloneShare = state.subcloneShare;
+                subcloneCopies = state.subcloneCopyNumber;
+            }
             if (g == kCallAB) {
-                // Which parent's allele is A at this SNP is a coin toss (phase).
+                // Which parent's allele is A at this SNP is a coin toss (phase); the subclone
+                // descends from the clone and keeps its parents.
                 const bool majorIsA = rng.chance(0.5);
                 allelesA = majorIsA ? state.majorCopies : state.minorCopies();
-                allelesB = copies - allelesA;
+                subcloneA = majorIsA ? state.subcloneMajorCopies : subcloneCopies - state.subcloneMajorCopies;
             } else {
                 allelesA = g == kCallAA ? copies : 0;
-                allelesB = copies - allelesA;
+                subcloneA = g == kCallAA ? subcloneCopies : 0;
             }
+            allelesB = copies - allelesA;
         }
         AlleleLevels level = levelsOf(copies, allelesA);
+        if (subcloneShare > 0.0) {
+            // Two tumour cell populations: their DNA mixes as the normal cells' does below.
+            const AlleleLevels sub = levelsOf(subcloneCopies, subcloneA);
+            level.a = (1.0 - subcloneShare) * level.a + subcloneShare * sub.a;
+            level.b = (1.0 - subcloneShare) * level.b + subcloneShare * sub.b;
+        }
         const double normalCells = tumour != nullptr ? tumour->normalFraction : 0.0;
         if (normalCells > 0.0) {
             // A biopsy mixes the DNA of its cells: every probe sees (1 - f) tumour + f normal.
@@ -196,6 +212,8 @@ SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
         }
         s.alleleSum[i] = static_cast<float>(sum);
         if (normalCells > 0.0) s.call[i] = observedCall(mixedGenotype(level, rng), germlineCopies, rng);
+        else if (subcloneShare > 0.0)
+            s.call[i] = observedCall(mixedGenotype(level, rng), std::max(copies, subcloneCopies), rng);
         else s.call[i] = observedCall(callOf(allelesA, allelesB), copies, rng);
     }
     return s;

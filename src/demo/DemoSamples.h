@@ -45,7 +45,12 @@ struct SampleData {
 // Synthesises a sample of a person. With a tumour, each SNP's allele copies follow the planted
 // segment it lies in and the total signal is scaled by exp(hmmMean[copy number]) against a
 // normal; without one the sample is diploid (one X for a male). A tumour with normal cells mixes
-// its DNA with theirs, allele by allele, and its calls follow the mixed allele signals.
+// its DNA with theirs, allele by allele, and its calls follow the mixed allele signals; a
+// subclone mixes with the other tumour cells the same way. The levels are not scaled to the
+// sample's mean copy number: the reader scales each file to a mean probe of 1, which removes the
+// extra DNA per cell of a tumour with more copies on average (a doubled genome) as hybridising a
+// fixed amount of DNA does on a real array. Its whole profile shifts down, and its commonest
+// state sits where a diploid genome's two copies would.
 // noiseFactor scales the sample's noise; normal samples vary around it at random, tumours keep it.
 SampleData synthesiseSample(const DemoGenome& genome, const ArrayModel& model,
                             const std::vector<signed char>& germline, const DemoTumour* tumour, std::uint64_t seed,

@@ -5,10 +5,6 @@
 
 namespace varn::demo {
 
-namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
-}
-
 TextFileOut::TextFileOut(const std::filesystem::path& path) : file_(std::fopen(path.c_str(), "wb")) {
     buffer_.reserve(kBufferSize + 4096);
 }
@@ -27,30 +23,37 @@ void TextFileOut::put(std::string_view text) {
     if (buffer_.size() >= kBufferSize) flush();
 }
 
-void TextFileOut::put(char c) {
-    buffer_.push_back(c);
-    if (buffer_.size() >= kBufferSize) flush();
-}
-
+// Digits are formed backwards in a small array and appended at once: a character at a time
+// into the buffer cost a capacity check each, and the sample files hold millions of numbers.
 void TextFileOut::putInt(long long value) {
-    char digits[24];
-    int n = 0;
+    char text[24];
+    char* const end = text + sizeof text;
+    char* p = end;
     const bool negative = value < 0;
     unsigned long long v = negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
     do {
-        digits[n++] = static_cast<char>('0' + v % 10);
+        *--p = static_cast<char>('0' + v % 10);
         v /= 10;
     } while (v != 0);
-    if (negative) buffer_.push_back('-');
-    while (n > 0) buffer_.push_back(digits[--n]);
+    if (negative) *--p = '-';
+    buffer_.append(p, static_cast<std::size_t>(end - p));
     if (buffer_.size() >= kBufferSize) flush();
 }
 
 void TextFileOut::putTenths(double value) {
-    const long long tenths = value > 0.0 ? std::llround(value * 10.0) : 0;
-    putInt(tenths / 10);
-    buffer_.push_back('.');
-    buffer_.push_back(static_cast<char>('0' + tenths % 10));
+    unsigned long long v = value > 0.0 ? static_cast<unsigned long long>(std::llround(value * 10.0)) : 0;
+    char text[24];
+    char* const end = text + sizeof text;
+    char* p = end;
+    *--p = static_cast<char>('0' + v % 10);
+    *--p = '.';
+    v /= 10;
+    do {
+        *--p = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    buffer_.append(p, static_cast<std::size_t>(end - p));
+    if (buffer_.size() >= kBufferSize) flush();
 }
 
 void TextFileOut::printf(const char* format, ...) {

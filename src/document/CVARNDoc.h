@@ -118,6 +118,9 @@ public:
     CVARNView* view = nullptr;
     // The pool file last loaded or saved (the framework's document path); empty until then.
     std::filesystem::path pathName;
+    // The file each array's pool in memory came from (by array type): loaded by Load Ref or last
+    // saved to; empty while a pool built or extended in memory is not saved. A report names them.
+    std::filesystem::path poolFile[3];
 
     UserInterface& ui() { return ui_; }
     const InstallRoot& installRoot() const { return root_; }

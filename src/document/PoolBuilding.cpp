@@ -113,6 +113,7 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
                             " of the list could not be read and " + (leftOutCount == 1 ? "was" : "were") +
                             " left out of the pool: " + leftOut);
     doc.arrayType = t;
+    doc.poolFile[t].clear();
     // A new pool is not the file the loaded pool came from: Save As starts without a name, so
     // that Enter cannot overwrite that file.
     if (newPool) doc.pathName.clear();

@@ -100,6 +100,10 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    // The array type is the field after the start marker, which Serialize has just checked.
+    ar.seek(0);
+    ar.readString();
+    poolFile[ar.readInt32()] = path;
     ui().filesLoaded({path});
     return true;
 }
@@ -118,6 +122,7 @@ bool CVARNDoc::OnSaveDocument(const std::filesystem::path& path) {
         return false;
     }
     pathName = path;
+    poolFile[arrayType] = path;
     ui().fileWritten("Saved", path);
     return true;
 }

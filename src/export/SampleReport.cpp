@@ -106,6 +106,11 @@ SampleReport buildSampleReport(CVARNDoc& doc, const CVARNView& view, const std::
         report.sample += std::string(sampleName(doc.poolSampleName[t][0]));
     }
     report.record.push_back(std::string("VARN ") + VARN_VERSION + ", report made " + date);
+    for (int t : arrays) {
+        const std::filesystem::path& pool = doc.poolFile[t];
+        report.record.push_back(std::string(arrayName(t)) + " reference pool: " +
+                                (pool.empty() ? std::string("made in memory, not saved") : pool.string()));
+    }
     for (const auto& file : sources) report.record.push_back("From " + file.string());
 
     for (int t : arrays) arrayFigures(doc, t, report.figures);
@@ -114,6 +119,9 @@ SampleReport buildSampleReport(CVARNDoc& doc, const CVARNView& view, const std::
     report.figures.push_back(means);
     report.figures.push_back(format("The HMM means stand for a tumour cell fraction of %.0f%%",
                                     static_cast<double>(doc.hmmMeansPurity) * 100.0));
+    report.tumourFraction = doc.hmmMeansPurity;
+    report.ploidy = doc.computePloidy(view.shownArrayType, 0);
+    report.figures.push_back(format("Ploidy (the mean decoded copy number of the autosomes): %f", report.ploidy));
 
     for (const ReportSegment& s : segments) {
         if (!changed(s)) continue;
@@ -138,5 +146,10 @@ std::vector<std::string> reportTableRow(const ReportSegment& s) {
 }
 
 std::string reportChromosomeTitle(int chromosome) { return "Chromosome " + chromosomeName(chromosome); }
+
+std::string reportPageFooter(const SampleReport& report, int page, int pages) {
+    return format("VARN %s  ·  %s  ·  tumour cells %.0f %%  ·  ploidy %.3f  ·  page %d of %d",
+                  VARN_VERSION, report.sample.c_str(), report.tumourFraction * 100.0, report.ploidy, page, pages);
+}
 
 } // namespace varn

@@ -27,7 +27,9 @@ struct ReportSegment {
 // the report's writer from the same view.
 struct SampleReport {
     std::string sample;                       // "Tumor1X", merged "Tumor1XandTumor1H"
-    std::vector<std::string> record;          // version, date, source files
+    double tumourFraction = 1;                // the fraction the HMM means stand for
+    double ploidy = 0;                        // the mean decoded copy number of the autosomes
+    std::vector<std::string> record;          // version, date, each array's pool file, source files
     std::vector<std::string> figures;         // noise, references, HMM means
     std::vector<ReportSegment> segments;      // sorted by chromosome and start
     std::vector<int> changedChromosomes;      // chromosomes with a segment in the table, in order
@@ -35,7 +37,9 @@ struct SampleReport {
 
 // The report of the analysis shown (display mode 4, or 2 for Xba + Hind). Measuring the noise and
 // the references' SDs borrows the document's one-reference ratio; the profile shown is left as it
-// was. `segments` are those of the decoded profile; only the changed ones are kept.
+// was. The record names the pool file of every array the report covers; `sources` are the files
+// of the analysis itself. `segments` are those of the decoded profile; only the changed ones are
+// kept.
 SampleReport buildSampleReport(CVARNDoc& doc, const CVARNView& view, const std::vector<std::filesystem::path>& sources,
                                const std::string& date, const std::vector<ReportSegment>& segments);
 
@@ -45,5 +49,9 @@ std::vector<std::string> reportTableRow(const ReportSegment& segment);
 
 // The page title of chromosome c ("Chromosome 7", "Chromosome X").
 std::string reportChromosomeTitle(int chromosome);
+
+// The line at the foot of every page, so that a page handed on alone still says what it shows:
+// "VARN 1.0 · Tumor4X · tumour cells 50 % · ploidy 1.992 · page 2 of 9".
+std::string reportPageFooter(const SampleReport& report, int page, int pages);
 
 } // namespace varn

@@ -1,6 +1,7 @@
 // Commands sent through the main window: chromosome stepping, panning, presets, Load Ref, the
 // recent-file list, the caption, Ctrl+S and the two commands without a menu item.
 #include "AppFixture.h"
+#include "CAboutBox.h"
 #include "CMainFrame.h"
 #include "CommandRouter.h"
 #include "document/CVARNDoc.h"
@@ -8,7 +9,9 @@
 #include "view/CommandIds.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -54,6 +57,7 @@ class FrameCommandsTest : public QObject {
     void saveWritesThePoolFileAndAsksForANameOnlyWithoutOne();
     void commandsWithoutMenuItemsReachTheDocument();
     void viewHandlersComeBeforeTheDocumentAndTheApplication();
+    void aboutBoxShowsTheVersionVarnCliPrints();
 };
 
 void FrameCommandsTest::previousFromCh1ShowsXAndNextFromXShowsCh1() {
@@ -264,6 +268,20 @@ void FrameCommandsTest::viewHandlersComeBeforeTheDocumentAndTheApplication() {
     // In the program the document's New shadows the application's.
     QVERIFY(f.app->router().handlerOf(ID_FILE_NEW) == CommandTarget::Document);
     QVERIFY(f.app->router().handlerOf(ID_FILE_OPEN) == CommandTarget::Application);
+}
+
+// One version string: what the About box says is what `varn-cli --version` prints.
+void FrameCommandsTest::aboutBoxShowsTheVersionVarnCliPrints() {
+    QProcess cli;
+    cli.start(VARN_CLI_PATH, {"--version"});
+    QVERIFY(cli.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(cli.readAllStandardOutput()).trimmed();
+    QVERIFY2(printed.startsWith("varn-cli "), qPrintable(printed));
+    CAboutBox about;
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        if (!label->text().isEmpty()) texts << label->text();
+    QCOMPARE(texts, QStringList{"VARN Version " + printed.mid(9)});
 }
 
 QTEST_MAIN(FrameCommandsTest)

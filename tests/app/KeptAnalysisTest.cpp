@@ -6,6 +6,7 @@
 //
 // The analysis is Tumor4 (half of its cells normal) reloaded with its sample attributes, its
 // fraction estimated in the HMM dialog: the means, fraction and attributes that a reset would lose.
+// The paired roads then take Tumor1 against its own normal, reloaded with SelfLoad.
 #include "ModalDriver.h"
 #include "RoadWindow.h"
 #include "demo/DemoInstallation.h"
@@ -59,15 +60,18 @@ class KeptAnalysisTest : public QObject {
     void cleanup();
     void roads_data();
     void roads();
+    void pairedRoads_data();
+    void pairedRoads();
 
   private:
     fs::path root() const { return folder_ / "VARN"; }
     bool runCli(const QStringList& args);
-    Kept keep();
+    // Stores the analysis shown (and, for a pool analysis, its view file) and takes the page.
+    Kept keep(const fs::path& stored, bool viewFile);
 
     TempDir folder_;
     std::unique_ptr<RoadWindow> window_;
-    Kept before_;
+    Kept before_, pairedBefore_;
 };
 
 bool KeptAnalysisTest::runCli(const QStringList& args) {
@@ -77,14 +81,14 @@ bool KeptAnalysisTest::runCli(const QStringList& args) {
     return cli.waitForFinished(600000) && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0;
 }
 
-Kept KeptAnalysisTest::keep() {
+Kept KeptAnalysisTest::keep(const fs::path& stored, bool viewFile) {
     RoadWindow& w = *window_;
     w.trigger(ID_STORE);
-    w.app.mainFrame().sendCommand(ID_SAVE_VIEW_FILE);
+    if (viewFile) w.app.mainFrame().sendCommand(ID_SAVE_VIEW_FILE);
     QApplication::processEvents();
     Kept k;
-    k.temp = readFileBytes(root() / "temporary files/Tumor4X.temp");
-    k.view = readFileBytes(folder_ / "VARN View/Tumor4X.cng");
+    k.temp = readFileBytes(stored);
+    if (viewFile) k.view = readFileBytes(folder_ / "VARN View/Tumor4X.cng");
     k.page = w.genome()->grab().toImage();
     k.title = w.app.mainFrame().windowTitle();
     k.purity = w.doc().hmmMeansPurity;
@@ -106,6 +110,10 @@ void KeptAnalysisTest::initTestCase() {
                         qs(root() / "tumorsampleX" / (std::string(sample) + ".txt")), "--calls",
                         qs(root() / "SNPtumorsampleX" / (std::string(sample) + ".txt")), "--region",
                         "chr1:1-100000000", "--store"}));
+    QVERIFY(runCli({"paired", "--array", "xba", "--tumor-signal", qs(root() / "tumorsampleX/Tumor1X.txt"),
+                    "--tumor-calls", qs(root() / "SNPtumorsampleX/Tumor1X.txt"), "--normal-signal",
+                    qs(root() / "sampledataX/Tumor1NX.txt"), "--normal-calls",
+                    qs(root() / "sampledataX/Tumor1NX_snp.txt"), "--region", "chr1:1-100000000", "--store"}));
     // Tumor4's attributes, as the tool that records them appends them to its stored analysis.
     const fs::path tumor4 = root() / "temporary files/Tumor4X.temp";
     writeFileBytes(tumor4, readFileBytes(tumor4) + "AttributesInformation\n2\nBreast\n\nBiobank\n2.1\n1\n\n0\n"
@@ -135,7 +143,7 @@ void KeptAnalysisTest::initTestCase() {
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QVERIFY(w.doc().hmmMeansPurity > 0.44f && w.doc().hmmMeansPurity < 0.56f);
     QCOMPARE(w.view().displayMode, int(ModeGenomeSingle));
-    before_ = keep();
+    before_ = keep(root() / "temporary files/Tumor4X.temp", true);
     QVERIFY(before_.temp.size() > 600000);
     QVERIFY(before_.view.find("\tBreast\n") != std::string::npos);
 }
@@ -338,12 +346,62 @@ void KeptAnalysisTest::roads() {
     QCOMPARE(w.view().displayMode, int(ModeGenomeSingle));
     QCOMPARE(w.view().rangeSetArmed, 0);
 
-    const Kept after = keep();
+    const Kept after = keep(root() / "temporary files/Tumor4X.temp", true);
     QCOMPARE(after.title, before_.title);
     QCOMPARE(after.purity, before_.purity);
     QVERIFY2(after.temp == before_.temp, "the stored analysis changed");
     QVERIFY2(after.view == before_.view, "the view file changed");
     QVERIFY2(after.page == before_.page, "the genome page looks different");
+}
+
+// Range Set and a drag over chromosome 2 of the paired genome: the profile is fitted again on the
+// region at once and asks for its averaging, so a Cancel there must bring the profile back too.
+void KeptAnalysisTest::pairedRoads_data() {
+    QTest::addColumn<int>("copyNumberButton"); // 0: Cancel in the base copy dialog
+    QTest::newRow("Cancel in the base copy dialog") << 0;
+    QTest::newRow("copy number 3, Cancel in the averaging dialog") << 1003;
+}
+
+void KeptAnalysisTest::pairedRoads() {
+    QFETCH(int, copyNumberButton);
+    RoadWindow& w = *window_;
+    const fs::path stored = root() / "Self temporary files/Tumor1X.temp";
+    if (pairedBefore_.temp.empty()) {
+        ModalDriver load;
+        load.expectFile("Select self temporary file", stored);
+        load.expect("averaging", [&load](QWidget* m) { load.click(m, "1"); });
+        QVERIFY(w.trigger(ID_SELF_LOAD));
+        QVERIFY2(load.finished(), qPrintable(load.report()));
+        QCOMPARE(w.view().displayMode, int(ModeGenomeSelf));
+        pairedBefore_ = keep(stored, false);
+        QVERIFY(pairedBefore_.temp.size() > 100000);
+    }
+
+    ModalDriver d;
+    d.expect("base copy number", [&d, copyNumberButton](QWidget* m) {
+        if (!isFace(m, "BaseSetFace")) return d.fail(m, "expected the base copy number dialog");
+        if (copyNumberButton == 0) return d.click(m, "2");
+        d.click(m, QString::number(copyNumberButton));
+        d.click(m, "1");
+    });
+    if (copyNumberButton != 0) {
+        d.expect("region box", [](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(QMessageBox::Ok)->click(); });
+        d.expect("averaging", [&d](QWidget* m) { d.click(m, "2"); });
+        d.expectMessage("Cancelled");
+    }
+    QVERIFY(w.trigger(ID_RANGE_SET));
+    const CVARNView& v = w.view();
+    const int panel = v.panelX[kXba][2] / 10 + 10;
+    const int width = (v.chromosomeStart[kXba][3] - v.chromosomeStart[kXba][2]) / 10;
+    drag(w.genome(), QPoint(panel + width / 4, 120), QPoint(panel + 3 * width / 4, 120));
+    QVERIFY2(d.finished(), qPrintable(d.report()));
+    QCOMPARE(w.view().displayMode, int(ModeGenomeSelf));
+    QCOMPARE(w.view().rangeSetArmed, 0);
+
+    const Kept after = keep(stored, false);
+    QCOMPARE(after.title, pairedBefore_.title);
+    QVERIFY2(after.temp == pairedBefore_.temp, "the stored paired analysis changed");
+    QVERIFY2(after.page == pairedBefore_.page, "the paired genome page looks different");
 }
 
 QTEST_MAIN(KeptAnalysisTest)

@@ -105,7 +105,7 @@ TEST(CliReport, PdfNamesTheSampleItsNoiseAndItsMaking) {
     EXPECT_NE(text.find("VARN report: Tumor1X"), std::string::npos) << text;
     EXPECT_NE(text.find("Before compensation: SD= "), std::string::npos);
     EXPECT_NE(text.find("After compensation: SD= "), std::string::npos);
-    EXPECT_NE(text.find("XbaPool.ref"), std::string::npos);
+    EXPECT_NE(text.find("Xba 50K reference pool: " + (s.root / "XbaPool.ref").string()), std::string::npos);
     EXPECT_NE(text.find("tumour cell fraction of 100%"), std::string::npos);
 
     // Every segment of the segment table that is not two copies without LOH is in the report's
@@ -140,6 +140,49 @@ TEST(CliReport, PdfNamesTheSampleItsNoiseAndItsMaking) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("Reference is not loaded"), std::string::npos) << refused.err;
     EXPECT_FALSE(fs::exists(s.root / "none.pdf"));
+}
+
+// The merged report names both pools, prints the genome page's whole title (its last words are
+// the tumour cell fraction) and says on every page what it shows and which program made it.
+TEST(CliReport, MergedReportNamesBothPoolsTheWholeTitleAndOnEveryPageItsSample) {
+    ScratchRoot root;
+    for (const char* a : {"X", "H"}) {
+        const std::string pool = std::string(a) == "X" ? "XbaPool.ref" : "HindPool.ref";
+        const CliRun run = runCli(on(root, {"analyze", "--pool", (root / pool).string(), "--signal",
+                                            (root / ("tumorsample" + std::string(a) + "/Tumor1" + a + ".txt")).string(),
+                                            "--calls", (root / ("SNPtumorsample" + std::string(a) + "/Tumor1" + a + ".txt")).string(),
+                                            "--purity", "0.6", "--store"}));
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+    const fs::path pdf = root / "merged.pdf";
+    const CliRun run = runCli(on(root, {"report", (root / "temporary files/Tumor1X.temp").string(), "--pool",
+                                        (root / "XbaPool.ref").string(), "--pool", (root / "HindPool.ref").string(),
+                                        "--hind-temp", (root / "temporary files/Tumor1H.temp").string(), "--out",
+                                        pdf.string()}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    // pdftotext gives a run of blanks as one.
+    std::string text;
+    for (char c : pdfText(pdf))
+        if (!(c == ' ' && !text.empty() && text.back() == ' ')) text += c;
+    EXPECT_NE(text.find("Xba 50K reference pool: " + (root / "XbaPool.ref").string()), std::string::npos) << text;
+    EXPECT_NE(text.find("Hind 50K reference pool: " + (root / "HindPool.ref").string()), std::string::npos);
+    EXPECT_NE(text.find("Xba Sample Tumor1X compared with 3 Samples and Hind Sample Tumor1H"), std::string::npos);
+    const std::size_t title = text.find("Max and Min deleted ploidy=");
+    ASSERT_NE(title, std::string::npos);
+    std::string titleLine = text.substr(title, text.find('\n', title) - title);
+    titleLine.erase(titleLine.find_last_not_of(' ') + 1);
+    EXPECT_TRUE(titleLine.ends_with("tumour cells=60%")) << titleLine;
+
+    std::vector<std::string> pages;
+    for (std::size_t from = 0, end; (end = text.find('\f', from)) != std::string::npos; from = end + 1)
+        pages.push_back(text.substr(from, end - from));
+    ASSERT_GT(pages.size(), 2u);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        const std::string foot = std::string("VARN ") + VARN_VERSION + " · Tumor1XandTumor1H · tumour cells 60 %";
+        EXPECT_NE(pages[k].find(foot), std::string::npos) << "page " << k + 1 << ":\n" << pages[k];
+        EXPECT_NE(pages[k].find("page " + std::to_string(k + 1) + " of " + std::to_string(pages.size())),
+                  std::string::npos);
+    }
 }
 
 } // namespace varn::test

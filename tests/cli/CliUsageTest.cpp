@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace varn::test {
 namespace {
 
@@ -24,11 +26,13 @@ TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     EXPECT_EQ(runCli({"frobnicate"}).status, 2);
 }
 
-// Every option a command's parser accepts is explained in its help, and the README shows each
-// command's usage line as the help prints it.
-TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
-    const std::string readme = readFileBytes(std::string(VARN_SOURCE_DIR) + "/README.md");
-    ASSERT_FALSE(readme.empty());
+// Every option a command's parser accepts is explained in its help, and the manual (the README
+// and docs/) shows each command's usage line as the help prints it.
+TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheManual) {
+    std::string manual = readFileBytes(std::string(VARN_SOURCE_DIR) + "/README.md");
+    for (const auto& page : std::filesystem::directory_iterator(std::string(VARN_SOURCE_DIR) + "/docs"))
+        if (page.path().extension() == ".md") manual += readFileBytes(page.path());
+    ASSERT_FALSE(manual.empty());
     const std::vector<std::pair<std::string, std::vector<std::string>>> options = {
         {"demo-data", {"--seed", "--refs"}},
         {"make-pool", {"--array", "--list", "--out"}},
@@ -61,7 +65,7 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheReadme) {
         for (const std::string& name : names)
             EXPECT_NE(run.out.find(name), std::string::npos) << command << " " << name;
         const std::string usageLine = run.out.substr(0, run.out.find('\n'));
-        EXPECT_NE(readme.find(usageLine), std::string::npos) << "README lacks: " << usageLine;
+        EXPECT_NE(manual.find(usageLine), std::string::npos) << "the manual lacks: " << usageLine;
     }
 }
 

@@ -10,12 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace varn::test {
 namespace {
 
 // The same seed gives the same bytes; another seed gives other data. A small piece stands for the
-// whole: an annotation table, and a tumour's signal and call files.
+// whole: an annotation table, and the signal and call files of a pure tumour, the doubled genome
+// and the subclonal tumour.
 TEST(DemoDeterminism, SameSeedSameBytesOtherSeedOtherBytes) {
     TempDir dir;
     const demo::DemoGenome a = demo::makeDemoGenome(11);
@@ -27,17 +29,21 @@ TEST(DemoDeterminism, SameSeedSameBytesOtherSeedOtherBytes) {
     EXPECT_EQ(readFileBytes(dir / "a.txt"), readFileBytes(dir / "b.txt"));
     EXPECT_NE(readFileBytes(dir / "a.txt"), readFileBytes(dir / "c.txt"));
 
-    const demo::DemoTumour tumour = demo::demoTumours().front();
-    for (int pass = 0; pass < 2; ++pass) {
-        const demo::ArrayModel model = demo::makeArrayModel(11, 2);
-        const auto germline = demo::drawGermline(a, model, 11, tumour.name);
-        const demo::SampleData s = demo::synthesiseSample(a, model, germline, &tumour, 11, tumour.name, 1.0);
-        const std::string n = std::to_string(pass);
-        ASSERT_TRUE(demo::writeSignalFile(dir / ("signal" + n), a, model, s, tumour.name));
-        ASSERT_TRUE(demo::writeSnpCallFile(dir / ("calls" + n), a, model, s.call, tumour.name));
+    const std::vector<demo::DemoTumour> tumours = demo::demoTumours();
+    for (const std::size_t k : {0, 5, 6}) {
+        const demo::DemoTumour& tumour = tumours[k];
+        for (int pass = 0; pass < 2; ++pass) {
+            const demo::ArrayModel model = demo::makeArrayModel(11, 2);
+            const auto germline = demo::drawGermline(a, model, 11, tumour.name, tumour.male);
+            const demo::SampleData s =
+                demo::synthesiseSample(a, model, germline, &tumour, 11, tumour.name, 1.0, tumour.male);
+            const std::string n = std::to_string(pass);
+            ASSERT_TRUE(demo::writeSignalFile(dir / ("signal" + n), a, model, s, tumour.name));
+            ASSERT_TRUE(demo::writeSnpCallFile(dir / ("calls" + n), a, model, s.call, tumour.name));
+        }
+        EXPECT_EQ(readFileBytes(dir / "signal0"), readFileBytes(dir / "signal1")) << tumour.name;
+        EXPECT_EQ(readFileBytes(dir / "calls0"), readFileBytes(dir / "calls1")) << tumour.name;
     }
-    EXPECT_EQ(readFileBytes(dir / "signal0"), readFileBytes(dir / "signal1"));
-    EXPECT_EQ(readFileBytes(dir / "calls0"), readFileBytes(dir / "calls1"));
 }
 
 // Each purpose draws from its own stream, so streams of one seed must not repeat one another;

@@ -1,5 +1,7 @@
 #include "demo/DemoFixture.h"
 
+#include "demo/DemoInstallation.h"
+#include "demo/DemoSamples.h"
 #include "demo/TruthFile.h"
 #include "view/GenomeLayout.h"
 
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -72,9 +75,18 @@ void checkEveryFileAndFolder() {
                            "SNPtumorsampleX/Tumor2X.txt",
                            "SNPtumorsampleH/Tumor1H.txt",
                            "truth/Tumor1.txt",
-                           "truth/Tumor2.txt"};
+                           "truth/Tumor2.txt",
+                           "tumorsampleX/Tumor7X.txt",
+                           "SNPtumorsampleH/Tumor6H.txt",
+                           "sampledataH/Tumor7NH_snp.txt",
+                           "truth/Tumor6.txt",
+                           "referencecallsX/Normal01X_snp.txt",
+                           "referencecallsH/Normal03H_snp.txt"};
     for (const char* name : files) EXPECT_TRUE(fs::is_regular_file(f.root / name)) << name;
     EXPECT_FALSE(fs::exists(f.root / "sampledataX/Normal04X.txt"));
+    // A call file beside a reference's signal file would be used by whatever reads the pool's
+    // references; the demo keeps them apart.
+    EXPECT_FALSE(fs::exists(f.root / "sampledataX/Normal01X_snp.txt"));
     for (const char* folder : {"temporary files", "Self temporary files", "IGBfiles", "RawData"}) {
         EXPECT_TRUE(fs::is_directory(f.root / folder)) << folder;
         EXPECT_TRUE(fs::is_empty(f.root / folder)) << folder;
@@ -136,6 +148,31 @@ void checkSnpCallTexts() {
     }
 }
 
+// Each reference's call file is its germline genotype as the array software calls it: about 3 %
+// NoCall and otherwise the genotype, but for rare miscalls.
+void checkReferenceCalls() {
+    const DemoInstallationFixture& f = demoInstallation();
+    const demo::DemoGenome genome = demo::makeDemoGenome(kDemoSeed);
+    const char* text[4] = {"NoCall", "AA", "AB", "BB"};
+    for (int t : {kXba, kHind}) {
+        const demo::ArrayModel model = demo::makeArrayModel(kDemoSeed, t);
+        for (const std::string name : {"Normal01", "Normal02", "Normal03"}) {
+            const auto germline = demo::drawGermline(genome, model, kDemoSeed, name);
+            const auto lines = readLines(demo::referenceCallFile(f.root, t, name));
+            ASSERT_EQ(lines.size(), germline.size() + 2) << name << " array " << t;
+            int noCalls = 0, wrong = 0;
+            for (std::size_t i = 0; i < germline.size(); ++i) {
+                const std::string call = splitTabs(lines[i + 2])[1];
+                noCalls += call == "NoCall";
+                wrong += call != "NoCall" && call != text[germline[i]];
+            }
+            const double n = static_cast<double>(germline.size());
+            EXPECT_NEAR(noCalls / n, 0.03, 0.005) << name << " array " << t;
+            EXPECT_LT(wrong / n, 0.004) << name << " array " << t;
+        }
+    }
+}
+
 void checkPoolFiles() {
     DemoInstallationFixture& f = demoInstallation();
     CVARNDoc& doc = *f.doc;
@@ -192,6 +229,63 @@ void checkPlantedCopyNumbers() {
     }
 }
 
+// The doubled and the subclonal tumour mix cell populations on the linear scale, and the reader's
+// scaling to a mean probe of 1 shifts the whole profile by the sample's mean level: at every
+// state the median log ratio against the pool sits at log(level / mean level), the level being
+// (1 - n)((1 - f) e^m[c] + f e^m[c']) + n e^m[normal copies] for n normal cells and a share f of
+// subclone cells (m the copy-number model's means). In the doubled genome its 2+2 stretches thus
+// sit near 0, where two copies would sit in a diploid one.
+void checkCellMixtures() {
+    DemoInstallationFixture& f = demoInstallation();
+    CVARNDoc& doc = *f.doc;
+    for (const std::string tumour : {"Tumor6", "Tumor7"}) {
+        const auto truth = truthOf(tumour);
+        demo::TruthHeader header;
+        ASSERT_TRUE(demo::readTruthHeader(f.root / "truth" / (tumour + ".txt"), header));
+        const double normalCells = header.normalFraction;
+        for (int t : {kXba, kHind}) {
+            const char* a = t == kXba ? "X" : "H";
+            ASSERT_TRUE(doc.OnOpenDocument(f.root / (t == kXba ? "XbaPool.ref" : "HindPool.ref")));
+            const fs::path signal = f.root / (std::string("tumorsample") + a) / (tumour + a + ".txt");
+            ASSERT_EQ(doc.ReadSignalFile(t, signal, 0, 1), 0);
+            auto level = [&](int snp) {
+                const demo::TruthSegment& s = truthAtSnp(doc, truth, snp);
+                const int normalCopies = header.male && s.chromosome == 23 ? 1 : 2;
+                return (1.0 - normalCells) * ((1.0 - s.subcloneFraction) * std::exp(doc.hmmMean[s.copyNumber]) +
+                                              s.subcloneFraction * std::exp(doc.hmmMean[s.subcloneCopyNumber])) +
+                       normalCells * std::exp(doc.hmmMean[normalCopies]);
+            };
+            double mean = 0.0;
+            for (int snp = doc.snpFirst[t]; snp <= doc.snpLast[t]; ++snp) mean += level(snp);
+            mean /= doc.snpLast[t] - doc.snpFirst[t] + 1;
+            std::map<long, std::vector<double>> byLevel;
+            for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
+                if (doc.positionUsable[pos] != 1) continue;
+                const int snp = doc.arrangeOrder[pos];
+                double pool = 0.0;
+                for (int r = 1; r < doc.refCount[t]; ++r) pool += doc.poolSignal[r][snp];
+                pool /= doc.refCount[t] - 1;
+                byLevel[std::lround(1e4 * std::log(level(snp) / mean))].push_back(
+                    std::log(doc.poolSignal[0][snp] / pool));
+            }
+            // The commonest state places the profile (the amplification curve adds a little
+            // offset); every other state keeps its expected distance from it.
+            const auto commonest = std::max_element(byLevel.begin(), byLevel.end(), [](const auto& x, const auto& y) {
+                return x.second.size() < y.second.size();
+            });
+            const double offset = median(commonest->second) - commonest->first / 1e4;
+            EXPECT_NEAR(offset, 0.0, 0.06) << tumour << " array " << t;
+            int states = 0;
+            for (const auto& [expected, ratios] : byLevel) {
+                if (ratios.size() < 100) continue;
+                ++states;
+                EXPECT_NEAR(median(ratios) - offset, expected / 1e4, 0.03) << tumour << " array " << t;
+            }
+            EXPECT_GE(states, 6) << tumour << " array " << t;
+        }
+    }
+}
+
 // LOH shows in the tumour's calls: no heterozygous calls where one parent's copies are lost,
 // about the population rate elsewhere; the paired normal keeps the inherited genotypes.
 void checkPlantedLoh() {
@@ -242,6 +336,10 @@ TEST(DemoInstallation, WritesEveryFileInTheExportFormats) {
         SCOPED_TRACE("SNP-call texts");
         checkSnpCallTexts();
     }
+    {
+        SCOPED_TRACE("reference calls");
+        checkReferenceCalls();
+    }
 }
 
 TEST(DemoInstallation, PoolsLoadAndTumoursCarryThePlantedChanges) {
@@ -257,6 +355,10 @@ TEST(DemoInstallation, PoolsLoadAndTumoursCarryThePlantedChanges) {
     {
         SCOPED_TRACE("planted LOH");
         checkPlantedLoh();
+    }
+    {
+        SCOPED_TRACE("cell mixtures");
+        checkCellMixtures();
     }
 }
 

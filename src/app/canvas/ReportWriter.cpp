@@ -3,6 +3,7 @@
 #include "canvas/RenderToImage.h"
 #include "document/FileBytes.h"
 #include "export/PictureFormat.h"
+#include "export/ReportFlow.h"
 #include "export/SampleReport.h"
 #include "view/CVARNView.h"
 #include "view/PageInFrame.h"
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,89 +25,134 @@ namespace varn {
 
 namespace {
 
-// A4 landscape at the screen's resolution: the pictures keep the window's proportions of text to
-// drawing. Margins and the picture's frame in device pixels.
+// A4 landscape at the screen's resolution (1123 x 794 device pixels): the pictures keep the
+// window's proportions of text to drawing. Margins, and the white border between a picture and
+// its frame, so that the page's title line sits inside the frame instead of on its edge.
 constexpr int kMargin = 40;
-constexpr int kGenomeFrameHeight = 380;
-constexpr int kChromosomeFrameHeight = 420;
+constexpr int kFramePadding = 8;
+constexpr int kTableColumns[] = {0, 60, 170, 280, 360, 480, 590};
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-class ReportPages {
+// A page of the view drawn whole at its Monitor preset, as --plot draws it, then scaled as one
+// picture, text included: the labels keep the room the page gives them, so the chromosome names
+// of the genome page never run into each other, however small the picture is printed.
+struct ReportPicture {
+    std::function<void(CVARNView&)> show; // puts the view on the page to draw
+    QSize page;                           // its drawing at the preset, device pixels
+    double scale = 1;
+};
+
+class ReportLayout {
   public:
-    ReportPages(QPdfWriter& pdf, QPainter& painter, const SampleReport& report)
-        : pdf_(pdf), painter_(painter), report_(report) {
-        width_ = painter.device()->width();
-        height_ = painter.device()->height();
-        line_ = QFontMetrics(painter.font(), painter.device()).lineSpacing();
-        startPage();
+    ReportLayout(QPainter& painter, CVARNView& view) : painter_(painter), view_(view) {
+        const QFontMetrics metrics(painter.font(), painter.device());
+        line_ = metrics.lineSpacing();
+        ascent_ = metrics.ascent();
+        width_ = painter.device()->width() - 2 * kMargin;
+        // The foot line and a gap above it are kept free on every page.
+        height_ = painter.device()->height() - 2 * kMargin - 2 * line_;
     }
 
-    int width() const { return width_ - 2 * kMargin; }
-    int y() const { return y_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int line() const { return line_; }
+    int used() const {
+        int h = 0;
+        for (const FlowBlock& b : blocks_) h += b.height;
+        return h;
+    }
 
-    void newPage() {
-        pdf_.newPage();
-        ++page_;
-        startPage();
+    // A text line; a heading keeps with what follows it and has half a line of room above.
+    void text(const std::string& s, bool heading = false, bool newPage = false) {
+        const int above = heading && !newPage ? line_ / 2 : 0;
+        add({line_ + above, heading, -1, newPage}, [this, s, heading, above](int y) {
+            QFont font = painter_.font();
+            font.setBold(heading);
+            painter_.setFont(font);
+            painter_.drawText(kMargin, y + above + ascent_, varn::text(s));
+            font.setBold(false);
+            painter_.setFont(font);
+        });
     }
-    // Room for n more lines, else the next page.
-    void need(int lines) {
-        if (y_ + lines * line_ > height_ - kMargin - line_) newPage();
+    // A table row, each cell at its column's left edge; head is the block of the column heads.
+    int row(const std::vector<std::string>& cells, bool isHead, int head = -1) {
+        return add({line_, isHead, head, false}, [this, cells, isHead](int y) {
+            QFont font = painter_.font();
+            font.setBold(isHead);
+            painter_.setFont(font);
+            for (std::size_t k = 0; k < cells.size() && k < std::size(kTableColumns); ++k)
+                painter_.drawText(kMargin + kTableColumns[k], y + ascent_, varn::text(cells[k]));
+            font.setBold(false);
+            painter_.setFont(font);
+        });
     }
-    void line(const std::string& s, bool bold = false) {
-        need(1);
-        QFont font = painter_.font();
-        font.setBold(bold);
-        painter_.setFont(font);
-        painter_.drawText(kMargin, y_ + line_, text(s));
-        font.setBold(false);
-        painter_.setFont(font);
-        y_ += line_;
+    // The page `show` puts the view on, as large as the width and maxHeight allow, in a frame.
+    void picture(std::function<void(CVARNView&)> show, int maxHeight, bool keepWithNext) {
+        ReportPicture p{std::move(show), {}, 1};
+        {
+            ShownPageGuard guard(view_);
+            p.show(view_);
+            p.page = drawingSize(view_);
+        }
+        const int inner = width_ - 2 * kFramePadding;
+        p.scale = std::min(static_cast<double>(inner) / p.page.width(),
+                           static_cast<double>(maxHeight - 2 * kFramePadding - line_ / 2) / p.page.height());
+        const int w = static_cast<int>(p.page.width() * p.scale) + 2 * kFramePadding;
+        const int h = static_cast<int>(p.page.height() * p.scale) + 2 * kFramePadding;
+        add({h + line_ / 2, keepWithNext, -1, false}, [this, p, w, h](int y) {
+            painter_.save();
+            painter_.translate(kMargin + kFramePadding, y + kFramePadding);
+            painter_.scale(p.scale, p.scale);
+            painter_.setClipRect(QRect(QPoint(0, 0), p.page));
+            {
+                ShownPageGuard guard(view_);
+                p.show(view_);
+                paintView(view_, painter_, p.page);
+            }
+            painter_.restore();
+            painter_.setPen(Qt::gray);
+            painter_.drawRect(QRect(kMargin, y, w, h));
+            painter_.setPen(Qt::black);
+        });
     }
-    void gap() { y_ += line_ / 2; }
-    // A table row: each cell at its column's left edge.
-    void row(const std::vector<std::string>& cells, bool bold = false) {
-        need(1);
-        static constexpr int kColumns[] = {0, 60, 170, 280, 360, 480, 590};
-        QFont font = painter_.font();
-        font.setBold(bold);
-        painter_.setFont(font);
-        for (std::size_t k = 0; k < cells.size() && k < std::size(kColumns); ++k)
-            painter_.drawText(kMargin + kColumns[k], y_ + line_, text(cells[k]));
-        font.setBold(false);
-        painter_.setFont(font);
-        y_ += line_;
-    }
-    // The view's page, fitted into a frame of the given height across the whole width.
-    void picture(CVARNView& view, int frameHeight) {
-        need(frameHeight / line_ + 1);
-        painter_.save();
-        painter_.translate(kMargin, y_);
-        painter_.setClipRect(QRect(0, 0, width(), frameHeight));
-        fitPageInto(view, width(), frameHeight);
-        paintView(view, painter_, QSize(width(), frameHeight));
-        painter_.restore();
-        painter_.setPen(Qt::gray);
-        painter_.drawRect(QRect(kMargin, y_, width(), frameHeight));
-        painter_.setPen(Qt::black);
-        y_ += frameHeight + line_ / 2;
+    int lastBlock() const { return static_cast<int>(blocks_.size()) - 1; }
+
+    // Lays the blocks out and paints them, starting a PDF page where the flow says.
+    void paint(QPdfWriter& pdf, const std::function<void(int page, int pages)>& foot) {
+        const std::vector<PlacedBlock> placed = flowIntoPages(blocks_, height_);
+        const int pages = placed.empty() ? 1 : placed.back().page + 1;
+        int page = 0;
+        foot(0, pages);
+        for (const PlacedBlock& b : placed) {
+            if (b.page != page) {
+                pdf.newPage();
+                page = b.page;
+                foot(page, pages);
+            }
+            paints_[static_cast<std::size_t>(b.block)](kMargin + b.y);
+        }
     }
 
   private:
-    void startPage() {
-        y_ = kMargin;
-        painter_.setPen(Qt::gray);
-        painter_.drawText(kMargin, height_ - kMargin / 2,
-                          text("VARN " VARN_VERSION "  ·  " + report_.sample + "  ·  page " + std::to_string(page_)));
-        painter_.setPen(Qt::black);
+    int add(FlowBlock block, std::function<void(int)> paint) {
+        blocks_.push_back(block);
+        paints_.push_back(std::move(paint));
+        return lastBlock();
     }
 
-    QPdfWriter& pdf_;
     QPainter& painter_;
-    const SampleReport& report_;
-    int width_ = 0, height_ = 0, line_ = 14, y_ = 0, page_ = 1;
+    CVARNView& view_;
+    std::vector<FlowBlock> blocks_;
+    std::vector<std::function<void(int)>> paints_;
+    int line_ = 14, ascent_ = 11, width_ = 0, height_ = 0;
 };
+
+void segmentTable(ReportLayout& layout, const SampleReport& report, int chromosome) {
+    const int head = layout.row(reportTableHead(), true);
+    for (const ReportSegment& s : report.segments)
+        if (chromosome == 0 || s.chromosome == chromosome) layout.row(reportTableRow(s), false, head);
+}
 
 } // namespace
 
@@ -121,34 +169,37 @@ bool writeReport(CVARNView& view, const SampleReport& report, const std::filesys
         QPainter painter;
         if (!painter.begin(&pdf)) return false;
         ShownPageGuard guard(view);
-        ReportPages pages(pdf, painter, report);
+        ReportLayout layout(painter, view);
 
-        pages.line("VARN report: " + report.sample, true);
-        for (const std::string& s : report.record) pages.line(s);
-        pages.gap();
-        pages.picture(view, kGenomeFrameHeight);
-        for (const std::string& s : report.figures) pages.line(s);
-        pages.gap();
+        // Page 1: the genome, as large as the page allows.
+        layout.text("VARN report: " + report.sample, true);
+        layout.picture([](CVARNView& v) { v.OnMonitorView(); }, layout.height() - layout.used(), false);
+
+        // Then how it was made and measured, the table of changed segments, and one section per
+        // changed chromosome, flowing on from page to page.
+        layout.text("How this report was made", true, true);
+        for (const std::string& s : report.record) layout.text(s);
+        layout.text("Noise, references and HMM", true);
+        for (const std::string& s : report.figures) layout.text(s);
         if (report.segments.empty()) {
-            pages.line("Segments: every segment is two copies without LOH", true);
+            layout.text("Segments: every segment is two copies without LOH", true);
         } else {
-            pages.line("Segments that are not copy number 2 without LOH", true);
-            pages.row(reportTableHead(), true);
-            for (const ReportSegment& s : report.segments) pages.row(reportTableRow(s));
+            layout.text("Segments that are not copy number 2 without LOH", true);
+            segmentTable(layout, report, 0);
+        }
+        for (int c : report.changedChromosomes) {
+            layout.text(reportChromosomeTitle(c) + " of " + report.sample, true);
+            layout.picture([c](CVARNView& v) { showChromosomeOf(v, c); }, layout.height() / 2 + 4 * layout.line(),
+                           true);
+            segmentTable(layout, report, c);
         }
 
-        for (int c : report.changedChromosomes) {
-            pages.newPage();
-            pages.line(reportChromosomeTitle(c) + " of " + report.sample, true);
-            {
-                ShownPageGuard chromosome(view);
-                showChromosomeOf(view, c);
-                pages.picture(view, kChromosomeFrameHeight);
-            }
-            pages.row(reportTableHead(), true);
-            for (const ReportSegment& s : report.segments)
-                if (s.chromosome == c) pages.row(reportTableRow(s));
-        }
+        const int footY = painter.device()->height() - kMargin / 2;
+        layout.paint(pdf, [&](int page, int pages) {
+            painter.setPen(Qt::gray);
+            painter.drawText(kMargin, footY, text(reportPageFooter(report, page + 1, pages)));
+            painter.setPen(Qt::black);
+        });
         painter.end();
     }
     return replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
