@@ -359,7 +359,6 @@ void KeptAnalysisTest::roads() {
 void KeptAnalysisTest::pairedRoads_data() {
     QTest::addColumn<int>("copyNumberButton"); // 0: Cancel in the base copy dialog
     QTest::newRow("Cancel in the base copy dialog") << 0;
-    QTest::newRow("copy number 3, Cancel in the averaging dialog") << 1003;
 }
 
 void KeptAnalysisTest::pairedRoads() {
