@@ -148,7 +148,9 @@ void CMainFrame::runFromUser(int id) {
     sendCommand(id);
 }
 
+// The status bar's message pane tells what the last command did; each command starts it afresh.
 bool CMainFrame::sendCommand(int id) {
+    statusBar()->clearMessage();
     const bool handled = router_.route(id);
     if (afterCommand) afterCommand();
     updateCommandUi();

@@ -166,17 +166,45 @@ DialogResult QtUserInterface::chSelect(CChSelectDlg& dialog) {
 // The work runs on this thread and cannot stop halfway, so the dialog has no Cancel button and
 // only paints between steps: input stays queued until the work is done.
 void QtUserInterface::fileWritten(const std::string& verb, const std::filesystem::path& path) {
-    auto* window = qobject_cast<QMainWindow*>(parent_);
-    if (window == nullptr) return;
-    // A command writes its files without returning to the event loop; the first report of a
-    // command arms the reset for the next turn of the loop.
-    if (writtenThisCommand_.empty()) QTimer::singleShot(0, window, [this] { writtenThisCommand_.clear(); });
     writtenThisCommand_.push_back(writtenReport(verb, path, root_));
+    showCommandReport();
+}
+
+void QtUserInterface::filesLoaded(const std::vector<std::filesystem::path>& paths) {
+    if (paths.empty()) return;
+    for (const std::filesystem::path& path : paths) loadedThisCommand_.push_back(shownPath(path, root_));
+    showCommandReport();
+}
+
+void QtUserInterface::showCommandReport() {
+    auto* window = qobject_cast<QMainWindow*>(parent_);
+    if (window == nullptr) {
+        writtenThisCommand_.clear();
+        loadedThisCommand_.clear();
+        return;
+    }
+    // A command reports without returning to the event loop; the first report of a command arms
+    // the reset for the next turn of the loop.
+    static constexpr std::size_t kNamedTogether = 3;
+    if (!reportResetArmed_) {
+        reportResetArmed_ = true;
+        QTimer::singleShot(0, window, [this] {
+            writtenThisCommand_.clear();
+            loadedThisCommand_.clear();
+            reportResetArmed_ = false;
+        });
+    }
     std::string text;
-    if (writtenThisCommand_.size() <= 2) {
+    if (writtenThisCommand_.size() > kNamedTogether) {
+        text = writtenThisCommand_.back() + " (" + std::to_string(writtenThisCommand_.size()) + " files written)";
+    } else if (!writtenThisCommand_.empty()) {
         for (const std::string& line : writtenThisCommand_) text += (text.empty() ? "" : "; ") + line;
     } else {
-        text = writtenThisCommand_.back() + " (" + std::to_string(writtenThisCommand_.size()) + " files written)";
+        text = "Loaded";
+        for (std::size_t k = 0; k < loadedThisCommand_.size(); ++k) {
+            const bool last = k + 1 == loadedThisCommand_.size();
+            text += (k == 0 ? " " : last ? " and " : ", ") + loadedThisCommand_[k];
+        }
     }
     window->statusBar()->showMessage(QString::fromStdString(text));
 }

@@ -48,9 +48,12 @@ class QtUserInterface : public UserInterface {
     DialogResult chSelect(CChSelectDlg& dialog) override;
 
     void progress(const std::string& what, int done, int total) override;
-    // The status bar of the main window says what was written and where. The files one command
-    // writes (a track pair) are named together; a batch names the last and the count.
+    // The status bar of the main window says what the last command did: the files it wrote and
+    // where, or, when it wrote nothing, the files it loaded. The files one command writes (a track
+    // pair, SegmentOut's three) are named together; a batch names the last and the count. The
+    // frame clears it as each command starts, so a command that did neither leaves it empty.
     void fileWritten(const std::string& verb, const std::filesystem::path& path) override;
+    void filesLoaded(const std::vector<std::filesystem::path>& paths) override;
 
   private:
     // type, when given, preselects and returns the chosen filter's index.
@@ -59,7 +62,12 @@ class QtUserInterface : public UserInterface {
     InstallRoot root_; // the sample dialogs' choosers open in its folders
     QWidget* parent_ = nullptr;
     QPointer<QProgressDialog> progress_; // open while some work reports done < total
-    std::vector<std::string> writtenThisCommand_; // emptied when the event loop next runs
+    // Shows what the command running now has written or loaded so far.
+    void showCommandReport();
+    // The command's reports, emptied when the event loop next runs.
+    std::vector<std::string> writtenThisCommand_;
+    std::vector<std::string> loadedThisCommand_;
+    bool reportResetArmed_ = false;
 };
 
 } // namespace varn

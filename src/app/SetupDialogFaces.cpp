@@ -299,6 +299,7 @@ RefSelectFace::RefSelectFace(CRefSelect& dialog, UserInterface& ui, QWidget* par
     list_->setObjectName("1006");
     list_->setMinimumSize(320, 360);
     connect(load, &QPushButton::clicked, this, [this] {
+        readTicks();
         dialog_.onSampleLoad();
         showList();
     });
@@ -318,10 +319,16 @@ void RefSelectFace::showList() {
     }
 }
 
-void RefSelectFace::accept() {
+// The ticks live in the list widget until OK; a "Sample Load" press rebuilds the list, so the
+// ticks made so far are read back first and survive it.
+void RefSelectFace::readTicks() {
     dialog_.listChecked.assign(static_cast<std::size_t>(list_->count()), false);
     for (int k = 0; k < list_->count(); ++k)
         dialog_.listChecked[static_cast<std::size_t>(k)] = list_->item(k)->checkState() == Qt::Checked;
+}
+
+void RefSelectFace::accept() {
+    readTicks();
     if (dialog_.onOk(ui_)) QDialog::accept();
 }
 

@@ -113,6 +113,7 @@ class RefSelectFace : public QDialog {
 
   private:
     void showList();
+    void readTicks();
 
     CRefSelect& dialog_;
     UserInterface& ui_;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace varn {
 
@@ -43,6 +44,15 @@ public:
     // are taken as bytes, characters beyond ASCII as '?'.
     std::string readString();
     bool truncated() const { return truncated_; }
+    // A loading archive whose bytes are not what its reader takes: marked failed, with the
+    // reader's message and, in words, why.
+    void refuse(std::string message, std::string reason) {
+        failed_ = true;
+        refusalMessage_ = std::move(message);
+        refusalReason_ = std::move(reason);
+    }
+    const std::string& refusalMessage() const { return refusalMessage_; }
+    const std::string& refusalReason() const { return refusalReason_; }
     std::size_t position() const { return pos_; }
     std::size_t remaining() const { return bytes_.size() - pos_; }
     // Moves the read position; false (and truncated) when it lies past the end.
@@ -58,6 +68,7 @@ private:
     bool storing_;
     bool truncated_ = false;
     bool failed_ = false;
+    std::string refusalMessage_, refusalReason_;
 };
 
 } // namespace varn

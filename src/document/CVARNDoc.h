@@ -122,6 +122,15 @@ public:
     bool sampleAllelesHeld[3] = {};
     std::string sampleAllelesMissing[3];
 
+    // The analysis dialog's answer of a File New that stopped before a new analysis was read (a
+    // Cancel, a check, a refused file), with the arrayType and referenceMode of the analysis that
+    // stayed. While that analysis is still the one shown, the next File New opens with the answer
+    // (mode 0: no such answer).
+    struct PendingAnalysisChoice {
+        int mode = 0, arrayChoice = 0;
+        int shownArrayType = 0, shownReferenceMode = 0;
+    } pendingAnalysisChoice;
+
     // ---- framework connections ----
     // The single view publishes itself here when it is constructed.
     CVARNView* view = nullptr;
@@ -182,7 +191,9 @@ public:
     float regionSd(const float* values, int rangeStart, int rangeEnd);
     void computePoolRatio(int fitStart, int fitEnd, const int* selected, int numeratorRow, int denominatorRow,
                           int t);
-    void computePairedRatio(int fitStart, int fitEnd, int t);
+    // Ends with the paired averaging and display; false when its averaging dialog was cancelled
+    // (true without a view).
+    bool computePairedRatio(int fitStart, int fitEnd, int t);
     void computeRowRatio(int denominatorRow, int numeratorRow, int logFlag, int t);
     double emissionDensity(double x, int k, double sigma) const;
     static double transitionProbability(double d, bool changed);
@@ -208,10 +219,13 @@ public:
     // array t (the other array's, the other kind, binary); 0 when it may be one or cannot be
     // opened (its reader reports that). Reads nothing into the document.
     int RefuseWrongSampleFile(int t, const std::filesystem::path& path, SampleFileKind kind);
-    // expectedArray 1 or 2 refuses a stored analysis of the other array; 0 takes either.
-    int SelectNonSelfTempFile(int expectedArray = 0);
+    // expectedArray 1 or 2 refuses a stored analysis of the other array; 0 takes either. chosen,
+    // when given, receives the file that was read.
+    int SelectNonSelfTempFile(int expectedArray = 0, std::filesystem::path* chosen = nullptr);
     int LoadNonSelfTempFile(const std::filesystem::path& path, int expectedArray = 0);
-    int LoadSelfTempFile();
+    // 0 once the stored paired analysis is read and shown; 1 when the chooser was cancelled, the
+    // file refused (its message is shown) or the averaging dialog cancelled.
+    int LoadSelfTempFile(std::filesystem::path* chosen = nullptr);
     int LoadSelfTempFile(const std::filesystem::path& path); // the reader behind the dialog
     void OnStore();
     void OnNonSelfLoad();

@@ -9,6 +9,8 @@
 #include "TextLines.h"
 #include "UserInterface.h"
 
+#include <string>
+
 namespace varn {
 
 void CVARNDoc::Serialize(CArchive& ar) {
@@ -31,37 +33,40 @@ void CVARNDoc::Serialize(CArchive& ar) {
         return;
     }
 
+    // A refusal is reported by whoever opened the file, in one box with the file's name; a file
+    // that ends early keeps the framework's text and says where it ended.
     const std::string start = ar.readString();
-    if (ar.truncated()) return;
-    auto reject = [&](const char* message) {
-        ui().messageBox(message);
-        ar.markFailed();
-    };
+    if (ar.truncated()) return ar.refuse(kUnexpectedFileFormat, "it does not start with the pool file's marker");
     if (start != kPoolStartMarker) {
-        reject("Invalid data file");
+        ar.refuse("Invalid data file", "it does not start with the pool file's marker");
         OnNewDocument();
         return;
     }
     const int t = ar.readInt32();
     const int rows = ar.readInt32();
-    if (ar.truncated()) return;
+    if (ar.truncated()) return ar.refuse(kUnexpectedFileFormat, "it ends inside the pool file's header");
     if ((t != kXba && t != kHind) || rows < 1 || rows > kPoolRows) {
-        reject("Invalid data file");
+        ar.refuse("Invalid data file", "its header names array type " + std::to_string(t) + " and " +
+                                           std::to_string(rows) +
+                                           " rows, where a pool file names 1 (Xba) or 2 (Hind) and 1 to 200 rows");
         OnNewDocument();
         return;
     }
     // The whole file is checked before the pool is touched, so that a damaged file leaves the
     // pool in memory exactly as it was.
     const std::size_t rowsAt = ar.position();
-    if (!ar.skip(static_cast<std::size_t>((rows - 1) * poolRowBytes(snpLast[t] - snpFirst[t] + 1)))) return;
+    const std::string rowsOf = std::to_string(rows - 1) + (rows == 2 ? " reference" : " references") + " of the " +
+                               (t == kXba ? "Xba" : "Hind") + " 50K array";
+    if (!ar.skip(static_cast<std::size_t>((rows - 1) * poolRowBytes(snpLast[t] - snpFirst[t] + 1))))
+        return ar.refuse(kUnexpectedFileFormat, "it ends before the end of its " + rowsOf);
     if (ar.remaining() == 0) {
-        reject("Data load failure"); // the end marker is missing
+        ar.refuse("Data load failure", "it ends after " + rowsOf + " without the end marker");
         return;
     }
     const std::string end = ar.readString();
-    if (ar.truncated()) return;
+    if (ar.truncated()) return ar.refuse(kUnexpectedFileFormat, "it ends inside its end marker");
     if (end != kPoolEndMarker) {
-        reject("Data load failure");
+        ar.refuse("Data load failure", "the end marker is not where " + rowsOf + " end");
         return;
     }
     ar.seek(rowsAt);
@@ -75,22 +80,23 @@ void CVARNDoc::Serialize(CArchive& ar) {
 }
 
 // A refused file leaves the pools in memory as they were, and with them the name of the file they
-// came from: the title and Ctrl+S keep pointing at the pool that is still loaded.
+// came from: the title and Ctrl+S keep pointing at the pool that is still loaded. Every refusal is
+// one box: the framework's or the reader's text first, then the file's name and why.
 bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
+    const std::string unchanged = "; the reference pools in memory are unchanged";
     std::string bytes;
     if (!loadWholeFile(path, bytes)) {
-        ui().messageBox(kFailedToOpenDocument);
-        ui().messageBox(name + " cannot be opened; the reference pools in memory are unchanged");
+        ui().messageBox(std::string(kFailedToOpenDocument) + "\n" + name + " cannot be opened" + unchanged);
         return false;
     }
     const std::filesystem::path loadedPath = pathName;
     CArchive ar(std::move(bytes));
     Serialize(ar);
-    if (ar.truncated()) ui().messageBox(kUnexpectedFileFormat);
-    if (ar.truncated() || ar.failed()) { // a failure is already reported
+    if (ar.truncated() || ar.failed()) {
         pathName = loadedPath;
-        ui().messageBox(name + " is not a reference pool file; the reference pools in memory are unchanged");
+        ui().messageBox(ar.refusalMessage() + "\n" + name + " is not a reference pool file: " + ar.refusalReason() +
+                        unchanged);
         return false;
     }
     pathName = path;
@@ -100,6 +106,7 @@ bool CVARNDoc::OnOpenDocument(const std::filesystem::path& path) {
     const int t = ar.readInt32();
     poolFile[t] = path;
     loadAlleleModelBeside(t, path);
+    ui().filesLoaded({path});
     return true;
 }
 

@@ -157,7 +157,8 @@ int CVARNDoc::StoreSelfTempFile(int t) {
 }
 
 // Reads the file and recomputes the paired profile on the stored region; the profile's
-// averaging dialog and display follow from computePairedRatio.
+// averaging dialog and display follow from computePairedRatio, and a Cancel there counts as a
+// load that did not end in an analysis.
 int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
     std::string text;
     if (!loadWholeFile(path, text)) {
@@ -176,8 +177,7 @@ int CVARNDoc::LoadSelfTempFile(const std::filesystem::path& path) {
     }
     const int t = arrayType;
     sampleAllelesHeld[t] = true; // the self file keeps the tumour's allele sums itself
-    computePairedRatio(regionStart[t], regionEnd[t], t);
-    return 0;
+    return computePairedRatio(regionStart[t], regionEnd[t], t) ? 0 : 1;
 }
 
 } // namespace varn

@@ -2,6 +2,7 @@
 // file dialogs that pick a stored analysis.
 #include "CVARNDoc.h"
 
+#include "AnalysisSnapshot.h"
 #include "UserInterface.h"
 #include "view/CVARNView.h"
 
@@ -28,31 +29,43 @@ void CVARNDoc::OnStore() {
     else if (referenceMode == kSelfReference) StoreSelfTempFile(arrayType);
 }
 
-int CVARNDoc::SelectNonSelfTempFile(int expectedArray) {
+int CVARNDoc::SelectNonSelfTempFile(int expectedArray, std::filesystem::path* chosen) {
     const auto path = ui().openFile(tempFileDialog(*this, "Select temporary file", "C:\\VARN\\temporary files"));
     if (!path) return 1;
+    if (chosen != nullptr) *chosen = *path;
     return LoadNonSelfTempFile(*path, expectedArray);
 }
 
-int CVARNDoc::LoadSelfTempFile() {
+int CVARNDoc::LoadSelfTempFile(std::filesystem::path* chosen) {
     const auto path =
         ui().openFile(tempFileDialog(*this, "Select self temporary file", "C:\\VARN\\Self temporary files"));
     if (!path) return 1;
+    if (chosen != nullptr) *chosen = *path;
     return LoadSelfTempFile(*path);
 }
 
 // The file restores the pool-mode settings; the profile itself is recomputed against the
-// references it names, then averaged and shown as a whole genome.
+// references it names, then averaged and shown as a whole genome. A refused file or a cancelled
+// averaging dialog leaves the analysis shown as it was.
 void CVARNDoc::OnNonSelfLoad() {
-    if (SelectNonSelfTempFile() != 0) return;
+    KeepAnalysisUnlessFinished keep(*this);
+    std::filesystem::path chosen;
+    if (SelectNonSelfTempFile(0, &chosen) != 0) return;
     const int t = arrayType;
     referenceMode = kNonSelfReference;
     computePoolRatio(regionStart[t], regionEnd[t], refSelected[t], analysedRow[t], 0, t);
-    if (view != nullptr) view->averageArrayType(t);
+    if (view != nullptr && !view->averageArrayType(t)) return;
+    keep.finished();
+    ui().filesLoaded({chosen});
 }
 
 void CVARNDoc::OnSelfLoad() {
-    if (LoadSelfTempFile() == 0) referenceMode = kSelfReference;
+    KeepAnalysisUnlessFinished keep(*this);
+    std::filesystem::path chosen;
+    if (LoadSelfTempFile(&chosen) != 0) return;
+    referenceMode = kSelfReference;
+    keep.finished();
+    ui().filesLoaded({chosen});
 }
 
 } // namespace varn

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace varn {
 
@@ -75,6 +76,12 @@ public:
     // one line on stdout, the path relative to the installation root ("Stored temporary
     // files/Tumor1X.temp"). Nothing is shown by default.
     virtual void fileWritten(const std::string& /*verb*/, const std::filesystem::path& /*path*/) {}
+
+    // A command has read these files into the analysis it now shows (a pool, a stored analysis, a
+    // sample's files). The window names them in its status bar ("Loaded temporary
+    // files/Tumor4X.temp and temporary files/Tumor4H.temp"), the path relative to the installation
+    // root as for written files. Nothing is shown by default.
+    virtual void filesLoaded(const std::vector<std::filesystem::path>& /*paths*/) {}
 
     // Long work (reading many signal files, a batch export) reports how far it is. Nothing is
     // shown by default.

@@ -21,15 +21,15 @@ std::filesystem::path below(const std::filesystem::path& path, const std::filesy
 
 } // namespace
 
+std::string shownPath(const std::filesystem::path& path, const InstallRoot& root) {
+    if (const auto rel = below(path, root.root()); !rel.empty()) return rel.generic_string();
+    if (const auto view = below(path, root.viewRoot()); !view.empty())
+        return "../" + root.viewRoot().filename().generic_string() + "/" + view.generic_string();
+    return path.generic_string();
+}
+
 std::string writtenReport(const std::string& verb, const std::filesystem::path& path, const InstallRoot& root) {
-    std::string shown;
-    if (const auto rel = below(path, root.root()); !rel.empty())
-        shown = rel.generic_string();
-    else if (const auto view = below(path, root.viewRoot()); !view.empty())
-        shown = "../" + root.viewRoot().filename().generic_string() + "/" + view.generic_string();
-    else
-        shown = path.generic_string();
-    return verb + " " + shown;
+    return verb + " " + shownPath(path, root);
 }
 
 } // namespace varn

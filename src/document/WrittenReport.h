@@ -13,4 +13,7 @@ class InstallRoot;
 // saved elsewhere, a picture) keeps its absolute path. Separators are '/'.
 std::string writtenReport(const std::string& verb, const std::filesystem::path& path, const InstallRoot& root);
 
+// The path alone, as writtenReport shows it.
+std::string shownPath(const std::filesystem::path& path, const InstallRoot& root);
+
 } // namespace varn

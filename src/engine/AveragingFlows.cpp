@@ -48,35 +48,38 @@ void showWholeGenome(CVARNView& view, int mode, int extentX) {
 
 } // namespace
 
-void CVARNView::averageArrayType(int t) {
+bool CVARNView::averageArrayType(int t) {
     shownArrayType = t;
-    if (askAveraging(*this) != DialogResult::Ok) return;
+    if (askAveraging(*this) != DialogResult::Ok) return false;
     averagePoolRow(*this, t);
     doc_.computeLohScore(t);
     showWholeGenome(*this, ModeGenomeSingle, 10);
+    return true;
 }
 
-void CVARNView::averageCombined() {
+bool CVARNView::averageCombined() {
     shownArrayType = kCombined;
-    if (askAveraging(*this) != DialogResult::Ok) return;
+    if (askAveraging(*this) != DialogResult::Ok) return false;
     averagePoolRow(*this, kCombined);
     doc_.computeLohScore(kCombined);
     showWholeGenome(*this, ModeGenomeBoth, 20);
+    return true;
 }
 
-void CVARNView::averagePaired(int t) {
+bool CVARNView::averagePaired(int t) {
     shownArrayType = t;
     const DialogResult result = askAveraging(*this);
     if (result == DialogResult::Cancel) {
         doc_.ui().messageBox("Cancelled");
-        return;
+        return false;
     }
     if (result == DialogResult::Failed) {
         doc_.ui().messageBox("Averaging error");
-        return;
+        return false;
     }
     averagePairedRows(*this, t);
     showWholeGenome(*this, ModeGenomeSelf, 10);
+    return true;
 }
 
 void CVARNView::OnAverageMode() {

@@ -19,9 +19,11 @@ constexpr int kDefaultPositions[6] = {89, 65, 37, 0, -49, -124};
 
 void CHMMParameter::onInitDialog() {
     for (int i = 0; i < 6; ++i) {
-        // The fraction is cut off toward zero, so an untouched OK turns 0.365 into 0.36.
+        // The fraction is cut off toward zero: the spin shows 0.365 as 36.
         const int position = static_cast<int>(member[i] * 100);
         spinPosition[i] = std::clamp(position, kSpinLow, kSpinHigh);
+        openedMember[i] = member[i];
+        openedPosition[i] = spinPosition[i];
         std::snprintf(currentValueText[i], sizeof currentValueText[i], "%3f", member[i]);
     }
 }
@@ -30,13 +32,23 @@ void CHMMParameter::onDefault() {
     for (int i = 0; i < 6; ++i) spinPosition[i] = kDefaultPositions[i];
 }
 
+namespace {
 // The spin control reports its position as an unsigned 16-bit value: negative positions come
 // back as 65536 + position and are folded back here.
+int spinValue(int reported) {
+    int value = static_cast<std::uint16_t>(reported);
+    if (value > 1000) value -= 65536;
+    return value;
+}
+} // namespace
+
+// A spin holds whole hundredths, so reading back an untouched one would cut an estimated mean
+// such as 0.564015 to 0.56: the profile would be decoded with other means than the ones shown
+// in the title and stored, and a reload would no longer recognise the tumour fraction.
 void CHMMParameter::onOk() {
     for (int i = 0; i < 6; ++i) {
-        int value = static_cast<std::uint16_t>(spinPosition[i]);
-        if (value > 1000) value -= 65536;
-        member[i] = static_cast<float>(value) / 100.0f;
+        const int value = spinValue(spinPosition[i]);
+        member[i] = value == openedPosition[i] ? openedMember[i] : static_cast<float>(value) / 100.0f;
     }
 }
 
@@ -65,11 +77,8 @@ void CHMMParameter::onEstimate() {
 
 bool CHMMParameter::spinsMatchEstimate() const {
     if (!estimated) return false;
-    for (int i = 0; i < 6; ++i) {
-        int value = static_cast<std::uint16_t>(spinPosition[i]);
-        if (value > 1000) value -= 65536;
-        if (value != estimatedPositions[i]) return false;
-    }
+    for (int i = 0; i < 6; ++i)
+        if (spinValue(spinPosition[i]) != estimatedPositions[i]) return false;
     return true;
 }
 

@@ -15,11 +15,16 @@ public:
     float member[6] = {};
     int spinPosition[6] = {};      // as the spin controls hold them
     char currentValueText[6][32] = {}; // the read-only edits, "%3f" of the members
+    float openedMember[6] = {};        // the members and spin positions as the dialog opened
+    int openedPosition[6] = {};
 
     void onInitDialog();   // also run by "Current Value"
     void onDefault();      // "Default": spin positions 89, 65, 37, 0, -49, -124
     void onCurrentValue() { onInitDialog(); }
-    void onOk();           // reads the spins back as unsigned 16-bit values into the members
+    // Reads the spins back as unsigned 16-bit values into the members. A spin that stands where
+    // the dialog opened it keeps its member to the last digit; only a moved spin makes the
+    // member its value.
+    void onOk();
 
     // "Estimate": the tumour cell fraction of the analysis shown. The command that opens the
     // dialog supplies the estimator (false with the reason when there is no decoded profile)

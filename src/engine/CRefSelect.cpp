@@ -7,9 +7,18 @@
 
 namespace varn {
 
+void CRefSelect::onInitDialog() {
+    onSampleLoad();
+    listedOnOpening = true;
+}
+
 // A name slot is 16 characters wide; a name that fills it has no terminator and is shown as its
 // 16 characters.
 void CRefSelect::onSampleLoad() {
+    if (listedOnOpening) {
+        listedOnOpening = false;
+        return;
+    }
     for (int s = 1; s < entryCount && s < 500; ++s) {
         const std::string name(referenceName[s], strnlen(referenceName[s], sizeof referenceName[s]));
         char line[96];

@@ -21,7 +21,12 @@ public:
     // The check list as shown: one text and one tick per item.
     std::vector<std::string> listItems;
     std::vector<bool> listChecked;
+    bool listedOnOpening = false; // the opening's list, not yet claimed by a "Sample Load" press
 
+    // The list shows the references as soon as the dialog opens, as one press of "Sample Load"
+    // would; that first press then finds them listed and adds nothing, so that every press after
+    // it lists them once more, as before.
+    void onInitDialog();
     // "Sample Load": appends " sample%s   %06f" for every entry.
     void onSampleLoad();
     // Reads the ticks; shows "%d items selected \n as references" and returns true, or

@@ -3,11 +3,13 @@
 // from its first SNP at or after the start to its last SNP at or before the end, in merged order.
 #include "view/CVARNView.h"
 
+#include "document/AnalysisSnapshot.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 namespace varn {
@@ -36,6 +38,7 @@ void splitRegion(CVARNDoc& doc, int t, int first, int last) {
 
 void CVARNView::applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy) {
     CVARNDoc& doc = doc_;
+    std::unique_ptr<AnalysisSnapshot> before = takeSnapshotBeforeRanking(doc);
     if (baseCopy >= 1 && baseCopy <= 4) doc.baseCopyNumber = baseCopy;
     if (mergedEnd < mergedStart) std::swap(mergedStart, mergedEnd);
     mergedStart = std::clamp(mergedStart, doc.snpFirst[0], doc.snpLast[0]);
@@ -68,6 +71,7 @@ void CVARNView::applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy
     rangeSetArmed = 0;
     shownArrayType = 0;
     displayMode = ModeReferenceSort;
+    shownBeforeRanking = std::move(before);
     Invalidate();
 }
 

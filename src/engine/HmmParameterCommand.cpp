@@ -34,19 +34,22 @@ void CVARNView::OnHmmParameter() {
         return;
     }
     if (result != DialogResult::Ok) return;
-    for (int i = 0; i < 6; ++i) doc.hmmMean[i] = dialog.member[5 - i];
-    if (dialog.estimated) {
+    bool moved = false;
+    for (int i = 0; i < 6; ++i) {
+        moved = moved || doc.hmmMean[i] != dialog.member[5 - i];
+        doc.hmmMean[i] = dialog.member[5 - i];
+    }
+    if (dialog.spinsMatchEstimate()) {
         // The means of the estimate travel whole: copy number 6, which the dialog does not
-        // show, and the fraction they stand for. Spins moved after Estimate make them the
-        // user's own means again.
-        if (dialog.spinsMatchEstimate()) {
-            std::copy(dialog.estimatedMeans, dialog.estimatedMeans + kStates, doc.hmmMean);
-            doc.hmmMeansPurity = dialog.estimatedPurity;
-            spreadFactorsForPurity(kDefaultHmmSdFactor, dialog.estimatedPurity, doc.hmmSdFactor);
-        } else {
-            doc.hmmMeansPurity = 1.0f;
-            spreadFactorsForPurity(kDefaultHmmSdFactor, 1.0, doc.hmmSdFactor);
-        }
+        // show, and the fraction they stand for.
+        std::copy(dialog.estimatedMeans, dialog.estimatedMeans + kStates, doc.hmmMean);
+        doc.hmmMeansPurity = dialog.estimatedPurity;
+        spreadFactorsForPurity(kDefaultHmmSdFactor, dialog.estimatedPurity, doc.hmmSdFactor);
+    } else if (moved) {
+        // Moved spins make the means the user's own: they stand for the fraction a reload of the
+        // stored analysis would find in them (none, as a rule), with its spreads. Untouched
+        // spins keep the means, the fraction and the spreads exactly as they were.
+        adoptStoredHmmMeans(doc, false);
     }
     redecodeProfiles(doc, shownArrayType);
     Invalidate();

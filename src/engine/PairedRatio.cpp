@@ -11,8 +11,8 @@ namespace varn {
 // The allele rows take the correction fitted to the total row: each allele signal is half the
 // probes of the same fragments, too noisy to carry a fit of its own, and it must stay comparable
 // with the total.
-void CVARNDoc::computePairedRatio(int fitStart, int fitEnd, int t) {
-    if (t != kXba && t != kHind) return;
+bool CVARNDoc::computePairedRatio(int fitStart, int fitEnd, int t) {
+    if (t != kXba && t != kHind) return false;
     const int first = snpFirst[t], last = snpLast[t];
     const float ln2 = std::log(2.0f);
     float* total = logRatio[0];
@@ -46,7 +46,7 @@ void CVARNDoc::computePairedRatio(int fitStart, int fitEnd, int t) {
             for (int pos = first; pos <= last; ++pos) logRatio[row][pos] += shift;
     }
 
-    if (view != nullptr) view->averagePaired(t);
+    return view == nullptr || view->averagePaired(t);
 }
 
 } // namespace varn

@@ -4,6 +4,7 @@
 #include "document/CVARNDoc.h"
 
 #include "CRefSelect.h"
+#include "document/AnalysisSnapshot.h"
 #include "document/UserInterface.h"
 #include "view/CVARNView.h"
 
@@ -74,6 +75,7 @@ bool CVARNView::rankReferences(int t) {
     }
     dialog.entryCount = doc.refCount[t];
     dialog.fillFlag = 2;
+    dialog.onInitDialog();
     if (doc.ui().refSelect(dialog) != DialogResult::Ok) return false;
 
     // List item i shows rank (i mod (entries)) + 1: after repeated "Sample Load" presses a
@@ -95,30 +97,43 @@ bool CVARNView::rankReferences(int t) {
     return true;
 }
 
-// The profile is recomputed also after a cancelled reference dialog, with the references chosen
-// before. A single array ranks by the SD list the region selection measured; when there is none
-// yet it is measured here, as the merged Sort does.
+// A Cancel in the reference dialog (of either array) or in the averaging dialog ends the Sort with
+// nothing of it kept, and the person returns to the result they had before the Range Set release
+// that led here: its page, region, copy number, references and the profile computed against them,
+// instead of a profile recomputed with the old references under the new region, or the ranking's
+// blank page.
 void CVARNView::OnSort() {
+    const bool sorted = sortAndAverage();
+    if (!sorted && shownBeforeRanking) restoreAnalysisSnapshot(doc_, *shownBeforeRanking);
+    shownBeforeRanking.reset();
+}
+
+// A single array ranks by the SD list the region selection measured; when there is none yet it is
+// measured here, as the merged Sort does. False, with the state at its start put back, when a
+// dialog was cancelled.
+bool CVARNView::sortAndAverage() {
     CVARNDoc& doc = doc_;
+    KeepAnalysisUnlessFinished keep(doc);
     const int t = shownArrayType;
     if (t == kXba || t == kHind) {
-        rankReferences(t);
+        if (!rankReferences(t)) return false;
         doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t],
                              doc.pivotRow[t], t);
         windowOrgX = 0;
         windowOrgY = 0;
         windowExtX = 1;
         windowExtY = 1;
-        averageArrayType(t);
-        return;
+        if (!averageArrayType(t)) return false;
+        keep.finished();
+        return true;
     }
-    if (t != kCombined) return;
+    if (t != kCombined) return false;
     for (int a = kXba; a <= kHind; ++a) {
         shownArrayType = a;
         referenceSdTable[a] = doc.measureReferenceSd(doc.regionStart[a], doc.regionEnd[a], doc.analysedRow[a], a);
         referenceSdRawTable[a] = doc.measureReferenceSdRaw(doc.regionStart[a], doc.regionEnd[a], doc.analysedRow[a], a);
         doc.ui().messageBox(a == kXba ? "Sort Xba references" : "Sort Hind references");
-        rankReferences(a);
+        if (!rankReferences(a)) return false;
         doc.computePoolRatio(doc.regionStart[a], doc.regionEnd[a], doc.refSelected[a], doc.analysedRow[a],
                              doc.pivotRow[a], a);
     }
@@ -127,7 +142,9 @@ void CVARNView::OnSort() {
     windowOrgY = 0;
     windowExtX = 1;
     windowExtY = 1;
-    averageCombined();
+    if (!averageCombined()) return false;
+    keep.finished();
+    return true;
 }
 
 } // namespace varn

@@ -4,11 +4,14 @@
 // number's expected log ratio.
 #include "view/CVARNView.h"
 
+#include "document/AnalysisSnapshot.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace varn {
@@ -27,6 +30,15 @@ int basePositionAt(const CVARNDoc& doc, int pos) {
 void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int baseCopy) {
     CVARNDoc& doc = doc_;
     if (t != kXba && t != kHind) return;
+    // The paired profile is recomputed at once and asks for its averaging; a Cancel there keeps
+    // the region, copy number and profile the person had. Elsewhere what is shown now comes back
+    // if the Sort that the ranking leads to is cancelled.
+    std::optional<KeepAnalysisUnlessFinished> keep;
+    std::unique_ptr<AnalysisSnapshot> before;
+    if (displayMode == ModeGenomeSelf)
+        keep.emplace(doc);
+    else
+        before = takeSnapshotBeforeRanking(doc);
     // A selection dragged from right to left means the same stretch; an inverted region would
     // give the fits and SDs nothing to work on.
     if (regionEnd < regionStart) std::swap(regionStart, regionEnd);
@@ -56,7 +68,7 @@ void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int b
     if (displayMode == ModeGenomeSelf) {
         // The paired profile is recomputed at once, fitted on the region and shifted to its
         // copy number; it asks for the averaging itself.
-        doc.computePairedRatio(regionStart, regionEnd, t);
+        if (doc.computePairedRatio(regionStart, regionEnd, t)) keep->finished();
         return;
     }
     // Pool mode: the new region and copy number take effect at the next pool computation (Sort);
@@ -65,6 +77,7 @@ void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int b
     referenceSdTable[t] = doc.measureReferenceSd(regionStart, regionEnd, doc.analysedRow[t], t);
     referenceSdRawTable[t] = doc.measureReferenceSdRaw(regionStart, regionEnd, doc.analysedRow[t], t);
     displayMode = ModeReferenceSort;
+    shownBeforeRanking = std::move(before);
     Invalidate();
 }
 

@@ -1,6 +1,7 @@
 #include "CVARNView.h"
 
 #include "GenomeLayout.h"
+#include "document/AnalysisSnapshot.h"
 #include "document/CVARNDoc.h"
 
 namespace varn {

@@ -6,9 +6,11 @@
 #include "document/DocumentLimits.h"
 
 #include <functional>
+#include <memory>
 
 namespace varn {
 
+struct AnalysisSnapshot;
 class Canvas;
 class CVARNDoc;
 
@@ -108,9 +110,11 @@ public:
     void OnDraw(Canvas& canvas);
 
     // ---- analysis flows that end on a display ----
-    void averageArrayType(int t);
-    void averageCombined();
-    void averagePaired(int t);
+    // Each asks for the averaging and shows the genome; false when the dialog was cancelled (or
+    // failed), which leaves the display as it was.
+    bool averageArrayType(int t);
+    bool averageCombined();
+    bool averagePaired(int t);
     void OnAverageMode();
     void showCompensationPlots(int t);
 
@@ -119,6 +123,8 @@ public:
     // Returns false when the dialog was cancelled or failed.
     bool rankReferences(int t);
     void OnSort();
+    // The Sort's own steps; false when a dialog was cancelled (the state at its start is back).
+    bool sortAndAverage();
     void OnHmmParameter();
 
     // ---- region baseline ----
@@ -157,6 +163,12 @@ public:
 
     // The chromosome dialog pre-checks "Ch1" on its first opening in a run only.
     bool chromosomeDialogOpened = false;
+
+    // The analysis as it was shown before a Range Set release turned to the reference ranking
+    // (mode 10), where the new region waits for Sort. A Sort cancelled in its reference or
+    // averaging dialog puts it back, region and copy number included, so that the person returns
+    // to the result they had instead of the ranking's blank page. Dropped when a Sort finishes.
+    std::unique_ptr<AnalysisSnapshot> shownBeforeRanking;
 
 private:
     CVARNDoc& doc_;

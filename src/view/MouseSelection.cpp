@@ -93,10 +93,18 @@ void orderSelection(CVARNView& v) {
     if (v.selEndX < v.selStartX) std::swap(v.selStartX, v.selEndX);
 }
 
-// The base copy number dialog: the chosen n, or 0 (keep the current one) when it was cancelled.
+// The base copy number dialog: the chosen n, or 0 when it was cancelled.
 int askBaseCopy(CVARNDoc& doc) {
     CBaseSet dialog;
     return doc.ui().baseSet(dialog) == DialogResult::Ok ? dialog.n : 0;
+}
+
+// A Cancel in the base copy number dialog takes back the selection itself: the band goes, Range
+// Set is disarmed and the region, its copy number, the references' SDs and the page shown all stay
+// as they were (measuring the SDs would overwrite the profile on the screen with scratch).
+void abandonSelection(CVARNView& v) {
+    v.rangeSetArmed = 0;
+    v.Invalidate();
 }
 
 void releaseCompensation(CVARNView& v, int x, int y) {
@@ -112,7 +120,8 @@ void releaseCompensation(CVARNView& v, int x, int y) {
 }
 
 // The release over a genome page: the band ends at the panel's right end at the most, the base
-// copy number is asked, and the pixels are put in order. Returns the base copy number.
+// copy number is asked, and the pixels are put in order. Returns the base copy number, 0 when the
+// dialog was cancelled.
 int finishGenomeDrag(CVARNView& v, int x) {
     v.selPressHit = false;
     v.selEndX = std::min(x, v.selLimitX);
@@ -128,8 +137,12 @@ void releaseGenomeSingle(CVARNView& v, int x) {
     const int t = v.shownArrayType;
     const int ch = v.selChromosome;
     const int baseCopy = finishGenomeDrag(v, x);
+    if (baseCopy == 0) return abandonSelection(v);
     const int start = v.chromosomeStart[t][ch] + 10 * (v.selStartX - 10) - v.panelX[t][ch];
     const int end = v.chromosomeStart[t][ch] + 10 * (v.selEndX - 11) - v.panelX[t][ch];
+    // The selection is finished: a Cancel further on puts back the analysis as it was before the
+    // drag, and that analysis was not waiting for a range.
+    v.rangeSetArmed = 0;
     v.applyRegionBaseline(t, start, end, baseCopy);
 }
 
@@ -137,6 +150,7 @@ void releaseGenomeSingle(CVARNView& v, int x) {
 void releaseGenomeBoth(CVARNView& v, int x) {
     const int ch = v.selChromosome;
     const int baseCopy = finishGenomeDrag(v, x);
+    if (baseCopy == 0) return abandonSelection(v);
     const int start = v.chromosomeStart[0][ch] + 20 * (v.selStartX - 5) - v.panelX[0][ch];
     const int end = v.chromosomeStart[0][ch] + 20 * (v.selEndX - 6) - v.panelX[0][ch];
     v.applyCombinedRegion(start, end, baseCopy);

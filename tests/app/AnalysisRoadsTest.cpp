@@ -8,6 +8,7 @@
 #include "CMainFrame.h"
 #include "CVARNApp.h"
 #include "ModalDriver.h"
+#include "RoadWindow.h"
 #include "QtUserInterface.h"
 #include "demo/DemoInstallation.h"
 #include "document/CVARNDoc.h"
@@ -57,52 +58,7 @@ class UrlCatcher : public QObject {
     void openUrl(const QUrl& url) { urls << url.toString(QUrl::FullyEncoded); }
 };
 
-// One window over the installation, answering through the real Qt dialogs.
-struct Window {
-    QtUserInterface ui;
-    CVARNApp app;
-
-    explicit Window(const fs::path& root) : ui(InstallRoot(root)), app(InstallRoot(root), ui) {
-        app.frameCreated = [this](QWidget* frame) { ui.setParent(frame); };
-    }
-    bool start() {
-        if (!app.InitInstance({})) return false;
-        app.mainFrame().resize(1280, 1000);
-        QApplication::processEvents();
-        return true;
-    }
-    CVARNDoc& doc() { return app.document(); }
-    CVARNView& view() { return app.view(); }
-    QWidget* genome() { return app.mainFrame().centralWidget(); }
-    // As the person does it: through the menu item, which must be enabled.
-    bool trigger(int id) {
-        // Opening the menu refreshes its items, as the frame's timer does for the toolbar.
-        app.mainFrame().updateCommandUi();
-        QAction* action = app.mainFrame().commandAction(id);
-        if (action == nullptr || !action->isEnabled()) return false;
-        action->trigger();
-        QApplication::processEvents();
-        return true;
-    }
-};
-
-void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
-    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-// Press at from, move with the left button held to to in a few steps, release there. whileHeld
-// runs just before the release, with the selection band on the screen.
-void drag(QWidget* widget, QPoint from, QPoint to, const std::function<void()>& whileHeld = {}) {
-    sendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
-    for (int step = 1; step <= 4; ++step) {
-        const QPoint at = from + (to - from) * step / 4;
-        sendMouse(widget, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, at);
-    }
-    QApplication::processEvents();
-    if (whileHeld) whileHeld();
-    sendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
-}
+using Window = RoadWindow;
 
 // The window pixel where the page now draws what lies at pixel p of the mode's preset, unscrolled:
 // the drags below are worked out on the preset's grid, and "Axes and Legend" moves the page right
@@ -113,28 +69,6 @@ QPoint onPage(const CVARNView& view, QPoint p) {
                   static_cast<int>(std::lround(shown.deviceY(view.windowOrgY + p.y() * view.windowExtY))));
 }
 
-void rightClick(QWidget* widget, QPoint at) {
-    sendMouse(widget, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, at);
-    sendMouse(widget, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, at);
-}
-
-QString qs(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-bool isFace(QWidget* modal, const char* className) {
-    return QByteArray(modal->metaObject()->className()) == QByteArray("varn::") + className;
-}
-
-bool checked(QWidget* modal, const char* name) {
-    auto* button = modal->findChild<QAbstractButton*>(name);
-    return button != nullptr && button->isChecked();
-}
-
-QString editText(QWidget* modal, const char* name) {
-    auto* edit = modal->findChild<QLineEdit*>(name);
-    return edit == nullptr ? QString("<no edit %1>").arg(name) : edit->text();
-}
 
 // The first display position of chromosome ch of array t whose base position lies beyond bases.
 int firstPositionBeyond(const CVARNDoc& doc, const CVARNView& view, int t, int ch, int bases) {
@@ -716,13 +650,14 @@ void AnalysisRoadsTest::wrongFileInFileNewIsRefused() {
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(window.view().displayMode, int(ModeNone));
 
-    // A text file chosen in Load Ref: refused, and the title still names the pool in memory.
+    // A text file chosen in Load Ref: refused in one box, and the title still names the pool in
+    // memory.
     std::string notes;
     for (int i = 0; i < 10; ++i) notes += "just some notes\n";
     writeFileBytes(rootFile("notes.txt"), notes);
     driver.expectFile("Open", rootFile("notes.txt"));
-    driver.expectMessage("Invalid data file");
-    driver.expectMessage("notes.txt is not a reference pool file; the reference pools in memory are unchanged");
+    driver.expectMessage("Invalid data file\nnotes.txt is not a reference pool file: it does not start with the "
+                         "pool file's marker; the reference pools in memory are unchanged");
     QVERIFY(window.trigger(ID_FILE_OPEN));
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(window.app.mainFrame().windowTitle(), QString("XbaPool.ref - VARN"));

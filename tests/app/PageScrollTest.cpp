@@ -1,5 +1,5 @@
 // Pages larger than the window: scroll bars over the page, Fit to Window, and drags that mark the
-// same stretch whatever the scroll; the status bar's report of a written file.
+// same stretch whatever the scroll; the status bar's report of the files a command wrote or loaded.
 #include "AppFixture.h"
 #include "CMainFrame.h"
 #include "GenomeWidget.h"
@@ -72,6 +72,13 @@ struct SmallWindow {
     std::string lastMessage() const { return f.ui.messages.empty() ? std::string() : f.ui.messages.back(); }
 };
 
+void answerBaseCopy(SmallWindow& w, int n) {
+    w.f.ui.answer<CBaseSet>([n](CBaseSet& d) {
+        d.n = n;
+        return DialogResult::Ok;
+    });
+}
+
 } // namespace
 
 class PageScrollTest : public QObject {
@@ -131,7 +138,7 @@ void PageScrollTest::scrolledRangeSetDragOverChromosome5MeansTheSameStretch() {
     const QPoint from(left + width / 4, 260), to(left + 3 * width / 4, 260);
 
     w.view.rangeSetArmed = 1;
-    w.f.ui.cancel<CBaseSet>();
+    answerBaseCopy(w, 2);
     w.dragUnscrolled(from, to);
     const std::string unscrolled = w.lastMessage();
     QVERIFY2(unscrolled.rfind("From ", 0) == 0, unscrolled.c_str());
@@ -143,7 +150,7 @@ void PageScrollTest::scrolledRangeSetDragOverChromosome5MeansTheSameStretch() {
     const int shift = across->value() / 10;
     QVERIFY(shift > 0);
     QVERIFY(to.x() - shift < w.genome.viewportSize().width());
-    w.f.ui.cancel<CBaseSet>();
+    answerBaseCopy(w, 2);
     w.drag(from - QPoint(shift, 0), to - QPoint(shift, 0));
     QCOMPARE(QString::fromStdString(w.lastMessage()), QString::fromStdString(unscrolled));
 }
@@ -176,10 +183,18 @@ void PageScrollTest::statusBarSaysWhatWasStored() {
     ui.setParent(&window);
     ui.fileWritten("Stored", dir / "VARN" / "temporary files" / "Tumor1X.temp");
     QCOMPARE(window.statusBar()->currentMessage(), QString("Stored temporary files/Tumor1X.temp"));
-    // One command's pair of files is named together.
+    // One command's pair of files is named together, and so are SegmentOut's three.
     ui.fileWritten("Wrote", dir / "VARN View" / "Tumor1X.cng");
     QCOMPARE(window.statusBar()->currentMessage(),
              QString("Stored temporary files/Tumor1X.temp; Wrote ../VARN View/Tumor1X.cng"));
+    ui.fileWritten("Wrote", dir / "VARN" / "segments" / "Tumor1X.bed");
+    QCOMPARE(window.statusBar()->currentMessage(), QString("Stored temporary files/Tumor1X.temp; Wrote ../VARN "
+                                                           "View/Tumor1X.cng; Wrote segments/Tumor1X.bed"));
+    // The next command wrote nothing but loaded a merged analysis' two files.
+    QCoreApplication::processEvents();
+    ui.filesLoaded({dir / "VARN" / "temporary files" / "Tumor4X.temp", dir / "VARN" / "temporary files" / "Tumor4H.temp"});
+    QCOMPARE(window.statusBar()->currentMessage(),
+             QString("Loaded temporary files/Tumor4X.temp and temporary files/Tumor4H.temp"));
 }
 
 QTEST_MAIN(PageScrollTest)

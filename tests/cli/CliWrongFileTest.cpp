@@ -41,7 +41,8 @@ TEST(CliWrongFile, AnalyzeRefusesFilesThatAreNotTheSamplesOfThePoolsArray) {
          "Tumor1X.txt holds probe intensities, not SNP calls; an Xba 50K SNP call file was expected"},
         {"pool file as signal file", xPool, xPool, xCalls, "XbaPool.ref is a binary file, not an Xba 50K signal file"},
         {"a text file as the pool", (root / "notes.txt").string(), xSignal, xCalls,
-         "notes.txt is not a reference pool file; the reference pools in memory are unchanged"},
+         "Unexpected file format.\\nnotes.txt is not a reference pool file: it does not start with the pool "
+         "file's marker; the reference pools in memory are unchanged"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

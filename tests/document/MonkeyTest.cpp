@@ -146,11 +146,14 @@ class MonkeyUi : public UserInterface {
     bool chance(int percent) { return pick(100) < percent; }
 
     // Any file of the installation a person might pick: signal and call files of both arrays,
-    // pools, stored analyses, sample lists, an annotation table, a missing path and a folder.
+    // pools, stored analyses, sample lists, an annotation table, a missing path and a folder. The
+    // pools are the monkey's copies (see Monkey), never the installation's own.
     std::string anyFile() {
         if (files_.empty()) {
             for (const auto& entry : fs::recursive_directory_iterator(root_))
-                if (entry.is_regular_file() && entry.path().extension() != ".partial") files_.push_back(entry.path());
+                if (entry.is_regular_file() && entry.path().extension() != ".partial" &&
+                    entry.path().parent_path() != root_)
+                    files_.push_back(entry.path());
             files_.push_back(root_ / "no such file.txt");
             files_.push_back(root_ / "tumorsampleX");
         }
@@ -198,6 +201,10 @@ struct Monkey {
 
     explicit Monkey(unsigned seed) : rng(seed), ui(rng, root, saveDir) {
         fs::create_directories(saveDir);
+        // The monkey loads copies of the installation's pools: Ctrl+S writes the pool of the array
+        // analysed last over the file loaded last, which must not be the installation's own that
+        // the other demo tests read.
+        for (int t : {kXba, kHind}) fs::copy_file(root / poolName(t), pool(t), fs::copy_options::overwrite_existing);
         doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
         view = std::make_unique<CVARNView>(*doc);
         CVARNView& v = *view;
@@ -226,7 +233,7 @@ struct Monkey {
         // Most of the time one of the installation's pools, so that analyses are reached.
         commands[ID_FILE_OPEN] = [this] {
             if (ui.chance(60)) {
-                doc->OnOpenDocument(root / (ui.chance(50) ? "XbaPool.ref" : "HindPool.ref"));
+                doc->OnOpenDocument(pool(ui.chance(50) ? kXba : kHind));
             } else if (const auto path = ui.openFile({})) {
                 doc->OnOpenDocument(*path);
             }
@@ -238,7 +245,7 @@ struct Monkey {
     void storeStartingAnalyses() {
         for (int t : {kXba, kHind}) {
             const std::string a = t == kXba ? "X" : "H";
-            ASSERT_TRUE(doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref")));
+            ASSERT_TRUE(doc->OnOpenDocument(pool(t)));
             ASSERT_EQ(doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor1" + a + ".txt"), 0, 0), 0);
             ASSERT_EQ(doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor1" + a + ".txt"), 0), 0);
             std::snprintf(doc->poolSampleName[t][0], kNameSize, "Tumor1%s", a.c_str());
@@ -251,6 +258,9 @@ struct Monkey {
             ASSERT_EQ(doc->StoreNonSelfTempFile(t), 0);
         }
     }
+
+    static const char* poolName(int t) { return t == kXba ? "XbaPool.ref" : "HindPool.ref"; }
+    fs::path pool(int t) const { return saveDir / poolName(t); }
 
     bool enabled(int id) const {
         if (id == ID_RAW_DATA_OUT) return doc->OnUpdateRawDataOut();

@@ -13,6 +13,11 @@
 namespace varn::test {
 namespace {
 
+// A refused file is one box whose first line is the framework's or the reader's own text.
+std::string firstLine(const std::string& box) {
+    return box.substr(0, box.find('\n'));
+}
+
 class PoolFile : public ::testing::Test {
 protected:
     TestDocument td;
@@ -131,7 +136,7 @@ TEST_F(PoolFile, RejectedHeadersShowInvalidDataFileAndChangeNothing) {
         withHeader(std::string(kPoolStartMarker), 1, 0x7fffffff), "\x05hello and some more bytes"};
     for (const std::string& b : bad) {
         EXPECT_FALSE(open(b));
-        EXPECT_EQ(td.ui.messages.at(0), "Invalid data file");
+        EXPECT_EQ(firstLine(td.ui.messages.at(0)), "Invalid data file");
         EXPECT_EQ(snapshot(kXba), before);
         // The pools in memory are kept, and so is the name of the file they came from.
         EXPECT_EQ(doc.pathName, loadedPath);
@@ -150,7 +155,7 @@ TEST_F(PoolFile, WrongOrMissingEndMarkerShowsDataLoadFailureAndChangesNothing) {
     const std::string extraRow = good.substr(0, good.size() - 33) + std::string(235860, '\0') + good.substr(good.size() - 33);
     for (const std::string& b : {wrong, missing, extraRow}) {
         EXPECT_FALSE(open(b));
-        EXPECT_EQ(td.ui.messages.at(0), "Data load failure");
+        EXPECT_EQ(firstLine(td.ui.messages.at(0)), "Data load failure");
         EXPECT_EQ(snapshot(kXba), before);
     }
 }
@@ -163,7 +168,7 @@ TEST_F(PoolFile, TruncatedFilesShowTheFrameworkReportAndChangeNothing) {
     for (std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{20}, std::size_t{35}, std::size_t{40},
                                std::size_t{43 + 1000}, good.size() - 40, good.size() - 10, good.size() - 1}) {
         EXPECT_FALSE(open(good.substr(0, length))) << length;
-        EXPECT_EQ(td.ui.messages.at(0), kUnexpectedFileFormat) << length;
+        EXPECT_EQ(firstLine(td.ui.messages.at(0)), kUnexpectedFileFormat) << length;
         EXPECT_EQ(snapshot(kHind), before) << length;
     }
 }
@@ -186,12 +191,12 @@ TEST_F(PoolFile, OtherStringLengthFormsAreAccepted) {
     }
     // A length claiming more bytes than the file holds is a truncated file, not an allocation.
     EXPECT_FALSE(open(std::string("\xff\xff\xff\xfe\xff\xff\xff", 7) + marker));
-    EXPECT_EQ(td.ui.messages.at(0), kUnexpectedFileFormat);
+    EXPECT_EQ(firstLine(td.ui.messages.at(0)), kUnexpectedFileFormat);
 }
 
 TEST_F(PoolFile, MissingFileIsReported) {
     EXPECT_FALSE(doc.OnOpenDocument(td.root / "none.ref"));
-    EXPECT_EQ(td.ui.messages.at(0), kFailedToOpenDocument);
+    EXPECT_EQ(firstLine(td.ui.messages.at(0)), kFailedToOpenDocument);
 }
 
 TEST_F(PoolFile, StoringWritesThePoolOfTheCurrentArrayType) {

@@ -79,9 +79,17 @@ TEST(SetupFlow, PoolChecksStopWithTheirMessageAndKeepTheChoice) {
     EXPECT_EQ(td.ui.messages,
               (std::vector<std::string>{"Read the reference sample", "Read the Xba reference sample",
                                         "Read the Hind reference sample"}));
-    EXPECT_EQ(doc.arrayType, kCombined);
-    EXPECT_EQ(doc.referenceMode, kNonSelfReference);
     EXPECT_TRUE(td.ui.allAnswersUsed());
+    // The next File New opens with the choice, while the document still describes the analysis
+    // shown (none yet).
+    bool nonSelfBoth = false;
+    td.ui.answer<CBasicMode>([&](CBasicMode& d) {
+        nonSelfBoth = d.nonSelfChecked() && d.bothChecked();
+        return DialogResult::Cancel;
+    });
+    doc.OnFileNew();
+    EXPECT_TRUE(nonSelfBoth);
+    EXPECT_EQ(doc.arrayType, -1);
 }
 
 TEST(SetupFlow, SelfWithBothArraysIsRefusedAndTheNextFileNewOpensWithThatChoice) {
@@ -102,7 +110,7 @@ TEST(SetupFlow, SelfWithBothArraysIsRefusedAndTheNextFileNewOpensWithThatChoice)
     EXPECT_TRUE(td.ui.fileDialogs.empty());
 }
 
-TEST(SetupFlow, CancelledOrEmptySampleChoiceReadsNothingButResetsHmmAndAttributes) {
+TEST(SetupFlow, CancelledOrEmptySampleChoiceLeavesTheAnalysisItsMeansAndAttributesAsTheyWere) {
     TestDocument td;
     CVARNDoc& doc = *td.doc;
     test::makePool(doc, kXba, 3);
@@ -117,11 +125,13 @@ TEST(SetupFlow, CancelledOrEmptySampleChoiceReadsNothingButResetsHmmAndAttribute
         presetArray = d.arrayChoice;
         return DialogResult::Cancel;
     });
+    doc.hmmMeansPurity = 0.5f;
     doc.OnFileNew();
     EXPECT_EQ(presetArray, kXba);
-    EXPECT_FLOAT_EQ(doc.hmmMean[0], -1.24f);
-    EXPECT_TRUE(doc.diseaseOrigin.empty());
-    EXPECT_EQ(doc.sampleOrigin, 0);
+    EXPECT_EQ(doc.hmmMean[0], 3.0f);
+    EXPECT_EQ(doc.hmmMeansPurity, 0.5f);
+    EXPECT_EQ(doc.diseaseOrigin, "AML");
+    EXPECT_EQ(doc.sampleOrigin, 2);
     EXPECT_EQ(doc.poolSignal[0][snp], 7.5f);
 
     // OK with neither "New Sample" nor "Edited Sample" checked: nothing is read or shown.

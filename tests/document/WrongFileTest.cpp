@@ -239,8 +239,8 @@ TEST(WrongFile, FailedLoadRefKeepsTheLoadedPoolsNameAndTitlesCountTheShownRefere
     EXPECT_FALSE(doc.OnOpenDocument(f.write("notes.txt", notes)));
     EXPECT_EQ(doc.pathName, f.td.root.path() / "XbaPool.ref");
     EXPECT_EQ(f.td.ui.messages,
-              (std::vector<std::string>{"Invalid data file", "notes.txt is not a reference pool file; the reference "
-                                                             "pools in memory are unchanged"}));
+              (std::vector<std::string>{"Invalid data file\nnotes.txt is not a reference pool file: it does not start "
+                                        "with the pool file's marker; the reference pools in memory are unchanged"}));
 
     // Three references ticked in a pool of three, while a count of 4 is left from an earlier analysis.
     doc.refCount[kXba] = 4;

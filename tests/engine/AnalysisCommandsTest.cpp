@@ -2,12 +2,15 @@
 #include "engine/CAverage.h"
 #include "engine/CHMMParameter.h"
 #include "engine/EngineFixtures.h"
+#include "engine/HmmMeansPurity.h"
+#include "document/HmmDefaults.h"
 #include "support/TestDocument.h"
 #include "view/CVARNView.h"
 #include "view/GenomeLayout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace varn {
@@ -21,18 +24,38 @@ void preparePool(CVARNDoc& doc, int t) {
     doc.regionEnd[t] = kChromosomeStart[t][3] - 1;
 }
 
-TEST(HmmParameterCommand, OkWithoutChangesCutsTheMeansToHundredthsAndDecodesAgain) {
+// Means mixed for a tumour fraction, as Estimate leaves them: an untouched OK keeps every digit,
+// the fraction and the spreads, and decodes again.
+TEST(HmmParameterCommand, OkWithoutChangesKeepsTheMeansTheFractionAndTheSpreadsAndDecodesAgain) {
     TestDocument td;
     CVARNDoc& doc = *td.doc;
     preparePool(doc, kXba);
     td.view->shownArrayType = kXba;
+    setHmmMeansForPurity(doc, 0.52, false);
+    float means[kStates], spreads[kStates];
+    std::copy(doc.hmmMean, doc.hmmMean + kStates, means);
+    std::copy(doc.hmmSdFactor, doc.hmmSdFactor + kStates, spreads);
     doc.rowSd[kXba][0] = -1.0f;
     td.ui.answer<CHMMParameter>([](CHMMParameter&) { return DialogResult::Ok; });
     td.view->OnHmmParameter();
-    const float expected[7] = {-1.24f, -0.49f, 0.0f, 0.36f, 0.65f, 0.89f, 1.1f};
-    for (int k = 0; k < kStates; ++k) EXPECT_FLOAT_EQ(doc.hmmMean[k], expected[k]) << k;
+    for (int k = 0; k < kStates; ++k) {
+        EXPECT_EQ(doc.hmmMean[k], means[k]) << k;
+        EXPECT_EQ(doc.hmmSdFactor[k], spreads[k]) << k;
+    }
+    EXPECT_FLOAT_EQ(doc.hmmMeansPurity, 0.52f);
     EXPECT_GT(doc.rowSd[kXba][0], 0.0f); // the profile was computed again
     EXPECT_EQ(doc.hmmState[0][kChromosomeStart[kXba][4] + 2], 2);
+
+    // One spin moved: the means are the user's own, standing for no fraction.
+    td.ui.answer<CHMMParameter>([](CHMMParameter& d) {
+        d.spinPosition[0] += 1;
+        return DialogResult::Ok;
+    });
+    td.view->OnHmmParameter();
+    EXPECT_EQ(doc.hmmMean[3], means[3]);
+    EXPECT_NE(doc.hmmMean[5], means[5]);
+    EXPECT_EQ(doc.hmmMeansPurity, 1.0f);
+    EXPECT_EQ(doc.hmmSdFactor[0], kDefaultHmmSdFactor[0]);
 }
 
 TEST(HmmParameterCommand, DefaultCancelAndFailure) {
@@ -47,7 +70,9 @@ TEST(HmmParameterCommand, DefaultCancelAndFailure) {
         return DialogResult::Ok;
     });
     td.view->OnHmmParameter();
-    const float expected[7] = {-1.24f, -0.49f, -0.05f, 0.37f, 0.65f, 0.89f, 1.1f};
+    // "Default" puts the spins of the default means back where they opened, so those keep every
+    // digit; copy number 3's default spin (37) is not where 0.365 opened (36).
+    const float expected[7] = {-1.24f, -0.49f, -0.05f, 0.37f, 0.657f, 0.899f, 1.1f};
     for (int k = 0; k < kStates; ++k) EXPECT_FLOAT_EQ(doc.hmmMean[k], expected[k]) << k;
 
     td.ui.answer<CHMMParameter>([](CHMMParameter& d) {
@@ -55,7 +80,7 @@ TEST(HmmParameterCommand, DefaultCancelAndFailure) {
         return DialogResult::Cancel;
     });
     td.view->OnHmmParameter();
-    EXPECT_FLOAT_EQ(doc.hmmMean[5], 0.89f);
+    EXPECT_FLOAT_EQ(doc.hmmMean[5], 0.899f);
     EXPECT_TRUE(td.ui.messages.empty());
 
     td.ui.answer<CHMMParameter>([](CHMMParameter&) { return DialogResult::Failed; });

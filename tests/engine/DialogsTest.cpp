@@ -75,20 +75,24 @@ TEST(CAverageDialog, RefusesMissingChoicesAndNumbersOutsideOneToTen) {
 
 TEST(CHMMParameterDialog, SpinsHoldHundredthsCutTowardZeroAndReadBackAsUnsigned16Bit) {
     CHMMParameter d;
-    const float means[6] = {0.899f, 0.657f, 0.365f, 0.0f, -0.49f, -1.24f};
+    const float means[6] = {0.899f, 0.657f, 0.365f, 0.0f, -0.564015f, -1.24f};
     for (int i = 0; i < 6; ++i) d.member[i] = means[i];
     d.onInitDialog();
-    const int positions[6] = {89, 65, 36, 0, -49, -124};
+    const int positions[6] = {89, 65, 36, 0, -56, -124};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(d.spinPosition[i], positions[i]) << i;
     EXPECT_STREQ(d.currentValueText[2], "0.365000");
     EXPECT_STREQ(d.currentValueText[5], "-1.240000");
 
-    // The spin control reports -49 as 65487.
-    d.spinPosition[4] = 65487;
+    // A spin left where it opened keeps its mean to the last digit, also when the control reports
+    // its negative position as an unsigned 16-bit value (-56 as 65480); a moved spin gives its
+    // hundredths.
+    d.spinPosition[4] = 65536 - 56;
+    d.spinPosition[5] = 65536 - 120;
+    d.spinPosition[1] = 66;
     d.onOk();
-    EXPECT_FLOAT_EQ(d.member[2], 0.36f);
-    EXPECT_FLOAT_EQ(d.member[4], -0.49f);
-    EXPECT_FLOAT_EQ(d.member[5], -1.24f);
+    for (int i : {0, 2, 3, 4}) EXPECT_EQ(d.member[i], means[i]) << i;
+    EXPECT_FLOAT_EQ(d.member[1], 0.66f);
+    EXPECT_FLOAT_EQ(d.member[5], -1.2f);
 
     d.onDefault();
     const int defaults[6] = {89, 65, 37, 0, -49, -124};
@@ -134,6 +138,17 @@ TEST(CRefSelectDialog, SampleLoadListsEveryEntryAndOkReadsTheTicks) {
     d.onSampleLoad();
     EXPECT_EQ(d.listItems.size(), 6u);
     EXPECT_EQ(d.listItems[3], d.listItems[0]);
+
+    // Opened as Sort opens it, the list is there at once; the first press finds it listed and
+    // every later press lists it again, so n presses still show n copies.
+    CRefSelect opened;
+    opened.entryCount = 4;
+    opened.onInitDialog();
+    EXPECT_EQ(opened.listItems.size(), 3u);
+    opened.onSampleLoad();
+    EXPECT_EQ(opened.listItems.size(), 3u);
+    opened.onSampleLoad();
+    EXPECT_EQ(opened.listItems.size(), 6u);
 }
 
 TEST(CBaseSetDialog, RequiresOneOfTheFourCopyNumbers) {

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <vector>
 #include <cstring>
 #include <string>
 
@@ -157,20 +160,55 @@ TEST(Sort, SingleArrayMeasuresWhenNeededRanksAndShowsTheGenome) {
     EXPECT_GT(doc.lohScore[kChromosomeStart[kXba][5] + 11], 10.0f); // all calls homozygous
 }
 
-TEST(Sort, CancelledReferenceDialogStillRecomputesWithThePreviousChoice) {
+// Range Set's release turns to the ranking with a new region and copy number; a Cancel in the Sort
+// that follows (in the reference dialog of either array, or in the averaging dialog) returns to the
+// genome the person had: its region, copy number, references, profile and page.
+TEST(Sort, CancelAfterANewRegionReturnsToTheResultShownBefore) {
     TestDocument td;
     CVARNDoc& doc = *td.doc;
     CVARNView& view = *td.view;
     prepareSort(doc, kXba);
-    for (int i = 1; i < 6; ++i) doc.refSelected[kXba][i] = i == 2;
-    doc.pivotRow[kXba] = 2;
-    view.shownArrayType = kXba;
-    td.ui.cancel<CRefSelect>();
-    td.ui.answer<CAverage>([](CAverage&) { return DialogResult::Ok; });
-    view.OnSort();
-    // Against reference 2 alone (noise 0.3 against the sample's 0.05).
-    EXPECT_NEAR(doc.rowSd[kXba][0], std::sqrt(0.3f * 0.3f + 0.05f * 0.05f), 0.02f);
-    EXPECT_EQ(view.displayMode, ModeGenomeSingle);
+    prepareSort(doc, kHind);
+    ASSERT_TRUE(test::sortWithEveryReference(view, td.ui, kXba));
+    const int regionStart = doc.regionStart[kXba], regionEnd = doc.regionEnd[kXba];
+    const std::vector<float> profile(doc.logRatio[0], doc.logRatio[0] + kSlots);
+    const std::vector<float> averages(doc.averageRatio[0], doc.averageRatio[0] + kSlots);
+    const float sd = doc.rowSd[kXba][0];
+    view.windowOrgX = 300; // scrolled along the genome
+    const int chr5 = kChromosomeStart[kXba][5];
+    const auto roads = std::vector<std::function<void()>>{
+        [&] {
+            view.applyRegionBaseline(kXba, chr5, chr5 + 2000, 3);
+            td.ui.cancel<CRefSelect>();
+        },
+        [&] {
+            view.applyRegionBaseline(kXba, chr5, chr5 + 2000, 3);
+            td.ui.answer<CRefSelect>(tick({1}));
+            td.ui.cancel<CAverage>();
+        },
+        [&] {
+            view.applyCombinedRegion(kChromosomeStart[kCombined][5], kChromosomeStart[kCombined][5] + 4000, 3);
+            td.ui.answer<CRefSelect>(tick({0}));
+            td.ui.cancel<CRefSelect>();
+        },
+    };
+    for (std::size_t road = 0; road < roads.size(); ++road) {
+        roads[road]();
+        ASSERT_EQ(view.displayMode, ModeReferenceSort) << road;
+        view.OnSort();
+        EXPECT_TRUE(td.ui.allAnswersUsed()) << road;
+        EXPECT_EQ(doc.regionStart[kXba], regionStart) << road;
+        EXPECT_EQ(doc.regionEnd[kXba], regionEnd) << road;
+        EXPECT_EQ(doc.baseCopyNumber, 2) << road;
+        for (int i = 1; i < 6; ++i) EXPECT_EQ(doc.refSelected[kXba][i], 1) << road;
+        EXPECT_EQ(doc.pivotRow[kXba], 3) << road;
+        EXPECT_EQ(doc.rowSd[kXba][0], sd) << road;
+        EXPECT_TRUE(std::equal(profile.begin(), profile.end(), doc.logRatio[0])) << road;
+        EXPECT_TRUE(std::equal(averages.begin(), averages.end(), doc.averageRatio[0])) << road;
+        EXPECT_EQ(view.shownArrayType, kXba) << road;
+        EXPECT_EQ(view.displayMode, ModeGenomeSingle) << road;
+        EXPECT_EQ(view.windowOrgX, 300) << road;
+    }
 }
 
 TEST(Sort, MergedTypeSortsXbaThenHindAndShowsTheMergedGenome) {

@@ -81,6 +81,17 @@ TEST(RegionBaseline, PairedModeRecomputesThePairedProfileOnTheRegion) {
     const int usable = doc.snpFirst[t] + 3;
     ASSERT_EQ(doc.positionUsable[usable], 1);
     EXPECT_NEAR(doc.logRatio[0][usable], doc.hmmMean[3], 1e-3);
+
+    // A Cancel in the averaging dialog keeps the profile, region and copy number just made.
+    const float ratio = doc.logRatio[0][usable];
+    td.ui.cancel<CAverage>();
+    td.view->applyRegionBaseline(t, chr2, chr2 + 3000, 1);
+    EXPECT_EQ(td.ui.messages.back(), "Cancelled");
+    EXPECT_EQ(doc.regionStart[t], doc.snpFirst[t]);
+    EXPECT_EQ(doc.regionEnd[t], chr2 - 1);
+    EXPECT_EQ(doc.baseCopyNumber, 3);
+    EXPECT_EQ(doc.logRatio[0][usable], ratio);
+    EXPECT_EQ(td.view->displayMode, ModeGenomeSelf);
 }
 
 } // namespace

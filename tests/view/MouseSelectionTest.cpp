@@ -202,32 +202,50 @@ TEST(MouseSelection, PoolGenomeReleaseSetsTheRegionAndCopyNumberAndMeasuresTheRe
     EXPECT_TRUE(f.td.ui.allAnswersUsed());
 }
 
-// Cancelling the copy number keeps it and the step goes on. The band stops at the panel's end, so
-// a release far to the right still gives a region inside the chromosome; a drag from right to
-// left gives the same region as from left to right.
-TEST(MouseSelection, CancelledCopyNumberKeepsItAndTheRegionStaysOrderedInsideThePanel) {
+// Cancelling the copy number takes the selection back: no box, no measurement, the region, its
+// copy number and the page stay, and the band goes. The band stops at the panel's end, so a release
+// far to the right still gives a region inside the chromosome; a drag from right to left gives the
+// same region as from left to right.
+TEST(MouseSelection, CancelledCopyNumberTakesTheSelectionBackAndTheRegionStaysOrderedInsideThePanel) {
     MouseFixture f;
     test::makeSyntheticPool(f.doc, kXba, 4, 0.05f, [](int) { return 2.0f; });
     f.doc.baseCopyNumber = 4;
+    f.doc.regionStart[kXba] = 60000;
+    f.doc.regionEnd[kXba] = 61000;
+    f.doc.logRatio[0][60500] = 0.25f;
+    for (int mode : {ModeGenomeSingle, ModeGenomeSelf, ModeGenomeBoth}) {
+        f.show(mode, mode == ModeGenomeBoth ? kCombined : kXba);
+        f.td.ui.cancel<CBaseSet>();
+        const int k = mode == ModeGenomeBoth ? 20 : 10, m = mode == ModeGenomeBoth ? 5 : 10;
+        f.drag(f.left(f.view.shownArrayType, 3, k, m) + 20, f.left(f.view.shownArrayType, 3, k, m) + 200, 250);
+        EXPECT_TRUE(f.td.ui.messages.empty()) << mode;
+        EXPECT_EQ(f.view.rangeSetArmed, 0) << mode;
+        EXPECT_EQ(f.view.displayMode, mode);
+        EXPECT_EQ(f.doc.regionStart[kXba], 60000) << mode;
+        EXPECT_EQ(f.doc.regionEnd[kXba], 61000) << mode;
+        EXPECT_EQ(f.doc.logRatio[0][60500], 0.25f) << mode;
+        EXPECT_EQ(f.view.referenceSdTable[kXba], nullptr) << mode;
+    }
+    EXPECT_EQ(f.doc.baseCopyNumber, 4);
+    EXPECT_TRUE(f.td.ui.allAnswersUsed());
+
     f.show(ModeGenomeSingle, kXba);
     const int x0 = f.left(kXba, 3, 10, 10) + 200;
-    f.td.ui.cancel<CBaseSet>();
+    f.answerBaseCopy(4);
     f.drag(x0, x0 + 5000, 250);
     EXPECT_EQ(f.view.selEndX, f.view.selLimitX);
     EXPECT_GT(f.doc.regionEnd[kXba], f.doc.regionStart[kXba]);
     EXPECT_LT(f.doc.regionEnd[kXba], 71042) << "past the end of chromosome 3";
-    EXPECT_EQ(f.doc.baseCopyNumber, 4);
     EXPECT_EQ(f.view.displayMode, ModeReferenceSort);
 
     const int base = 67181 - f.view.panelX[kXba][3];
     for (const auto& [from, to] : {std::pair{x0 + 100, x0}, std::pair{x0, x0 + 100}}) {
         f.show(ModeGenomeSingle, kXba);
-        f.td.ui.cancel<CBaseSet>();
+        f.answerBaseCopy(4);
         f.drag(from, to, 250);
         EXPECT_EQ(f.doc.regionStart[kXba], base + 10 * (x0 - 10)) << from;
         EXPECT_EQ(f.doc.regionEnd[kXba], base + 10 * (x0 + 100 - 11)) << from;
     }
-    EXPECT_EQ(f.doc.baseCopyNumber, 4);
 }
 
 TEST(MouseSelection, PairedGenomeReleaseRecomputesThePairedProfileOnTheRegion) {
