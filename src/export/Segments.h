@@ -24,6 +24,7 @@ struct CopyNumberSegment {
     bool loh = false;
     double lohMean = 0;
     double lohMax = 0;
+    int minorCopies = -1; // the minor parent's copies where the allele-specific HMM decoded; -1 elsewhere
 };
 
 // What an allele analysis adds to a segment: the allele-specific copy number (-1: not decoded),
@@ -50,6 +51,10 @@ struct SegmentedSample {
 // The segments of the decoded pool-mode profile of array type t (kXba, kHind, or kCombined for the
 // merged Xba + Hind profile in merged order), sorted by chromosome and start.
 std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t);
+
+// The allele columns a segment of the allele-specific decoder carries in itself (nMajor -1 for
+// one it did not decode).
+SegmentAlleleColumns alleleColumnsOf(const CopyNumberSegment& segment);
 
 // The name the files of array type t carry, and the whole sample.
 std::string segmentSampleName(const CVARNDoc& doc, int t);
