@@ -1,5 +1,6 @@
 // analyze: the road of a new sample against a reference pool, as the window takes it.
 #include "CliCommands.h"
+#include "CliDecoderOption.h"
 #include "CliMeansOptions.h"
 #include "CliOutputs.h"
 #include "CliPlot.h"
@@ -62,6 +63,7 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     ParsedOptions options;
     OptionRules::List own = {"--pool", "--signal", "--calls", "--region", "--base-copy", "--refs", "--plot-compensation"};
     addMeansOptions(own);
+    addDecoderOption(own);
     const OptionRules rules = profileCommandRules(own, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
@@ -96,6 +98,8 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     }
     MeansChoice means;
     if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
+    DecoderChoice decoder;
+    if (!readDecoderChoice(options, decoder, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSingle, command);
@@ -135,6 +139,7 @@ int runAnalyze(const CommandContext& context, const std::vector<std::string>& ar
     const int status = session.finish(ModeGenomeSingle, "Sort");
     if (status != kExitOk) return status;
     applyMeansChoice(session, means, command, context.err);
+    if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);
 }
 

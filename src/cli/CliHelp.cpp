@@ -58,6 +58,13 @@ constexpr std::string_view kMeansHelp =
     "                    its fraction, the baseline region at the copy number it gives it\n"
     "  --solution N      applies the N-th solution of that fit (1 the best; see varn-cli purity)\n";
 
+constexpr std::string_view kDecoderHelp =
+    "  --decoder hmm|alleles  hmm: the seven-state HMM (default); alleles: the allele-specific HMM\n"
+    "                    (total and minor copies from log ratio and alleles; both arrays of a\n"
+    "                    merged analysis in one chain; X where the sexes allow) at the tumour cell\n"
+    "                    fraction in use, with the baseline region at its copy number; it needs the\n"
+    "                    allele analysis (the pool's allele model and the sample's allele sums)\n";
+
 constexpr std::string_view kPurityHelp =
     "Usage: varn-cli [--root DIR] purity TEMPFILE --pool POOL [--ploidy auto|X] [--plot FILE.png]\n"
     "       varn-cli [--root DIR] purity XBATEMP HINDTEMP --pool XBAPOOL --pool HINDPOOL [--ploidy auto|X]\n"
@@ -222,8 +229,13 @@ std::string withOptions(std::string_view head) {
     return std::string(head) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
 }
 
+std::string withDecoderOption(std::string_view head) {
+    return std::string(head) + std::string(kDecoderHelp) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
+}
+
 std::string withMeansOptions(std::string_view head) {
-    return std::string(head) + std::string(kMeansHelp) + std::string(kAveragingHelp) + std::string(kOutputsHelp);
+    return std::string(head) + std::string(kMeansHelp) + std::string(kDecoderHelp) + std::string(kAveragingHelp) +
+           std::string(kOutputsHelp);
 }
 
 } // namespace
@@ -257,6 +269,7 @@ const std::string_view kUsage =
     "             [--ploidy auto|X]  the tumour cell fraction (and ploidy) with intervals, every solution\n"
     "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00),\n"
     "             --ploidy auto|X (1.5..5.5) and --solution N\n"
+    "analyze, reload, merged, paired also take --decoder hmm|alleles\n"
     "OUTPUTS: --store  --tracks  --raw-data  --view-file          Store, IGBFileOut, RawDataOut, save view "
     "file\n"
     "         --segments  --baf                                  SegmentOut, AlleleOut\n"
@@ -269,7 +282,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "add-to-pool") return std::string(kAddToPoolHelp);
     if (command == "allele-model") return std::string(kAlleleModelHelp);
     if (command == "analyze") return withMeansOptions(kAnalyzeHead);
-    if (command == "paired") return withOptions(kPairedHead);
+    if (command == "paired") return withDecoderOption(kPairedHead);
     if (command == "reload") return withMeansOptions(kReloadHead);
     if (command == "reload-self") return withOptions(kReloadSelfHead);
     if (command == "merged") return withMeansOptions(kMergedHead);

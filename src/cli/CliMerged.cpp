@@ -1,5 +1,6 @@
 // merged: the Xba + Hind analysis of two stored pool analyses of one sample.
 #include "CliCommands.h"
+#include "CliDecoderOption.h"
 #include "CliMeansOptions.h"
 #include "CliOutputs.h"
 #include "CliSession.h"
@@ -15,6 +16,7 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     ParsedOptions options;
     OptionRules::List own = {"--pool", "--xba-temp", "--hind-temp"};
     addMeansOptions(own);
+    addDecoderOption(own);
     const OptionRules rules = profileCommandRules(own, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
@@ -30,6 +32,8 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
     MeansChoice means;
     if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
+    DecoderChoice decoder;
+    if (!readDecoderChoice(options, decoder, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeBoth, command);
@@ -47,6 +51,7 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     const int status = session.finish(ModeGenomeBoth, "File New");
     if (status != kExitOk) return status;
     applyMeansChoice(session, means, command, context.err);
+    if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);
 }
 

@@ -1,5 +1,6 @@
 // paired: a tumour against the patient's own normal sample.
 #include "CliCommands.h"
+#include "CliDecoderOption.h"
 #include "CliOutputs.h"
 #include "CliSession.h"
 #include "Commands.h"
@@ -13,9 +14,10 @@ namespace varn::cli {
 int runPaired(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "paired";
     ParsedOptions options;
-    const OptionRules rules = profileCommandRules(
-        {"--array", "--tumor-signal", "--tumor-calls", "--normal-signal", "--normal-calls", "--region", "--base-copy"},
-        0);
+    OptionRules::List own = {"--array",        "--tumor-signal", "--tumor-calls", "--normal-signal",
+                             "--normal-calls", "--region",       "--base-copy"};
+    addDecoderOption(own);
+    const OptionRules rules = profileCommandRules(own, 0);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
 
@@ -45,6 +47,8 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
     }
     ProfileOptions shared;
     if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
+    DecoderChoice decoder;
+    if (!readDecoderChoice(options, decoder, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSelf, command);
@@ -70,6 +74,7 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
         status = session.finish(ModeGenomeSelf, "the region's recomputation");
         if (status != kExitOk) return status;
     }
+    if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);
 }
 

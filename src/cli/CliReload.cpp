@@ -1,5 +1,6 @@
 // reload and reload-self: NonSelfLoad and SelfLoad of a stored analysis.
 #include "CliCommands.h"
+#include "CliDecoderOption.h"
 #include "CliMeansOptions.h"
 #include "CliOutputs.h"
 #include "CliSession.h"
@@ -15,6 +16,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     ParsedOptions options;
     OptionRules::List own = {"--pool"};
     addMeansOptions(own);
+    addDecoderOption(own);
     const OptionRules rules = profileCommandRules(own, 1);
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
@@ -27,6 +29,8 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     if (!readProfileOptions(options, shared, error)) return usageError(context, command, error);
     MeansChoice means;
     if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
+    DecoderChoice decoder;
+    if (!readDecoderChoice(options, decoder, error)) return usageError(context, command, error);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSingle, command);
@@ -39,6 +43,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     const int status = session.finish(ModeGenomeSingle, "NonSelfLoad");
     if (status != kExitOk) return status;
     applyMeansChoice(session, means, command, context.err);
+    if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);
 }
 

@@ -99,6 +99,12 @@ public:
     float refSdRaw[kPoolRows] = {};
     ZeroedArray<float[kSlots]> averageRatio{3}; // by display index
     ZeroedArray<float> lohScore{kSlots};        // by display index
+    // The minor parent's copies where the allele-specific decoder ran, by display position (-1
+    // where it did not decode; hmmState then holds its total copies); empty otherwise.
+    std::vector<signed char> hmmMinorCopies;
+    // Decode with the allele-specific HMM instead of the seven-state one (varn-cli --decoder
+    // alleles, the window's Data command); false by default.
+    bool alleleSpecificDecoding = false;
     int singleRefRow[3] = {};
 
     // The tumour cell fraction the HMM means stand for: 1 for the pure-tumour means of the array

@@ -169,6 +169,17 @@ AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
     const std::vector<CopyNumberSegment> logRatioSegments = paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
     out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments, paired ? nullptr : doc.lohScore.data());
     out.copyNumbers = alleleCopyNumbers(out.segments, fit);
+    // The allele-specific decoder's states are the segments' allele-specific copy numbers.
+    for (std::size_t i = 0; i < out.segments.segments.size(); ++i) {
+        const CopyNumberSegment& total = out.segments.segments[i].total;
+        if (total.minorCopies < 0 || total.copyNumber < 0) continue;
+        AlleleCopyNumber& c = out.copyNumbers.segments[i];
+        c.nMajor = total.copyNumber - total.minorCopies;
+        c.nMinor = total.minorCopies;
+        c.loh = c.nMinor == 0 && c.nMajor >= 1;
+        c.mismatch = false;
+        c.expectedBand = std::nan("");
+    }
     out.available = true;
     return out;
 }

@@ -158,6 +158,7 @@ void CVARNDoc::runHmm(int t, int row) {
     if (row < 0 || row >= kPoolRows) return;
     const double sigma = rowSd[t][row];
     if (!(sigma > 0) || !std::isfinite(sigma)) return;
+    hmmMinorCopies.clear(); // the seven-state states stand alone again
     for (int ch = 1; ch <= 22; ++ch) viterbiChromosome(ch, t, row, logRatio[0], sigma);
 }
 

@@ -3,6 +3,7 @@
 
 #include "CHMMParameter.h"
 #include "HmmMeansPurity.h"
+#include "AlleleSpecificDecoding.h"
 #include "MeansForPurity.h"
 #include "PurityEstimate.h"
 #include "document/HmmDefaults.h"
@@ -65,6 +66,8 @@ void redecodeProfiles(CVARNDoc& doc, int t) {
         if (t == kCombined && doc.refCount[a] < 2) continue; // no pool of that array loaded
         doc.computePoolRatio(doc.regionStart[a], doc.regionEnd[a], doc.refSelected[a], doc.analysedRow[a], 0, a);
     }
+    // The allele-specific decoder, once chosen, decodes again with the new means.
+    if (doc.alleleSpecificDecoding) decodeAlleleSpecific(doc, t, false);
 }
 
 } // namespace varn

@@ -31,6 +31,7 @@ struct Point {
     float ln;
     int state;
     float lohScore;
+    int minor;
 };
 
 bool inSlots(int index) {
@@ -51,8 +52,10 @@ std::vector<Point> decodedPoints(const CVARNDoc& doc, int t, int from, int to) {
         const int ch = doc.snpChromosome[snp];
         const float ln = doc.logRatio[0][pos];
         if (ch < 1 || ch > kChromosomeX || doc.positionUsable[pos] != 1 || !std::isfinite(ln)) continue;
-        points.push_back({i, ch, doc.snpPosition[snp], ln, ch == kChromosomeX ? -1 : doc.hmmState[0][pos],
-                          doc.lohScore[i]});
+        // The allele-specific decoder may decode X too; its minor copies mark what it decoded.
+        const int minor = doc.hmmMinorCopies.empty() ? -1 : doc.hmmMinorCopies[static_cast<std::size_t>(pos)];
+        const int state = ch == kChromosomeX && minor < 0 ? -1 : doc.hmmState[0][pos];
+        points.push_back({i, ch, doc.snpPosition[snp], ln, state, doc.lohScore[i], minor});
     }
     return points;
 }
@@ -85,6 +88,7 @@ CopyNumberSegment summarise(const std::vector<Point>& points, std::size_t begin,
     s.end = points[end - 1].position;
     s.markers = static_cast<int>(end - begin);
     s.copyNumber = points[begin].state;
+    s.minorCopies = points[begin].minor;
     s.loh = loh;
     double sumLn = 0, sumLoh = 0, maxLoh = points[begin].lohScore;
     for (std::size_t i = begin; i < end; ++i) {
@@ -102,10 +106,15 @@ CopyNumberSegment summarise(const std::vector<Point>& points, std::size_t begin,
 
 void segmentChromosome(const std::vector<Point>& points, std::size_t begin, std::size_t end,
                        std::vector<CopyNumberSegment>& out) {
-    const std::vector<char> calls = lohCalls(points, begin, end);
+    std::vector<char> calls = lohCalls(points, begin, end);
+    // Where the allele-specific HMM decoded, its states carry LOH themselves (no minor copy left):
+    // the score's calls, which lag a stretch's ends, would only cut its segments again.
+    for (std::size_t i = begin; i < end; ++i)
+        if (points[i].minor >= 0) calls[i - begin] = points[i].minor == 0 && points[i].state >= 1;
     std::size_t start = begin;
     for (std::size_t i = begin + 1; i <= end; ++i) {
-        if (i < end && points[i].state == points[i - 1].state && calls[i - begin] == calls[i - 1 - begin])
+        if (i < end && points[i].state == points[i - 1].state && points[i].minor == points[i - 1].minor &&
+            calls[i - begin] == calls[i - 1 - begin])
             continue;
         out.push_back(summarise(points, start, i, calls[start - begin] != 0));
         start = i;
@@ -142,6 +151,16 @@ std::vector<CopyNumberSegment> chromosomeSegments(const CVARNDoc& doc, int t, in
     return segmentsOf(decodedPoints(doc, t, start, end));
 }
 
+SegmentAlleleColumns alleleColumnsOf(const CopyNumberSegment& s) {
+    SegmentAlleleColumns a;
+    if (s.minorCopies < 0 || s.copyNumber < 0) return a;
+    a.nMajor = s.copyNumber - s.minorCopies;
+    a.nMinor = s.minorCopies;
+    a.mirroredBaf = std::nan("");
+    a.loh = a.nMinor == 0 && a.nMajor >= 1;
+    return a;
+}
+
 std::string segmentSampleName(const CVARNDoc& doc, int t) {
     if (t == kCombined)
         return std::string(sampleName(doc.poolSampleName[kXba][0])) + "and" +
@@ -154,6 +173,10 @@ SegmentedSample segmentedSample(const CVARNDoc& doc, int t) {
     sample.name = segmentSampleName(doc, t);
     sample.purity = doc.hmmMeansPurity;
     sample.segments = buildSegments(doc, t);
+    // The allele-specific decoder's states are the allele columns themselves.
+    if (!doc.hmmMinorCopies.empty())
+        for (const CopyNumberSegment& s : sample.segments)
+            sample.alleles.push_back(alleleColumnsOf(s));
     return sample;
 }
 

@@ -26,6 +26,7 @@ struct CopyNumberSegment {
     double lohMax = 0;
     int firstIndex = 0; // display indices of the first and the last SNP
     int lastIndex = 0;
+    int minorCopies = -1; // the minor parent's copies where the allele-specific HMM decoded; -1 elsewhere
 };
 
 // What an allele analysis adds to a segment: the allele-specific copy number (-1: not decoded),
@@ -55,6 +56,10 @@ std::vector<CopyNumberSegment> buildSegments(const CVARNDoc& doc, int t);
 
 // The segments of the display indices [start, end) of one chromosome, as buildSegments cuts them.
 std::vector<CopyNumberSegment> chromosomeSegments(const CVARNDoc& doc, int t, int start, int end);
+
+// The allele columns a segment of the allele-specific decoder carries in itself (nMajor -1 for
+// one it did not decode).
+SegmentAlleleColumns alleleColumnsOf(const CopyNumberSegment& segment);
 
 // The name the files of array type t carry, and the whole sample.
 std::string segmentSampleName(const CVARNDoc& doc, int t);

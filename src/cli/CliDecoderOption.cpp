@@ -1,0 +1,44 @@
+#include "CliDecoderOption.h"
+
+#include "CliSession.h"
+#include "engine/AlleleSpecificDecoding.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace varn::cli {
+
+void addDecoderOption(OptionRules::List& options) { options.push_back("--decoder"); }
+
+bool readDecoderChoice(const ParsedOptions& options, DecoderChoice& choice, std::string& error) {
+    if (options.values.count("--decoder") != 0 && options.values.at("--decoder").size() > 1) {
+        error = "--decoder is given twice";
+        return false;
+    }
+    if (auto text = options.single("--decoder")) {
+        if (*text != "hmm" && *text != "alleles") {
+            error = "--decoder takes hmm (the seven-state HMM) or alleles (the allele-specific HMM)";
+            return false;
+        }
+        choice.alleles = *text == "alleles";
+    }
+    return true;
+}
+
+int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command, std::ostream& err) {
+    if (!choice.alleles) return -1;
+    CVARNDoc& doc = *session.doc;
+    const bool paired = doc.referenceMode == kSelfReference;
+    doc.alleleSpecificDecoding = true;
+    const AlleleDecoding d = decodeAlleleSpecific(doc, session.view->shownArrayType, paired);
+    if (!d.decoded) return session.fail("the allele-specific decoding cannot run: " + d.why);
+    std::string line = "varn-cli " + command + ": allele-specific decoding, tumour cells " +
+                       std::to_string(static_cast<int>(std::lround(d.purity * 100))) + " %, baseline region " +
+                       std::to_string(d.regionCopyNumber) + " copies";
+    if (d.sex.read) line += std::string(", X reads ") + (d.sex.male ? "male" : "female");
+    err << line << "\n";
+    if (!d.warning.empty()) err << "varn-cli " << command << ": warning: " << d.warning << "\n";
+    return -1;
+}
+
+} // namespace varn::cli

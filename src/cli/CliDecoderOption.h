@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CliOptions.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace varn::cli {
+
+class CliSession;
+
+// --decoder hmm|alleles: the seven-state HMM (the default) or the allele-specific one, which
+// decodes total and minor copies from the log ratio and the alleles together, both arrays of a
+// merged analysis in one chain, and X where the sexes allow.
+struct DecoderChoice {
+    bool alleles = false;
+};
+
+void addDecoderOption(OptionRules::List& options);
+
+// False with the reason (naming the option) on a usage mistake.
+bool readDecoderChoice(const ParsedOptions& options, DecoderChoice& choice, std::string& error);
+
+// After the analysis and its means: decodes the analysis shown with the allele-specific HMM at the
+// tumour fraction and baseline copy number in use, and says so in one line on stderr (with the
+// sexes read, and a warning line when X is left undecoded). Returns -1 to go on, otherwise the
+// exit status (the allele analysis it needs cannot run: the reason on stderr).
+int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command, std::ostream& err);
+
+} // namespace varn::cli

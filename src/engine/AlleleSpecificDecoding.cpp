@@ -1,0 +1,200 @@
+// Levels of the allele-specific states in a profile's units. A pool profile is zero on its
+// baseline region; the region holds b copies (the user's, or the joint fit's solution), so k
+// copies of an array lie at
+//     level(k) = regionLevel + ln[(p g(k) + 2(1 - p)) / (p g(b) + 2(1 - p))]
+// with g that array's effective copies, whatever the tumour's ploidy (it only moves the whole
+// profile, and the region fixes that). On X the normal cells hold gN = 2 copies in a woman, g(1)
+// in a man, and the pool's references 2(1 - f) + f g(1) with f its share of men (a paired normal
+// is the patient's own: gN):
+//     levelX(k) = regionLevel + ln[(p g(k) + (1 - p) gN) / poolX] - ln[(p g(b) + 2(1 - p)) / 2].
+// A paired profile is base 2: the same in log2.
+#include "AlleleSpecificDecoding.h"
+
+#include "AlleleAnalysis.h"
+#include "AlleleParameters.h"
+#include "AlleleSpecificHmm.h"
+#include "ProfileSegmentation.h"
+#include "PurityEstimate.h"
+#include "document/CVARNDoc.h"
+#include "document/SampleName.h"
+#include "view/GenomeLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varn {
+
+namespace {
+
+double regionLevelOf(const CVARNDoc& doc, int t) {
+    double sum = 0.0;
+    int n = 0;
+    for (int pos = std::max(doc.regionStart[t], doc.snpFirst[t]); pos <= std::min(doc.regionEnd[t], doc.snpLast[t]);
+         ++pos) {
+        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
+        sum += doc.logRatio[0][pos];
+        ++n;
+    }
+    return n > 0 ? sum / n : 0.0;
+}
+
+struct Setup {
+    EffectiveCopies g;
+    double p = 1.0;
+    int base = 2;
+    double scale = 1.0; // 1 for natural log, 1 / ln 2 for a paired profile
+    double region[3] = {};
+    double noise[3] = {};
+};
+
+// ln of the mixed signal of k copies (normal cells holding normalCopies) against `against`.
+double mixedLevel(const Setup& s, int k, double normalCopies, double against) {
+    return std::log((s.p * s.g.g[k] + (1.0 - s.p) * normalCopies) / against);
+}
+
+void fillLevels(AlleleHmmArray& a, const Setup& s, int array, bool x, double normalCopies, double poolX) {
+    const double baseShift = mixedLevel(s, s.base, 2.0, 2.0);
+    for (int st = 0; st < kAlleleStates; ++st) {
+        const int k = alleleStates()[st].total;
+        const double relative = x ? mixedLevel(s, k, normalCopies, poolX) : mixedLevel(s, k, 2.0, 2.0);
+        a.level[st] = s.region[array] + s.scale * (relative - baseShift);
+    }
+    a.levelNoise = s.noise[array];
+}
+
+int arrayOfPos(const CVARNDoc& doc, int pos) {
+    return pos >= doc.snpFirst[kHind] && pos <= doc.snpLast[kHind] ? kHind : kXba;
+}
+
+// One chromosome of arrays first..last in base order, with each SNP's allele reading.
+AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const AlleleAnalysis& alleles,
+                       const std::vector<int>& snpAt, std::vector<int>& positions) {
+    AlleleHmmChain chain;
+    positions.clear();
+    for (int a = first; a <= last; ++a)
+        for (int pos = kChromosomeStart[a][ch]; pos < kChromosomeStart[a][ch + 1]; ++pos)
+            if (doc.positionUsable[pos] == 1 && std::isfinite(doc.logRatio[0][pos])) positions.push_back(pos);
+    std::stable_sort(positions.begin(), positions.end(), [&](int x, int y) {
+        return doc.snpPosition[doc.arrangeOrder[x]] < doc.snpPosition[doc.arrangeOrder[y]];
+    });
+    chain.snps.reserve(positions.size());
+    for (int pos : positions) {
+        AlleleHmmSnp s;
+        s.array = arrayOfPos(doc, pos);
+        s.position = doc.snpPosition[doc.arrangeOrder[pos]];
+        s.level = doc.logRatio[0][pos];
+        s.heteroRate = doc.heteroRate[pos];
+        const int i = snpAt[static_cast<std::size_t>(pos)];
+        if (i >= 0 && std::isfinite(alleles.baf.snps[static_cast<std::size_t>(i)].baf)) {
+            const float b = alleles.baf.snps[static_cast<std::size_t>(i)].baf;
+            s.alleles = 1;
+            s.informative = alleles.informative.informative[static_cast<std::size_t>(i)] != 0;
+            s.mirroredBaf = std::max(b, 1.0f - b);
+        }
+        chain.snps.push_back(s);
+    }
+    return chain;
+}
+
+void decodeChain(CVARNDoc& doc, const AlleleHmmChain& chain, const std::vector<int>& positions) {
+    const std::vector<int> states = decodeAlleleStates(chain);
+    for (std::size_t n = 0; n < positions.size(); ++n) {
+        const AlleleState& st = alleleStates()[states[n]];
+        doc.hmmState[0][positions[n]] = st.total;
+        doc.hmmMinorCopies[static_cast<std::size_t>(positions[n])] = static_cast<signed char>(st.minor);
+    }
+}
+
+} // namespace
+
+AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
+    AlleleDecoding out;
+    // The allele analysis reads the seven-state HMM's segments, not a previous decoding's.
+    doc.hmmMinorCopies.clear();
+    const AlleleAnalysis alleles = analyseAlleles(doc, t, paired);
+    if (!alleles.available) {
+        out.why = alleles.why;
+        return out;
+    }
+    const int first = t == kCombined ? kXba : t;
+    const int last = t == kCombined ? kHind : t;
+    Setup s;
+    float pure[kStates];
+    pureMeansOf(doc, false, pure);
+    s.g = effectiveCopiesOf(pure, false);
+    s.p = std::clamp(static_cast<double>(doc.hmmMeansPurity), 0.01, 1.0);
+    s.base = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    s.scale = paired ? 1.0 / std::log(2.0) : 1.0;
+    for (int a = first; a <= last; ++a) {
+        s.region[a] = regionLevelOf(doc, a);
+        s.noise[a] = profileNoise(doc, a, doc.logRatio[0]);
+    }
+    out.purity = s.p;
+    out.regionCopyNumber = s.base;
+
+    AlleleHmmChain model;
+    model.informativeFromNormal = alleles.informative.fromNormal;
+    const double detectable = kAlleleParameters.detectableHomozygousSds * alleles.informative.homozygousNoise;
+    for (int a = first; a <= last; ++a) {
+        AlleleHmmArray& arr = model.arrays[a];
+        fillLevels(arr, s, a, false, 2.0, 2.0);
+        arr.bafNoise = std::max(0.01, alleles.segments.bafNoise);
+        arr.informativeShare = std::clamp(alleles.segments.informativeShare, 0.05, 1.0);
+        fillAlleleBands(arr, s.g, s.p, detectable, model.informativeFromNormal);
+    }
+
+    std::vector<int> snpAt(kSlots, -1);
+    for (std::size_t i = 0; i < alleles.baf.snps.size(); ++i)
+        snpAt[static_cast<std::size_t>(alleles.baf.snps[i].pos)] = static_cast<int>(i);
+    doc.hmmMinorCopies.assign(kSlots, -1);
+    std::vector<int> positions;
+    for (int ch = 1; ch <= 22; ++ch) {
+        AlleleHmmChain chain = chainOf(doc, ch, first, last, alleles, snpAt, positions);
+        std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
+        chain.informativeFromNormal = model.informativeFromNormal;
+        decodeChain(doc, chain, positions);
+    }
+    out.decoded = true;
+
+    // X: the sexes of sample and pool decide its normal level.
+    out.sex = readSampleSex(doc, alleles.baf, alleles.informative, s.region);
+    if (!paired) {
+        int men = 0, references = 0;
+        for (int a = first; a <= last; ++a) {
+            const PoolSexes pool = poolSexes(doc, a);
+            if (!pool.read) continue;
+            men += pool.men();
+            references += pool.references;
+        }
+        out.poolMaleShare = references > 0 ? static_cast<double>(men) / references : 0.0;
+    }
+    if (!out.sex.read) {
+        out.warning = "the X of " + alleles.sample + " holds too few heterozygous SNPs to read its sex; X is left undecoded";
+        return out;
+    }
+    const double g1 = s.g.g[1];
+    const double f = out.poolMaleShare;
+    const double normalCopies = out.sex.male ? g1 : 2.0;
+    const double poolX = paired ? normalCopies : 2.0 * (1.0 - f) + f * g1;
+    const double baseShift = mixedLevel(s, s.base, 2.0, 2.0);
+    const double expectedFemale = s.scale * (std::log(2.0 / (paired ? 2.0 : poolX)) - baseShift);
+    const double expectedMale = s.scale * (std::log(g1 / (paired ? g1 : poolX)) - baseShift);
+    if (!paired) {
+        out.warning = sexContradiction(out.sex, expectedFemale, expectedMale, alleles.sample);
+        if (!out.warning.empty()) return out;
+    }
+    for (int a = first; a <= last; ++a) {
+        AlleleHmmArray& arr = model.arrays[a];
+        fillLevels(arr, s, a, true, normalCopies, poolX);
+        if (out.sex.male) std::fill(std::begin(arr.shows), std::end(arr.shows), false);
+    }
+    AlleleHmmChain chain = chainOf(doc, kChromosomeX, first, last, alleles, snpAt, positions);
+    std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
+    chain.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
+    if (out.sex.male)
+        for (int st = 0; st < kAlleleStates; ++st) chain.allowed[st] = alleleStates()[st].minor == 0;
+    decodeChain(doc, chain, positions);
+    return out;
+}
+
+} // namespace varn

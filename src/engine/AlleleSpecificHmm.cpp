@@ -1,0 +1,110 @@
+// The allele-specific HMM: Viterbi over sixteen states along one chromosome.
+//
+// Emissions, per SNP and state (k, j), as negative natural logarithms:
+//   the log ratio x:   Gaussian around the state's level with the array's noise, mixed with a
+//                      small even share of outliers;
+//   the alleles:       whether the SNP is informative, a Bernoulli with P = h * share where the
+//                      minor allele shows, h * stray where it does not (h the SNP's population
+//                      heterozygosity rate), so that a run of SNPs without a second allele says
+//                      LOH even in a pure tumour, where no band is left to measure;
+//   an informative SNP's mirrored B-allele fraction y = max(b, 1 - b): the folded Gaussian of a
+//                      band at 0.5 +- delta (its mirrored values are |0.5 + delta + noise - 0.5|
+//                      folded at 0.5), mixed with outliers even over 0.5 .. 1.
+// Transitions as the seven-state HMM: a change to any one other state has probability
+// 0.5 tanh(2d / 10^8) for neighbours d bases apart, staying the rest.
+#include "AlleleSpecificHmm.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace varn {
+
+namespace {
+
+constexpr double kLnSqrt2Pi = 0.91893853320467274178;
+
+double gaussian(double x, double mean, double sd) {
+    const double z = (x - mean) / sd;
+    return std::exp(-0.5 * z * z - kLnSqrt2Pi) / sd;
+}
+
+// The costs of one array for one SNP: the states' emission costs, formed once per SNP.
+void emissionCosts(const AlleleHmmChain& chain, const AlleleHmmSnp& snp, const AlleleHmmParameters& par,
+                   double cost[kAlleleStates]) {
+    const AlleleHmmArray& a = chain.arrays[snp.array];
+    const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
+    const double y = std::fabs(static_cast<double>(snp.mirroredBaf) - 0.5);
+    for (int s = 0; s < kAlleleStates; ++s) {
+        double c = -std::log((1.0 - par.levelOutlierShare) * gaussian(snp.level, a.level[s], a.levelNoise) + outlierLevel);
+        if (snp.alleles != 0) {
+            if (!chain.informativeFromNormal) {
+                const double share = a.shows[s] ? a.informativeShare : par.strayShare;
+                const double pInformative = std::clamp(static_cast<double>(snp.heteroRate) * share, 1e-4, 0.99);
+                c -= std::log(snp.informative ? pInformative : 1.0 - pInformative);
+            }
+            if (snp.informative) {
+                // Density of y on 0 .. 0.5: outliers even (2), a band folded at 0.5.
+                double density = 2.0;
+                if (a.shows[s]) {
+                    const double delta = a.band[s] - 0.5;
+                    const double band = gaussian(y, delta, a.bafNoise) + gaussian(y, -delta, a.bafNoise);
+                    density = (1.0 - par.bafOutlierShare) * band + par.bafOutlierShare * 2.0;
+                }
+                c -= std::log(density);
+            }
+        }
+        cost[s] = chain.allowed[s] ? c : HUGE_VAL;
+    }
+}
+
+} // namespace
+
+void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, double purity, double detectableShare,
+                     bool informativeFromNormal) {
+    for (int s = 0; s < kAlleleStates; ++s) {
+        const AlleleState& st = alleleStates()[s];
+        const double minor = minorAlleleShare(copies, st.total, st.minor, purity);
+        array.band[s] = 1.0 - minor;
+        // No copy left in a (nearly) pure tumour: only the probes' background, no alleles at all.
+        const bool nothingLeft = st.total == 0 && purity > 0.9;
+        array.shows[s] = informativeFromNormal || (!nothingLeft && minor > detectableShare);
+    }
+}
+
+std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmmParameters& par) {
+    const std::size_t n = chain.snps.size();
+    std::vector<int> states(n, 0);
+    if (n == 0) return states;
+    std::vector<std::array<unsigned char, kAlleleStates>> back(n);
+    double score[kAlleleStates], next[kAlleleStates], cost[kAlleleStates];
+    emissionCosts(chain, chain.snps[0], par, score);
+    for (std::size_t i = 1; i < n; ++i) {
+        const double d = std::fabs(static_cast<double>(chain.snps[i].position) - chain.snps[i - 1].position);
+        const double change = 0.5 * std::tanh(2.0 * d / par.basesPerMorgan);
+        const double lnStay = std::log(1.0 - change);
+        const double lnChange = change > 0.0 ? std::log(change) : -HUGE_VAL;
+        int bestFrom = 0;
+        for (int s = 1; s < kAlleleStates; ++s)
+            if (score[s] < score[bestFrom]) bestFrom = s;
+        emissionCosts(chain, chain.snps[i], par, cost);
+        for (int s = 0; s < kAlleleStates; ++s) {
+            const double stay = score[s] - lnStay;
+            const double move = score[bestFrom] - lnChange;
+            const bool stays = stay <= move;
+            next[s] = (stays ? stay : move) + cost[s];
+            back[i][static_cast<std::size_t>(s)] = static_cast<unsigned char>(stays ? s : bestFrom);
+        }
+        std::copy(next, next + kAlleleStates, score);
+    }
+    int state = 0;
+    for (int s = 1; s < kAlleleStates; ++s)
+        if (score[s] < score[state]) state = s;
+    for (std::size_t i = n; i-- > 0;) {
+        states[i] = state;
+        if (i > 0) state = back[i][static_cast<std::size_t>(state)];
+    }
+    return states;
+}
+
+} // namespace varn
