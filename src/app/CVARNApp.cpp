@@ -40,6 +40,9 @@ GenomeBrowserSite browserSiteFrom(const QSettings& settings) {
     return site;
 }
 
+// The View toggles the person sets are remembered from run to run.
+const char* const kBafPanelSetting = "View/B-allele Fraction";
+
 } // namespace
 
 CVARNApp::CVARNApp(InstallRoot root, UserInterface& ui)
@@ -57,6 +60,8 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
     doc_ = std::make_unique<CVARNDoc>(root_, ui_);
     view_ = std::make_unique<CVARNView>(*doc_);
     view_->browserSite = browserSiteFrom(settings);
+    view_->bafPanel = settings.value(kBafPanelSetting, false).toBool();
+    doc_->alleleAnalysisAsked = view_->bafPanel;
     router_ = std::make_unique<CommandRouter>(*doc_, *view_);
     frame_ = std::make_unique<CMainFrame>(*router_, *view_);
     bindCommands();
@@ -96,6 +101,11 @@ void CVARNApp::bindCommands() {
     };
     for (const auto& [id, handler] : viewCommands)
         r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });
+    r.add(CommandTarget::View, ID_BAF_PANEL, [&v] {
+        v.OnBafPanel();
+        QSettings settings(kRegistryKey, kAppTitle);
+        settings.setValue(kBafPanelSetting, v.bafPanel);
+    });
 
     const std::pair<int, void (CVARNDoc::*)()> documentCommands[] = {
         {ID_FILE_NEW, &CVARNDoc::OnFileNew},

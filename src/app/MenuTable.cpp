@@ -45,6 +45,7 @@ constexpr MenuItem kMenuItems[] = {
     {"View", "MoveRight", ID_MOVE_RIGHT, false},
     {"View", "ReturnToTop", ID_RETURN_TO_TOP, true},
     {"View", "Fit to Window", ID_FIT_TO_WINDOW, false},
+    {"View", "B-allele Fraction", ID_BAF_PANEL, false},
     {"Help", "&About VARN...", ID_APP_ABOUT, false},
     {"Help", "Debug", ID_DEBUG, false},
 };
@@ -116,6 +117,7 @@ constexpr StringEntry kStrings[] = {
     {ID_EXPORT_PICTURE, "Save the display as shown as a PNG, SVG or PDF picture\nExport Picture"},
     {ID_REPORT_OUT, "Write a PDF report of the analysis shown\nReport"},
     {ID_FIT_TO_WINDOW, "Scale the page to the window\nFit to Window"},
+    {ID_BAF_PANEL, "Show the B-allele fraction of every SNP under the profile\nB-allele Fraction"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };
 

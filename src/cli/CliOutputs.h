@@ -24,6 +24,7 @@ struct OutputChoice {
     std::string chromosomePlots; // --plot-chromosomes PREFIX: PREFIX-ch1.png .. PREFIX-chX.png
     std::string chromosomePlotExtension = ".png"; // PREFIX.svg / PREFIX.pdf choose another kind
     int dpi = kScreenDpi;                          // --dpi N, for the PNG plots
+    bool bafPanel = false; // --baf-panel yes: the plots carry the B-allele fraction panel
 };
 
 // --dpi N: the resolution of the PNG plots, 72..1200; false with the reason.

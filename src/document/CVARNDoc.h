@@ -112,8 +112,6 @@ public:
     // Why a pool has no model although one was looked for: its model file was refused, or its
     // references showed no clusters. Empty otherwise (alleleModelUnavailableReason says the rest).
     std::string alleleModelProblem[3];
-    // The file each pool was last loaded from or saved to; empty for a pool not saved yet.
-    std::filesystem::path poolFile[3];
 
     // ---- the allele analysis of the sample ----
     // Asked for by the person: varn-cli's --baf, the window while its B-allele fraction panel is

@@ -124,10 +124,7 @@ void fillRowsAndSave(CVARNDoc& doc, int t, int firstRow, const std::vector<Name>
     doc.poolFile[t].clear();
     // A new pool is not the file the loaded pool came from: Save As starts without a name, so
     // that Enter cannot overwrite that file.
-    if (newPool) {
-        doc.pathName.clear();
-        doc.poolFile[t].clear();
-    }
+    if (newPool) doc.pathName.clear();
     doc.DoSaveAs();
 }
 

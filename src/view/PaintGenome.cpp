@@ -17,7 +17,7 @@ namespace {
 // runs past the right end of the chromosome the drag started in.
 void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
     const int k = view.displayMode == ModeGenomeBoth ? 20 : 10;
-    const int rowTop = view.selRow * kPanelRowHeight;
+    const int rowTop = view.selRow * view.rowPitch();
     canvas.setPen(kSelectionPen);
     canvas.fillRect(view.selStartX * k, rowTop + 500, std::min(view.selEndX, view.selLimitX) * k,
                     rowTop + 1800);
@@ -27,6 +27,7 @@ void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
 
 void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
+    const AlleleAnalysis* alleles = view.bafPanelShown() ? view.shownAlleles() : nullptr;
     const WindowMapping shown = applyShownWindow(canvas, view);
     if (view.rangeSetArmed == 1) drawSelectionBand(canvas, view);
     for (int c = 1; c <= kChromosomeX; ++c) {
@@ -43,6 +44,7 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
         view.paintChromosome = c;
         const Panel panel = panelOf(view, t, c, false);
         drawPanelPlot(canvas, doc, view, t, panel, {panel.x + 50, panel.y + labelY});
+        if (alleles != nullptr) drawBafPanel(canvas, *alleles, panel);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "PaintParts.h"
 
 #include "CVARNView.h"
+#include "GenomeLayout.h"
 #include "PaintStyle.h"
 #include "ShownWindow.h"
 #include "document/CVARNDoc.h"
@@ -45,7 +46,7 @@ Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin) {
     Panel p;
     p.chromosome = chromosome;
     p.x = atOrigin ? 0 : view.panelX[t][chromosome];
-    p.y = atOrigin ? 0 : view.panelY[t][chromosome];
+    p.y = atOrigin ? 0 : view.panelY[t][chromosome] / kPanelRowHeight * view.rowPitch();
     p.start = view.chromosomeStart[t][chromosome];
     p.end = view.chromosomeStart[t][chromosome + 1];
     return p;

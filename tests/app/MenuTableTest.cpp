@@ -88,7 +88,8 @@ void MenuTableTest::menuEntries_data() {
                                          "MoveRight=32810",
                                          "ReturnToTop=32811",
                                          "-",
-                                         "Fit to Window=32832"};
+                                         "Fit to Window=32832",
+                                         "B-allele Fraction=32836"};
     QTest::newRow("Help") << "Help" << QStringList{"&About VARN...=57664", "Debug=32815"};
 }
 
