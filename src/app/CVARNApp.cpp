@@ -120,6 +120,7 @@ void CVARNApp::bindCommands() {
         {ID_ALLELE_OUT, &CVARNDoc::OnAlleleOut},
         {ID_MAKE_REFERENCE, &CVARNDoc::OnMakeReference},
         {ID_ADD_REFERENCE, &CVARNDoc::OnAddReference},
+        {ID_ALLELE_MODEL, &CVARNDoc::OnAlleleModel},
         {ID_DEBUG, &CVARNDoc::OnDebug},
     };
     for (const auto& [id, handler] : documentCommands)

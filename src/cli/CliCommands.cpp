@@ -27,7 +27,7 @@ constexpr CommandEntry kCommands[] = {
     {"analyze", runAnalyze},        {"paired", runPaired},      {"reload", runReload},
     {"reload-self", runReloadSelf}, {"merged", runMerged},      {"batch-tracks", runBatchTracks},
     {"batch-segments", runBatchSegments}, {"sample-list", runSampleList}, {"report", runReport},
-    {"purity", runPurity}, {"cohort", runCohort},
+    {"purity", runPurity}, {"cohort", runCohort}, {"allele-model", runAlleleModel},
 };
 
 } // namespace

@@ -86,6 +86,16 @@ constexpr std::string_view kAddToPoolHelp =
     "  AddReference: loads the pool, appends the samples of the list (the pool's array type;\n"
     "  at most 200 rows in all) and saves the grown pool as --out (may be the same file).\n";
 
+constexpr std::string_view kAlleleModelHelp =
+    "Usage: varn-cli [--root DIR] allele-model --pool POOL\n"
+    "  AlleleModel: learns the allele model of the pool (where the genotype clusters AA, AB and BB\n"
+    "  of every SNP's allele contrast ln(B/A) lie) from its references' signal files in\n"
+    "  sampledataX/ or sampledataH/ under the root, and writes it beside the pool as\n"
+    "  <stem>.alleles (XbaPool.ref -> XbaPool.alleles). A reference whose SNP-call file\n"
+    "  <name>X_snp.txt lies beside its signal file is labelled by its calls. Pools are given their\n"
+    "  model whenever they are made or grown (make-pool, add-to-pool); this is for a pool without\n"
+    "  one. A pool of fewer than three references gets none.\n";
+
 constexpr std::string_view kAnalyzeHead =
     "Usage: varn-cli [--root DIR] analyze --pool POOL --signal FILE --calls FILE [--region R]\n"
     "         [--base-copy N] [--refs all|best:K|ROW[,ROW...]] [--hmm-means M0,...,M6 | --purity auto|P]\n"
@@ -200,6 +210,7 @@ const std::string_view kUsage =
     "make-pool    --array xba|hind --list FILE --out POOL        MakeReference, the Save As answered by "
     "--out\n"
     "add-to-pool  --pool POOL --list FILE --out POOL             AddReference on that pool (its array type)\n"
+    "allele-model --pool POOL                                    AlleleModel: the pool's allele model beside it\n"
     "analyze      --pool POOL --signal FILE --calls FILE [--region R] [--base-copy N]\n"
     "             [--refs all|best:K|ROW[,ROW...]] [--average N] [--all-data] [OUTPUTS]\n"
     "paired       --array xba|hind --tumor-signal F --tumor-calls F --normal-signal F --normal-calls F\n"
@@ -226,6 +237,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "demo-data") return std::string(kDemoHelp);
     if (command == "make-pool") return std::string(kMakePoolHelp);
     if (command == "add-to-pool") return std::string(kAddToPoolHelp);
+    if (command == "allele-model") return std::string(kAlleleModelHelp);
     if (command == "analyze") return withMeansOptions(kAnalyzeHead);
     if (command == "paired") return withOptions(kPairedHead);
     if (command == "reload") return withMeansOptions(kReloadHead);

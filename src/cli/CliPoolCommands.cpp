@@ -1,7 +1,9 @@
-// make-pool and add-to-pool: MakeReference and AddReference with their dialogs answered.
+// make-pool, add-to-pool and allele-model: MakeReference, AddReference and AlleleModel with their
+// dialogs answered.
 #include "CliCommands.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "engine/AlleleModel.h"
 
 #include <ostream>
 
@@ -73,6 +75,26 @@ int runAddToPool(const CommandContext& context, const std::vector<std::string>& 
     const auto before = modifiedAt(*out);
     session.doc->OnAddReference();
     return finishPool(session, *out, before);
+}
+
+int runAlleleModel(const CommandContext& context, const std::vector<std::string>& args) {
+    const std::string command = "allele-model";
+    ParsedOptions options;
+    const int parsed = parseCommandOptions(context, command, args, {{"--pool"}, {}, 0}, options);
+    if (parsed >= 0) return parsed;
+    const auto pool = options.single("--pool");
+    if (!pool) return usageError(context, command, "--pool is required");
+    if (options.values.at("--pool").size() > 1) return usageError(context, command, "--pool is given twice");
+
+    CliSession session(context, command);
+    if (!session.ready()) return kExitFailed;
+    const int t = session.loadPool(*pool);
+    if (t == 0) return kExitFailed;
+    session.ui.sampleTypeAnswer = t;
+    session.doc->OnAlleleModel();
+    if (session.ui.failed) return kExitFailed;
+    const std::string reason = alleleModelUnavailableReason(*session.doc, t);
+    return reason.empty() ? kExitOk : session.fail(reason);
 }
 
 } // namespace varn::cli

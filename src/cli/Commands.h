@@ -12,6 +12,7 @@ struct CommandContext;
 int runDemoData(const CommandContext& context, const std::vector<std::string>& args);
 int runMakePool(const CommandContext& context, const std::vector<std::string>& args);
 int runAddToPool(const CommandContext& context, const std::vector<std::string>& args);
+int runAlleleModel(const CommandContext& context, const std::vector<std::string>& args);
 int runAnalyze(const CommandContext& context, const std::vector<std::string>& args);
 int runPaired(const CommandContext& context, const std::vector<std::string>& args);
 int runReload(const CommandContext& context, const std::vector<std::string>& args);

@@ -42,6 +42,13 @@ void CVARNDoc::OnAlleleModel() {
             missing += (missingCount++ == 0 ? "" : ", ") + std::string(name);
             continue;
         }
+        // Scaled as ReadSignalFile scales them, so that the contrasts are, to the bit, the ones
+        // pool building took from the same file.
+        for (int j = 0; j < kProbes / 4; ++j)
+            for (int k = snpFirst[t]; k <= snpLast[t]; ++k) {
+                probeIntensity[4 * j][k] /= mean;
+                probeIntensity[4 * j + 1][k] /= mean;
+            }
         collectReferenceAlleles(alleles, *this, fixedPath(path));
     }
     ui().progress("Reading reference samples", references, references);

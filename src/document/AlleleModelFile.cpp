@@ -38,14 +38,21 @@ constexpr RelationField kRelationFields[] = {
     {"centreABMean", &AlleleRelation::centreABMean}, {"centreABSd", &AlleleRelation::centreABSd},
 };
 
+// "%.4f" of the float (to_chars rounds the exact binary value as printf does), or "-" for NaN.
 void appendNumber(std::string& out, float v) {
     if (std::isnan(v)) {
         out += '-';
         return;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", static_cast<double>(v));
-    out += text;
+    char text[64];
+    const auto end =
+        std::to_chars(text, text + sizeof text, static_cast<double>(v), std::chars_format::fixed, 4).ptr;
+    out.append(text, end);
+}
+
+void appendCount(std::string& out, unsigned short n) {
+    char text[8];
+    out.append(text, std::to_chars(text, text + sizeof text, n).ptr);
 }
 
 int arrayOfName(std::string_view name) {
@@ -175,8 +182,11 @@ std::string formatAlleleModelFile(const AlleleModel& m, const std::string& poolF
         appendNumber(out, m.centreAB[i]);
         out += '\t';
         appendNumber(out, m.centreBB[i]);
-        std::snprintf(line, sizeof line, "\t%d\t%d\t%d\t", m.countAA[i], m.countAB[i], m.countBB[i]);
-        out += line;
+        for (const unsigned short n : {m.countAA[i], m.countAB[i], m.countBB[i]}) {
+            out += '\t';
+            appendCount(out, n);
+        }
+        out += '\t';
         const float mean[3] = {m.meanAA[i], m.meanAB[i], m.meanBB[i]};
         const float sd[3] = {m.sdAA[i], m.sdAB[i], m.sdBB[i]};
         for (int g = 0; g < 3; ++g) {

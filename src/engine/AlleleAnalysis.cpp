@@ -83,7 +83,9 @@ double purityFor(const CVARNDoc& doc, int t, bool paired) {
     return doc.hmmMeansPurity;
 }
 
-AlleleFitInput fitInputFor(const CVARNDoc& doc, int t, bool paired, double homozygousNoise) {
+} // namespace
+
+AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double homozygousNoise) {
     AlleleFitInput in;
     in.purity = purityFor(doc, t, paired);
     float pure[kStates];
@@ -106,6 +108,8 @@ AlleleFitInput fitInputFor(const CVARNDoc& doc, int t, bool paired, double homoz
     in.informativeFromNormal = paired;
     return in;
 }
+
+namespace {
 
 std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName(doc.poolSampleName[a][0])); }
 
@@ -161,7 +165,7 @@ AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
 
     out.baf = bAlleleFraction(doc, t, centres);
     out.informative = paired ? informativeFromNormal(doc, out.baf) : informativeFromSample(doc, out.baf);
-    const AlleleFitInput fit = fitInputFor(doc, t, paired, out.informative.homozygousNoise);
+    const AlleleFitInput fit = alleleFitInput(doc, t, paired, out.informative.homozygousNoise);
     const std::vector<CopyNumberSegment> logRatioSegments = paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
     out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments, paired ? nullptr : doc.lohScore.data());
     out.copyNumbers = alleleCopyNumbers(out.segments, fit);

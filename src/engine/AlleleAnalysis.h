@@ -32,6 +32,11 @@ struct AlleleAnalysis {
 // alleles themselves (a summarised signal file) are missing.
 AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired);
 
+// What the allele-specific copy numbers of (t, paired) are fitted with: the tumour fraction (the
+// one the HMM means stand for; a paired analysis, whose means nobody sets, its own estimate), the
+// expected levels, the pure-tumour means and the noises.
+AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double homozygousNoise);
+
 // The analysis the view shows: modes 2 and 3 (merged), 4 and 5 (one array), 21 and 22 (paired).
 AlleleAnalysis analyseShownAlleles(const CVARNDoc& doc);
 

@@ -79,12 +79,13 @@ double logNormal(double x, double mean, double sd) {
     return -0.5 * z * z - std::log(sd);
 }
 
-// Prior of each genotype at a SNP of population heterozygosity h.
-std::array<double, kGenotypes> logPriors(float heteroRate) {
+// Prior of each genotype at a SNP of population heterozygosity h, with the log of its cluster's
+// spread taken off (the normalising term of its normal density).
+std::array<double, kGenotypes> logPriors(float heteroRate, const double logSpread[kGenotypes]) {
     const double lo = kAlleleLearning.minimumHeteroRate;
     const double h = std::clamp(static_cast<double>(heteroRate), lo, 1.0 - lo);
     const double hom = std::log((1.0 - h) / 2.0);
-    return {hom, std::log(h), hom};
+    return {hom - logSpread[0], std::log(h) - logSpread[1], hom - logSpread[2]};
 }
 
 // The centres of one SNP's clusters (see settleCentres); NaN when no member at all.
@@ -118,14 +119,32 @@ struct SnpValues {
     std::vector<float> x;
     std::vector<signed char> call;  // genotype 0..2 from a call file, -1 none
     std::vector<signed char> label; // genotype 0..2
+    // Scratch of the labelling, kept from SNP to SNP.
+    std::vector<std::size_t> order, starts;
+    std::vector<signed char> first, best;
+};
+
+// The relation's offsets and cluster precisions (1 / spread^2), worked out once for many values.
+struct Scales {
+    double offset[kGenotypes];
+    double precision[kGenotypes];
+    double logSpread[kGenotypes];
+    explicit Scales(const AlleleRelation& r) {
+        for (int g = 0; g < kGenotypes; ++g) {
+            offset[g] = offsetOf(r, g);
+            precision[g] = 1.0 / (spreadOf(r, g) * spreadOf(r, g));
+            logSpread[g] = std::log(spreadOf(r, g));
+        }
+    }
 };
 
 int mostLikely(double x, const std::array<double, kGenotypes>& centre,
-               const std::array<double, kGenotypes>& prior, const AlleleRelation& r) {
-    int best = 1;
+               const std::array<double, kGenotypes>& prior, const Scales& scales) {
+    int best = 0;
     double bestScore = -std::numeric_limits<double>::infinity();
     for (int g = 0; g < kGenotypes; ++g) {
-        const double s = prior[g] + logNormal(x, centre[g], spreadOf(r, g));
+        const double d = x - centre[static_cast<std::size_t>(g)];
+        const double s = prior[static_cast<std::size_t>(g)] - 0.5 * scales.precision[g] * d * d;
         if (s > bestScore) {
             bestScore = s;
             best = g;
@@ -137,12 +156,14 @@ int mostLikely(double x, const std::array<double, kGenotypes>& centre,
 // Labels a SNP without calls: groups of the sorted values, then the best ordered genotypes.
 void labelByGroups(SnpValues& v, const std::array<double, kGenotypes>& prior, const AlleleRelation& r) {
     const std::size_t n = v.x.size();
-    std::vector<std::size_t> order(n);
+    std::vector<std::size_t>& order = v.order;
+    order.resize(n);
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return v.x[a] < v.x[b]; });
     const double gapLimit = 0.5 * std::min(r.spacingAA, r.spacingBB);
     // Groups as [begin, end) ranges of the sorted order.
-    std::vector<std::size_t> starts{0};
+    std::vector<std::size_t>& starts = v.starts;
+    starts.assign(1, 0);
     for (std::size_t k = 1; k < n; ++k)
         if (v.x[order[k]] - v.x[order[k - 1]] > gapLimit) starts.push_back(k);
     // More groups than genotypes: stray values; the closest neighbours go together.
@@ -204,6 +225,74 @@ void labelByGroups(SnpValues& v, const std::array<double, kGenotypes>& prior, co
     }
 }
 
+// A SNP's values explained by one AB place: each value in its most likely genotype around it, the
+// place weighed against where AB centres lie over the array.
+double placeScore(const SnpValues& v, double place, const std::array<double, kGenotypes>& prior,
+                  const AlleleRelation& r, const Scales& scales) {
+    double score = logNormal(place, r.centreABMean, r.centreABSd);
+    for (std::size_t q = 0; q < v.x.size(); ++q) {
+        const int g = v.label[q];
+        const double d = v.x[q] - place - scales.offset[g];
+        score += prior[static_cast<std::size_t>(g)] - 0.5 * scales.precision[g] * d * d;
+    }
+    return score;
+}
+
+// Labels every value by the place, then moves the place to what its values say, until the labels
+// settle (a few rounds).
+double settlePlace(SnpValues& v, double place, const std::array<double, kGenotypes>& prior,
+                   const AlleleRelation& r, const Scales& scales) {
+    const double abPrecision = 1.0 / (static_cast<double>(r.centreABSd) * r.centreABSd);
+    for (int round = 0; round < 8; ++round) {
+        std::array<double, kGenotypes> centre{};
+        for (int g = 0; g < kGenotypes; ++g) centre[static_cast<std::size_t>(g)] = place + scales.offset[g];
+        bool changed = false;
+        double weight = abPrecision;
+        double sum = r.centreABMean * abPrecision;
+        for (std::size_t q = 0; q < v.x.size(); ++q) {
+            const auto g = static_cast<signed char>(mostLikely(v.x[q], centre, prior, scales));
+            changed = changed || g != v.label[q];
+            v.label[q] = g;
+            weight += scales.precision[g];
+            sum += (v.x[q] - scales.offset[g]) * scales.precision[g];
+        }
+        place = sum / weight;
+        if (!changed && round > 0) break;
+    }
+    return placeScore(v, place, prior, r, scales);
+}
+
+// The groups' labelling is a start that a close pair of clusters can spoil (two genotypes whose
+// values meet fall into one group); the place settled from it, and from it moved one genotype
+// down and up, is kept where it explains the values best.
+void refineByPlace(SnpValues& v, const std::array<double, kGenotypes>& prior, const AlleleRelation& r,
+                   const Scales& scales) {
+    double start = 0.0;
+    for (std::size_t q = 0; q < v.x.size(); ++q) start += v.x[q] - offsetOf(r, v.label[q]);
+    start /= static_cast<double>(v.x.size());
+    std::vector<signed char>& best = v.best;
+    double bestScore = -std::numeric_limits<double>::infinity();
+    v.first = v.label;
+    const std::vector<signed char>& first = v.first;
+    // Where the groups' labels give every cluster many members, the place needs no other start.
+    int members[kGenotypes] = {};
+    for (const signed char g : first) ++members[static_cast<std::size_t>(g)];
+    bool solid = true;
+    for (int m : members) solid = solid && (m == 0 || m >= kAlleleLearning.solidCluster);
+    const int starts = solid ? 1 : 3;
+    const double shifts[3] = {0.0, -static_cast<double>(r.spacingBB), static_cast<double>(r.spacingAA)};
+    for (int k = 0; k < starts; ++k) {
+        const double shift = shifts[k];
+        v.label = first;
+        const double score = settlePlace(v, start + shift, prior, r, scales);
+        if (score > bestScore) {
+            bestScore = score;
+            best = v.label;
+        }
+    }
+    v.label = best;
+}
+
 SnpClusters clustersOf(const SnpValues& v) {
     SnpClusters c;
     for (std::size_t q = 0; q < v.x.size(); ++q)
@@ -213,16 +302,19 @@ SnpClusters clustersOf(const SnpValues& v) {
 
 // Labels one SNP: called values keep their call; without any call the groups decide; then the
 // values without a call may move to the cluster they are most likely in.
-void labelSnp(SnpValues& v, float heteroRate, const AlleleRelation& r, int passes) {
+void labelSnp(SnpValues& v, float heteroRate, const AlleleRelation& r, const Scales& scales, int passes) {
     v.label.assign(v.x.size(), -1);
     if (v.x.empty()) return;
-    const auto prior = logPriors(heteroRate);
+    const auto prior = logPriors(heteroRate, scales.logSpread);
     bool anyCall = false;
     for (std::size_t q = 0; q < v.x.size(); ++q) {
         v.label[q] = v.call[q];
         anyCall = anyCall || v.call[q] >= 0;
     }
-    if (!anyCall) labelByGroups(v, prior, r);
+    if (!anyCall) {
+        labelByGroups(v, prior, r);
+        refineByPlace(v, prior, r, scales);
+    }
     for (int pass = 0; pass < (anyCall ? 1 : passes); ++pass) {
         SnpClusters c;
         for (std::size_t q = 0; q < v.x.size(); ++q)
@@ -230,7 +322,8 @@ void labelSnp(SnpValues& v, float heteroRate, const AlleleRelation& r, int passe
                 c[static_cast<std::size_t>(v.label[q])].add(v.x[q]);
         const auto centre = centresOf(c, r);
         for (std::size_t q = 0; q < v.x.size(); ++q)
-            if (v.call[q] < 0) v.label[q] = static_cast<signed char>(mostLikely(v.x[q], centre, prior, r));
+            if (v.call[q] < 0)
+                v.label[q] = static_cast<signed char>(mostLikely(v.x[q], centre, prior, scales));
     }
 }
 
@@ -347,13 +440,13 @@ struct SnpMajor {
 
 // The first guess of the relation, from the differences of L between references at each SNP
 // (stage 1). False when the differences show no gap between genotypes.
-bool firstRelation(const SnpMajor& data, int count, AlleleRelation& r) {
+bool firstRelation(const SnpMajor& data, int count, int stride, AlleleRelation& r) {
     const double bin = kAlleleLearning.differenceBin;
     const std::size_t bins = static_cast<std::size_t>(kAlleleLearning.differenceRange / bin);
     std::vector<double> histogram(bins, 0.0);
     const int refs = std::min(data.references, kAlleleLearning.histogramReferences);
     SnpValues v;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; i += stride) {
         data.gather(i, v);
         const std::size_t used = std::min<std::size_t>(v.x.size(), static_cast<std::size_t>(refs));
         for (std::size_t a = 0; a < used; ++a)
@@ -397,7 +490,7 @@ bool firstRelation(const SnpMajor& data, int count, AlleleRelation& r) {
     // Where the AB centres lie: the middle group of SNPs that show three, the midpoint of those
     // that show AA and BB alone.
     std::vector<double> centres;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; i += stride) {
         data.gather(i, v);
         if (v.x.size() < 2) continue;
         std::sort(v.x.begin(), v.x.end());
@@ -429,14 +522,17 @@ bool firstRelation(const SnpMajor& data, int count, AlleleRelation& r) {
     return true;
 }
 
+// The clusters of every stride-th SNP, labelled with the relation r.
 std::vector<SnpClusters> labelAll(const SnpMajor& data, int count, const std::vector<float>& heteroRate,
-                                  const AlleleRelation& r, int passes) {
-    std::vector<SnpClusters> clusters(static_cast<std::size_t>(count));
+                                  const AlleleRelation& r, int passes, int stride = 1) {
+    std::vector<SnpClusters> clusters;
+    clusters.reserve(static_cast<std::size_t>(count / stride + 1));
+    const Scales scales(r);
     SnpValues v;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; i += stride) {
         data.gather(i, v);
-        labelSnp(v, heteroRate[static_cast<std::size_t>(i)], r, passes);
-        clusters[static_cast<std::size_t>(i)] = clustersOf(v);
+        labelSnp(v, heteroRate[static_cast<std::size_t>(i)], r, scales, passes);
+        clusters.push_back(clustersOf(v));
     }
     return clusters;
 }
@@ -533,13 +629,15 @@ bool learnAlleleModel(const ReferenceAlleles& alleles, const std::vector<float>&
     }
     const SnpMajor data(alleles);
     AlleleRelation relation;
-    if (!firstRelation(data, alleles.count, relation)) {
+    const int stride = std::max(1, alleles.count / kAlleleLearning.relationSample);
+    if (!firstRelation(data, alleles.count, stride, relation)) {
         problem = "the references' allele contrasts show no separate genotype clusters";
         return false;
     }
-    // Stage 2 twice: the second labelling uses the relation the first one measured.
+    // Stage 2 twice on a sample of the SNPs (the relation is a median over the array): the second
+    // labelling uses the relation the first one measured. Then every SNP.
     for (int round = 0; round < 2; ++round)
-        relation = measureRelation(labelAll(data, alleles.count, heteroRate, relation, 0), relation);
+        relation = measureRelation(labelAll(data, alleles.count, heteroRate, relation, 0, stride), relation);
     const auto clusters =
         labelAll(data, alleles.count, heteroRate, relation, kAlleleLearning.reassignmentPasses);
 
@@ -560,12 +658,13 @@ void updateAlleleModel(AlleleModel& model, const ReferenceAlleles& added,
     const int refs = added.references();
     if (refs == 0 || model.empty() || added.count != model.size()) return;
     const SnpMajor data(added);
+    const Scales scales(model.relation);
     SnpValues v;
     for (int i = 0; i < model.size(); ++i) {
         data.gather(i, v);
         if (v.x.empty()) continue;
         SnpClusters old = clustersOf(model, i);
-        const auto prior = logPriors(heteroRate[static_cast<std::size_t>(i)]);
+        const auto prior = logPriors(heteroRate[static_cast<std::size_t>(i)], scales.logSpread);
         const bool seen = old[0].n + old[1].n + old[2].n > 0;
         if (seen) {
             const auto at = static_cast<std::size_t>(i);
@@ -573,12 +672,11 @@ void updateAlleleModel(AlleleModel& model, const ReferenceAlleles& added,
                                                         model.centreBB[at]};
             v.label.resize(v.x.size());
             for (std::size_t q = 0; q < v.x.size(); ++q)
-                v.label[q] =
-                    v.call[q] >= 0
-                        ? v.call[q]
-                        : static_cast<signed char>(mostLikely(v.x[q], centre, prior, model.relation));
+                v.label[q] = v.call[q] >= 0
+                                 ? v.call[q]
+                                 : static_cast<signed char>(mostLikely(v.x[q], centre, prior, scales));
         } else {
-            labelSnp(v, heteroRate[static_cast<std::size_t>(i)], model.relation,
+            labelSnp(v, heteroRate[static_cast<std::size_t>(i)], model.relation, scales,
                      kAlleleLearning.reassignmentPasses);
         }
         const SnpClusters fresh = clustersOf(v);

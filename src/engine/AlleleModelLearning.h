@@ -34,10 +34,18 @@ struct AlleleLearningConstants {
     // the array has this many such SNPs (ten references give tens of thousands); otherwise over
     // SNPs whose two clusters in question hold a member each (three references).
     int relationSnps = 1000;
+    // The relation is measured on every n-th SNP, n chosen so that about this many are looked
+    // at: it is a median over the array, and 15,000 SNPs fix it to a few thousandths.
+    int relationSample = 15000;
     // The spread of the AB centres over the array, the measurement noise taken out, is kept at
     // least half a reference's noise: an array whose kappa hardly varies must not make the AB
     // place of a one-cluster SNP more certain than its own members could.
     double centreABSdFloor = 0.5;
+    // A SNP's labels are settled from the groups' labelling and from it moved one genotype down
+    // and up, unless each of its clusters holds at least this many members: the other starts
+    // win at 0.4 % of the SNPs of ten references on a crowded array whose clusters hold three
+    // or more, and at none of the demo's; a large pool's SNPs mostly skip them.
+    int solidCluster = 10;
     // A value is a member of the nearest cluster by likelihood; with the labels of the SNP's
     // groups settled, one pass of reassignment lets a stray value change its cluster.
     int reassignmentPasses = 1;

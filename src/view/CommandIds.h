@@ -47,6 +47,7 @@ enum CommandId : int {
     ID_FIT_TO_WINDOW = 32832,  // View: toggle, the page scaled to the window
     ID_REPORT_OUT = 32833,     // Data: the PDF report of the shown analysis
     ID_ALLELE_OUT = 32834,     // Data: the log ratio and B-allele fraction files ASCAT reads
+    ID_ALLELE_MODEL = 32835,   // Data: the allele model of a loaded pool from its references
     ID_BAF_PANEL = 32836,      // View: toggle, the B-allele fraction panel under each profile
 };
 

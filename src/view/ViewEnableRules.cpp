@@ -22,6 +22,7 @@ bool CVARNView::handlesEnableRule(int commandId) {
     switch (commandId) {
     case ID_CGH_VIEW: case ID_RANGE_SET: case ID_SORT: case ID_HMM_PARAMETER: case ID_AVERAGE_MODE:
     case ID_SAVE_VIEW_FILE: case ID_STORE: case ID_IGB_FILE_OUT: case ID_SEGMENT_OUT: case ID_NON_SELF_LOAD:
+    case ID_ALLELE_MODEL:
     case ID_PRINT_VIEW: case ID_MONITOR_VIEW: case ID_ALL_GENOME: case ID_EACH_CHROMOSOME:
     case ID_EXPLORE_VIEW: case ID_PREV_CHROMOSOME: case ID_NEXT_CHROMOSOME:
     case ID_MOVE_LEFT: case ID_MOVE_RIGHT: case ID_RETURN_TO_TOP:
@@ -50,7 +51,8 @@ bool CVARNView::isCommandEnabled(int commandId) const {
     // The segments follow the HMM states, which only pool profiles have (paired ones are not
     // decoded); a chromosome display writes the whole profile it belongs to.
     case ID_SEGMENT_OUT: return modeIn(m, {ModeGenomeBoth, ModeChromosomeBoth, ModeGenomeSingle, ModeChromosomeSingle});
-    case ID_NON_SELF_LOAD: return doc_.refCount[kXba] > 0 || doc_.refCount[kHind] > 0;
+    case ID_NON_SELF_LOAD:
+    case ID_ALLELE_MODEL: return doc_.refCount[kXba] > 0 || doc_.refCount[kHind] > 0;
     case ID_PRINT_VIEW:
     case ID_MONITOR_VIEW:
         return modeIn(m, {ModeGenomeBoth, ModeChromosomeBoth, ModeGenomeSingle, ModeChromosomeSingle,

@@ -32,6 +32,7 @@ const int kMenuCommands[] = {
     ID_SEGMENT_OUT,
     ID_MAKE_REFERENCE,
     ID_ADD_REFERENCE,
+    ID_ALLELE_MODEL,
     ID_CGH_VIEW,
     ID_RANGE_SET,
     ID_SORT,
@@ -82,7 +83,7 @@ void EnableRulesTest::itemsAndButtons_data() {
     QTest::addColumn<QList<int>>("alsoEnabled");
 
     QTest::newRow("start-up") << 0 << 0 << 0 << 0 << false << QList<int>{};
-    QTest::newRow("a pool loaded") << 0 << 0 << 0 << 0 << true << QList<int>{ID_NON_SELF_LOAD};
+    QTest::newRow("a pool loaded") << 0 << 0 << 0 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_ALLELE_MODEL};
     QTest::newRow("2 monitor") << 2 << 20 << 10 << 0 << false
                                << QList<int>{ID_RANGE_SET,  ID_AVERAGE_MODE, ID_IGB_FILE_OUT, ID_SEGMENT_OUT,
                                              ID_PRINT_VIEW, ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};
@@ -93,20 +94,20 @@ void EnableRulesTest::itemsAndButtons_data() {
     QTest::newRow("3 print") << 3 << 4 << 2 << 0 << false << kPoolChromosomeViews;
     QTest::newRow("3 explore") << 3 << 1 << 4 << 0 << false << kPoolChromosomeViews + kPanning;
     QTest::newRow("4 monitor") << 4 << 10 << 10 << 0 << true
-                               << QList<int>{ID_NON_SELF_LOAD,  ID_RANGE_SET,  ID_HMM_PARAMETER,
+                               << QList<int>{ID_NON_SELF_LOAD, ID_ALLELE_MODEL,  ID_RANGE_SET,  ID_HMM_PARAMETER,
                                              ID_AVERAGE_MODE,   ID_STORE,      ID_IGB_FILE_OUT,
                                              ID_RAW_DATA_OUT,   ID_SEGMENT_OUT, ID_PRINT_VIEW,
                                              ID_MONITOR_VIEW,   ID_EACH_CHROMOSOME};
     QTest::newRow("4 print") << 4 << 2 << 2 << 0 << true
-                             << QList<int>{ID_NON_SELF_LOAD, ID_HMM_PARAMETER, ID_AVERAGE_MODE,
+                             << QList<int>{ID_NON_SELF_LOAD, ID_ALLELE_MODEL, ID_HMM_PARAMETER, ID_AVERAGE_MODE,
                                            ID_STORE,         ID_IGB_FILE_OUT,  ID_RAW_DATA_OUT,
                                            ID_SEGMENT_OUT,   ID_PRINT_VIEW,    ID_MONITOR_VIEW,  ID_EACH_CHROMOSOME};
     QTest::newRow("5 monitor") << 5 << 5 << 4 << 0 << false << kPoolChromosomeViews;
     QTest::newRow("5 explore") << 5 << 1 << 4 << 0 << false << kPoolChromosomeViews + kPanning;
-    QTest::newRow("7 entered") << 7 << 1 << 1 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_CGH_VIEW};
+    QTest::newRow("7 entered") << 7 << 1 << 1 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_ALLELE_MODEL, ID_CGH_VIEW};
     QTest::newRow("7 CGH View") << 7 << 5 << 2 << 5500 << true
-                                << QList<int>{ID_NON_SELF_LOAD, ID_CGH_VIEW, ID_RANGE_SET};
-    QTest::newRow("10") << 10 << 1 << 1 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_SORT};
+                                << QList<int>{ID_NON_SELF_LOAD, ID_ALLELE_MODEL, ID_CGH_VIEW, ID_RANGE_SET};
+    QTest::newRow("10") << 10 << 1 << 1 << 0 << true << QList<int>{ID_NON_SELF_LOAD, ID_ALLELE_MODEL, ID_SORT};
     QTest::newRow("21 monitor") << 21 << 10 << 10 << 0 << false
                                 << QList<int>{ID_RANGE_SET,  ID_AVERAGE_MODE, ID_STORE,
                                               ID_PRINT_VIEW, ID_MONITOR_VIEW, ID_EACH_CHROMOSOME};

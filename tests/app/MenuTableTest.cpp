@@ -69,7 +69,7 @@ void MenuTableTest::menuEntries_data() {
         << QStringList{
                "NonSelfLoad=32776", "SelfLoad=32777",   "-", "Store=32775",         "-",
                "IGBFileOut=32818",  "RawDataOut=32821", "SegmentOut=32830", "ReportOut=32833", "-",
-               "MakeReference=32812", "AddReference=32813"};
+               "MakeReference=32812", "AddReference=32813", "AlleleModel=32835"};
     QTest::newRow("Parameter") << "Parameter"
                                << QStringList{"CGH View=32771", "Range Set=32772", "Sort=32774",
                                               "HMM parameter=32773", "Average mode=32791"};
@@ -134,6 +134,9 @@ void MenuTableTest::promptsAndTooltips_data() {
                                    << "MakeReference";
     QTest::newRow("AddReference") << int(ID_ADD_REFERENCE) << ""
                                   << "AddReference";
+    QTest::newRow("AlleleModel") << int(ID_ALLELE_MODEL)
+                                 << "Learn the allele model of a loaded pool from its references' signal files"
+                                 << "Allele model";
     QTest::newRow("CGH View") << int(ID_CGH_VIEW) << "Temporary CGH View"
                               << "TempCGHView";
     QTest::newRow("Range Set") << int(ID_RANGE_SET) << "Set Range for Compensation"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -53,6 +54,17 @@ std::vector<std::string> snpsOf(const fs::path& path, const std::string& sample)
     return names;
 }
 
+// Each SNP's value in an ASCAT file.
+std::map<std::string, double> valuesOf(const fs::path& path) {
+    std::map<std::string, double> values;
+    const std::vector<std::string> lines = readLines(path);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::size_t name = lines[i].find('\t'), value = lines[i].rfind('\t');
+        values[lines[i].substr(0, name)] = std::stod(lines[i].substr(value + 1));
+    }
+    return values;
+}
+
 TEST(CliAlleles, EveryRoadWritesTheAsCatFilesAndReloadGivesTheSameBaf) {
     ScratchRoot plain, alleles;
     ASSERT_EQ(runCli(analyze(plain, "Tumor3", "X", {"--store", "--segments"})).status, 0);
@@ -99,7 +111,11 @@ TEST(CliAlleles, EveryRoadWritesTheAsCatFilesAndReloadGivesTheSameBaf) {
     std::sort(merged.begin(), merged.end());
     EXPECT_EQ(std::adjacent_find(merged.begin(), merged.end()), merged.end()) << "a SNP named twice";
 
-    // Paired: the tumour against its own normal.
+    // Paired: the tumour against its own normal reads the same B-allele fractions as against the
+    // pool, though its clusters come from the normal alone.
+    run = runCli(analyze(alleles, "Tumor4", "H", {"--baf"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::map<std::string, double> pool = valuesOf(alleles / "alleles/Tumor4H.BAF.txt");
     run = runCli(on(alleles, {"paired", "--array", "hind", "--tumor-signal",
                               (alleles / "tumorsampleH/Tumor4H.txt").string(), "--tumor-calls",
                               (alleles / "SNPtumorsampleH/Tumor4H.txt").string(), "--normal-signal",
@@ -108,6 +124,61 @@ TEST(CliAlleles, EveryRoadWritesTheAsCatFilesAndReloadGivesTheSameBaf) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(snpsOf(alleles / "alleles/Tumor4H.BAF.txt", "Tumor4H"),
               snpsOf(alleles / "alleles/Tumor4H.LogR.txt", "Tumor4H"));
+    std::vector<double> differences;
+    for (const auto& [snp, baf] : valuesOf(alleles / "alleles/Tumor4H.BAF.txt"))
+        if (pool.count(snp)) differences.push_back(std::fabs(baf - pool.at(snp)));
+    ASSERT_GT(differences.size(), pool.size() * 95 / 100);
+    std::nth_element(differences.begin(), differences.begin() + differences.size() / 2, differences.end());
+    EXPECT_LT(differences[differences.size() / 2], 0.02);
+}
+
+// A copy of a signal file whose allele B probes read what its allele A probes read, as a file
+// summarised per SNP would: the total signal stays a signal, the allele contrast is gone.
+void writeSummarised(const fs::path& from, const fs::path& to) {
+    std::ofstream out(to, std::ios::binary);
+    for (const std::string& line : readLines(from)) {
+        std::vector<std::string> fields;
+        std::stringstream in(line);
+        for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
+        // Index, probe set, then 40 intensities with "null" fields among them: 10 groups of allele
+        // A, allele B and two further probes, in the order of the fields that are not null.
+        std::vector<std::size_t> probes;
+        for (std::size_t i = 2; i < fields.size(); ++i)
+            if (fields[i] != "null") probes.push_back(i);
+        if (probes.size() == 40 && line[0] != '#')
+            for (std::size_t g = 0; g < 10; ++g) fields[probes[4 * g + 1]] = fields[probes[4 * g]];
+        for (std::size_t i = 0; i < fields.size(); ++i) out << (i > 0 ? "\t" : "") << fields[i];
+        out << '\n';
+    }
+}
+
+// Where the allele analysis cannot run it says why, writes none of its files, and the rest of the
+// analysis runs as asked; the status says that an output asked for is missing.
+TEST(CliAlleles, WithoutAllelesSaysWhyAndTheRestRuns) {
+    ScratchRoot root;
+    std::ofstream(root / "two.txt") << "Normal01\nNormal02\n";
+    const CliRun two = runCli(on(root, {"make-pool", "--array", "hind", "--list", (root / "two.txt").string(),
+                                        "--out", (root / "two.ref").string()}));
+    ASSERT_EQ(two.status, 0) << two.err;
+    writeSummarised(root / "tumorsampleH/Tumor3H.txt", root / "Flat3H.txt");
+    const struct {
+        std::string pool, signal, sample, why;
+    } cases[] = {
+        {"two.ref", "tumorsampleH/Tumor3H.txt", "Tumor3H",
+         "The allele analysis cannot run: the allele model needs at least three references; two.ref has 2"},
+        {"HindPool.ref", "Flat3H.txt", "Flat3H",
+         "The allele analysis cannot run: Flat3H: its allele A and allele B probes read alike at every SNP"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(on(root, {"analyze", "--pool", (root / c.pool).string(), "--signal",
+                                            (root / c.signal).string(), "--calls",
+                                            (root / "SNPtumorsampleH/Tumor3H.txt").string(), "--region",
+                                            "chr1:1-100000000", "--segments", "--baf"}));
+        EXPECT_EQ(run.status, 1) << c.sample << ": " << run.err;
+        EXPECT_NE((run.out + run.err).find(c.why), std::string::npos) << run.out << run.err;
+        EXPECT_TRUE(fs::exists(root / ("segments/" + c.sample + ".segments.tsv"))) << c.sample;
+        EXPECT_FALSE(fs::exists(root / ("alleles/" + c.sample + ".BAF.txt"))) << c.sample;
+    }
 }
 
 // ASCAT itself (Debian's r-other-ascat) loads VARN's two files of a tumour with 30 % normal cells,

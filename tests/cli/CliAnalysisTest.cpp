@@ -295,5 +295,43 @@ TEST(CliPools, MakeAddListAndTheTwoHundredRowRefusal) {
     EXPECT_EQ(noList.errLines().back(), "samplelist cannot be loaded");
 }
 
+// The allele model travels with the pool: make-pool writes it beside the pool, allele-model
+// learns the same one again from the references' signal files, add-to-pool grows it (the paired
+// normals added bring their SNP-call files), and a pool of two references gets none, with the
+// reason.
+TEST(CliPools, AlleleModelIsWrittenWithThePoolAndRelearnedAlike) {
+    ScratchRoot root;
+    const fs::path made = root / "made.ref";
+    const CliRun make = runCli(on(root, {"make-pool", "--array", "xba", "--list",
+                                         (root / "sampledataX/SampleList.txt").string(), "--out", made.string()}));
+    ASSERT_EQ(make.status, 0) << make.err;
+    EXPECT_EQ(make.out, "Saved made.ref\nSaved made.alleles\n");
+    const std::string learned = readFileBytes(root / "made.alleles");
+    EXPECT_EQ(readLines(root / "made.alleles").at(6), "learned\tclustering");
+
+    fs::remove(root / "made.alleles");
+    const CliRun again = runCli(on(root, {"allele-model", "--pool", made.string()}));
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, "Saved made.alleles\n");
+    EXPECT_TRUE(readFileBytes(root / "made.alleles") == learned); // (not EXPECT_EQ: no diff of 5 MB)
+
+    std::ofstream(root / "add.txt") << "Tumor1N\nTumor2N\n";
+    const CliRun add = runCli(on(root, {"add-to-pool", "--pool", made.string(), "--list",
+                                        (root / "add.txt").string(), "--out", (root / "grown.ref").string()}));
+    ASSERT_EQ(add.status, 0) << add.err;
+    const auto grown = readLines(root / "grown.alleles");
+    EXPECT_EQ(grown.at(4), "references\t5");
+    EXPECT_EQ(grown.at(6), "learned\tclustering; 2 references added (2 with calls)");
+
+    std::ofstream(root / "two.txt") << "Normal01\nNormal02\n";
+    const CliRun two = runCli(on(root, {"make-pool", "--array", "hind", "--list", (root / "two.txt").string(),
+                                        "--out", (root / "two.ref").string()}));
+    ASSERT_EQ(two.status, 0) << two.err;
+    EXPECT_FALSE(fs::exists(root / "two.alleles"));
+    const CliRun none = runCli(on(root, {"allele-model", "--pool", (root / "two.ref").string()}));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.errLines().back(), "the allele model needs at least three references; two.ref has 2");
+}
+
 } // namespace
 } // namespace varn::test

@@ -93,10 +93,8 @@ ScratchRoot::ScratchRoot() : root_(dir_.path() / "VARN") {
     const fs::path& demo = sharedDemoRoot();
     fs::create_directories(root_);
     for (const char* folder : kDemoFolders) fs::create_directory_symlink(demo / folder, root_ / folder);
-    for (const char* pool : {"XbaPool.ref", "HindPool.ref"}) fs::create_symlink(demo / pool, root_ / pool);
-    // The pools' allele models lie beside them.
-    for (const char* model : {"XbaPool.alleles", "HindPool.alleles"})
-        if (fs::exists(demo / model)) fs::create_symlink(demo / model, root_ / model);
+    for (const char* pool : {"XbaPool.ref", "HindPool.ref", "XbaPool.alleles", "HindPool.alleles"})
+        fs::create_symlink(demo / pool, root_ / pool);
     for (const char* folder : kOutputFolders) fs::create_directories(root_ / folder);
     fs::create_directories(dir_.path() / "VARN View");
 }

@@ -11,7 +11,7 @@ namespace {
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
                                             "batch-tracks", "batch-segments", "sample-list", "purity",
-                                            "cohort"};
+                                            "cohort",       "allele-model"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});

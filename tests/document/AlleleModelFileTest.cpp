@@ -97,12 +97,13 @@ TEST(AlleleModelFile, ReadsBackAsWrittenAndRefusesWhatIsNotThePoolsOwn) {
     fs::remove(dir.path() / "Copy.alleles");
     writeFileBytes(dir.path() / "Copy.alleles", good);
     ASSERT_TRUE(doc->OnOpenDocument(dir.path() / "Copy.ref"));
-    EXPECT_EQ(formatAlleleModelFile(doc->alleleModel[kXba], "XbaPool.ref"), good);
+    // (EXPECT_TRUE: a failing EXPECT_EQ would diff two 5 MB texts line by line.)
+    EXPECT_TRUE(formatAlleleModelFile(doc->alleleModel[kXba], "XbaPool.ref") == good);
     // Ctrl+S writes the pool file as it was and its model beside it.
     doc->arrayType = kXba;
     ASSERT_TRUE(doc->OnSaveDocument(dir.path() / "Saved.ref"));
-    EXPECT_EQ(readFileBytes(dir.path() / "Saved.ref"), readFileBytes(f.root / "XbaPool.ref"));
-    EXPECT_EQ(readFileBytes(dir.path() / "Saved.alleles"), replaceLine(good, 4, "pool\tSaved.ref"));
+    EXPECT_TRUE(readFileBytes(dir.path() / "Saved.ref") == readFileBytes(f.root / "XbaPool.ref"));
+    EXPECT_TRUE(readFileBytes(dir.path() / "Saved.alleles") == replaceLine(good, 4, "pool\tSaved.ref"));
 }
 
 } // namespace
