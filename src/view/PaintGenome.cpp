@@ -15,9 +15,9 @@ namespace {
 // The selection is kept in device pixels of the Monitor preset; k turns them back into logical
 // units (one pixel is 20 units in the merged page, 10 in the single-array pages). The band never
 // runs past the right end of the chromosome the drag started in.
-void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
+void drawSelectionBand(Canvas& canvas, const CVARNView& view, int rowPitch) {
     const int k = view.displayMode == ModeGenomeBoth ? 20 : 10;
-    const int rowTop = view.selRow * view.rowPitch();
+    const int rowTop = view.selRow * rowPitch;
     canvas.setPen(kSelectionPen);
     canvas.fillRect(view.selStartX * k, rowTop + 500, std::min(view.selEndX, view.selLimitX) * k,
                     rowTop + 1800);
@@ -28,11 +28,12 @@ void drawSelectionBand(Canvas& canvas, const CVARNView& view) {
 void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
     const AlleleAnalysis* alleles = view.bafPanelShown() ? view.shownAlleles() : nullptr;
+    const int pitch = panelRowPitch(alleles != nullptr);
     const WindowMapping shown = applyShownWindow(canvas, view);
-    if (view.rangeSetArmed == 1) drawSelectionBand(canvas, view);
+    if (view.rangeSetArmed == 1) drawSelectionBand(canvas, view, pitch);
     for (int c = 1; c <= kChromosomeX; ++c) {
         view.paintChromosome = c;
-        const Panel panel = panelOf(view, t, c, false);
+        const Panel panel = panelOf(view, t, c, false, pitch);
         drawHeteroTicks(canvas, doc, t, panel);
         drawIdeogram(canvas, doc, t, panel);
     }
@@ -42,7 +43,7 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int labelY = view.displayMode == ModeGenomeSelf ? 700 : 400;
     for (int c = 1; c <= kChromosomeX; ++c) {
         view.paintChromosome = c;
-        const Panel panel = panelOf(view, t, c, false);
+        const Panel panel = panelOf(view, t, c, false, pitch);
         drawPanelPlot(canvas, doc, view, t, panel, {panel.x + 50, panel.y + labelY});
         if (alleles != nullptr) drawBafPanel(canvas, *alleles, panel);
     }

@@ -33,6 +33,8 @@ WindowMapping applyShownWindow(Canvas& canvas, const CVARNView& view);
 // The panel of chromosome c of array type t, at its genome-page place (its row moved down when the
 // B-allele fraction panels take room under the rows) or at (0, 0) for the chromosome modes.
 Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin);
+// The same for a paint that knows its row pitch (panelRowPitch) already.
+Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin, int rowPitch);
 
 // Display index -> position (through the merged order for type 0) and -> SNP record.
 int positionOf(const CVARNDoc& doc, int t, int i);
