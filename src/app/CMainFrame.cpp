@@ -34,6 +34,7 @@ CMainFrame::CMainFrame(CommandRouter& router, CVARNView& view) : router_(router)
     buildMenus();
     actions_.at(ID_FIT_TO_WINDOW)->setCheckable(true);
     actions_.at(ID_AXES_AND_LEGEND)->setCheckable(true);
+    actions_.at(ID_BAF_PANEL)->setCheckable(true);
     buildToolBar();
     buildStatusBar();
     buildAccelerators();
@@ -166,6 +167,22 @@ void CMainFrame::updateCommandUi() {
     if (fit->isChecked() != view_.fitToWindow) fit->setChecked(view_.fitToWindow);
     QAction* axes = actions_.at(ID_AXES_AND_LEGEND);
     if (axes->isChecked() != view_.annotate) axes->setChecked(view_.annotate);
+    followBafPanel();
+}
+
+// The B-allele Fraction toggle keeps its tick while it is greyed: the person still wants the
+// panel, and gets it with the next analysis that has allele data. Meanwhile the item's prompt and,
+// while the toggle is on, the status bar say what the analysis shown lacks.
+void CMainFrame::followBafPanel() {
+    QAction* baf = actions_.at(ID_BAF_PANEL);
+    if (baf->isChecked() != view_.bafPanel) baf->setChecked(view_.bafPanel);
+    const std::string why = view_.bafPanelUnavailable();
+    if (why == bafPanelWhy_) return;
+    bafPanelWhy_ = why;
+    const QString prompt = why.empty() ? QString::fromStdString(varn::statusPrompt(ID_BAF_PANEL))
+                                       : "The B-allele fraction panel is unavailable: " + QString::fromStdString(why);
+    baf->setStatusTip(prompt);
+    if (!why.empty() && view_.bafPanel) statusBar()->showMessage(prompt);
 }
 
 QAction* CMainFrame::commandAction(int id) const {

@@ -63,9 +63,10 @@ class CMainFrame : public QMainWindow {
     void buildAccelerators();
     // Menu items, buttons and accelerators: a greyed command does nothing.
     void runFromUser(int id);
+    void followBafPanel();
 
     CommandRouter& router_;
-    CVARNView& view_; // the Fit to Window and Axes and Legend items show their toggles
+    CVARNView& view_; // the Fit to Window, Axes and Legend and B-allele Fraction items show its toggles
     GenomeWidget* genome_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;
@@ -75,6 +76,7 @@ class CMainFrame : public QMainWindow {
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
     std::map<int, QLabel*> indicators_; // by Qt key of the lock
+    std::string bafPanelWhy_;           // the reason the status bar gave last
 };
 
 } // namespace varn

@@ -45,6 +45,9 @@ GenomeBrowserSite browserSiteFrom(const QSettings& settings) {
     return site;
 }
 
+// The View toggles the person sets are remembered from run to run.
+const char* const kBafPanelSetting = "View/B-allele Fraction";
+
 } // namespace
 
 CVARNApp::CVARNApp(InstallRoot root, UserInterface& ui)
@@ -63,6 +66,8 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
     view_ = std::make_unique<CVARNView>(*doc_);
     view_->browserSite = browserSiteFrom(settings);
     view_->annotate = settings.value(kAxesAndLegendKey, true).toBool();
+    view_->bafPanel = settings.value(kBafPanelSetting, false).toBool();
+    doc_->alleleAnalysisAsked = view_->bafPanel;
     router_ = std::make_unique<CommandRouter>(*doc_, *view_);
     frame_ = std::make_unique<CMainFrame>(*router_, *view_);
     bindCommands();
@@ -106,6 +111,11 @@ void CVARNApp::bindCommands() {
     r.add(CommandTarget::View, ID_AXES_AND_LEGEND, [&v] {
         v.OnAxesAndLegend();
         QSettings(kRegistryKey, kAppTitle).setValue(kAxesAndLegendKey, v.annotate);
+    });
+    r.add(CommandTarget::View, ID_BAF_PANEL, [&v] {
+        v.OnBafPanel();
+        QSettings settings(kRegistryKey, kAppTitle);
+        settings.setValue(kBafPanelSetting, v.bafPanel);
     });
 
     const std::pair<int, void (CVARNDoc::*)()> documentCommands[] = {

@@ -47,6 +47,7 @@ constexpr MenuItem kMenuItems[] = {
     {"View", "ReturnToTop", ID_RETURN_TO_TOP, true},
     {"View", "Fit to Window", ID_FIT_TO_WINDOW, false},
     {"View", "Axes and Legend", ID_AXES_AND_LEGEND, false},
+    {"View", "B-allele Fraction", ID_BAF_PANEL, false},
     {"Help", "&About VARN...", ID_APP_ABOUT, false},
     {"Help", "Debug", ID_DEBUG, false},
 };
@@ -121,6 +122,7 @@ constexpr StringEntry kStrings[] = {
     {ID_FIT_TO_WINDOW, "Scale the page to the window\nFit to Window"},
     {ID_AXES_AND_LEGEND,
      "Show value axes, megabase ticks, a legend and the copy-number call line\nAxes and Legend"},
+    {ID_BAF_PANEL, "Show the B-allele fraction of every SNP under the profile\nB-allele Fraction"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };
 

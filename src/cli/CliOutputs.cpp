@@ -74,7 +74,8 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 } // namespace
 
 OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
-    for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi", "--annotate"})
+    for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi", "--annotate",
+                                 "--baf-panel"})
         ownOptions.push_back(shared);
     OptionRules rules{std::move(ownOptions),
                       {"--store", "--tracks", "--raw-data", "--view-file", "--segments", "--baf", "--all-data"},
@@ -108,6 +109,13 @@ bool readProfileOptions(const ParsedOptions& options, ProfileOptions& shared, st
     OutputChoice& o = shared.outputs;
     if (!readPlotDpi(options, o.dpi, error)) return false;
     if (!readAnnotate(options, o.annotate, error)) return false;
+    if (auto panel = options.single("--baf-panel")) {
+        if (*panel != "yes" && *panel != "no") {
+            error = "--baf-panel takes yes or no";
+            return false;
+        }
+        o.bafPanel = *panel == "yes";
+    }
     if (!o.plot.empty() && !plotOptionsFor(o.plot, o.dpi, error)) return false;
     // A prefix that ends in a picture's extension names the kind of every chromosome's picture.
     if (const auto kind = pictureKindOf(o.chromosomePlots); kind && o.chromosomePlots.size() > 4) {
@@ -128,8 +136,15 @@ int checkSessionAndOutputs(const CommandContext& context, CliSession& session, c
 
 int writeOutputs(CliSession& session, const OutputChoice& outputs) {
     CVARNDoc& doc = *session.doc;
-    // Asked for before Store, which then keeps the sample's allele sums beside the stored analysis.
-    doc.alleleAnalysisAsked = outputs.baf;
+    // Asked for before Store, which then keeps the sample's allele sums beside the stored analysis;
+    // the panel asks for it as the window's toggle does.
+    doc.alleleAnalysisAsked = outputs.baf || outputs.bafPanel;
+    session.view->bafPanel = outputs.bafPanel;
+    if (outputs.bafPanel && !session.view->bafPanelShown()) {
+        const std::string why = session.view->bafPanelUnavailable();
+        session.fail("the B-allele fraction panel cannot be drawn: " +
+                     (why.empty() ? std::string("the display shows no analysis") : why));
+    }
     if (outputs.store) doc.OnStore();
     if (outputs.tracks) doc.OnIgbFileOut();
     if (outputs.rawData) doc.OnRawDataOut();

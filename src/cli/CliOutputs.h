@@ -25,6 +25,7 @@ struct OutputChoice {
     std::string chromosomePlotExtension = ".png"; // PREFIX.svg / PREFIX.pdf choose another kind
     int dpi = kScreenDpi;                          // --dpi N, for the PNG plots
     bool annotate = true;                          // --annotate yes|no: "Axes and Legend"
+    bool bafPanel = false; // --baf-panel yes: the plots carry the B-allele fraction panel
 };
 
 // --dpi N: the resolution of the PNG plots, 72..1200; false with the reason.

@@ -3,16 +3,20 @@
 #include "DisplayMode.h"
 #include "GenomeBrowserLink.h"
 #include "PageFrame.h"
+#include "GenomeLayout.h"
 #include "document/DocumentLimits.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace varn {
 
 struct AnalysisSnapshot;
 class Canvas;
 class CVARNDoc;
+struct AlleleAnalysis;
 
 // The single view of the document: what is shown, where, the fixed genome layout tables and the
 // state of a mouse range selection. It owns no analysis data.
@@ -104,6 +108,24 @@ public:
     // Where point inspection sends the person; the window fills it from the user's settings.
     GenomeBrowserSite browserSite;
 
+    // ---- the B-allele fraction panel ----
+    // The View toggle "B-allele Fraction": the person wants each chromosome's profile to carry the
+    // panel of its SNPs' B-allele fractions. It is drawn only where the analysis shown has allele
+    // data; everywhere else every page is what it is without the toggle.
+    bool bafPanel = false;
+    void OnBafPanel();
+    // The toggle on and the allele analysis of the display available: the panel is drawn, and the
+    // rows of the genome page stand panelRowPitch(true) apart.
+    bool bafPanelShown() const;
+    int rowPitch() const { return panelRowPitch(bafPanelShown()); }
+    // Why the display's allele analysis cannot run; empty when it can, or when the display shows
+    // no analysis (nothing to explain there).
+    std::string bafPanelUnavailable() const;
+    // The allele analysis of the display (genome and chromosome views of a pool or paired
+    // analysis), computed once and kept while the analysis shown stays the same; nullptr for a
+    // display without one. Unavailable analyses carry their reason.
+    const AlleleAnalysis* shownAlleles() const;
+
     // ---- painting ----
     // Paints the current display mode. Writes yScale and paintChromosome; in the compensation
     // mode it also recomputes the document's one-reference ratio.
@@ -172,6 +194,9 @@ public:
 
 private:
     CVARNDoc& doc_;
+    // The allele analysis shownAlleles() computed last and what it was computed from.
+    mutable std::shared_ptr<const AlleleAnalysis> alleles_;
+    mutable std::uint64_t allelesKey_ = 0;
 };
 
 } // namespace varn

@@ -57,10 +57,11 @@ int panelRightPixel(const CVARNView& v, int t, int c, PanelScale s) {
     return v.panelX[t][c] / s.k + width / s.k + s.margin;
 }
 
-// Panel row under device y: rows are 1400 units (140 pixels) high and the first track starts 600
-// units (60 pixels) down; anything above the second row counts as the first. -1 = no row.
-int panelRowAt(int y) {
-    const int row = (y - 60) / 140;
+// Panel row under device y: rows are 1400 units (140 pixels) high, 2000 with the B-allele
+// fraction panels, and the first track starts 600 units (60 pixels) down; anything above the
+// second row counts as the first. -1 = no row.
+int panelRowAt(const CVARNView& v, int y) {
+    const int row = (y - 60) / (v.rowPitch() / 10);
     return row >= 0 && row <= 5 ? row : -1;
 }
 
@@ -173,7 +174,7 @@ void CVARNView::OnLButtonDown(int x, int y) {
     if (!genomeScale(displayMode, scale)) return;
     selChromosome = 0;
     selPressHit = false;
-    const int row = panelRowAt(y);
+    const int row = panelRowAt(*this, y);
     if (row < 0) return;
     const int last = row < 5 ? kPanelRowFirst[row + 1] - 1 : kChromosomeX;
     for (int c = kPanelRowFirst[row]; c <= last; ++c) {

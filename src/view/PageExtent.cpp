@@ -15,6 +15,8 @@ namespace {
 // grid runs to 6000.
 constexpr int kGenomePageBottom = 7000 + 1800;
 constexpr int kChromosomePanelBottom = 1800;
+// With the B-allele fraction panels the page ends a little below the last one.
+constexpr int kBafPanelBottom = kBafPanelTop + kBafPanelHeight + 50;
 constexpr int kCompensationPageRight = 6100;
 constexpr int kCompensationPageBottom = 6900;
 // The 100-unit margin either side of a chromosome's SNPs.
@@ -33,13 +35,15 @@ PageExtent pageExtent(const CVARNView& view) {
             const int width = view.chromosomeStart[t][c + 1] - view.chromosomeStart[t][c];
             right = std::max(right, view.panelX[t][c] + kPanelMargins + width);
         }
+        if (view.bafPanelShown()) return {right, 5 * kPanelRowHeightWithBaf + kBafPanelBottom};
         return {right, kGenomePageBottom};
     }
     case ModeChromosomeBoth:
     case ModeChromosomeSingle:
     case ModeChromosomeSelf: {
         const int c = std::clamp(view.currentChromosome, 1, kChromosomeX);
-        return {kPanelMargins + view.chromosomeStart[t][c + 1] - view.chromosomeStart[t][c], kChromosomePanelBottom};
+        return {kPanelMargins + view.chromosomeStart[t][c + 1] - view.chromosomeStart[t][c],
+                view.bafPanelShown() ? kBafPanelBottom : kChromosomePanelBottom};
     }
     case ModeCompensation:
         return {kCompensationPageRight, kCompensationPageBottom};

@@ -10,6 +10,7 @@ namespace varn::paint {
 
 void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
+    const AlleleAnalysis* alleles = view.bafPanelShown() ? view.shownAlleles() : nullptr;
     const WindowMapping shown = applyShownWindow(canvas, view);
     view.paintChromosome = view.currentChromosome;
     const int c = view.currentChromosome;
@@ -28,6 +29,7 @@ void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     // panned in the Explore preset.
     const int labelY = view.displayMode == ModeChromosomeSelf ? 700 : 400;
     drawPanelPlot(canvas, doc, view, t, panel, {shown.orgX + 50, shown.orgY + labelY});
+    if (alleles != nullptr) drawBafPanel(canvas, *alleles, panel);
     if (view.annotate)
         decorateCopyNumberPage(canvas, doc, view, shown, title, std::span<const Panel>(&panel, 1));
 }

@@ -10,6 +10,7 @@ namespace varn {
 
 class CVARNDoc;
 class CVARNView;
+struct AlleleAnalysis;
 
 // The pieces of the view's paint, shared by the per-mode files.
 namespace paint {
@@ -25,13 +26,15 @@ struct Panel {
     int xOf(int i) const { return x + 100 + (i - start); }
 };
 
-// The panel of chromosome c of array type t, at its genome-page place or at (0, 0) for the
-// chromosome modes.
 // Sets the canvas to the window shown now (the preset, scrolled or fitted) and returns it; the
 // titles are drawn at its origin so that they stay at the top-left of the window.
 WindowMapping applyShownWindow(Canvas& canvas, const CVARNView& view);
 
+// The panel of chromosome c of array type t, at its genome-page place (its row moved down when the
+// B-allele fraction panels take room under the rows) or at (0, 0) for the chromosome modes.
 Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin);
+// The same for a paint that knows its row pitch (panelRowPitch) already.
+Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin, int rowPitch);
 
 // Display index -> position (through the merged order for type 0) and -> SNP record.
 int positionOf(const CVARNDoc& doc, int t, int i);
@@ -75,6 +78,10 @@ void drawSelfTracks(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, 
 // the label goes at the given point.
 void drawPanelPlot(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, int t, const Panel& panel,
                    Point label);
+
+// The B-allele fraction panel of one chromosome under its profile: the SNPs' fractions, the
+// segments' bands and LOH from the alleles.
+void drawBafPanel(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& panel);
 
 // Whole paints of one family of modes.
 void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view);       // 2, 4, 21

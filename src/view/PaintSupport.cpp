@@ -2,6 +2,7 @@
 #include "PaintParts.h"
 
 #include "CVARNView.h"
+#include "GenomeLayout.h"
 #include "PaintStyle.h"
 #include "ShownWindow.h"
 #include "document/CVARNDoc.h"
@@ -42,10 +43,14 @@ WindowMapping applyShownWindow(Canvas& canvas, const CVARNView& view) {
 }
 
 Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin) {
+    return panelOf(view, t, chromosome, atOrigin, atOrigin ? kPanelRowHeight : view.rowPitch());
+}
+
+Panel panelOf(const CVARNView& view, int t, int chromosome, bool atOrigin, int rowPitch) {
     Panel p;
     p.chromosome = chromosome;
     p.x = atOrigin ? 0 : view.panelX[t][chromosome];
-    p.y = atOrigin ? 0 : view.panelY[t][chromosome];
+    p.y = atOrigin ? 0 : view.panelY[t][chromosome] / kPanelRowHeight * rowPitch;
     p.start = view.chromosomeStart[t][chromosome];
     p.end = view.chromosomeStart[t][chromosome + 1];
     return p;

@@ -6,8 +6,10 @@
 #include "ShownWindow.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
+#include "engine/AlleleAnalysis.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -17,6 +19,33 @@ namespace {
 
 // The 100 logical units of panel margin to the left of a chromosome's first SNP.
 constexpr int kPanelMargin = 100;
+
+const char* callName(int call) {
+    switch (call) {
+    case kCallAA: return "AA";
+    case kCallAB: return "AB";
+    case kCallBB: return "BB";
+    default: return "no call";
+    }
+}
+
+// With the B-allele fraction panel shown: the SNP's fraction as the panel draws it, whether it is
+// informative, and its genotype call. A SNP without a usable fraction says so.
+std::string alleleLine(const AlleleAnalysis& alleles, int index, int call) {
+    const auto& snps = alleles.baf.snps;
+    const auto at = std::lower_bound(snps.begin(), snps.end(), index,
+                                     [](const AlleleSnp& snp, int i) { return snp.index < i; });
+    char line[160];
+    if (at == snps.end() || at->index != index || !std::isfinite(at->baf)) {
+        std::snprintf(line, sizeof line, "\n\n B-allele fraction= none\tCall= %s", callName(call));
+    } else {
+        const bool informative = alleles.informative.informative[static_cast<std::size_t>(at - snps.begin())] != 0;
+        std::snprintf(line, sizeof line, "\n\n B-allele fraction= %.3f (%s)\tCall= %s",
+                      static_cast<double>(clippedBaf(at->baf)), informative ? "informative" : "not informative",
+                      callName(call));
+    }
+    return line;
+}
 
 } // namespace
 
@@ -52,6 +81,7 @@ void CVARNView::OnRButtonDown(int x, int /*y*/) {
                       static_cast<double>(doc.logRatio[0][pos]), doc.snpPosition[doc.arrangeOrder[pos]]);
         text += line;
     }
+    if (bafPanelShown()) text += alleleLine(*shownAlleles(), i, doc.snpCall[s]);
     text += "\n\n Goto Web Information?";
 
     if (!doc.ui().yesNoBox(text)) return;

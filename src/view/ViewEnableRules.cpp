@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "PageExtent.h"
 #include "document/CVARNDoc.h"
+#include "engine/AlleleAnalysis.h"
 
 namespace varn {
 
@@ -25,7 +26,7 @@ bool CVARNView::handlesEnableRule(int commandId) {
     case ID_PRINT_VIEW: case ID_MONITOR_VIEW: case ID_ALL_GENOME: case ID_EACH_CHROMOSOME:
     case ID_EXPLORE_VIEW: case ID_PREV_CHROMOSOME: case ID_NEXT_CHROMOSOME:
     case ID_MOVE_LEFT: case ID_MOVE_RIGHT: case ID_RETURN_TO_TOP:
-    case ID_FIT_TO_WINDOW: case ID_EXPORT_PICTURE: case ID_REPORT_OUT:
+    case ID_FIT_TO_WINDOW: case ID_EXPORT_PICTURE: case ID_REPORT_OUT: case ID_BAF_PANEL:
         return true;
     default:
         return false;
@@ -72,6 +73,12 @@ bool CVARNView::isCommandEnabled(int commandId) const {
         // Whatever draws a page: the genome and chromosome pages and the compensation plots.
         return !pageExtent(*this).empty();
     case ID_REPORT_OUT: return modeIn(m, {ModeGenomeSingle, ModeGenomeBoth});
+    // The genome and chromosome views of an analysis whose allele analysis can run; greyed
+    // otherwise, with bafPanelUnavailable() saying why.
+    case ID_BAF_PANEL: {
+        const AlleleAnalysis* alleles = shownAlleles();
+        return alleles != nullptr && alleles->available;
+    }
     default:
         return false;
     }

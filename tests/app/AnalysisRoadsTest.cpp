@@ -19,6 +19,7 @@
 #include "view/CommandIds.h"
 #include "view/ShownWindow.h"
 #include "view/PaintParts.h"
+#include "support/RecordingCanvas.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -77,6 +78,32 @@ int firstPositionBeyond(const CVARNDoc& doc, const CVARNView& view, int t, int c
     return view.chromosomeStart[t][ch + 1] - 1;
 }
 
+// Everything a paint of the view draws, in order, as text: two equal records are the same page.
+std::string canvasRecord(CVARNView& view) {
+    RecordingCanvas canvas;
+    view.OnDraw(canvas);
+    std::ostringstream out;
+    for (const auto& p : canvas.pixels)
+        out << "p " << p.at.x << ' ' << p.at.y << ' ' << int(p.colour.r) << ' ' << int(p.colour.g) << ' '
+            << int(p.colour.b) << '\n';
+    for (const auto& l : canvas.lines)
+        out << "l " << l.from.x << ' ' << l.from.y << ' ' << l.to.x << ' ' << l.to.y << ' ' << int(l.pen.style) << ' '
+            << l.pen.width << ' ' << int(l.pen.colour.r) << ' ' << int(l.pen.colour.g) << ' ' << int(l.pen.colour.b)
+            << '\n';
+    for (const auto& r : canvas.rects) out << "r " << r.left << ' ' << r.top << ' ' << r.right << ' ' << r.bottom << '\n';
+    for (const auto& t : canvas.texts) out << "t " << t.at.x << ' ' << t.at.y << ' ' << t.text << '\n';
+    for (const auto& o : canvas.origins) out << "o " << o.x << ' ' << o.y << '\n';
+    for (const auto& e : canvas.extents) out << "e " << e.x << ' ' << e.y << '\n';
+    return out.str();
+}
+
+// Pixels of an informative SNP's dot inside the B-allele fraction panels.
+int informativeDots(CVARNView& view) {
+    RecordingCanvas canvas;
+    view.OnDraw(canvas);
+    return static_cast<int>(canvas.pixelsOf(Rgb{40, 40, 40}).size());
+}
+
 } // namespace
 
 class AnalysisRoadsTest : public QObject {
@@ -90,6 +117,7 @@ class AnalysisRoadsTest : public QObject {
     void pairedRoad();
     void mergedRoad();
     void purityRoad();
+    void bafPanelRoad();
     void selfWithBothArraysIsRefused();
     void wrongFileInFileNewIsRefused();
     void poolBuildingRoad();
@@ -592,6 +620,81 @@ void AnalysisRoadsTest::purityRoad() {
     const QStringList fromWindow = states(rootFile("window RawData/Tumor4X.xls"));
     QVERIFY(fromWindow.size() > 50000);
     QVERIFY(fromWindow == states(rootFile("RawData/Tumor4X.xls")));
+}
+
+// The B-allele fraction panel over a stored analysis of Tumor2 (no normal cells) and of Tumor4 (the
+// same events with 50 % normal cells), stored with the means for their estimated tumour cell
+// fraction and reloaded with NonSelfLoad: View > B-allele Fraction adds the
+// panel to the genome and chromosome pages, the right-click report names the SNP's fraction and
+// call, Store with the panel shown keeps the allele sums beside the analysis, and the toggle
+// turned off gives back the page drawn before, call for call.
+void AnalysisRoadsTest::bafPanelRoad() {
+    for (const char* tumour : {"Tumor2X", "Tumor4X"}) {
+        const std::string name = tumour;
+        QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
+                        qs(rootFile("tumorsampleX/" + name + ".txt")), "--calls",
+                        qs(rootFile("SNPtumorsampleX/" + name + ".txt")), "--region", "chr1:1-100000000", "--purity",
+                        "auto", "--store", "--baf"}));
+        const fs::path temp = rootFile("temporary files/" + name + ".temp");
+        const fs::path alleles = rootFile("temporary files/" + name + ".alleles");
+
+        Window window(root());
+        QVERIFY(window.start());
+        CVARNView& view = window.view();
+        ModalDriver driver;
+        watchDialogs(driver);
+        driver.expectFile("Open", rootFile("XbaPool.ref"));
+        driver.expectMessage("Correct Xba reference data loaded!");
+        QVERIFY(window.trigger(ID_FILE_OPEN));
+        driver.expectFile("Select temporary file", temp, rootFile("temporary files"));
+        expectAverage(driver, "10");
+        QVERIFY(window.trigger(ID_NON_SELF_LOAD));
+        QVERIFY2(driver.finished(), qPrintable(driver.report()));
+        QCOMPARE(view.displayMode, int(ModeGenomeSingle));
+        QVERIFY(!view.bafPanel);
+        const std::string today = canvasRecord(view);
+        QCOMPARE(informativeDots(view), 0);
+
+        QVERIFY(window.trigger(ID_BAF_PANEL));
+        QVERIFY(view.bafPanelShown());
+        QVERIFY(window.app.mainFrame().commandAction(ID_BAF_PANEL)->isChecked());
+        // Nearly every SNP has a fraction; a fifth to a third of them are heterozygous.
+        const int informative = informativeDots(view);
+        QVERIFY2(informative > 5000, qPrintable(QString::number(informative)));
+        shoot(window, QString::fromStdString("baf-genome-" + name));
+
+        driver.expect("chromosome", [&driver](QWidget* modal) {
+            driver.click(modal, "1006");
+            driver.click(modal, "1");
+        });
+        QVERIFY(window.trigger(ID_EACH_CHROMOSOME));
+        QVERIFY2(driver.finished(), qPrintable(driver.report()));
+        shoot(window, QString::fromStdString("baf-chromosome6-" + name));
+        QVERIFY(window.trigger(ID_EXPLORE_VIEW));
+        QString report;
+        driver.expect("point report", [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return driver.fail(modal, "expected the point report");
+            report = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        rightClick(window.genome(), QPoint(400, 300));
+        QVERIFY2(driver.finished(), qPrintable(driver.report()));
+        QVERIFY2(QRegularExpression("\\n\\n B-allele fraction= (\\d\\.\\d{3} \\((not )?informative\\)|none)\\t"
+                                    "Call= (AA|AB|BB|no call)\\n\\n Goto Web Information\\?$")
+                     .match(report)
+                     .hasMatch(),
+                 qPrintable(report));
+        QVERIFY(window.trigger(ID_ALL_GENOME));
+
+        fs::remove(alleles);
+        QVERIFY(window.trigger(ID_STORE));
+        QVERIFY(fs::exists(alleles));
+
+        QVERIFY(window.trigger(ID_BAF_PANEL));
+        QVERIFY(!view.bafPanelShown());
+        QVERIFY(canvasRecord(view) == today);
+    }
 }
 
 // "Self reference" with "Xba + Hind" is not offered: one message, nothing read, and the next File

@@ -89,7 +89,8 @@ void MenuTableTest::menuEntries_data() {
                                          "ReturnToTop=32811",
                                          "-",
                                          "Fit to Window=32832",
-                                         "Axes and Legend=32836"};
+                                         "Axes and Legend=32836",
+                                         "B-allele Fraction=32837"};
     QTest::newRow("Help") << "Help" << QStringList{"&About VARN...=57664", "Debug=32815"};
 }
 
