@@ -3,6 +3,7 @@
 #include "AlleleAnalysis.h"
 
 #include "AlleleModelCentres.h"
+#include "BaselineRegionLevel.h"
 #include "MeansForPurity.h"
 #include "PairedAlleleCentres.h"
 #include "ProfileSegmentation.h"
@@ -21,19 +22,6 @@ namespace {
 
 int firstArray(int t) { return t == kCombined ? kXba : t; }
 int lastArray(int t) { return t == kCombined ? kHind : t; }
-
-// The mean profile over the baseline region of array t.
-double regionLevel(const CVARNDoc& doc, int t) {
-    double sum = 0.0;
-    int n = 0;
-    for (int pos = std::max(doc.regionStart[t], doc.snpFirst[t]); pos <= std::min(doc.regionEnd[t], doc.snpLast[t]);
-         ++pos) {
-        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
-        sum += doc.logRatio[0][pos];
-        ++n;
-    }
-    return n > 0 ? sum / n : 0.0;
-}
 
 // A paired profile has no HMM: its segments come from the profile's own segmentation, each at
 // the copy number whose expected level (the means for the tumour fraction, base 2, read against
@@ -96,7 +84,7 @@ AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double ho
         for (int k = 0; k < kStates; ++k) pure2[k] = static_cast<float>(pure[k] / std::log(2.0));
         meansForPurity(pure2, in.purity, true, mixed);
         const int base = doc.baseCopyNumber >= 0 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
-        const double offset = regionLevel(doc, t) - mixed[base];
+        const double offset = baselineRegionLevel(doc, t).value_or(0.0) - mixed[base];
         for (int k = 0; k < kStates; ++k) in.levels[k] = mixed[k] + offset;
     } else {
         for (int k = 0; k < kStates; ++k) in.levels[k] = doc.hmmMean[k];

@@ -13,6 +13,7 @@
 #include "AlleleAnalysis.h"
 #include "AlleleParameters.h"
 #include "AlleleSpecificHmm.h"
+#include "BaselineRegionLevel.h"
 #include "ProfileSegmentation.h"
 #include "PurityEstimate.h"
 #include "document/CVARNDoc.h"
@@ -25,18 +26,6 @@
 namespace varn {
 
 namespace {
-
-double regionLevelOf(const CVARNDoc& doc, int t) {
-    double sum = 0.0;
-    int n = 0;
-    for (int pos = std::max(doc.regionStart[t], doc.snpFirst[t]); pos <= std::min(doc.regionEnd[t], doc.snpLast[t]);
-         ++pos) {
-        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
-        sum += doc.logRatio[0][pos];
-        ++n;
-    }
-    return n > 0 ? sum / n : 0.0;
-}
 
 struct Setup {
     EffectiveCopies g;
@@ -126,7 +115,7 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     s.base = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
     s.scale = paired ? 1.0 / std::log(2.0) : 1.0;
     for (int a = first; a <= last; ++a) {
-        s.region[a] = regionLevelOf(doc, a);
+        s.region[a] = baselineRegionLevel(doc, a).value_or(0.0);
         s.noise[a] = profileNoise(doc, a, doc.logRatio[0]);
     }
     out.purity = s.p;

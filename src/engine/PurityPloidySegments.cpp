@@ -3,6 +3,7 @@
 #include "AlleleAnalysis.h"
 #include "AlleleModelCentres.h"
 #include "AlleleParameters.h"
+#include "BaselineRegionLevel.h"
 #include "PairedAlleleCentres.h"
 #include "ProfileSegmentation.h"
 #include "PurityEstimate.h"
@@ -15,21 +16,6 @@
 namespace varn {
 
 namespace {
-
-// The mean profile over the baseline region of array a; false without a usable position in it.
-bool regionLevel(const CVARNDoc& doc, int a, double& level) {
-    double sum = 0.0;
-    int n = 0;
-    for (int pos = std::max(doc.regionStart[a], doc.snpFirst[a]); pos <= std::min(doc.regionEnd[a], doc.snpLast[a]);
-         ++pos) {
-        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
-        sum += doc.logRatio[0][pos];
-        ++n;
-    }
-    if (n == 0) return false;
-    level = sum / n;
-    return true;
-}
 
 // The profile's own segments, in the form the allele stages cut further.
 std::vector<CopyNumberSegment> levelSegments(const CVARNDoc& doc, int a, double noise) {
@@ -78,7 +64,9 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
         array.copies = effectiveCopiesOf(pure, false);
         array.levelNoise = noise * toNatural;
         double region = 0.0;
-        array.hasRegion = regionLevel(doc, a, region);
+        const std::optional<double> level = baselineRegionLevel(doc, a);
+        array.hasRegion = level.has_value();
+        region = level.value_or(region);
         array.regionLevel = region * toNatural;
         const std::vector<CopyNumberSegment> levels = levelSegments(doc, a, noise);
         std::vector<AlleleSegment> pieces;

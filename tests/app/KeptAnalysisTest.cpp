@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
@@ -90,6 +91,10 @@ Kept KeptAnalysisTest::keep(const fs::path& stored, bool viewFile) {
     k.temp = readFileBytes(stored);
     if (viewFile) k.view = readFileBytes(folder_ / "VARN View/Tumor4X.cng");
     k.page = w.genome()->grab().toImage();
+    // The square where the two scroll bars meet belongs to the style, not to the page: it is
+    // painted or left as the style's timers last had it.
+    QPainter blank(&k.page);
+    blank.fillRect(k.page.width() - 20, k.page.height() - 20, 20, 20, Qt::white);
     k.title = w.app.mainFrame().windowTitle();
     k.purity = w.doc().hmmMeansPurity;
     return k;
