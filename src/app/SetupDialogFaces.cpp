@@ -8,8 +8,10 @@
 #include "engine/CHMMParameter.h"
 #include "engine/CRefSelect.h"
 #include "PurityCurveWidget.h"
+#include "PurityMapWidget.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,9 +20,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace varn {
@@ -253,28 +257,96 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     layout->addLayout(row);
 
     // Estimate: the tumour cell fraction of the analysis shown, its fit curve and the means for
-    // it in the spins. Greyed when the command gave no estimator.
+    // it in the spins. Greyed when the command gave no estimator. Where the alleles can be read
+    // it is the joint fit of fraction and ploidy: its map and the list of its solutions, one of
+    // which may be used as it stands (double-click, Enter, or "Use Solution").
     auto* estimate = new QPushButton("Estimate", this);
     estimate->setObjectName("estimate");
     estimate->setEnabled(dialog_.canEstimate());
+    dataDecide_ = new QCheckBox("Let the data decide the baseline", this);
+    dataDecide_->setObjectName("dataDecideBaseline");
+    dataDecide_->setChecked(dialog_.fitOptions.dataDecideBaseline);
+    dataDecide_->setEnabled(dialog_.canEstimate());
+    dataDecide_->setToolTip("The baseline region's copy number no longer fixes the ploidy of the joint fit");
     estimateText_ = new QLabel(dialog_.canEstimate() ? "" : "No decoded profile to estimate from", this);
     estimateText_->setObjectName("estimateText");
     estimateText_->setWordWrap(true);
     curve_ = new PurityCurveWidget(this);
     curve_->setVisible(false);
-    connect(estimate, &QPushButton::clicked, this, [this] {
-        for (int i = 0; i < 6; ++i) dialog_.spinPosition[i] = spin_[i]->value();
-        dialog_.onEstimate();
-        estimateText_->setText(QString::fromStdString(dialog_.estimateText));
-        curve_->setEstimate(dialog_.estimate);
-        curve_->setVisible(!dialog_.estimate.curve.empty());
-        showDialog();
+    map_ = new PurityMapWidget(this);
+    map_->setVisible(false);
+    solutions_ = new QListWidget(this);
+    solutions_->setObjectName("solutions");
+    solutions_->setVisible(false);
+    useSolution_ = new QPushButton("Use Solution", this);
+    useSolution_->setObjectName("useSolution");
+    useSolution_->setVisible(false);
+    useSolution_->setEnabled(false);
+    useSolution_->setAutoDefault(false);
+    connect(estimate, &QPushButton::clicked, this, &HmmParameterFace::runEstimate);
+    connect(dataDecide_, &QCheckBox::toggled, this, [this](bool checked) {
+        dialog_.fitOptions.dataDecideBaseline = checked;
+        if (estimateShown_) runEstimate();
     });
-    layout->addWidget(estimate);
+    connect(solutions_, &QListWidget::currentRowChanged, this,
+            [this](int row) { useSolution_->setEnabled(row >= 0); });
+    connect(solutions_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { useSolution(solutions_->row(item)); });
+    connect(useSolution_, &QPushButton::clicked, this, [this] { useSolution(solutions_->currentRow()); });
+    auto* estimateRow = new QHBoxLayout;
+    estimateRow->addWidget(estimate);
+    estimateRow->addWidget(dataDecide_);
+    estimateRow->addStretch();
+    layout->addLayout(estimateRow);
     layout->addWidget(estimateText_);
     layout->addWidget(curve_);
+    layout->addWidget(map_);
+    layout->addWidget(solutions_);
+    layout->addWidget(useSolution_, 0, Qt::AlignRight);
     addOkCancel(this, layout);
     showDialog();
+}
+
+void HmmParameterFace::runEstimate() {
+    for (int i = 0; i < 6; ++i) dialog_.spinPosition[i] = spin_[i]->value();
+    dialog_.onEstimate();
+    showEstimate();
+    showDialog();
+}
+
+// The joint fit shows its map and solutions; the levels' fit its curve.
+void HmmParameterFace::showEstimate() {
+    estimateShown_ = true;
+    estimateText_->setText(QString::fromStdString(dialog_.estimateText));
+    const bool joint = dialog_.estimate.joint && !dialog_.estimate.fit.map.cost.empty();
+    curve_->setEstimate(dialog_.estimate);
+    curve_->setVisible(!joint && !dialog_.estimate.curve.empty());
+    map_->setFit(dialog_.estimate.fit);
+    map_->setVisible(joint);
+    solutions_->clear();
+    const std::vector<std::string> lines = dialog_.solutionLines();
+    // Numbered as the map numbers its marks.
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        solutions_->addItem(QString("%1.  %2").arg(k + 1).arg(QString::fromStdString(lines[k])));
+    // Tall enough for every solution without a scroll bar (the fit keeps a handful).
+    const int rows = std::max(1, solutions_->count());
+    solutions_->setFixedHeight(rows * solutions_->sizeHintForRow(0) + 2 * solutions_->frameWidth() + 4);
+    solutions_->setVisible(!lines.empty());
+    useSolution_->setVisible(!lines.empty());
+    useSolution_->setEnabled(solutions_->currentRow() >= 0);
+    adjustSize();
+    // The map and the list make the dialog much taller: it moves up so that OK stays on screen.
+    if (const QScreen* shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        const int below = frameGeometry().bottom() - room.bottom();
+        if (below > 0) move(x(), std::max(room.top(), y() - below));
+    }
+}
+
+// Closes with OK: the command applies the solution whole, in place of the spins.
+void HmmParameterFace::useSolution(int row) {
+    if (!dialog_.pickSolution(row + 1)) return;
+    accept();
 }
 
 void HmmParameterFace::showDialog() {

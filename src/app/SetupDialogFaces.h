@@ -3,9 +3,11 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QSpinBox;
 
 namespace varn {
@@ -15,6 +17,7 @@ class CBaseSet;
 class CBasicMode;
 class CHMMParameter;
 class PurityCurveWidget;
+class PurityMapWidget;
 class CRefSelect;
 class CSampleSelect;
 class CSampleTypeSelect;
@@ -97,12 +100,20 @@ class HmmParameterFace : public QDialog {
 
   private:
     void showDialog();
+    void runEstimate();
+    void showEstimate();
+    void useSolution(int row);
 
     CHMMParameter& dialog_;
     QLineEdit* current_[6] = {};
     QSpinBox* spin_[6] = {};
     QLabel* estimateText_ = nullptr;
     PurityCurveWidget* curve_ = nullptr;
+    PurityMapWidget* map_ = nullptr;
+    QListWidget* solutions_ = nullptr;
+    QPushButton* useSolution_ = nullptr;
+    QCheckBox* dataDecide_ = nullptr;
+    bool estimateShown_ = false;
 };
 
 class RefSelectFace : public QDialog {

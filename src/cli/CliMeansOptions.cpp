@@ -1,6 +1,7 @@
 #include "CliMeansOptions.h"
 
 #include "CliSession.h"
+#include "engine/ApplyPurityPloidySolution.h"
 #include "engine/HmmMeansPurity.h"
 #include "engine/PurityEstimate.h"
 
@@ -23,8 +24,8 @@ bool parseNumber(std::string_view text, double& value) {
 
 // --ploidy and --solution: the joint fit of fraction and ploidy (the data deciding the
 // baseline with --ploidy auto, a ploidy or a fraction given held), its chosen solution printed and
-// applied: the means for its fraction, and the baseline region at the copy number the solution
-// gives it. False, with the line that says why, when there is nothing to apply.
+// applied as the window's HMM dialog applies a solution picked from its list. False, with the
+// line that says why, when there is nothing to apply.
 bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const std::string& command, std::ostream& err) {
     const std::string prefix = "varn-cli " + command + ": ";
     const std::string unchanged = "; the HMM means are left as they were";
@@ -56,12 +57,7 @@ bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const st
     const PurityPloidySolution& s = e.fit.solutions[n - 1];
     err << prefix << (choice.solution ? "solution " + std::to_string(n) + ": " : std::string()) << solutionText(s)
         << "\n";
-    setHmmMeansForPurity(doc, s.purity, false);
-    for (int a = shown == kCombined ? kXba : shown; a <= (shown == kCombined ? kHind : shown); ++a)
-        if (s.regionCopyNumber[a] >= 1) {
-            doc.baseCopyNumber = s.regionCopyNumber[a];
-            break;
-        }
+    applyPurityPloidySolution(doc, shown, s, static_cast<int>(n));
     return true;
 }
 
@@ -157,7 +153,8 @@ void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std:
         std::copy(choice.means->begin(), choice.means->end(), doc.hmmMean);
         adoptStoredHmmMeans(doc, false);
     } else if (choice.joint()) {
-        if (!applySolution(doc, shown, choice, command, err)) return;
+        applySolution(doc, shown, choice, command, err);
+        return;
     } else {
         double p = choice.purity.value_or(1.0);
         if (choice.autoPurity) {

@@ -45,6 +45,7 @@ void copySettings(const From& from, To& to) {
     copyTable(from.hmmMean, to.hmmMean);
     copyTable(from.hmmSdFactor, to.hmmSdFactor);
     to.hmmMeansPurity = from.hmmMeansPurity;
+    to.appliedSolution = from.appliedSolution;
     to.baseCopyNumber = from.baseCopyNumber;
     to.arrayType = from.arrayType;
     to.referenceMode = from.referenceMode;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppliedSolution.h"
 #include "DocumentLimits.h"
 
 #include <memory>
@@ -25,6 +26,7 @@ struct AnalysisSnapshot {
     float hmmMean[kStates] = {};
     float hmmSdFactor[kStates] = {};
     float hmmMeansPurity = 1.0f;
+    AppliedSolution appliedSolution;
     int baseCopyNumber = 0;
     int arrayType = 0;
     int referenceMode = 0;

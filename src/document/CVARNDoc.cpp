@@ -46,6 +46,7 @@ void CVARNDoc::ResetHmmParameters() {
         hmmSdFactor[k] = kDefaultHmmSdFactor[k];
     }
     hmmMeansPurity = 1.0f;
+    appliedSolution = {};
 }
 
 // The framework's new-document step: the document forgets its file name. It clears no table, so a

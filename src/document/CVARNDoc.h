@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppliedSolution.h"
 #include "DocumentLimits.h"
 #include "InstallRoot.h"
 #include "ZeroedArray.h"
@@ -111,6 +112,10 @@ public:
     // (the defaults, and whatever is typed into the HMM dialog); p < 1 once the means were mixed
     // for a sample that holds a fraction 1 - p of normal cells. ResetHmmParameters sets it to 1.
     float hmmMeansPurity = 1.0f;
+
+    // The solution of the joint fit the means and the baseline's copy number were set from. Whatever
+    // else sets the means forgets it: moved spins, Default, a new analysis, a reload.
+    AppliedSolution appliedSolution;
 
     // The allele model of each pool (index 1 Xba, 2 Hind): the genotype clusters of the allele
     // contrast learned from its references, kept beside the pool file as <stem>.alleles.

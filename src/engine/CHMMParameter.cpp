@@ -54,6 +54,7 @@ void CHMMParameter::onOk() {
 
 void CHMMParameter::onEstimate() {
     estimated = false;
+    pickedNumber = 0;
     if (!estimator) return;
     std::string reason;
     estimate = PurityEstimate{};
@@ -80,6 +81,29 @@ bool CHMMParameter::spinsMatchEstimate() const {
     for (int i = 0; i < 6; ++i)
         if (spinValue(spinPosition[i]) != estimatedPositions[i]) return false;
     return true;
+}
+
+std::vector<std::string> CHMMParameter::solutionLines() const {
+    std::vector<std::string> lines;
+    if (!estimate.joint) return lines;
+    for (const PurityPloidySolution& s : estimate.fit.solutions)
+        lines.push_back(
+            solutionText(s, lines.empty() ? SolutionWording::ListedFirst : SolutionWording::ListedNext));
+    return lines;
+}
+
+bool CHMMParameter::pickSolution(int number) {
+    const bool exists =
+        estimate.joint && number >= 1 && static_cast<std::size_t>(number) <= estimate.fit.solutions.size();
+    pickedNumber = exists ? number : 0;
+    return exists;
+}
+
+const PurityPloidySolution* CHMMParameter::pickedSolution() const {
+    if (pickedNumber < 1 || !estimate.joint ||
+        static_cast<std::size_t>(pickedNumber) > estimate.fit.solutions.size())
+        return nullptr;
+    return &estimate.fit.solutions[static_cast<std::size_t>(pickedNumber - 1)];
 }
 
 } // namespace varn

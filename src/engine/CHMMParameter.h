@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace varn {
 
@@ -38,6 +39,16 @@ public:
     // True while the spins still hold the estimate's means: OK then applies all seven means of
     // the estimate (copy number 6 too) and the fraction they stand for.
     bool spinsMatchEstimate() const;
+
+    // When the estimate is the joint fit of fraction and ploidy: "Let the data decide the
+    // baseline" (the estimator reads fitOptions), the lines of its solution list (best first), and
+    // the solution picked from it (1 for the best; 0: none). A picked solution is applied whole
+    // on OK - the means for its fraction and the baseline's copy number - in place of the spins.
+    PurityFitOptions fitOptions;
+    std::vector<std::string> solutionLines() const;
+    bool pickSolution(int number); // false when the estimate has no such solution
+    const PurityPloidySolution* pickedSolution() const;
+    int pickedNumber = 0;
 
     bool estimated = false;
     float estimatedPurity = 1.0f;

@@ -40,6 +40,8 @@ void CVARNView::applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy
     CVARNDoc& doc = doc_;
     std::unique_ptr<AnalysisSnapshot> before = takeSnapshotBeforeRanking(doc);
     if (baseCopy >= 1 && baseCopy <= 4) doc.baseCopyNumber = baseCopy;
+    // A new baseline moves every level: the solution the means came from no longer describes them.
+    doc.appliedSolution = {};
     if (mergedEnd < mergedStart) std::swap(mergedStart, mergedEnd);
     mergedStart = std::clamp(mergedStart, doc.snpFirst[0], doc.snpLast[0]);
     mergedEnd = std::clamp(mergedEnd, doc.snpFirst[0], doc.snpLast[0]);

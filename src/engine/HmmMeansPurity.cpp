@@ -20,6 +20,7 @@ void setHmmMeansForPurity(CVARNDoc& doc, double purity, bool log2Scale) {
     meansForPurity(pure, purity, log2Scale, doc.hmmMean);
     spreadFactorsForPurity(kDefaultHmmSdFactor, purity, doc.hmmSdFactor);
     doc.hmmMeansPurity = purity >= 1.0 ? 1.0f : static_cast<float>(purity);
+    doc.appliedSolution = {};
 }
 
 double purityOfMeans(const float means[], bool log2Scale) {
@@ -40,6 +41,7 @@ void adoptStoredHmmMeans(CVARNDoc& doc, bool log2Scale) {
     const double p = purityOfMeans(doc.hmmMean, log2Scale);
     doc.hmmMeansPurity = static_cast<float>(p);
     spreadFactorsForPurity(kDefaultHmmSdFactor, p, doc.hmmSdFactor);
+    doc.appliedSolution = {};
 }
 
 } // namespace varn

@@ -1,6 +1,7 @@
 // The HMM parameter command: edit the expected log ratios of copy numbers 0..5 and decode again.
 #include "view/CVARNView.h"
 
+#include "ApplyPurityPloidySolution.h"
 #include "CHMMParameter.h"
 #include "HmmMeansPurity.h"
 #include "AlleleSpecificDecoding.h"
@@ -21,12 +22,12 @@ void CVARNView::OnHmmParameter() {
     CHMMParameter dialog;
     for (int i = 0; i < 6; ++i) dialog.member[i] = doc.hmmMean[5 - i];
     dialog.onInitDialog();
-    dialog.estimator = [&doc, this](PurityEstimate& estimate, std::string& reason) {
+    dialog.estimator = [&doc, &dialog, this](PurityEstimate& estimate, std::string& reason) {
         if (doc.referenceMode == kSelfReference) {
             reason = "The estimate reads a profile against a reference pool.";
             return false;
         }
-        return estimatePurity(doc, shownArrayType, false, estimate, reason);
+        return estimatePurity(doc, shownArrayType, false, estimate, reason, dialog.fitOptions);
     };
     dialog.pureMeans = [&doc](float out[kStates]) { pureMeansOf(doc, false, out); };
     const DialogResult result = doc.ui().hmmParameter(dialog);
@@ -35,6 +36,11 @@ void CVARNView::OnHmmParameter() {
         return;
     }
     if (result != DialogResult::Ok) return;
+    if (const PurityPloidySolution* solution = dialog.pickedSolution()) {
+        applyPurityPloidySolution(doc, shownArrayType, *solution, dialog.pickedNumber);
+        Invalidate();
+        return;
+    }
     bool moved = false;
     for (int i = 0; i < 6; ++i) {
         moved = moved || doc.hmmMean[i] != dialog.member[5 - i];
@@ -46,6 +52,7 @@ void CVARNView::OnHmmParameter() {
         std::copy(dialog.estimatedMeans, dialog.estimatedMeans + kStates, doc.hmmMean);
         doc.hmmMeansPurity = dialog.estimatedPurity;
         spreadFactorsForPurity(kDefaultHmmSdFactor, dialog.estimatedPurity, doc.hmmSdFactor);
+        doc.appliedSolution = {};
     } else if (moved) {
         // Moved spins make the means the user's own: they stand for the fraction a reload of the
         // stored analysis would find in them (none, as a rule), with its spreads. Untouched

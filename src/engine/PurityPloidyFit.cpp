@@ -550,11 +550,20 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
     return fit;
 }
 
-std::string solutionText(const PurityPloidySolution& s) {
+std::string solutionText(const PurityPloidySolution& s, SolutionWording wording) {
     char text[240];
-    std::snprintf(text, sizeof text, "Tumour cells %.0f %% (%.0f\u2013%.0f %%), ploidy %.2f (%.2f\u2013%.2f)%s \u2014 fit %.0f %%",
-                  100 * s.purity, 100 * s.purityLow, 100 * s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh,
-                  s.doubled ? ", genome doubled" : "", 100 * s.fit);
+    const char* doubled = s.doubled ? ", genome doubled" : "";
+    if (wording != SolutionWording::Full) {
+        std::snprintf(text, sizeof text, "%s%.0f %%, ploidy %.1f%s \u2014 fit %.0f %%",
+                      wording == SolutionWording::ListedFirst ? "Tumour cells " : "next: ", 100 * s.purity,
+                      s.ploidy, doubled, 100 * s.fit);
+        return text;
+    }
+    std::snprintf(
+        text, sizeof text,
+        "Tumour cells %.0f %% (%.0f\u2013%.0f %%), ploidy %.2f (%.2f\u2013%.2f)%s \u2014 fit %.0f %%",
+        100 * s.purity, 100 * s.purityLow, 100 * s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, doubled,
+        100 * s.fit);
     return text;
 }
 

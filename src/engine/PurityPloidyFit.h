@@ -150,7 +150,14 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input,
 PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double purity, double ploidy,
                                           const PurityPloidyParameters& parameters = kPurityPloidyParameters);
 
-// "Tumour cells 62 % (60–64 %), ploidy 3.42 (3.36–3.50), genome doubled, fit 96 %".
-std::string solutionText(const PurityPloidySolution& solution);
+// How a solution is worded: in full, with its intervals; as the first line of a list of
+// solutions; as a later line of that list, which leaves out the words the first gave.
+enum class SolutionWording { Full, ListedFirst, ListedNext };
+
+// Full: "Tumour cells 62 % (60–64 %), ploidy 3.42 (3.36–3.50), genome doubled — fit 96 %";
+// ListedFirst: "Tumour cells 62 %, ploidy 3.4, genome doubled — fit 96 %";
+// ListedNext: "next: 31 %, ploidy 1.9 — fit 91 %".
+std::string solutionText(const PurityPloidySolution& solution,
+                         SolutionWording wording = SolutionWording::Full);
 
 } // namespace varn

@@ -45,6 +45,8 @@ void CVARNView::applyRegionBaseline(int t, int regionStart, int regionEnd, int b
     regionStart = std::clamp(regionStart, doc.snpFirst[t], doc.snpLast[t]);
     regionEnd = std::clamp(regionEnd, doc.snpFirst[t], doc.snpLast[t]);
     if (baseCopy >= 1 && baseCopy <= 4) doc.baseCopyNumber = baseCopy;
+    // A new baseline moves every level: the solution the means came from no longer describes them.
+    doc.appliedSolution = {};
     doc.regionStart[t] = regionStart;
     doc.regionEnd[t] = regionEnd;
 

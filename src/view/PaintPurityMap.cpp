@@ -15,7 +15,8 @@ namespace {
 
 constexpr Rgb kBest{20, 40, 110};
 constexpr Rgb kWorst{255, 255, 255};
-constexpr Rgb kOther{255, 255, 255};
+// The constraint's path: grey, to be seen on the light cells as well as in the dark basins.
+constexpr Rgb kOther{128, 128, 128};
 
 Rgb shade(double u) {
     auto mix = [u](unsigned char dark, unsigned char light) {

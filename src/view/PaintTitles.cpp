@@ -34,8 +34,14 @@ std::string sdText(CVARNDoc& doc, int start, int end) {
     return formatText("   SD=%f", static_cast<double>(doc.regionSd(doc.logRatio[0], start, end)));
 }
 
-// Means mixed for an impure sample say so; the pure-tumour means add nothing.
+// Means mixed for an impure sample say so; the pure-tumour means add nothing. Means set from a
+// solution of the joint fit name it, with the ploidy it stands for.
 std::string purityTitleText(const CVARNDoc& doc) {
+    const AppliedSolution& s = doc.appliedSolution;
+    if (s.number > 0)
+        return formatText("   solution %d: tumour cells=%d%%, ploidy %.2f%s", s.number,
+                          static_cast<int>(std::lround(s.purity * 100.0f)), static_cast<double>(s.ploidy),
+                          s.doubled ? ", genome doubled" : "");
     if (!(doc.hmmMeansPurity < 1.0f)) return {};
     return formatText("   tumour cells=%d%%", static_cast<int>(std::lround(doc.hmmMeansPurity * 100.0f)));
 }

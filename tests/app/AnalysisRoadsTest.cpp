@@ -13,7 +13,9 @@
 #include "demo/DemoInstallation.h"
 #include "document/CVARNDoc.h"
 #include "document/HmmDefaults.h"
+#include "engine/ApplyPurityPloidySolution.h"
 #include "engine/MeansForPurity.h"
+#include "engine/PurityEstimate.h"
 #include "support/TempDir.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
@@ -117,6 +119,7 @@ class AnalysisRoadsTest : public QObject {
     void pairedRoad();
     void mergedRoad();
     void purityRoad();
+    void solutionRoad();
     void bafPanelRoad();
     void selfWithBothArraysIsRefused();
     void wrongFileInFileNewIsRefused();
@@ -620,6 +623,70 @@ void AnalysisRoadsTest::purityRoad() {
     const QStringList fromWindow = states(rootFile("window RawData/Tumor4X.xls"));
     QVERIFY(fromWindow.size() > 50000);
     QVERIFY(fromWindow == states(rootFile("RawData/Tumor4X.xls")));
+}
+
+// Tumor6 (a doubled genome, 30 % normal cells) stored with its allele sums and reloaded with
+// NonSelfLoad, its baseline region held at two copies: the HMM dialog's Estimate shows the map of
+// the joint fit and its solutions; the second one used from the list sets the means for its
+// fraction and the baseline's copy number it gives, decodes, and the title names it. Default and
+// OK forget it again.
+void AnalysisRoadsTest::solutionRoad() {
+    QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
+                    qs(rootFile("tumorsampleX/Tumor6X.txt")), "--calls",
+                    qs(rootFile("SNPtumorsampleX/Tumor6X.txt")), "--region", "chr1:1-100000000", "--store",
+                    "--baf"}));
+    Window window(root());
+    QVERIFY(window.start());
+    CVARNDoc& doc = window.doc();
+    ModalDriver driver;
+    watchDialogs(driver);
+    driver.expectFile("Open", rootFile("XbaPool.ref"));
+    driver.expectMessage("Correct Xba reference data loaded!");
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    driver.expectFile("Select temporary file", rootFile("temporary files/Tumor6X.temp"),
+                      rootFile("temporary files"));
+    expectAverage(driver, "10");
+    QVERIFY(window.trigger(ID_NON_SELF_LOAD));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+
+    PurityEstimate fit;
+    std::string reason;
+    QVERIFY2(estimatePurity(doc, kXba, false, fit, reason), reason.c_str());
+    QVERIFY2(fit.joint && fit.fit.solutions.size() >= 2, fit.alleleReason.c_str());
+    bool mapShown = false;
+    int listed = 0;
+    driver.expect("HMM parameters", [&](QWidget* modal) {
+        driver.click(modal, "estimate");
+        mapShown = modal->findChild<QWidget*>("purityMap")->isVisible();
+        auto* list = modal->findChild<QListWidget*>("solutions");
+        listed = list->count();
+        if (!shots_.isEmpty()) modal->grab().save(shots_ + "/solution-map.png", "PNG");
+        list->setCurrentRow(1);
+        driver.click(modal, "useSolution");
+    });
+    QVERIFY(window.trigger(ID_HMM_PARAMETER));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QVERIFY(mapShown);
+    QCOMPARE(listed, int(fit.fit.solutions.size()));
+    const PurityPloidySolution& second = fit.fit.solutions[1];
+    QCOMPARE(doc.hmmMeansPurity, float(second.purity));
+    QCOMPARE(doc.baseCopyNumber, second.regionCopyNumber[kXba]);
+    const std::string title = paint::copyNumberTitle(doc, window.view());
+    QVERIFY2(title.find("   solution 2: tumour cells=" + std::to_string(std::lround(second.purity * 100)) +
+                        "%, ploidy ") != std::string::npos,
+             title.c_str());
+    const std::vector<int> states(doc.hmmState[0], doc.hmmState[0] + kSlots);
+    applyPurityPloidySolution(doc, kXba, fit.fit.solutions[0], 1);
+    QVERIFY(!std::equal(states.begin(), states.end(), doc.hmmState[0]));
+
+    driver.expect("HMM parameters", [&driver](QWidget* modal) {
+        driver.click(modal, "1003");
+        driver.click(modal, "1");
+    });
+    QVERIFY(window.trigger(ID_HMM_PARAMETER));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    QCOMPARE(doc.appliedSolution.number, 0);
+    QVERIFY(paint::copyNumberTitle(doc, window.view()).find("solution") == std::string::npos);
 }
 
 // The B-allele fraction panel over a stored analysis of Tumor2 (no normal cells) and of Tumor4 (the
