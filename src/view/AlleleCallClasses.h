@@ -23,8 +23,8 @@ inline constexpr AlleleCallClass kAlleleCallClasses[] = {
     {{90, 90, 90}, "1+1"},
     {{0, 140, 0}, "2+0 LOH"},
     {{200, 0, 0}, "2+1, 3+1.. gain"},
-    {{150, 0, 170}, "2+2, 3+3 even gain"},
-    {{230, 120, 0}, "3+0, 4+0.. gain, LOH"},
+    {{150, 0, 170}, "2+2, 3+3"},
+    {{230, 120, 0}, "3+0, 4+0.. LOH"},
 };
 inline constexpr std::size_t kAlleleCallClassCount = std::size(kAlleleCallClasses);
 

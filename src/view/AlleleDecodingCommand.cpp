@@ -42,7 +42,7 @@ void CVARNView::OnAlleleDecoding() {
         statesBeforeAlleles_.clear();
         if (!paired)
             for (int a = (t == kCombined ? kXba : t); a <= (t == kCombined ? kHind : t); ++a) doc_.runHmm(a, 0);
-        doc_.ui().status("Seven-state HMM decoding");
+        doc_.ui().status("Decoded again with the seven-state HMM");
         Invalidate();
         return;
     }

@@ -163,7 +163,7 @@ TEST(PaintAnnotation, AlleleSpecificStatesColourTheCallLineAndNameTheLegend) {
     const struct {
         int total, minor;
         const char* label;
-    } thirds[] = {{1, 0, "1+0"}, {2, 0, "2+0 LOH"}, {4, 2, "2+2, 3+3 even gain"}};
+    } thirds[] = {{1, 0, "1+0"}, {2, 0, "2+0 LOH"}, {4, 2, "2+2, 3+3"}};
     f.doc.hmmMinorCopies.assign(kSlots, -1);
     for (int i = s; i < e; ++i) {
         const auto& third = thirds[std::min(2, 3 * (i - s) / (e - s))];
