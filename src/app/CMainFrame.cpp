@@ -4,6 +4,7 @@
 #include "GenomeWidget.h"
 #include "MenuTable.h"
 #include "ToolbarIcons.h"
+#include "document/CVARNDoc.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
 
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(CommandRouter& router, CVARNView& view) : router_(router)
     actions_.at(ID_FIT_TO_WINDOW)->setCheckable(true);
     actions_.at(ID_AXES_AND_LEGEND)->setCheckable(true);
     actions_.at(ID_BAF_PANEL)->setCheckable(true);
+    actions_.at(ID_ALLELE_DECODING)->setCheckable(true);
     buildToolBar();
     buildStatusBar();
     buildAccelerators();
@@ -167,6 +169,9 @@ void CMainFrame::updateCommandUi() {
     if (fit->isChecked() != view_.fitToWindow) fit->setChecked(view_.fitToWindow);
     QAction* axes = actions_.at(ID_AXES_AND_LEGEND);
     if (axes->isChecked() != view_.annotate) axes->setChecked(view_.annotate);
+    QAction* decoding = actions_.at(ID_ALLELE_DECODING);
+    const bool alleles = view_.GetDocument().alleleSpecificDecoding;
+    if (decoding->isChecked() != alleles) decoding->setChecked(alleles);
     followBafPanel();
 }
 
@@ -183,6 +188,10 @@ void CMainFrame::followBafPanel() {
                                        : "The B-allele fraction panel is unavailable: " + QString::fromStdString(why);
     baf->setStatusTip(prompt);
     if (!why.empty() && view_.bafPanel) statusBar()->showMessage(prompt);
+    // The allele-specific decoding reads the same analysis, and is greyed for the same reason.
+    actions_.at(ID_ALLELE_DECODING)
+        ->setStatusTip(why.empty() ? QString::fromStdString(varn::statusPrompt(ID_ALLELE_DECODING))
+                                   : "The allele-specific decoding is unavailable: " + QString::fromStdString(why));
 }
 
 QAction* CMainFrame::commandAction(int id) const {

@@ -104,6 +104,7 @@ void CVARNApp::bindCommands() {
         {ID_MOVE_RIGHT, &CVARNView::OnMoveRight},
         {ID_RETURN_TO_TOP, &CVARNView::OnReturnToTop},
         {ID_FIT_TO_WINDOW, &CVARNView::OnFitToWindow},
+        {ID_ALLELE_DECODING, &CVARNView::OnAlleleDecoding},
     };
     for (const auto& [id, handler] : viewCommands)
         r.add(CommandTarget::View, id, [&v, h = handler] { (v.*h)(); });

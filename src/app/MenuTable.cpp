@@ -30,6 +30,7 @@ constexpr MenuItem kMenuItems[] = {
     {"Data", "MakeReference", ID_MAKE_REFERENCE, false},
     {"Data", "AddReference", ID_ADD_REFERENCE, false},
     {"Data", "AlleleModel", ID_ALLELE_MODEL, false},
+    {"Data", "Allele-specific Decoding", ID_ALLELE_DECODING, false},
     {"Parameter", "CGH View", ID_CGH_VIEW, false},
     {"Parameter", "Range Set", ID_RANGE_SET, false},
     {"Parameter", "Sort", ID_SORT, false},
@@ -123,6 +124,9 @@ constexpr StringEntry kStrings[] = {
     {ID_AXES_AND_LEGEND,
      "Show value axes, megabase ticks, a legend and the copy-number call line\nAxes and Legend"},
     {ID_BAF_PANEL, "Show the B-allele fraction of every SNP under the profile\nB-allele Fraction"},
+    {ID_ALLELE_DECODING,
+     "Decode the analysis shown into total and minor-parent copies from its log ratios and alleles\n"
+     "Allele-specific Decoding"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
 };
 

@@ -176,6 +176,10 @@ void QtUserInterface::filesLoaded(const std::vector<std::filesystem::path>& path
     showCommandReport();
 }
 
+void QtUserInterface::status(const std::string& text) {
+    if (auto* window = qobject_cast<QMainWindow*>(parent_)) window->statusBar()->showMessage(QString::fromStdString(text));
+}
+
 void QtUserInterface::showCommandReport() {
     auto* window = qobject_cast<QMainWindow*>(parent_);
     if (window == nullptr) {

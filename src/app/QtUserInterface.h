@@ -54,6 +54,7 @@ class QtUserInterface : public UserInterface {
     // frame clears it as each command starts, so a command that did neither leaves it empty.
     void fileWritten(const std::string& verb, const std::filesystem::path& path) override;
     void filesLoaded(const std::vector<std::filesystem::path>& paths) override;
+    void status(const std::string& text) override;
 
   private:
     // type, when given, preselects and returns the chosen filter's index.

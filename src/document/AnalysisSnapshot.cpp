@@ -73,6 +73,8 @@ void copySettings(const From& from, To& to) {
     copyTable(from.singleRefRow, to.singleRefRow);
     copyTable(from.refSdCompensated, to.refSdCompensated);
     copyTable(from.refSdRaw, to.refSdRaw);
+    to.hmmMinorCopies = from.hmmMinorCopies;
+    to.alleleSpecificDecoding = from.alleleSpecificDecoding;
 }
 
 template <typename From, typename To>

@@ -40,6 +40,8 @@ struct AnalysisSnapshot {
     int refSelected[3][kRefSelectedSize] = {};
     int refUsedCount[3] = {}, pivotRow[3] = {}, analysedRow[3] = {}, singleRefRow[3] = {};
     float refSdCompensated[kPoolRows] = {}, refSdRaw[kPoolRows] = {};
+    std::vector<signed char> hmmMinorCopies;
+    bool alleleSpecificDecoding = false;
     // Per-position rows, each kSlots long, in the order of kRows in the .cpp.
     std::vector<std::vector<float>> floatRows;
     std::vector<std::vector<int>> intRows;

@@ -83,6 +83,10 @@ public:
     // root as for written files. Nothing is shown by default.
     virtual void filesLoaded(const std::vector<std::filesystem::path>& /*paths*/) {}
 
+    // What a command that wrote and loaded nothing did, in a line ("Allele-specific decoding:
+    // tumour cells 62 %, ..."): the window shows it in its status bar. Nothing is shown by default.
+    virtual void status(const std::string& /*text*/) {}
+
     // Long work (reading many signal files, a batch export) reports how far it is. Nothing is
     // shown by default.
     virtual void progress(const std::string& /*what*/, int /*done*/, int /*total*/) {}

@@ -158,7 +158,15 @@ void CVARNDoc::runHmm(int t, int row) {
     if (row < 0 || row >= kPoolRows) return;
     const double sigma = rowSd[t][row];
     if (!(sigma > 0) || !std::isfinite(sigma)) return;
-    hmmMinorCopies.clear(); // the seven-state states stand alone again
+    // The seven-state states stand alone again: a re-decode that keeps the allele-specific
+    // decoding (redecodeProfiles) runs it after this. X is that decoder's alone; its states there
+    // go with it, back to the 0 of a chromosome the seven-state HMM never decodes.
+    if (!hmmMinorCopies.empty())
+        for (int a = kXba; a <= kHind; ++a)
+            for (int pos = kChromosomeStart[a][kChromosomeX]; pos < kChromosomeStart[a][kChromosomeX + 1]; ++pos)
+                if (hmmMinorCopies[static_cast<std::size_t>(pos)] >= 0) hmmState[0][pos] = 0;
+    hmmMinorCopies.clear();
+    alleleSpecificDecoding = false;
     for (int ch = 1; ch <= 22; ++ch) viterbiChromosome(ch, t, row, logRatio[0], sigma);
 }
 

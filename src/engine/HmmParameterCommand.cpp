@@ -67,6 +67,7 @@ void CVARNView::OnHmmParameter() {
 // with the document's means. The merged view has no pool of its own, so there both arrays are
 // recomputed, each with its own region and references.
 void redecodeProfiles(CVARNDoc& doc, int t) {
+    const bool alleles = doc.alleleSpecificDecoding;
     const int first = t == kCombined ? kXba : t;
     const int last = t == kCombined ? kHind : t;
     for (int a = first; a <= last; ++a) {
@@ -74,7 +75,7 @@ void redecodeProfiles(CVARNDoc& doc, int t) {
         doc.computePoolRatio(doc.regionStart[a], doc.regionEnd[a], doc.refSelected[a], doc.analysedRow[a], 0, a);
     }
     // The allele-specific decoder, once chosen, decodes again with the new means.
-    if (doc.alleleSpecificDecoding) decodeAlleleSpecific(doc, t, false);
+    if (alleles) doc.alleleSpecificDecoding = decodeAlleleSpecific(doc, t, false).decoded;
 }
 
 } // namespace varn

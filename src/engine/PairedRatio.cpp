@@ -13,6 +13,9 @@ namespace varn {
 // with the total.
 bool CVARNDoc::computePairedRatio(int fitStart, int fitEnd, int t) {
     if (t != kXba && t != kHind) return false;
+    // A new profile: an allele-specific decoding of the one before no longer belongs to it.
+    hmmMinorCopies.clear();
+    alleleSpecificDecoding = false;
     const int first = snpFirst[t], last = snpLast[t];
     const float ln2 = std::log(2.0f);
     float* total = logRatio[0];

@@ -40,7 +40,8 @@ template <typename T> std::span<const T> arrayRange(const T* data, const CVARNDo
     return {data + doc.snpFirst[a], static_cast<std::size_t>(doc.snpLast[a] - doc.snpFirst[a] + 1)};
 }
 
-// The display, the profile and its decoding, the sample's (and a paired normal's) allele sums,
+// The display, the profile and its decoding (the minor copies too: the allele-specific decoding
+// may leave every total as it was), the sample's (and a paired normal's) allele sums,
 // the allele models and every setting the fit reads: a new analysis, a reload, a new baseline, an
 // HMM parameter or a tumour cell fraction all change it.
 std::uint64_t analysisKey(const CVARNDoc& doc, int t, bool paired) {
@@ -65,6 +66,7 @@ std::uint64_t analysisKey(const CVARNDoc& doc, int t, bool paired) {
         key.addAll(std::span<const float>(model.centreAB));
         key.addAll(arrayRange(doc.logRatio[0], doc, a));
         key.addAll(arrayRange(doc.hmmState[0], doc, a));
+        if (!doc.hmmMinorCopies.empty()) key.addAll(arrayRange(doc.hmmMinorCopies.data(), doc, a));
         key.addAll(arrayRange(doc.alleleASignal[0], doc, a));
         key.addAll(arrayRange(doc.alleleBSignal[0], doc, a));
         if (paired) {

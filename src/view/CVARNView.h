@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace varn {
 
@@ -126,6 +127,14 @@ public:
     // display without one. Unavailable analyses carry their reason.
     const AlleleAnalysis* shownAlleles() const;
 
+    // ---- Data > Allele-specific Decoding ----
+    // The toggle, checked while doc.alleleSpecificDecoding: on, the analysis shown (one array,
+    // both merged, or paired) is decoded by the allele-specific HMM at the means and baseline copy
+    // number in use, or one message says why it cannot be and nothing changes; off, the seven-state
+    // HMM decodes it again and it is the profile it was. Greyed where shownAlleles() is not
+    // available, bafPanelUnavailable() saying why.
+    void OnAlleleDecoding();
+
     // ---- painting ----
     // Paints the current display mode. Writes yScale and paintChromosome; in the compensation
     // mode it also recomputes the document's one-reference ratio.
@@ -197,6 +206,9 @@ private:
     // The allele analysis shownAlleles() computed last and what it was computed from.
     mutable std::shared_ptr<const AlleleAnalysis> alleles_;
     mutable std::uint64_t allelesKey_ = 0;
+    // hmmState[0] as the allele-specific decoding found it, for the positions the seven-state HMM
+    // does not decode; empty while it is off.
+    std::vector<int> statesBeforeAlleles_;
 };
 
 } // namespace varn

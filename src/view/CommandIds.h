@@ -50,6 +50,7 @@ enum CommandId : int {
     ID_ALLELE_MODEL = 32835,   // Data: the allele model of a loaded pool from its references
     ID_AXES_AND_LEGEND = 32836, // View: toggle, axes, legend and the call line on every page
     ID_BAF_PANEL = 32837,      // View: toggle, the B-allele fraction panel under each profile
+    ID_ALLELE_DECODING = 32838, // Data: toggle, the shown analysis decoded by the allele-specific HMM
 };
 
 } // namespace varn

@@ -1,6 +1,7 @@
 // The decoded copy number as a step line over the raw ratios ("Axes and Legend").
 #include "PaintDecor.h"
 
+#include "AlleleCallClasses.h"
 #include "CVARNView.h"
 #include "GenomeLayout.h"
 #include "PaintStyle.h"
@@ -9,6 +10,7 @@
 #include "export/Segments.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iterator>
 #include <limits>
@@ -18,8 +20,11 @@ namespace varn::paint {
 
 namespace {
 
-// The segment's class as the segment files colour it; a gain that lost an allele is a gain.
+// The segment's class as the segment files colour it; a gain that lost an allele is a gain. A
+// segment of the allele-specific decoder takes the colour of its state's class instead.
 Rgb callColour(const CopyNumberSegment& s) {
+    if (s.minorCopies >= 0 && s.copyNumber >= 0)
+        return kAlleleCallClasses[alleleCallClass(s.copyNumber, s.minorCopies)].colour;
     if (s.copyNumber > 2) return kCallGain;
     if (s.copyNumber >= 0 && s.copyNumber < 2) return kCallLoss;
     return s.loh ? kCallLoh : kCallTwoCopies;
@@ -43,8 +48,12 @@ void drawCallLine(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, in
     // last SNP; the lines of one colour go to the surface together. Segments narrower than a pixel
     // (a noisy stretch holds thousands at the genome pages' extents) become one stroke per pixel
     // column and colour, from the highest to the lowest level they visit there: the same ink.
-    constexpr Rgb kColours[] = {kCallLoss, kCallTwoCopies, kCallLoh, kCallGain};
-    constexpr std::size_t kCount = std::size(kColours);
+    constexpr std::size_t kCount = 4 + kAlleleCallClassCount;
+    constexpr std::array<Rgb, kCount> kColours = [] {
+        std::array<Rgb, kCount> colours = {kCallLoss, kCallTwoCopies, kCallLoh, kCallGain};
+        for (std::size_t c = 0; c < kAlleleCallClassCount; ++c) colours[4 + c] = kAlleleCallClasses[c].colour;
+        return colours;
+    }();
     std::vector<Segment> all, byColour[kCount];
     struct Ink {
         int top = std::numeric_limits<int>::max(), bottom = std::numeric_limits<int>::min();

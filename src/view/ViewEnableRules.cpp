@@ -27,6 +27,7 @@ bool CVARNView::handlesEnableRule(int commandId) {
     case ID_EXPLORE_VIEW: case ID_PREV_CHROMOSOME: case ID_NEXT_CHROMOSOME:
     case ID_MOVE_LEFT: case ID_MOVE_RIGHT: case ID_RETURN_TO_TOP:
     case ID_FIT_TO_WINDOW: case ID_EXPORT_PICTURE: case ID_REPORT_OUT: case ID_BAF_PANEL:
+    case ID_ALLELE_DECODING:
         return true;
     default:
         return false;
@@ -74,8 +75,10 @@ bool CVARNView::isCommandEnabled(int commandId) const {
         return !pageExtent(*this).empty();
     case ID_REPORT_OUT: return modeIn(m, {ModeGenomeSingle, ModeGenomeBoth});
     // The genome and chromosome views of an analysis whose allele analysis can run; greyed
-    // otherwise, with bafPanelUnavailable() saying why.
-    case ID_BAF_PANEL: {
+    // otherwise, with bafPanelUnavailable() saying why. The allele-specific decoding reads the
+    // same analysis.
+    case ID_BAF_PANEL:
+    case ID_ALLELE_DECODING: {
         const AlleleAnalysis* alleles = shownAlleles();
         return alleles != nullptr && alleles->available;
     }

@@ -693,8 +693,9 @@ void AnalysisRoadsTest::solutionRoad() {
 // same events with 50 % normal cells), stored with the means for their estimated tumour cell
 // fraction and reloaded with NonSelfLoad: View > B-allele Fraction adds the
 // panel to the genome and chromosome pages, the right-click report names the SNP's fraction and
-// call, Store with the panel shown keeps the allele sums beside the analysis, and the toggle
-// turned off gives back the page drawn before, call for call.
+// call, Store with the panel shown keeps the allele sums beside the analysis, Data > Allele-specific
+// Decoding on and off leaves the analysis as it was, and the panel's toggle turned off gives back
+// the page drawn before, call for call.
 void AnalysisRoadsTest::bafPanelRoad() {
     for (const char* tumour : {"Tumor2X", "Tumor4X"}) {
         const std::string name = tumour;
@@ -757,6 +758,22 @@ void AnalysisRoadsTest::bafPanelRoad() {
         fs::remove(alleles);
         QVERIFY(window.trigger(ID_STORE));
         QVERIFY(fs::exists(alleles));
+
+        // Data > Allele-specific Decoding, on and off again: the profile is the one it was, X
+        // included, and so is what Store writes.
+        const std::vector<int> sevenState(window.doc().hmmState[0], window.doc().hmmState[0] + kSlots);
+        const std::string stored = readFileBytes(temp);
+        QAction* decoding = window.app.mainFrame().commandAction(ID_ALLELE_DECODING);
+        QVERIFY(window.trigger(ID_ALLELE_DECODING));
+        QVERIFY(decoding->isChecked() && !window.doc().hmmMinorCopies.empty());
+        QVERIFY2(window.app.mainFrame().statusBar()->currentMessage().startsWith("Allele-specific decoding: tumour cells"),
+                 qPrintable(window.app.mainFrame().statusBar()->currentMessage()));
+        shoot(window, QString::fromStdString("allele-decoding-" + name));
+        QVERIFY(window.trigger(ID_ALLELE_DECODING));
+        QVERIFY(!decoding->isChecked() && window.doc().hmmMinorCopies.empty());
+        QVERIFY(std::equal(sevenState.begin(), sevenState.end(), window.doc().hmmState[0]));
+        QVERIFY(window.trigger(ID_STORE));
+        QVERIFY(readFileBytes(temp) == stored);
 
         QVERIFY(window.trigger(ID_BAF_PANEL));
         QVERIFY(!view.bafPanelShown());

@@ -33,6 +33,7 @@ const int kMenuCommands[] = {
     ID_MAKE_REFERENCE,
     ID_ADD_REFERENCE,
     ID_ALLELE_MODEL,
+    ID_ALLELE_DECODING, // greyed in every row: none has allele data
     ID_CGH_VIEW,
     ID_RANGE_SET,
     ID_SORT,

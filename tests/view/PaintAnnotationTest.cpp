@@ -5,12 +5,14 @@
 // tests/app/PageLabelsTest.cpp.)
 #include "support/PaintFixture.h"
 #include "support/TestDocument.h"
+#include "view/AlleleCallClasses.h"
 #include "view/DisplayMode.h"
 #include "view/PaintStyle.h"
 #include "view/ShownWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -148,6 +150,48 @@ TEST(PaintAnnotation, CallLineStepsFromSegmentToSegmentInItsColour) {
     f.paint();
     EXPECT_TRUE(linesOf(paint::kCallLoss).empty());
     EXPECT_FALSE(f.canvas.pixelsOf(paint::kDarkGreen).empty());
+}
+
+// A profile the allele-specific HMM decoded: chromosome 2 in thirds of 1+0, 2+0 and 2+2. Each
+// third is drawn at its total's level in its state class's colour (2+0 green although no LOH score
+// says so, 2+2 not the red of a gain), and the legend names the classes instead of the HMM's.
+TEST(PaintAnnotation, AlleleSpecificStatesColourTheCallLineAndNameTheLegend) {
+    PaintFixture f;
+    f.show(ModeChromosomeSingle, kXba, 2);
+    f.view.annotate = true;
+    const int s = f.view.chromosomeStart[kXba][2], e = f.view.chromosomeStart[kXba][3];
+    const struct {
+        int total, minor;
+        const char* label;
+    } thirds[] = {{1, 0, "1+0"}, {2, 0, "2+0 LOH"}, {4, 2, "2+2, 3+3"}};
+    f.doc.hmmMinorCopies.assign(kSlots, -1);
+    for (int i = s; i < e; ++i) {
+        const auto& third = thirds[std::min(2, 3 * (i - s) / (e - s))];
+        f.doc.hmmState[0][i] = third.total;
+        f.doc.hmmMinorCopies[static_cast<std::size_t>(i)] = static_cast<signed char>(third.minor);
+    }
+    f.paint();
+
+    const int width = 3 * shownWindow(f.view).extX;
+    for (const auto& third : thirds) {
+        const paint::AlleleCallClass* c = nullptr;
+        for (const auto& k : paint::kAlleleCallClasses)
+            if (std::string(k.label) == third.label) c = &k;
+        ASSERT_NE(c, nullptr) << third.label;
+        const int level = 700 - static_cast<int>(100 * f.doc.hmmMean[third.total]);
+        bool along = false;
+        for (const auto& l : f.canvas.linesOf({PenStyle::Solid, width, c->colour}))
+            along = along || (l.from.y == level && l.to.y == level && l.to.x - l.from.x > 100);
+        EXPECT_TRUE(along) << third.label;
+        bool named = false;
+        for (const auto& t : f.canvas.texts) named = named || t.text == third.label;
+        EXPECT_TRUE(named) << third.label;
+    }
+    for (const auto& l : f.canvas.linesOf({PenStyle::Solid, width, paint::kCallGain}))
+        EXPECT_LT(l.from.y, 0) << "a gain's red on the page"; // the legend's swatch lies above it
+    bool hmmCall = false;
+    for (const auto& t : f.canvas.texts) hmmCall = hmmCall || t.text == "HMM call:";
+    EXPECT_FALSE(hmmCall);
 }
 
 // The synthetic chromosome 1 of Xba has a SNP every 30 kb; a gap of 50 Mb (a centromere) is cut
