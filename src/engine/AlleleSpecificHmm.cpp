@@ -72,6 +72,7 @@ const SubcloneStep* subcloneSteps() {
                 const bool oneMore = b.total == a.total + 1 && (b.minor == a.minor || b.minor == a.minor + 1);
                 if (oneMore) out.push_back({lower, upper});
             }
+        out.resize(kSubcloneSteps); // (k, j) to (k + 1, j) or (k + 1, j + 1): 21 pairs for k < 6
         return out;
     }();
     return steps.data();

@@ -9,7 +9,7 @@
 namespace varn {
 
 // A copy-number HMM over the sixteen allele-specific states (k total copies 0..6, j = 0..k/2 of
-// them from the minor parent), decoded with the Viterbi algorithm along one chromosome. Each SNP
+// them from the minor parent) and the subclonal states between them (below), decoded with the Viterbi algorithm along one chromosome. Each SNP
 // speaks through its log ratio and, where its alleles can be read, through whether it is
 // informative (germline heterozygous with both alleles still seen) and, if so, through its
 // mirrored B-allele fraction. Copy-neutral LOH, a gain of one parent and a doubled genome each
