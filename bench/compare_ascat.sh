@@ -13,7 +13,8 @@
 # Each tumour's baseline region is the short arm of chromosome 1. VARN fits the tumour cell
 # fraction and the ploidy together (--purity auto --ploidy auto: the data decide the region's copy
 # number); with BASELINE=planted, or a varn-cli without --ploidy, the region is set at its planted
-# copy number as a user sets it today and only the fraction is estimated (--purity auto).
+# copy number as a user sets it today and only the fraction is estimated (--purity auto). Where
+# varn-cli has --decoder, the states are the allele-specific HMM's (--decoder alleles).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cli=$(readlink -f "${1:-$here/build/bin/varn-cli}")
@@ -24,7 +25,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fit=(--purity auto --ploidy auto)
-if [ "${BASELINE:-}" = planted ] || ! "$cli" analyze --help 2>&1 | grep -q -- --ploidy; then fit=(--purity auto); fi
+# The help read whole: grep -q leaving early would break the pipe (a failure under pipefail).
+help=$("$cli" analyze --help 2>&1)
+if [ "${BASELINE:-}" = planted ] || ! grep -q -- --ploidy <<<"$help"; then fit=(--purity auto); fi
+decoder=()
+if grep -q -- --decoder <<<"$help"; then decoder=(--decoder alleles); fi
 
 # The solution a run printed ("Tumour cells 69 % (68–71 %), ploidy 2.08 (2.05–2.10), ... — fit 96 %";
 # without the ploidy fit only the first part): the fraction, the ploidy and the fit, tab-separated.
@@ -47,12 +52,12 @@ for t in ${TUMOURS:-$(ls "$root/truth" | sed -n 's/\.txt$//p')}; do
   for a in X H; do
     pool=$([ $a = X ] && echo Xba || echo Hind)
     "$cli" --root "$root" analyze --pool "$root/${pool}Pool.ref" --signal "$root/tumorsample$a/$t$a.txt" \
-      --calls "$root/SNPtumorsample$a/$t$a.txt" --region chr1:1-100000000 --base-copy "$base" "${fit[@]}" \
+      --calls "$root/SNPtumorsample$a/$t$a.txt" --region chr1:1-100000000 --base-copy "$base" "${fit[@]}" "${decoder[@]}" \
       --store --tracks --segments --baf >"$work/$t$a.log" 2>&1
     entry "$t$a" "$t" "$pool" "$work/$t$a.log" "$t$a"
   done
   "$cli" --root "$root" merged --pool "$root/XbaPool.ref" --pool "$root/HindPool.ref" \
-    --xba-temp "$root/temporary files/${t}X.temp" --hind-temp "$root/temporary files/${t}H.temp" "${fit[@]}" \
+    --xba-temp "$root/temporary files/${t}X.temp" --hind-temp "$root/temporary files/${t}H.temp" "${fit[@]}" "${decoder[@]}" \
     --tracks --segments --baf >"$work/$t.log" 2>&1
   entry "$t" "$t" "merged" "$work/$t.log" "${t}Xand${t}H"
 done

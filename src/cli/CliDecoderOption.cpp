@@ -2,6 +2,8 @@
 
 #include "CliSession.h"
 #include "engine/AlleleSpecificDecoding.h"
+#include "engine/HmmMeansPurity.h"
+#include "engine/PurityEstimate.h"
 
 #include <cmath>
 #include <ostream>
@@ -23,6 +25,40 @@ bool readDecoderChoice(const ParsedOptions& options, DecoderChoice& choice, std:
         choice.alleles = *text == "alleles";
     }
     return true;
+}
+
+void fillMeansForDecoder(const DecoderChoice& decoder, MeansChoice& means) {
+    if (!decoder.alleles || means.any()) return;
+    means.autoPurity = true;
+    means.autoPloidy = true;
+}
+
+void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std::string& command, std::ostream& err) {
+    if (!decoder.alleles) return;
+    CVARNDoc& doc = *session.doc;
+    const int t = session.view->shownArrayType;
+    const std::string prefix = "varn-cli " + command + ": ";
+    const std::string unchanged = "; decoding at the tumour cell fraction in use";
+    PurityFitOptions options;
+    options.dataDecideBaseline = true;
+    PurityEstimate e;
+    std::string reason;
+    if (!estimatePurity(doc, t, true, e, reason, options)) {
+        err << prefix << reason << unchanged << "\n";
+        return;
+    }
+    if (!e.joint) {
+        err << prefix << "tumour cells and ploidy cannot be fitted together: " << e.alleleReason << unchanged << "\n";
+        return;
+    }
+    if (!e.fit.decided) {
+        err << prefix << purityText(e) << unchanged << "\n";
+        return;
+    }
+    const PurityPloidySolution& s = e.fit.solutions.front();
+    err << prefix << solutionText(s) << "\n";
+    setHmmMeansForPurity(doc, s.purity, false);
+    if (s.regionCopyNumber[t] >= 1) doc.baseCopyNumber = s.regionCopyNumber[t];
 }
 
 int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command, std::ostream& err) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliMeansOptions.h"
 #include "CliOptions.h"
 
 #include <iosfwd>
@@ -20,6 +21,17 @@ void addDecoderOption(OptionRules::List& options);
 
 // False with the reason (naming the option) on a usage mistake.
 bool readDecoderChoice(const ParsedOptions& options, DecoderChoice& choice, std::string& error);
+
+// The allele-specific decoder places its states by the tumour fraction and the baseline region's
+// copy number; left to itself (none of --hmm-means, --purity, --ploidy, --solution given) it takes
+// them from the joint fit's best solution, as --purity auto --ploidy auto does, the data deciding
+// the region's copy number. The fit that cannot run or decide says so and leaves the means in use.
+void fillMeansForDecoder(const DecoderChoice& decoder, MeansChoice& means);
+
+// The same for a paired analysis, which has no means options: the joint fit of the tumour
+// against its normal, its best solution printed on stderr and its fraction and the region's copy
+// number applied before applyDecoderChoice decodes.
+void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std::string& command, std::ostream& err);
 
 // After the analysis and its means: decodes the analysis shown with the allele-specific HMM at the
 // tumour fraction and baseline copy number in use, and says so in one line on stderr (with the

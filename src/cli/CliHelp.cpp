@@ -66,9 +66,11 @@ constexpr std::string_view kMeansHelp =
 constexpr std::string_view kDecoderHelp =
     "  --decoder hmm|alleles  hmm: the seven-state HMM (default); alleles: the allele-specific HMM\n"
     "                    (total and minor copies from log ratio and alleles; both arrays of a\n"
-    "                    merged analysis in one chain; X where the sexes allow) at the tumour cell\n"
-    "                    fraction in use, with the baseline region at its copy number; it needs the\n"
-    "                    allele analysis (the pool's allele model and the sample's allele sums)\n";
+    "                    merged analysis in one chain; X where the sexes allow); it needs the\n"
+    "                    allele analysis (the pool's allele model and the sample's allele sums).\n"
+    "                    Without --hmm-means, --purity, --ploidy or --solution it decodes at the\n"
+    "                    best solution of the joint fit, as --purity auto --ploidy auto (printed\n"
+    "                    on stderr); where the fit cannot tell, at the means in use, and says so\n";
 
 constexpr std::string_view kPurityHelp =
     "Usage: varn-cli [--root DIR] purity TEMPFILE --pool POOL [--ploidy auto|X] [--plot FILE.png]\n"

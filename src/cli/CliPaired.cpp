@@ -74,6 +74,7 @@ int runPaired(const CommandContext& context, const std::vector<std::string>& arg
         status = session.finish(ModeGenomeSelf, "the region's recomputation");
         if (status != kExitOk) return status;
     }
+    applyPairedFit(session, decoder, command, context.err);
     if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);
 }

@@ -31,6 +31,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     if (!readMeansChoice(options, means, error)) return usageError(context, command, error);
     DecoderChoice decoder;
     if (!readDecoderChoice(options, decoder, error)) return usageError(context, command, error);
+    fillMeansForDecoder(decoder, means);
 
     CliSession session(context, command);
     const int refused = checkSessionAndOutputs(context, session, shared.outputs, ModeGenomeSingle, command);

@@ -36,16 +36,24 @@ struct Setup {
     double noise[3] = {};
 };
 
-// ln of the mixed signal of k copies (normal cells holding normalCopies) against `against`.
-double mixedLevel(const Setup& s, int k, double normalCopies, double against) {
-    return std::log((s.p * s.g.g[k] + (1.0 - s.p) * normalCopies) / against);
+// ln of the mixed signal of tumour cells holding g effective copies (normal cells holding
+// normalCopies) against `against`.
+double mixedLevel(const Setup& s, double g, double normalCopies, double against) {
+    return std::log((s.p * g + (1.0 - s.p) * normalCopies) / against);
+}
+
+// The tumour cells' effective copies of a chain state: a subclonal one's pair half and half.
+double tumourCopies(const Setup& s, int state) {
+    if (state < kAlleleStates) return s.g.g[alleleStates()[state].total];
+    const SubcloneStep& step = subcloneSteps()[state - kAlleleStates];
+    return 0.5 * (s.g.g[alleleStates()[step.lower].total] + s.g.g[alleleStates()[step.upper].total]);
 }
 
 void fillLevels(AlleleHmmArray& a, const Setup& s, int array, bool x, double normalCopies, double poolX) {
-    const double baseShift = mixedLevel(s, s.base, 2.0, 2.0);
-    for (int st = 0; st < kAlleleStates; ++st) {
-        const int k = alleleStates()[st].total;
-        const double relative = x ? mixedLevel(s, k, normalCopies, poolX) : mixedLevel(s, k, 2.0, 2.0);
+    const double baseShift = mixedLevel(s, s.g.g[s.base], 2.0, 2.0);
+    for (int st = 0; st < kHmmStates; ++st) {
+        const double g = tumourCopies(s, st);
+        const double relative = x ? mixedLevel(s, g, normalCopies, poolX) : mixedLevel(s, g, 2.0, 2.0);
         a.level[st] = s.region[array] + s.scale * (relative - baseShift);
     }
     a.levelNoise = s.noise[array];
@@ -88,7 +96,7 @@ AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const A
 void decodeChain(CVARNDoc& doc, const AlleleHmmChain& chain, const std::vector<int>& positions) {
     const std::vector<int> states = decodeAlleleStates(chain);
     for (std::size_t n = 0; n < positions.size(); ++n) {
-        const AlleleState& st = alleleStates()[states[n]];
+        const AlleleState& st = alleleStates()[reportedAlleleState(states[n])];
         doc.hmmState[0][positions[n]] = st.total;
         doc.hmmMinorCopies[static_cast<std::size_t>(positions[n])] = static_cast<signed char>(st.minor);
     }
@@ -165,7 +173,7 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     const double f = out.poolMaleShare;
     const double normalCopies = out.sex.male ? g1 : 2.0;
     const double poolX = paired ? normalCopies : 2.0 * (1.0 - f) + f * g1;
-    const double baseShift = mixedLevel(s, s.base, 2.0, 2.0);
+    const double baseShift = mixedLevel(s, s.g.g[s.base], 2.0, 2.0);
     const double expectedFemale = s.scale * (std::log(2.0 / (paired ? 2.0 : poolX)) - baseShift);
     const double expectedMale = s.scale * (std::log(g1 / (paired ? g1 : poolX)) - baseShift);
     if (!paired) {
@@ -181,7 +189,10 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
     chain.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
     if (out.sex.male)
-        for (int st = 0; st < kAlleleStates; ++st) chain.allowed[st] = alleleStates()[st].minor == 0;
+        for (int st = 0; st < kHmmStates; ++st) {
+            const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
+            chain.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
+        }
     decodeChain(doc, chain, positions);
     return out;
 }

@@ -11,12 +11,14 @@
 //                      band at 0.5 +- delta (its mirrored values are |0.5 + delta + noise - 0.5|
 //                      folded at 0.5), mixed with outliers even over 0.5 .. 1.
 // Transitions as the seven-state HMM: a change to any one other state has probability
-// 0.5 tanh(2d / 10^8) for neighbours d bases apart, staying the rest.
+// 0.5 tanh(2d / 10^8) for neighbours d bases apart, staying the rest; a change into a subclonal
+// state (see AlleleSpecificHmm.h) a tenth of that.
 #include "AlleleSpecificHmm.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace varn {
 
@@ -31,11 +33,11 @@ double gaussian(double x, double mean, double sd) {
 
 // The costs of one array for one SNP: the states' emission costs, formed once per SNP.
 void emissionCosts(const AlleleHmmChain& chain, const AlleleHmmSnp& snp, const AlleleHmmParameters& par,
-                   double cost[kAlleleStates]) {
+                   double cost[kHmmStates]) {
     const AlleleHmmArray& a = chain.arrays[snp.array];
     const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
     const double y = std::fabs(static_cast<double>(snp.mirroredBaf) - 0.5);
-    for (int s = 0; s < kAlleleStates; ++s) {
+    for (int s = 0; s < kHmmStates; ++s) {
         double c = -std::log((1.0 - par.levelOutlierShare) * gaussian(snp.level, a.level[s], a.levelNoise) + outlierLevel);
         if (snp.alleles != 0) {
             if (!chain.informativeFromNormal) {
@@ -60,15 +62,58 @@ void emissionCosts(const AlleleHmmChain& chain, const AlleleHmmSnp& snp, const A
 
 } // namespace
 
+const SubcloneStep* subcloneSteps() {
+    static const std::vector<SubcloneStep> steps = [] {
+        std::vector<SubcloneStep> out;
+        for (int lower = 0; lower < kAlleleStates; ++lower)
+            for (int upper = 0; upper < kAlleleStates; ++upper) {
+                const AlleleState& a = alleleStates()[lower];
+                const AlleleState& b = alleleStates()[upper];
+                const bool oneMore = b.total == a.total + 1 && (b.minor == a.minor || b.minor == a.minor + 1);
+                if (oneMore) out.push_back({lower, upper});
+            }
+        out.resize(kSubcloneSteps); // (k, j) to (k + 1, j) or (k + 1, j + 1): 21 pairs for k < 6
+        return out;
+    }();
+    return steps.data();
+}
+
+int reportedAlleleState(int hmmState) {
+    return hmmState < kAlleleStates ? hmmState : subcloneSteps()[hmmState - kAlleleStates].lower;
+}
+
 void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, double purity, double detectableShare,
                      bool informativeFromNormal) {
-    for (int s = 0; s < kAlleleStates; ++s) {
+    // Each parent's DNA over the tumour cells' share (per cell, compressed as the total is) and
+    // the normal cells' single copy.
+    const auto tumourCopies = [&](int s, double& minor, double& total) {
         const AlleleState& st = alleleStates()[s];
-        const double minor = minorAlleleShare(copies, st.total, st.minor, purity);
-        array.band[s] = 1.0 - minor;
+        total = copies.g[st.total];
+        minor = st.total > 0 ? copies.g[st.total] * st.minor / st.total : 0.0;
+    };
+    for (int s = 0; s < kHmmStates; ++s) {
+        double minor = 0.0, total = 0.0;
+        int fewest = 0;
+        if (s < kAlleleStates) {
+            tumourCopies(s, minor, total);
+            fewest = alleleStates()[s].total;
+        } else {
+            const SubcloneStep& step = subcloneSteps()[s - kAlleleStates];
+            double minor2 = 0.0, total2 = 0.0;
+            tumourCopies(step.lower, minor, total);
+            tumourCopies(step.upper, minor2, total2);
+            minor = 0.5 * (minor + minor2);
+            total = 0.5 * (total + total2);
+            fewest = alleleStates()[step.lower].total;
+        }
+        // No copy left in any tumour cell: the normal cells' alleles alone, in balance.
+        const double share = fewest == 0 && s < kAlleleStates
+                                 ? 0.5
+                                 : ((1.0 - purity) + purity * minor) / (2.0 * (1.0 - purity) + purity * total);
+        array.band[s] = 1.0 - share;
         // No copy left in a (nearly) pure tumour: only the probes' background, no alleles at all.
-        const bool nothingLeft = st.total == 0 && purity > 0.9;
-        array.shows[s] = informativeFromNormal || (!nothingLeft && minor > detectableShare);
+        const bool nothingLeft = s < kAlleleStates && fewest == 0 && purity > 0.9;
+        array.shows[s] = informativeFromNormal || (!nothingLeft && share > detectableShare);
     }
 }
 
@@ -76,29 +121,30 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
     const std::size_t n = chain.snps.size();
     std::vector<int> states(n, 0);
     if (n == 0) return states;
-    std::vector<std::array<unsigned char, kAlleleStates>> back(n);
-    double score[kAlleleStates], next[kAlleleStates], cost[kAlleleStates];
+    std::vector<std::array<unsigned char, kHmmStates>> back(n);
+    double score[kHmmStates], next[kHmmStates], cost[kHmmStates];
     emissionCosts(chain, chain.snps[0], par, score);
     for (std::size_t i = 1; i < n; ++i) {
         const double d = std::fabs(static_cast<double>(chain.snps[i].position) - chain.snps[i - 1].position);
         const double change = 0.5 * std::tanh(2.0 * d / par.basesPerMorgan);
         const double lnStay = std::log(1.0 - change);
         const double lnChange = change > 0.0 ? std::log(change) : -HUGE_VAL;
+        const double lnSubclone = lnChange + std::log(par.subcloneShare);
         int bestFrom = 0;
-        for (int s = 1; s < kAlleleStates; ++s)
+        for (int s = 1; s < kHmmStates; ++s)
             if (score[s] < score[bestFrom]) bestFrom = s;
         emissionCosts(chain, chain.snps[i], par, cost);
-        for (int s = 0; s < kAlleleStates; ++s) {
+        for (int s = 0; s < kHmmStates; ++s) {
             const double stay = score[s] - lnStay;
-            const double move = score[bestFrom] - lnChange;
+            const double move = score[bestFrom] - (s < kAlleleStates ? lnChange : lnSubclone);
             const bool stays = stay <= move;
             next[s] = (stays ? stay : move) + cost[s];
             back[i][static_cast<std::size_t>(s)] = static_cast<unsigned char>(stays ? s : bestFrom);
         }
-        std::copy(next, next + kAlleleStates, score);
+        std::copy(next, next + kHmmStates, score);
     }
     int state = 0;
-    for (int s = 1; s < kAlleleStates; ++s)
+    for (int s = 1; s < kHmmStates; ++s)
         if (score[s] < score[state]) state = s;
     for (std::size_t i = n; i-- > 0;) {
         states[i] = state;

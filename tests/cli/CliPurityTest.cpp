@@ -170,6 +170,11 @@ TEST(CliPurity, JointFitListsEverySolutionAndAppliesTheOneChosen) {
     }
     // The doubled reading decodes with its own means and baseline copy number.
     EXPECT_FALSE(states[0] == states[1]);
+    // The allele-specific decoder, given no means, decodes at the best solution.
+    const CliRun decoded = runCli(on(root, {"reload", temp.string(), "--pool", pool.string(), "--decoder", "alleles"}));
+    ASSERT_EQ(decoded.status, 0) << decoded.err;
+    EXPECT_NE(decoded.err.find("varn-cli reload: Tumour cells 50 %"), std::string::npos) << decoded.err;
+    EXPECT_NE(decoded.err.find("allele-specific decoding, tumour cells 50 %"), std::string::npos) << decoded.err;
 }
 
 // With the means of a pure tumour (p = 1, or the defaults typed out) every output is what it was.
