@@ -450,7 +450,10 @@ std::vector<Candidate> pathMinima(const std::vector<Candidate>& path) {
     return out;
 }
 
-constexpr double kPloidyLimit = 8.0; // a baseline path beyond this is no tumour
+// A baseline path outside these is no tumour: below one copy on average most of the genome would
+// be gone (a genome of one copy everywhere has ploidy 1), above eight it is not a cell's.
+constexpr double kPloidyFloor = 1.0;
+constexpr double kPloidyLimit = 8.0;
 
 } // namespace
 
@@ -502,7 +505,7 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
         } else {
             for (int i = 0; i < m.purities; ++i) {
                 const Point pt = fixedPsi ? pr.freePoint(m.purityAt(i), input.fixedPloidy) : pr.baselinePoint(m.purityAt(i));
-                if (!(pt.ploidy > 0.0 && pt.ploidy < kPloidyLimit)) continue;
+                if (!(pt.ploidy >= kPloidyFloor && pt.ploidy < kPloidyLimit)) continue;
                 path.push_back({pt, costAt(pr, pt), static_cast<int>(path.size()), -1});
             }
         }

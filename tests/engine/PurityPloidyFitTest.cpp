@@ -113,6 +113,19 @@ TEST(PurityPloidyFit, FindsEveryDemoTumourFreeAndAgainstItsBaseline) {
     }
 }
 
+// The doubled tumour held at two copies in its baseline region: the path that constraint leaves
+// runs down to fractions where the region's level would need less than one copy on average;
+// none of those is a tumour, and none is listed.
+TEST(PurityPloidyFit, ListsNoSolutionBelowOneCopyOnAverage) {
+    for (const demo::DemoTumour& tumour : demo::demoTumours()) {
+        if (!tumour.genomeDoubled) continue;
+        PurityPloidyInput in = syntheticInput(tumour, 1);
+        in.baselineCopyNumber = 2;
+        for (const PurityPloidySolution& s : fitPurityPloidy(in).solutions)
+            EXPECT_GE(s.ploidy, 1.0) << solutionText(s);
+    }
+}
+
 namespace fs = std::filesystem;
 
 // A document over the demo installation holding one tumour's analysis: against both pools, or
