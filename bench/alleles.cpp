@@ -3,7 +3,8 @@
 // and the sample are read (reference SDs, ranking, the profile against every reference, the HMM,
 // the moving average and the LOH score); the allele analysis is the B-allele fraction of every
 // SNP, the informative SNPs, the log-ratio segments cut where the alleles step and the
-// allele-specific copy numbers, each stage also on its own.
+// allele-specific copy numbers (the B-allele fraction and the informative SNPs kept from its first
+// run while the sample stays the same), each stage also on its own and from scratch.
 #include "EngineBenchSupport.h"
 
 #include "engine/AlleleAnalysis.h"
