@@ -1,18 +1,26 @@
 #pragma once
 
-// Shared set-up of the engine benchmarks: a synthetic genome and pool in memory and a user
-// interface that ticks every reference and accepts the averaging defaults.
+// Shared set-up of the engine benchmarks: a synthetic genome and pool in memory, a user interface
+// that ticks every reference and accepts the averaging defaults, and the demo tumour analysed.
 
+#include "BenchSupport.h"
+
+#include "demo/DemoInstallation.h"
 #include "demo/DemoRandom.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
 #include "engine/CAverage.h"
 #include "engine/CRefSelect.h"
+#include "view/CVARNView.h"
 #include "view/GenomeLayout.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+#include <sstream>
 
 namespace varn::bench {
 
@@ -92,5 +100,47 @@ inline void makePool(CVARNDoc& doc, int t, int rows) {
     doc.regionStart[t] = kChromosomeStart[t][2];
     doc.regionEnd[t] = kChromosomeStart[t][3] - 1;
 }
+
+// The demo installation (ten references) and its tumour with 50 % normal cells, Tumor4, read on
+// each of `arrays` as File New reads a sample (slot 1 keeps its allele sums), with the short arm
+// of chromosome 1 (diploid) as the baseline region, and analysed.
+struct DemoTumour {
+    ScratchFolder folder;
+    AcceptingUi ui;
+    std::filesystem::path root = folder.path() / "VARN";
+    std::unique_ptr<CVARNDoc> doc;
+    std::unique_ptr<CVARNView> view;
+
+    explicit DemoTumour(std::initializer_list<int> arrays) {
+        std::string report;
+        std::ostringstream err;
+        if (!demo::writeDemoInstallation(root, demo::DemoOptions{}, report, err)) {
+            std::fprintf(stderr, "%s", err.str().c_str());
+            std::exit(1);
+        }
+        doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
+        view = std::make_unique<CVARNView>(*doc);
+        for (int t : arrays) {
+            const std::string a = t == kXba ? "X" : "H";
+            doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref"));
+            doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor4" + a + ".txt"), 0, 1);
+            doc->sampleAllelesHeld[t] = true;
+            doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor4" + a + ".txt"), 0);
+            doc->regionStart[t] = kChromosomeStart[t][1];
+            doc->regionEnd[t] = kChromosomeStart[t][1] + (kChromosomeStart[t][2] - kChromosomeStart[t][1]) / 3;
+            doc->analysedRow[t] = 0;
+            analyse(t);
+        }
+    }
+
+    // The whole analysis of array t: everything Sort does once the pool and the sample are read
+    // (reference SDs, ranking, the profile against every reference, the HMM, the moving average
+    // and the LOH score).
+    void analyse(int t) {
+        view->shownArrayType = t;
+        view->referenceSdTable[t] = nullptr; // measured by the Sort itself
+        view->OnSort();
+    }
+};
 
 } // namespace varn::bench

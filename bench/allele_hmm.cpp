@@ -1,55 +1,28 @@
-// The allele-specific decoding beside the analysis it follows, in one run on the demo tumour with
-// 50 % normal cells (ten references): the analysis is everything Sort does once the pool and the
-// sample are read; the decoding reads the sample's alleles against the pool's allele model
-// (B-allele fraction, informative SNPs, their segments for the noise figures), then runs the
-// sixteen-state HMM over every chromosome, X included; "both arrays" decodes Xba and Hind in one
-// chain per chromosome.
-#include "BenchSupport.h"
+// The joint fit of purity and ploidy and the allele-specific decoding beside the analysis they
+// follow, in one run on the demo tumour with 50 % normal cells (ten references), for one array
+// and for both arrays merged. The analysis is everything Sort does once the pool and the sample
+// are read. The joint fit reads the alleles (B-allele fraction, informative SNPs, the segments cut
+// where the alleles step) and fits 91 fractions by 201 ploidies; the decoding reads the same
+// alleles, cuts the analysis's segments, reads the sexes and runs the sixteen-state HMM over every
+// chromosome, X included ("both arrays": one chain per chromosome for Xba and Hind together).
+// "Fit + decoding" is the pair as a new sample meets them: its allele readings are read once, by
+// the fit, and the decoding reuses them; the pool's sexes are kept from an earlier sample ("new
+// sample") or read as well ("new pool"). The fit and the decoding on their own run as they do
+// again on the same sample, everything kept. The target: fit + decoding within twice the analysis.
 #include "EngineBenchSupport.h"
 
-#include "demo/DemoInstallation.h"
+#include "engine/AlleleReadings.h"
 #include "engine/AlleleSpecificDecoding.h"
 #include "engine/HmmMeansPurity.h"
-#include "view/CVARNView.h"
+#include "engine/PurityEstimate.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <sstream>
 
 namespace varn::bench {
 namespace {
 
-struct DecodingSetup {
-    ScratchFolder folder;
-    AcceptingUi ui;
-    std::unique_ptr<CVARNDoc> doc;
-    std::unique_ptr<CVARNView> view;
-
-    DecodingSetup() {
-        const std::filesystem::path root = folder.path() / "VARN";
-        std::string report;
-        std::ostringstream err;
-        if (!demo::writeDemoInstallation(root, demo::DemoOptions{}, report, err)) {
-            std::fprintf(stderr, "%s", err.str().c_str());
-            std::exit(1);
-        }
-        doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
-        view = std::make_unique<CVARNView>(*doc);
-        for (int t : {kXba, kHind}) {
-            const std::string a = t == kXba ? "X" : "H";
-            doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref"));
-            doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor4" + a + ".txt"), 0, 1);
-            doc->sampleAllelesHeld[t] = true;
-            doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor4" + a + ".txt"), 0);
-            // The short arm of chromosome 1 (diploid) as the baseline region.
-            doc->regionStart[t] = kChromosomeStart[t][1];
-            doc->regionEnd[t] = kChromosomeStart[t][1] + (kChromosomeStart[t][2] - kChromosomeStart[t][1]) / 3;
-            doc->analysedRow[t] = 0;
-            analyse(t);
-        }
+struct DecodingSetup : DemoTumour {
+    DecodingSetup() : DemoTumour({kXba, kHind}) {
         setHmmMeansForPurity(*doc, 0.5, false);
         doc->baseCopyNumber = 2;
         const AlleleDecoding d = decodeAlleleSpecific(*doc, kCombined, false);
@@ -58,12 +31,6 @@ struct DecodingSetup {
             std::exit(1);
         }
     }
-
-    void analyse(int t) {
-        view->shownArrayType = t;
-        view->referenceSdTable[t] = nullptr; // measured by the Sort itself
-        view->OnSort();
-    }
 };
 
 DecodingSetup& setup() {
@@ -71,38 +38,70 @@ DecodingSetup& setup() {
     return s;
 }
 
-void BM_AnalysisOneArray(benchmark::State& state) {
+void analysis(benchmark::State& state, int t) {
     DecodingSetup& s = setup();
     for (auto _ : state) {
-        s.analyse(kXba);
+        if (t == kCombined) {
+            s.analyse(kXba);
+            s.analyse(kHind);
+        } else {
+            s.analyse(t);
+        }
         benchmark::DoNotOptimize(s.doc->lohScore[60000]);
     }
 }
+
+void fit(CVARNDoc& doc, int t) {
+    PurityEstimate e;
+    std::string reason;
+    estimatePurity(doc, t, false, e, reason);
+    benchmark::DoNotOptimize(e.purity);
+}
+
+void decode(CVARNDoc& doc, int t) {
+    const AlleleDecoding d = decodeAlleleSpecific(doc, t, false);
+    benchmark::DoNotOptimize(d.decoded);
+}
+
+void jointFit(benchmark::State& state, int t) {
+    DecodingSetup& s = setup();
+    for (auto _ : state) fit(*s.doc, t);
+}
+
+void decoding(benchmark::State& state, int t) {
+    DecodingSetup& s = setup();
+    for (auto _ : state) decode(*s.doc, t);
+}
+
+void fitAndDecoding(benchmark::State& state, int t, bool newPool) {
+    DecodingSetup& s = setup();
+    for (auto _ : state) {
+        forgetKeptAlleles(newPool);
+        fit(*s.doc, t);
+        decode(*s.doc, t);
+    }
+}
+
+void BM_AnalysisOneArray(benchmark::State& state) { analysis(state, kXba); }
+void BM_JointFitOneArray(benchmark::State& state) { jointFit(state, kXba); }
+void BM_AlleleDecodingOneArray(benchmark::State& state) { decoding(state, kXba); }
+void BM_FitAndDecodingNewSampleOneArray(benchmark::State& state) { fitAndDecoding(state, kXba, false); }
+void BM_FitAndDecodingNewPoolOneArray(benchmark::State& state) { fitAndDecoding(state, kXba, true); }
+void BM_AnalysisBothArrays(benchmark::State& state) { analysis(state, kCombined); }
+void BM_JointFitBothArrays(benchmark::State& state) { jointFit(state, kCombined); }
+void BM_AlleleDecodingBothArrays(benchmark::State& state) { decoding(state, kCombined); }
+void BM_FitAndDecodingNewSampleBothArrays(benchmark::State& state) { fitAndDecoding(state, kCombined, false); }
+void BM_FitAndDecodingNewPoolBothArrays(benchmark::State& state) { fitAndDecoding(state, kCombined, true); }
 BENCHMARK(BM_AnalysisOneArray)->Unit(benchmark::kMillisecond);
-
-void BM_AnalysisBothArrays(benchmark::State& state) {
-    DecodingSetup& s = setup();
-    for (auto _ : state) {
-        s.analyse(kXba);
-        s.analyse(kHind);
-        benchmark::DoNotOptimize(s.doc->lohScore[60000]);
-    }
-}
-BENCHMARK(BM_AnalysisBothArrays)->Unit(benchmark::kMillisecond);
-
-void decode(benchmark::State& state, int t) {
-    DecodingSetup& s = setup();
-    for (auto _ : state) {
-        const AlleleDecoding d = decodeAlleleSpecific(*s.doc, t, false);
-        benchmark::DoNotOptimize(d.decoded);
-    }
-}
-
-void BM_AlleleDecodingOneArray(benchmark::State& state) { decode(state, kXba); }
+BENCHMARK(BM_JointFitOneArray)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlleleDecodingOneArray)->Unit(benchmark::kMillisecond);
-
-void BM_AlleleDecodingBothArrays(benchmark::State& state) { decode(state, kCombined); }
+BENCHMARK(BM_FitAndDecodingNewSampleOneArray)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitAndDecodingNewPoolOneArray)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalysisBothArrays)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JointFitBothArrays)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AlleleDecodingBothArrays)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitAndDecodingNewSampleBothArrays)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitAndDecodingNewPoolBothArrays)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace varn::bench

@@ -3,55 +3,26 @@
 // and the sample are read (reference SDs, ranking, the profile against every reference, the HMM,
 // the moving average and the LOH score); the allele analysis is the B-allele fraction of every
 // SNP, the informative SNPs, the log-ratio segments cut where the alleles step and the
-// allele-specific copy numbers, each stage also on its own.
-#include "BenchSupport.h"
+// allele-specific copy numbers (the B-allele fraction and the informative SNPs kept from its first
+// run while the sample stays the same), each stage also on its own and from scratch.
 #include "EngineBenchSupport.h"
 
-#include "demo/DemoInstallation.h"
 #include "engine/AlleleAnalysis.h"
 #include "engine/AlleleModelCentres.h"
 #include "engine/HmmMeansPurity.h"
 #include "engine/PurityEstimate.h"
 #include "export/Segments.h"
-#include "view/CVARNView.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <sstream>
 
 namespace varn::bench {
 namespace {
 
-struct AlleleSetup {
-    ScratchFolder folder;
-    AcceptingUi ui;
-    std::unique_ptr<CVARNDoc> doc;
-    std::unique_ptr<CVARNView> view;
+struct AlleleSetup : DemoTumour {
     ArrayCentres centres[3];
     AlleleAnalysis analysis;
 
-    AlleleSetup() {
-        const std::filesystem::path root = folder.path() / "VARN";
-        std::string report;
-        std::ostringstream err;
-        if (!demo::writeDemoInstallation(root, demo::DemoOptions{}, report, err)) {
-            std::fprintf(stderr, "%s", err.str().c_str());
-            std::exit(1);
-        }
-        doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
-        view = std::make_unique<CVARNView>(*doc);
-        doc->OnOpenDocument(root / "XbaPool.ref");
-        doc->ReadSignalFile(kXba, root / "tumorsampleX/Tumor4X.txt", 0, 1);
-        doc->sampleAllelesHeld[kXba] = true;
-        doc->ReadSnpCallFile(kXba, root / "SNPtumorsampleX/Tumor4X.txt", 0);
-        // The short arm of chromosome 1 (diploid) as the baseline region.
-        doc->regionStart[kXba] = kChromosomeStart[kXba][1];
-        doc->regionEnd[kXba] = kChromosomeStart[kXba][1] + (kChromosomeStart[kXba][2] - kChromosomeStart[kXba][1]) / 3;
-        doc->analysedRow[kXba] = 0;
-        analyse();
+    AlleleSetup() : DemoTumour({kXba}) {
         PurityEstimate e;
         std::string reason;
         estimatePurity(*doc, kXba, false, e, reason);
@@ -68,11 +39,7 @@ struct AlleleSetup {
                     analysis.segments.segments.size());
     }
 
-    void analyse() {
-        view->shownArrayType = kXba;
-        view->referenceSdTable[kXba] = nullptr; // measured by the Sort itself
-        view->OnSort();
-    }
+    void analyse() { DemoTumour::analyse(kXba); }
 };
 
 AlleleSetup& setup() {

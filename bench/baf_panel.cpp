@@ -3,21 +3,13 @@
 // draws. The view keeps that analysis between repaints and only checks that nothing it was computed
 // from has changed (the key); a repaint with the panel costs that check and the panel's marks, not
 // the analysis. The surface only takes the batches, so the figures are the paint's own work.
-#include "BenchSupport.h"
 #include "EngineBenchSupport.h"
 
-#include "demo/DemoInstallation.h"
 #include "engine/AlleleAnalysis.h"
-#include "view/CVARNView.h"
 #include "view/Canvas.h"
 #include "view/DisplayMode.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <sstream>
 
 namespace varn::bench {
 namespace {
@@ -38,32 +30,8 @@ class NullCanvas : public Canvas {
     void polyline(std::span<const Point> points) override { benchmark::DoNotOptimize(points.data()); }
 };
 
-struct PanelSetup {
-    ScratchFolder folder;
-    AcceptingUi ui;
-    std::unique_ptr<CVARNDoc> doc;
-    std::unique_ptr<CVARNView> view;
-
-    PanelSetup() {
-        const std::filesystem::path root = folder.path() / "VARN";
-        std::string report;
-        std::ostringstream err;
-        if (!demo::writeDemoInstallation(root, demo::DemoOptions{}, report, err)) {
-            std::fprintf(stderr, "%s", err.str().c_str());
-            std::exit(1);
-        }
-        doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
-        view = std::make_unique<CVARNView>(*doc);
-        doc->OnOpenDocument(root / "XbaPool.ref");
-        doc->ReadSignalFile(kXba, root / "tumorsampleX/Tumor4X.txt", 0, 1);
-        doc->sampleAllelesHeld[kXba] = true;
-        doc->ReadSnpCallFile(kXba, root / "SNPtumorsampleX/Tumor4X.txt", 0);
-        doc->regionStart[kXba] = kChromosomeStart[kXba][1];
-        doc->regionEnd[kXba] = kChromosomeStart[kXba][1] + (kChromosomeStart[kXba][2] - kChromosomeStart[kXba][1]) / 3;
-        doc->analysedRow[kXba] = 0;
-        view->shownArrayType = kXba;
-        view->referenceSdTable[kXba] = nullptr;
-        view->OnSort(); // ends in the genome page (mode 4)
+struct PanelSetup : DemoTumour {
+    PanelSetup() : DemoTumour({kXba}) { // the Sort ends in the genome page (mode 4)
         view->OnMonitorView();
         view->bafPanel = true;
         if (!view->bafPanelShown()) {

@@ -7,20 +7,12 @@
 // cut where the alleles step, and the fit over 91 fractions by 201 ploidies with its solutions and
 // intervals. The paired estimate (the same tumour against its own normal) is the joint fit with
 // the normal's alleles.
-#include "BenchSupport.h"
 #include "EngineBenchSupport.h"
 
-#include "demo/DemoInstallation.h"
 #include "document/SetupDialogs.h"
 #include "engine/PurityEstimate.h"
-#include "view/CVARNView.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <sstream>
 
 namespace varn::bench {
 namespace {
@@ -49,38 +41,12 @@ public:
     }
 };
 
-struct PuritySetup {
-    ScratchFolder folder;
-    AcceptingUi ui;
-    std::unique_ptr<CVARNDoc> doc;
-    std::unique_ptr<CVARNView> view;
+struct PuritySetup : DemoTumour {
     PairedUi pairedUi;
     std::unique_ptr<CVARNDoc> pairedDoc;
     std::unique_ptr<CVARNView> pairedView;
 
-    PuritySetup() {
-        const std::filesystem::path root = folder.path() / "VARN";
-        std::string report;
-        std::ostringstream err;
-        if (!demo::writeDemoInstallation(root, demo::DemoOptions{}, report, err)) {
-            std::fprintf(stderr, "%s", err.str().c_str());
-            std::exit(1);
-        }
-        doc = std::make_unique<CVARNDoc>(InstallRoot(root), ui);
-        view = std::make_unique<CVARNView>(*doc);
-        for (int t : {kXba, kHind}) {
-            const std::string a = t == kXba ? "X" : "H";
-            doc->OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref"));
-            // Slot 1 keeps the sample's allele sums, as File New reads a new sample.
-            doc->ReadSignalFile(t, root / ("tumorsample" + a) / ("Tumor4" + a + ".txt"), 0, 1);
-            doc->sampleAllelesHeld[t] = true;
-            doc->ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / ("Tumor4" + a + ".txt"), 0);
-            // The short arm of chromosome 1 (diploid) as the baseline region.
-            doc->regionStart[t] = kChromosomeStart[t][1];
-            doc->regionEnd[t] = kChromosomeStart[t][1] + (kChromosomeStart[t][2] - kChromosomeStart[t][1]) / 3;
-            doc->analysedRow[t] = 0;
-            analyse(t);
-        }
+    PuritySetup() : DemoTumour({kXba, kHind}) {
         for (int t : {kXba, kHind, kCombined}) {
             PurityEstimate e;
             std::string reason;
@@ -102,12 +68,6 @@ struct PuritySetup {
             std::exit(1);
         }
         std::printf("Tumor4 (50 %% normal cells) Xba against its normal: %s\n", purityText(e).c_str());
-    }
-
-    void analyse(int t) {
-        view->shownArrayType = t;
-        view->referenceSdTable[t] = nullptr; // measured by the Sort itself
-        view->OnSort();
     }
 };
 

@@ -3,9 +3,9 @@
 #include "AlleleAnalysis.h"
 
 #include "AlleleModelCentres.h"
+#include "AlleleReadings.h"
 #include "BaselineRegionLevel.h"
 #include "MeansForPurity.h"
-#include "PairedAlleleCentres.h"
 #include "ProfileSegmentation.h"
 #include "PurityEstimate.h"
 #include "document/CVARNDoc.h"
@@ -136,23 +136,11 @@ AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
     out.why = alleleAnalysisMissing(doc, t, paired);
     if (!out.why.empty()) return out;
 
-    ArrayCentres centres[3];
-    for (int a = firstArray(t); a <= lastArray(t); ++a) {
-        out.why = summarisedAllelesReason(doc, a, 0, sampleOf(doc, a));
-        if (paired && out.why.empty())
-            out.why = summarisedAllelesReason(doc, a, 1, "the paired normal of " + sampleOf(doc, a));
-        if (!out.why.empty()) return out;
-        centres[a] = paired ? centresFromNormal(doc, a) : centresOfModel(doc, a);
-        if (centres[a].empty()) {
-            out.why = paired ? "the paired normal of " + sampleOf(doc, a) +
-                                   " has too few SNPs of each genotype to place the allele clusters"
-                             : alleleModelMissing(doc, a);
-            return out;
-        }
-    }
-
-    out.baf = bAlleleFraction(doc, t, centres);
-    out.informative = paired ? informativeFromNormal(doc, out.baf) : informativeFromSample(doc, out.baf);
+    const std::shared_ptr<const AlleleReadings> readings = keptAlleleReadings(doc, t, paired);
+    out.why = readings->why;
+    if (!out.why.empty()) return out;
+    out.baf = readings->baf;
+    out.informative = readings->informative;
     const AlleleFitInput fit = alleleFitInput(doc, t, paired, out.informative.homozygousNoise);
     const std::vector<CopyNumberSegment> logRatioSegments = paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
     out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments, paired ? nullptr : doc.lohScore.data());

@@ -12,6 +12,7 @@
 
 #include "AlleleAnalysis.h"
 #include "AlleleParameters.h"
+#include "AlleleReadings.h"
 #include "AlleleSpecificHmm.h"
 #include "BaselineRegionLevel.h"
 #include "ProfileSegmentation.h"
@@ -158,10 +159,10 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     if (!paired) {
         int men = 0, references = 0;
         for (int a = first; a <= last; ++a) {
-            const PoolSexes pool = poolSexes(doc, a);
-            if (!pool.read) continue;
-            men += pool.men();
-            references += pool.references;
+            const std::shared_ptr<const PoolSexes> pool = keptPoolSexes(doc, a);
+            if (!pool->read) continue;
+            men += pool->men();
+            references += pool->references;
         }
         out.poolMaleShare = references > 0 ? static_cast<double>(men) / references : 0.0;
     }

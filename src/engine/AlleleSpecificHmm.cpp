@@ -31,29 +31,67 @@ double gaussian(double x, double mean, double sd) {
     return std::exp(-0.5 * z * z - kLnSqrt2Pi) / sd;
 }
 
+// For each state, the first state whose terms are formed from the same numbers: the minor counts
+// of one total share its level, and the states split into two kinds by whether their minor allele
+// shows (and those that show, by their band). Each term is then formed once per SNP for each
+// distinct value, not sixteen times.
+struct Repeats {
+    int level[kHmmStates];
+    int share[kHmmStates];
+    int band[kHmmStates];
+};
+
+Repeats repeatsOf(const AlleleHmmArray& a) {
+    Repeats r{};
+    for (int s = 0; s < kHmmStates; ++s) {
+        r.level[s] = r.share[s] = r.band[s] = s;
+        for (int o = s - 1; o >= 0; --o) {
+            if (a.level[o] == a.level[s]) r.level[s] = o;
+            if (a.shows[o] == a.shows[s]) r.share[s] = o;
+            if (a.shows[o] == a.shows[s] && (!a.shows[s] || a.band[o] == a.band[s])) r.band[s] = o;
+        }
+    }
+    return r;
+}
+
 // The costs of one array for one SNP: the states' emission costs, formed once per SNP.
-void emissionCosts(const AlleleHmmChain& chain, const AlleleHmmSnp& snp, const AlleleHmmParameters& par,
-                   double cost[kHmmStates]) {
+void emissionCosts(const AlleleHmmChain& chain, const Repeats repeats[3], const AlleleHmmSnp& snp,
+                   const AlleleHmmParameters& par, double cost[kHmmStates]) {
     const AlleleHmmArray& a = chain.arrays[snp.array];
+    const Repeats& r = repeats[snp.array];
     const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
     const double y = std::fabs(static_cast<double>(snp.mirroredBaf) - 0.5);
+    double levelCost[kHmmStates], lnInformative[kHmmStates], lnDensity[kHmmStates];
     for (int s = 0; s < kHmmStates; ++s) {
-        double c = -std::log((1.0 - par.levelOutlierShare) * gaussian(snp.level, a.level[s], a.levelNoise) + outlierLevel);
+        levelCost[s] = r.level[s] < s ? levelCost[r.level[s]]
+                                      : -std::log((1.0 - par.levelOutlierShare) * gaussian(snp.level, a.level[s], a.levelNoise) +
+                                                  outlierLevel);
+        double c = levelCost[s];
         if (snp.alleles != 0) {
             if (!chain.informativeFromNormal) {
-                const double share = a.shows[s] ? a.informativeShare : par.strayShare;
-                const double pInformative = std::clamp(static_cast<double>(snp.heteroRate) * share, 1e-4, 0.99);
-                c -= std::log(snp.informative ? pInformative : 1.0 - pInformative);
+                if (r.share[s] < s) {
+                    lnInformative[s] = lnInformative[r.share[s]];
+                } else {
+                    const double share = a.shows[s] ? a.informativeShare : par.strayShare;
+                    const double pInformative = std::clamp(static_cast<double>(snp.heteroRate) * share, 1e-4, 0.99);
+                    lnInformative[s] = std::log(snp.informative ? pInformative : 1.0 - pInformative);
+                }
+                c -= lnInformative[s];
             }
             if (snp.informative) {
-                // Density of y on 0 .. 0.5: outliers even (2), a band folded at 0.5.
-                double density = 2.0;
-                if (a.shows[s]) {
-                    const double delta = a.band[s] - 0.5;
-                    const double band = gaussian(y, delta, a.bafNoise) + gaussian(y, -delta, a.bafNoise);
-                    density = (1.0 - par.bafOutlierShare) * band + par.bafOutlierShare * 2.0;
+                if (r.band[s] < s) {
+                    lnDensity[s] = lnDensity[r.band[s]];
+                } else {
+                    // Density of y on 0 .. 0.5: outliers even (2), a band folded at 0.5.
+                    double density = 2.0;
+                    if (a.shows[s]) {
+                        const double delta = a.band[s] - 0.5;
+                        const double band = gaussian(y, delta, a.bafNoise) + gaussian(y, -delta, a.bafNoise);
+                        density = (1.0 - par.bafOutlierShare) * band + par.bafOutlierShare * 2.0;
+                    }
+                    lnDensity[s] = std::log(density);
                 }
-                c -= std::log(density);
+                c -= lnDensity[s];
             }
         }
         cost[s] = chain.allowed[s] ? c : HUGE_VAL;
@@ -123,7 +161,8 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
     if (n == 0) return states;
     std::vector<std::array<unsigned char, kHmmStates>> back(n);
     double score[kHmmStates], next[kHmmStates], cost[kHmmStates];
-    emissionCosts(chain, chain.snps[0], par, score);
+    const Repeats repeats[3] = {repeatsOf(chain.arrays[0]), repeatsOf(chain.arrays[1]), repeatsOf(chain.arrays[2])};
+    emissionCosts(chain, repeats, chain.snps[0], par, score);
     for (std::size_t i = 1; i < n; ++i) {
         const double d = std::fabs(static_cast<double>(chain.snps[i].position) - chain.snps[i - 1].position);
         const double change = 0.5 * std::tanh(2.0 * d / par.basesPerMorgan);
@@ -133,7 +172,7 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
         int bestFrom = 0;
         for (int s = 1; s < kHmmStates; ++s)
             if (score[s] < score[bestFrom]) bestFrom = s;
-        emissionCosts(chain, chain.snps[i], par, cost);
+        emissionCosts(chain, repeats, chain.snps[i], par, cost);
         for (int s = 0; s < kHmmStates; ++s) {
             const double stay = score[s] - lnStay;
             const double move = score[bestFrom] - (s < kAlleleStates ? lnChange : lnSubclone);

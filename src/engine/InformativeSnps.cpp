@@ -21,11 +21,6 @@ double medianOf(std::vector<double>& values) {
     return *middle;
 }
 
-double logNormal(double x, double mean, double sd) {
-    const double z = (x - mean) / sd;
-    return -0.5 * z * z - std::log(sd);
-}
-
 // The SD of the B-allele fraction at SNPs the sample calls homozygous, from their median absolute
 // distance to the end (robust against the few that are heterozygous in an imbalanced stretch).
 double homozygousNoiseOf(const CVARNDoc& doc, const BAlleleFraction& baf) {
@@ -51,10 +46,37 @@ double callTerm(int call) {
     return 0.0;
 }
 
+// The median absolute deviation from the upper median of n sorted values at(0..n-1): the
+// deviations below the median (centre - at(c - 1 - i)) and above it (at(c + 1 + j) - centre) each
+// rise away from it, and the (n/2)-th smallest of the two runs together is the one wanted. Found
+// by halving how many of it come from below, not by walking out n/2 steps.
+template <typename At> double middleDeviation(const At& at, std::size_t n) {
+    const std::size_t c = n / 2, k = n / 2;
+    if (k == 0) return 0.0;
+    const double centre = at(c);
+    const std::size_t below = c, above = n - c - 1;
+    auto low = [&](std::size_t i) { return centre - at(c - 1 - i); };
+    auto high = [&](std::size_t j) { return at(c + 1 + j) - centre; };
+    std::size_t first = k > above ? k - above : 0, last = std::min(k, below);
+    for (;;) {
+        const std::size_t i = first + (last - first) / 2, j = k - i; // i from below, j from above
+        if (i < below && j > 0 && high(j - 1) > low(i)) {
+            first = i + 1;
+        } else if (i > 0 && j < above && low(i - 1) > high(j)) {
+            last = i - 1;
+        } else {
+            if (i == 0) return high(j - 1);
+            if (j == 0) return low(i - 1);
+            return std::max(low(i - 1), high(j - 1));
+        }
+    }
+}
+
 // One chromosome, SNPs [begin, end) of baf.snps.
 void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size_t begin, std::size_t end,
                       double homNoise, InformativeSnps& out) {
     const double clear = std::max(kP.clearDistance, kP.clearHomozygousSds * homNoise);
+    const double lnHomNoise = std::log(homNoise);
     std::vector<std::size_t> clearSnps; // clearly heterozygous, in order
     for (std::size_t i = begin; i < end; ++i) {
         const float b = baf.snps[i].baf;
@@ -67,6 +89,7 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
     const std::size_t window = static_cast<std::size_t>(kP.bandWindow);
     std::size_t lo = 0, hi = 0; // clear SNPs [lo, hi) are in the window
     std::vector<double> sorted;
+    double lastSpread = std::nan(""), lnSpread = 0.0;
     for (std::size_t i = begin; i < end; ++i) {
         const AlleleSnp& s = baf.snps[i];
         if (!std::isfinite(s.baf)) continue;
@@ -88,39 +111,45 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
         auto at = [&](std::size_t k) { return sorted[k < skip ? k : k + 1]; };
         double heterozygous = std::log(2.0); // on its own: anywhere between the ends
         if (static_cast<int>(n) >= kP.minBandSnps) {
-            // The upper median, and the deviations from it taken in increasing order from both
-            // sides of it until the middle one.
             const std::size_t c = n / 2;
             const double centre = at(c);
-            std::size_t left = c, right = c + 1; // next candidates: at(left - 1), at(right)
-            double deviation = 0.0;              // the 0th: the centre itself
-            for (std::size_t taken = 1; taken <= n / 2; ++taken) {
-                const bool fromLeft = right >= n || (left > 0 && centre - at(left - 1) <= at(right) - centre);
-                deviation = fromLeft ? centre - at(--left) : at(right++) - centre;
-            }
+            const double deviation = middleDeviation(at, n);
             const double spread = std::max(kP.minBandSpread, 1.4826 * deviation);
-            heterozygous = logNormal(d, centre, spread);
+            // ln of the normal density of d around the band (without ln sqrt(2 pi), which the
+            // homozygous side leaves out alike); ln spread formed again only when the spread moves.
+            if (spread != lastSpread) {
+                lastSpread = spread;
+                lnSpread = std::log(spread);
+            }
+            const double zb = (d - centre) / spread;
+            heterozygous = -0.5 * zb * zb - lnSpread;
         }
-        const double odds = priorOf(doc, s.pos) + heterozygous - logNormal(d, 0.0, homNoise) +
+        const double z = d / homNoise; // the homozygous end's normal density, likewise
+        const double odds = priorOf(doc, s.pos) + heterozygous - (-0.5 * z * z - lnHomNoise) +
                             callTerm(doc.snpCall[s.record]);
         out.informative[i] = odds > 0.0;
     }
 
-    // A neighbourhood far more heterozygous than the population allows measures no alleles.
+    // A neighbourhood far more heterozygous than the population allows measures no alleles. The
+    // counts of a window come from running counts; the sum of the rates, only needed where the
+    // counts already say "too many", is added up SNP by SNP as before, so that it rounds alike.
     const std::size_t reach = static_cast<std::size_t>(kP.excessWindow);
+    std::vector<int> lookedBefore(end - begin + 1, 0), heterozygousBefore(end - begin + 1, 0);
+    for (std::size_t j = begin; j < end; ++j) {
+        const bool finite = std::isfinite(baf.snps[j].baf);
+        lookedBefore[j - begin + 1] = lookedBefore[j - begin] + (finite ? 1 : 0);
+        heterozygousBefore[j - begin + 1] = heterozygousBefore[j - begin] + (finite ? out.informative[j] : 0);
+    }
     std::vector<char> excess(end - begin, 0);
     for (std::size_t i = begin; i < end; ++i) {
         const std::size_t a = i >= begin + reach ? i - reach : begin, b = std::min(end, i + reach + 1);
-        int looked = 0, heterozygous = 0;
+        const int looked = lookedBefore[b - begin] - lookedBefore[a - begin];
+        const int heterozygous = heterozygousBefore[b - begin] - heterozygousBefore[a - begin];
+        if (!(looked > 0 && heterozygous > kP.excessShare * looked)) continue;
         double expected = 0.0;
-        for (std::size_t j = a; j < b; ++j) {
-            if (!std::isfinite(baf.snps[j].baf)) continue;
-            ++looked;
-            heterozygous += out.informative[j];
-            expected += doc.heteroRate[baf.snps[j].pos];
-        }
-        excess[i - begin] = looked > 0 && heterozygous > kP.excessShare * looked &&
-                            heterozygous > kP.excessOverExpected * expected;
+        for (std::size_t j = a; j < b; ++j)
+            if (std::isfinite(baf.snps[j].baf)) expected += doc.heteroRate[baf.snps[j].pos];
+        excess[i - begin] = heterozygous > kP.excessOverExpected * expected;
     }
     for (std::size_t i = begin; i < end; ++i)
         if (excess[i - begin]) out.informative[i] = 0;

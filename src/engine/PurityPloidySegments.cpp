@@ -1,10 +1,9 @@
 #include "PurityPloidySegments.h"
 
 #include "AlleleAnalysis.h"
-#include "AlleleModelCentres.h"
 #include "AlleleParameters.h"
+#include "AlleleReadings.h"
 #include "BaselineRegionLevel.h"
-#include "PairedAlleleCentres.h"
 #include "ProfileSegmentation.h"
 #include "PurityEstimate.h"
 #include "document/CVARNDoc.h"
@@ -44,18 +43,10 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
     pureMeansOf(doc, false, pure);
     alleleReason = alleleAnalysisMissing(doc, t, paired);
     const int first = t == kCombined ? kXba : t, last = t == kCombined ? kHind : t;
-    ArrayCentres centres[3];
+    std::shared_ptr<const AlleleReadings> readings[3];
     for (int a = first; a <= last && alleleReason.empty(); ++a) {
-        const std::string sample(sampleName(doc.poolSampleName[a][0]));
-        alleleReason = summarisedAllelesReason(doc, a, 0, sample);
-        if (alleleReason.empty() && paired)
-            alleleReason = summarisedAllelesReason(doc, a, 1, "the paired normal of " + sample);
-        if (!alleleReason.empty()) break;
-        centres[a] = paired ? centresFromNormal(doc, a) : centresOfModel(doc, a);
-        if (centres[a].empty())
-            alleleReason = paired ? "the paired normal of " + sample +
-                                        " has too few SNPs of each genotype to place the allele clusters"
-                                  : alleleModelMissing(doc, a);
+        readings[a] = keptAlleleReadings(doc, a, paired);
+        alleleReason = readings[a]->why;
     }
     for (int a = first; a <= last; ++a) {
         const double noise = profileNoise(doc, a, doc.logRatio[0]);
@@ -71,8 +62,8 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
         const std::vector<CopyNumberSegment> levels = levelSegments(doc, a, noise);
         std::vector<AlleleSegment> pieces;
         if (alleleReason.empty()) {
-            const BAlleleFraction baf = bAlleleFraction(doc, a, centres);
-            const InformativeSnps informative = paired ? informativeFromNormal(doc, baf) : informativeFromSample(doc, baf);
+            const BAlleleFraction& baf = readings[a]->baf;
+            const InformativeSnps& informative = readings[a]->informative;
             AlleleSegments cut = alleleSegments(doc, baf, informative, levels, nullptr);
             array.bafNoise = cut.bafNoise;
             array.informativeShare = cut.informativeShare;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace varn {
 
@@ -89,7 +90,7 @@ PoolSexes poolSexes(const CVARNDoc& doc, int t) {
     const int men = static_cast<int>(std::lround((1.0 - women) * out.references));
     std::vector<double> xAgainstAutosomes(static_cast<std::size_t>(out.references));
     for (std::size_t r = 0; r < xAgainstAutosomes.size(); ++r)
-        xAgainstAutosomes[r] = median(rowLevels[1][r]) - median(rowLevels[0][r]);
+        xAgainstAutosomes[r] = median(std::move(rowLevels[1][r])) - median(std::move(rowLevels[0][r]));
     std::vector<int> order(xAgainstAutosomes.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),

@@ -1,0 +1,144 @@
+// The allele readings and the pool's sexes, and the keys they are kept under. A key takes in every
+// value its computation reads, gathered the way the computation walks them (display position to
+// SNP record), so that a changed call, signal, cluster centre, usable flag or display order can
+// never bring back a reading of another state.
+#include "AlleleReadings.h"
+
+#include "AlleleCache.h"
+#include "AlleleModelCentres.h"
+#include "ContentKey.h"
+#include "PairedAlleleCentres.h"
+#include "document/CVARNDoc.h"
+#include "document/SampleName.h"
+
+namespace varn {
+
+namespace {
+
+int firstArray(int t) { return t == kCombined ? kXba : t; }
+int lastArray(int t) { return t == kCombined ? kHind : t; }
+bool inSlots(int index) { return index >= 0 && index < kSlots; }
+
+std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName(doc.poolSampleName[a][0])); }
+
+// One store for the process: a key takes in every value read, so that readings of two documents
+// in the same state are the same readings. (Nothing here runs on more than one thread.)
+AlleleCache& cache() {
+    static AlleleCache cache;
+    return cache;
+}
+
+template <typename T> void addVector(ContentKey& key, const std::vector<T>& values) {
+    key.addRange(values.data(), values.size());
+}
+
+std::uint64_t readingsKey(const CVARNDoc& doc, int t, bool paired) {
+    ContentKey key;
+    key.add(t);
+    key.add(paired);
+    if (t < kCombined || t > kHind) return key.value();
+    // The SNPs in display order with what the B-allele fraction and the informative SNPs read.
+    key.add(doc.snpFirst[t]);
+    key.add(doc.snpLast[t]);
+    for (int i = std::max(0, doc.snpFirst[t]); i <= std::min(kSlots - 1, doc.snpLast[t]); ++i) {
+        const int pos = t == kCombined ? doc.combineOrder[i] : i;
+        key.add(pos);
+        if (!inSlots(pos)) continue;
+        key.add(doc.positionUsable[pos]);
+        key.add(doc.heteroRate[pos]);
+        const int record = doc.arrangeOrder[pos];
+        key.add(record);
+        if (!inSlots(record)) continue;
+        key.add(doc.snpChromosome[record]);
+        key.add(doc.snpPosition[record]);
+        key.add(doc.alleleASignal[0][record]);
+        key.add(doc.alleleBSignal[0][record]);
+        key.add(doc.snpCall[record]);
+        key.add(doc.normalSnpCall[record]);
+    }
+    // Each array's records as the summarised-signal check and the clusters read them.
+    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+        key.addText(sampleOf(doc, a));
+        key.add(doc.snpFirst[a]);
+        key.add(doc.snpLast[a]);
+        for (int row = 0; row <= (paired ? 1 : 0); ++row)
+            for (int k = std::max(0, doc.snpFirst[a]); k <= std::min(kSlots - 1, doc.snpLast[a]); ++k) {
+                key.add(doc.alleleASignal[row][k]);
+                key.add(doc.alleleBSignal[row][k]);
+                if (row == 1) key.add(doc.normalSnpCall[k]);
+            }
+        if (paired) continue;
+        const AlleleModel& m = doc.alleleModel[a];
+        key.add(m.arrayType);
+        key.add(m.references);
+        key.add(m.poolKey);
+        key.add(m.first);
+        addVector(key, m.centreAA);
+        addVector(key, m.centreAB);
+        addVector(key, m.centreBB);
+    }
+    return key.value();
+}
+
+std::uint64_t poolSexesKey(const CVARNDoc& doc, int t) {
+    ContentKey key;
+    key.add(t);
+    if (t != kXba && t != kHind) return key.value();
+    const AlleleModel& m = doc.alleleModel[t];
+    const int references = doc.refCount[t] - 1;
+    key.add(references);
+    key.add(m.arrayType);
+    key.add(m.first);
+    addVector(key, m.centreAB);
+    addVector(key, m.countAB);
+    key.add(doc.snpFirst[t]);
+    key.add(doc.snpLast[t]);
+    for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
+        const int snp = doc.arrangeOrder[pos];
+        key.add(snp);
+        key.add(doc.heteroRate[pos]);
+        if (!inSlots(snp)) continue;
+        key.add(doc.snpChromosome[snp]);
+        for (int row = 1; row <= references; ++row) key.add(doc.poolSignal[row][snp]);
+    }
+    return key.value();
+}
+
+} // namespace
+
+AlleleReadings readAlleles(const CVARNDoc& doc, int t, bool paired) {
+    AlleleReadings out;
+    ArrayCentres centres[3];
+    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+        out.why = summarisedAllelesReason(doc, a, 0, sampleOf(doc, a));
+        if (paired && out.why.empty())
+            out.why = summarisedAllelesReason(doc, a, 1, "the paired normal of " + sampleOf(doc, a));
+        if (!out.why.empty()) return out;
+        centres[a] = paired ? centresFromNormal(doc, a) : centresOfModel(doc, a);
+        if (centres[a].empty()) {
+            out.why = paired ? "the paired normal of " + sampleOf(doc, a) +
+                                   " has too few SNPs of each genotype to place the allele clusters"
+                             : alleleModelMissing(doc, a);
+            return out;
+        }
+    }
+    out.baf = bAlleleFraction(doc, t, centres);
+    out.informative = paired ? informativeFromNormal(doc, out.baf) : informativeFromSample(doc, out.baf);
+    return out;
+}
+
+std::shared_ptr<const AlleleReadings> keptAlleleReadings(const CVARNDoc& doc, int t, bool paired) {
+    return AlleleCache::find(cache().readings, readingsKey(doc, t, paired),
+                             [&] { return readAlleles(doc, t, paired); });
+}
+
+std::shared_ptr<const PoolSexes> keptPoolSexes(const CVARNDoc& doc, int t) {
+    return AlleleCache::find(cache().poolSexes, poolSexesKey(doc, t), [&] { return poolSexes(doc, t); });
+}
+
+void forgetKeptAlleles(bool poolsToo) {
+    cache().readings.clear();
+    if (poolsToo) cache().poolSexes.clear();
+}
+
+} // namespace varn
