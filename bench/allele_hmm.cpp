@@ -3,8 +3,10 @@
 // and for both arrays merged. The analysis is everything Sort does once the pool and the sample
 // are read. The joint fit reads the alleles (B-allele fraction, informative SNPs, the segments cut
 // where the alleles step) and fits 91 fractions by 201 ploidies; the decoding reads the same
-// alleles, cuts the analysis's segments, reads the sexes and runs the sixteen-state HMM over every
-// chromosome, X included ("both arrays": one chain per chromosome for Xba and Hind together).
+// alleles, cuts the analysis's segments, reads the sexes and runs the allele-specific HMM (sixteen
+// clonal states and the subclonal steps between them) over every chromosome, the autosomes side
+// by side on the machine's cores, X included ("both arrays": one chain per chromosome for Xba
+// and Hind together).
 // "Fit + decoding" is the pair as a new sample meets them: its allele readings are read once, by
 // the fit, and the decoding reuses them; the pool's sexes are kept from an earlier sample ("new
 // sample") or read as well ("new pool"). The fit and the decoding on their own run as they do

@@ -22,7 +22,9 @@
 #include "view/GenomeLayout.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 namespace varn {
 
@@ -94,13 +96,28 @@ AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const A
     return chain;
 }
 
-void decodeChain(CVARNDoc& doc, const AlleleHmmChain& chain, const std::vector<int>& positions) {
-    const std::vector<int> states = decodeAlleleStates(chain);
+void writeStates(CVARNDoc& doc, const std::vector<int>& states, const std::vector<int>& positions) {
     for (std::size_t n = 0; n < positions.size(); ++n) {
         const AlleleState& st = alleleStates()[reportedAlleleState(states[n])];
         doc.hmmState[0][positions[n]] = st.total;
         doc.hmmMinorCopies[static_cast<std::size_t>(positions[n])] = static_cast<signed char>(st.minor);
     }
+}
+
+// The chromosomes are independent chains: they are decoded side by side on the machine's cores,
+// each chain whole on one thread, so the states are those of decoding them one after another.
+std::vector<std::vector<int>> decodeChainsSideBySide(const std::vector<AlleleHmmChain>& chains) {
+    std::vector<std::vector<int>> states(chains.size());
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t k = next++; k < chains.size(); k = next++) states[k] = decodeAlleleStates(chains[k]);
+    };
+    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
+    std::vector<std::thread> helpers;
+    for (unsigned h = 1; h < cores; ++h) helpers.emplace_back(work);
+    work();
+    for (std::thread& h : helpers) h.join();
+    return states;
 }
 
 } // namespace
@@ -145,14 +162,18 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     for (std::size_t i = 0; i < alleles.baf.snps.size(); ++i)
         snpAt[static_cast<std::size_t>(alleles.baf.snps[i].pos)] = static_cast<int>(i);
     doc.hmmMinorCopies.assign(kSlots, -1);
-    std::vector<int> positions;
+    std::vector<AlleleHmmChain> chains(22);
+    std::vector<std::vector<int>> chainPositions(22);
     for (int ch = 1; ch <= 22; ++ch) {
-        AlleleHmmChain chain = chainOf(doc, ch, first, last, alleles, snpAt, positions);
+        AlleleHmmChain& chain = chains[static_cast<std::size_t>(ch - 1)];
+        chain = chainOf(doc, ch, first, last, alleles, snpAt, chainPositions[static_cast<std::size_t>(ch - 1)]);
         std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
         chain.informativeFromNormal = model.informativeFromNormal;
-        decodeChain(doc, chain, positions);
     }
+    const std::vector<std::vector<int>> autosomeStates = decodeChainsSideBySide(chains);
+    for (std::size_t c = 0; c < chains.size(); ++c) writeStates(doc, autosomeStates[c], chainPositions[c]);
     out.decoded = true;
+    std::vector<int> positions;
 
     // X: the sexes of sample and pool decide its normal level.
     out.sex = readSampleSex(doc, alleles.baf, alleles.informative, s.region);
@@ -194,7 +215,7 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
             const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
             chain.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
         }
-    decodeChain(doc, chain, positions);
+    writeStates(doc, decodeAlleleStates(chain), positions);
     return out;
 }
 
