@@ -137,6 +137,7 @@ class AnalysisRoadsTest : public QObject {
     void shoot(Window& window, const QString& step);
     void watchDialogs(ModalDriver& driver);
     void expectAverage(ModalDriver& driver, const QString& number);
+    void reloadWithXbaPool(Window& window, ModalDriver& driver, const fs::path& temp);
 
     TempDir folder_;
     UrlCatcher urls_;
@@ -556,6 +557,18 @@ void AnalysisRoadsTest::mergedRoad() {
     shoot(window, "merged-sorted");
 }
 
+// Load Ref of the Xba pool, then NonSelfLoad of a stored analysis, averaged over 10.
+void AnalysisRoadsTest::reloadWithXbaPool(Window& window, ModalDriver& driver, const fs::path& temp) {
+    watchDialogs(driver);
+    driver.expectFile("Open", rootFile("XbaPool.ref"));
+    driver.expectMessage("Correct Xba reference data loaded!");
+    QVERIFY(window.trigger(ID_FILE_OPEN));
+    driver.expectFile("Select temporary file", temp, rootFile("temporary files"));
+    expectAverage(driver, "10");
+    QVERIFY(window.trigger(ID_NON_SELF_LOAD));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+}
+
 // A stored analysis of Tumor4 (50 % normal cells) reloaded with NonSelfLoad; the HMM parameter
 // dialog's Estimate shows the fraction and puts the means for it into the spins, OK decodes with
 // them, and the states are those of varn-cli analyze --purity auto. The title names the fraction.
@@ -570,14 +583,8 @@ void AnalysisRoadsTest::purityRoad() {
     QVERIFY(window.start());
     CVARNDoc& doc = window.doc();
     ModalDriver driver;
-    watchDialogs(driver);
-    driver.expectFile("Open", rootFile("XbaPool.ref"));
-    driver.expectMessage("Correct Xba reference data loaded!");
-    QVERIFY(window.trigger(ID_FILE_OPEN));
-    driver.expectFile("Select temporary file", temp, rootFile("temporary files"));
-    expectAverage(driver, "10");
-    QVERIFY(window.trigger(ID_NON_SELF_LOAD));
-    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    reloadWithXbaPool(window, driver, temp);
+    if (QTest::currentTestFailed()) return;
     QCOMPARE(window.view().displayMode, int(ModeGenomeSingle));
     QCOMPARE(doc.hmmMeansPurity, 1.0f);
 
@@ -639,15 +646,8 @@ void AnalysisRoadsTest::solutionRoad() {
     QVERIFY(window.start());
     CVARNDoc& doc = window.doc();
     ModalDriver driver;
-    watchDialogs(driver);
-    driver.expectFile("Open", rootFile("XbaPool.ref"));
-    driver.expectMessage("Correct Xba reference data loaded!");
-    QVERIFY(window.trigger(ID_FILE_OPEN));
-    driver.expectFile("Select temporary file", rootFile("temporary files/Tumor6X.temp"),
-                      rootFile("temporary files"));
-    expectAverage(driver, "10");
-    QVERIFY(window.trigger(ID_NON_SELF_LOAD));
-    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    reloadWithXbaPool(window, driver, rootFile("temporary files/Tumor6X.temp"));
+    if (QTest::currentTestFailed()) return;
 
     PurityEstimate fit;
     std::string reason;
