@@ -16,15 +16,14 @@
 #include "AlleleSpecificHmm.h"
 #include "BaselineRegionLevel.h"
 #include "ProfileSegmentation.h"
+#include "SideBySide.h"
 #include "PurityEstimate.h"
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
 #include "view/GenomeLayout.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <thread>
 
 namespace varn {
 
@@ -104,22 +103,6 @@ void writeStates(CVARNDoc& doc, const std::vector<int>& states, const std::vecto
     }
 }
 
-// The chromosomes are independent chains: they are decoded side by side on the machine's cores,
-// each chain whole on one thread, so the states are those of decoding them one after another.
-std::vector<std::vector<int>> decodeChainsSideBySide(const std::vector<AlleleHmmChain>& chains) {
-    std::vector<std::vector<int>> states(chains.size());
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-        for (std::size_t k = next++; k < chains.size(); k = next++) states[k] = decodeAlleleStates(chains[k]);
-    };
-    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
-    std::vector<std::thread> helpers;
-    for (unsigned h = 1; h < cores; ++h) helpers.emplace_back(work);
-    work();
-    for (std::thread& h : helpers) h.join();
-    return states;
-}
-
 } // namespace
 
 AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
@@ -170,7 +153,9 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
         chain.informativeFromNormal = model.informativeFromNormal;
     }
-    const std::vector<std::vector<int>> autosomeStates = decodeChainsSideBySide(chains);
+    // The chromosomes are independent chains, decoded side by side on the machine's cores.
+    std::vector<std::vector<int>> autosomeStates(chains.size());
+    sideBySide(chains.size(), [&](std::size_t c) { autosomeStates[c] = decodeAlleleStates(chains[c]); });
     for (std::size_t c = 0; c < chains.size(); ++c) writeStates(doc, autosomeStates[c], chainPositions[c]);
     out.decoded = true;
     std::vector<int> positions;

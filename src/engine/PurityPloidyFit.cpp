@@ -8,6 +8,7 @@
 #include "PurityPloidyFit.h"
 
 #include "AlleleSegments.h"
+#include "SideBySide.h"
 
 #include <algorithm>
 #include <cmath>
@@ -218,7 +219,9 @@ const std::vector<AlleleCost>& allelesAt(const Prepared& pr, double p, std::vect
         alleleCosts(pr, p, scratch);
         return scratch;
     }
-    pr.rows.resize(static_cast<std::size_t>(pr.P.puritySteps + 1));
+    // Sized once, before the map's rows are formed side by side: each then touches its own row.
+    if (pr.rows.size() != static_cast<std::size_t>(pr.P.puritySteps + 1))
+        pr.rows.resize(static_cast<std::size_t>(pr.P.puritySteps + 1));
     std::vector<AlleleCost>& cached = pr.rows[static_cast<std::size_t>(row)];
     if (cached.empty() && !pr.index.empty()) alleleCosts(pr, p, cached);
     return cached;
@@ -294,7 +297,7 @@ PurityPloidyMap mapOf(const Prepared& pr) {
     // Padded to whole blocks of eight; a padding segment costs nothing anywhere.
     const std::size_t used = pr.index.size();
     const std::size_t n = (used + 7) / 8 * 8;
-    std::vector<float> level(n), weight(n), allele(n * kStates), ladder(n * kStates), cost(n), x(n);
+    std::vector<float> level(n), weight(n);
     std::vector<int> array(n, 1);
     for (std::size_t i = 0; i < used; ++i) {
         level[i] = static_cast<float>(pr.segment(i).level);
@@ -302,8 +305,13 @@ PurityPloidyMap mapOf(const Prepared& pr) {
         array[i] = pr.segment(i).arrayType;
     }
     const float cap = static_cast<float>(P.segmentCap);
-    std::vector<AlleleCost> scratch;
-    for (int r = 0; r < m.purities; ++r) {
+    pr.rows.resize(static_cast<std::size_t>(P.puritySteps + 1));
+    // Each fraction's row of the map is independent of the others: the rows are formed side by
+    // side on the machine's cores, each with its own working rows.
+    sideBySide(static_cast<std::size_t>(m.purities), [&](std::size_t row) {
+        const int r = static_cast<int>(row);
+        std::vector<float> allele(n * kStates), ladder(n * kStates), cost(n), x(n);
+        std::vector<AlleleCost> scratch;
         const double p = m.purityAt(r);
         const Ladder l = ladderAt(pr, p);
         const std::vector<AlleleCost>& c = allelesAt(pr, p, scratch);
@@ -334,7 +342,7 @@ PurityPloidyMap mapOf(const Prepared& pr) {
             for (std::size_t i = 0; i < used; ++i) sum += out[i];
             m.cost[static_cast<std::size_t>(r * m.ploidies + j)] = static_cast<float>(sum);
         }
-    }
+    });
     m.bestCost = *std::min_element(m.cost.begin(), m.cost.end());
     return m;
 }
