@@ -710,14 +710,8 @@ void AnalysisRoadsTest::bafPanelRoad() {
         QVERIFY(window.start());
         CVARNView& view = window.view();
         ModalDriver driver;
-        watchDialogs(driver);
-        driver.expectFile("Open", rootFile("XbaPool.ref"));
-        driver.expectMessage("Correct Xba reference data loaded!");
-        QVERIFY(window.trigger(ID_FILE_OPEN));
-        driver.expectFile("Select temporary file", temp, rootFile("temporary files"));
-        expectAverage(driver, "10");
-        QVERIFY(window.trigger(ID_NON_SELF_LOAD));
-        QVERIFY2(driver.finished(), qPrintable(driver.report()));
+        reloadWithXbaPool(window, driver, temp);
+        if (QTest::currentTestFailed()) return;
         QCOMPARE(view.displayMode, int(ModeGenomeSingle));
         QVERIFY(!view.bafPanel);
         const std::string today = canvasRecord(view);
