@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
@@ -26,6 +27,7 @@ public:
         for (std::size_t i = 0; i < n; ++i) add(values[i]);
         add(n);
     }
+    template <typename T> void addAll(std::span<const T> values) { addRange(values.data(), values.size()); }
     void addText(std::string_view text) { addRange(text.data(), text.size()); }
     std::uint64_t value() const {
         std::uint64_t h = mix(lane_[0], count_);

@@ -5,36 +5,13 @@
 
 #include "document/CVARNDoc.h"
 #include "engine/AlleleAnalysis.h"
+#include "engine/ContentKey.h"
 
-#include <cstring>
 #include <span>
 
 namespace varn {
 
 namespace {
-
-// FNV-1a over 64-bit words: the key of what the allele analysis of the display reads.
-class Key {
-public:
-    template <typename T> void add(const T& value) {
-        static_assert(sizeof(T) <= sizeof(std::uint64_t));
-        std::uint64_t word = 0;
-        std::memcpy(&word, &value, sizeof(T));
-        mix(word);
-    }
-    template <typename T> void addAll(std::span<const T> values) {
-        for (const T& v : values) add(v);
-        add(values.size());
-    }
-    std::uint64_t value() const { return h_; }
-
-private:
-    void mix(std::uint64_t word) {
-        h_ ^= word;
-        h_ *= 0x100000001b3ULL;
-    }
-    std::uint64_t h_ = 0xcbf29ce484222325ULL;
-};
 
 template <typename T> std::span<const T> arrayRange(const T* data, const CVARNDoc& doc, int a) {
     return {data + doc.snpFirst[a], static_cast<std::size_t>(doc.snpLast[a] - doc.snpFirst[a] + 1)};
@@ -45,7 +22,7 @@ template <typename T> std::span<const T> arrayRange(const T* data, const CVARNDo
 // the allele models and every setting the fit reads: a new analysis, a reload, a new baseline, an
 // HMM parameter or a tumour cell fraction all change it.
 std::uint64_t analysisKey(const CVARNDoc& doc, int t, bool paired) {
-    Key key;
+    ContentKey key;
     key.add(t);
     key.add(paired);
     key.add(doc.arrayType);
