@@ -42,19 +42,17 @@ std::uint64_t readingsKey(const CVARNDoc& doc, int t, bool paired) {
     key.add(doc.snpLast[t]);
     for (int i = std::max(0, doc.snpFirst[t]); i <= std::min(kSlots - 1, doc.snpLast[t]); ++i) {
         const int pos = t == kCombined ? doc.combineOrder[i] : i;
-        key.add(pos);
-        if (!inSlots(pos)) continue;
-        key.add(doc.positionUsable[pos]);
-        key.add(doc.heteroRate[pos]);
+        if (!inSlots(pos)) {
+            key.add(pos);
+            continue;
+        }
         const int record = doc.arrangeOrder[pos];
-        key.add(record);
+        key.addPair(pos, record);
+        key.addPair(doc.positionUsable[pos], doc.heteroRate[pos]);
         if (!inSlots(record)) continue;
-        key.add(doc.snpChromosome[record]);
-        key.add(doc.snpPosition[record]);
-        key.add(doc.alleleASignal[0][record]);
-        key.add(doc.alleleBSignal[0][record]);
-        key.add(doc.snpCall[record]);
-        key.add(doc.normalSnpCall[record]);
+        key.addPair(doc.snpChromosome[record], doc.snpPosition[record]);
+        key.addPair(doc.alleleASignal[0][record], doc.alleleBSignal[0][record]);
+        key.addPair(doc.snpCall[record], doc.normalSnpCall[record]);
     }
     // Each array's records as the summarised-signal check and the clusters read them.
     for (int a = firstArray(t); a <= lastArray(t); ++a) {
@@ -63,8 +61,7 @@ std::uint64_t readingsKey(const CVARNDoc& doc, int t, bool paired) {
         key.add(doc.snpLast[a]);
         for (int row = 0; row <= (paired ? 1 : 0); ++row)
             for (int k = std::max(0, doc.snpFirst[a]); k <= std::min(kSlots - 1, doc.snpLast[a]); ++k) {
-                key.add(doc.alleleASignal[row][k]);
-                key.add(doc.alleleBSignal[row][k]);
+                key.addPair(doc.alleleASignal[row][k], doc.alleleBSignal[row][k]);
                 if (row == 1) key.add(doc.normalSnpCall[k]);
             }
         if (paired) continue;
@@ -95,11 +92,11 @@ std::uint64_t poolSexesKey(const CVARNDoc& doc, int t) {
     key.add(doc.snpLast[t]);
     for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
         const int snp = doc.arrangeOrder[pos];
-        key.add(snp);
-        key.add(doc.heteroRate[pos]);
+        key.addPair(snp, doc.heteroRate[pos]);
         if (!inSlots(snp)) continue;
         key.add(doc.snpChromosome[snp]);
-        for (int row = 1; row <= references; ++row) key.add(doc.poolSignal[row][snp]);
+        for (int row = 1; row <= references; row += 2)
+            key.addPair(doc.poolSignal[row][snp], row < references ? doc.poolSignal[row + 1][snp] : 0.0f);
     }
     return key.value();
 }

@@ -2,6 +2,7 @@
 
 #include "AlleleParameters.h"
 #include "ProfileSegmentation.h"
+#include "SideBySide.h"
 #include "document/CVARNDoc.h"
 
 #include <algorithm>
@@ -152,40 +153,52 @@ double firstNoise(const BAlleleFraction& baf, const InformativeSnps& inf) {
     return 1.4826 * *middle;
 }
 
-// One pass: the log-ratio segments cut at the allele steps found with this noise.
+// One pass: the log-ratio segments cut at the allele steps found with this noise. Each
+// chromosome's steps are found over its own SNPs alone, so the chromosomes (each run of segments
+// on one) are cut side by side and their pieces joined in order.
 std::vector<AlleleSegment> cutSegments(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf,
                                        const std::vector<CopyNumberSegment>& logRatioSegments,
                                        const std::vector<Piece>& ranges, const float* lohScore, double bafNoise,
                                        double deficitNoise) {
+    std::vector<std::size_t> runs;
+    for (std::size_t k = 0; k < logRatioSegments.size(); ++k)
+        if (k == 0 || logRatioSegments[k].chromosome != logRatioSegments[k - 1].chromosome) runs.push_back(k);
+    runs.push_back(logRatioSegments.size());
+    std::vector<std::vector<AlleleSegment>> pieces(runs.size() - 1);
+    sideBySide(pieces.size(), [&](std::size_t r) {
+        std::vector<int> steps;
+        bool stepsFound = false;
+        for (std::size_t k = runs[r]; k < runs[r + 1]; ++k) {
+            const Piece whole = ranges[k];
+            if (whole.last < whole.first) continue;
+            const int ch = logRatioSegments[k].chromosome;
+            if (!stepsFound) {
+                Piece chromosome = whole;
+                while (chromosome.last + 1 < static_cast<int>(baf.snps.size()) &&
+                       baf.snps[static_cast<std::size_t>(chromosome.last + 1)].chromosome == ch)
+                    ++chromosome.last;
+                while (chromosome.first > 0 &&
+                       baf.snps[static_cast<std::size_t>(chromosome.first - 1)].chromosome == ch)
+                    --chromosome.first;
+                steps = stepsOf(doc, baf, inf, chromosome, bafNoise, deficitNoise);
+                stepsFound = true;
+            }
+            // A step this close to the segment's own ends is the same step as its boundary.
+            std::vector<int> cuts;
+            for (int step : steps)
+                if (step - whole.first >= kP.sameStepSnps && whole.last + 1 - step >= kP.sameStepSnps)
+                    cuts.push_back(step);
+            cuts.push_back(whole.last + 1);
+            int first = whole.first;
+            for (int cut : cuts) {
+                AlleleSegment piece = summarise(doc, baf, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
+                if (piece.total.markers > 0) pieces[r].push_back(piece);
+                first = cut;
+            }
+        }
+    });
     std::vector<AlleleSegment> out;
-    std::vector<int> steps;
-    int stepsChromosome = 0;
-    for (std::size_t k = 0; k < logRatioSegments.size(); ++k) {
-        const Piece whole = ranges[k];
-        if (whole.last < whole.first) continue;
-        const int ch = logRatioSegments[k].chromosome;
-        if (ch != stepsChromosome) {
-            Piece chromosome = whole;
-            while (chromosome.last + 1 < static_cast<int>(baf.snps.size()) &&
-                   baf.snps[static_cast<std::size_t>(chromosome.last + 1)].chromosome == ch)
-                ++chromosome.last;
-            while (chromosome.first > 0 && baf.snps[static_cast<std::size_t>(chromosome.first - 1)].chromosome == ch)
-                --chromosome.first;
-            steps = stepsOf(doc, baf, inf, chromosome, bafNoise, deficitNoise);
-            stepsChromosome = ch;
-        }
-        // A step this close to the segment's own ends is the same step as its boundary.
-        std::vector<int> cuts;
-        for (int step : steps)
-            if (step - whole.first >= kP.sameStepSnps && whole.last + 1 - step >= kP.sameStepSnps) cuts.push_back(step);
-        cuts.push_back(whole.last + 1);
-        int first = whole.first;
-        for (int cut : cuts) {
-            AlleleSegment piece = summarise(doc, baf, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
-            if (piece.total.markers > 0) out.push_back(piece);
-            first = cut;
-        }
-    }
+    for (std::vector<AlleleSegment>& run : pieces) out.insert(out.end(), run.begin(), run.end());
     return out;
 }
 

@@ -153,12 +153,7 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
         chain.informativeFromNormal = model.informativeFromNormal;
     }
-    // The chromosomes are independent chains, decoded side by side on the machine's cores.
-    std::vector<std::vector<int>> autosomeStates(chains.size());
-    sideBySide(chains.size(), [&](std::size_t c) { autosomeStates[c] = decodeAlleleStates(chains[c]); });
-    for (std::size_t c = 0; c < chains.size(); ++c) writeStates(doc, autosomeStates[c], chainPositions[c]);
     out.decoded = true;
-    std::vector<int> positions;
 
     // X: the sexes of sample and pool decide its normal level.
     out.sex = readSampleSex(doc, alleles.baf, alleles.informative, s.region);
@@ -172,35 +167,38 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         }
         out.poolMaleShare = references > 0 ? static_cast<double>(men) / references : 0.0;
     }
+    const double g1 = s.g.g[1];
+    const double normalCopies = out.sex.male ? g1 : 2.0;
+    const double poolX = paired ? normalCopies : 2.0 * (1.0 - out.poolMaleShare) + out.poolMaleShare * g1;
     if (!out.sex.read) {
         out.warning = "the X of " + alleles.sample + " holds too few heterozygous SNPs to read its sex; X is left undecoded";
-        return out;
-    }
-    const double g1 = s.g.g[1];
-    const double f = out.poolMaleShare;
-    const double normalCopies = out.sex.male ? g1 : 2.0;
-    const double poolX = paired ? normalCopies : 2.0 * (1.0 - f) + f * g1;
-    const double baseShift = mixedLevel(s, s.g.g[s.base], 2.0, 2.0);
-    const double expectedFemale = s.scale * (std::log(2.0 / (paired ? 2.0 : poolX)) - baseShift);
-    const double expectedMale = s.scale * (std::log(g1 / (paired ? g1 : poolX)) - baseShift);
-    if (!paired) {
+    } else if (!paired) {
+        const double baseShift = mixedLevel(s, s.g.g[s.base], 2.0, 2.0);
+        const double expectedFemale = s.scale * (std::log(2.0 / poolX) - baseShift);
+        const double expectedMale = s.scale * (std::log(g1 / poolX) - baseShift);
         out.warning = sexContradiction(out.sex, expectedFemale, expectedMale, alleles.sample);
-        if (!out.warning.empty()) return out;
     }
-    for (int a = first; a <= last; ++a) {
-        AlleleHmmArray& arr = model.arrays[a];
-        fillLevels(arr, s, a, true, normalCopies, poolX);
-        if (out.sex.male) std::fill(std::begin(arr.shows), std::end(arr.shows), false);
-    }
-    AlleleHmmChain chain = chainOf(doc, kChromosomeX, first, last, alleles, snpAt, positions);
-    std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
-    chain.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
-    if (out.sex.male)
-        for (int st = 0; st < kHmmStates; ++st) {
-            const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
-            chain.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
+    if (out.warning.empty()) {
+        for (int a = first; a <= last; ++a) {
+            AlleleHmmArray& arr = model.arrays[a];
+            fillLevels(arr, s, a, true, normalCopies, poolX);
+            if (out.sex.male) std::fill(std::begin(arr.shows), std::end(arr.shows), false);
         }
-    writeStates(doc, decodeAlleleStates(chain), positions);
+        chainPositions.emplace_back();
+        AlleleHmmChain& chain = chains.emplace_back(chainOf(doc, kChromosomeX, first, last, alleles, snpAt, chainPositions.back()));
+        std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
+        chain.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
+        if (out.sex.male)
+            for (int st = 0; st < kHmmStates; ++st) {
+                const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
+                chain.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
+            }
+    }
+
+    // The chromosomes are independent chains, decoded side by side on the machine's cores.
+    std::vector<std::vector<int>> states(chains.size());
+    sideBySide(chains.size(), [&](std::size_t c) { states[c] = decodeAlleleStates(chains[c]); });
+    for (std::size_t c = 0; c < chains.size(); ++c) writeStates(doc, states[c], chainPositions[c]);
     return out;
 }
 

@@ -54,18 +54,61 @@ Repeats repeatsOf(const AlleleHmmArray& a) {
     return r;
 }
 
+// Where a Gaussian term cannot change the sum it enters, it is not formed. A term t added to a
+// floor f rounds to f exactly once t < f 2^-54, well inside half of f's last place; for t =
+// scale N(z) that holds when z^2 exceeds the bound below (one more unit for the rounding of the
+// parts, and ln 2 for a band's two terms together). The costs are then bit for bit those formed in
+// full, only cheaper: most states lie many SDs from a SNP's level or band.
+double negligibleZ2(double scale, double sd, double floor) {
+    return 2.0 * (std::log(scale / (sd * floor)) - kLnSqrt2Pi + 54.0 * std::log(2.0) + std::log(2.0) + 1.0);
+}
+
+struct Shortcuts {
+    Repeats repeats;
+    double levelZ2 = HUGE_VAL; // beyond it a level's Gaussian vanishes beside the outliers
+    double lnLevelFloor = 0.0; // the cost there: -ln(outliers alone)
+    double bandZ2 = HUGE_VAL;  // likewise for a band
+    double lnBafFloor = 0.0;
+    // The band's mirrored twin N(y; -delta) against N(y; delta) is exp(-2 y delta / sd^2): below
+    // 2^-54 of it once y delta exceeds this, and then it cannot change the band's sum.
+    double twinProduct = HUGE_VAL;
+};
+
+Shortcuts shortcutsOf(const AlleleHmmArray& a, const AlleleHmmParameters& par) {
+    Shortcuts c;
+    c.repeats = repeatsOf(a);
+    const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
+    const double outlierBaf = par.bafOutlierShare * 2.0;
+    c.lnLevelFloor = -std::log(outlierLevel);
+    c.lnBafFloor = std::log(outlierBaf);
+    if (a.levelNoise > 0.0 && outlierLevel > 0.0)
+        c.levelZ2 = negligibleZ2(1.0 - par.levelOutlierShare, a.levelNoise, outlierLevel);
+    if (a.bafNoise > 0.0 && outlierBaf > 0.0) {
+        c.bandZ2 = negligibleZ2(1.0 - par.bafOutlierShare, a.bafNoise, outlierBaf);
+        c.twinProduct = 20.0 * a.bafNoise * a.bafNoise; // 2 y delta / sd^2 > 40: exp(-40) < 2^-57
+    }
+    return c;
+}
+
 // The costs of one array for one SNP: the states' emission costs, formed once per SNP.
-void emissionCosts(const AlleleHmmChain& chain, const Repeats repeats[3], const AlleleHmmSnp& snp,
+void emissionCosts(const AlleleHmmChain& chain, const Shortcuts shortcuts[3], const AlleleHmmSnp& snp,
                    const AlleleHmmParameters& par, double cost[kHmmStates]) {
     const AlleleHmmArray& a = chain.arrays[snp.array];
-    const Repeats& r = repeats[snp.array];
+    const Shortcuts& sc = shortcuts[snp.array];
+    const Repeats& r = sc.repeats;
     const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
     const double y = std::fabs(static_cast<double>(snp.mirroredBaf) - 0.5);
     double levelCost[kHmmStates], lnInformative[kHmmStates], lnDensity[kHmmStates];
     for (int s = 0; s < kHmmStates; ++s) {
-        levelCost[s] = r.level[s] < s ? levelCost[r.level[s]]
-                                      : -std::log((1.0 - par.levelOutlierShare) * gaussian(snp.level, a.level[s], a.levelNoise) +
-                                                  outlierLevel);
+        if (r.level[s] < s) {
+            levelCost[s] = levelCost[r.level[s]];
+        } else {
+            const double z = (snp.level - a.level[s]) / a.levelNoise;
+            levelCost[s] = z * z > sc.levelZ2 ? sc.lnLevelFloor
+                                              : -std::log((1.0 - par.levelOutlierShare) *
+                                                              gaussian(snp.level, a.level[s], a.levelNoise) +
+                                                          outlierLevel);
+        }
         double c = levelCost[s];
         if (snp.alleles != 0) {
             if (!chain.informativeFromNormal) {
@@ -81,15 +124,19 @@ void emissionCosts(const AlleleHmmChain& chain, const Repeats repeats[3], const 
             if (snp.informative) {
                 if (r.band[s] < s) {
                     lnDensity[s] = lnDensity[r.band[s]];
+                } else if (!a.shows[s]) {
+                    lnDensity[s] = std::log(2.0); // outliers and strays even over 0 .. 0.5
                 } else {
                     // Density of y on 0 .. 0.5: outliers even (2), a band folded at 0.5.
-                    double density = 2.0;
-                    if (a.shows[s]) {
-                        const double delta = a.band[s] - 0.5;
-                        const double band = gaussian(y, delta, a.bafNoise) + gaussian(y, -delta, a.bafNoise);
-                        density = (1.0 - par.bafOutlierShare) * band + par.bafOutlierShare * 2.0;
+                    const double delta = a.band[s] - 0.5;
+                    const double z = (y - delta) / a.bafNoise;
+                    if (z * z > sc.bandZ2) {
+                        lnDensity[s] = sc.lnBafFloor;
+                    } else {
+                        double band = gaussian(y, delta, a.bafNoise);
+                        if (!(y * delta > sc.twinProduct)) band += gaussian(y, -delta, a.bafNoise);
+                        lnDensity[s] = std::log((1.0 - par.bafOutlierShare) * band + par.bafOutlierShare * 2.0);
                     }
-                    lnDensity[s] = std::log(density);
                 }
                 c -= lnDensity[s];
             }
@@ -161,8 +208,9 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
     if (n == 0) return states;
     std::vector<std::array<unsigned char, kHmmStates>> back(n);
     double score[kHmmStates], next[kHmmStates], cost[kHmmStates];
-    const Repeats repeats[3] = {repeatsOf(chain.arrays[0]), repeatsOf(chain.arrays[1]), repeatsOf(chain.arrays[2])};
-    emissionCosts(chain, repeats, chain.snps[0], par, score);
+    const Shortcuts shortcuts[3] = {shortcutsOf(chain.arrays[0], par), shortcutsOf(chain.arrays[1], par),
+                                    shortcutsOf(chain.arrays[2], par)};
+    emissionCosts(chain, shortcuts, chain.snps[0], par, score);
     for (std::size_t i = 1; i < n; ++i) {
         const double d = std::fabs(static_cast<double>(chain.snps[i].position) - chain.snps[i - 1].position);
         const double change = 0.5 * std::tanh(2.0 * d / par.basesPerMorgan);
@@ -172,7 +220,7 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
         int bestFrom = 0;
         for (int s = 1; s < kHmmStates; ++s)
             if (score[s] < score[bestFrom]) bestFrom = s;
-        emissionCosts(chain, repeats, chain.snps[i], par, cost);
+        emissionCosts(chain, shortcuts, chain.snps[i], par, cost);
         for (int s = 0; s < kHmmStates; ++s) {
             const double stay = score[s] - lnStay;
             const double move = score[bestFrom] - (s < kAlleleStates ? lnChange : lnSubclone);

@@ -1,6 +1,7 @@
 #include "BAlleleFraction.h"
 
 #include "AlleleParameters.h"
+#include "SideBySide.h"
 #include "document/CVARNDoc.h"
 #include "view/GenomeLayout.h"
 
@@ -58,14 +59,21 @@ BAlleleFraction bAlleleFraction(const CVARNDoc& doc, int t, const ArrayCentres c
         if (!inSlots(record)) continue;
         const int ch = doc.snpChromosome[record];
         if (ch < 1 || ch > kChromosomeX) continue;
-        AlleleSnp snp{i, pos, record, ch, doc.snpPosition[record], kNaN};
-        if (const AlleleCentres* c = centres[arrayOfRecord(doc, record)].of(record)) {
+        out.snps.push_back({i, pos, record, ch, doc.snpPosition[record], kNaN});
+    }
+    // Each SNP's fraction is its own (a logarithm and two exponentials): formed in blocks side by side.
+    constexpr std::size_t kBlock = 4096;
+    sideBySide((out.snps.size() + kBlock - 1) / kBlock, [&](std::size_t b) {
+        const std::size_t end = std::min(out.snps.size(), (b + 1) * kBlock);
+        for (std::size_t k = b * kBlock; k < end; ++k) {
+            AlleleSnp& snp = out.snps[k];
+            const AlleleCentres* c = centres[arrayOfRecord(doc, snp.record)].of(snp.record);
+            if (c == nullptr) continue;
             const double baf =
-                bAlleleFractionOf(contrastOf(doc.alleleASignal[0][record], doc.alleleBSignal[0][record]), *c);
+                bAlleleFractionOf(contrastOf(doc.alleleASignal[0][snp.record], doc.alleleBSignal[0][snp.record]), *c);
             if (std::isfinite(baf)) snp.baf = static_cast<float>(baf);
         }
-        out.snps.push_back(snp);
-    }
+    });
     return out;
 }
 

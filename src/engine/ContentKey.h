@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -23,8 +25,29 @@ public:
         lane_[count_ & 3] = mix(lane_[count_ & 3], word);
         ++count_;
     }
+    // Two values of at most four bytes each as one word (each one-to-one in its half).
+    template <typename A, typename B> void addPair(const A& a, const B& b) {
+        static_assert(std::is_trivially_copyable_v<A> && std::is_trivially_copyable_v<B>);
+        static_assert(sizeof(A) <= 4 && sizeof(B) <= 4);
+        std::uint32_t low = 0, high = 0;
+        std::memcpy(&low, &a, sizeof(A));
+        std::memcpy(&high, &b, sizeof(B));
+        add((static_cast<std::uint64_t>(high) << 32) | low);
+    }
+    // Values of at most four bytes go in packed, as many as fill a word; the count closes the
+    // range, so that where it ends is part of the key as well.
     template <typename T> void addRange(const T* values, std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) add(values[i]);
+        static_assert(std::is_trivially_copyable_v<T>);
+        if constexpr (sizeof(T) <= 4) {
+            constexpr std::size_t perWord = sizeof(std::uint64_t) / sizeof(T);
+            for (std::size_t i = 0; i < n; i += perWord) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, values + i, sizeof(T) * std::min(perWord, n - i));
+                add(word);
+            }
+        } else {
+            for (std::size_t i = 0; i < n; ++i) add(values[i]);
+        }
         add(n);
     }
     template <typename T> void addAll(std::span<const T> values) { addRange(values.data(), values.size()); }

@@ -1,6 +1,7 @@
 #include "InformativeSnps.h"
 
 #include "AlleleParameters.h"
+#include "SideBySide.h"
 #include "document/CVARNDoc.h"
 
 #include <algorithm>
@@ -161,13 +162,13 @@ InformativeSnps informativeFromSample(const CVARNDoc& doc, const BAlleleFraction
     InformativeSnps out;
     out.informative.assign(baf.snps.size(), 0);
     out.homozygousNoise = homozygousNoiseOf(doc, baf);
-    std::size_t begin = 0;
-    while (begin < baf.snps.size()) {
-        std::size_t end = begin + 1;
-        while (end < baf.snps.size() && baf.snps[end].chromosome == baf.snps[begin].chromosome) ++end;
-        decideChromosome(doc, baf, begin, end, out.homozygousNoise, out);
-        begin = end;
-    }
+    // Each chromosome is judged by its own SNPs alone, so the chromosomes are decided side by side.
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < baf.snps.size(); ++i)
+        if (i == 0 || baf.snps[i].chromosome != baf.snps[i - 1].chromosome) starts.push_back(i);
+    starts.push_back(baf.snps.size());
+    sideBySide(starts.size() - 1,
+               [&](std::size_t c) { decideChromosome(doc, baf, starts[c], starts[c + 1], out.homozygousNoise, out); });
     out.count = static_cast<int>(std::count(out.informative.begin(), out.informative.end(), 1));
     return out;
 }
