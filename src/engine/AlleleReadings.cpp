@@ -8,8 +8,11 @@
 #include "AlleleModelCentres.h"
 #include "ContentKey.h"
 #include "PairedAlleleCentres.h"
+#include "SideBySide.h"
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
+
+#include <algorithm>
 
 namespace varn {
 
@@ -32,6 +35,23 @@ template <typename T> void addVector(ContentKey& key, const std::vector<T>& valu
     key.addRange(values.data(), values.size());
 }
 
+// Indices first..last fed in by addOne(key, i), in blocks keyed side by side on the machine's
+// cores; the blocks' keys then go in, in order. A change anywhere changes its block's key (each
+// step of a key is one-to-one in a single word), and so the whole.
+template <class AddOne> void addBlocks(ContentKey& key, int first, int last, const AddOne& addOne) {
+    constexpr int kBlock = 8192;
+    const std::size_t blocks = last >= first ? static_cast<std::size_t>((last - first) / kBlock + 1) : 0;
+    std::vector<std::uint64_t> parts(blocks);
+    sideBySide(blocks, [&](std::size_t b) {
+        ContentKey part;
+        const int from = first + static_cast<int>(b) * kBlock, to = std::min(last, from + kBlock - 1);
+        for (int i = from; i <= to; ++i) addOne(part, i);
+        parts[b] = part.value();
+    });
+    key.add(blocks);
+    for (std::uint64_t p : parts) key.add(p);
+}
+
 std::uint64_t readingsKey(const CVARNDoc& doc, int t, bool paired) {
     ContentKey key;
     key.add(t);
@@ -40,30 +60,30 @@ std::uint64_t readingsKey(const CVARNDoc& doc, int t, bool paired) {
     // The SNPs in display order with what the B-allele fraction and the informative SNPs read.
     key.add(doc.snpFirst[t]);
     key.add(doc.snpLast[t]);
-    for (int i = std::max(0, doc.snpFirst[t]); i <= std::min(kSlots - 1, doc.snpLast[t]); ++i) {
+    addBlocks(key, std::max(0, doc.snpFirst[t]), std::min(kSlots - 1, doc.snpLast[t]), [&](ContentKey& k, int i) {
         const int pos = t == kCombined ? doc.combineOrder[i] : i;
         if (!inSlots(pos)) {
-            key.add(pos);
-            continue;
+            k.add(pos);
+            return;
         }
         const int record = doc.arrangeOrder[pos];
-        key.addPair(pos, record);
-        key.addPair(doc.positionUsable[pos], doc.heteroRate[pos]);
-        if (!inSlots(record)) continue;
-        key.addPair(doc.snpChromosome[record], doc.snpPosition[record]);
-        key.addPair(doc.alleleASignal[0][record], doc.alleleBSignal[0][record]);
-        key.addPair(doc.snpCall[record], doc.normalSnpCall[record]);
-    }
+        k.addPair(pos, record);
+        k.addPair(doc.positionUsable[pos], doc.heteroRate[pos]);
+        if (!inSlots(record)) return;
+        k.addPair(doc.snpChromosome[record], doc.snpPosition[record]);
+        k.addPair(doc.alleleASignal[0][record], doc.alleleBSignal[0][record]);
+        k.addPair(doc.snpCall[record], doc.normalSnpCall[record]);
+    });
     // Each array's records as the summarised-signal check and the clusters read them.
     for (int a = firstArray(t); a <= lastArray(t); ++a) {
         key.addText(sampleOf(doc, a));
         key.add(doc.snpFirst[a]);
         key.add(doc.snpLast[a]);
         for (int row = 0; row <= (paired ? 1 : 0); ++row)
-            for (int k = std::max(0, doc.snpFirst[a]); k <= std::min(kSlots - 1, doc.snpLast[a]); ++k) {
-                key.addPair(doc.alleleASignal[row][k], doc.alleleBSignal[row][k]);
-                if (row == 1) key.add(doc.normalSnpCall[k]);
-            }
+            addBlocks(key, std::max(0, doc.snpFirst[a]), std::min(kSlots - 1, doc.snpLast[a]), [&](ContentKey& k, int r) {
+                k.addPair(doc.alleleASignal[row][r], doc.alleleBSignal[row][r]);
+                if (row == 1) k.add(doc.normalSnpCall[r]);
+            });
         if (paired) continue;
         const AlleleModel& m = doc.alleleModel[a];
         key.add(m.arrayType);
@@ -90,14 +110,14 @@ std::uint64_t poolSexesKey(const CVARNDoc& doc, int t) {
     addVector(key, m.countAB);
     key.add(doc.snpFirst[t]);
     key.add(doc.snpLast[t]);
-    for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
+    addBlocks(key, doc.snpFirst[t], doc.snpLast[t], [&](ContentKey& k, int pos) {
         const int snp = doc.arrangeOrder[pos];
-        key.addPair(snp, doc.heteroRate[pos]);
-        if (!inSlots(snp)) continue;
-        key.add(doc.snpChromosome[snp]);
+        k.addPair(snp, doc.heteroRate[pos]);
+        if (!inSlots(snp)) return;
+        k.add(doc.snpChromosome[snp]);
         for (int row = 1; row <= references; row += 2)
-            key.addPair(doc.poolSignal[row][snp], row < references ? doc.poolSignal[row + 1][snp] : 0.0f);
-    }
+            k.addPair(doc.poolSignal[row][snp], row < references ? doc.poolSignal[row + 1][snp] : 0.0f);
+    });
     return key.value();
 }
 
@@ -121,6 +141,29 @@ AlleleReadings readAlleles(const CVARNDoc& doc, int t, bool paired) {
     }
     out.baf = bAlleleFraction(doc, t, centres);
     out.informative = paired ? informativeFromNormal(doc, out.baf) : informativeFromSample(doc, out.baf);
+    return out;
+}
+
+AlleleReadings arrayPartOf(const CVARNDoc& doc, const AlleleReadings& merged, int a) {
+    AlleleReadings out;
+    out.why = merged.why;
+    out.baf.arrayType = a;
+    out.informative.homozygousNoise = merged.informative.homozygousNoise;
+    out.informative.fromNormal = merged.informative.fromNormal;
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < merged.baf.snps.size(); ++i) {
+        const int pos = merged.baf.snps[i].pos;
+        if (pos >= doc.snpFirst[a] && pos <= doc.snpLast[a]) order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t x, std::size_t y) { return merged.baf.snps[x].pos < merged.baf.snps[y].pos; });
+    for (std::size_t i : order) {
+        AlleleSnp snp = merged.baf.snps[i];
+        snp.index = snp.pos;
+        out.baf.snps.push_back(snp);
+        out.informative.informative.push_back(merged.informative.informative[i]);
+        out.informative.count += merged.informative.informative[i] != 0;
+    }
     return out;
 }
 

@@ -145,14 +145,6 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     for (std::size_t i = 0; i < alleles.baf.snps.size(); ++i)
         snpAt[static_cast<std::size_t>(alleles.baf.snps[i].pos)] = static_cast<int>(i);
     doc.hmmMinorCopies.assign(kSlots, -1);
-    std::vector<AlleleHmmChain> chains(22);
-    std::vector<std::vector<int>> chainPositions(22);
-    for (int ch = 1; ch <= 22; ++ch) {
-        AlleleHmmChain& chain = chains[static_cast<std::size_t>(ch - 1)];
-        chain = chainOf(doc, ch, first, last, alleles, snpAt, chainPositions[static_cast<std::size_t>(ch - 1)]);
-        std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
-        chain.informativeFromNormal = model.informativeFromNormal;
-    }
     out.decoded = true;
 
     // X: the sexes of sample and pool decide its normal level.
@@ -178,27 +170,36 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         const double expectedMale = s.scale * (std::log(g1 / poolX) - baseShift);
         out.warning = sexContradiction(out.sex, expectedFemale, expectedMale, alleles.sample);
     }
-    if (out.warning.empty()) {
+    const bool decodeX = out.warning.empty();
+    AlleleHmmChain x = model;
+    if (decodeX) {
         for (int a = first; a <= last; ++a) {
-            AlleleHmmArray& arr = model.arrays[a];
+            AlleleHmmArray& arr = x.arrays[a];
             fillLevels(arr, s, a, true, normalCopies, poolX);
             if (out.sex.male) std::fill(std::begin(arr.shows), std::end(arr.shows), false);
         }
-        chainPositions.emplace_back();
-        AlleleHmmChain& chain = chains.emplace_back(chainOf(doc, kChromosomeX, first, last, alleles, snpAt, chainPositions.back()));
-        std::copy(std::begin(model.arrays), std::end(model.arrays), std::begin(chain.arrays));
-        chain.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
+        x.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
         if (out.sex.male)
             for (int st = 0; st < kHmmStates; ++st) {
                 const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
-                chain.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
+                x.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
             }
     }
 
-    // The chromosomes are independent chains, decoded side by side on the machine's cores.
-    std::vector<std::vector<int>> states(chains.size());
-    sideBySide(chains.size(), [&](std::size_t c) { states[c] = decodeAlleleStates(chains[c]); });
-    for (std::size_t c = 0; c < chains.size(); ++c) writeStates(doc, states[c], chainPositions[c]);
+    // The chromosomes are independent chains, each gathered and decoded whole on one of the
+    // machine's cores, side by side.
+    const std::size_t count = decodeX ? 23 : 22;
+    std::vector<std::vector<int>> states(count), positions(count);
+    sideBySide(count, [&](std::size_t c) {
+        const int ch = c < 22 ? static_cast<int>(c) + 1 : kChromosomeX;
+        AlleleHmmChain chain = chainOf(doc, ch, first, last, alleles, snpAt, positions[c]);
+        const AlleleHmmChain& like = c < 22 ? model : x;
+        std::copy(std::begin(like.arrays), std::end(like.arrays), std::begin(chain.arrays));
+        std::copy(std::begin(like.allowed), std::end(like.allowed), std::begin(chain.allowed));
+        chain.informativeFromNormal = like.informativeFromNormal;
+        states[c] = decodeAlleleStates(chain);
+    });
+    for (std::size_t c = 0; c < count; ++c) writeStates(doc, states[c], positions[c]);
     return out;
 }
 

@@ -15,9 +15,13 @@
 // state (see AlleleSpecificHmm.h) a tenth of that.
 #include "AlleleSpecificHmm.h"
 
+#include "MixtureCostTable.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace varn {
@@ -25,11 +29,6 @@ namespace varn {
 namespace {
 
 constexpr double kLnSqrt2Pi = 0.91893853320467274178;
-
-double gaussian(double x, double mean, double sd) {
-    const double z = (x - mean) / sd;
-    return std::exp(-0.5 * z * z - kLnSqrt2Pi) / sd;
-}
 
 // For each state, the first state whose terms are formed from the same numbers: the minor counts
 // of one total share its level, and the states split into two kinds by whether their minor allele
@@ -54,39 +53,68 @@ Repeats repeatsOf(const AlleleHmmArray& a) {
     return r;
 }
 
-// Where a Gaussian term cannot change the sum it enters, it is not formed. A term t added to a
-// floor f rounds to f exactly once t < f 2^-54, well inside half of f's last place; for t =
-// scale N(z) that holds when z^2 exceeds the bound below (one more unit for the rounding of the
-// parts, and ln 2 for a band's two terms together). The costs are then bit for bit those formed in
-// full, only cheaper: most states lie many SDs from a SNP's level or band.
+// Beyond this z^2 a Gaussian term of peak density scale / sd (sqrt 2 pi) is below 2^-54 of the
+// floor it is added to, with room for a band's two terms and for rounding: there the cost is the
+// floor's alone.
 double negligibleZ2(double scale, double sd, double floor) {
     return 2.0 * (std::log(scale / (sd * floor)) - kLnSqrt2Pi + 54.0 * std::log(2.0) + std::log(2.0) + 1.0);
 }
 
+// The cost tables of one array's noise. A level's cost is levelCost(z^2 / 2). A band's density
+// of y, two Gaussians at +-delta over the outliers, is
+//     K (e^-u + e^-(u + v)) + 2 o = K e^-(u - ln(1 + e^-v)) + 2 o,  u = (y - delta)^2 / 2 sd^2, v = 2 y delta / sd^2,
+// so its cost is bandCost(u + twin(v)) with twin(v) = -ln(1 + e^-v), one table of the same form.
+struct CostTables {
+    MixtureCostTable levelCost, bandCost, twin;
+};
+
+CostTables costTablesOf(double levelNoise, double bafNoise, const AlleleHmmParameters& par) {
+    CostTables t;
+    const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
+    const double outlierBaf = par.bafOutlierShare * 2.0;
+    const double lnSqrt2Pi = kLnSqrt2Pi;
+    if (levelNoise > 0.0 && outlierLevel > 0.0)
+        t.levelCost = MixtureCostTable((1.0 - par.levelOutlierShare) / (levelNoise * std::exp(lnSqrt2Pi)), outlierLevel,
+                                       0.0, 0.5 * negligibleZ2(1.0 - par.levelOutlierShare, levelNoise, outlierLevel));
+    if (bafNoise > 0.0 && outlierBaf > 0.0)
+        t.bandCost = MixtureCostTable((1.0 - par.bafOutlierShare) / (bafNoise * std::exp(lnSqrt2Pi)), outlierBaf, -1.0,
+                                      0.5 * negligibleZ2(1.0 - par.bafOutlierShare, bafNoise, outlierBaf));
+    t.twin = MixtureCostTable(1.0, 1.0, 0.0, 40.0); // e^-40: the twin has vanished
+    return t;
+}
+
+// The chains of one decoding share their arrays' noise and run side by side: their tables are
+// built once and kept (the last few) for all of them.
+std::shared_ptr<const CostTables> keptCostTables(double levelNoise, double bafNoise, const AlleleHmmParameters& par) {
+    struct Kept {
+        double key[5];
+        std::shared_ptr<const CostTables> tables;
+    };
+    static std::mutex mutex;
+    static std::vector<Kept> kept;
+    const double key[5] = {levelNoise, bafNoise, par.levelOutlierShare, par.levelOutlierWidth, par.bafOutlierShare};
+    const std::lock_guard<std::mutex> lock(mutex);
+    for (const Kept& k : kept)
+        if (std::equal(std::begin(key), std::end(key), std::begin(k.key))) return k.tables;
+    if (kept.size() >= 8) kept.erase(kept.begin());
+    kept.push_back({{key[0], key[1], key[2], key[3], key[4]},
+                    std::make_shared<const CostTables>(costTablesOf(levelNoise, bafNoise, par))});
+    return kept.back().tables;
+}
+
 struct Shortcuts {
     Repeats repeats;
-    double levelZ2 = HUGE_VAL; // beyond it a level's Gaussian vanishes beside the outliers
-    double lnLevelFloor = 0.0; // the cost there: -ln(outliers alone)
-    double bandZ2 = HUGE_VAL;  // likewise for a band
-    double lnBafFloor = 0.0;
-    // The band's mirrored twin N(y; -delta) against N(y; delta) is exp(-2 y delta / sd^2): below
-    // 2^-54 of it once y delta exceeds this, and then it cannot change the band's sum.
-    double twinProduct = HUGE_VAL;
+    std::shared_ptr<const CostTables> tables;
+    double levelScale = 0.0; // 1 / (2 sd^2): u of a level's z
+    double bandScale = 0.0;
 };
 
 Shortcuts shortcutsOf(const AlleleHmmArray& a, const AlleleHmmParameters& par) {
     Shortcuts c;
     c.repeats = repeatsOf(a);
-    const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
-    const double outlierBaf = par.bafOutlierShare * 2.0;
-    c.lnLevelFloor = -std::log(outlierLevel);
-    c.lnBafFloor = std::log(outlierBaf);
-    if (a.levelNoise > 0.0 && outlierLevel > 0.0)
-        c.levelZ2 = negligibleZ2(1.0 - par.levelOutlierShare, a.levelNoise, outlierLevel);
-    if (a.bafNoise > 0.0 && outlierBaf > 0.0) {
-        c.bandZ2 = negligibleZ2(1.0 - par.bafOutlierShare, a.bafNoise, outlierBaf);
-        c.twinProduct = 20.0 * a.bafNoise * a.bafNoise; // 2 y delta / sd^2 > 40: exp(-40) < 2^-57
-    }
+    c.tables = keptCostTables(a.levelNoise, a.bafNoise, par);
+    if (a.levelNoise > 0.0) c.levelScale = 0.5 / (a.levelNoise * a.levelNoise);
+    if (a.bafNoise > 0.0) c.bandScale = 0.5 / (a.bafNoise * a.bafNoise);
     return c;
 }
 
@@ -96,18 +124,15 @@ void emissionCosts(const AlleleHmmChain& chain, const Shortcuts shortcuts[3], co
     const AlleleHmmArray& a = chain.arrays[snp.array];
     const Shortcuts& sc = shortcuts[snp.array];
     const Repeats& r = sc.repeats;
-    const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
+    const CostTables& tables = *sc.tables;
     const double y = std::fabs(static_cast<double>(snp.mirroredBaf) - 0.5);
     double levelCost[kHmmStates], lnInformative[kHmmStates], lnDensity[kHmmStates];
     for (int s = 0; s < kHmmStates; ++s) {
         if (r.level[s] < s) {
             levelCost[s] = levelCost[r.level[s]];
         } else {
-            const double z = (snp.level - a.level[s]) / a.levelNoise;
-            levelCost[s] = z * z > sc.levelZ2 ? sc.lnLevelFloor
-                                              : -std::log((1.0 - par.levelOutlierShare) *
-                                                              gaussian(snp.level, a.level[s], a.levelNoise) +
-                                                          outlierLevel);
+            const double d = snp.level - a.level[s];
+            levelCost[s] = tables.levelCost(d * d * sc.levelScale);
         }
         double c = levelCost[s];
         if (snp.alleles != 0) {
@@ -129,14 +154,9 @@ void emissionCosts(const AlleleHmmChain& chain, const Shortcuts shortcuts[3], co
                 } else {
                     // Density of y on 0 .. 0.5: outliers even (2), a band folded at 0.5.
                     const double delta = a.band[s] - 0.5;
-                    const double z = (y - delta) / a.bafNoise;
-                    if (z * z > sc.bandZ2) {
-                        lnDensity[s] = sc.lnBafFloor;
-                    } else {
-                        double band = gaussian(y, delta, a.bafNoise);
-                        if (!(y * delta > sc.twinProduct)) band += gaussian(y, -delta, a.bafNoise);
-                        lnDensity[s] = std::log((1.0 - par.bafOutlierShare) * band + par.bafOutlierShare * 2.0);
-                    }
+                    const double e = y - delta;
+                    const double v = std::max(0.0, 4.0 * y * delta * sc.bandScale);
+                    lnDensity[s] = -tables.bandCost(e * e * sc.bandScale + tables.twin(v));
                 }
                 c -= lnDensity[s];
             }
@@ -211,12 +231,13 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
     const Shortcuts shortcuts[3] = {shortcutsOf(chain.arrays[0], par), shortcutsOf(chain.arrays[1], par),
                                     shortcutsOf(chain.arrays[2], par)};
     emissionCosts(chain, shortcuts, chain.snps[0], par, score);
+    const double lnSubcloneShare = std::log(par.subcloneShare);
     for (std::size_t i = 1; i < n; ++i) {
         const double d = std::fabs(static_cast<double>(chain.snps[i].position) - chain.snps[i - 1].position);
         const double change = 0.5 * std::tanh(2.0 * d / par.basesPerMorgan);
         const double lnStay = std::log(1.0 - change);
         const double lnChange = change > 0.0 ? std::log(change) : -HUGE_VAL;
-        const double lnSubclone = lnChange + std::log(par.subcloneShare);
+        const double lnSubclone = lnChange + lnSubcloneShare;
         int bestFrom = 0;
         for (int s = 1; s < kHmmStates; ++s)
             if (score[s] < score[bestFrom]) bestFrom = s;

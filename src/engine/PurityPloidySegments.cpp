@@ -43,9 +43,22 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
     pureMeansOf(doc, false, pure);
     alleleReason = alleleAnalysisMissing(doc, t, paired);
     const int first = t == kCombined ? kXba : t, last = t == kCombined ? kHind : t;
-    std::shared_ptr<const AlleleReadings> readings[3];
-    for (int a = first; a <= last && alleleReason.empty(); ++a) {
-        readings[a] = keptAlleleReadings(doc, a, paired);
+    // A merged analysis reads its SNPs as the merged decoder does (each judged informative among
+    // the neighbours of both arrays, twice as dense as one array's), each array's part fitted apart.
+    std::shared_ptr<const AlleleReadings> kept[3];
+    AlleleReadings parts[3];
+    const AlleleReadings* readings[3] = {};
+    if (alleleReason.empty() && t == kCombined) {
+        kept[kCombined] = keptAlleleReadings(doc, kCombined, paired);
+        alleleReason = kept[kCombined]->why;
+        for (int a = first; a <= last && alleleReason.empty(); ++a) {
+            parts[a] = arrayPartOf(doc, *kept[kCombined], a);
+            readings[a] = &parts[a];
+        }
+    }
+    for (int a = first; a <= last && alleleReason.empty() && t != kCombined; ++a) {
+        kept[a] = keptAlleleReadings(doc, a, paired);
+        readings[a] = kept[a].get();
         alleleReason = readings[a]->why;
     }
     for (int a = first; a <= last; ++a) {
