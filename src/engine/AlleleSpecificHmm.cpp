@@ -1,4 +1,5 @@
-// The allele-specific HMM: Viterbi over sixteen states along one chromosome.
+// The allele-specific HMM: Viterbi over the sixteen clonal states and the subclonal steps between
+// them, along one chromosome.
 //
 // Emissions, per SNP and state (k, j), as negative natural logarithms:
 //   the log ratio x:   Gaussian around the state's level with the array's noise, mixed with a
@@ -10,6 +11,7 @@
 //   an informative SNP's mirrored B-allele fraction y = max(b, 1 - b): the folded Gaussian of a
 //                      band at 0.5 +- delta (its mirrored values are |0.5 + delta + noise - 0.5|
 //                      folded at 0.5), mixed with outliers even over 0.5 .. 1.
+// Each Gaussian over its outliers is read off a table of its cost (MixtureCostTable.h).
 // Transitions as the seven-state HMM: a change to any one other state has probability
 // 0.5 tanh(2d / 10^8) for neighbours d bases apart, staying the rest; a change into a subclonal
 // state (see AlleleSpecificHmm.h) a tenth of that.
@@ -55,7 +57,7 @@ Repeats repeatsOf(const AlleleHmmArray& a) {
 
 // Beyond this z^2 a Gaussian term of peak density scale / sd (sqrt 2 pi) is below 2^-54 of the
 // floor it is added to, with room for a band's two terms and for rounding: there the cost is the
-// floor's alone.
+// floor's alone, and the tables end.
 double negligibleZ2(double scale, double sd, double floor) {
     return 2.0 * (std::log(scale / (sd * floor)) - kLnSqrt2Pi + 54.0 * std::log(2.0) + std::log(2.0) + 1.0);
 }
@@ -72,12 +74,12 @@ CostTables costTablesOf(double levelNoise, double bafNoise, const AlleleHmmParam
     CostTables t;
     const double outlierLevel = par.levelOutlierShare / par.levelOutlierWidth;
     const double outlierBaf = par.bafOutlierShare * 2.0;
-    const double lnSqrt2Pi = kLnSqrt2Pi;
+    const double sqrt2Pi = std::exp(kLnSqrt2Pi);
     if (levelNoise > 0.0 && outlierLevel > 0.0)
-        t.levelCost = MixtureCostTable((1.0 - par.levelOutlierShare) / (levelNoise * std::exp(lnSqrt2Pi)), outlierLevel,
+        t.levelCost = MixtureCostTable((1.0 - par.levelOutlierShare) / (levelNoise * sqrt2Pi), outlierLevel,
                                        0.0, 0.5 * negligibleZ2(1.0 - par.levelOutlierShare, levelNoise, outlierLevel));
     if (bafNoise > 0.0 && outlierBaf > 0.0)
-        t.bandCost = MixtureCostTable((1.0 - par.bafOutlierShare) / (bafNoise * std::exp(lnSqrt2Pi)), outlierBaf, -1.0,
+        t.bandCost = MixtureCostTable((1.0 - par.bafOutlierShare) / (bafNoise * sqrt2Pi), outlierBaf, -1.0,
                                       0.5 * negligibleZ2(1.0 - par.bafOutlierShare, bafNoise, outlierBaf));
     t.twin = MixtureCostTable(1.0, 1.0, 0.0, 40.0); // e^-40: the twin has vanished
     return t;
@@ -102,15 +104,15 @@ std::shared_ptr<const CostTables> keptCostTables(double levelNoise, double bafNo
     return kept.back().tables;
 }
 
-struct Shortcuts {
+struct ArrayCosts {
     Repeats repeats;
     std::shared_ptr<const CostTables> tables;
     double levelScale = 0.0; // 1 / (2 sd^2): u of a level's z
     double bandScale = 0.0;
 };
 
-Shortcuts shortcutsOf(const AlleleHmmArray& a, const AlleleHmmParameters& par) {
-    Shortcuts c;
+ArrayCosts arrayCostsOf(const AlleleHmmArray& a, const AlleleHmmParameters& par) {
+    ArrayCosts c;
     c.repeats = repeatsOf(a);
     c.tables = keptCostTables(a.levelNoise, a.bafNoise, par);
     if (a.levelNoise > 0.0) c.levelScale = 0.5 / (a.levelNoise * a.levelNoise);
@@ -119,10 +121,10 @@ Shortcuts shortcutsOf(const AlleleHmmArray& a, const AlleleHmmParameters& par) {
 }
 
 // The costs of one array for one SNP: the states' emission costs, formed once per SNP.
-void emissionCosts(const AlleleHmmChain& chain, const Shortcuts shortcuts[3], const AlleleHmmSnp& snp,
+void emissionCosts(const AlleleHmmChain& chain, const ArrayCosts arrayCosts[3], const AlleleHmmSnp& snp,
                    const AlleleHmmParameters& par, double cost[kHmmStates]) {
     const AlleleHmmArray& a = chain.arrays[snp.array];
-    const Shortcuts& sc = shortcuts[snp.array];
+    const ArrayCosts& sc = arrayCosts[snp.array];
     const Repeats& r = sc.repeats;
     const CostTables& tables = *sc.tables;
     const double y = std::fabs(static_cast<double>(snp.mirroredBaf) - 0.5);
@@ -228,9 +230,9 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
     if (n == 0) return states;
     std::vector<std::array<unsigned char, kHmmStates>> back(n);
     double score[kHmmStates], next[kHmmStates], cost[kHmmStates];
-    const Shortcuts shortcuts[3] = {shortcutsOf(chain.arrays[0], par), shortcutsOf(chain.arrays[1], par),
-                                    shortcutsOf(chain.arrays[2], par)};
-    emissionCosts(chain, shortcuts, chain.snps[0], par, score);
+    const ArrayCosts arrayCosts[3] = {arrayCostsOf(chain.arrays[0], par), arrayCostsOf(chain.arrays[1], par),
+                                    arrayCostsOf(chain.arrays[2], par)};
+    emissionCosts(chain, arrayCosts, chain.snps[0], par, score);
     const double lnSubcloneShare = std::log(par.subcloneShare);
     for (std::size_t i = 1; i < n; ++i) {
         const double d = std::fabs(static_cast<double>(chain.snps[i].position) - chain.snps[i - 1].position);
@@ -241,7 +243,7 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
         int bestFrom = 0;
         for (int s = 1; s < kHmmStates; ++s)
             if (score[s] < score[bestFrom]) bestFrom = s;
-        emissionCosts(chain, shortcuts, chain.snps[i], par, cost);
+        emissionCosts(chain, arrayCosts, chain.snps[i], par, cost);
         for (int s = 0; s < kHmmStates; ++s) {
             const double stay = score[s] - lnStay;
             const double move = score[bestFrom] - (s < kAlleleStates ? lnChange : lnSubclone);
