@@ -1,5 +1,6 @@
 #include "SetupDialogFaces.h"
 
+#include "CanvasWidget.h"
 #include "document/InstallRoot.h"
 #include "document/SetupDialogs.h"
 #include "document/UserInterface.h"
@@ -7,8 +8,8 @@
 #include "engine/CBaseSet.h"
 #include "engine/CHMMParameter.h"
 #include "engine/CRefSelect.h"
-#include "PurityCurveWidget.h"
-#include "PurityMapWidget.h"
+#include "view/PaintPurityCurve.h"
+#include "view/PaintPurityMap.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -271,9 +272,9 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     estimateText_ = new QLabel(dialog_.canEstimate() ? "" : "No decoded profile to estimate from", this);
     estimateText_->setObjectName("estimateText");
     estimateText_->setWordWrap(true);
-    curve_ = new PurityCurveWidget(this);
+    curve_ = new CanvasWidget("purityCurve", QSize(220, 70), this);
     curve_->setVisible(false);
-    map_ = new PurityMapWidget(this);
+    map_ = new CanvasWidget("purityMap", QSize(620, 320), this);
     map_->setVisible(false);
     solutions_ = new QListWidget(this);
     solutions_->setObjectName("solutions");
@@ -319,9 +320,13 @@ void HmmParameterFace::showEstimate() {
     estimateShown_ = true;
     estimateText_->setText(QString::fromStdString(dialog_.estimateText));
     const bool joint = dialog_.estimate.joint && !dialog_.estimate.fit.map.cost.empty();
-    curve_->setEstimate(dialog_.estimate);
+    curve_->setPaint([estimate = dialog_.estimate](Canvas& canvas, int width, int height) {
+        paintPurityCurve(canvas, estimate, width, height, false);
+    });
     curve_->setVisible(!joint && !dialog_.estimate.curve.empty());
-    map_->setFit(dialog_.estimate.fit);
+    map_->setPaint([fit = dialog_.estimate.fit](Canvas& canvas, int width, int height) {
+        paintPurityMap(canvas, fit, width, height, true);
+    });
     map_->setVisible(joint);
     solutions_->clear();
     const std::vector<std::string> lines = dialog_.solutionLines();

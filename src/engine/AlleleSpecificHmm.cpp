@@ -17,6 +17,8 @@
 // state (see AlleleSpecificHmm.h) a tenth of that.
 #include "AlleleSpecificHmm.h"
 
+#include "AlleleCache.h"
+#include "ContentKey.h"
 #include "MixtureCostTable.h"
 
 #include <algorithm>
@@ -88,20 +90,13 @@ CostTables costTablesOf(double levelNoise, double bafNoise, const AlleleHmmParam
 // The chains of one decoding share their arrays' noise and run side by side: their tables are
 // built once and kept (the last few) for all of them.
 std::shared_ptr<const CostTables> keptCostTables(double levelNoise, double bafNoise, const AlleleHmmParameters& par) {
-    struct Kept {
-        double key[5];
-        std::shared_ptr<const CostTables> tables;
-    };
     static std::mutex mutex;
-    static std::vector<Kept> kept;
-    const double key[5] = {levelNoise, bafNoise, par.levelOutlierShare, par.levelOutlierWidth, par.bafOutlierShare};
+    static std::vector<AlleleCache::Kept<CostTables>> kept;
+    ContentKey key;
+    for (const double v : {levelNoise, bafNoise, par.levelOutlierShare, par.levelOutlierWidth, par.bafOutlierShare})
+        key.add(v);
     const std::lock_guard<std::mutex> lock(mutex);
-    for (const Kept& k : kept)
-        if (std::equal(std::begin(key), std::end(key), std::begin(k.key))) return k.tables;
-    if (kept.size() >= 8) kept.erase(kept.begin());
-    kept.push_back({{key[0], key[1], key[2], key[3], key[4]},
-                    std::make_shared<const CostTables>(costTablesOf(levelNoise, bafNoise, par))});
-    return kept.back().tables;
+    return AlleleCache::find(kept, key.value(), [&] { return costTablesOf(levelNoise, bafNoise, par); });
 }
 
 struct ArrayCosts {

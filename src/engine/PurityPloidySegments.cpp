@@ -45,21 +45,15 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
     const int first = t == kCombined ? kXba : t, last = t == kCombined ? kHind : t;
     // A merged analysis reads its SNPs as the merged decoder does (each judged informative among
     // the neighbours of both arrays, twice as dense as one array's), each array's part fitted apart.
-    std::shared_ptr<const AlleleReadings> kept[3];
-    AlleleReadings parts[3];
-    const AlleleReadings* readings[3] = {};
-    if (alleleReason.empty() && t == kCombined) {
-        kept[kCombined] = keptAlleleReadings(doc, kCombined, paired);
-        alleleReason = kept[kCombined]->why;
+    std::shared_ptr<const AlleleReadings> readings[3];
+    if (alleleReason.empty()) {
+        const std::shared_ptr<const AlleleReadings> merged =
+            t == kCombined ? keptAlleleReadings(doc, kCombined, paired) : nullptr;
         for (int a = first; a <= last && alleleReason.empty(); ++a) {
-            parts[a] = arrayPartOf(doc, *kept[kCombined], a);
-            readings[a] = &parts[a];
+            readings[a] = merged ? std::make_shared<const AlleleReadings>(arrayPartOf(doc, *merged, a))
+                                 : keptAlleleReadings(doc, a, paired);
+            alleleReason = readings[a]->why;
         }
-    }
-    for (int a = first; a <= last && alleleReason.empty() && t != kCombined; ++a) {
-        kept[a] = keptAlleleReadings(doc, a, paired);
-        readings[a] = kept[a].get();
-        alleleReason = readings[a]->why;
     }
     for (int a = first; a <= last; ++a) {
         const double noise = profileNoise(doc, a, doc.logRatio[0]);
