@@ -5,12 +5,12 @@
 
 #include "BenchSupport.h"
 
+#include "commands/CAverage.h"
+#include "commands/CRefSelect.h"
 #include "demo/DemoInstallation.h"
 #include "demo/DemoRandom.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
-#include "engine/CAverage.h"
-#include "engine/CRefSelect.h"
 #include "view/CVARNView.h"
 #include "view/GenomeLayout.h"
 

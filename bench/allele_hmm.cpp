@@ -13,10 +13,10 @@
 // again on the same sample, everything kept. The target: fit + decoding within twice the analysis.
 #include "EngineBenchSupport.h"
 
-#include "engine/AlleleReadings.h"
-#include "engine/AlleleSpecificDecoding.h"
-#include "engine/HmmMeansPurity.h"
-#include "engine/PurityEstimate.h"
+#include "engine/alleles/AlleleReadings.h"
+#include "engine/analysis/AlleleSpecificDecoding.h"
+#include "engine/hmm/HmmMeansPurity.h"
+#include "engine/purity/PurityEstimate.h"
 
 #include <benchmark/benchmark.h>
 

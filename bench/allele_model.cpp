@@ -11,7 +11,7 @@
 #include "demo/DemoSamples.h"
 #include "demo/SignalFileWriter.h"
 #include "document/CVARNDoc.h"
-#include "engine/PoolAlleleModel.h"
+#include "engine/alleles/PoolAlleleModel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,10 +7,10 @@
 // run while the sample stays the same), each stage also on its own and from scratch.
 #include "EngineBenchSupport.h"
 
-#include "engine/AlleleAnalysis.h"
-#include "engine/AlleleModelCentres.h"
-#include "engine/HmmMeansPurity.h"
-#include "engine/PurityEstimate.h"
+#include "engine/alleles/AlleleModelCentres.h"
+#include "engine/analysis/AlleleAnalysis.h"
+#include "engine/hmm/HmmMeansPurity.h"
+#include "engine/purity/PurityEstimate.h"
 #include "export/Segments.h"
 
 #include <benchmark/benchmark.h>

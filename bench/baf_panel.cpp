@@ -5,9 +5,9 @@
 // the analysis. The surface only takes the batches, so the figures are the paint's own work.
 #include "EngineBenchSupport.h"
 
-#include "engine/AlleleAnalysis.h"
 #include "view/Canvas.h"
 #include "view/DisplayMode.h"
+#include "view/ShownAlleleAnalysis.h"
 
 #include <benchmark/benchmark.h>
 

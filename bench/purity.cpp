@@ -10,7 +10,7 @@
 #include "EngineBenchSupport.h"
 
 #include "document/SetupDialogs.h"
-#include "engine/PurityEstimate.h"
+#include "engine/purity/PurityEstimate.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 #include "SetupDialogFaces.h"
 
 #include "CanvasWidget.h"
+#include "commands/CAverage.h"
+#include "commands/CBaseSet.h"
+#include "commands/CHMMParameter.h"
+#include "commands/CRefSelect.h"
 #include "document/InstallRoot.h"
 #include "document/SetupDialogs.h"
 #include "document/UserInterface.h"
-#include "engine/CAverage.h"
-#include "engine/CBaseSet.h"
-#include "engine/CHMMParameter.h"
-#include "engine/CRefSelect.h"
 #include "view/PaintPurityCurve.h"
 #include "view/PaintPurityMap.h"
 

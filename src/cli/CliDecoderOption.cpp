@@ -1,9 +1,9 @@
 #include "CliDecoderOption.h"
 
 #include "CliSession.h"
-#include "engine/AlleleSpecificDecoding.h"
-#include "engine/HmmMeansPurity.h"
-#include "engine/PurityEstimate.h"
+#include "engine/analysis/AlleleSpecificDecoding.h"
+#include "engine/hmm/HmmMeansPurity.h"
+#include "engine/purity/PurityEstimate.h"
 
 #include <cmath>
 #include <ostream>

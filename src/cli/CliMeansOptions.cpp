@@ -1,9 +1,9 @@
 #include "CliMeansOptions.h"
 
 #include "CliSession.h"
-#include "engine/ApplyPurityPloidySolution.h"
-#include "engine/HmmMeansPurity.h"
-#include "engine/PurityEstimate.h"
+#include "engine/analysis/ApplyPurityPloidySolution.h"
+#include "engine/hmm/HmmMeansPurity.h"
+#include "engine/purity/PurityEstimate.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "CliCommands.h"
 #include "CliSession.h"
 #include "Commands.h"
-#include "engine/AlleleModel.h"
+#include "engine/alleles/AlleleModel.h"
 
 #include <ostream>
 

@@ -6,7 +6,7 @@
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "Commands.h"
-#include "engine/PurityEstimate.h"
+#include "engine/purity/PurityEstimate.h"
 #include "view/DisplayMode.h"
 
 #include <cstdio>

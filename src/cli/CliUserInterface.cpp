@@ -4,10 +4,10 @@
 
 #include "document/WrittenReport.h"
 
+#include "commands/CAverage.h"
+#include "commands/CBaseSet.h"
+#include "commands/CRefSelect.h"
 #include "document/SetupDialogs.h"
-#include "engine/CAverage.h"
-#include "engine/CBaseSet.h"
-#include "engine/CRefSelect.h"
 #include "view/CVARNView.h"
 
 #include <algorithm>

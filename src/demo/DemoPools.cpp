@@ -2,7 +2,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/CollectingUserInterface.h"
-#include "engine/PoolAlleleModel.h"
+#include "engine/alleles/PoolAlleleModel.h"
 
 #include <cstdio>
 #include <memory>

@@ -5,7 +5,7 @@
 
 #include "SetupDialogs.h"
 #include "UserInterface.h"
-#include "engine/PoolAlleleModel.h"
+#include "engine/alleles/PoolAlleleModel.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/AlleleModel.h"
+#include "engine/alleles/AlleleModel.h"
 
 #include <filesystem>
 #include <string>

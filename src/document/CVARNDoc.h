@@ -4,7 +4,7 @@
 #include "DocumentLimits.h"
 #include "InstallRoot.h"
 #include "ZeroedArray.h"
-#include "engine/AlleleModel.h"
+#include "engine/alleles/AlleleModel.h"
 
 #include <filesystem>
 #include <string>
@@ -205,6 +205,9 @@ public:
     // Ends with the paired averaging and display; false when its averaging dialog was cancelled
     // (true without a view).
     bool computePairedRatio(int fitStart, int fitEnd, int t);
+    // The averaging dialog and the paired display that follow a paired ratio, in the view (true
+    // without one).
+    bool averagePairedInView(int t);
     void computeRowRatio(int denominatorRow, int numeratorRow, int logFlag, int t);
     double emissionDensity(double x, int k, double sigma) const;
     static double transitionProbability(double d, bool changed);

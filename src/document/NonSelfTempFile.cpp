@@ -18,11 +18,11 @@
 #include "SampleAllelesFile.h"
 #include "SampleAttributesBlock.h"
 #include "SampleName.h"
-#include "StoredAnalysisKind.h"
 #include "ScanFormat.h"
+#include "StoredAnalysisKind.h"
 #include "TextLines.h"
 #include "UserInterface.h"
-#include "engine/HmmMeansPurity.h"
+#include "engine/hmm/HmmMeansPurity.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,7 +8,7 @@
 #include "SetupDialogs.h"
 #include "TextLines.h"
 #include "UserInterface.h"
-#include "engine/PoolAlleleModel.h"
+#include "engine/alleles/PoolAlleleModel.h"
 
 #include <array>
 #include <cstdio>

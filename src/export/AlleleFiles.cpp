@@ -1,7 +1,7 @@
 #include "AlleleFiles.h"
 
 #include "document/CVARNDoc.h"
-#include "engine/AlleleAnalysis.h"
+#include "engine/analysis/AlleleAnalysis.h"
 #include "view/GenomeLayout.h"
 
 #include <cmath>

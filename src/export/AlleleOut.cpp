@@ -6,7 +6,7 @@
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
-#include "engine/AlleleAnalysis.h"
+#include "view/ShownAlleleAnalysis.h"
 
 #include <filesystem>
 

@@ -3,7 +3,7 @@
 #include "SampleSummary.h"
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
-#include "engine/NoiseFigures.h"
+#include "engine/signal/NoiseFigures.h"
 #include "view/CVARNView.h"
 #include "view/DisplayMode.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PurityEstimate.h"
+#include "engine/purity/PurityEstimate.h"
 
 #include <string>
 #include <vector>

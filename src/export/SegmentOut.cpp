@@ -8,7 +8,7 @@
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
-#include "engine/AlleleAnalysis.h"
+#include "engine/analysis/AlleleAnalysis.h"
 #include "view/CVARNView.h"
 
 #include <filesystem>

@@ -4,8 +4,8 @@
 
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
-#include "engine/AlleleAnalysis.h"
-#include "engine/AlleleSpecificDecoding.h"
+#include "engine/analysis/AlleleSpecificDecoding.h"
+#include "view/ShownAlleleAnalysis.h"
 
 #include <algorithm>
 #include <cmath>

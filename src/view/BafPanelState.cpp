@@ -4,8 +4,8 @@
 #include "CVARNView.h"
 
 #include "document/CVARNDoc.h"
-#include "engine/AlleleAnalysis.h"
-#include "engine/ContentKey.h"
+#include "engine/common/ContentKey.h"
+#include "view/ShownAlleleAnalysis.h"
 
 #include <span>
 

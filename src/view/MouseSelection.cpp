@@ -9,9 +9,9 @@
 
 #include "GenomeLayout.h"
 #include "ShownWindow.h"
+#include "commands/CBaseSet.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
-#include "engine/CBaseSet.h"
 
 #include <algorithm>
 #include <utility>

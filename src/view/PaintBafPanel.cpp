@@ -5,7 +5,7 @@
 
 #include "GenomeLayout.h"
 #include "PaintStyle.h"
-#include "engine/AlleleAnalysis.h"
+#include "engine/analysis/AlleleAnalysis.h"
 
 #include <algorithm>
 #include <cmath>

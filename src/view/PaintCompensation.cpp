@@ -10,7 +10,7 @@
 #include "PaintDecor.h"
 #include "PaintStyle.h"
 #include "document/CVARNDoc.h"
-#include "engine/NoiseFigures.h"
+#include "engine/signal/NoiseFigures.h"
 
 #include <cmath>
 #include <vector>

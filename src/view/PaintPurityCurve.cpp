@@ -2,7 +2,7 @@
 
 #include "Canvas.h"
 #include "PaintStyle.h"
-#include "engine/PurityEstimate.h"
+#include "engine/purity/PurityEstimate.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "Canvas.h"
 #include "PaintStyle.h"
-#include "engine/PurityPloidyFit.h"
+#include "engine/purity/PurityPloidyFit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include "ShownWindow.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
-#include "engine/AlleleAnalysis.h"
+#include "engine/analysis/AlleleAnalysis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "CommandIds.h"
 #include "PageExtent.h"
 #include "document/CVARNDoc.h"
-#include "engine/AlleleAnalysis.h"
+#include "engine/analysis/AlleleAnalysis.h"
 
 namespace varn {
 

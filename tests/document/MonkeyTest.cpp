@@ -6,14 +6,14 @@
 //
 // VARN_MONKEY_STEPS sets the number of steps (default 120, a run of a few seconds that also
 // runs under the sanitizers); VARN_MONKEY_SEED the seed (default 1).
+#include "commands/CAverage.h"
+#include "commands/CBaseSet.h"
+#include "commands/CHMMParameter.h"
+#include "commands/CRefSelect.h"
 #include "demo/DemoFixture.h"
 #include "document/CVARNDoc.h"
 #include "document/CollectingUserInterface.h"
 #include "document/SetupDialogs.h"
-#include "engine/CAverage.h"
-#include "engine/CBaseSet.h"
-#include "engine/CHMMParameter.h"
-#include "engine/CRefSelect.h"
 #include "view/CChSelectDlg.h"
 #include "view/CVARNView.h"
 #include "view/Canvas.h"

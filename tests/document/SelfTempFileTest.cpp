@@ -1,6 +1,6 @@
 #include "document/SelfTempFile.h"
 
-#include "engine/CAverage.h"
+#include "commands/CAverage.h"
 #include "support/StoredAnalysis.h"
 #include "support/TestDocument.h"
 

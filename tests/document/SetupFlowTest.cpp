@@ -1,5 +1,5 @@
+#include "commands/CAverage.h"
 #include "document/SetupDialogs.h"
-#include "engine/CAverage.h"
 #include "engine/EngineFixtures.h"
 #include "support/StoredAnalysis.h"
 #include "support/TestDocument.h"

@@ -1,4 +1,4 @@
-#include "engine/CAverage.h"
+#include "commands/CAverage.h"
 #include "support/StoredAnalysis.h"
 #include "support/TestDocument.h"
 

@@ -1,8 +1,8 @@
 #include "engine/EngineFixtures.h"
 
+#include "commands/CAverage.h"
+#include "commands/CRefSelect.h"
 #include "demo/DemoRandom.h"
-#include "engine/CAverage.h"
-#include "engine/CRefSelect.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
 

@@ -1,10 +1,10 @@
 #include "support/ScriptedUi.h"
 
+#include "commands/CAverage.h"
+#include "commands/CBaseSet.h"
+#include "commands/CHMMParameter.h"
+#include "commands/CRefSelect.h"
 #include "document/SetupDialogs.h"
-#include "engine/CAverage.h"
-#include "engine/CBaseSet.h"
-#include "engine/CHMMParameter.h"
-#include "engine/CRefSelect.h"
 #include "view/CChSelectDlg.h"
 
 namespace varn::test {

@@ -1,5 +1,5 @@
-#include "engine/CAverage.h"
-#include "engine/CBaseSet.h"
+#include "commands/CAverage.h"
+#include "commands/CBaseSet.h"
 #include "engine/EngineFixtures.h"
 #include "support/TestDocument.h"
 #include "view/DisplayMode.h"

@@ -1,6 +1,6 @@
 // The B-allele fraction panel: each SNP at its profile's x and its fraction's height, the bands of
 // a segment at b and 1 - b; and a panel the analysis cannot fill changes nothing on the page.
-#include "engine/AlleleAnalysis.h"
+#include "engine/analysis/AlleleAnalysis.h"
 #include "support/PaintFixture.h"
 #include "view/CommandIds.h"
 #include "view/DisplayMode.h"

@@ -1,0 +1,121 @@
+#include "ProfileSegmentation.h"
+
+#include "document/CVARNDoc.h"
+#include "document/ChromosomeTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace varn {
+
+namespace {
+
+// A split must stand 6 standard errors clear: among the tens of thousands of candidate splits of
+// an array, noise alone stays below about 4.5.
+constexpr double kSplitZ = 6.0;
+constexpr int kMinMarkers = 10;
+
+struct Chromosome {
+    std::vector<int> pos;
+    std::vector<double> values;
+};
+
+Chromosome usableOf(const CVARNDoc& doc, int t, int ch, const float* values) {
+    Chromosome c;
+    for (int pos = kChromosomeStart[t][ch]; pos < kChromosomeStart[t][ch + 1]; ++pos) {
+        if (doc.positionUsable[pos] != 1 || !std::isfinite(values[pos])) continue;
+        c.pos.push_back(pos);
+        c.values.push_back(values[pos]);
+    }
+    return c;
+}
+
+// The best split of markers a..b-1: the place and its squared z.
+std::pair<int, double> bestSplit(const std::vector<double>& prefix, int a, int b, int minMarkers) {
+    const double total = prefix[b] - prefix[a];
+    const int n = b - a;
+    int best = -1;
+    double bestStat = 0.0;
+    for (int k = minMarkers; k <= n - minMarkers; ++k) {
+        const double left = prefix[a + k] - prefix[a];
+        const double diff = left / k - (total - left) / (n - k);
+        const double stat = diff * diff * k * (n - k) / n;
+        if (stat > bestStat) {
+            bestStat = stat;
+            best = a + k;
+        }
+    }
+    return {best, bestStat};
+}
+
+} // namespace
+
+std::vector<int> binarySegmentation(const std::vector<double>& values, double threshold, int minMarkers) {
+    std::vector<double> prefix{0.0}; // prefix[i] = sum of the first i values
+    prefix.reserve(values.size() + 1);
+    for (double v : values) prefix.push_back(prefix.back() + v);
+    const int n = static_cast<int>(values.size());
+    std::vector<int> cuts;
+    std::vector<std::pair<int, int>> pending{{0, n}};
+    while (!pending.empty()) {
+        const auto [a, b] = pending.back();
+        pending.pop_back();
+        const auto [at, stat] = bestSplit(prefix, a, b, minMarkers);
+        if (at < 0 || stat < threshold) continue;
+        cuts.push_back(at);
+        pending.push_back({a, at});
+        pending.push_back({at, b});
+    }
+    std::sort(cuts.begin(), cuts.end());
+    return cuts;
+}
+
+double profileNoise(const CVARNDoc& doc, int t, const float* values) {
+    std::vector<double> diffs;
+    for (int ch = 1; ch <= 22; ++ch) {
+        double previous = 0.0;
+        bool have = false;
+        for (int pos = kChromosomeStart[t][ch]; pos < kChromosomeStart[t][ch + 1]; ++pos) {
+            if (doc.positionUsable[pos] != 1 || !std::isfinite(values[pos])) continue;
+            if (have) diffs.push_back(std::fabs(values[pos] - previous));
+            previous = values[pos];
+            have = true;
+        }
+    }
+    if (diffs.empty()) return 0.0;
+    auto middle = diffs.begin() + static_cast<std::ptrdiff_t>(diffs.size() / 2);
+    std::nth_element(diffs.begin(), middle, diffs.end());
+    // The median of |x - y| for two normal values is 0.6745 * sqrt(2) * SD.
+    return *middle / (0.6745 * std::sqrt(2.0));
+}
+
+std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const float* values, double noise) {
+    std::vector<ProfileSegment> out;
+    if (!(noise > 0)) return out;
+    const double threshold = kSplitZ * kSplitZ * noise * noise;
+    for (int ch = 1; ch <= 22; ++ch) {
+        const Chromosome c = usableOf(doc, t, ch, values);
+        const int n = static_cast<int>(c.pos.size());
+        if (n == 0) continue;
+        std::vector<int> cuts = binarySegmentation(c.values, threshold, kMinMarkers);
+        cuts.insert(cuts.begin(), 0);
+        cuts.push_back(n);
+        std::vector<double> prefix{0.0};
+        for (double v : c.values) prefix.push_back(prefix.back() + v);
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+            const int a = cuts[i], b = cuts[i + 1];
+            ProfileSegment s;
+            s.arrayType = t;
+            s.chromosome = ch;
+            s.firstPos = c.pos[static_cast<std::size_t>(a)];
+            s.lastPos = c.pos[static_cast<std::size_t>(b - 1)];
+            s.count = b - a;
+            s.level = (prefix[static_cast<std::size_t>(b)] - prefix[static_cast<std::size_t>(a)]) / s.count;
+            out.push_back(s);
+        }
+    }
+    return out;
+}
+
+} // namespace varn

@@ -1,0 +1,38 @@
+#include "ApplyPurityPloidySolution.h"
+
+#include "document/CVARNDoc.h"
+#include "engine/hmm/HmmMeansPurity.h"
+#include "engine/purity/PurityPloidyFit.h"
+
+#include <algorithm>
+
+namespace varn {
+
+void applyPurityPloidySolution(CVARNDoc& doc, int shownArrayType, const PurityPloidySolution& s, int number) {
+    float meansBefore[kStates], spreadBefore[kStates];
+    std::copy(doc.hmmMean, doc.hmmMean + kStates, meansBefore);
+    std::copy(doc.hmmSdFactor, doc.hmmSdFactor + kStates, spreadBefore);
+    const int baseBefore = doc.baseCopyNumber;
+
+    setHmmMeansForPurity(doc, s.purity, false);
+    // The document holds one baseline copy number; in the merged view both regions were fitted
+    // at it, so the first array that has a region names it.
+    const int first = shownArrayType == kCombined ? kXba : shownArrayType;
+    const int last = shownArrayType == kCombined ? kHind : shownArrayType;
+    for (int a = first; a <= last; ++a)
+        if (s.regionCopyNumber[a] >= 1) {
+            doc.baseCopyNumber = s.regionCopyNumber[a];
+            break;
+        }
+    doc.appliedSolution = {number, static_cast<float>(s.purity), static_cast<float>(s.ploidy),
+                           static_cast<float>(s.fit), s.doubled};
+
+    // The means the analysis was decoded with and the same baseline: nothing to decode again,
+    // and every output stays what it was.
+    if (std::equal(meansBefore, meansBefore + kStates, doc.hmmMean) &&
+        std::equal(spreadBefore, spreadBefore + kStates, doc.hmmSdFactor) && doc.baseCopyNumber == baseBefore)
+        return;
+    redecodeProfiles(doc, shownArrayType);
+}
+
+} // namespace varn
