@@ -6,6 +6,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,13 +19,6 @@ namespace {
 
 // |z| beyond this (a factor of 20 between the alleles) is a failed probe, not biology.
 constexpr double kContrastClip = 3.0;
-
-double medianOf(std::vector<double>& values) {
-    if (values.empty()) return 0.0;
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
 
 bool positive(float a, float b) { return a > 0.0f && b > 0.0f && std::isfinite(a) && std::isfinite(b); }
 

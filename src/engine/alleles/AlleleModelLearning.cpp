@@ -14,6 +14,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/DocumentLimits.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <array>
@@ -31,7 +32,6 @@ namespace {
 
 constexpr int kGenotypes = 3; // 0 AA, 1 AB, 2 BB
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-constexpr double kMadToSd = 1.4826; // the MAD of a normal distribution times this is its SD
 
 // The model file keeps per-SNP figures to four decimals and the relation to six; the model in
 // memory holds exactly what its file holds, so that a model read back is the one written.
@@ -330,20 +330,6 @@ void labelSnp(SnpValues& v, float heteroRate, const AlleleRelation& r, const Sca
     }
 }
 
-double median(std::vector<double>& x) {
-    if (x.empty()) return std::numeric_limits<double>::quiet_NaN();
-    const auto mid = x.begin() + static_cast<std::ptrdiff_t>(x.size() / 2);
-    std::nth_element(x.begin(), mid, x.end());
-    return *mid;
-}
-
-// Median and SD (from the median absolute deviation) of x.
-std::pair<double, double> robustCentreAndSd(std::vector<double> x) {
-    const double m = median(x);
-    for (double& v : x) v = std::abs(v - m);
-    return {m, kMadToSd * median(x)};
-}
-
 // The relation measured over the SNPs' clusters; what cannot be measured stays as in previous.
 AlleleRelation measureRelation(const std::vector<SnpClusters>& clusters, const AlleleRelation& previous) {
     AlleleRelation r = previous;
@@ -360,12 +346,12 @@ AlleleRelation measureRelation(const std::vector<SnpClusters>& clusters, const A
     }
     double spacingSd = 0.0;
     if (!gapsAA.empty()) {
-        const auto [m, sd] = robustCentreAndSd(std::move(gapsAA));
+        const auto [m, sd] = robustCentreOf(std::move(gapsAA));
         r.spacingAA = static_cast<float>(m);
         spacingSd = std::max(spacingSd, sd);
     }
     if (!gapsBB.empty()) {
-        const auto [m, sd] = robustCentreAndSd(std::move(gapsBB));
+        const auto [m, sd] = robustCentreOf(std::move(gapsBB));
         r.spacingBB = static_cast<float>(m);
         spacingSd = std::max(spacingSd, sd);
     }
@@ -394,7 +380,7 @@ AlleleRelation measureRelation(const std::vector<SnpClusters>& clusters, const A
     if (!centres.empty()) {
         const double noise =
             static_cast<double>(r.spreadAB) * r.spreadAB * inverseCount / static_cast<double>(centres.size());
-        const auto [m, sd] = robustCentreAndSd(std::move(centres));
+        const auto [m, sd] = robustCentreOf(std::move(centres));
         r.centreABMean = static_cast<float>(m);
         const double floor = kAlleleLearning.centreABSdFloor * r.spreadAB;
         r.centreABSd = static_cast<float>(std::sqrt(std::max(sd * sd - noise, floor * floor)));
@@ -511,7 +497,7 @@ bool firstRelation(const SnpMajor& data, int count, int stride, AlleleRelation& 
         }
     }
     if (centres.size() >= 50) {
-        const auto [m, sd] = robustCentreAndSd(std::move(centres));
+        const auto [m, sd] = robustCentreOf(std::move(centres));
         r.centreABMean = static_cast<float>(m);
         r.centreABSd = static_cast<float>(std::max(sd, spread));
     } else {
@@ -519,7 +505,7 @@ bool firstRelation(const SnpMajor& data, int count, int stride, AlleleRelation& 
         std::vector<double> all;
         for (std::size_t q = 0; q < data.x.size(); ++q)
             if (std::isfinite(data.x[q])) all.push_back(data.x[q]);
-        r.centreABMean = static_cast<float>(median(all));
+        r.centreABMean = static_cast<float>(medianOf(all));
         r.centreABSd = static_cast<float>(spacing);
     }
     return true;

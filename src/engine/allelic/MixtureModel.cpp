@@ -41,10 +41,6 @@ double ploidyOfEffective(const EffectiveCopies& copies, double gPsi) {
 
 double mixedSignal(const EffectiveCopies& copies, int k, double p) { return p * copies.g[k] + 2.0 * (1.0 - p); }
 
-double expectedLogRatio(const EffectiveCopies& copies, int k, double p, double psi) {
-    return std::log(mixedSignal(copies, k, p) / (p * effectivePloidy(copies, psi) + 2.0 * (1.0 - p)));
-}
-
 double minorAlleleShare(const EffectiveCopies& copies, int k, int j, double p) {
     if (k == 0) return 0.5;
     const double minor = (1.0 - p) + p * copies.g[k] * j / k;

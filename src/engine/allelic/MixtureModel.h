@@ -42,10 +42,6 @@ double ploidyOfEffective(const EffectiveCopies& copies, double gPsi);
 // The linear signal of k copies at tumour fraction p, in diploid-normal copies: p g(k) + 2 (1 - p).
 double mixedSignal(const EffectiveCopies& copies, int k, double p);
 
-// The natural-log ratio of k copies against the genome's mean: ln(mixedSignal / (p g(psi) +
-// 2 (1 - p))). A profile read against its own linear-scale mean shows this.
-double expectedLogRatio(const EffectiveCopies& copies, int k, double p, double psi);
-
 // The B-allele fraction of the minor parent's allele at a heterozygous SNP (the mirrored value
 // is 1 minus it): each allele's DNA is 1 - p parts the normal cells' single copy and p parts the
 // tumour's share of its compressed total, (1 - p + p g(k) j / k) / (2 (1 - p) + p g(k)). With no

@@ -18,9 +18,6 @@ namespace varn {
 
 namespace {
 
-int firstArray(int t) { return t == kCombined ? kXba : t; }
-int lastArray(int t) { return t == kCombined ? kHind : t; }
-
 // A paired profile has no HMM: its segments come from the profile's own segmentation, each at
 // the copy number whose expected level (the means for the tumour fraction, base 2, read against
 // the baseline region) lies nearest; X, which the HMM would not decode either, is one segment
@@ -81,15 +78,15 @@ AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double ho
         float pure2[kStates], mixed[kStates];
         for (int k = 0; k < kStates; ++k) pure2[k] = static_cast<float>(pure[k] / std::log(2.0));
         meansForPurity(pure2, in.purity, true, mixed);
-        const int base = doc.baseCopyNumber >= 0 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+        const int base = baselineCopyNumberOf(doc);
         const double offset = baselineRegionLevel(doc, t).value_or(0.0) - mixed[base];
         for (int k = 0; k < kStates; ++k) in.levels[k] = mixed[k] + offset;
     } else {
         for (int k = 0; k < kStates; ++k) in.levels[k] = doc.hmmMean[k];
     }
     double noise = 0.0;
-    for (int a = firstArray(t); a <= lastArray(t); ++a) noise += profileNoise(doc, a, doc.logRatio[0]);
-    in.levelNoise = noise / (lastArray(t) - firstArray(t) + 1);
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) noise += profileNoise(doc, a, doc.logRatio[0]);
+    in.levelNoise = noise / (lastArrayOf(t) - firstArrayOf(t) + 1);
     in.homozygousNoise = homozygousNoise;
     in.informativeFromNormal = paired;
     return in;
@@ -102,7 +99,7 @@ std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName
 } // namespace
 
 std::string alleleAnalysisMissing(const CVARNDoc& doc, int t, bool paired) {
-    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) {
         if (!paired) {
             const std::string why = alleleModelMissing(doc, a);
             if (!why.empty()) return why;

@@ -61,9 +61,6 @@ void fillLevels(AlleleHmmArray& a, const Setup& s, int array, bool x, double nor
     a.levelNoise = s.noise[array];
 }
 
-int arrayOfPos(const CVARNDoc& doc, int pos) {
-    return pos >= doc.snpFirst[kHind] && pos <= doc.snpLast[kHind] ? kHind : kXba;
-}
 
 // One chromosome of arrays first..last in base order, with each SNP's allele reading.
 AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const AlleleAnalysis& alleles,
@@ -79,7 +76,7 @@ AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const A
     chain.snps.reserve(positions.size());
     for (int pos : positions) {
         AlleleHmmSnp s;
-        s.array = arrayOfPos(doc, pos);
+        s.array = arrayOfSlot(pos);
         s.position = doc.snpPosition[doc.arrangeOrder[pos]];
         s.level = doc.logRatio[0][pos];
         s.heteroRate = doc.heteroRate[pos];
@@ -114,14 +111,13 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         out.why = alleles.why;
         return out;
     }
-    const int first = t == kCombined ? kXba : t;
-    const int last = t == kCombined ? kHind : t;
+    const int first = firstArrayOf(t), last = lastArrayOf(t);
     Setup s;
     float pure[kStates];
     pureMeansOf(doc, false, pure);
     s.g = effectiveCopiesOf(pure, false);
     s.p = std::clamp(static_cast<double>(doc.hmmMeansPurity), 0.01, 1.0);
-    s.base = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    s.base = baselineCopyNumberOf(doc);
     s.scale = paired ? 1.0 / std::log(2.0) : 1.0;
     for (int a = first; a <= last; ++a) {
         s.region[a] = baselineRegionLevel(doc, a).value_or(0.0);

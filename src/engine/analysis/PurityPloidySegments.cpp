@@ -36,13 +36,13 @@ std::vector<CopyNumberSegment> levelSegments(const CVARNDoc& doc, int a, double 
 bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyInput& in, std::string& alleleReason) {
     in = PurityPloidyInput{};
     in.informativeFromNormal = paired;
-    in.baselineCopyNumber = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    in.baselineCopyNumber = baselineCopyNumberOf(doc);
     // Both profiles read the signal ratios: natural log against a pool, base 2 against the normal.
     const double toNatural = paired ? std::log(2.0) : 1.0;
     float pure[kStates];
     pureMeansOf(doc, false, pure);
     alleleReason = alleleAnalysisMissing(doc, t, paired);
-    const int first = t == kCombined ? kXba : t, last = t == kCombined ? kHind : t;
+    const int first = firstArrayOf(t), last = lastArrayOf(t);
     // A merged analysis reads its SNPs as the merged decoder does (each judged informative among
     // the neighbours of both arrays, twice as dense as one array's), each array's part fitted apart.
     std::shared_ptr<const AlleleReadings> readings[3];

@@ -367,8 +367,7 @@ bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& est
         }
         if (estimate.alleleReason.empty()) estimate.alleleReason = estimate.fit.why;
     }
-    const int first = t == kCombined ? kXba : t;
-    const int last = t == kCombined ? kHind : t;
+    const int first = firstArrayOf(t), last = lastArrayOf(t);
     PurityFitInput in;
     // The means are natural-log ratios of the signal; a paired profile reads the same signal
     // ratios in base 2.
@@ -376,7 +375,7 @@ bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& est
     if (paired)
         for (float& m : in.pureMeans) m = static_cast<float>(m / std::log(2.0));
     in.log2Scale = paired;
-    in.baseCopyNumber = doc.baseCopyNumber >= 0 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    in.baseCopyNumber = baselineCopyNumberOf(doc);
     double noiseSum = 0.0;
     int arrays = 0;
     for (int a = first; a <= last; ++a) {

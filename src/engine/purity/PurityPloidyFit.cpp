@@ -473,12 +473,6 @@ double PurityPloidyMap::ploidyAt(int j) const {
     return ploidies > 1 ? ploidyLow + j * (ploidyHigh - ploidyLow) / (ploidies - 1) : ploidyLow;
 }
 
-PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double purity, double ploidy,
-                                          const PurityPloidyParameters& parameters) {
-    const Prepared pr(input, parameters);
-    return solutionAt(pr, pr.freePoint(purity, ploidy));
-}
-
 PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloidyParameters& P) {
     PurityPloidyFit fit;
     const Prepared pr(input, P);

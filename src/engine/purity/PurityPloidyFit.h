@@ -146,10 +146,6 @@ struct PurityPloidyFit {
 PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input,
                                 const PurityPloidyParameters& parameters = kPurityPloidyParameters);
 
-// The fit of one point (p, psi): what a solution there says, its interval left at the point.
-PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double purity, double ploidy,
-                                          const PurityPloidyParameters& parameters = kPurityPloidyParameters);
-
 // How a solution is worded: in full, with its intervals; as the first line of a list of
 // solutions; as a later line of that list, which leaves out the words the first gave.
 enum class SolutionWording { Full, ListedFirst, ListedNext };
