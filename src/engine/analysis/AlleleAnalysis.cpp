@@ -8,6 +8,7 @@
 #include "engine/alleles/AlleleModelCentres.h"
 #include "engine/alleles/AlleleReadings.h"
 #include "engine/allelic/ProfileSegmentation.h"
+#include "engine/hmm/HmmMeansPurity.h"
 #include "engine/hmm/MeansForPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "engine/signal/BaselineRegionLevel.h"
@@ -94,7 +95,9 @@ AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double ho
 
 namespace {
 
-std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName(doc.poolSampleName[a][0])); }
+std::string sampleOf(const CVARNDoc& doc, int a) {
+    return std::string(sampleName(doc.poolSampleName[a][0]));
+}
 
 } // namespace
 
@@ -126,8 +129,10 @@ AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
     out.baf = readings->baf;
     out.informative = readings->informative;
     const AlleleFitInput fit = alleleFitInput(doc, t, paired, out.informative.homozygousNoise);
-    const std::vector<CopyNumberSegment> logRatioSegments = paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
-    out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments, paired ? nullptr : doc.lohScore.data());
+    const std::vector<CopyNumberSegment> logRatioSegments =
+        paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
+    out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments,
+                                  paired ? nullptr : doc.lohScore.data());
     out.copyNumbers = alleleCopyNumbers(out.segments, fit);
     // The allele-specific decoder's states are the segments' allele-specific copy numbers.
     for (std::size_t i = 0; i < out.segments.segments.size(); ++i) {

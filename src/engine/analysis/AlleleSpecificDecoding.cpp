@@ -19,6 +19,7 @@
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/analysis/AlleleAnalysis.h"
 #include "engine/common/SideBySide.h"
+#include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "engine/signal/BaselineRegionLevel.h"
 
@@ -60,7 +61,6 @@ void fillLevels(AlleleHmmArray& a, const Setup& s, int array, bool x, double nor
     }
     a.levelNoise = s.noise[array];
 }
-
 
 // One chromosome of arrays first..last in base order, with each SNP's allele reading.
 AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const AlleleAnalysis& alleles,
@@ -159,7 +159,8 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     const double normalCopies = out.sex.male ? g1 : 2.0;
     const double poolX = paired ? normalCopies : 2.0 * (1.0 - out.poolMaleShare) + out.poolMaleShare * g1;
     if (!out.sex.read) {
-        out.warning = "the X of " + alleles.sample + " holds too few heterozygous SNPs to read its sex; X is left undecoded";
+        out.warning = "the X of " + alleles.sample +
+                      " holds too few heterozygous SNPs to read its sex; X is left undecoded";
     } else if (!paired) {
         const double baseShift = mixedLevel(s, s.g.g[s.base], 2.0, 2.0);
         const double expectedFemale = s.scale * (std::log(2.0 / poolX) - baseShift);
@@ -177,7 +178,8 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         x.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
         if (out.sex.male)
             for (int st = 0; st < kHmmStates; ++st) {
-                const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
+                const SubcloneStep* step =
+                    st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
                 x.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
             }
     }

@@ -6,6 +6,7 @@
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/analysis/AlleleAnalysis.h"
+#include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "engine/signal/BaselineRegionLevel.h"
 
@@ -33,7 +34,8 @@ std::vector<CopyNumberSegment> levelSegments(const CVARNDoc& doc, int a, double 
 
 } // namespace
 
-bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyInput& in, std::string& alleleReason) {
+bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyInput& in,
+                          std::string& alleleReason) {
     in = PurityPloidyInput{};
     in.informativeFromNormal = paired;
     in.baselineCopyNumber = baselineCopyNumberOf(doc);
@@ -74,13 +76,15 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
             AlleleSegments cut = alleleSegments(doc, baf, informative, levels, nullptr);
             array.bafNoise = cut.bafNoise;
             array.informativeShare = cut.informativeShare;
-            array.detectableMinorShare = kAlleleParameters.detectableHomozygousSds * informative.homozygousNoise;
+            array.detectableMinorShare =
+                kAlleleParameters.detectableHomozygousSds * informative.homozygousNoise;
             pieces = std::move(cut.segments);
         } else {
             for (const CopyNumberSegment& s : levels) pieces.push_back({s, 0, -1, 0, 0.0, std::nan(""), 0.0});
         }
         for (const AlleleSegment& piece : pieces) {
-            if (piece.total.chromosome < 1 || piece.total.chromosome > 22 || piece.total.markers == 0) continue;
+            if (piece.total.chromosome < 1 || piece.total.chromosome > 22 || piece.total.markers == 0)
+                continue;
             FitSegment s;
             s.arrayType = a;
             s.chromosome = piece.total.chromosome;
