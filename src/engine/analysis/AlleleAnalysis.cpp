@@ -27,12 +27,7 @@ std::vector<CopyNumberSegment> pairedSegments(const CVARNDoc& doc, int t, const 
     std::vector<CopyNumberSegment> out;
     const double noise = profileNoise(doc, t, doc.logRatio[0]);
     for (const ProfileSegment& p : segmentProfile(doc, t, doc.logRatio[0], noise)) {
-        CopyNumberSegment s;
-        s.chromosome = p.chromosome;
-        s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
-        s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
-        s.markers = p.count;
-        s.meanLn = p.level;
+        CopyNumberSegment s = asCopyNumberSegment(doc, p);
         int best = 0;
         for (int k = 1; k < kStates; ++k)
             if (std::fabs(p.level - fit.levels[k]) < std::fabs(p.level - fit.levels[best])) best = k;

@@ -20,15 +20,8 @@ namespace {
 // The profile's own segments, in the form the allele stages cut further.
 std::vector<CopyNumberSegment> levelSegments(const CVARNDoc& doc, int a, double noise) {
     std::vector<CopyNumberSegment> out;
-    for (const ProfileSegment& p : segmentProfile(doc, a, doc.logRatio[0], noise)) {
-        CopyNumberSegment s;
-        s.chromosome = p.chromosome;
-        s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
-        s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
-        s.markers = p.count;
-        s.meanLn = p.level;
-        out.push_back(s);
-    }
+    for (const ProfileSegment& p : segmentProfile(doc, a, doc.logRatio[0], noise))
+        out.push_back(asCopyNumberSegment(doc, p));
     return out;
 }
 

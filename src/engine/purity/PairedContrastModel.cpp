@@ -64,7 +64,7 @@ bool imbalanced(const PurityFitInput& in, std::size_t s) {
 // genome keeps both parents' alleles).
 void addPairedAlleles(const CVARNDoc& doc, int t, std::vector<ProfileSegment>& segments, PurityFitInput& in) {
     std::vector<SegmentAlleles> alleles;
-    splitAtAlleleChanges(doc, t, doc.logRatio[0], alleleContrast(doc, t), segments, alleles);
+    splitAtAlleleChanges(doc, t, doc.logRatio[0], pairedAlleleContrast(doc, t), segments, alleles);
     std::vector<std::pair<double, int>> quiet;
     int snps = 0;
     for (const SegmentAlleles& a : alleles)

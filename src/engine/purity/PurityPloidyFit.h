@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/MixtureModel.h"
 
 #include <limits>
@@ -70,9 +71,8 @@ struct PurityPloidyParameters {
     double bafModelError = 0.01;
     // A mean mirrored B-allele fraction of fewer informative SNPs is not used.
     int minInformative = 10;
-    // Informative SNPs in a stretch without a second allele are strays (stretch ends, failed
-    // probes): this share of the expected heterozygous ones.
-    double strayShare = 0.02;
+    // Informative SNPs in a stretch without a second allele are strays (AlleleParameters.h).
+    double strayShare = kAlleleParameters.strayShare;
     // A segment costs at most this (its squared distance, in standard errors, to the state it
     // fits best), so that a subclone or an artefact cannot drag the fit.
     double segmentCap = 25.0;
