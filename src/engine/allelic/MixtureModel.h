@@ -48,6 +48,11 @@ double mixedSignal(const EffectiveCopies& copies, int k, double p);
 // copy left (k = 0) only the normal cells' alleles remain, in balance: 0.5.
 double minorAlleleShare(const EffectiveCopies& copies, int k, int j, double p);
 
+// The same formula for tumour cells that carry minor of their total effective copies from the
+// minor parent (g(k) j / k of g(k) for one state; a subclonal mixture of two states averages
+// both): (1 - p + p minor) / (2 (1 - p) + p total).
+double minorShareOfCopies(double minor, double total, double p);
+
 // The mirrored B-allele fraction of the state: 1 - minorAlleleShare, 0.5 .. 1.
 double mirroredBaf(const EffectiveCopies& copies, int k, int j, double p);
 

@@ -2,6 +2,7 @@
 
 #include "document/CVARNDoc.h"
 #include "engine/alleles/AlleleImbalance.h"
+#include "engine/allelic/MixtureModel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,9 +20,8 @@ const LevelsFitParameters& P = kLevelsFit;
 // the other allele with the array's cross-hybridisation share c. With no copy left only the
 // normal cells' alleles remain, in balance.
 double expectedContrast(const PurityFitInput& in, double p, int k, int j, double c) {
-    const double tumour = 2.0 * (in.log2Scale ? std::exp2(in.pureMeans[k]) : std::exp(in.pureMeans[k]));
-    const double minor = (1.0 - p) + (k == 0 ? 0.5 : static_cast<double>(j) / k) * p * tumour;
-    const double major = (1.0 - p) + (k == 0 ? 0.5 : static_cast<double>(k - j) / k) * p * tumour;
+    const double minor = minorAlleleShare(effectiveCopiesOf(in.pureMeans, in.log2Scale), k, j, p);
+    const double major = 1.0 - minor;
     return std::log((major + c * minor) / (minor + c * major));
 }
 
