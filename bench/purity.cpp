@@ -10,6 +10,7 @@
 #include "EngineBenchSupport.h"
 
 #include "document/SetupDialogs.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/purity/PurityEstimate.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,7 @@ namespace {
 
 // File New "Self reference" on Xba with Tumor4 and its normal.
 class PairedUi : public AcceptingUi {
-public:
+  public:
     std::filesystem::path root;
 
     DialogResult basicMode(CBasicMode& d) override {
@@ -51,16 +52,20 @@ struct PuritySetup : DemoTumour {
             PurityEstimate e;
             std::string reason;
             estimatePurity(*doc, t, false, e, reason);
-            std::printf("Tumor4 (50 %% normal cells) %s: %s%s\n", t == kXba ? "Xba" : t == kHind ? "Hind" : "both arrays",
-                        purityText(e).c_str(), e.joint ? "" : (" (levels only: " + e.alleleReason + ")").c_str());
+            std::printf("Tumor4 (50 %% normal cells) %s: %s%s\n",
+                        t == kXba    ? "Xba"
+                        : t == kHind ? "Hind"
+                                     : "both arrays",
+                        purityText(e).c_str(),
+                        e.joint ? "" : (" (levels only: " + e.alleleReason + ")").c_str());
         }
         pairedUi.root = root;
         pairedDoc = std::make_unique<CVARNDoc>(InstallRoot(root), pairedUi);
         pairedView = std::make_unique<CVARNView>(*pairedDoc);
         pairedDoc->OnFileNew();
-        pairedView->applyRegionBaseline(kXba, kChromosomeStart[kXba][1],
-                                        kChromosomeStart[kXba][1] + (kChromosomeStart[kXba][2] - kChromosomeStart[kXba][1]) / 3,
-                                        2);
+        pairedView->applyRegionBaseline(
+            kXba, kChromosomeStart[kXba][1],
+            kChromosomeStart[kXba][1] + (kChromosomeStart[kXba][2] - kChromosomeStart[kXba][1]) / 3, 2);
         PurityEstimate e;
         std::string reason;
         if (!estimatePurity(*pairedDoc, kXba, true, e, reason)) {
@@ -108,16 +113,24 @@ void estimate(benchmark::State& state, int t, bool alleles) {
     for (int a : {kXba, kHind}) s.doc->sampleAllelesHeld[a] = true;
 }
 
-void BM_EstimateOneArray(benchmark::State& state) { estimate(state, kXba, false); }
+void BM_EstimateOneArray(benchmark::State& state) {
+    estimate(state, kXba, false);
+}
 BENCHMARK(BM_EstimateOneArray)->Unit(benchmark::kMillisecond);
 
-void BM_EstimateBothArrays(benchmark::State& state) { estimate(state, kCombined, false); }
+void BM_EstimateBothArrays(benchmark::State& state) {
+    estimate(state, kCombined, false);
+}
 BENCHMARK(BM_EstimateBothArrays)->Unit(benchmark::kMillisecond);
 
-void BM_JointFitOneArray(benchmark::State& state) { estimate(state, kXba, true); }
+void BM_JointFitOneArray(benchmark::State& state) {
+    estimate(state, kXba, true);
+}
 BENCHMARK(BM_JointFitOneArray)->Unit(benchmark::kMillisecond);
 
-void BM_JointFitBothArrays(benchmark::State& state) { estimate(state, kCombined, true); }
+void BM_JointFitBothArrays(benchmark::State& state) {
+    estimate(state, kCombined, true);
+}
 BENCHMARK(BM_JointFitBothArrays)->Unit(benchmark::kMillisecond);
 
 void BM_AnalysisPaired(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include "CliSession.h"
 #include "engine/analysis/AlleleSpecificDecoding.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 
@@ -10,7 +11,9 @@
 
 namespace varn::cli {
 
-void addDecoderOption(OptionRules::List& options) { options.push_back("--decoder"); }
+void addDecoderOption(OptionRules::List& options) {
+    options.push_back("--decoder");
+}
 
 bool readDecoderChoice(const ParsedOptions& options, DecoderChoice& choice, std::string& error) {
     if (options.values.count("--decoder") != 0 && options.values.at("--decoder").size() > 1) {
@@ -33,7 +36,8 @@ void fillMeansForDecoder(const DecoderChoice& decoder, MeansChoice& means) {
     means.autoPloidy = true;
 }
 
-void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std::string& command, std::ostream& err) {
+void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std::string& command,
+                    std::ostream& err) {
     if (!decoder.alleles) return;
     CVARNDoc& doc = *session.doc;
     const int t = session.view->shownArrayType;
@@ -48,7 +52,8 @@ void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std
         return;
     }
     if (!e.joint) {
-        err << prefix << "tumour cells and ploidy cannot be fitted together: " << e.alleleReason << unchanged << "\n";
+        err << prefix << "tumour cells and ploidy cannot be fitted together: " << e.alleleReason << unchanged
+            << "\n";
         return;
     }
     if (!e.fit.decided) {
@@ -61,7 +66,8 @@ void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std
     if (s.regionCopyNumber[t] >= 1) doc.baseCopyNumber = s.regionCopyNumber[t];
 }
 
-int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command, std::ostream& err) {
+int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command,
+                       std::ostream& err) {
     if (!choice.alleles) return -1;
     CVARNDoc& doc = *session.doc;
     const bool paired = doc.referenceMode == kSelfReference;
@@ -69,8 +75,8 @@ int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const s
     const AlleleDecoding d = decodeAlleleSpecific(doc, session.view->shownArrayType, paired);
     if (!d.decoded) return session.fail("the allele-specific decoding cannot run: " + d.why);
     std::string line = "varn-cli " + command + ": allele-specific decoding, tumour cells " +
-                       std::to_string(static_cast<int>(std::lround(d.purity * 100))) + " %, baseline region " +
-                       std::to_string(d.regionCopyNumber) + " copies";
+                       std::to_string(static_cast<int>(std::lround(d.purity * 100))) +
+                       " %, baseline region " + std::to_string(d.regionCopyNumber) + " copies";
     if (d.sex.read) line += std::string(", X reads ") + (d.sex.male ? "male" : "female");
     err << line << "\n";
     if (!d.warning.empty()) err << "varn-cli " << command << ": warning: " << d.warning << "\n";

@@ -2,6 +2,7 @@
 
 #include "CliSession.h"
 #include "engine/analysis/ApplyPurityPloidySolution.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 
@@ -26,7 +27,8 @@ bool parseNumber(std::string_view text, double& value) {
 // baseline with --ploidy auto, a ploidy or a fraction given held), its chosen solution printed and
 // applied as the window's HMM dialog applies a solution picked from its list. False, with the
 // line that says why, when there is nothing to apply.
-bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const std::string& command, std::ostream& err) {
+bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const std::string& command,
+                   std::ostream& err) {
     const std::string prefix = "varn-cli " + command + ": ";
     const std::string unchanged = "; the HMM means are left as they were";
     PurityFitOptions options;
@@ -40,7 +42,8 @@ bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const st
         return false;
     }
     if (!e.joint) {
-        err << prefix << "tumour cells and ploidy cannot be fitted together: " << e.alleleReason << unchanged << "\n";
+        err << prefix << "tumour cells and ploidy cannot be fitted together: " << e.alleleReason << unchanged
+            << "\n";
         return false;
     }
     const std::size_t n = static_cast<std::size_t>(choice.solution.value_or(1));
@@ -55,8 +58,8 @@ bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const st
         return false;
     }
     const PurityPloidySolution& s = e.fit.solutions[n - 1];
-    err << prefix << (choice.solution ? "solution " + std::to_string(n) + ": " : std::string()) << solutionText(s)
-        << "\n";
+    err << prefix << (choice.solution ? "solution " + std::to_string(n) + ": " : std::string())
+        << solutionText(s) << "\n";
     applyPurityPloidySolution(doc, shown, s, static_cast<int>(n));
     return true;
 }
@@ -83,14 +86,16 @@ bool readMeansChoice(const ParsedOptions& options, MeansChoice& choice, std::str
         }
     }
     if (auto text = options.single("--hmm-means")) {
-        error = "--hmm-means takes seven numbers M0,...,M6 (copy numbers 0..6), -1.50..1.50 (M6 may exceed it)";
+        error =
+            "--hmm-means takes seven numbers M0,...,M6 (copy numbers 0..6), -1.50..1.50 (M6 may exceed it)";
         std::array<float, 7> means{};
         std::size_t start = 0;
         int count = 0;
         while (start <= text->size()) {
             const std::size_t comma = std::min(text->find(',', start), text->size());
             double m = 0;
-            if (count == 7 || !parseNumber(std::string_view(*text).substr(start, comma - start), m)) return false;
+            if (count == 7 || !parseNumber(std::string_view(*text).substr(start, comma - start), m))
+                return false;
             if (count < 6 && (m < -1.5 || m > 1.5)) return false;
             means[static_cast<std::size_t>(count++)] = static_cast<float>(m);
             start = comma + 1;
@@ -128,8 +133,9 @@ bool readMeansChoice(const ParsedOptions& options, MeansChoice& choice, std::str
         choice.solution = n;
     }
     if (choice.means && choice.joint()) {
-        error = choice.solution && !choice.autoPloidy && !choice.ploidy ? "--hmm-means and --solution exclude each other"
-                                                                        : "--hmm-means and --ploidy exclude each other";
+        error = choice.solution && !choice.autoPloidy && !choice.ploidy
+                    ? "--hmm-means and --solution exclude each other"
+                    : "--hmm-means and --ploidy exclude each other";
         return false;
     }
     // A fraction given leaves solutions to pick only along the ploidy.
@@ -141,7 +147,8 @@ bool readMeansChoice(const ParsedOptions& options, MeansChoice& choice, std::str
     return true;
 }
 
-void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std::string& command, std::ostream& err) {
+void applyMeansChoice(CliSession& session, const MeansChoice& choice, const std::string& command,
+                      std::ostream& err) {
     if (!choice.any()) return;
     CVARNDoc& doc = *session.doc;
     const int shown = session.view->shownArrayType;

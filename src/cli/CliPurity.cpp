@@ -6,6 +6,7 @@
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/purity/PurityEstimate.h"
 #include "view/DisplayMode.h"
 
@@ -19,12 +20,14 @@ namespace {
 // The joint fit: the baseline, then one row per solution, the best first.
 void printSolutions(std::ostream& out, const PurityPloidyFit& fit) {
     char line[240];
-    out << "baseline\t" << (fit.baselineConstrained ? "the region's copy number" : "decided by the data") << "\n";
+    out << "baseline\t" << (fit.baselineConstrained ? "the region's copy number" : "decided by the data")
+        << "\n";
     out << "solution\tpurity\tpurity.low\tpurity.high\tploidy\tploidy.low\tploidy.high\tfit\tdoubled\t"
            "loh.share\tdoubled.share\taltered.share\n";
     for (std::size_t n = 0; n < fit.solutions.size(); ++n) {
         const PurityPloidySolution& s = fit.solutions[n];
-        std::snprintf(line, sizeof line, "%zu\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.3f\t%s\t%.3f\t%.3f\t%.3f\n", n + 1,
+        std::snprintf(line, sizeof line,
+                      "%zu\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.3f\t%s\t%.3f\t%.3f\t%.3f\n", n + 1,
                       s.purity, s.purityLow, s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, s.fit,
                       s.doubled ? "yes" : "no", s.lohShare, s.doubledShare, s.alteredShare);
         out << line;
@@ -42,8 +45,8 @@ void printEstimate(std::ostream& out, const PurityEstimate& e) {
         std::snprintf(line, sizeof line, "\t%.2f (%.6f)", c.purity, c.misfit);
         out << line;
     }
-    std::snprintf(line, sizeof line, "\nsegments\t%d\nmarkers\t%d\nchanged markers\t%d\n", e.segments, e.markers,
-                  e.changedMarkers);
+    std::snprintf(line, sizeof line, "\nsegments\t%d\nmarkers\t%d\nchanged markers\t%d\n", e.segments,
+                  e.markers, e.changedMarkers);
     out << line;
     if (e.joint) printSolutions(out, e.fit);
     out << "purity\tmisfit\n";
@@ -107,11 +110,13 @@ int runPurity(const CommandContext& context, const std::vector<std::string>& arg
     if (!estimatePurity(doc, shown, self.has_value(), e, error, fitOptions)) return session.fail(error);
     // Asked for the ploidy, a profile without alleles says why it has only the levels' estimate.
     if (choice.joint() && !e.joint)
-        context.err << "varn-cli " << command << ": tumour cells and ploidy cannot be fitted together: "
-                    << e.alleleReason << "; the estimate is the levels' alone\n";
+        context.err << "varn-cli " << command
+                    << ": tumour cells and ploidy cannot be fitted together: " << e.alleleReason
+                    << "; the estimate is the levels' alone\n";
     printEstimate(context.out, e);
     if (auto plot = options.single("--plot")) {
-        if (!(e.joint ? plotPurityMap(e.fit, *plot, error) : plotPurityCurve(e, *plot, error))) return session.fail(error);
+        if (!(e.joint ? plotPurityMap(e.fit, *plot, error) : plotPurityCurve(e, *plot, error)))
+            return session.fail(error);
     }
     return kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "CHMMParameter.h"
 
+#include "engine/analysis/ResultWording.h"
 #include "engine/hmm/MeansForPurity.h"
 
 #include <algorithm>
@@ -65,8 +66,10 @@ void CHMMParameter::onEstimate() {
     estimateText = purityText(estimate);
     if (!estimate.decided) return;
     float pure[kStates];
-    if (pureMeans) pureMeans(pure);
-    else std::copy(estimatedMeans, estimatedMeans + kStates, pure);
+    if (pureMeans)
+        pureMeans(pure);
+    else
+        std::copy(estimatedMeans, estimatedMeans + kStates, pure);
     estimatedPurity = static_cast<float>(estimate.purity);
     meansForPurity(pure, estimate.purity, false, estimatedMeans);
     for (int i = 0; i < 6; ++i) {

@@ -68,8 +68,7 @@ void CVARNView::OnHmmParameter() {
 // recomputed, each with its own region and references.
 void redecodeProfiles(CVARNDoc& doc, int t) {
     const bool alleles = doc.alleleSpecificDecoding;
-    const int first = t == kCombined ? kXba : t;
-    const int last = t == kCombined ? kHind : t;
+    const int first = firstArrayOf(t), last = lastArrayOf(t);
     for (int a = first; a <= last; ++a) {
         if (t == kCombined && doc.refCount[a] < 2) continue; // no pool of that array loaded
         doc.computePoolRatio(doc.regionStart[a], doc.regionEnd[a], doc.refSelected[a], doc.analysedRow[a], 0, a);

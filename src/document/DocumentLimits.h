@@ -22,6 +22,18 @@ inline constexpr int kCombined = 0;
 inline constexpr int kXba = 1;
 inline constexpr int kHind = 2;
 
+// The arrays an analysis of type t reads: Xba and Hind for the merged analysis, else t alone.
+constexpr int firstArrayOf(int t) { return t == kCombined ? kXba : t; }
+constexpr int lastArrayOf(int t) { return t == kCombined ? kHind : t; }
+
+// Whether an index (a record, a display position) names one of the SNP slots.
+constexpr bool inSlots(int index) { return index >= 0 && index < kSlots; }
+
+// The array whose slot this is: a record and its display position both lie in their array's
+// part of the numbering.
+inline constexpr int kXbaFirstSlot = 57244;
+constexpr int arrayOfSlot(int slot) { return slot >= kXbaFirstSlot ? kXba : kHind; }
+
 // Genotype codes.
 inline constexpr int kNoCall = 0;
 inline constexpr int kCallAA = 1;

@@ -20,9 +20,6 @@ namespace varn {
 
 namespace {
 
-bool inSlots(int index) {
-    return index >= 0 && index < kSlots;
-}
 
 // "chr%d \t%d \t" for the SNP shown at a display position (X is chromosome 23). A corrupt order
 // table entry prints chromosome and position 0 rather than reading outside the annotation.

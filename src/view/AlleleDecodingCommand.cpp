@@ -41,7 +41,7 @@ void CVARNView::OnAlleleDecoding() {
             std::copy(statesBeforeAlleles_.begin(), statesBeforeAlleles_.end(), states);
         statesBeforeAlleles_.clear();
         if (!paired)
-            for (int a = (t == kCombined ? kXba : t); a <= (t == kCombined ? kHind : t); ++a) doc_.runHmm(a, 0);
+            for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) doc_.runHmm(a, 0);
         doc_.ui().status("Decoded again with the seven-state HMM");
         Invalidate();
         return;

@@ -36,7 +36,7 @@ std::uint64_t analysisKey(const CVARNDoc& doc, int t, bool paired) {
         key.add(doc.analysedRow[a]);
         key.add(doc.sampleAllelesHeld[a]);
     }
-    for (int a = (t == kCombined ? kXba : t); a <= (t == kCombined ? kHind : t); ++a) {
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) {
         const AlleleModel& model = doc.alleleModel[a];
         key.add(model.poolKey);
         key.add(model.references);

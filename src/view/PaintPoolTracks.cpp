@@ -7,6 +7,7 @@
 #include "PaintDecor.h"
 #include "PaintStyle.h"
 #include "document/CVARNDoc.h"
+#include "engine/hmm/HmmSegments.h"
 
 #include <vector>
 
@@ -60,7 +61,7 @@ void drawPoolTracks(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view, 
     // loss of heterozygosity, the kind a copy-number profile alone cannot show.
     lines.clear();
     for (int i = panel.start; i < panel.end; ++i) {
-        if (!(doc.lohScore[i] > 30.0f) || doc.hmmState[0][positionOf(doc, t, i)] <= 1) continue;
+        if (!(doc.lohScore[i] > kLohCallThreshold) || doc.hmmState[0][positionOf(doc, t, i)] <= 1) continue;
         const int x = panel.xOf(i);
         lines.push_back({{x, y + 1400}, {x, y + 1430}});
     }

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "PaintStyle.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/purity/PurityEstimate.h"
 
 #include <algorithm>
@@ -24,7 +25,8 @@ void paintPurityCurve(Canvas& canvas, const PurityEstimate& e, int width, int he
     for (const PurityFitPoint& p : e.curve) high = std::max(high, p.misfit);
     if (!(high > 0)) high = 1.0;
     auto x = [&](double purity) {
-        return left + static_cast<int>((purity - kPurityLow) / (kPurityHigh - kPurityLow) * (right - left) + 0.5);
+        return left +
+               static_cast<int>((purity - kPurityLow) / (kPurityHigh - kPurityLow) * (right - left) + 0.5);
     };
     auto y = [&](double misfit) { return bottom - static_cast<int>(misfit / high * (bottom - top) + 0.5); };
 

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "PaintStyle.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/purity/PurityPloidyFit.h"
 
 #include <algorithm>
@@ -33,15 +34,18 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
     const int top = labels ? 30 : 4, bottom = height - (labels ? 40 : 4);
     if (right <= left || bottom <= top || m.purities < 2 || m.ploidies < 2) return;
     auto x = [&](double p) {
-        return left + static_cast<int>(std::lround((p - m.purityLow) / (m.purityHigh - m.purityLow) * (right - left)));
+        return left + static_cast<int>(
+                          std::lround((p - m.purityLow) / (m.purityHigh - m.purityLow) * (right - left)));
     };
     auto y = [&](double psi) {
-        return bottom - static_cast<int>(std::lround((psi - m.ploidyLow) / (m.ploidyHigh - m.ploidyLow) * (bottom - top)));
+        return bottom - static_cast<int>(
+                            std::lround((psi - m.ploidyLow) / (m.ploidyHigh - m.ploidyLow) * (bottom - top)));
     };
 
     // Excess cost on a log scale, so that the basins of every solution show, not the best alone.
     const double dispersion = std::max(1.0, m.dispersion);
-    const double worst = std::log1p((*std::max_element(m.cost.begin(), m.cost.end()) - m.bestCost) / dispersion);
+    const double worst =
+        std::log1p((*std::max_element(m.cost.begin(), m.cost.end()) - m.bestCost) / dispersion);
     const double halfStep = 0.5 * (m.purityHigh - m.purityLow) / (m.purities - 1);
     const double halfRow = 0.5 * (m.ploidyHigh - m.ploidyLow) / (m.ploidies - 1);
     for (int i = 0; i < m.purities; ++i) {
@@ -62,8 +66,10 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
         bool drawing = false;
         for (const auto& [p, psi] : fit.path) {
             const bool inside = psi >= m.ploidyLow && psi <= m.ploidyHigh;
-            if (inside && drawing) canvas.lineTo(x(p), y(psi));
-            else if (inside) canvas.moveTo(x(p), y(psi));
+            if (inside && drawing)
+                canvas.lineTo(x(p), y(psi));
+            else if (inside)
+                canvas.moveTo(x(p), y(psi));
             drawing = inside;
         }
     }
@@ -104,7 +110,8 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
         canvas.textOut(left - 34, at - 7, text);
     }
     canvas.textOut(left + (right - left) / 2 - 60, bottom + 24, "tumour cells (%)");
-    canvas.textOut(4, top - 24, "ploidy against tumour cells: the fit of levels and alleles (darker is better)");
+    canvas.textOut(4, top - 24,
+                   "ploidy against tumour cells: the fit of levels and alleles (darker is better)");
     if (!fit.solutions.empty()) {
         const std::string first = solutionText(fit.solutions.front());
         canvas.setPen(Pen{PenStyle::Solid, 1, paint::kBlack});

@@ -6,6 +6,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +20,9 @@ namespace {
 // |z| beyond this (a factor of 20 between the alleles) is a failed probe, not biology.
 constexpr double kContrastClip = 3.0;
 
-double medianOf(std::vector<double>& values) {
-    if (values.empty()) return 0.0;
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
+bool positive(float a, float b) {
+    return a > 0.0f && b > 0.0f && std::isfinite(a) && std::isfinite(b);
 }
-
-bool positive(float a, float b) { return a > 0.0f && b > 0.0f && std::isfinite(a) && std::isfinite(b); }
 
 } // namespace
 
@@ -37,14 +33,16 @@ double crossTalkOf(const CVARNDoc& doc, int t) {
         const int snp = doc.arrangeOrder[pos];
         const float a = doc.alleleASignal[1][snp], b = doc.alleleBSignal[1][snp];
         if (!positive(a, b)) continue;
-        if (doc.normalSnpCall[snp] == kCallAA) absentB.push_back(std::log(b / a));
-        else if (doc.normalSnpCall[snp] == kCallBB) absentA.push_back(std::log(a / b));
+        if (doc.normalSnpCall[snp] == kCallAA)
+            absentB.push_back(std::log(b / a));
+        else if (doc.normalSnpCall[snp] == kCallBB)
+            absentA.push_back(std::log(a / b));
     }
     if (absentA.empty() || absentB.empty()) return 0.0;
     return std::exp(0.5 * (medianOf(absentA) + medianOf(absentB)));
 }
 
-std::vector<float> alleleContrast(const CVARNDoc& doc, int t) {
+std::vector<float> pairedAlleleContrast(const CVARNDoc& doc, int t) {
     std::vector<float> z(kSlots, std::numeric_limits<float>::quiet_NaN());
     for (int pos = kChromosomeStart[t][1]; pos < kChromosomeStart[t][23]; ++pos) {
         const int snp = doc.arrangeOrder[pos];
@@ -62,7 +60,8 @@ void splitAtAlleleChanges(const CVARNDoc& doc, int t, const float* total, const 
     // The size of the contrast, |z|, steps where the balance changes whatever the phase.
     std::vector<float> size(contrast.size());
     std::transform(contrast.begin(), contrast.end(), size.begin(), [](float z) { return std::fabs(z); });
-    const std::vector<ProfileSegment> steps = segmentProfile(doc, t, size.data(), profileNoise(doc, t, size.data()));
+    const std::vector<ProfileSegment> steps =
+        segmentProfile(doc, t, size.data(), profileNoise(doc, t, size.data()));
 
     std::vector<ProfileSegment> out;
     alleles.clear();

@@ -20,7 +20,7 @@ double crossTalkOf(const CVARNDoc& doc, int t);
 // heterozygous SNPs z = ln((A_tumour / A_normal) / (B_tumour / B_normal)), which is 0 while the
 // tumour keeps both parental alleles in balance and +-ln((major + c minor) / (minor + c major))
 // where it does not (the sign is the SNP's phase); NaN at every other position.
-std::vector<float> alleleContrast(const CVARNDoc& doc, int t);
+std::vector<float> pairedAlleleContrast(const CVARNDoc& doc, int t);
 
 // What a stretch's heterozygous SNPs say about its allelic balance: how many there are, and
 // the mean of z^2 (z clipped to a plausible range, so that a failed probe cannot dominate).

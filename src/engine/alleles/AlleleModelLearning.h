@@ -80,10 +80,6 @@ struct ReferenceAlleles {
     void add(const float* values, const signed char* callsOrNull);
 };
 
-// The population heterozygosity rate of every record of array t (heteroRate is kept by display
-// position).
-std::vector<float> heteroRateByRecord(const CVARNDoc& doc, int t);
-
 // Learns the clusters of every SNP from the references (needs kAlleleLearning.minimumReferences).
 // False, with the reason in problem, when it cannot.
 bool learnAlleleModel(const ReferenceAlleles& alleles, const std::vector<float>& heteroRate,

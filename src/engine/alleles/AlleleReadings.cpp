@@ -18,9 +18,6 @@ namespace varn {
 
 namespace {
 
-int firstArray(int t) { return t == kCombined ? kXba : t; }
-int lastArray(int t) { return t == kCombined ? kHind : t; }
-bool inSlots(int index) { return index >= 0 && index < kSlots; }
 
 std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName(doc.poolSampleName[a][0])); }
 
@@ -75,7 +72,7 @@ std::uint64_t readingsKey(const CVARNDoc& doc, int t, bool paired) {
         k.addPair(doc.snpCall[record], doc.normalSnpCall[record]);
     });
     // Each array's records as the summarised-signal check and the clusters read them.
-    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) {
         key.addText(sampleOf(doc, a));
         key.add(doc.snpFirst[a]);
         key.add(doc.snpLast[a]);
@@ -126,7 +123,7 @@ std::uint64_t poolSexesKey(const CVARNDoc& doc, int t) {
 AlleleReadings readAlleles(const CVARNDoc& doc, int t, bool paired) {
     AlleleReadings out;
     ArrayCentres centres[3];
-    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) {
         out.why = summarisedAllelesReason(doc, a, 0, sampleOf(doc, a));
         if (paired && out.why.empty())
             out.why = summarisedAllelesReason(doc, a, 1, "the paired normal of " + sampleOf(doc, a));
@@ -153,7 +150,7 @@ AlleleReadings arrayPartOf(const CVARNDoc& doc, const AlleleReadings& merged, in
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < merged.baf.snps.size(); ++i) {
         const int pos = merged.baf.snps[i].pos;
-        if (pos >= doc.snpFirst[a] && pos <= doc.snpLast[a]) order.push_back(i);
+        if (arrayOfSlot(pos) == a) order.push_back(i);
     }
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t x, std::size_t y) { return merged.baf.snps[x].pos < merged.baf.snps[y].pos; });

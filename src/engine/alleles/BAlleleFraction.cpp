@@ -15,11 +15,7 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-bool inSlots(int index) { return index >= 0 && index < kSlots; }
 
-int arrayOfRecord(const CVARNDoc& doc, int record) {
-    return record >= doc.snpFirst[kXba] && record <= doc.snpLast[kXba] ? kXba : kHind;
-}
 
 double contrastOf(float a, float b) {
     if (!(a > 0.0f) || !(b > 0.0f) || !std::isfinite(a) || !std::isfinite(b)) return std::nan("");
@@ -67,7 +63,7 @@ BAlleleFraction bAlleleFraction(const CVARNDoc& doc, int t, const ArrayCentres c
         const std::size_t end = std::min(out.snps.size(), (b + 1) * kBlock);
         for (std::size_t k = b * kBlock; k < end; ++k) {
             AlleleSnp& snp = out.snps[k];
-            const AlleleCentres* c = centres[arrayOfRecord(doc, snp.record)].of(snp.record);
+            const AlleleCentres* c = centres[arrayOfSlot(snp.record)].of(snp.record);
             if (c == nullptr) continue;
             const double baf =
                 bAlleleFractionOf(contrastOf(doc.alleleASignal[0][snp.record], doc.alleleBSignal[0][snp.record]), *c);

@@ -1,6 +1,7 @@
 #include "PairedAlleleCentres.h"
 
 #include "document/CVARNDoc.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,12 +16,6 @@ double contrastOf(const CVARNDoc& doc, int record) {
     const float a = doc.alleleASignal[1][record], b = doc.alleleBSignal[1][record];
     if (!(a > 0.0f) || !(b > 0.0f) || !std::isfinite(a) || !std::isfinite(b)) return std::nan("");
     return std::log(static_cast<double>(b) / a);
-}
-
-double medianOf(std::vector<double>& values) {
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
 }
 
 } // namespace

@@ -28,6 +28,17 @@ bool readsAlike(const std::vector<float>& contrast) {
 }
 } // namespace
 
+std::vector<float> heteroRateByRecord(const CVARNDoc& doc, int t) {
+    const int first = doc.snpFirst[t];
+    std::vector<float> rate(static_cast<std::size_t>(doc.snpLast[t] - first + 1), 0.0f);
+    for (int pos = first; pos <= doc.snpLast[t]; ++pos) {
+        const int snp = doc.arrangeOrder[pos];
+        if (snp >= first && snp <= doc.snpLast[t])
+            rate[static_cast<std::size_t>(snp - first)] = doc.heteroRate[pos];
+    }
+    return rate;
+}
+
 ReferenceAlleles startReferenceAlleles(const CVARNDoc& doc, int t) {
     ReferenceAlleles alleles;
     alleles.arrayType = t;

@@ -14,6 +14,10 @@ class CVARNDoc;
 
 ReferenceAlleles startReferenceAlleles(const CVARNDoc& doc, int t);
 
+// The population heterozygosity rate of every record of array t (heteroRate is kept by display
+// position), as the learning takes it.
+std::vector<float> heteroRateByRecord(const CVARNDoc& doc, int t);
+
 // The contrasts of the signal file the document read last (its probe rows, scaled or not: the
 // ratio does not see the scale), appended to alleles; with the reference's calls where
 // "<stem>_snp.txt" lies beside "<stem>.txt" and reads as a SNP-call file of the array.

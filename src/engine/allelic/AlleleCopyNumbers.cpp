@@ -1,6 +1,7 @@
 #include "AlleleCopyNumbers.h"
 
 #include "engine/allelic/AlleleParameters.h"
+#include "engine/allelic/MixtureModel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +20,9 @@ struct Fit {
     double band = std::nan("");
 };
 
-double logPoisson(int n, double lambda) { return n * std::log(lambda) - lambda; }
+double logPoisson(int n, double lambda) {
+    return n * std::log(lambda) - lambda;
+}
 
 double logGaussian(double x, double mean, double variance) {
     return -0.5 * (x - mean) * (x - mean) / variance - 0.5 * std::log(variance);
@@ -30,10 +33,12 @@ double logGaussian(double x, double mean, double variance) {
 Fit alleleFit(const AlleleSegment& s, const AlleleFitInput& in, double bafNoise, double share, int k, int j) {
     Fit f;
     const double major = majorShare(in, k, j);
-    const bool shows = std::isfinite(major) &&
-                       (in.informativeFromNormal || 1.0 - major > kP.detectableHomozygousSds * in.homozygousNoise);
+    const bool shows =
+        std::isfinite(major) &&
+        (in.informativeFromNormal || 1.0 - major > kP.detectableHomozygousSds * in.homozygousNoise);
     const double expected = std::max(s.expectedHeterozygous, 1.0);
-    f.logLikelihood = logPoisson(s.informative, shows ? share * expected : std::max(kP.strayShare * expected, 0.5));
+    f.logLikelihood =
+        logPoisson(s.informative, shows ? share * expected : std::max(kP.strayShare * expected, 0.5));
     if (s.informative == 0) {
         f.band = shows ? major : std::nan("");
         return f;
@@ -90,12 +95,11 @@ Choice bestSplit(const AlleleSegment& s, const AlleleFitInput& in, double bafNoi
 } // namespace
 
 double majorShare(const AlleleFitInput& in, int k, int j) {
-    const double p = in.purity;
-    const double tumour = k == 0 ? 0.0 : 2.0 * std::exp(in.pureMeans[k]);
-    const double minor = (1.0 - p) + p * tumour * (k == 0 ? 0.0 : static_cast<double>(j) / k);
-    const double major = (1.0 - p) + p * tumour * (k == 0 ? 0.0 : static_cast<double>(k - j) / k);
-    if (!(minor + major > 1e-6)) return std::nan("");
-    return major / (minor + major);
+    // No copy left in a pure tumour: no DNA of either parent.
+    if (k == 0 && !(2.0 * (1.0 - in.purity) > 1e-6)) return std::nan("");
+    float pure[kStates];
+    for (int n = 0; n < kStates; ++n) pure[n] = static_cast<float>(in.pureMeans[n]);
+    return mirroredBaf(effectiveCopiesOf(pure, false), k, j, in.purity);
 }
 
 AlleleCopyNumbers alleleCopyNumbers(const AlleleSegments& segments, const AlleleFitInput& in) {

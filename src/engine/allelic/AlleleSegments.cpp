@@ -4,6 +4,7 @@
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/common/SideBySide.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -148,9 +149,7 @@ double firstNoise(const BAlleleFraction& baf, const InformativeSnps& inf) {
     for (std::size_t i = 0; i < baf.snps.size(); ++i)
         if (inf.informative[i] && std::isfinite(baf.snps[i].baf)) offsets.push_back(std::fabs(baf.snps[i].baf - 0.5));
     if (offsets.empty()) return 0.0;
-    auto middle = offsets.begin() + static_cast<std::ptrdiff_t>(offsets.size() / 2);
-    std::nth_element(offsets.begin(), middle, offsets.end());
-    return 1.4826 * *middle;
+    return kMadToSd * medianOf(offsets);
 }
 
 // One pass: the log-ratio segments cut at the allele steps found with this noise. Each

@@ -66,7 +66,8 @@ double negligibleZ2(double scale, double sd, double floor) {
 
 // The cost tables of one array's noise. A level's cost is levelCost(z^2 / 2). A band's density
 // of y, two Gaussians at +-delta over the outliers, is
-//     K (e^-u + e^-(u + v)) + 2 o = K e^-(u - ln(1 + e^-v)) + 2 o,  u = (y - delta)^2 / 2 sd^2, v = 2 y delta / sd^2,
+//     K (e^-u + e^-(u + v)) + 2 o = K e^-(u - ln(1 + e^-v)) + 2 o,  u = (y - delta)^2 / 2 sd^2, v = 2 y delta
+//     / sd^2,
 // so its cost is bandCost(u + twin(v)) with twin(v) = -ln(1 + e^-v), one table of the same form.
 struct CostTables {
     MixtureCostTable levelCost, bandCost, twin;
@@ -78,8 +79,9 @@ CostTables costTablesOf(double levelNoise, double bafNoise, const AlleleHmmParam
     const double outlierBaf = par.bafOutlierShare * 2.0;
     const double sqrt2Pi = std::exp(kLnSqrt2Pi);
     if (levelNoise > 0.0 && outlierLevel > 0.0)
-        t.levelCost = MixtureCostTable((1.0 - par.levelOutlierShare) / (levelNoise * sqrt2Pi), outlierLevel,
-                                       0.0, 0.5 * negligibleZ2(1.0 - par.levelOutlierShare, levelNoise, outlierLevel));
+        t.levelCost =
+            MixtureCostTable((1.0 - par.levelOutlierShare) / (levelNoise * sqrt2Pi), outlierLevel, 0.0,
+                             0.5 * negligibleZ2(1.0 - par.levelOutlierShare, levelNoise, outlierLevel));
     if (bafNoise > 0.0 && outlierBaf > 0.0)
         t.bandCost = MixtureCostTable((1.0 - par.bafOutlierShare) / (bafNoise * sqrt2Pi), outlierBaf, -1.0,
                                       0.5 * negligibleZ2(1.0 - par.bafOutlierShare, bafNoise, outlierBaf));
@@ -89,11 +91,13 @@ CostTables costTablesOf(double levelNoise, double bafNoise, const AlleleHmmParam
 
 // The chains of one decoding share their arrays' noise and run side by side: their tables are
 // built once and kept (the last few) for all of them.
-std::shared_ptr<const CostTables> keptCostTables(double levelNoise, double bafNoise, const AlleleHmmParameters& par) {
+std::shared_ptr<const CostTables> keptCostTables(double levelNoise, double bafNoise,
+                                                 const AlleleHmmParameters& par) {
     static std::mutex mutex;
     static std::vector<AlleleCache::Kept<CostTables>> kept;
     ContentKey key;
-    for (const double v : {levelNoise, bafNoise, par.levelOutlierShare, par.levelOutlierWidth, par.bafOutlierShare})
+    for (const double v :
+         {levelNoise, bafNoise, par.levelOutlierShare, par.levelOutlierWidth, par.bafOutlierShare})
         key.add(v);
     const std::lock_guard<std::mutex> lock(mutex);
     return AlleleCache::find(kept, key.value(), [&] { return costTablesOf(levelNoise, bafNoise, par); });
@@ -138,7 +142,8 @@ void emissionCosts(const AlleleHmmChain& chain, const ArrayCosts arrayCosts[3], 
                     lnInformative[s] = lnInformative[r.share[s]];
                 } else {
                     const double share = a.shows[s] ? a.informativeShare : par.strayShare;
-                    const double pInformative = std::clamp(static_cast<double>(snp.heteroRate) * share, 1e-4, 0.99);
+                    const double pInformative =
+                        std::clamp(static_cast<double>(snp.heteroRate) * share, 1e-4, 0.99);
                     lnInformative[s] = std::log(snp.informative ? pInformative : 1.0 - pInformative);
                 }
                 c -= lnInformative[s];
@@ -184,8 +189,8 @@ int reportedAlleleState(int hmmState) {
     return hmmState < kAlleleStates ? hmmState : subcloneSteps()[hmmState - kAlleleStates].lower;
 }
 
-void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, double purity, double detectableShare,
-                     bool informativeFromNormal) {
+void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, double purity,
+                     double detectableShare, bool informativeFromNormal) {
     // Each parent's DNA over the tumour cells' share (per cell, compressed as the total is) and
     // the normal cells' single copy.
     const auto tumourCopies = [&](int s, double& minor, double& total) {
@@ -209,9 +214,8 @@ void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, doubl
             fewest = alleleStates()[step.lower].total;
         }
         // No copy left in any tumour cell: the normal cells' alleles alone, in balance.
-        const double share = fewest == 0 && s < kAlleleStates
-                                 ? 0.5
-                                 : ((1.0 - purity) + purity * minor) / (2.0 * (1.0 - purity) + purity * total);
+        const double share =
+            fewest == 0 && s < kAlleleStates ? 0.5 : minorShareOfCopies(minor, total, purity);
         array.band[s] = 1.0 - share;
         // No copy left in a (nearly) pure tumour: only the probes' background, no alleles at all.
         const bool nothingLeft = s < kAlleleStates && fewest == 0 && purity > 0.9;
@@ -226,7 +230,7 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain, const AlleleHmm
     std::vector<std::array<unsigned char, kHmmStates>> back(n);
     double score[kHmmStates], next[kHmmStates], cost[kHmmStates];
     const ArrayCosts arrayCosts[3] = {arrayCostsOf(chain.arrays[0], par), arrayCostsOf(chain.arrays[1], par),
-                                    arrayCostsOf(chain.arrays[2], par)};
+                                      arrayCostsOf(chain.arrays[2], par)};
     emissionCosts(chain, arrayCosts, chain.snps[0], par, score);
     const double lnSubcloneShare = std::log(par.subcloneShare);
     for (std::size_t i = 1; i < n; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/MixtureModel.h"
 
 #include <algorithm>
@@ -9,12 +10,12 @@
 namespace varn {
 
 // A copy-number HMM over the sixteen allele-specific states (k total copies 0..6, j = 0..k/2 of
-// them from the minor parent) and the subclonal states between them (below), decoded with the Viterbi algorithm along one chromosome. Each SNP
-// speaks through its log ratio and, where its alleles can be read, through whether it is
-// informative (germline heterozygous with both alleles still seen) and, if so, through its
-// mirrored B-allele fraction. Copy-neutral LOH, a gain of one parent and a doubled genome each
-// have a state of their own, and the SNPs of both arrays can share one chain, each read with its
-// own array's levels and noise.
+// them from the minor parent) and the subclonal states between them (below), decoded with the Viterbi
+// algorithm along one chromosome. Each SNP speaks through its log ratio and, where its alleles can be read,
+// through whether it is informative (germline heterozygous with both alleles still seen) and, if so, through
+// its mirrored B-allele fraction. Copy-neutral LOH, a gain of one parent and a doubled genome each have a
+// state of their own, and the SNPs of both arrays can share one chain, each read with its own array's levels
+// and noise.
 
 // Beside the sixteen clonal states, the chain has a state for each pair of clonal states one copy
 // of one parent apart whose tumour cells are split half and half between the two: a subclone
@@ -41,19 +42,19 @@ struct AlleleHmmArray {
     // Whether the minor parent's allele shows (its share of the B-allele fraction above the
     // homozygous noise): only then are heterozygous SNPs expected among the informative ones.
     bool shows[kHmmStates] = {};
-    double bafNoise = 0.0;          // SD of one informative SNP's B-allele fraction around its band
-    double informativeShare = 1.0;  // share of the heterozygous SNPs seen as informative where they show
+    double bafNoise = 0.0;         // SD of one informative SNP's B-allele fraction around its band
+    double informativeShare = 1.0; // share of the heterozygous SNPs seen as informative where they show
 };
 
 // One SNP of the chain.
 struct AlleleHmmSnp {
-    int array = 1;             // index into AlleleHmmChain::arrays
-    int position = 0;          // bases
-    float level = 0.0f;        // the profile's log ratio
-    signed char alleles = 0;   // 0: no allele reading; 1: read (informative, baf below hold)
+    int array = 1;           // index into AlleleHmmChain::arrays
+    int position = 0;        // bases
+    float level = 0.0f;      // the profile's log ratio
+    signed char alleles = 0; // 0: no allele reading; 1: read (informative, baf below hold)
     bool informative = false;
-    float heteroRate = 0.0f;   // the population heterozygosity rate
-    float mirroredBaf = 0.0f;  // max(baf, 1 - baf) of an informative SNP
+    float heteroRate = 0.0f;  // the population heterozygosity rate
+    float mirroredBaf = 0.0f; // max(baf, 1 - baf) of an informative SNP
 };
 
 struct AlleleHmmChain {
@@ -75,9 +76,8 @@ struct AlleleHmmParameters {
     double levelOutlierWidth = 4.0;
     // Likewise for a B-allele fraction: an informative SNP that belongs to no band.
     double bafOutlierShare = 0.05;
-    // Informative SNPs where the minor allele does not show are strays (ends of stretches, failed
-    // probes): this share of the heterozygous SNPs.
-    double strayShare = 0.02;
+    // Informative SNPs where the minor allele does not show are strays (AlleleParameters.h).
+    double strayShare = kAlleleParameters.strayShare;
     // The chance of a change between neighbouring SNPs as the seven-state HMM has it: the Kosambi
     // map function of their distance, 10^8 bases to the Morgan.
     double basesPerMorgan = 1e8;
@@ -97,7 +97,7 @@ std::vector<int> decodeAlleleStates(const AlleleHmmChain& chain,
 // mixed half and half), and whether its minor allele shows
 // above the homozygous noise at that fraction p, for an array of these effective copies. With
 // the paired normal's SNPs, every allele shows: its SNPs are informative whatever the tumour lost.
-void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, double purity, double detectableShare,
-                     bool informativeFromNormal);
+void fillAlleleBands(AlleleHmmArray& array, const EffectiveCopies& copies, double purity,
+                     double detectableShare, bool informativeFromNormal);
 
 } // namespace varn

@@ -3,6 +3,7 @@
 #include "document/CVARNDoc.h"
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/common/SideBySide.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,12 +17,6 @@ const AlleleParameters& kP = kAlleleParameters;
 // How far a B-allele fraction lies from the nearer homozygous end; negative beyond it.
 double distanceFromHomozygous(float baf) { return std::min<double>(baf, 1.0 - baf); }
 
-double medianOf(std::vector<double>& values) {
-    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
-
 // The SD of the B-allele fraction at SNPs the sample calls homozygous, from their median absolute
 // distance to the end (robust against the few that are heterozygous in an imbalanced stretch).
 double homozygousNoiseOf(const CVARNDoc& doc, const BAlleleFraction& baf) {
@@ -32,7 +27,7 @@ double homozygousNoiseOf(const CVARNDoc& doc, const BAlleleFraction& baf) {
             distance.push_back(std::fabs(distanceFromHomozygous(s.baf)));
     }
     if (distance.empty()) return 0.01;
-    return std::max(0.002, 1.4826 * medianOf(distance));
+    return std::max(0.002, kMadToSd * medianOf(distance));
 }
 
 double priorOf(const CVARNDoc& doc, int pos) {
@@ -115,7 +110,7 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
             const std::size_t c = n / 2;
             const double centre = at(c);
             const double deviation = middleDeviation(at, n);
-            const double spread = std::max(kP.minBandSpread, 1.4826 * deviation);
+            const double spread = std::max(kP.minBandSpread, kMadToSd * deviation);
             // ln of the normal density of d around the band (without ln sqrt(2 pi), which the
             // homozygous side leaves out alike); ln spread formed again only when the spread moves.
             if (spread != lastSpread) {

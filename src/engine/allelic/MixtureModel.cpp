@@ -18,12 +18,15 @@ constexpr AlleleState kStatesList[kAlleleStates] = {
 
 } // namespace
 
-const AlleleState* alleleStates() { return kStatesList; }
+const AlleleState* alleleStates() {
+    return kStatesList;
+}
 
 EffectiveCopies effectiveCopiesOf(const float pureMeans[kStates], bool log2Scale) {
     EffectiveCopies c;
     for (int k = 0; k < kStates; ++k)
-        c.g[k] = 2.0 * (log2Scale ? std::exp2(static_cast<double>(pureMeans[k])) : std::exp(static_cast<double>(pureMeans[k])));
+        c.g[k] = 2.0 * (log2Scale ? std::exp2(static_cast<double>(pureMeans[k]))
+                                  : std::exp(static_cast<double>(pureMeans[k])));
     return c;
 }
 
@@ -39,16 +42,17 @@ double ploidyOfEffective(const EffectiveCopies& copies, double gPsi) {
     return step > 0.0 ? k + (gPsi - copies.g[k]) / step : k;
 }
 
-double mixedSignal(const EffectiveCopies& copies, int k, double p) { return p * copies.g[k] + 2.0 * (1.0 - p); }
+double mixedSignal(const EffectiveCopies& copies, int k, double p) {
+    return p * copies.g[k] + 2.0 * (1.0 - p);
+}
 
-double expectedLogRatio(const EffectiveCopies& copies, int k, double p, double psi) {
-    return std::log(mixedSignal(copies, k, p) / (p * effectivePloidy(copies, psi) + 2.0 * (1.0 - p)));
+double minorShareOfCopies(double minor, double total, double p) {
+    return ((1.0 - p) + p * minor) / (2.0 * (1.0 - p) + p * total);
 }
 
 double minorAlleleShare(const EffectiveCopies& copies, int k, int j, double p) {
     if (k == 0) return 0.5;
-    const double minor = (1.0 - p) + p * copies.g[k] * j / k;
-    return minor / mixedSignal(copies, k, p);
+    return minorShareOfCopies(copies.g[k] * j / k, copies.g[k], p);
 }
 
 double mirroredBaf(const EffectiveCopies& copies, int k, int j, double p) {

@@ -42,15 +42,16 @@ double ploidyOfEffective(const EffectiveCopies& copies, double gPsi);
 // The linear signal of k copies at tumour fraction p, in diploid-normal copies: p g(k) + 2 (1 - p).
 double mixedSignal(const EffectiveCopies& copies, int k, double p);
 
-// The natural-log ratio of k copies against the genome's mean: ln(mixedSignal / (p g(psi) +
-// 2 (1 - p))). A profile read against its own linear-scale mean shows this.
-double expectedLogRatio(const EffectiveCopies& copies, int k, double p, double psi);
-
 // The B-allele fraction of the minor parent's allele at a heterozygous SNP (the mirrored value
 // is 1 minus it): each allele's DNA is 1 - p parts the normal cells' single copy and p parts the
 // tumour's share of its compressed total, (1 - p + p g(k) j / k) / (2 (1 - p) + p g(k)). With no
 // copy left (k = 0) only the normal cells' alleles remain, in balance: 0.5.
 double minorAlleleShare(const EffectiveCopies& copies, int k, int j, double p);
+
+// The same formula for tumour cells that carry minor of their total effective copies from the
+// minor parent (g(k) j / k of g(k) for one state; a subclonal mixture of two states averages
+// both): (1 - p + p minor) / (2 (1 - p) + p total).
+double minorShareOfCopies(double minor, double total, double p);
 
 // The mirrored B-allele fraction of the state: 1 - minorAlleleShare, 0.5 .. 1.
 double mirroredBaf(const EffectiveCopies& copies, int k, int j, double p);

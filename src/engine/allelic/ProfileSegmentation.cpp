@@ -118,4 +118,14 @@ std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const flo
     return out;
 }
 
+CopyNumberSegment asCopyNumberSegment(const CVARNDoc& doc, const ProfileSegment& p) {
+    CopyNumberSegment s;
+    s.chromosome = p.chromosome;
+    s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
+    s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
+    s.markers = p.count;
+    s.meanLn = p.level;
+    return s;
+}
+
 } // namespace varn

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/hmm/HmmSegments.h"
+
 #include <vector>
 
 namespace varn {
@@ -34,5 +36,9 @@ std::vector<int> binarySegmentation(const std::vector<double>& values, double th
 // that exceeds a threshold far above what noise alone reaches over a whole array, and both
 // sides keep a few markers. Chromosomes are never joined.
 std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const float* values, double noise);
+
+// A profile segment in the form the allele stages cut further: the bases of its first and last
+// SNP, its markers and level; no copy number yet.
+CopyNumberSegment asCopyNumberSegment(const CVARNDoc& doc, const ProfileSegment& p);
 
 } // namespace varn

@@ -3,6 +3,7 @@
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
 #include "engine/alleles/AlleleModel.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,12 +19,6 @@ namespace {
 constexpr double kMinExpected = 20.0;
 constexpr double kFemaleShare = 0.4;
 
-double median(std::vector<double> v) {
-    if (v.empty()) return 0.0;
-    const auto mid = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
-    std::nth_element(v.begin(), mid, v.end());
-    return *mid;
-}
 
 } // namespace
 
@@ -36,7 +31,7 @@ SexReading readSampleSex(const CVARNDoc& doc, const BAlleleFraction& baf, const 
         const AlleleSnp& s = baf.snps[i];
         const int x = s.chromosome == kChromosomeX ? 1 : 0;
         const float ln = doc.logRatio[0][s.pos];
-        const int a = s.pos >= doc.snpFirst[kHind] && s.pos <= doc.snpLast[kHind] ? kHind : kXba;
+        const int a = arrayOfSlot(s.pos);
         if (x == 1 && std::isfinite(ln)) levels.push_back(ln - baseline[a]);
         if (!std::isfinite(s.baf)) continue;
         expected[x] += doc.heteroRate[s.pos];
@@ -46,7 +41,7 @@ SexReading readSampleSex(const CVARNDoc& doc, const BAlleleFraction& baf, const 
     r.read = true;
     r.heterozygousShare = (seen[1] / expected[1]) / (seen[0] / expected[0]);
     r.male = r.heterozygousShare < kFemaleShare;
-    r.xLevel = median(levels);
+    r.xLevel = medianOf(levels, 0.0);
     return r;
 }
 
@@ -90,7 +85,7 @@ PoolSexes poolSexes(const CVARNDoc& doc, int t) {
     const int men = static_cast<int>(std::lround((1.0 - women) * out.references));
     std::vector<double> xAgainstAutosomes(static_cast<std::size_t>(out.references));
     for (std::size_t r = 0; r < xAgainstAutosomes.size(); ++r)
-        xAgainstAutosomes[r] = median(std::move(rowLevels[1][r])) - median(std::move(rowLevels[0][r]));
+        xAgainstAutosomes[r] = medianOf(rowLevels[1][r], 0.0) - medianOf(rowLevels[0][r], 0.0);
     std::vector<int> order(xAgainstAutosomes.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),

@@ -8,6 +8,7 @@
 #include "engine/alleles/AlleleModelCentres.h"
 #include "engine/alleles/AlleleReadings.h"
 #include "engine/allelic/ProfileSegmentation.h"
+#include "engine/hmm/HmmMeansPurity.h"
 #include "engine/hmm/MeansForPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "engine/signal/BaselineRegionLevel.h"
@@ -18,9 +19,6 @@ namespace varn {
 
 namespace {
 
-int firstArray(int t) { return t == kCombined ? kXba : t; }
-int lastArray(int t) { return t == kCombined ? kHind : t; }
-
 // A paired profile has no HMM: its segments come from the profile's own segmentation, each at
 // the copy number whose expected level (the means for the tumour fraction, base 2, read against
 // the baseline region) lies nearest; X, which the HMM would not decode either, is one segment
@@ -29,12 +27,7 @@ std::vector<CopyNumberSegment> pairedSegments(const CVARNDoc& doc, int t, const 
     std::vector<CopyNumberSegment> out;
     const double noise = profileNoise(doc, t, doc.logRatio[0]);
     for (const ProfileSegment& p : segmentProfile(doc, t, doc.logRatio[0], noise)) {
-        CopyNumberSegment s;
-        s.chromosome = p.chromosome;
-        s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
-        s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
-        s.markers = p.count;
-        s.meanLn = p.level;
+        CopyNumberSegment s = asCopyNumberSegment(doc, p);
         int best = 0;
         for (int k = 1; k < kStates; ++k)
             if (std::fabs(p.level - fit.levels[k]) < std::fabs(p.level - fit.levels[best])) best = k;
@@ -81,15 +74,15 @@ AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double ho
         float pure2[kStates], mixed[kStates];
         for (int k = 0; k < kStates; ++k) pure2[k] = static_cast<float>(pure[k] / std::log(2.0));
         meansForPurity(pure2, in.purity, true, mixed);
-        const int base = doc.baseCopyNumber >= 0 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+        const int base = baselineCopyNumberOf(doc);
         const double offset = baselineRegionLevel(doc, t).value_or(0.0) - mixed[base];
         for (int k = 0; k < kStates; ++k) in.levels[k] = mixed[k] + offset;
     } else {
         for (int k = 0; k < kStates; ++k) in.levels[k] = doc.hmmMean[k];
     }
     double noise = 0.0;
-    for (int a = firstArray(t); a <= lastArray(t); ++a) noise += profileNoise(doc, a, doc.logRatio[0]);
-    in.levelNoise = noise / (lastArray(t) - firstArray(t) + 1);
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) noise += profileNoise(doc, a, doc.logRatio[0]);
+    in.levelNoise = noise / (lastArrayOf(t) - firstArrayOf(t) + 1);
     in.homozygousNoise = homozygousNoise;
     in.informativeFromNormal = paired;
     return in;
@@ -97,12 +90,14 @@ AlleleFitInput alleleFitInput(const CVARNDoc& doc, int t, bool paired, double ho
 
 namespace {
 
-std::string sampleOf(const CVARNDoc& doc, int a) { return std::string(sampleName(doc.poolSampleName[a][0])); }
+std::string sampleOf(const CVARNDoc& doc, int a) {
+    return std::string(sampleName(doc.poolSampleName[a][0]));
+}
 
 } // namespace
 
 std::string alleleAnalysisMissing(const CVARNDoc& doc, int t, bool paired) {
-    for (int a = firstArray(t); a <= lastArray(t); ++a) {
+    for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a) {
         if (!paired) {
             const std::string why = alleleModelMissing(doc, a);
             if (!why.empty()) return why;
@@ -129,8 +124,10 @@ AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
     out.baf = readings->baf;
     out.informative = readings->informative;
     const AlleleFitInput fit = alleleFitInput(doc, t, paired, out.informative.homozygousNoise);
-    const std::vector<CopyNumberSegment> logRatioSegments = paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
-    out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments, paired ? nullptr : doc.lohScore.data());
+    const std::vector<CopyNumberSegment> logRatioSegments =
+        paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
+    out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments,
+                                  paired ? nullptr : doc.lohScore.data());
     out.copyNumbers = alleleCopyNumbers(out.segments, fit);
     // The allele-specific decoder's states are the segments' allele-specific copy numbers.
     for (std::size_t i = 0; i < out.segments.segments.size(); ++i) {

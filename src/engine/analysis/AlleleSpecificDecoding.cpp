@@ -19,6 +19,7 @@
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/analysis/AlleleAnalysis.h"
 #include "engine/common/SideBySide.h"
+#include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "engine/signal/BaselineRegionLevel.h"
 
@@ -61,10 +62,6 @@ void fillLevels(AlleleHmmArray& a, const Setup& s, int array, bool x, double nor
     a.levelNoise = s.noise[array];
 }
 
-int arrayOfPos(const CVARNDoc& doc, int pos) {
-    return pos >= doc.snpFirst[kHind] && pos <= doc.snpLast[kHind] ? kHind : kXba;
-}
-
 // One chromosome of arrays first..last in base order, with each SNP's allele reading.
 AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const AlleleAnalysis& alleles,
                        const std::vector<int>& snpAt, std::vector<int>& positions) {
@@ -79,7 +76,7 @@ AlleleHmmChain chainOf(const CVARNDoc& doc, int ch, int first, int last, const A
     chain.snps.reserve(positions.size());
     for (int pos : positions) {
         AlleleHmmSnp s;
-        s.array = arrayOfPos(doc, pos);
+        s.array = arrayOfSlot(pos);
         s.position = doc.snpPosition[doc.arrangeOrder[pos]];
         s.level = doc.logRatio[0][pos];
         s.heteroRate = doc.heteroRate[pos];
@@ -114,14 +111,13 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         out.why = alleles.why;
         return out;
     }
-    const int first = t == kCombined ? kXba : t;
-    const int last = t == kCombined ? kHind : t;
+    const int first = firstArrayOf(t), last = lastArrayOf(t);
     Setup s;
     float pure[kStates];
     pureMeansOf(doc, false, pure);
     s.g = effectiveCopiesOf(pure, false);
     s.p = std::clamp(static_cast<double>(doc.hmmMeansPurity), 0.01, 1.0);
-    s.base = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    s.base = baselineCopyNumberOf(doc);
     s.scale = paired ? 1.0 / std::log(2.0) : 1.0;
     for (int a = first; a <= last; ++a) {
         s.region[a] = baselineRegionLevel(doc, a).value_or(0.0);
@@ -163,7 +159,8 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
     const double normalCopies = out.sex.male ? g1 : 2.0;
     const double poolX = paired ? normalCopies : 2.0 * (1.0 - out.poolMaleShare) + out.poolMaleShare * g1;
     if (!out.sex.read) {
-        out.warning = "the X of " + alleles.sample + " holds too few heterozygous SNPs to read its sex; X is left undecoded";
+        out.warning = "the X of " + alleles.sample +
+                      " holds too few heterozygous SNPs to read its sex; X is left undecoded";
     } else if (!paired) {
         const double baseShift = mixedLevel(s, s.g.g[s.base], 2.0, 2.0);
         const double expectedFemale = s.scale * (std::log(2.0 / poolX) - baseShift);
@@ -181,7 +178,8 @@ AlleleDecoding decodeAlleleSpecific(CVARNDoc& doc, int t, bool paired) {
         x.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
         if (out.sex.male)
             for (int st = 0; st < kHmmStates; ++st) {
-                const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
+                const SubcloneStep* step =
+                    st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
                 x.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
             }
     }

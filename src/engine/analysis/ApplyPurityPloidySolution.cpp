@@ -17,8 +17,7 @@ void applyPurityPloidySolution(CVARNDoc& doc, int shownArrayType, const PurityPl
     setHmmMeansForPurity(doc, s.purity, false);
     // The document holds one baseline copy number; in the merged view both regions were fitted
     // at it, so the first array that has a region names it.
-    const int first = shownArrayType == kCombined ? kXba : shownArrayType;
-    const int last = shownArrayType == kCombined ? kHind : shownArrayType;
+    const int first = firstArrayOf(shownArrayType), last = lastArrayOf(shownArrayType);
     for (int a = first; a <= last; ++a)
         if (s.regionCopyNumber[a] >= 1) {
             doc.baseCopyNumber = s.regionCopyNumber[a];

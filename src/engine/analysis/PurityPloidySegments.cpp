@@ -6,6 +6,7 @@
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/analysis/AlleleAnalysis.h"
+#include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "engine/signal/BaselineRegionLevel.h"
 
@@ -19,30 +20,24 @@ namespace {
 // The profile's own segments, in the form the allele stages cut further.
 std::vector<CopyNumberSegment> levelSegments(const CVARNDoc& doc, int a, double noise) {
     std::vector<CopyNumberSegment> out;
-    for (const ProfileSegment& p : segmentProfile(doc, a, doc.logRatio[0], noise)) {
-        CopyNumberSegment s;
-        s.chromosome = p.chromosome;
-        s.start = doc.snpPosition[doc.arrangeOrder[p.firstPos]];
-        s.end = doc.snpPosition[doc.arrangeOrder[p.lastPos]];
-        s.markers = p.count;
-        s.meanLn = p.level;
-        out.push_back(s);
-    }
+    for (const ProfileSegment& p : segmentProfile(doc, a, doc.logRatio[0], noise))
+        out.push_back(asCopyNumberSegment(doc, p));
     return out;
 }
 
 } // namespace
 
-bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyInput& in, std::string& alleleReason) {
+bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyInput& in,
+                          std::string& alleleReason) {
     in = PurityPloidyInput{};
     in.informativeFromNormal = paired;
-    in.baselineCopyNumber = doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+    in.baselineCopyNumber = baselineCopyNumberOf(doc);
     // Both profiles read the signal ratios: natural log against a pool, base 2 against the normal.
     const double toNatural = paired ? std::log(2.0) : 1.0;
     float pure[kStates];
     pureMeansOf(doc, false, pure);
     alleleReason = alleleAnalysisMissing(doc, t, paired);
-    const int first = t == kCombined ? kXba : t, last = t == kCombined ? kHind : t;
+    const int first = firstArrayOf(t), last = lastArrayOf(t);
     // A merged analysis reads its SNPs as the merged decoder does (each judged informative among
     // the neighbours of both arrays, twice as dense as one array's), each array's part fitted apart.
     std::shared_ptr<const AlleleReadings> readings[3];
@@ -74,13 +69,15 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
             AlleleSegments cut = alleleSegments(doc, baf, informative, levels, nullptr);
             array.bafNoise = cut.bafNoise;
             array.informativeShare = cut.informativeShare;
-            array.detectableMinorShare = kAlleleParameters.detectableHomozygousSds * informative.homozygousNoise;
+            array.detectableMinorShare =
+                kAlleleParameters.detectableHomozygousSds * informative.homozygousNoise;
             pieces = std::move(cut.segments);
         } else {
             for (const CopyNumberSegment& s : levels) pieces.push_back({s, 0, -1, 0, 0.0, std::nan(""), 0.0});
         }
         for (const AlleleSegment& piece : pieces) {
-            if (piece.total.chromosome < 1 || piece.total.chromosome > 22 || piece.total.markers == 0) continue;
+            if (piece.total.chromosome < 1 || piece.total.chromosome > 22 || piece.total.markers == 0)
+                continue;
             FitSegment s;
             s.arrayType = a;
             s.chromosome = piece.total.chromosome;

@@ -5,6 +5,7 @@
 #include "engine/hmm/MeansForPurity.h"
 #include "engine/purity/PurityEstimate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varn {
@@ -13,6 +14,11 @@ namespace {
 // Stored means have six decimals; a mix is recognised when every mean is within rounding of it.
 constexpr double kStoredPrecision = 2e-6;
 } // namespace
+
+void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]) {
+    if (doc.hmmMeansPurity >= 1.0f || !pureMeansFrom(doc.hmmMean, doc.hmmMeansPurity, log2Scale, out))
+        std::copy(doc.hmmMean, doc.hmmMean + kStates, out);
+}
 
 void setHmmMeansForPurity(CVARNDoc& doc, double purity, bool log2Scale) {
     float pure[kStates];

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "document/DocumentLimits.h"
+
 namespace varn {
 
 class CVARNDoc;
+
+// The pure-tumour means behind the document's means (they are mixed when hmmMeansPurity < 1).
+void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]);
 
 // Sets the document's HMM means (and spread factors) to those of a sample with tumour fraction p,
 // mixed from the pure-tumour means behind the current ones, and records p in hmmMeansPurity.

@@ -34,9 +34,6 @@ struct Point {
     int minor;
 };
 
-bool inSlots(int index) {
-    return index >= 0 && index < kSlots;
-}
 
 // The decoded positions of display indices [from, to) in display order (merged order for the
 // merged profile). The LOH score is held by display index, which for the merged profile is the

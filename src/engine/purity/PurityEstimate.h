@@ -1,8 +1,6 @@
 #pragma once
 
 #include "document/DocumentLimits.h"
-#include "engine/alleles/AlleleImbalance.h"
-#include "engine/allelic/ProfileSegmentation.h"
 #include "engine/purity/PurityPloidyFit.h"
 
 #include <limits>
@@ -53,30 +51,9 @@ struct PurityFitOptions {
     double fixedPloidy = std::numeric_limits<double>::quiet_NaN();
 };
 
-// What the fit needs: the segments of the profile with their levels relative to the baseline
-// region, the pure-tumour means of the profile's scale, the copy number the baseline region was
-// given, and the profile's noise.
-struct PurityFitInput {
-    std::vector<ProfileSegment> segments;
-    float pureMeans[kStates] = {};
-    bool log2Scale = false;
-    int baseCopyNumber = 2;
-    double noise = 0.0;
-    // Paired profiles: in step with segments, what each one's heterozygous SNPs say about its
-    // allelic balance; per array the probes' cross-hybridisation share and the mean z^2 that
-    // noise alone gives a balanced stretch. Empty: the total levels alone decide.
-    std::vector<SegmentAlleles> alleles;
-    double crossTalk[3] = {};
-    double contrastNoise[3] = {};
-};
-
-inline constexpr double kPurityLow = 0.10;
-inline constexpr double kPurityHigh = 1.00;
-
-// Fits the segment levels (and, given alleles, their allelic contrast) to the mixture model on
-// a grid of p (0.10 .. 1.00 by 0.01); the interval holds the fractions whose fit lies within a
-// chi-square bound of the estimate's, walked out from the estimate.
-PurityEstimate fitPurity(const PurityFitInput& input);
+// The fractions every fit reads: 0.10 .. 1.00.
+inline constexpr double kPurityLow = kPurityPloidyParameters.purityLow;
+inline constexpr double kPurityHigh = kPurityPloidyParameters.purityHigh;
 
 // The estimate from the analysis the document holds: array t (kXba, kHind, or kCombined for both
 // arrays' profiles together); paired is the self-reference profile (base 2), read with the
@@ -85,12 +62,5 @@ PurityEstimate fitPurity(const PurityFitInput& input);
 // profile to read.
 bool estimatePurity(const CVARNDoc& doc, int t, bool paired, PurityEstimate& estimate, std::string& reason,
                     const PurityFitOptions& options = {});
-
-// The pure-tumour means behind the document's means (they are mixed when hmmMeansPurity < 1).
-void pureMeansOf(const CVARNDoc& doc, bool log2Scale, float out[kStates]);
-
-// "Tumour cells 52 % (46–58 %)", or "Tumour cells: cannot tell (...)"; from the joint fit
-// "Tumour cells 62 % (60–64 %), ploidy 3.42 (3.36–3.50), genome doubled — fit 96 %".
-std::string purityText(const PurityEstimate& estimate);
 
 } // namespace varn

@@ -1,14 +1,11 @@
-// The joint fit of tumour cell fraction and ploidy. Every segment is set against the nearest
-// allele-specific state at each (p, psi): its level on the log-ratio scale and the mirrored
-// B-allele fraction of its informative SNPs, each distance in units of its standard error
-// (noise over the segment's markers or informative SNPs, plus the model's own error), and, where
-// the sample alone says which SNPs are heterozygous, the number of informative SNPs against the
-// number the state leaves visible (a pure tumour's LOH leaves none). A segment's cost is capped,
-// the sum over the segments is the fit's cost, and its minima are the solutions.
+// The joint fit's search: the cost over the grid of (p, psi), or along the path the constraints
+// leave (the baseline region's copy number, a fixed p or psi), its local minima, and the solutions
+// kept among them with their intervals. What a point costs is the cost model's
+// (PurityPloidyCost.h).
 #include "PurityPloidyFit.h"
 
-#include "engine/allelic/AlleleSegments.h"
 #include "engine/common/SideBySide.h"
+#include "engine/purity/PurityPloidyCost.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,269 +14,9 @@
 
 namespace varn {
 
+using namespace jointfit;
+
 namespace {
-
-using Params = PurityPloidyParameters;
-
-bool usable(const FitSegment& s) {
-    return s.chromosome >= 1 && s.chromosome <= 22 && s.markers > 0 && std::isfinite(s.level) &&
-           (s.arrayType == 1 || s.arrayType == 2);
-}
-
-// Everything of a segment's cost that does not depend on psi: per total copy number k the best
-// minor count j and what its alleles cost (the B-allele fraction and the informative count).
-struct AlleleCost {
-    double cost[kStates];
-    int minor[kStates];
-};
-
-// Where a point of the fit reads each array's levels: x = level + shift[a] is compared with
-// ln(p g(k) + 2 (1 - p)).
-struct Point {
-    double purity = 1.0;
-    double ploidy = 2.0;
-    double shift[3] = {};
-};
-
-// What the fit prepares once: the usable segments, each array's linear-scale mean (every sample
-// is scaled to a mean probe of 1, so the genome's mean level is that of its mean copy number), and
-// the standard errors of the segments' levels.
-struct Prepared {
-    const PurityPloidyInput& in;
-    const Params& P;
-    std::vector<int> index; // usable segments
-    double lnMean[3] = {};
-    double regionOffset[3] = {}; // the region's level against the array's mean
-    bool constrained = false;
-    std::vector<double> levelSe2;
-    double totalBases = 0.0;
-    int totalMarkers = 0;
-    // The allele costs of each grid row, made when first asked for.
-    mutable std::vector<std::vector<AlleleCost>> rows;
-
-    Prepared(const PurityPloidyInput& input, const Params& parameters) : in(input), P(parameters) {
-        double sum[3] = {}, markers[3] = {};
-        for (int s = 0; s < static_cast<int>(in.segments.size()); ++s) {
-            const FitSegment& g = in.segments[static_cast<std::size_t>(s)];
-            if (!usable(g)) continue;
-            index.push_back(s);
-            sum[g.arrayType] += g.markers * std::exp(g.level);
-            markers[g.arrayType] += g.markers;
-            const double noise = in.arrays[g.arrayType].levelNoise;
-            levelSe2.push_back(noise * noise / g.markers + P.levelModelError * P.levelModelError);
-            totalBases += g.bases;
-            totalMarkers += g.markers;
-        }
-        for (int a = 1; a <= 2; ++a) {
-            lnMean[a] = markers[a] > 0 ? std::log(sum[a] / markers[a]) : 0.0;
-            regionOffset[a] = in.arrays[a].regionLevel - lnMean[a];
-        }
-        constrained = in.baselineCopyNumber > 0 && !std::isfinite(in.fixedPloidy) &&
-                      ((markers[1] > 0 && in.arrays[1].hasRegion) || (markers[2] > 0 && in.arrays[2].hasRegion));
-    }
-
-    const FitSegment& segment(std::size_t i) const { return in.segments[static_cast<std::size_t>(index[i])]; }
-
-    Point freePoint(double p, double psi) const {
-        Point pt{p, psi, {}};
-        for (int a = 1; a <= 2; ++a)
-            pt.shift[a] = std::log(p * effectivePloidy(in.arrays[a].copies, psi) + 2.0 * (1.0 - p)) - lnMean[a];
-        return pt;
-    }
-
-    // The baseline region holds the copy number the user gave: it sits at that state's level, and
-    // the genome's mean signal, and so psi, follows from where the region lies against it.
-    Point baselinePoint(double p) const {
-        Point pt{p, 0.0, {}};
-        double psiSum = 0.0;
-        int arrays = 0;
-        for (int a = 1; a <= 2; ++a) {
-            if (!in.arrays[a].hasRegion) continue;
-            const double regionSignal = std::log(mixedSignal(in.arrays[a].copies, in.baselineCopyNumber, p));
-            pt.shift[a] = regionSignal - in.arrays[a].regionLevel;
-            const double meanSignal = std::exp(regionSignal - regionOffset[a]);
-            psiSum += ploidyOfEffective(in.arrays[a].copies, (meanSignal - 2.0 * (1.0 - p)) / p);
-            ++arrays;
-        }
-        pt.ploidy = arrays > 0 ? psiSum / arrays : 2.0;
-        // An array without a region of its own reads against the ploidy the other one gives.
-        for (int a = 1; a <= 2; ++a)
-            if (!in.arrays[a].hasRegion)
-                pt.shift[a] = std::log(p * effectivePloidy(in.arrays[a].copies, pt.ploidy) + 2.0 * (1.0 - p)) - lnMean[a];
-        return pt;
-    }
-};
-
-double poissonDeviance(double observed, double expected) {
-    if (observed <= 0.0) return 2.0 * expected;
-    return 2.0 * (observed * std::log(observed / expected) - (observed - expected));
-}
-
-struct AlleleTerms {
-    double baf = 0.0;   // squared distance in standard errors
-    double count = 0.0; // deviance of the informative count
-};
-
-AlleleTerms alleleTerms(const Prepared& pr, const FitSegment& s, int k, int j, double p) {
-    const FitArray& a = pr.in.arrays[s.arrayType];
-    AlleleTerms t;
-    const double minorShare = minorAlleleShare(a.copies, k, j, p);
-    const bool visible = pr.in.informativeFromNormal || minorShare >= a.detectableMinorShare;
-    // Without tumour copies the alleles are the normal cells' (or, in a pure tumour, background
-    // that the informative SNPs leave out): their count says nothing.
-    if (!pr.in.informativeFromNormal && k > 0 && s.expectedHeterozygous > 0.0) {
-        const double expected = s.expectedHeterozygous * a.informativeShare * (visible ? 1.0 : pr.P.strayShare);
-        if (expected > 0.0) t.count = poissonDeviance(s.informative, expected);
-    }
-    if (visible && s.informative >= pr.P.minInformative && std::isfinite(s.mirroredBaf) && a.bafNoise > 0.0) {
-        const double delta = 0.5 - minorShare;
-        const double folded = foldedMean(delta, a.bafNoise);
-        const double variance = std::max(0.0, delta * delta + a.bafNoise * a.bafNoise - folded * folded);
-        const double se2 = variance / s.informative + pr.P.bafModelError * pr.P.bafModelError;
-        const double d = s.mirroredBaf - 0.5 - folded;
-        t.baf = d * d / se2;
-    }
-    return t;
-}
-
-void alleleCosts(const Prepared& pr, double p, std::vector<AlleleCost>& out) {
-    out.resize(pr.index.size());
-    const AlleleState* states = alleleStates();
-    for (std::size_t i = 0; i < pr.index.size(); ++i) {
-        const FitSegment& s = pr.segment(i);
-        AlleleCost& c = out[i];
-        std::fill(c.cost, c.cost + kStates, 1e300);
-        for (int n = 0; n < kAlleleStates; ++n) {
-            const int k = states[n].total, j = states[n].minor;
-            const AlleleTerms t = alleleTerms(pr, s, k, j, p);
-            const double cost = t.baf + t.count;
-            if (cost < c.cost[k]) {
-                c.cost[k] = cost;
-                c.minor[k] = j;
-            }
-        }
-    }
-}
-
-struct Ladder {
-    double level[3][kStates];
-};
-
-Ladder ladderAt(const Prepared& pr, double p) {
-    Ladder l{};
-    for (int a = 1; a <= 2; ++a)
-        for (int k = 0; k < kStates; ++k) l.level[a][k] = std::log(mixedSignal(pr.in.arrays[a].copies, k, p));
-    return l;
-}
-
-// The cost of segment i at a point and the total copy number that gives it.
-std::pair<double, int> segmentCost(const Prepared& pr, std::size_t i, const Ladder& l, const AlleleCost& c,
-                                   const Point& pt) {
-    const FitSegment& s = pr.segment(i);
-    const double x = s.level + pt.shift[s.arrayType];
-    const double* ladder = l.level[s.arrayType];
-    const double weight = 1.0 / pr.levelSe2[i];
-    // The ladder rises with k: start at the nearest level and walk out on either side while the
-    // level's distance alone is still below the best cost found.
-    int nearest = 0;
-    while (nearest + 1 < kStates && ladder[nearest + 1] < x) ++nearest;
-    if (nearest + 1 < kStates && ladder[nearest + 1] - x < x - ladder[nearest]) ++nearest;
-    double best = 1e300;
-    int bestK = nearest;
-    for (int k = nearest; k >= 0; --k) {
-        const double level = (x - ladder[k]) * (x - ladder[k]) * weight;
-        if (level >= best) break;
-        if (level + c.cost[k] < best) {
-            best = level + c.cost[k];
-            bestK = k;
-        }
-    }
-    for (int k = nearest + 1; k < kStates; ++k) {
-        const double level = (x - ladder[k]) * (x - ladder[k]) * weight;
-        if (level >= best) break;
-        if (level + c.cost[k] < best) {
-            best = level + c.cost[k];
-            bestK = k;
-        }
-    }
-    return {std::min(best, pr.P.segmentCap), bestK};
-}
-
-double totalCost(const Prepared& pr, const Ladder& l, const std::vector<AlleleCost>& c, const Point& pt) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < pr.index.size(); ++i) sum += segmentCost(pr, i, l, c[i], pt).first;
-    return sum;
-}
-
-// The allele costs at p: a grid row's are kept, others made in scratch.
-const std::vector<AlleleCost>& allelesAt(const Prepared& pr, double p, std::vector<AlleleCost>& scratch) {
-    const double step = (pr.P.purityHigh - pr.P.purityLow) / pr.P.puritySteps;
-    const long row = std::lround((p - pr.P.purityLow) / step);
-    if (row < 0 || row > pr.P.puritySteps || std::fabs(pr.P.purityLow + row * step - p) > 1e-9) {
-        alleleCosts(pr, p, scratch);
-        return scratch;
-    }
-    // Sized once, before the map's rows are formed side by side: each then touches its own row.
-    if (pr.rows.size() != static_cast<std::size_t>(pr.P.puritySteps + 1))
-        pr.rows.resize(static_cast<std::size_t>(pr.P.puritySteps + 1));
-    std::vector<AlleleCost>& cached = pr.rows[static_cast<std::size_t>(row)];
-    if (cached.empty() && !pr.index.empty()) alleleCosts(pr, p, cached);
-    return cached;
-}
-
-double costAt(const Prepared& pr, const Point& pt) {
-    std::vector<AlleleCost> scratch;
-    return totalCost(pr, ladderAt(pr, pt.purity), allelesAt(pr, pt.purity, scratch), pt);
-}
-
-PurityPloidySolution solutionAt(const Prepared& pr, const Point& pt) {
-    PurityPloidySolution sol;
-    sol.purity = sol.purityLow = sol.purityHigh = pt.purity;
-    sol.ploidy = sol.ploidyLow = sol.ploidyHigh = pt.ploidy;
-    const Ladder l = ladderAt(pr, pt.purity);
-    std::vector<AlleleCost> scratch;
-    const std::vector<AlleleCost>& costs = allelesAt(pr, pt.purity, scratch);
-    sol.states.assign(pr.in.segments.size(), AlleleState{-1, -1});
-    sol.explained.assign(pr.in.segments.size(), 0);
-    const double z2 = pr.P.explainedZ * pr.P.explainedZ;
-    double explainedMarkers = 0.0, loh = 0.0, doubled = 0.0;
-    std::vector<AlleleState> chosen(pr.index.size());
-    for (std::size_t i = 0; i < pr.index.size(); ++i) {
-        const FitSegment& s = pr.segment(i);
-        const auto [cost, k] = segmentCost(pr, i, l, costs[i], pt);
-        sol.cost += cost;
-        const AlleleState state{k, costs[i].minor[k]};
-        chosen[i] = state;
-        sol.states[static_cast<std::size_t>(pr.index[i])] = state;
-        const double d = s.level + pt.shift[s.arrayType] - l.level[s.arrayType][k];
-        const AlleleTerms t = alleleTerms(pr, s, k, state.minor, pt.purity);
-        const bool ok = d * d / pr.levelSe2[i] <= z2 && t.baf <= z2 && t.count <= z2;
-        sol.explained[static_cast<std::size_t>(pr.index[i])] = ok;
-        if (ok) explainedMarkers += s.markers;
-        if (state.minor == 0 && state.total >= 1) loh += s.bases;
-        if (state.major() >= 2) doubled += s.bases;
-    }
-    if (pr.totalBases > 0.0) {
-        sol.lohShare = loh / pr.totalBases;
-        sol.doubledShare = doubled / pr.totalBases;
-    }
-    if (pr.totalMarkers > 0) sol.fit = explainedMarkers / pr.totalMarkers;
-    sol.doubled = sol.doubledShare > pr.P.doubledShare;
-    const AlleleState base = sol.doubled ? AlleleState{4, 2} : AlleleState{2, 1};
-    double altered = 0.0;
-    for (std::size_t i = 0; i < pr.index.size(); ++i)
-        if (chosen[i].total != base.total || chosen[i].minor != base.minor) altered += pr.segment(i).bases;
-    if (pr.totalBases > 0.0) sol.alteredShare = altered / pr.totalBases;
-    for (int a = 1; a <= 2; ++a) {
-        if (!pr.in.arrays[a].hasRegion) continue;
-        const double x = pr.in.arrays[a].regionLevel + pt.shift[a];
-        int best = 0;
-        for (int k = 1; k < kStates; ++k)
-            if (std::fabs(x - l.level[a][k]) < std::fabs(x - l.level[a][best])) best = k;
-        sol.regionCopyNumber[a] = best;
-    }
-    return sol;
-}
 
 // The cost over the whole grid, psi free. Along a row (one p) psi only moves each array's levels
 // against the ladder, so the row is computed segment by segment in plain float arrays, without
@@ -317,7 +54,8 @@ PurityPloidyMap mapOf(const Prepared& pr) {
         const std::vector<AlleleCost>& c = allelesAt(pr, p, scratch);
         for (std::size_t i = 0; i < used; ++i)
             for (int k = 0; k < kStates; ++k) {
-                allele[static_cast<std::size_t>(k) * n + i] = static_cast<float>(std::min(c[i].cost[k], 1e30));
+                allele[static_cast<std::size_t>(k) * n + i] =
+                    static_cast<float>(std::min(c[i].cost[k], 1e30));
                 ladder[static_cast<std::size_t>(k) * n + i] = static_cast<float>(l.level[array[i]][k]);
             }
         for (int j = 0; j < m.ploidies; ++j) {
@@ -388,13 +126,15 @@ void mapInterval(const PurityPloidyMap& m, const Params& P, double dispersion, c
     auto purityProfile = [&](int i) {
         double best = 1e300;
         for (int j = 0; j < m.ploidies; ++j)
-            if (std::fabs(m.ploidyAt(j) / c.point.ploidy - 1.0) <= 0.25) best = std::min(best, static_cast<double>(m.at(i, j)));
+            if (std::fabs(m.ploidyAt(j) / c.point.ploidy - 1.0) <= 0.25)
+                best = std::min(best, static_cast<double>(m.at(i, j)));
         return best;
     };
     auto ploidyProfile = [&](int j) {
         double best = 1e300;
         for (int i = 0; i < m.purities; ++i)
-            if (std::fabs(m.purityAt(i) - c.point.purity) <= 0.2) best = std::min(best, static_cast<double>(m.at(i, j)));
+            if (std::fabs(m.purityAt(i) - c.point.purity) <= 0.2)
+                best = std::min(best, static_cast<double>(m.at(i, j)));
         return best;
     };
     int lo = c.i, hi = c.i;
@@ -437,7 +177,8 @@ std::vector<Candidate> mapMinima(const PurityPloidyMap& m, const Prepared& pr) {
             for (int di = -1; di <= 1 && minimum; ++di)
                 for (int dj = -1; dj <= 1 && minimum; ++dj) {
                     const int a = i + di, b = j + dj;
-                    if ((di == 0 && dj == 0) || a < 0 || b < 0 || a >= m.purities || b >= m.ploidies) continue;
+                    if ((di == 0 && dj == 0) || a < 0 || b < 0 || a >= m.purities || b >= m.ploidies)
+                        continue;
                     // Ties go to the cell nearer the origin, so that a flat floor gives one minimum.
                     const float w = m.at(a, b);
                     minimum = (di < 0 || (di == 0 && dj < 0)) ? v < w : v <= w;
@@ -473,12 +214,6 @@ double PurityPloidyMap::ploidyAt(int j) const {
     return ploidies > 1 ? ploidyLow + j * (ploidyHigh - ploidyLow) / (ploidies - 1) : ploidyLow;
 }
 
-PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double purity, double ploidy,
-                                          const PurityPloidyParameters& parameters) {
-    const Prepared pr(input, parameters);
-    return solutionAt(pr, pr.freePoint(purity, ploidy));
-}
-
 PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloidyParameters& P) {
     PurityPloidyFit fit;
     const Prepared pr(input, P);
@@ -503,7 +238,8 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
     const PurityPloidyMap& m = fit.map;
     if (fixedP || fixedPsi || pr.constrained) {
         if (fixedP && (fixedPsi || pr.constrained)) {
-            const Point pt = fixedPsi ? pr.freePoint(input.fixedPurity, input.fixedPloidy) : pr.baselinePoint(input.fixedPurity);
+            const Point pt = fixedPsi ? pr.freePoint(input.fixedPurity, input.fixedPloidy)
+                                      : pr.baselinePoint(input.fixedPurity);
             path.push_back({pt, costAt(pr, pt), 0, -1});
         } else if (fixedP) {
             for (int j = 0; j < m.ploidies; ++j) {
@@ -512,7 +248,8 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
             }
         } else {
             for (int i = 0; i < m.purities; ++i) {
-                const Point pt = fixedPsi ? pr.freePoint(m.purityAt(i), input.fixedPloidy) : pr.baselinePoint(m.purityAt(i));
+                const Point pt = fixedPsi ? pr.freePoint(m.purityAt(i), input.fixedPloidy)
+                                          : pr.baselinePoint(m.purityAt(i));
                 if (!(pt.ploidy >= kPloidyFloor && pt.ploidy < kPloidyLimit)) continue;
                 path.push_back({pt, costAt(pr, pt), static_cast<int>(path.size()), -1});
             }
@@ -538,44 +275,30 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
     fit.dispersion = fit.map.dispersion = dispersionOf(pr, best);
     for (const Candidate& c : keep(pr, candidates, fit.dispersion)) {
         PurityPloidySolution s = solutionAt(pr, c.point);
-        if (fit.path.empty()) mapInterval(m, P, fit.dispersion, c, s);
-        else pathInterval(path, P, fit.dispersion, c, s);
+        if (fit.path.empty())
+            mapInterval(m, P, fit.dispersion, c, s);
+        else
+            pathInterval(path, P, fit.dispersion, c, s);
         fit.solutions.push_back(std::move(s));
     }
 
     const PurityPloidySolution& first = fit.solutions.front();
     char text[200];
-    if (first.alteredShare < 0.01) {
+    if (first.alteredShare < P.minAlteredShare) {
         fit.why = "no copy-number change to measure";
     } else if (fit.solutions.size() > 1) {
         const PurityPloidySolution& second = fit.solutions[1];
         const double ratio = std::max(first.ploidy, second.ploidy) / std::min(first.ploidy, second.ploidy);
         if (second.cost - first.cost <= P.equallyGoodChi2 * fit.dispersion && ratio >= P.doublingLow &&
             ratio <= P.doublingHigh) {
-            std::snprintf(text, sizeof text, "%.0f %% with ploidy %.2f and %.0f %% with ploidy %.2f fit about as well",
+            std::snprintf(text, sizeof text,
+                          "%.0f %% with ploidy %.2f and %.0f %% with ploidy %.2f fit about as well",
                           100 * first.purity, first.ploidy, 100 * second.purity, second.ploidy);
             fit.why = text;
         }
     }
     fit.decided = fit.why.empty();
     return fit;
-}
-
-std::string solutionText(const PurityPloidySolution& s, SolutionWording wording) {
-    char text[240];
-    const char* doubled = s.doubled ? ", genome doubled" : "";
-    if (wording != SolutionWording::Full) {
-        std::snprintf(text, sizeof text, "%s%.0f %%, ploidy %.1f%s \u2014 fit %.0f %%",
-                      wording == SolutionWording::ListedFirst ? "Tumour cells " : "next: ", 100 * s.purity,
-                      s.ploidy, doubled, 100 * s.fit);
-        return text;
-    }
-    std::snprintf(
-        text, sizeof text,
-        "Tumour cells %.0f %% (%.0f\u2013%.0f %%), ploidy %.2f (%.2f\u2013%.2f)%s \u2014 fit %.0f %%",
-        100 * s.purity, 100 * s.purityLow, 100 * s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, doubled,
-        100 * s.fit);
-    return text;
 }
 
 } // namespace varn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/MixtureModel.h"
 
 #include <limits>
@@ -15,12 +16,12 @@ namespace varn {
 
 // One segment of one array, as the fit sees it.
 struct FitSegment {
-    int arrayType = 1;   // 1 Xba, 2 Hind: whose compression, offset and noise apply
-    int chromosome = 0;  // 1..22 (X and beyond are left out of the fit)
-    double bases = 0.0;  // the span of its SNPs, for the shares of the genome
-    int markers = 0;     // SNPs with a log ratio
-    double level = 0.0;  // their mean natural-log ratio, as the profile holds it
-    int informative = 0; // informative (germline heterozygous) SNPs
+    int arrayType = 1;                 // 1 Xba, 2 Hind: whose compression, offset and noise apply
+    int chromosome = 0;                // 1..22 (X and beyond are left out of the fit)
+    double bases = 0.0;                // the span of its SNPs, for the shares of the genome
+    int markers = 0;                   // SNPs with a log ratio
+    double level = 0.0;                // their mean natural-log ratio, as the profile holds it
+    int informative = 0;               // informative (germline heterozygous) SNPs
     double expectedHeterozygous = 0.0; // the sum of the population heterozygosity rates over it
     double mirroredBaf = std::numeric_limits<double>::quiet_NaN(); // mean |baf - 0.5| + 0.5 of them
 };
@@ -70,9 +71,8 @@ struct PurityPloidyParameters {
     double bafModelError = 0.01;
     // A mean mirrored B-allele fraction of fewer informative SNPs is not used.
     int minInformative = 10;
-    // Informative SNPs in a stretch without a second allele are strays (stretch ends, failed
-    // probes): this share of the expected heterozygous ones.
-    double strayShare = 0.02;
+    // Informative SNPs in a stretch without a second allele are strays (AlleleParameters.h).
+    double strayShare = kAlleleParameters.strayShare;
     // A segment costs at most this (its squared distance, in standard errors, to the state it
     // fits best), so that a subclone or an artefact cannot drag the fit.
     double segmentCap = 25.0;
@@ -88,6 +88,8 @@ struct PurityPloidyParameters {
     double keepMarginPerSegment = 2.0;
     double separatePurity = 0.05;
     double separatePloidy = 0.08;
+    // Too little of the genome altered (by bases) to read a fraction from.
+    double minAlteredShare = 0.01;
     // A doubling: psi of two solutions in this ratio.
     double doublingLow = 1.7, doublingHigh = 2.3;
     // Doubled: more than half of the autosomal genome holds two or more copies of its major
@@ -145,19 +147,5 @@ struct PurityPloidyFit {
 
 PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input,
                                 const PurityPloidyParameters& parameters = kPurityPloidyParameters);
-
-// The fit of one point (p, psi): what a solution there says, its interval left at the point.
-PurityPloidySolution evaluatePurityPloidy(const PurityPloidyInput& input, double purity, double ploidy,
-                                          const PurityPloidyParameters& parameters = kPurityPloidyParameters);
-
-// How a solution is worded: in full, with its intervals; as the first line of a list of
-// solutions; as a later line of that list, which leaves out the words the first gave.
-enum class SolutionWording { Full, ListedFirst, ListedNext };
-
-// Full: "Tumour cells 62 % (60–64 %), ploidy 3.42 (3.36–3.50), genome doubled — fit 96 %";
-// ListedFirst: "Tumour cells 62 %, ploidy 3.4, genome doubled — fit 96 %";
-// ListedNext: "next: 31 %, ploidy 1.9 — fit 91 %".
-std::string solutionText(const PurityPloidySolution& solution,
-                         SolutionWording wording = SolutionWording::Full);
 
 } // namespace varn

@@ -20,4 +20,8 @@ std::optional<double> baselineRegionLevel(const CVARNDoc& doc, int t) {
     return sum / n;
 }
 
+int baselineCopyNumberOf(const CVARNDoc& doc) {
+    return doc.baseCopyNumber >= 1 && doc.baseCopyNumber < kStates ? doc.baseCopyNumber : 2;
+}
+
 } // namespace varn

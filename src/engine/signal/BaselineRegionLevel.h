@@ -10,4 +10,10 @@ class CVARNDoc;
 // position in the region.
 std::optional<double> baselineRegionLevel(const CVARNDoc& doc, int t);
 
+// The copy number the baseline region holds, as the person set it (1..4 in the dialog; a stored
+// analysis may carry any number). A region at 0 copies would be a homozygous deletion, which
+// cannot serve as the level every other one is read against, and a number beyond the states has
+// no level at all: either is read as the usual two copies.
+int baselineCopyNumberOf(const CVARNDoc& doc);
+
 } // namespace varn

@@ -1,5 +1,6 @@
 // The tumour cell fraction: the means for p, the estimate on every demo tumour and array against
 // the planted fraction, and what decoding with the estimated means recovers.
+#include "engine/purity/PurityEstimate.h"
 #include "commands/CAverage.h"
 #include "commands/CRefSelect.h"
 #include "demo/DemoFixture.h"
@@ -7,9 +8,10 @@
 #include "document/CVARNDoc.h"
 #include "document/HmmDefaults.h"
 #include "engine/EngineFixtures.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/hmm/MeansForPurity.h"
-#include "engine/purity/PurityEstimate.h"
+#include "engine/purity/LevelsPurityFit.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
 

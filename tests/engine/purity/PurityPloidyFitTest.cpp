@@ -1,6 +1,7 @@
 // The joint fit of tumour cell fraction and ploidy on segments drawn from the demo tumours'
 // planted states through the mixture model with the arrays' noise: the search, the baseline
 // constraint, the doubling that levels alone cannot tell, and what the fit needs.
+#include "engine/purity/PurityPloidyFit.h"
 #include "commands/CAverage.h"
 #include "demo/DemoFixture.h"
 #include "demo/DemoRandom.h"
@@ -9,8 +10,8 @@
 #include "document/CVARNDoc.h"
 #include "document/HmmDefaults.h"
 #include "engine/EngineFixtures.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/purity/PurityEstimate.h"
-#include "engine/purity/PurityPloidyFit.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
 
@@ -29,7 +30,8 @@ constexpr double kLevelNoise = 0.26, kBafNoise = 0.04, kHeterozygosity = 0.3;
 // Each planted stretch of an autosome as one segment of each array (a marker every 52 kb), its
 // level the mixture's against the genome's mean plus an offset of the array, its informative SNPs'
 // mirrored B-allele fraction drawn around the mixture's band.
-PurityPloidyInput syntheticInput(const demo::DemoTumour& tumour, std::uint64_t seed, bool withAlleles = true) {
+PurityPloidyInput syntheticInput(const demo::DemoTumour& tumour, std::uint64_t seed,
+                                 bool withAlleles = true) {
     demo::DemoRandom random(seed, 7);
     PurityPloidyInput in;
     const EffectiveCopies g = effectiveCopiesOf(kDefaultHmmMean, false);
@@ -48,16 +50,19 @@ PurityPloidyInput syntheticInput(const demo::DemoTumour& tumour, std::uint64_t s
             const double share = s.subclonal() ? s.subcloneShare : 0.0;
             const double tumourCopies = (1 - share) * g.g[s.copyNumber] + share * g.g[s.subcloneCopyNumber];
             auto minorOf = [&](int k, int minor) { return k == 0 ? 0.0 : g.g[k] * minor / k; };
-            const double minorCopies = (1 - share) * minorOf(s.copyNumber, s.minorCopies()) +
-                                       share * minorOf(s.subcloneCopyNumber, s.subcloneCopyNumber - s.subcloneMajorCopies);
+            const double minorCopies =
+                (1 - share) * minorOf(s.copyNumber, s.minorCopies()) +
+                share * minorOf(s.subcloneCopyNumber, s.subcloneCopyNumber - s.subcloneMajorCopies);
             const double total = p * tumourCopies + 2 * (1 - p);
             signal.push_back(total);
             signalSum += f.markers * total;
             markerSum += f.markers;
-            const double minorShare = s.copyNumber == 0 && !s.subclonal() ? 0.5 : ((1 - p) + p * minorCopies) / total;
+            const double minorShare =
+                s.copyNumber == 0 && !s.subclonal() ? 0.5 : ((1 - p) + p * minorCopies) / total;
             f.expectedHeterozygous = kHeterozygosity * f.markers;
             const bool visible = minorShare >= 0.03;
-            f.informative = withAlleles ? static_cast<int>(f.expectedHeterozygous * (visible ? 0.95 : 0.02)) : 0;
+            f.informative =
+                withAlleles ? static_cast<int>(f.expectedHeterozygous * (visible ? 0.95 : 0.02)) : 0;
             if (f.informative > 0) {
                 double folded = 0.0;
                 for (int n = 0; n < f.informative; ++n)
@@ -98,9 +103,10 @@ TEST(PurityPloidyFit, FindsEveryDemoTumourFreeAndAgainstItsBaseline) {
             ASSERT_TRUE(fit.available) << fit.why;
             ASSERT_FALSE(fit.solutions.empty());
             const PurityPloidySolution& s = fit.solutions.front();
-            std::printf("[ figures  ] %s %s: planted %.2f / %.2f; %s; %zu solutions%s%s\n", tumour.name.c_str(),
-                        constrained ? "baseline" : "free", planted, ploidy, solutionText(s).c_str(),
-                        fit.solutions.size(), fit.decided ? "" : ", undecided: ", fit.why.c_str());
+            std::printf("[ figures  ] %s %s: planted %.2f / %.2f; %s; %zu solutions%s%s\n",
+                        tumour.name.c_str(), constrained ? "baseline" : "free", planted, ploidy,
+                        solutionText(s).c_str(), fit.solutions.size(),
+                        fit.decided ? "" : ", undecided: ", fit.why.c_str());
             for (std::size_t n = 1; n < fit.solutions.size(); ++n)
                 std::printf("[ figures  ]    next: %s\n", solutionText(fit.solutions[n]).c_str());
             EXPECT_TRUE(fit.decided) << tumour.name << ": " << fit.why;
@@ -154,8 +160,10 @@ struct DemoAnalysis {
         ASSERT_EQ(doc.ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / (tumour + a + ".txt"), 0), 0);
         std::snprintf(doc.poolSampleName[t][0], kNameSize, "%s", (tumour + a).c_str());
         if (paired) {
-            ASSERT_EQ(doc.ReadSignalFile(t, root / ("sampledata" + a) / (tumour + "N" + a + ".txt"), 1, 2), 0);
-            ASSERT_EQ(doc.ReadSnpCallFile(t, root / ("sampledata" + a) / (tumour + "N" + a + "_snp.txt"), 1), 0);
+            ASSERT_EQ(doc.ReadSignalFile(t, root / ("sampledata" + a) / (tumour + "N" + a + ".txt"), 1, 2),
+                      0);
+            ASSERT_EQ(doc.ReadSnpCallFile(t, root / ("sampledata" + a) / (tumour + "N" + a + "_snp.txt"), 1),
+                      0);
         }
         doc.sampleAllelesHeld[t] = true;
         region(t);
@@ -228,11 +236,13 @@ TEST(PurityPloidyFit, FindsThePlantedFractionAndPloidyOfEveryDemoTumour) {
                 options.dataDecideBaseline = free;
                 PurityEstimate e;
                 std::string reason;
-                ASSERT_TRUE(estimatePurity(c.analysis->doc, c.t, c.paired, e, reason, options)) << where << reason;
+                ASSERT_TRUE(estimatePurity(c.analysis->doc, c.t, c.paired, e, reason, options))
+                    << where << reason;
                 ASSERT_TRUE(e.joint) << where << ": " << e.alleleReason;
                 const PurityPloidySolution& s = e.fit.solutions.front();
-                std::printf("[ figures  ] %s: planted %.2f, ploidy %.2f; %s%s%s\n", where.c_str(), planted, ploidy,
-                            solutionText(s).c_str(), e.fit.decided ? "" : "; undecided: ", e.fit.why.c_str());
+                std::printf("[ figures  ] %s: planted %.2f, ploidy %.2f; %s%s%s\n", where.c_str(), planted,
+                            ploidy, solutionText(s).c_str(),
+                            e.fit.decided ? "" : "; undecided: ", e.fit.why.c_str());
                 for (std::size_t k = 1; k < e.fit.solutions.size(); ++k)
                     std::printf("[ figures  ]     next: %s\n", solutionText(e.fit.solutions[k]).c_str());
                 EXPECT_TRUE(e.fit.decided) << where << ": " << e.fit.why;
