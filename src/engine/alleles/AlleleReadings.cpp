@@ -141,7 +141,7 @@ AlleleReadings readAlleles(const CVARNDoc& doc, int t, bool paired) {
     return out;
 }
 
-AlleleReadings arrayPartOf(const CVARNDoc& doc, const AlleleReadings& merged, int a) {
+AlleleReadings arrayPartOf(const AlleleReadings& merged, int a) {
     AlleleReadings out;
     out.why = merged.why;
     out.baf.arrayType = a;

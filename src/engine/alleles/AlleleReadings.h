@@ -30,7 +30,7 @@ std::shared_ptr<const AlleleReadings> keptAlleleReadings(const CVARNDoc& doc, in
 
 // Array a's SNPs of a merged reading, in that array's display order: what the merged reading
 // says of them (each SNP judged informative among the merged neighbours of both arrays).
-AlleleReadings arrayPartOf(const CVARNDoc& doc, const AlleleReadings& merged, int a);
+AlleleReadings arrayPartOf(const AlleleReadings& merged, int a);
 
 // poolSexes(doc, t), kept likewise.
 std::shared_ptr<const PoolSexes> keptPoolSexes(const CVARNDoc& doc, int t);

@@ -45,7 +45,7 @@ bool purityPloidySegments(const CVARNDoc& doc, int t, bool paired, PurityPloidyI
         const std::shared_ptr<const AlleleReadings> merged =
             t == kCombined ? keptAlleleReadings(doc, kCombined, paired) : nullptr;
         for (int a = first; a <= last && alleleReason.empty(); ++a) {
-            readings[a] = merged ? std::make_shared<const AlleleReadings>(arrayPartOf(doc, *merged, a))
+            readings[a] = merged ? std::make_shared<const AlleleReadings>(arrayPartOf(*merged, a))
                                  : keptAlleleReadings(doc, a, paired);
             alleleReason = readings[a]->why;
         }
