@@ -1,0 +1,107 @@
+#include "document/profile/GenomeOrder.h"
+
+#include "document/profile/Profile.h"
+#include "document/profile/ProfileFields.h"
+#include "document/profile/ProfileReading.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace varn {
+
+namespace {
+
+// Chromosome (5 bits), position (31 bits) and row index (28 bits) in one number: sorting these
+// sorts by place and keeps rows of one place in file order, with no comparator to call.
+std::uint64_t placeKey(const Profile& p, std::size_t row) {
+    return (std::uint64_t{p.chromosome[row]} << 59) | (std::uint64_t(static_cast<std::uint32_t>(p.position[row])) << 28) |
+           std::uint64_t{row};
+}
+
+template <class T> void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows) {
+    if (column.empty()) return;
+    std::vector<T> ordered;
+    ordered.reserve(rows.size());
+    for (std::uint32_t row : rows) ordered.push_back(std::move(column[row]));
+    column = std::move(ordered);
+}
+
+void reorderAll(Profile& p, const std::vector<std::uint32_t>& rows) {
+    reorder(p.chromosome, rows);
+    reorder(p.position, rows);
+    reorder(p.name, rows);
+    reorder(p.logRatio, rows);
+    reorder(p.array, rows);
+    reorder(p.baf, rows);
+    reorder(p.genotype, rows);
+    reorder(p.normalBaf, rows);
+    reorder(p.normalGenotype, rows);
+    reorder(p.normalLogRatio, rows);
+    reorder(p.heterozygosity, rows);
+}
+
+std::string leftOutNote(const ReadSummary& s) {
+    std::size_t rows = 0;
+    std::string names;
+    for (const LeftOutRows& left : s.leftOut) {
+        rows += left.rows;
+        if (!names.empty()) names += ", ";
+        names += left.chromosome;
+    }
+    return withThousands(rows) + (rows == 1 ? " row on " : " rows on ") + names + " left out";
+}
+
+void writeNotes(ReadSummary& s, GenomeBuild build) {
+    s.notes.push_back(withThousands(s.snps) + (s.snps == 1 ? " SNP on " : " SNPs on ") + std::to_string(s.chromosomes) +
+                      (s.chromosomes == 1 ? " chromosome" : " chromosomes"));
+    if (!s.leftOut.empty()) s.notes.push_back(leftOutNote(s));
+    if (s.rowsWithoutPosition > 0)
+        s.notes.push_back(withThousands(s.rowsWithoutPosition) +
+                          (s.rowsWithoutPosition == 1 ? " row" : " rows") + " without a position left out");
+    if (s.duplicatePositions > 0)
+        s.notes.push_back(withThousands(s.duplicatePositions) +
+                          (s.duplicatePositions == 1 ? " position" : " positions") +
+                          " given twice (the first row of each kept)");
+    if (s.positionsPastEnd > 0)
+        s.notes.push_back(withThousands(s.positionsPastEnd) + " past their chromosome's end in " +
+                          genomeBuildName(build));
+}
+
+} // namespace
+
+void putInGenomeOrder(Profile& p, GenomeBuild build, ReadSummary& summary, std::vector<std::string>& warnings) {
+    const std::size_t n = p.size();
+    std::vector<std::uint64_t> keys(n);
+    for (std::size_t row = 0; row < n; ++row) keys[row] = placeKey(p, row);
+    // Most exports come in genome order already; then there is nothing to move.
+    if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
+
+    constexpr std::uint64_t kPlaceMask = ~((std::uint64_t{1} << 28) - 1);
+    std::vector<std::uint32_t> kept;
+    kept.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (keys[i] & kPlaceMask) == (keys[i - 1] & kPlaceMask)) {
+            ++summary.duplicatePositions;
+            continue;
+        }
+        kept.push_back(static_cast<std::uint32_t>(keys[i] & ~kPlaceMask));
+    }
+    bool inFileOrder = kept.size() == n;
+    for (std::size_t i = 0; inFileOrder && i < kept.size(); ++i) inFileOrder = kept[i] == i;
+    if (!inFileOrder) reorderAll(p, kept);
+
+    summary.snps = p.size();
+    summary.chromosomes = 0;
+    for (std::size_t row = 0; row < p.size(); ++row) {
+        if (row == 0 || p.chromosome[row] != p.chromosome[row - 1]) ++summary.chromosomes;
+        if (p.position[row] > chromosomeLength(build, p.chromosome[row])) ++summary.positionsPastEnd;
+    }
+    if (summary.positionsPastEnd > 0)
+        warnings.push_back(withThousands(summary.positionsPastEnd) +
+                           (summary.positionsPastEnd == 1 ? " position lies" : " positions lie") +
+                           " past the end of its chromosome in " + genomeBuildName(build) +
+                           ": are the positions of another genome build?");
+    writeNotes(summary, build);
+}
+
+} // namespace varn

@@ -1,0 +1,119 @@
+#include "document/profile/ProfileRow.h"
+
+#include "document/profile/GenomeOrder.h"
+#include "document/profile/Profile.h"
+#include "document/profile/ProfileFields.h"
+#include "document/profile/ProfileReading.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace varn {
+
+namespace {
+
+std::string notANumber(const RowColumns& c, int column, std::string_view field) {
+    return "the " + c.header[static_cast<std::size_t>(column)] + " \"" + std::string(field.substr(0, 40)) +
+           "\" is not a number";
+}
+
+// Reads a value column into its profile column; false when the field holds text.
+bool takeValue(const std::vector<std::string_view>& fields, int column, std::vector<float>& values) {
+    if (column < 0) return true;
+    float value = NAN;
+    const FieldValue kind = parseValue(fields[static_cast<std::size_t>(column)], value);
+    if (kind == FieldValue::Bad) return false;
+    values.push_back(kind == FieldValue::Number ? value : NAN);
+    return true;
+}
+
+bool takeGenotype(const std::vector<std::string_view>& fields, int column, std::vector<std::int8_t>& codes) {
+    if (column < 0) return true;
+    std::int8_t code = 0;
+    if (!parseGenotype(fields[static_cast<std::size_t>(column)], code)) return false;
+    codes.push_back(code);
+    return true;
+}
+
+} // namespace
+
+std::size_t RowColumns::fieldsNeeded() const {
+    const int most = std::max({name, chromosome, position, logRatio, baf, genotype, allele1, allele2, normalBaf,
+                               normalGenotype});
+    return static_cast<std::size_t>(most + 1);
+}
+
+std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& c, Profile& p, ReadSummary& s) {
+    if (fields.size() < c.fieldsNeeded())
+        return "the row has " + std::to_string(fields.size()) + " fields where the header has " +
+               std::to_string(c.header.size());
+    ++s.rows;
+    std::string_view leftOutName;
+    const int chromosome = parseChromosome(fields[static_cast<std::size_t>(c.chromosome)], leftOutName);
+    if (chromosome == 0) {
+        countLeftOut(s, leftOutName);
+        return {};
+    }
+    std::int32_t position = 0;
+    if (!parsePosition(fields[static_cast<std::size_t>(c.position)], position)) {
+        ++s.rowsWithoutPosition;
+        return {};
+    }
+    // A refused row may leave the columns of unequal length: the refusal drops them all.
+    if (!takeValue(fields, c.logRatio, p.logRatio))
+        return notANumber(c, c.logRatio, fields[static_cast<std::size_t>(c.logRatio)]);
+    if (!takeValue(fields, c.baf, p.baf)) return notANumber(c, c.baf, fields[static_cast<std::size_t>(c.baf)]);
+    if (!takeValue(fields, c.normalBaf, p.normalBaf))
+        return notANumber(c, c.normalBaf, fields[static_cast<std::size_t>(c.normalBaf)]);
+    for (int column : {c.genotype, c.normalGenotype})
+        if (!takeGenotype(fields, column, column == c.genotype ? p.genotype : p.normalGenotype))
+            return "the " + c.header[static_cast<std::size_t>(column)] + " \"" +
+                   std::string(fields[static_cast<std::size_t>(column)].substr(0, 40)) + "\" is not a genotype";
+    if (c.allele1 >= 0)
+        p.genotype.push_back(genotypeOfAlleles(fields[static_cast<std::size_t>(c.allele1)],
+                                               fields[static_cast<std::size_t>(c.allele2)]));
+    p.chromosome.push_back(static_cast<std::uint8_t>(chromosome));
+    p.position.push_back(position);
+    p.name.emplace_back(c.name >= 0 ? trimmed(fields[static_cast<std::size_t>(c.name)]) : std::string_view());
+    p.array.push_back(0);
+    return {};
+}
+
+ProfileReading refusedReading(std::string refusal, ReadSummary summary) {
+    ProfileReading reading;
+    reading.refusal = std::move(refusal);
+    reading.summary = std::move(summary);
+    return reading;
+}
+
+ProfileReading finishedReading(Profile profile, ReadSummary summary, std::vector<std::string> warnings,
+                               const std::filesystem::path& file, GenomeBuild build) {
+    if (profile.size() == 0) {
+        std::string why = "no SNP on chromosomes 1 to 22 or X";
+        if (!summary.leftOut.empty() || summary.rowsWithoutPosition > 0) {
+            putInGenomeOrder(profile, build, summary, warnings);
+            for (std::size_t i = 1; i < summary.notes.size(); ++i) why += "; " + summary.notes[i];
+        }
+        return refusedReading(fileMessage(file, 0, why), std::move(summary));
+    }
+    if (profile.size() > kMaxProfileRows)
+        return refusedReading(fileMessage(file, 0, "more than " + withThousands(kMaxProfileRows) + " SNPs"),
+                              std::move(summary));
+    putInGenomeOrder(profile, build, summary, warnings);
+    if (profile.sample.empty()) profile.sample = file.stem().string();
+    if (profile.source.empty()) profile.source = file.string();
+    if (profile.arrays.empty()) profile.arrays.push_back({});
+    ProfileReading reading;
+    reading.profile = std::move(profile);
+    reading.summary = std::move(summary);
+    reading.warnings = std::move(warnings);
+    return reading;
+}
+
+std::string fileMessage(const std::filesystem::path& file, std::size_t line, std::string_view why) {
+    std::string text = file.string();
+    if (line > 0) text += ", line " + std::to_string(line);
+    return text + ": " + std::string(why);
+}
+
+} // namespace varn

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "document/profile/GenomeBuild.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varn {
+
+struct Profile;
+struct ProfileReading;
+struct ReadSummary;
+
+// Where a reader found the values of a data row: column indices, -1 for a value the file does
+// not have. header keeps the column names for messages.
+struct RowColumns {
+    int name = -1;
+    int chromosome = -1;
+    int position = -1;
+    int logRatio = -1;
+    int baf = -1;
+    int genotype = -1;
+    int allele1 = -1; // GenomeStudio's "Allele1 - AB" / "Allele2 - AB", when there is no GType
+    int allele2 = -1;
+    int normalBaf = -1;
+    int normalGenotype = -1;
+    std::vector<std::string> header;
+
+    // Fields a row must have to hold every column used.
+    std::size_t fieldsNeeded() const;
+};
+
+// Adds a data row to the profile's columns (the optional ones only where the file has them), or
+// counts it as left out for its chromosome or its missing position. Empty when done; otherwise
+// why the row cannot be read (too few fields, a value that is no number, a genotype that is none).
+std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& columns, Profile& profile,
+                   ReadSummary& summary);
+
+// A reading that ends in a refusal: no profile, the summary as far as it got.
+ProfileReading refusedReading(std::string refusal, ReadSummary summary);
+
+// A reading whose rows are all in: puts them in genome order (GenomeOrder.h), names the profile
+// after the file's stem when it has no name yet and records the file as its source. A file
+// without one SNP on chromosomes 1..22 or X is refused.
+ProfileReading finishedReading(Profile profile, ReadSummary summary, std::vector<std::string> warnings,
+                               const std::filesystem::path& file, GenomeBuild build);
+
+// "file, line 12: why" (without the line when it is 0), as every refusal of a reader begins.
+std::string fileMessage(const std::filesystem::path& file, std::size_t line, std::string_view why);
+
+} // namespace varn
