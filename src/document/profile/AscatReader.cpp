@@ -42,10 +42,12 @@ ProfileReading readAscatFile(const std::filesystem::path& path, const ProfileOpt
     for (std::string_view field : fields) c.header.emplace_back(trimmed(field));
     c.name = 0;
     c.chromosome = findColumn(fields, "Chr") >= 0 ? findColumn(fields, "Chr") : findColumn(fields, "chrs");
-    c.position = findColumn(fields, "Position") >= 0 ? findColumn(fields, "Position") : findColumn(fields, "pos");
+    c.position =
+        findColumn(fields, "Position") >= 0 ? findColumn(fields, "Position") : findColumn(fields, "pos");
     if (c.header[0] != "" || c.chromosome != 1 || c.position != 2)
         return refusedReading(fileMessage(path, 1,
-                                          "the columns are not ASCAT's (the header has " + listedNames(fields) +
+                                          "the columns are not ASCAT's (the header has " +
+                                              listedNames(fields) +
                                               "); ASCAT's files begin with an empty name, Chr and Position"),
                               summary);
     summary.samples.assign(c.header.begin() + 3, c.header.end());
@@ -62,7 +64,8 @@ ProfileReading readAscatFile(const std::filesystem::path& path, const ProfileOpt
             return refusedReading(fileMessage(path, in.lineNumber(), rowWhy), summary);
     }
     if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
-    profile.sample = !options.sample.empty() ? options.sample : summary.samples[static_cast<std::size_t>(chosen)];
+    profile.sample =
+        !options.sample.empty() ? options.sample : summary.samples[static_cast<std::size_t>(chosen)];
     return finishedReading(std::move(profile), std::move(summary), {}, path, options.build);
 }
 
@@ -79,7 +82,8 @@ std::filesystem::path ascatPartner(const std::filesystem::path& file) {
     if (const std::size_t at = findNoCase(name, "LogR"); at != std::string::npos) {
         candidates.push_back(std::string(name).replace(at, 4, "BAF"));
     } else if (const std::size_t baf = findNoCase(name, "BAF"); baf != std::string::npos) {
-        for (const char* logR : {"LogR", "logR", "logr"}) candidates.push_back(std::string(name).replace(baf, 3, logR));
+        for (const char* logR : {"LogR", "logR", "logr"})
+            candidates.push_back(std::string(name).replace(baf, 3, logR));
     }
     for (const std::string& candidate : candidates) {
         std::error_code ec;
@@ -95,7 +99,8 @@ ProfileReading readAscat(const std::filesystem::path& path, const ProfileOptions
         bafFile = path;
         logRFile = ascatPartner(path);
         if (logRFile.empty())
-            return refusedReading(fileMessage(path, 0, "an ASCAT BAF file without its LogR file beside it"), {});
+            return refusedReading(fileMessage(path, 0, "an ASCAT BAF file without its LogR file beside it"),
+                                  {});
     } else if (bafFile.empty()) {
         bafFile = ascatPartner(path);
     }
@@ -107,10 +112,12 @@ ProfileReading readAscat(const std::filesystem::path& path, const ProfileOptions
     Profile& profile = *reading.profile;
     const std::vector<std::int32_t> match = matchRows(profile, *baf.profile);
     const std::size_t matched = matchedCount(match);
-    const std::string share = withThousands(matched) + " of the LogR file's " + withThousands(profile.size()) +
-                              " SNPs (" + shareText(matched, profile.size()) + ")";
+    const std::string share = withThousands(matched) + " of the LogR file's " +
+                              withThousands(profile.size()) + " SNPs (" + shareText(matched, profile.size()) +
+                              ")";
     if (2 * matched < profile.size())
-        return refusedReading(fileMessage(bafFile, 0, "the BAF file holds only " + share), std::move(reading.summary));
+        return refusedReading(fileMessage(bafFile, 0, "the BAF file holds only " + share),
+                              std::move(reading.summary));
     if (matched < profile.size()) reading.warnings.push_back(bafFile.string() + " holds " + share);
     profile.baf = matchedColumn(match, baf.profile->logRatio, NAN);
     profile.source = logRFile.string() + " and " + bafFile.string();

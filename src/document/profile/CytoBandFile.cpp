@@ -37,8 +37,9 @@ CytoBandReading readCytoBandFile(const std::filesystem::path& path) {
         std::string_view leftOut;
         if (fields.size() < 5 || !parseBase(fields[1], band.start) || !parseBase(fields[2], band.end) ||
             band.end < band.start) {
-            reading.refusal = fileMessage(path, in.lineNumber(),
-                                          "not a band (a cytoBand line is chrom, chromStart, chromEnd, name, gieStain)");
+            reading.refusal =
+                fileMessage(path, in.lineNumber(),
+                            "not a band (a cytoBand line is chrom, chromStart, chromEnd, name, gieStain)");
             return reading;
         }
         band.chromosome = parseChromosome(fields[0], leftOut);
@@ -62,9 +63,11 @@ CytoBandReading readCytoBandFile(const std::filesystem::path& path) {
     return reading;
 }
 
-std::optional<std::filesystem::path> findCytoBandFile(const std::filesystem::path& dataFolder, GenomeBuild build) {
+std::optional<std::filesystem::path> findCytoBandFile(const std::filesystem::path& dataFolder,
+                                                      GenomeBuild build) {
     const std::string own = std::string("cytoBand.") + genomeBuildName(build);
-    for (const std::string& name : {own + ".txt", own + ".txt.gz", std::string("cytoBand.txt"), std::string("cytoBand.txt.gz")}) {
+    for (const std::string& name :
+         {own + ".txt", own + ".txt.gz", std::string("cytoBand.txt"), std::string("cytoBand.txt.gz")}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(dataFolder / name, ec)) return dataFolder / name;
     }

@@ -33,7 +33,8 @@ CytoBandReading readCytoBandFile(const std::filesystem::path& path);
 // The cytoBand file of an installation's data folder: "cytoBand.<build>.txt" (as
 // "cytoBand.hg19.txt"), else "cytoBand.txt" for whatever build the installation uses, each also
 // gzipped (".txt.gz"), the first that exists; nothing when there is none.
-std::optional<std::filesystem::path> findCytoBandFile(const std::filesystem::path& dataFolder, GenomeBuild build);
+std::optional<std::filesystem::path> findCytoBandFile(const std::filesystem::path& dataFolder,
+                                                      GenomeBuild build);
 
 // A chromosome's centromere as its "acen" bands span it; all zero when it has none.
 Centromere centromereOfBands(const std::vector<CytoBand>& bands, int chromosome);

@@ -59,14 +59,18 @@ ProfileReading readFinalReport(const std::filesystem::path& path, const ProfileO
     std::string_view line;
     bool data = false;
     while (!data && in.next(line)) {
-        if (isSection(line, "[Data]")) data = true;
-        else if (std::string manifest = manifestName(line); !manifest.empty()) profile.arrays[0].name = manifest;
+        if (isSection(line, "[Data]"))
+            data = true;
+        else if (std::string manifest = manifestName(line); !manifest.empty())
+            profile.arrays[0].name = manifest;
     }
     if (!data) {
-        if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
+        if (!in.error().empty())
+            return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
         return refusedReading(fileMessage(path, 0, "no [Data] section: not a whole final report"), summary);
     }
-    if (!in.next(line)) return refusedReading(fileMessage(path, in.lineNumber(), "no column names after [Data]"), summary);
+    if (!in.next(line))
+        return refusedReading(fileMessage(path, in.lineNumber(), "no column names after [Data]"), summary);
 
     const char separator = separatorOf(line);
     std::vector<std::string_view> fields;
@@ -98,7 +102,8 @@ ProfileReading readFinalReport(const std::filesystem::path& path, const ProfileO
             const std::string_view sample = trimmed(fields[static_cast<std::size_t>(sampleColumn)]);
             if (sample != current) {
                 current = sample;
-                if (std::find(summary.samples.begin(), summary.samples.end(), current) == summary.samples.end())
+                if (std::find(summary.samples.begin(), summary.samples.end(), current) ==
+                    summary.samples.end())
                     summary.samples.push_back(current);
                 wanted = options.sample.empty() ? summary.samples.size() == 1 && summary.samples[0] == current
                                                 : current == options.sample;
@@ -122,7 +127,7 @@ ProfileReading readFinalReport(const std::filesystem::path& path, const ProfileO
                                           "no sample \"" + options.sample + "\" in the report; it holds " +
                                               listedNames(summary.samples)),
                               summary);
-    profile.sample = !options.sample.empty() ? options.sample
+    profile.sample = !options.sample.empty()   ? options.sample
                      : summary.samples.empty() ? std::string()
                                                : summary.samples[0];
     return finishedReading(std::move(profile), std::move(summary), {}, path, options.build);

@@ -14,8 +14,8 @@ namespace {
 // Chromosome (5 bits), position (31 bits) and row index (28 bits) in one number: sorting these
 // sorts by place and keeps rows of one place in file order, with no comparator to call.
 std::uint64_t placeKey(const Profile& p, std::size_t row) {
-    return (std::uint64_t{p.chromosome[row]} << 59) | (std::uint64_t(static_cast<std::uint32_t>(p.position[row])) << 28) |
-           std::uint64_t{row};
+    return (std::uint64_t{p.chromosome[row]} << 59) |
+           (std::uint64_t(static_cast<std::uint32_t>(p.position[row])) << 28) | std::uint64_t{row};
 }
 
 template <class T> void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows) {
@@ -52,8 +52,8 @@ std::string leftOutNote(const ReadSummary& s) {
 }
 
 void writeNotes(ReadSummary& s, GenomeBuild build) {
-    s.notes.push_back(withThousands(s.snps) + (s.snps == 1 ? " SNP on " : " SNPs on ") + std::to_string(s.chromosomes) +
-                      (s.chromosomes == 1 ? " chromosome" : " chromosomes"));
+    s.notes.push_back(withThousands(s.snps) + (s.snps == 1 ? " SNP on " : " SNPs on ") +
+                      std::to_string(s.chromosomes) + (s.chromosomes == 1 ? " chromosome" : " chromosomes"));
     if (!s.leftOut.empty()) s.notes.push_back(leftOutNote(s));
     if (s.rowsWithoutPosition > 0)
         s.notes.push_back(withThousands(s.rowsWithoutPosition) +
@@ -69,7 +69,8 @@ void writeNotes(ReadSummary& s, GenomeBuild build) {
 
 } // namespace
 
-void putInGenomeOrder(Profile& p, GenomeBuild build, ReadSummary& summary, std::vector<std::string>& warnings) {
+void putInGenomeOrder(Profile& p, GenomeBuild build, ReadSummary& summary,
+                      std::vector<std::string>& warnings) {
     const std::size_t n = p.size();
     std::vector<std::uint64_t> keys(n);
     for (std::size_t row = 0; row < n; ++row) keys[row] = placeKey(p, row);

@@ -15,7 +15,8 @@ struct ReadSummary;
 // first row in the file), positions past their chromosome's end in the build counted and warned
 // about once. Fills the summary's counts and notes. Every column of the profile with one entry
 // per row is reordered with the others; empty optional columns stay empty.
-void putInGenomeOrder(Profile& profile, GenomeBuild build, ReadSummary& summary, std::vector<std::string>& warnings);
+void putInGenomeOrder(Profile& profile, GenomeBuild build, ReadSummary& summary,
+                      std::vector<std::string>& warnings);
 
 // Rows a reader can hold: the sort key packs the row's index into 28 bits.
 inline constexpr std::size_t kMaxProfileRows = (std::size_t{1} << 28) - 1;

@@ -17,7 +17,8 @@ std::string joinNormal(Profile& tumour, const Profile& normal, std::vector<std::
     const std::string share = withThousands(matched) + " of the tumour's " + withThousands(tumour.size()) +
                               " SNPs (" + shareText(matched, tumour.size()) + ")";
     if (2 * matched < tumour.size())
-        return "the normal " + normal.source + " matches only " + share + ": is it of another array or build?";
+        return "the normal " + normal.source + " matches only " + share +
+               ": is it of another array or build?";
     if (matched < tumour.size()) warnings.push_back("the normal " + normal.source + " matches " + share);
     if (!normal.baf.empty()) tumour.normalBaf = matchedColumn(match, normal.baf, NAN);
     if (!normal.genotype.empty())

@@ -28,7 +28,8 @@ int sampleColumn(const std::vector<std::string_view>& fields, const std::string&
 Platform platformOfNames(const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size() && i < 1000; ++i) {
         const std::string& n = names[i];
-        if (n.starts_with("SNP_A-") || n.starts_with("AFFX-") || n.starts_with("CN_")) return Platform::AffymetrixSnp6;
+        if (n.starts_with("SNP_A-") || n.starts_with("AFFX-") || n.starts_with("CN_"))
+            return Platform::AffymetrixSnp6;
     }
     return Platform::Illumina;
 }

@@ -31,7 +31,8 @@ ProfileReading readPfb(const std::filesystem::path& path, GenomeBuild build) {
     if (c.name < 0 || c.chromosome < 0 || c.position < 0 || c.baf < 0)
         return refusedReading(fileMessage(path, 1,
                                           "the columns needed are not all found (the header has " +
-                                              listedNames(fields) + "); a PFB file needs Name, Chr, Position and PFB"),
+                                              listedNames(fields) +
+                                              "); a PFB file needs Name, Chr, Position and PFB"),
                               summary);
     Profile pfb;
     while (in.next(line)) {
@@ -46,7 +47,8 @@ ProfileReading readPfb(const std::filesystem::path& path, GenomeBuild build) {
     return finishedReading(std::move(pfb), std::move(summary), {}, path, build);
 }
 
-std::string joinPopulationFrequencies(Profile& profile, const Profile& pfb, std::vector<std::string>& warnings) {
+std::string joinPopulationFrequencies(Profile& profile, const Profile& pfb,
+                                      std::vector<std::string>& warnings) {
     const std::vector<std::int32_t> match = matchRows(profile, pfb);
     const std::size_t matched = matchedCount(match);
     const std::string share = withThousands(matched) + " of the profile's " + withThousands(profile.size()) +

@@ -17,6 +17,7 @@ ProfileReading readPfb(const std::filesystem::path& path, GenomeBuild build);
 // the PFB's frequencies joined to the profile by SNP name (or place, RowMatch.h); NaN for a SNP
 // the PFB does not list. A PFB that matches part of the profile adds a warning with the share;
 // under half is refused (the returned text says why; empty when done).
-std::string joinPopulationFrequencies(Profile& profile, const Profile& pfb, std::vector<std::string>& warnings);
+std::string joinPopulationFrequencies(Profile& profile, const Profile& pfb,
+                                      std::vector<std::string>& warnings);
 
 } // namespace varn

@@ -62,10 +62,14 @@ int parseChromosome(std::string_view field, std::string_view& name) {
         }
     }
     if (sameText(field, "X")) return kChromosomeX;
-    if (sameText(field, "Y")) name = "Y";
-    else if (sameText(field, "XY")) name = "XY";
-    else if (sameText(field, "MT") || sameText(field, "M")) name = "MT";
-    else if (field.empty()) name = "(blank)";
+    if (sameText(field, "Y"))
+        name = "Y";
+    else if (sameText(field, "XY"))
+        name = "XY";
+    else if (sameText(field, "MT") || sameText(field, "M"))
+        name = "MT";
+    else if (field.empty())
+        name = "(blank)";
     return 0;
 }
 
@@ -77,12 +81,17 @@ bool parsePosition(std::string_view field, std::int32_t& position) {
 
 bool parseGenotype(std::string_view field, std::int8_t& code) {
     field = withoutSpaces(field);
-    if (field == "AA") code = kCallAA;
-    else if (field == "AB" || field == "BA") code = kCallAB;
-    else if (field == "BB") code = kCallBB;
-    else if (field.empty() || field == "NC" || field == "NoCall" || field == "--" || field == "-" || field == "NA")
+    if (field == "AA")
+        code = kCallAA;
+    else if (field == "AB" || field == "BA")
+        code = kCallAB;
+    else if (field == "BB")
+        code = kCallBB;
+    else if (field.empty() || field == "NC" || field == "NoCall" || field == "--" || field == "-" ||
+             field == "NA")
         code = kNoCall;
-    else return false;
+    else
+        return false;
     return true;
 }
 
@@ -101,7 +110,8 @@ void splitFields(std::string_view line, char separator, std::vector<std::string_
     const char* p = line.data();
     const char* end = p + line.size();
     for (;;) {
-        const char* at = static_cast<const char*>(std::memchr(p, separator, static_cast<std::size_t>(end - p)));
+        const char* at =
+            static_cast<const char*>(std::memchr(p, separator, static_cast<std::size_t>(end - p)));
         if (at == nullptr) {
             fields.emplace_back(p, static_cast<std::size_t>(end - p));
             return;
@@ -111,11 +121,14 @@ void splitFields(std::string_view line, char separator, std::vector<std::string_
     }
 }
 
-char separatorOf(std::string_view header) { return header.find('\t') != std::string_view::npos ? '\t' : ','; }
+char separatorOf(std::string_view header) {
+    return header.find('\t') != std::string_view::npos ? '\t' : ',';
+}
 
 std::string_view trimmed(std::string_view field) {
     field = withoutSpaces(field);
-    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = field.substr(1, field.size() - 2);
     return withoutSpaces(field);
 }
 
@@ -144,7 +157,8 @@ std::string listedNames(const std::vector<std::string>& names) {
 
 std::string withThousands(std::size_t count) {
     std::string digits = std::to_string(count);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
     return digits;
 }
 

@@ -29,19 +29,23 @@ bool isBinary(std::string_view head) {
 }
 
 bool hasColumns(const std::vector<std::string_view>& header, std::initializer_list<std::string_view> names) {
-    return std::all_of(names.begin(), names.end(), [&](std::string_view n) { return findColumn(header, n) >= 0; });
+    return std::all_of(names.begin(), names.end(),
+                       [&](std::string_view n) { return findColumn(header, n) >= 0; });
 }
 
 bool hasLogRatioSuffix(const std::vector<std::string_view>& header) {
-    return std::any_of(header.begin(), header.end(), [](std::string_view f) { return trimmed(f).ends_with("Log R Ratio"); });
+    return std::any_of(header.begin(), header.end(),
+                       [](std::string_view f) { return trimmed(f).ends_with("Log R Ratio"); });
 }
 
 // What a header that none of the readers takes looks like.
-std::string otherKind(std::string_view head, std::string_view line, const std::vector<std::string_view>& header) {
+std::string otherKind(std::string_view head, std::string_view line,
+                      const std::vector<std::string_view>& header) {
     if (line.starts_with("##fileformat=VCF")) return "a VCF";
     if (line.starts_with("@HD") || line.starts_with("@SQ")) return "a SAM file";
     if (hasColumns(header, {"Name", "Chr", "Position", "PFB"})) return "a PennCNV PFB file";
-    if ((hasColumns(header, {"loc.start", "loc.end"}) || hasColumns(header, {"Start", "End", "Segment_Mean"})))
+    if ((hasColumns(header, {"loc.start", "loc.end"}) ||
+         hasColumns(header, {"Start", "End", "Segment_Mean"})))
         return "a SEG file";
     if (line.starts_with("track") || line.starts_with("browser")) return "a BED file";
     if (hasColumns(header, {"chromosome", "position"}) || hasColumns(header, {"Chr", "Position"}))
@@ -49,7 +53,8 @@ std::string otherKind(std::string_view head, std::string_view line, const std::v
     const SampleFileSurvey survey = surveySampleText(head, kSampleLineBuffer);
     if (survey.sampledLines > 0 && 2 * survey.signalLines > survey.sampledLines) return "a 50K signal file";
     if (survey.sampledLines > 0 && 2 * survey.callLines > survey.sampledLines) return "a 50K SNP-call file";
-    return "a text file of no kind VARN reads (its first line begins \"" + std::string(line.substr(0, 40)) + "\")";
+    return "a text file of no kind VARN reads (its first line begins \"" + std::string(line.substr(0, 40)) +
+           "\")";
 }
 
 } // namespace
@@ -65,7 +70,7 @@ DetectedFormat detectProfileText(std::string_view head, bool gzipped) {
         return d;
     }
     if (head.starts_with("BAM\1")) {
-        kind("a BAM file");
+        d.looksLike = "a BAM file"; // always gzipped (BGZF), so no need to say so
         return d;
     }
     if (isBinary(head)) {

@@ -27,13 +27,15 @@ constexpr struct {
 // One file of the given format, or the format its content shows.
 ProfileReading readOneFile(const std::filesystem::path& path, const ProfileOptions& options) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return refusedReading(fileMessage(path, 0, "is a folder"), {});
+    if (std::filesystem::is_directory(path, ec))
+        return refusedReading(fileMessage(path, 0, "is a folder"), {});
     ProfileFormat format = options.format;
     if (format == ProfileFormat::Auto) {
         const DetectedFormat detected = detectProfileFormat(path);
         if (!detected.opened) return refusedReading(fileMessage(path, 0, "cannot be opened"), {});
         if (detected.format == ProfileFormat::Auto)
-            return refusedReading(fileMessage(path, 0, "this is " + detected.looksLike + ", not an array profile"), {});
+            return refusedReading(
+                fileMessage(path, 0, "this is " + detected.looksLike + ", not an array profile"), {});
         format = detected.format;
     }
     switch (format) {
@@ -76,8 +78,10 @@ ProfileReading readProfile(const std::filesystem::path& path, const ProfileOptio
         ProfileOptions normalOptions = options;
         normalOptions.sample = options.normalSample;
         normalOptions.baf = options.normalBaf;
-        const ProfileReading normal = readOneFile(options.normal.empty() ? path : options.normal, normalOptions);
-        if (!normal.profile) return refusedReading("the normal: " + normal.refusal, std::move(reading.summary));
+        const ProfileReading normal =
+            readOneFile(options.normal.empty() ? path : options.normal, normalOptions);
+        if (!normal.profile)
+            return refusedReading("the normal: " + normal.refusal, std::move(reading.summary));
         addWarnings(reading, normal.warnings);
         if (std::string why = joinNormal(*reading.profile, *normal.profile, reading.warnings); !why.empty())
             return refusedReading(why, std::move(reading.summary));

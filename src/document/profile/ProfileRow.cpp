@@ -38,12 +38,13 @@ bool takeGenotype(const std::vector<std::string_view>& fields, int column, std::
 } // namespace
 
 std::size_t RowColumns::fieldsNeeded() const {
-    const int most = std::max({name, chromosome, position, logRatio, baf, genotype, allele1, allele2, normalBaf,
-                               normalGenotype});
+    const int most = std::max(
+        {name, chromosome, position, logRatio, baf, genotype, allele1, allele2, normalBaf, normalGenotype});
     return static_cast<std::size_t>(most + 1);
 }
 
-std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& c, Profile& p, ReadSummary& s) {
+std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& c, Profile& p,
+                   ReadSummary& s) {
     if (fields.size() < c.fieldsNeeded())
         return "the row has " + std::to_string(fields.size()) + " fields where the header has " +
                std::to_string(c.header.size());
@@ -62,13 +63,15 @@ std::string addRow(const std::vector<std::string_view>& fields, const RowColumns
     // A refused row may leave the columns of unequal length: the refusal drops them all.
     if (!takeValue(fields, c.logRatio, p.logRatio))
         return notANumber(c, c.logRatio, fields[static_cast<std::size_t>(c.logRatio)]);
-    if (!takeValue(fields, c.baf, p.baf)) return notANumber(c, c.baf, fields[static_cast<std::size_t>(c.baf)]);
+    if (!takeValue(fields, c.baf, p.baf))
+        return notANumber(c, c.baf, fields[static_cast<std::size_t>(c.baf)]);
     if (!takeValue(fields, c.normalBaf, p.normalBaf))
         return notANumber(c, c.normalBaf, fields[static_cast<std::size_t>(c.normalBaf)]);
     for (int column : {c.genotype, c.normalGenotype})
         if (!takeGenotype(fields, column, column == c.genotype ? p.genotype : p.normalGenotype))
             return "the " + c.header[static_cast<std::size_t>(column)] + " \"" +
-                   std::string(fields[static_cast<std::size_t>(column)].substr(0, 40)) + "\" is not a genotype";
+                   std::string(fields[static_cast<std::size_t>(column)].substr(0, 40)) +
+                   "\" is not a genotype";
     if (c.allele1 >= 0)
         p.genotype.push_back(genotypeOfAlleles(fields[static_cast<std::size_t>(c.allele1)],
                                                fields[static_cast<std::size_t>(c.allele2)]));

@@ -32,8 +32,9 @@ ProfileReading readProfileTable(const std::filesystem::path& path, const Profile
     if (c.chromosome < 0 || c.position < 0 || c.logRatio < 0)
         return refusedReading(fileMessage(path, 1,
                                           "the columns needed are not all found (the header has " +
-                                              listedNames(fields) + "); a profile table needs chromosome, "
-                                                                    "position and logr"),
+                                              listedNames(fields) +
+                                              "); a profile table needs chromosome, "
+                                              "position and logr"),
                               summary);
     Profile profile;
     while (in.next(line)) {

@@ -12,7 +12,8 @@ namespace varn {
 namespace {
 
 bool allNamed(const Profile& p) {
-    return !p.name.empty() && std::none_of(p.name.begin(), p.name.end(), [](const std::string& n) { return n.empty(); });
+    return !p.name.empty() &&
+           std::none_of(p.name.begin(), p.name.end(), [](const std::string& n) { return n.empty(); });
 }
 
 std::vector<std::int32_t> matchByName(const Profile& to, const Profile& from) {
@@ -36,9 +37,12 @@ std::vector<std::int32_t> matchByPlace(const Profile& to, const Profile& from) {
     std::vector<std::int32_t> match(to.size(), -1);
     auto place = [](const Profile& p, std::size_t i) { return std::pair(p.chromosome[i], p.position[i]); };
     for (std::size_t i = 0, j = 0; i < to.size() && j < from.size();) {
-        if (place(to, i) < place(from, j)) ++i;
-        else if (place(from, j) < place(to, i)) ++j;
-        else match[i++] = static_cast<std::int32_t>(j++);
+        if (place(to, i) < place(from, j))
+            ++i;
+        else if (place(from, j) < place(to, i))
+            ++j;
+        else
+            match[i++] = static_cast<std::int32_t>(j++);
     }
     return match;
 }
@@ -50,7 +54,8 @@ std::vector<std::int32_t> matchRows(const Profile& to, const Profile& from) {
 }
 
 std::size_t matchedCount(const std::vector<std::int32_t>& match) {
-    return static_cast<std::size_t>(std::count_if(match.begin(), match.end(), [](std::int32_t m) { return m >= 0; }));
+    return static_cast<std::size_t>(
+        std::count_if(match.begin(), match.end(), [](std::int32_t m) { return m >= 0; }));
 }
 
 std::string shareText(std::size_t matched, std::size_t total) {

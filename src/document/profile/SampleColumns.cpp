@@ -14,13 +14,14 @@ int chooseSample(const std::vector<std::string>& samples, const std::string& wan
     if (wanted.empty()) {
         if (samples.size() == 1) return 0;
         why = fileMessage(file, line,
-                          "the file holds " + std::to_string(samples.size()) + " samples (" + listedNames(samples) +
-                              "): name the one to read");
+                          "the file holds " + std::to_string(samples.size()) + " samples (" +
+                              listedNames(samples) + "): name the one to read");
         return -1;
     }
     for (std::size_t i = 0; i < samples.size(); ++i)
         if (samples[i] == wanted) return static_cast<int>(i);
-    why = fileMessage(file, line, "no sample \"" + wanted + "\" in the file; it holds " + listedNames(samples));
+    why =
+        fileMessage(file, line, "no sample \"" + wanted + "\" in the file; it holds " + listedNames(samples));
     return -1;
 }
 

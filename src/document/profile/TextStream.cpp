@@ -13,13 +13,19 @@ constexpr std::size_t kBlockSize = 1u << 20;
 constexpr std::size_t kBlocks = 4;
 constexpr unsigned kGzBuffer = 256u << 10;
 
-gzFile gz(void* file) { return static_cast<gzFile>(file); }
+gzFile gz(void* file) {
+    return static_cast<gzFile>(file);
+}
 
 std::string gzErrorText(gzFile file) {
     int code = Z_OK;
     const char* text = gzerror(file, &code);
     if (code == Z_ERRNO) return std::strerror(errno);
-    return text != nullptr ? text : "unknown error";
+    // zlib puts the path before its message; the refusal names the file already.
+    std::string_view message = text != nullptr ? text : "unknown error";
+    if (const std::size_t colon = message.rfind(": "); colon != std::string_view::npos)
+        message.remove_prefix(colon + 2);
+    return std::string(message);
 }
 
 std::string_view withoutCarriageReturn(std::string_view line) {

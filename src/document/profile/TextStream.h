@@ -20,7 +20,7 @@ namespace varn {
 // A line comes without its end ("\n" or Windows' "\r\n"); a last line without an end is still a
 // line. Only a line that straddles two blocks is copied; the file itself never sits in memory whole.
 class TextStream {
-public:
+  public:
     explicit TextStream(const std::filesystem::path& path);
     ~TextStream();
     TextStream(const TextStream&) = delete;
@@ -41,7 +41,7 @@ public:
     // Longest line taken; a longer one (a binary file without line ends) stops the reading.
     static constexpr std::size_t kMaxLine = 4u << 20;
 
-private:
+  private:
     struct Block {
         std::vector<char> bytes;
         std::size_t size = 0;

@@ -18,7 +18,8 @@ void writeProfileFile(const std::filesystem::path& path, const std::string& byte
     gzFile file = gzopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     if (!bytes.empty()) {
-        ASSERT_EQ(gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size())), static_cast<int>(bytes.size()));
+        ASSERT_EQ(gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size())),
+                  static_cast<int>(bytes.size()));
     }
     gzclose(file);
 }
