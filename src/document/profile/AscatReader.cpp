@@ -30,24 +30,17 @@ ProfileReading readAscatFile(const std::filesystem::path& path, const ProfileOpt
     summary.format = "an ASCAT LogR/BAF file";
     TextStream in(path);
     if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
-    std::string_view line;
-    if (!in.next(line)) {
-        const std::string why = in.error().empty() ? "the file is empty" : in.error();
-        return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    const char separator = separatorOf(line);
-    std::vector<std::string_view> fields;
-    splitFields(line, separator, fields);
     RowColumns c;
-    for (std::string_view field : fields) c.header.emplace_back(trimmed(field));
+    char separator = '\t';
+    if (std::string why = readHeader(in, path, c, separator); !why.empty())
+        return refusedReading(why, summary);
     c.name = 0;
-    c.chromosome = findColumn(fields, "Chr") >= 0 ? findColumn(fields, "Chr") : findColumn(fields, "chrs");
-    c.position =
-        findColumn(fields, "Position") >= 0 ? findColumn(fields, "Position") : findColumn(fields, "pos");
-    if (c.header[0] != "" || c.chromosome != 1 || c.position != 2)
+    c.chromosome = c.column("Chr") >= 0 ? c.column("Chr") : c.column("chrs");
+    c.position = c.column("Position") >= 0 ? c.column("Position") : c.column("pos");
+    if (!c.header[0].empty() || c.chromosome != 1 || c.position != 2)
         return refusedReading(fileMessage(path, 1,
                                           "the columns are not ASCAT's (the header has " +
-                                              listedNames(fields) +
+                                              listedNames(c.header) +
                                               "); ASCAT's files begin with an empty name, Chr and Position"),
                               summary);
     summary.samples.assign(c.header.begin() + 3, c.header.end());
@@ -57,13 +50,8 @@ ProfileReading readAscatFile(const std::filesystem::path& path, const ProfileOpt
     c.logRatio = 3 + chosen;
 
     Profile profile;
-    while (in.next(line)) {
-        if (line.empty()) continue;
-        splitFields(line, separator, fields);
-        if (std::string rowWhy = addRow(fields, c, profile, summary); !rowWhy.empty())
-            return refusedReading(fileMessage(path, in.lineNumber(), rowWhy), summary);
-    }
-    if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
+    if (std::string rowsWhy = readDataRows(in, path, separator, c, profile, summary); !rowsWhy.empty())
+        return refusedReading(rowsWhy, summary);
     profile.sample =
         !options.sample.empty() ? options.sample : summary.samples[static_cast<std::size_t>(chosen)];
     return finishedReading(std::move(profile), std::move(summary), {}, path, options.build);

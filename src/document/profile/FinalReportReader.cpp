@@ -5,6 +5,7 @@
 #include "document/profile/TextStream.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace varn {
 
@@ -18,16 +19,15 @@ bool isSection(std::string_view line, std::string_view name) {
     return line == name;
 }
 
-// The manifest's stem from "Content<sep><sep>GSA-24v3-0_A1.bpm" (GenomeStudio puts an empty
-// field between the key and its value).
-std::string manifestName(std::string_view line) {
+// The value of a header line such as "Content<sep><sep>GSA-24v3-0_A1.bpm" or "Num SNPs<sep>654027"
+// (GenomeStudio may put an empty field between the key and its value); empty for another key.
+std::string headerValue(std::string_view line, std::string_view key) {
     std::vector<std::string_view> fields;
     splitFields(line, separatorOf(line), fields);
-    if (fields.size() < 2 || trimmed(fields[0]) != "Content") return {};
-    std::string name;
-    for (std::size_t i = 1; i < fields.size() && name.empty(); ++i) name = trimmed(fields[i]);
-    if (name.size() > 4 && name.ends_with(".bpm")) name.resize(name.size() - 4);
-    return name;
+    if (fields.size() < 2 || trimmed(fields[0]) != key) return {};
+    std::string value;
+    for (std::size_t i = 1; i < fields.size() && value.empty(); ++i) value = trimmed(fields[i]);
+    return value;
 }
 
 std::string missingColumns(const std::vector<std::string_view>& header, const RowColumns& c) {
@@ -58,11 +58,16 @@ ProfileReading readFinalReport(const std::filesystem::path& path, const ProfileO
     profile.arrays.push_back({{}, Platform::Illumina});
     std::string_view line;
     bool data = false;
+    std::size_t snpsPerSample = 0;
     while (!data && in.next(line)) {
-        if (isSection(line, "[Data]"))
+        if (isSection(line, "[Data]")) {
             data = true;
-        else if (std::string manifest = manifestName(line); !manifest.empty())
+        } else if (std::string manifest = headerValue(line, "Content"); !manifest.empty()) {
+            if (manifest.ends_with(".bpm")) manifest.resize(manifest.size() - 4);
             profile.arrays[0].name = manifest;
+        } else if (std::string count = headerValue(line, "Num SNPs"); !count.empty()) {
+            snpsPerSample = std::strtoul(count.c_str(), nullptr, 10);
+        }
     }
     if (!data) {
         if (!in.error().empty())
@@ -91,6 +96,7 @@ ProfileReading readFinalReport(const std::filesystem::path& path, const ProfileO
     const int sampleColumn = findColumn(fields, "Sample ID");
     if (std::string why = missingColumns(fields, c); !why.empty())
         return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
+    if (snpsPerSample > 0) reserveRows(profile, c, snpsPerSample);
 
     // Samples come in blocks; only a change of block needs a look at the list.
     std::string current;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace varn {
 
@@ -18,11 +19,35 @@ std::uint64_t placeKey(const Profile& p, std::size_t row) {
            (std::uint64_t(static_cast<std::uint32_t>(p.position[row])) << 28) | std::uint64_t{row};
 }
 
+// Sorts the keys by their place bits (the top 36) in three stable counting passes of 12 bits,
+// lowest first: the row bits below them start in ascending order, so rows of one place keep
+// their file order. A comparison sort of 2.5 million keys costs about four times as much.
+void sortByPlace(std::vector<std::uint64_t>& keys) {
+    constexpr int kBits = 12;
+    constexpr std::size_t kBuckets = std::size_t{1} << kBits;
+    std::vector<std::uint64_t> other(keys.size());
+    std::vector<std::size_t> start(kBuckets);
+    for (int shift = 28; shift < 64; shift += kBits) {
+        std::fill(start.begin(), start.end(), 0);
+        for (std::uint64_t key : keys) ++start[(key >> shift) & (kBuckets - 1)];
+        std::size_t sum = 0;
+        for (std::size_t& s : start) sum += std::exchange(s, sum);
+        for (std::uint64_t key : keys) other[start[(key >> shift) & (kBuckets - 1)]++] = key;
+        keys.swap(other);
+    }
+}
+
 template <class T> void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows) {
     if (column.empty()) return;
     std::vector<T> ordered;
     ordered.reserve(rows.size());
-    for (std::uint32_t row : rows) ordered.push_back(std::move(column[row]));
+    // The rows of a report in SNP-name order lie all over the genome: fetching ahead hides the
+    // cache misses of the gather, which otherwise cost more than the whole parse.
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i + kAhead < rows.size()) __builtin_prefetch(&column[rows[i + kAhead]]);
+        ordered.push_back(std::move(column[rows[i]]));
+    }
     column = std::move(ordered);
 }
 
@@ -75,7 +100,7 @@ void putInGenomeOrder(Profile& p, GenomeBuild build, ReadSummary& summary,
     std::vector<std::uint64_t> keys(n);
     for (std::size_t row = 0; row < n; ++row) keys[row] = placeKey(p, row);
     // Most exports come in genome order already; then there is nothing to move.
-    if (!std::is_sorted(keys.begin(), keys.end())) std::sort(keys.begin(), keys.end());
+    if (!std::is_sorted(keys.begin(), keys.end())) sortByPlace(keys);
 
     constexpr std::uint64_t kPlaceMask = ~((std::uint64_t{1} << 28) - 1);
     std::vector<std::uint32_t> kept;

@@ -21,8 +21,8 @@ bool sampleOfLogRatioColumn(std::string_view column, std::string& sample) {
     return true;
 }
 
-int sampleColumn(const std::vector<std::string_view>& fields, const std::string& sample, const char* what) {
-    return findColumn(fields, sample.empty() ? std::string(what) : sample + "." + what);
+int sampleColumn(const RowColumns& c, const std::string& sample, const char* what) {
+    return c.column(sample.empty() ? std::string(what) : sample + "." + what);
 }
 
 Platform platformOfNames(const std::vector<std::string>& names) {
@@ -41,27 +41,19 @@ ProfileReading readPennCnv(const std::filesystem::path& path, const ProfileOptio
     summary.format = "a PennCNV signal file";
     TextStream in(path);
     if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
-    std::string_view line;
-    if (!in.next(line)) {
-        const std::string why = in.error().empty() ? "the file is empty" : in.error();
-        return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    const char separator = separatorOf(line);
-    std::vector<std::string_view> fields;
-    splitFields(line, separator, fields);
     RowColumns c;
-    for (std::string_view field : fields) {
-        c.header.emplace_back(trimmed(field));
-        std::string sample;
-        if (sampleOfLogRatioColumn(c.header.back(), sample)) summary.samples.push_back(sample);
-    }
-    c.name = findColumn(fields, "Name");
-    c.chromosome = findColumn(fields, "Chr");
-    c.position = findColumn(fields, "Position");
+    char separator = '\t';
+    if (std::string why = readHeader(in, path, c, separator); !why.empty())
+        return refusedReading(why, summary);
+    for (const std::string& column : c.header)
+        if (std::string sample; sampleOfLogRatioColumn(column, sample)) summary.samples.push_back(sample);
+    c.name = c.column("Name");
+    c.chromosome = c.column("Chr");
+    c.position = c.column("Position");
     if (c.name < 0 || c.chromosome < 0 || c.position < 0 || summary.samples.empty())
         return refusedReading(fileMessage(path, 1,
                                           "the columns needed are not all found (the header has " +
-                                              listedNames(fields) +
+                                              listedNames(c.header) +
                                               "); a PennCNV signal file needs Name, Chr, Position and "
                                               "<sample>.Log R Ratio"),
                               summary);
@@ -69,18 +61,13 @@ ProfileReading readPennCnv(const std::filesystem::path& path, const ProfileOptio
     const int chosen = chooseSample(summary.samples, options.sample, path, 1, why);
     if (chosen < 0) return refusedReading(why, summary);
     const std::string& sample = summary.samples[static_cast<std::size_t>(chosen)];
-    c.logRatio = sampleColumn(fields, sample, "Log R Ratio");
-    c.baf = sampleColumn(fields, sample, "B Allele Freq");
-    c.genotype = sampleColumn(fields, sample, "GType");
+    c.logRatio = sampleColumn(c, sample, "Log R Ratio");
+    c.baf = sampleColumn(c, sample, "B Allele Freq");
+    c.genotype = sampleColumn(c, sample, "GType");
 
     Profile profile;
-    while (in.next(line)) {
-        if (line.empty()) continue;
-        splitFields(line, separator, fields);
-        if (std::string rowWhy = addRow(fields, c, profile, summary); !rowWhy.empty())
-            return refusedReading(fileMessage(path, in.lineNumber(), rowWhy), summary);
-    }
-    if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
+    if (std::string rowsWhy = readDataRows(in, path, separator, c, profile, summary); !rowsWhy.empty())
+        return refusedReading(rowsWhy, summary);
     profile.sample = !options.sample.empty() ? options.sample : sample;
     profile.arrays.push_back({{}, platformOfNames(profile.name)});
     return finishedReading(std::move(profile), std::move(summary), {}, path, options.build);

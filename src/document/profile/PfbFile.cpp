@@ -14,34 +14,23 @@ ProfileReading readPfb(const std::filesystem::path& path, GenomeBuild build) {
     summary.format = "a PennCNV PFB file";
     TextStream in(path);
     if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
-    std::string_view line;
-    if (!in.next(line)) {
-        const std::string why = in.error().empty() ? "the file is empty" : in.error();
-        return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    const char separator = separatorOf(line);
-    std::vector<std::string_view> fields;
-    splitFields(line, separator, fields);
     RowColumns c;
-    for (std::string_view field : fields) c.header.emplace_back(trimmed(field));
-    c.name = findColumn(fields, "Name");
-    c.chromosome = findColumn(fields, "Chr");
-    c.position = findColumn(fields, "Position");
-    c.baf = findColumn(fields, "PFB");
+    char separator = '\t';
+    if (std::string why = readHeader(in, path, c, separator); !why.empty())
+        return refusedReading(why, summary);
+    c.name = c.column("Name");
+    c.chromosome = c.column("Chr");
+    c.position = c.column("Position");
+    c.baf = c.column("PFB");
     if (c.name < 0 || c.chromosome < 0 || c.position < 0 || c.baf < 0)
         return refusedReading(fileMessage(path, 1,
                                           "the columns needed are not all found (the header has " +
-                                              listedNames(fields) +
+                                              listedNames(c.header) +
                                               "); a PFB file needs Name, Chr, Position and PFB"),
                               summary);
     Profile pfb;
-    while (in.next(line)) {
-        if (line.empty()) continue;
-        splitFields(line, separator, fields);
-        if (std::string why = addRow(fields, c, pfb, summary); !why.empty())
-            return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
+    if (std::string why = readDataRows(in, path, separator, c, pfb, summary); !why.empty())
+        return refusedReading(why, summary);
     for (float& f : pfb.baf)
         if (!(f >= 0.0f && f <= 1.0f)) f = NAN;
     return finishedReading(std::move(pfb), std::move(summary), {}, path, build);

@@ -107,18 +107,15 @@ std::int8_t genotypeOfAlleles(std::string_view allele1, std::string_view allele2
 
 void splitFields(std::string_view line, char separator, std::vector<std::string_view>& fields) {
     fields.clear();
-    const char* p = line.data();
-    const char* end = p + line.size();
-    for (;;) {
-        const char* at =
-            static_cast<const char*>(std::memchr(p, separator, static_cast<std::size_t>(end - p)));
-        if (at == nullptr) {
-            fields.emplace_back(p, static_cast<std::size_t>(end - p));
-            return;
-        }
-        fields.emplace_back(p, static_cast<std::size_t>(at - p));
-        p = at + 1;
+    // A plain loop: fields of a few characters each cost more as memchr calls than as bytes.
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    for (const char* p = begin; p != end; ++p) {
+        if (*p != separator) continue;
+        fields.emplace_back(begin, static_cast<std::size_t>(p - begin));
+        begin = p + 1;
     }
+    fields.emplace_back(begin, static_cast<std::size_t>(end - begin));
 }
 
 char separatorOf(std::string_view header) {

@@ -4,9 +4,13 @@
 #include "document/profile/Profile.h"
 #include "document/profile/ProfileFields.h"
 #include "document/profile/ProfileReading.h"
+#include "document/profile/TextStream.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <system_error>
+#include <utility>
 
 namespace varn {
 
@@ -41,6 +45,39 @@ std::size_t RowColumns::fieldsNeeded() const {
     const int most = std::max(
         {name, chromosome, position, logRatio, baf, genotype, allele1, allele2, normalBaf, normalGenotype});
     return static_cast<std::size_t>(most + 1);
+}
+
+int RowColumns::column(std::string_view name) const {
+    std::vector<std::string_view> names(header.begin(), header.end());
+    return findColumn(names, name);
+}
+
+std::string readHeader(TextStream& in, const std::filesystem::path& file, RowColumns& c, char& separator) {
+    std::string_view line;
+    if (!in.next(line))
+        return fileMessage(file, in.lineNumber(), in.error().empty() ? "the file is empty" : in.error());
+    separator = separatorOf(line);
+    std::vector<std::string_view> fields;
+    splitFields(line, separator, fields);
+    c.header.clear();
+    for (std::string_view field : fields) c.header.emplace_back(trimmed(field));
+    return {};
+}
+
+std::string readDataRows(TextStream& in, const std::filesystem::path& file, char separator,
+                         const RowColumns& c, Profile& p, ReadSummary& s) {
+    std::vector<std::string_view> fields;
+    std::string_view line;
+    bool first = true;
+    while (in.next(line)) {
+        if (line.empty()) continue;
+        if (std::exchange(first, false)) reserveRowsForFile(p, c, file, line.size());
+        splitFields(line, separator, fields);
+        if (std::string why = addRow(fields, c, p, s); !why.empty())
+            return fileMessage(file, in.lineNumber(), why);
+    }
+    if (!in.error().empty()) return fileMessage(file, in.lineNumber(), in.error());
+    return {};
 }
 
 std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& c, Profile& p,
@@ -80,6 +117,34 @@ std::string addRow(const std::vector<std::string_view>& fields, const RowColumns
     p.name.emplace_back(c.name >= 0 ? trimmed(fields[static_cast<std::size_t>(c.name)]) : std::string_view());
     p.array.push_back(0);
     return {};
+}
+
+void reserveRows(Profile& p, const RowColumns& c, std::size_t expected) {
+    expected = std::min(expected, kMaxProfileRows);
+    p.chromosome.reserve(expected);
+    p.position.reserve(expected);
+    p.name.reserve(expected);
+    p.array.reserve(expected);
+    if (c.logRatio >= 0) p.logRatio.reserve(expected);
+    if (c.baf >= 0) p.baf.reserve(expected);
+    if (c.genotype >= 0 || c.allele1 >= 0) p.genotype.reserve(expected);
+    if (c.normalBaf >= 0) p.normalBaf.reserve(expected);
+    if (c.normalGenotype >= 0) p.normalGenotype.reserve(expected);
+}
+
+void reserveRowsForFile(Profile& p, const RowColumns& c, const std::filesystem::path& file,
+                        std::size_t firstRowLength) {
+    char magic[2] = {};
+    if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
+        const std::size_t got = std::fread(magic, 1, 2, f);
+        std::fclose(f);
+        if (got == 2 && magic[0] == '\x1f' && magic[1] == '\x8b') return;
+    }
+    std::error_code ec;
+    const std::uintmax_t bytes = std::filesystem::file_size(file, ec);
+    if (ec) return;
+    // Rows vary a little in length (names, positions, signs): a tenth more than the estimate.
+    reserveRows(p, c, static_cast<std::size_t>(bytes / (firstRowLength + 1) * 11 / 10));
 }
 
 ProfileReading refusedReading(std::string refusal, ReadSummary summary) {

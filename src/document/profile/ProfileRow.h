@@ -9,6 +9,7 @@
 
 namespace varn {
 
+class TextStream;
 struct Profile;
 struct ProfileReading;
 struct ReadSummary;
@@ -30,13 +31,34 @@ struct RowColumns {
 
     // Fields a row must have to hold every column used.
     std::size_t fieldsNeeded() const;
+    // The column of that name in the header (any case), -1 when there is none.
+    int column(std::string_view name) const;
 };
+
+// Reads a table's header line: its separator (a tab when it has one, else a comma) and its names
+// into columns.header. Empty when read, else the refusal (an empty file, a read error).
+std::string readHeader(TextStream& in, const std::filesystem::path& file, RowColumns& columns,
+                       char& separator);
+
+// Reads every data row left in the stream into the profile (addRow; blank lines skipped), the
+// columns' room reserved at the first row. Empty when the file was read to its end, else the
+// refusal with the line.
+std::string readDataRows(TextStream& in, const std::filesystem::path& file, char separator,
+                         const RowColumns& columns, Profile& profile, ReadSummary& summary);
 
 // Adds a data row to the profile's columns (the optional ones only where the file has them), or
 // counts it as left out for its chromosome or its missing position. Empty when done; otherwise
 // why the row cannot be read (too few fields, a value that is no number, a genotype that is none).
 std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& columns, Profile& profile,
                    ReadSummary& summary);
+
+// Reserves room in the profile's columns (those the file has) for the rows a file will give:
+// expected when the file says (a final report's "Num SNPs"), else estimated from the size of a
+// plain file and the length of its first data row; nothing for a gzipped file of unknown count.
+// Growing 2.5 million names by doubling costs more than reading them.
+void reserveRows(Profile& profile, const RowColumns& columns, std::size_t expected);
+void reserveRowsForFile(Profile& profile, const RowColumns& columns, const std::filesystem::path& file,
+                        std::size_t firstRowLength);
 
 // A reading that ends in a refusal: no profile, the summary as far as it got.
 ProfileReading refusedReading(std::string refusal, ReadSummary summary);

@@ -11,39 +11,27 @@ ProfileReading readProfileTable(const std::filesystem::path& path, const Profile
     summary.format = "a profile table";
     TextStream in(path);
     if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
-    std::string_view line;
-    if (!in.next(line)) {
-        const std::string why = in.error().empty() ? "the file is empty" : in.error();
-        return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    const char separator = separatorOf(line);
-    std::vector<std::string_view> fields;
-    splitFields(line, separator, fields);
     RowColumns c;
-    for (std::string_view field : fields) c.header.emplace_back(trimmed(field));
-    c.name = findColumn(fields, "name");
-    c.chromosome = findColumn(fields, "chromosome");
-    c.position = findColumn(fields, "position");
-    c.logRatio = findColumn(fields, "logr");
-    c.baf = findColumn(fields, "baf");
-    c.genotype = findColumn(fields, "genotype");
-    c.normalBaf = findColumn(fields, "baf_normal");
-    c.normalGenotype = findColumn(fields, "genotype_normal");
+    char separator = '\t';
+    if (std::string why = readHeader(in, path, c, separator); !why.empty())
+        return refusedReading(why, summary);
+    c.name = c.column("name");
+    c.chromosome = c.column("chromosome");
+    c.position = c.column("position");
+    c.logRatio = c.column("logr");
+    c.baf = c.column("baf");
+    c.genotype = c.column("genotype");
+    c.normalBaf = c.column("baf_normal");
+    c.normalGenotype = c.column("genotype_normal");
     if (c.chromosome < 0 || c.position < 0 || c.logRatio < 0)
         return refusedReading(fileMessage(path, 1,
                                           "the columns needed are not all found (the header has " +
-                                              listedNames(fields) +
-                                              "); a profile table needs chromosome, "
-                                              "position and logr"),
+                                              listedNames(c.header) +
+                                              "); a profile table needs chromosome, position and logr"),
                               summary);
     Profile profile;
-    while (in.next(line)) {
-        if (line.empty()) continue;
-        splitFields(line, separator, fields);
-        if (std::string why = addRow(fields, c, profile, summary); !why.empty())
-            return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
+    if (std::string why = readDataRows(in, path, separator, c, profile, summary); !why.empty())
+        return refusedReading(why, summary);
     profile.sample = options.sample;
     return finishedReading(std::move(profile), std::move(summary), {}, path, options.build);
 }
