@@ -3,6 +3,8 @@
 // What the profile readers' harnesses share: the first input byte chooses whether the file is
 // written gzipped (bit 0) and whether a sample is named (bit 1); the rest is the file.
 
+#include "document/profile/ProfileReading.h"
+
 #include <zlib.h>
 
 #include <cstddef>
@@ -43,6 +45,19 @@ inline std::filesystem::path writeProfileInput(const std::string& name, const st
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     return path;
+}
+
+// One input through a reader of one file (readFinalReport, readPennCnv, ...), which must give a
+// profile or a refusal and never both.
+template <class Reader>
+int fuzzProfileReader(const std::uint8_t* data, std::size_t size, const char* file, Reader read) {
+    if (size < 1) return 0;
+    ProfileOptions options;
+    if (data[0] & 2) options.sample = "S2";
+    const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    const ProfileReading reading = read(writeProfileInput(file, bytes, data[0] & 1), options);
+    if (reading.profile.has_value() == !reading.refusal.empty()) std::abort();
+    return 0;
 }
 
 } // namespace varn::fuzz

@@ -29,7 +29,6 @@ ProfileReading readAscatFile(const std::filesystem::path& path, const ProfileOpt
     ReadSummary summary;
     summary.format = "an ASCAT LogR/BAF file";
     TextStream in(path);
-    if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
     RowColumns c;
     char separator = '\t';
     if (std::string why = readHeader(in, path, c, separator); !why.empty())

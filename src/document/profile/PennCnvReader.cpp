@@ -40,7 +40,6 @@ ProfileReading readPennCnv(const std::filesystem::path& path, const ProfileOptio
     ReadSummary summary;
     summary.format = "a PennCNV signal file";
     TextStream in(path);
-    if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
     RowColumns c;
     char separator = '\t';
     if (std::string why = readHeader(in, path, c, separator); !why.empty())
@@ -51,10 +50,8 @@ ProfileReading readPennCnv(const std::filesystem::path& path, const ProfileOptio
     c.chromosome = c.column("Chr");
     c.position = c.column("Position");
     if (c.name < 0 || c.chromosome < 0 || c.position < 0 || summary.samples.empty())
-        return refusedReading(fileMessage(path, 1,
-                                          "the columns needed are not all found (the header has " +
-                                              listedNames(c.header) +
-                                              "); a PennCNV signal file needs Name, Chr, Position and "
+        return refusedReading(columnsNotFound(path, c,
+                                              "a PennCNV signal file needs Name, Chr, Position and "
                                               "<sample>.Log R Ratio"),
                               summary);
     std::string why;

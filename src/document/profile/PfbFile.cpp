@@ -13,7 +13,6 @@ ProfileReading readPfb(const std::filesystem::path& path, GenomeBuild build) {
     ReadSummary summary;
     summary.format = "a PennCNV PFB file";
     TextStream in(path);
-    if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
     RowColumns c;
     char separator = '\t';
     if (std::string why = readHeader(in, path, c, separator); !why.empty())
@@ -23,10 +22,7 @@ ProfileReading readPfb(const std::filesystem::path& path, GenomeBuild build) {
     c.position = c.column("Position");
     c.baf = c.column("PFB");
     if (c.name < 0 || c.chromosome < 0 || c.position < 0 || c.baf < 0)
-        return refusedReading(fileMessage(path, 1,
-                                          "the columns needed are not all found (the header has " +
-                                              listedNames(c.header) +
-                                              "); a PFB file needs Name, Chr, Position and PFB"),
+        return refusedReading(columnsNotFound(path, c, "a PFB file needs Name, Chr, Position and PFB"),
                               summary);
     Profile pfb;
     if (std::string why = readDataRows(in, path, separator, c, pfb, summary); !why.empty())

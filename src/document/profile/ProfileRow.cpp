@@ -64,6 +64,12 @@ std::string readHeader(TextStream& in, const std::filesystem::path& file, RowCol
     return {};
 }
 
+std::string columnsNotFound(const std::filesystem::path& file, const RowColumns& c, std::string_view needs) {
+    return fileMessage(file, 1,
+                       "the columns needed are not all found (the header has " + listedNames(c.header) +
+                           "); " + std::string(needs));
+}
+
 std::string readDataRows(TextStream& in, const std::filesystem::path& file, char separator,
                          const RowColumns& c, Profile& p, ReadSummary& s) {
     std::vector<std::string_view> fields;

@@ -36,9 +36,15 @@ struct RowColumns {
 };
 
 // Reads a table's header line: its separator (a tab when it has one, else a comma) and its names
-// into columns.header. Empty when read, else the refusal (an empty file, a read error).
+// into columns.header. Empty when read, else the refusal (a file that cannot be opened, an empty
+// file, a read error).
 std::string readHeader(TextStream& in, const std::filesystem::path& file, RowColumns& columns,
                        char& separator);
+
+// The refusal of a header without the columns a format needs: "file, line 1: the columns
+// needed are not all found (the header has a, b); <needs>".
+std::string columnsNotFound(const std::filesystem::path& file, const RowColumns& columns,
+                            std::string_view needs);
 
 // Reads every data row left in the stream into the profile (addRow; blank lines skipped), the
 // columns' room reserved at the first row. Empty when the file was read to its end, else the

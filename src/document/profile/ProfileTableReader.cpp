@@ -10,7 +10,6 @@ ProfileReading readProfileTable(const std::filesystem::path& path, const Profile
     ReadSummary summary;
     summary.format = "a profile table";
     TextStream in(path);
-    if (!in.isOpen()) return refusedReading(fileMessage(path, 0, "cannot be opened"), summary);
     RowColumns c;
     char separator = '\t';
     if (std::string why = readHeader(in, path, c, separator); !why.empty())
@@ -24,10 +23,7 @@ ProfileReading readProfileTable(const std::filesystem::path& path, const Profile
     c.normalBaf = c.column("baf_normal");
     c.normalGenotype = c.column("genotype_normal");
     if (c.chromosome < 0 || c.position < 0 || c.logRatio < 0)
-        return refusedReading(fileMessage(path, 1,
-                                          "the columns needed are not all found (the header has " +
-                                              listedNames(c.header) +
-                                              "); a profile table needs chromosome, position and logr"),
+        return refusedReading(columnsNotFound(path, c, "a profile table needs chromosome, position and logr"),
                               summary);
     Profile profile;
     if (std::string why = readDataRows(in, path, separator, c, profile, summary); !why.empty())
