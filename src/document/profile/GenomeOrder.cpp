@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
+#include <type_traits>
 #include <utility>
 
 namespace varn {
@@ -37,32 +39,50 @@ void sortByPlace(std::vector<std::uint64_t>& keys) {
     }
 }
 
-template <class T> void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows) {
-    if (column.empty()) return;
-    std::vector<T> ordered;
-    ordered.reserve(rows.size());
-    // The rows of a report in SNP-name order lie all over the genome: fetching ahead hides the
-    // cache misses of the gather, which otherwise cost more than the whole parse.
+// Gathers column[rows[i]] into place i. The rows of a report in SNP-name order lie all over the
+// genome: fetching ahead hides the cache misses of the gather.
+template <class T> void gather(std::vector<T>& column, const std::vector<std::uint32_t>& rows, T* into) {
     constexpr std::size_t kAhead = 16;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i + kAhead < rows.size()) __builtin_prefetch(&column[rows[i + kAhead]]);
-        ordered.push_back(std::move(column[rows[i]]));
+        into[i] = std::move(column[rows[i]]);
     }
+}
+
+// A column of plain numbers goes through one scratch buffer shared by all of them and back into
+// its own memory: fresh pages for every column would cost the kernel more than the gather.
+template <class T>
+void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows,
+             std::vector<std::uint32_t>& scratch) {
+    static_assert(sizeof(T) <= sizeof(std::uint32_t) && std::is_trivially_copyable_v<T>);
+    if (column.empty()) return;
+    scratch.resize(rows.size());
+    T* into = reinterpret_cast<T*>(scratch.data());
+    gather(column, rows, into);
+    std::copy(into, into + rows.size(), column.begin());
+    column.resize(rows.size());
+}
+
+void reorder(std::vector<std::string>& column, const std::vector<std::uint32_t>& rows) {
+    if (column.empty()) return;
+    std::vector<std::string> ordered(rows.size());
+    gather(column, rows, ordered.data());
     column = std::move(ordered);
 }
 
 void reorderAll(Profile& p, const std::vector<std::uint32_t>& rows) {
-    reorder(p.chromosome, rows);
-    reorder(p.position, rows);
+    std::vector<std::uint32_t> scratch;
+    reorder(p.chromosome, rows, scratch);
+    reorder(p.position, rows, scratch);
     reorder(p.name, rows);
-    reorder(p.logRatio, rows);
-    reorder(p.array, rows);
-    reorder(p.baf, rows);
-    reorder(p.genotype, rows);
-    reorder(p.normalBaf, rows);
-    reorder(p.normalGenotype, rows);
-    reorder(p.normalLogRatio, rows);
-    reorder(p.heterozygosity, rows);
+    reorder(p.logRatio, rows, scratch);
+    reorder(p.array, rows, scratch);
+    reorder(p.baf, rows, scratch);
+    reorder(p.genotype, rows, scratch);
+    reorder(p.normalBaf, rows, scratch);
+    reorder(p.normalGenotype, rows, scratch);
+    reorder(p.normalLogRatio, rows, scratch);
+    reorder(p.heterozygosity, rows, scratch);
 }
 
 std::string leftOutNote(const ReadSummary& s) {
