@@ -78,6 +78,8 @@ ProfileReading readProfile(const std::filesystem::path& path, const ProfileOptio
         ProfileOptions normalOptions = options;
         normalOptions.sample = options.normalSample;
         normalOptions.baf = options.normalBaf;
+        // A normal of its own file may be of another format than the tumour's.
+        if (!options.normal.empty()) normalOptions.format = ProfileFormat::Auto;
         const ProfileReading normal =
             readOneFile(options.normal.empty() ? path : options.normal, normalOptions);
         if (!normal.profile)
