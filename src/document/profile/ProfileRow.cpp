@@ -56,6 +56,7 @@ std::string readHeader(TextStream& in, const std::filesystem::path& file, RowCol
     std::string_view line;
     if (!in.next(line))
         return fileMessage(file, in.lineNumber(), in.error().empty() ? "the file is empty" : in.error());
+    if (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3); // the byte-order mark of some Windows writers
     separator = separatorOf(line);
     std::vector<std::string_view> fields;
     splitFields(line, separator, fields);

@@ -83,7 +83,7 @@ TEST(AscatReader, ReadsAscatsOwnExampleFiles) {
 
 TEST(ProfileTableReader, TakesItsColumnsByNameInAnyOrder) {
     TempDir dir;
-    writeProfileFile(dir / "cgh.csv", "extra,LogR,Position,Chromosome\r\nq,0.5,10,3\r\nq,-1,5,3\r\n");
+    writeProfileFile(dir / "cgh.csv", "\xEF\xBB\xBF" "Chromosome,LogR,Position,extra\r\n3,0.5,10,q\r\n3,-1,5,q\r\n");
     const ProfileReading reading = readProfileTable(dir / "cgh.csv", {});
     EXPECT_EQ(rowsOf(reading), "3:5  -1.000\n3:10  0.500\n");
     EXPECT_EQ(reading.profile->sample, "cgh");
