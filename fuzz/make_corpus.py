@@ -156,7 +156,83 @@ def sample_list():
     write("sample_list", seeds)
 
 
+REPORT_HEAD = b"[Header]\nGSGT Version\t2.0.4\nContent\t\tGSA-24v3-0_A1.bpm\nNum SNPs\t3\n[Data]\n"
+REPORT_COLUMNS = b"SNP Name\tSample ID\tChr\tPosition\tGType\tLog R Ratio\tB Allele Freq\n"
+REPORT_ROWS = (b"rs1\tS1\t1\t100\tAA\t0.1\t0.01\nrs2\tS1\tX\t50\tAB\tNaN\t0.5\nrs3\tS1\tY\t7\tNC\t-\t\n"
+               b"rs1\tS2\tchr1\t100\tBB\t-0.3\t0.99\nrs2\tS2\t23\t50\t--\t0\t0.4\r\n")
+
+
+def final_report():
+    seeds = {
+        "two_samples": b"\x00" + REPORT_HEAD + REPORT_COLUMNS + REPORT_ROWS,
+        "two_samples_gz_named": b"\x03" + REPORT_HEAD + REPORT_COLUMNS + REPORT_ROWS,
+        "commas_alleles": b"\x00[Header],,\r\n[Data],,,\r\nSNP Name,Chr,Position,Allele1 - AB,Allele2 - AB,Log R Ratio\r\n"
+                          b"rs9,2,5,A,B,0.25\r\nrs8,2,4,B,B,1e-3\r\nrs7,MT,1,A,A,0\r\n",
+        "no_data": b"\x00[Header]\nContent\tx.bpm\n",
+    }
+    write("final_report", seeds)
+
+
+def penncnv():
+    seeds = {
+        "two_samples": b"\x02Name\tChr\tPosition\tS1.Log R Ratio\tS1.B Allele Freq\tS2.Log R Ratio\tS2.B Allele Freq\tS2.GType\n"
+                       b"rs2\t1\t20\t0.2\t0.1\t-0.2\t0.5\tAB\nrs1\tchr1\t10\t0.1\tNA\t-0.1\t0\tAA\nrs3\tY\t5\t0\t0\t0\t0\tAA\n",
+        "bare_affymetrix": b"\x01Name\tChr\tPosition\tLog R Ratio\nSNP_A-1\t2\t5\t0.3\nCN_0001\t2\t9\t-1\n",
+    }
+    write("penncnv", seeds)
+
+
+def ascat():
+    logr = b"\tChr\tPosition\tS1\tS2\nSNP1\t1\t30\t0.03\t-1.04\nSNP2\t1\t177\t0.15\tNA\nSNP3\tX\t9\t0\t0\n"
+    baf = b"\tChr\tPosition\tS1\tS2\nSNP1\t1\t30\t0.52\t0.99\nSNP3\tX\t9\t0.5\t0.5\n"
+    seeds = {
+        "pair_named": b"\x02" + logr + SEP + baf,
+        "pair_gz": b"\x01" + logr.replace(b"\tS2", b"") + SEP + baf,
+        "logr_only": b"\x00\tChr\tPosition\tT\nSNP_1\t1\t3\t-0.25\n",
+    }
+    write("ascat", seeds)
+
+
+def profile_table():
+    seeds = {
+        "paired": b"\x00chromosome\tposition\tlogr\tbaf\tgenotype\tbaf_normal\tgenotype_normal\tname\n"
+                  b"1\t5\t0.1\t0.3\tAB\t0.5\tAB\trs5\n1\t5\t0\t0\tAA\t0\tAA\trs6\n",
+        "cgh_csv_gz": b"\x01extra,LogR,Position,Chromosome\r\nq,0.5,10,3\r\nq,-1,5,3\r\nq,x,5,3\r\n",
+    }
+    write("profile_table", seeds)
+
+
+def pfb():
+    seeds = {
+        "frequencies": b"\x00Name\tChr\tPosition\tPFB\nrs1\t1\t100\t0.5\nrs2\t1\t200\t0.1\nrs3\t1\t300\t2\n",
+        "by_place_gz": b"\x01Name\tChr\tPosition\tPFB\n\t1\t100\t0.5\n\t1\t400\t0.3\n",
+    }
+    write("pfb", seeds)
+
+
+def cytoband():
+    seeds = {
+        "bands": b"\x00chr1\t0\t2300000\tp36.33\tgneg\nchr1\t121500000\t125000000\tp11.1\tacen\n"
+                 b"chr1\t125000000\t128900000\tq11\tacen\nchrY\t0\t10\tp11\tgneg\nchrX\t0\t4300000\tp22.33\tgneg\n",
+        "gz_bad_line": b"\x01chr2\t0\t10\tp1\tgneg\r\nchr2\tten\t20\tp2\tgneg\r\n",
+    }
+    write("cytoband", seeds)
+
+
+def profile_auto():
+    seeds = {
+        "report_pair": b"\x02" + REPORT_HEAD + REPORT_COLUMNS + REPORT_ROWS,
+        "vcf_gz": b"\x01##fileformat=VCFv4.2\n#CHROM\tPOS\n",
+        "table": b"\x00chromosome,position,logr\n1,1,0\n",
+        "penncnv": b"\x00Name\tChr\tPosition\tS1.Log R Ratio\nrs1\t1\t1\t0\n",
+        "ascat": b"\x00\tChr\tPosition\tS1\nSNP1\t1\t30\t0.03\n",
+        "binary": b"\x00" + bytes(range(256)),
+    }
+    write("profile_auto", seeds)
+
+
 if __name__ == "__main__":
-    for make in (annotation, signal_file, snp_call_file, pool_file, nonself_temp_file, self_temp_file, sample_list):
+    for make in (annotation, signal_file, snp_call_file, pool_file, nonself_temp_file, self_temp_file, sample_list,
+                 final_report, penncnv, ascat, profile_table, pfb, cytoband, profile_auto):
         make()
     sys.exit(0)

@@ -7,6 +7,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-d
 packages+=(snakemake)
 # ASCAT reads the allele analysis's LogR and BAF files back in the tests.
 packages+=(r-other-ascat)
+# The array profile readers read gzipped exports with zlib.
+packages+=(zlib1g-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

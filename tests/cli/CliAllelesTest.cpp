@@ -2,6 +2,8 @@
 // the stored analysis unchanged beside its side file, and ASCAT reading what VARN writes.
 #include "cli/CliRunner.h"
 
+#include "document/profile/ProfileReading.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -211,6 +213,27 @@ TEST(CliAlleles, AscatReadsEverySnpAndFindsASolution) {
                 purity, ploidy, found["segments"].c_str());
     EXPECT_GT(purity, 0.1);
     EXPECT_GT(ploidy, 1.5);
+}
+
+TEST(CliAlleles, TheAsCatFilesReadBackAsAProfile) {
+    ScratchRoot root;
+    ASSERT_EQ(runCli(analyze(root, "Tumor3", "H", {"--baf"})).status, 0);
+    const fs::path logR = root / "alleles/Tumor3H.LogR.txt";
+    ProfileOptions options;
+    options.build = GenomeBuild::Hg18; // the demo genome's assembly
+    const ProfileReading reading = readProfile(logR, options);
+    ASSERT_TRUE(reading.profile) << reading.refusal;
+    const Profile& p = *reading.profile;
+    EXPECT_EQ(p.sample, "Tumor3H");
+    EXPECT_EQ(reading.summary.format, "an ASCAT LogR/BAF file");
+    EXPECT_EQ(reading.warnings, std::vector<std::string>{});
+    EXPECT_EQ(p.size() + reading.summary.duplicatePositions, snpsOf(logR, "Tumor3H").size());
+    const std::map<std::string, double> logRs = valuesOf(logR),
+                                        bafs = valuesOf(root / "alleles/Tumor3H.BAF.txt");
+    for (std::size_t i = 0; i < p.size(); i += 997) {
+        EXPECT_NEAR(p.logRatio[i], logRs.at(p.name[i]), 1e-6) << p.name[i];
+        EXPECT_NEAR(p.baf[i], bafs.at(p.name[i]), 1e-6) << p.name[i];
+    }
 }
 
 } // namespace

@@ -45,11 +45,12 @@ struct Profile {
     std::vector<std::uint8_t> array;      // index into arrays
 
     // Optional columns (empty, or one entry per SNP).
-    std::vector<float> baf;                    // B-allele fraction, unclipped
-    std::vector<std::int8_t> genotype;         // kNoCall, kCallAA, kCallAB, kCallBB
-    std::vector<float> normalBaf;              // the paired normal's
-    std::vector<std::int8_t> normalGenotype;   // the paired normal's
-    std::vector<float> heterozygosity;         // prior probability that the germline is heterozygous
+    std::vector<float> baf;                  // B-allele fraction, unclipped
+    std::vector<std::int8_t> genotype;       // kNoCall, kCallAA, kCallAB, kCallBB
+    std::vector<float> normalBaf;            // the paired normal's
+    std::vector<std::int8_t> normalGenotype; // the paired normal's
+    std::vector<float> normalLogRatio;       // the paired normal's, in logBase (ASCAT's germline LogR)
+    std::vector<float> heterozygosity;       // prior probability that the germline is heterozygous
 
     std::size_t size() const { return chromosome.size(); }
     bool hasBaf() const { return !baf.empty(); }
