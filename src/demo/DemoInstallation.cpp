@@ -161,7 +161,7 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     const FinalReportFiles reports{
         root / "finalreports" / "Tumor8.txt", root / "finalreports" / "Tumor8N.txt",
         root / "truth" / "hg19" / "Tumor8.txt", root / "finalreports" / "demo.pfb"};
-    if (!writeDemoFinalReports(reports, options.seed, kDemoReportSnps, "demo-data", err)) return false;
+    if (!writeDemoFinalReports(reports, options.seed, options.reportSnps, "demo-data", err)) return false;
     w.files += 4;
 
     const double seconds =
@@ -182,7 +182,10 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     report += "  truth/Tumor1.txt .. truth/Tumor7.txt  planted copy numbers, parental copies, LOH, subclones,\n";
     report += "                        normal-cell share, ploidy\n";
     report += "  finalreports/Tumor8.txt, Tumor8N.txt  a man's tumour (50 % normal cells) and his\n";
-    report += "                        normal as GenomeStudio final reports of 700,000 SNPs on hg19;\n";
+    std::snprintf(line, sizeof line,
+                  "                        normal as GenomeStudio final reports of %d,%03d SNPs on hg19;\n",
+                  options.reportSnps / 1000, options.reportSnps % 1000);
+    report += line;
     report += "                        demo.pfb, the array's PennCNV PFB file\n";
     report += "  truth/hg19/Tumor8.txt  what was planted in Tumor8, in hg19 coordinates\n";
     report += "  temporary files/, Self temporary files/, IGBfiles/, RawData/, ../VARN View/  empty\n";
