@@ -65,6 +65,8 @@ int runDemoReport(const CommandContext& context, const std::vector<std::string>&
     files.truth = options.single("--truth").value_or("");
     files.pfb = options.single("--pfb").value_or("");
     if (!demo::writeDemoFinalReports(files, seed, snps, command, context.err)) return kExitFailed;
+    for (const auto& path : {files.tumour, files.normal, files.truth, files.pfb})
+        if (!path.empty()) context.out << "Wrote " << path.string() << "\n";
     return kExitOk;
 }
 

@@ -112,7 +112,8 @@ constexpr std::string_view kDemoReportHelp =
     "  Writes demo-data's final-report tumour, Tumor8, as a GenomeStudio final report of N SNPs\n"
     "  (1000..5000000, default 700000) to FILE; --normal writes its normal Tumor8N, --truth what\n"
     "  was planted (hg19), --pfb the array's population B-allele frequencies. The same seed\n"
-    "  (default 1) and N give the same files; at the defaults they are demo-data's.\n";
+    "  (default 1) and N give the same files; at the defaults they are demo-data's. Each file\n"
+    "  written is named on stdout.\n";
 
 constexpr std::string_view kMakePoolHelp =
     "Usage: varn-cli [--root DIR] make-pool --array xba|hind --list FILE --out POOL\n"
