@@ -172,8 +172,4 @@ DenseArray makeDenseArray(std::uint64_t seed, int snpCount) {
     return a;
 }
 
-const char* densePrefix(const DenseArray& array, std::size_t snp) {
-    return array.namePrefix[snp] == 0 ? "kgp" : "rs";
-}
-
 } // namespace varn::demo

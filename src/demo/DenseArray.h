@@ -34,7 +34,4 @@ struct DenseArray {
 // The array of snpCount SNPs (at least 1,000) for a seed, drawn from random streams of its own.
 DenseArray makeDenseArray(std::uint64_t seed, int snpCount);
 
-// The name of a SNP as a report writes it.
-const char* densePrefix(const DenseArray& array, std::size_t snp);
-
 } // namespace varn::demo

@@ -38,11 +38,19 @@ std::string manifestName(std::size_t snpCount) {
     return "VARNDemo-" + std::to_string(thousands) + "K_A.bpm";
 }
 
-const char* denseChromosomeName(int chromosome) {
+void putSnpName(TextFileOut& out, const DenseArray& array, std::size_t snp) {
+    out.put(array.namePrefix[snp] == 0 ? "kgp" : "rs");
+    out.putInt(array.nameNumber[snp]);
+}
+
+void putLocus(TextFileOut& out, const DenseArray& array, std::size_t snp) {
     static const char* const kNames[] = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
                                          "9",  "10", "11", "12", "13", "14", "15", "16", "17",
                                          "18", "19", "20", "21", "22", "X",  "Y",  "XY", "MT"};
-    return chromosome >= 0 && chromosome <= kDenseMitochondrial ? kNames[chromosome] : "0";
+    const int c = array.chromosome[snp];
+    out.put(c >= 0 && c <= kDenseMitochondrial ? kNames[c] : "0");
+    out.put('\t');
+    out.putInt(array.position[snp]);
 }
 
 bool writeFinalReport(const std::filesystem::path& path, const DenseArray& array,
@@ -57,8 +65,7 @@ bool writeFinalReport(const std::filesystem::path& path, const DenseArray& array
     out.put("[Data]\nSNP Name\tSample ID\tAllele1 - AB\tAllele2 - AB\tGC Score\tChr\tPosition\tLog R Ratio\t"
             "B Allele Freq\n");
     for (std::size_t i = 0; i < array.size(); ++i) {
-        out.put(densePrefix(array, i));
-        out.putInt(array.nameNumber[i]);
+        putSnpName(out, array, i);
         out.put('\t');
         out.put(sample.name);
         out.put('\t');
@@ -66,9 +73,7 @@ bool writeFinalReport(const std::filesystem::path& path, const DenseArray& array
         out.put('\t');
         out.putFourDecimals(sample.gcScore[i]);
         out.put('\t');
-        out.put(denseChromosomeName(array.chromosome[i]));
-        out.put('\t');
-        out.putInt(array.position[i]);
+        putLocus(out, array, i);
         out.put('\t');
         putValue(out, sample.logRRatio[i]);
         out.put('\t');

@@ -7,6 +7,7 @@ namespace varn::demo {
 
 struct DenseArray;
 struct ReportSample;
+class TextFileOut;
 
 // A GenomeStudio final report of one sample, tab-separated:
 //   [Header]
@@ -25,7 +26,9 @@ bool writeFinalReport(const std::filesystem::path& path, const DenseArray& array
 // The manifest name the header's Content line gives, from the SNP count ("VARNDemo-700K_A.bpm").
 std::string manifestName(std::size_t snpCount);
 
-// A chromosome code as the reports write it.
-const char* denseChromosomeName(int chromosome);
+// A SNP's name ("rs12345678"), and its chromosome as the reports write it ("1".."22", "X", "Y",
+// "XY", "MT", "0"), a tab and its position.
+void putSnpName(TextFileOut& out, const DenseArray& array, std::size_t snp);
+void putLocus(TextFileOut& out, const DenseArray& array, std::size_t snp);
 
 } // namespace varn::demo

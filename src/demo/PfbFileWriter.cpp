@@ -12,12 +12,9 @@ bool writePfbFile(const std::filesystem::path& path, const DenseArray& array) {
     out.put("Name\tChr\tPosition\tPFB\n");
     for (const std::int32_t row : array.genomeOrder) {
         const auto i = static_cast<std::size_t>(row);
-        out.put(densePrefix(array, i));
-        out.putInt(array.nameNumber[i]);
+        putSnpName(out, array, i);
         out.put('\t');
-        out.put(denseChromosomeName(array.chromosome[i]));
-        out.put('\t');
-        out.putInt(array.position[i]);
+        putLocus(out, array, i);
         out.put('\t');
         out.putFourDecimals(array.bFrequency[i]);
         out.put('\n');
