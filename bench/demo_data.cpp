@@ -1,6 +1,9 @@
 // The demo installation's generation costs: the annotation, one Xba sample's synthesis and its
-// signal file written with the fast number output against the same file through printf("%.1f").
-// Files go to /dev/null so that the figures are the CPU's, not the disk's.
+// signal file written with the fast number output against the same file through printf("%.1f"),
+// and the final-report tumour at demo-data's 700,000 SNPs and at the 2.5 million of the largest
+// arrays (the array, the germline, the sample and its report). Files go to /dev/null so that the
+// figures are the CPU's, not the disk's.
+#include "demo/DemoFinalReports.h"
 #include "demo/DemoGenome.h"
 #include "demo/DemoSamples.h"
 #include "demo/DemoTumours.h"
@@ -9,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <sstream>
 
 namespace varn::bench {
 namespace {
@@ -66,6 +70,18 @@ void BM_WriteXbaSignalFilePrintf(benchmark::State& state) {
     for (auto _ : state) writeSignalFilePrintf("/dev/null", s);
 }
 BENCHMARK(BM_WriteXbaSignalFilePrintf)->Unit(benchmark::kMillisecond);
+
+// Target: 2.5 million SNPs in a few seconds, so that a benchmark of the readers makes its input.
+void BM_WriteFinalReport(benchmark::State& state) {
+    demo::FinalReportFiles files;
+    files.tumour = "/dev/null";
+    std::ostringstream err;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            demo::writeDemoFinalReports(files, 1, static_cast<int>(state.range(0)), "bench", err));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_WriteFinalReport)->Arg(700000)->Arg(2500000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace varn::bench

@@ -102,7 +102,18 @@ constexpr std::string_view kDemoHelp =
     "  apart, in referencecallsX|H), seven tumours on both arrays with their paired normals\n"
     "  (Tumor3..Tumor5 with 30, 50 and 70 % normal cells; Tumor6, a doubled genome, and Tumor7,\n"
     "  a subclonal trisomy, with 30 %), the empty output folders and per tumour a truth file.\n"
-    "  The same seed (default 1) gives the same files.\n";
+    "  Beside them, in finalreports/, Tumor8 and its normal Tumor8N as GenomeStudio final\n"
+    "  reports of 700,000 SNPs on hg19 (Tumor4's changes, a 100 kb homozygous deletion, a 50 kb\n"
+    "  germline loss) with the array's PennCNV PFB file demo.pfb, and Tumor8's truth in\n"
+    "  truth/hg19/Tumor8.txt. The same seed (default 1) gives the same files.\n";
+
+constexpr std::string_view kDemoReportHelp =
+    "Usage: varn-cli demo-report --out FILE [--snps N] [--normal F] [--truth F] [--pfb F] [--seed S]\n"
+    "  Writes demo-data's final-report tumour, Tumor8, as a GenomeStudio final report of N SNPs\n"
+    "  (1000..5000000, default 700000) to FILE; --normal writes its normal Tumor8N, --truth what\n"
+    "  was planted (hg19), --pfb the array's population B-allele frequencies. The same seed\n"
+    "  (default 1) and N give the same files; at the defaults they are demo-data's. Each file\n"
+    "  written is named on stdout.\n";
 
 constexpr std::string_view kMakePoolHelp =
     "Usage: varn-cli [--root DIR] make-pool --array xba|hind --list FILE --out POOL\n"
@@ -254,6 +265,7 @@ const std::string_view kUsage =
     "Exit status: 0 success; 1 when the operation failed (its message is on stderr); 2 bad usage.\n"
     "\n"
     "demo-data [--seed N] [--refs K]\n"
+    "demo-report  --out FILE [--snps N] [--normal F] [--truth F] [--pfb F] [--seed S]\n"
     "make-pool    --array xba|hind --list FILE --out POOL        MakeReference, the Save As answered by "
     "--out\n"
     "add-to-pool  --pool POOL --list FILE --out POOL             AddReference on that pool (its array type)\n"
@@ -285,6 +297,7 @@ const std::string_view kUsage =
 
 std::string commandHelp(std::string_view command) {
     if (command == "demo-data") return std::string(kDemoHelp);
+    if (command == "demo-report") return std::string(kDemoReportHelp);
     if (command == "make-pool") return std::string(kMakePoolHelp);
     if (command == "add-to-pool") return std::string(kAddToPoolHelp);
     if (command == "allele-model") return std::string(kAlleleModelHelp);

@@ -10,6 +10,7 @@ struct CommandContext;
 // One function per command; args are the words after the command's name. Each returns the exit
 // status.
 int runDemoData(const CommandContext& context, const std::vector<std::string>& args);
+int runDemoReport(const CommandContext& context, const std::vector<std::string>& args);
 int runMakePool(const CommandContext& context, const std::vector<std::string>& args);
 int runAddToPool(const CommandContext& context, const std::vector<std::string>& args);
 int runAlleleModel(const CommandContext& context, const std::vector<std::string>& args);

@@ -1,6 +1,7 @@
 #include "DemoInstallation.h"
 
 #include "DemoAnnotation.h"
+#include "DemoFinalReports.h"
 #include "DemoGenome.h"
 #include "DemoNoiseCheck.h"
 #include "DemoPools.h"
@@ -39,10 +40,22 @@ struct Writer {
 };
 
 bool makeFolders(const fs::path& root, std::ostream& err) {
-    const char* folders[] = {"data",           "sampledataX",     "sampledataH",          "tumorsampleX",
-                             "tumorsampleH",   "SNPtumorsampleX", "SNPtumorsampleH",      "temporary files",
-                             "Self temporary files", "IGBfiles",  "RawData",              "truth",
-                             "referencecallsX", "referencecallsH"};
+    const char* folders[] = {"data",
+                             "sampledataX",
+                             "sampledataH",
+                             "tumorsampleX",
+                             "tumorsampleH",
+                             "SNPtumorsampleX",
+                             "SNPtumorsampleH",
+                             "temporary files",
+                             "Self temporary files",
+                             "IGBfiles",
+                             "RawData",
+                             "truth",
+                             "referencecallsX",
+                             "referencecallsH",
+                             "finalreports",
+                             "truth/hg19"};
     std::error_code ec;
     for (const char* f : folders) {
         fs::create_directories(root / f, ec);
@@ -144,6 +157,13 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     }
     w.files += 2;
 
+    // The final reports draw from random streams of their own: the files above do not move.
+    const FinalReportFiles reports{
+        root / "finalreports" / "Tumor8.txt", root / "finalreports" / "Tumor8N.txt",
+        root / "truth" / "hg19" / "Tumor8.txt", root / "finalreports" / "demo.pfb"};
+    if (!writeDemoFinalReports(reports, options.seed, options.reportSnps, "demo-data", err)) return false;
+    w.files += 4;
+
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     char line[256];
@@ -161,6 +181,13 @@ bool writeDemoInstallation(const fs::path& root, const DemoOptions& options, std
     report += "  XbaPool.ref, HindPool.ref  reference pools of the references\n";
     report += "  truth/Tumor1.txt .. truth/Tumor7.txt  planted copy numbers, parental copies, LOH, subclones,\n";
     report += "                        normal-cell share, ploidy\n";
+    report += "  finalreports/Tumor8.txt, Tumor8N.txt  a man's tumour (50 % normal cells) and his\n";
+    std::snprintf(line, sizeof line,
+                  "                        normal as GenomeStudio final reports of %d,%03d SNPs on hg19;\n",
+                  options.reportSnps / 1000, options.reportSnps % 1000);
+    report += line;
+    report += "                        demo.pfb, the array's PennCNV PFB file\n";
+    report += "  truth/hg19/Tumor8.txt  what was planted in Tumor8, in hg19 coordinates\n";
     report += "  temporary files/, Self temporary files/, IGBfiles/, RawData/, ../VARN View/  empty\n";
     for (std::size_t i = 0; i < tumours.size(); ++i) {
         std::snprintf(line, sizeof line,

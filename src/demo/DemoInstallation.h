@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DemoFinalReports.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <string>
@@ -9,6 +11,7 @@ namespace varn::demo {
 struct DemoOptions {
     unsigned seed = 1;
     int referenceCount = 10; // normal references per array
+    int reportSnps = kDemoReportSnps; // SNPs of the final reports
 };
 
 // Writes a complete synthetic installation into root (see the README). Deterministic for a seed.

@@ -127,8 +127,11 @@ PlantedSegment unchangedState(const DemoTumour& tumour, int chromosome, int star
 }
 
 std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour) {
+    const bool hg18 = tumour.build == GenomeBuild::Hg18;
+    const int last = hg18 ? kUnplacedChromosome : varn::kChromosomeX;
     std::vector<PlantedSegment> out;
-    for (int c = 1; c <= kUnplacedChromosome; ++c) {
+    for (int c = 1; c <= last; ++c) {
+        const int length = hg18 ? kChromosomeLength[c] : chromosomeLength(tumour.build, c);
         int next = 1; // first base not yet covered
         for (const PlantedSegment& s : tumour.segments) {
             if (s.chromosome != c) continue;
@@ -136,7 +139,7 @@ std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour) {
             out.push_back(s);
             next = s.end + 1;
         }
-        if (next <= kChromosomeLength[c]) out.push_back(unchangedState(tumour, c, next, kChromosomeLength[c]));
+        if (next <= length) out.push_back(unchangedState(tumour, c, next, length));
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/profile/GenomeBuild.h"
+
 #include <string>
 #include <vector>
 
@@ -43,6 +45,10 @@ struct DemoTumour {
     // The tumour doubled its whole genome (after some changes, before others): its unchanged
     // stretches hold four copies, two of each parent.
     bool genomeDoubled = false;
+    // The assembly its positions are on: the 50K demo's 2006 assembly (chromosomes 1..24 with the
+    // lengths of DemoChromosomes.h), or hg19 for the final-report tumour (1..23, as that build's
+    // table gives them).
+    GenomeBuild build = GenomeBuild::Hg18;
 
     double tumourFraction() const { return 1.0 - normalFraction; }
 };
@@ -54,8 +60,9 @@ struct DemoTumour {
 // baseline region: two copies, four in the doubled genome.
 std::vector<DemoTumour> demoTumours();
 
-// The whole genome (chromosomes 1..24, each from base 1 to its length) as contiguous segments:
-// the planted ones and diploid, heterozygous stretches between them.
+// The whole genome (chromosomes 1..24 on the 2006 assembly, 1..23 on hg19, each from base 1 to
+// its length) as contiguous segments: the planted ones and diploid, heterozygous stretches
+// between them.
 std::vector<PlantedSegment> wholeGenomeSegments(const DemoTumour& tumour);
 
 // The state at a base of a chromosome: the planted segment holding it, else diploid (one copy

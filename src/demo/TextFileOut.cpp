@@ -56,6 +56,16 @@ void TextFileOut::putTenths(double value) {
     if (buffer_.size() >= kBufferSize) flush();
 }
 
+void TextFileOut::putFourDecimals(double value) {
+    const auto v = static_cast<unsigned long long>(std::llround(std::abs(value) * 10000.0));
+    if (v != 0 && value < 0.0) buffer_.push_back('-');
+    putInt(static_cast<long long>(v / 10000));
+    char fraction[5] = {'.', '0', '0', '0', '0'};
+    unsigned long long f = v % 10000;
+    for (int k = 4; k >= 1; --k, f /= 10) fraction[k] = static_cast<char>('0' + f % 10);
+    put(std::string_view(fraction, sizeof fraction));
+}
+
 void TextFileOut::printf(const char* format, ...) {
     char text[512];
     va_list args;

@@ -28,6 +28,9 @@ public:
     // A non-negative value rounded to one decimal ("1234.5"), as the array software prints
     // intensities.
     void putTenths(double value);
+    // A value rounded to four decimals ("-0.0123", "1.0000"), as GenomeStudio prints the values
+    // of its reports; a value that rounds to zero prints without a sign.
+    void putFourDecimals(double value);
     // printf-style output for the small tables.
     void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Flushes and closes; false when anything failed to be written.

@@ -11,7 +11,7 @@ namespace {
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
                                             "batch-tracks", "batch-segments", "sample-list", "purity",
-                                            "cohort",       "allele-model"};
+                                            "cohort",       "allele-model", "demo-report"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -35,6 +35,7 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheManual) {
     ASSERT_FALSE(manual.empty());
     const std::vector<std::pair<std::string, std::vector<std::string>>> options = {
         {"demo-data", {"--seed", "--refs"}},
+        {"demo-report", {"--out", "--snps", "--normal", "--truth", "--pfb", "--seed"}},
         {"make-pool", {"--array", "--list", "--out"}},
         {"add-to-pool", {"--pool", "--list", "--out"}},
         {"analyze",
@@ -92,6 +93,8 @@ TEST(CliUsage, MistakesInOptionsAreUsageErrorsNamingTheReason) {
         {{"reload", "--pool", "p"}, "TEMPFILE and --pool are required"},
         {{"reload-self", "a.temp", "b.temp"}, "unexpected argument b.temp"},
         {{"demo-data", "--refs", "200"}, "--refs takes 1 to 199"},
+        {{"demo-report", "--snps", "5000"}, "--out is required"},
+        {{"demo-report", "--out", "r.txt", "--snps", "999"}, "--snps takes 1000 to 5000000"},
         {{"analyze", "--pool", "p", "--signal", "s", "--calls", "c", "--purity", "0.05"}, "--purity takes auto"},
         {{"reload", "t", "--pool", "p", "--purity", "half"}, "--purity takes auto"},
         {{"merged", "--pool", "p", "--xba-temp", "x", "--hind-temp", "h", "--hmm-means", "-1,-0.5,0,0.3,0.6,0.9"},

@@ -1,3 +1,4 @@
+#include "demo/DemoFinalReports.h"
 #include "demo/DemoGenome.h"
 #include "demo/DemoRandom.h"
 #include "demo/DemoSamples.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <vector>
 
 namespace varn::test {
@@ -44,6 +46,25 @@ TEST(DemoDeterminism, SameSeedSameBytesOtherSeedOtherBytes) {
         EXPECT_EQ(readFileBytes(dir / "signal0"), readFileBytes(dir / "signal1")) << tumour.name;
         EXPECT_EQ(readFileBytes(dir / "calls0"), readFileBytes(dir / "calls1")) << tumour.name;
     }
+}
+
+// The final reports, their truth and the PFB file: the same seed and SNP count give the same
+// bytes, another seed other data.
+TEST(DemoDeterminism, FinalReportsSameSeedSameBytes) {
+    TempDir dir;
+    std::ostringstream err;
+    for (const auto& [name, seed] : {std::pair{"a", 11u}, std::pair{"b", 11u}, std::pair{"c", 12u}}) {
+        const std::string n = name;
+        const demo::FinalReportFiles files{dir / (n + ".txt"), dir / (n + "N.txt"), dir / (n + ".truth"),
+                                           dir / (n + ".pfb")};
+        ASSERT_TRUE(demo::writeDemoFinalReports(files, seed, 5000, "test", err)) << err.str();
+    }
+    for (const char* extension : {".txt", "N.txt", ".truth", ".pfb"}) {
+        const std::string e = extension;
+        EXPECT_EQ(readFileBytes(dir / ("a" + e)), readFileBytes(dir / ("b" + e))) << e;
+    }
+    EXPECT_NE(readFileBytes(dir / "a.txt"), readFileBytes(dir / "c.txt"));
+    EXPECT_NE(readFileBytes(dir / "a.pfb"), readFileBytes(dir / "c.pfb"));
 }
 
 // Each purpose draws from its own stream, so streams of one seed must not repeat one another;

@@ -32,6 +32,7 @@ DemoInstallationFixture& demoInstallation() {
         demo::DemoOptions options;
         options.seed = kDemoSeed;
         options.referenceCount = kDemoReferences;
+        options.reportSnps = kDemoReportSnps;
         std::ostringstream err;
         f.made = demo::writeDemoInstallation(f.root, options, f.report, err);
         f.errors = err.str();

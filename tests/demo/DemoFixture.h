@@ -14,6 +14,7 @@ namespace varn::test {
 
 inline constexpr unsigned kDemoSeed = 5;
 inline constexpr int kDemoReferences = 3;
+inline constexpr int kDemoReportSnps = 20000; // the final reports, small so that the fixture is quick
 
 // The demo annotation of seed 5 in memory and written to a temporary root, with a document and
 // view constructed over it (any loader message is in ui.messages). Made once per test program.
@@ -28,8 +29,9 @@ struct DemoAnnotationFixture {
 };
 DemoAnnotationFixture& demoAnnotation();
 
-// A whole demo installation (seed 5, three references, so that it is quick), with the generator's
-// report and errors and a document and view constructed over it. Made once per test program.
+// A whole demo installation (seed 5, three references and final reports of 20,000 SNPs, so that
+// it is quick), with the generator's report and errors and a document and view constructed over
+// it. Made once per test program.
 struct DemoInstallationFixture {
     TempDir dir;
     std::filesystem::path root;

@@ -81,7 +81,11 @@ void checkEveryFileAndFolder() {
                            "sampledataH/Tumor7NH_snp.txt",
                            "truth/Tumor6.txt",
                            "referencecallsX/Normal01X_snp.txt",
-                           "referencecallsH/Normal03H_snp.txt"};
+                           "referencecallsH/Normal03H_snp.txt",
+                           "finalreports/Tumor8.txt",
+                           "finalreports/Tumor8N.txt",
+                           "finalreports/demo.pfb",
+                           "truth/hg19/Tumor8.txt"};
     for (const char* name : files) EXPECT_TRUE(fs::is_regular_file(f.root / name)) << name;
     EXPECT_FALSE(fs::exists(f.root / "sampledataX/Normal04X.txt"));
     // A call file beside a reference's signal file would be used by whatever reads the pool's

@@ -7,7 +7,8 @@
 namespace varn::test {
 namespace {
 
-// The fast number output must print what printf would: intensities to one decimal, rounded.
+// The fast number output must print what printf would: intensities to one decimal, rounded, and
+// the final reports' values to four.
 TEST(TextFileOut, NumbersPrintLikePrintf) {
     TempDir dir;
     {
@@ -21,9 +22,15 @@ TEST(TextFileOut, NumbersPrintLikePrintf) {
             out.putInt(v);
             out.put(' ');
         }
+        for (double v : {0.0, -0.00004, -0.01234, 0.99996, 1.0, -3.52}) {
+            out.putFourDecimals(v);
+            out.put(' ');
+        }
         EXPECT_TRUE(out.close());
     }
-    EXPECT_EQ(readFileBytes(dir / "n.txt"), "0.0 0.0 0.1 10.0 1234.6 65535.0 0.0 0 -45 2147483647 ");
+    // Four decimals for the final reports, never "-0.0000".
+    EXPECT_EQ(readFileBytes(dir / "n.txt"), "0.0 0.0 0.1 10.0 1234.6 65535.0 0.0 0 -45 2147483647 "
+                                            "0.0000 0.0000 -0.0123 1.0000 1.0000 -3.5200 ");
 }
 
 TEST(TextFileOut, ReportsAFileThatCannotBeWritten) {
