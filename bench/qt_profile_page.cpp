@@ -7,6 +7,7 @@
 //     bench_qt_profile_page [--write-pictures DIR]   writes the pages as PNG, SVG and PDF, and the
 //                                                    report, instead
 #include "MergedPage.h"
+#include "QtPaintLoop.h"
 #include "SyntheticProfile.h"
 #include "canvas/ProfilePictureWriter.h"
 #include "canvas/ProfileReportWriter.h"
@@ -36,25 +37,16 @@ const QSize kWindow(1200, 860);
 void BM_QtPaintMergedGenome(benchmark::State& state) {
     bench::MergedPage page;
     page.view.annotate = state.range(0) == 1;
-    QImage image(kWindow, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        paintView(page.view, painter, kWindow);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    bench::paintEveryIteration(state, kWindow,
+                               [&](QPainter& painter) { paintView(page.view, painter, kWindow); });
 }
 BENCHMARK(BM_QtPaintMergedGenome)->ArgName("annotate")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_QtPaintProfileGenome(benchmark::State& state) {
     const bench::SyntheticProfile synthetic(static_cast<std::size_t>(state.range(0)));
-    QImage image(kGenomePictureSize.width, kGenomePictureSize.height, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        paintProfilePicture(painter, synthetic.picture, 0, kGenomePictureSize);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    bench::paintEveryIteration(
+        state, QSize(kGenomePictureSize.width, kGenomePictureSize.height),
+        [&](QPainter& painter) { paintProfilePicture(painter, synthetic.picture, 0, kGenomePictureSize); });
     state.counters["snps"] = static_cast<double>(synthetic.profile.size());
 }
 BENCHMARK(BM_QtPaintProfileGenome)
@@ -66,13 +58,10 @@ BENCHMARK(BM_QtPaintProfileGenome)
 // The page of chromosome 1 of the large profile: about 200,000 SNPs under 1,100 columns.
 void BM_QtPaintProfileChromosome(benchmark::State& state) {
     const bench::SyntheticProfile synthetic(2'500'000);
-    QImage image(kChromosomePictureSize.width, kChromosomePictureSize.height, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        paintProfilePicture(painter, synthetic.picture, 1, kChromosomePictureSize);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    bench::paintEveryIteration(state, QSize(kChromosomePictureSize.width, kChromosomePictureSize.height),
+                               [&](QPainter& painter) {
+                                   paintProfilePicture(painter, synthetic.picture, 1, kChromosomePictureSize);
+                               });
 }
 BENCHMARK(BM_QtPaintProfileChromosome)->Unit(benchmark::kMillisecond);
 
