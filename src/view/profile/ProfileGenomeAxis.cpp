@@ -6,6 +6,7 @@
 #include "view/PaintParts.h"
 #include "view/PaintStyle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -48,7 +49,8 @@ void drawGenomeAxis(paint::Decor& d, const ProfilePageLayout& layout, const Geno
             const int xi = static_cast<int>(std::lround(x));
             d.line(xi, y, xi, y + f.tick, pen);
             const std::string text = std::to_string(k * step);
-            d.label(xi - d.size(text).width / 2, y + f.tick + 1, text, window);
+            // Centred under its tick; the "0" at a page's left edge starts at its tick instead.
+            d.label(std::max(window.left, xi - d.size(text).width / 2), y + f.tick + 1, text, window);
         }
     }
     const TextSize unit = d.size("Mb");
