@@ -11,7 +11,8 @@ struct PictureSegment;
 
 // What the PDF report of a profile's analysis says beside its pictures: the platform as the
 // reader names it, the solution line (the fraction and the ploidy with their intervals, as
-// sampleSummaryLine words them; empty when nothing was fitted), the record of its making
+// solutionText words them in full, or the 50K report's sampleSummaryLine with the shares of the
+// genome; empty when nothing was fitted), the record of its making
 // (version, date, the files it was read from), and the fraction and ploidy of the solution in use
 // for the foot of every page (NaN when nothing was fitted). The sample, the build, the segments
 // and the pictures come from the ProfilePicture the report is drawn from.
