@@ -4,8 +4,12 @@
 // million SNP generation would give it: SNPs evenly spread outside the centromeres, a base-2 log
 // ratio around each state's level with the noise of a good array, a B-allele fraction at 0 and 1
 // for the homozygous SNPs and at the state's bands for the heterozygous ones (informative), and
-// the decoded states and segments as the allele-specific analysis would hand them on.
+// the decoded states and segments as the allele-specific analysis would hand them on, and
+// cytobands.
 
+#include "demo/DemoChromosomes.h"
+#include "demo/DemoCytobands.h"
+#include "demo/DemoRandom.h"
 #include "document/profile/GenomeBuild.h"
 #include "document/profile/Profile.h"
 #include "view/profile/ProfilePicture.h"
@@ -111,6 +115,20 @@ inline SyntheticProfile::SyntheticProfile(std::size_t snps, unsigned seed) {
     }
     p.name.assign(p.size(), std::string());
     picture.profile = &profile;
+    // The demo installation's band maps (about 850 bands) stretched onto hg19's lengths, named by
+    // their stains as a cytoBand table names them.
+    constexpr const char* kStains[] = {"",        "gneg", "gpos25", "gpos50", "gpos75",
+                                       "gpos100", "acen", "gvar",   "stalk"};
+    demo::DemoRandom bands(seed, 1);
+    const auto maps = demo::makeCytobands(bands);
+    for (int c = 1; c <= 23; ++c) {
+        const double stretch =
+            static_cast<double>(chromosomeLength(GenomeBuild::Hg19, c)) / demo::kChromosomeLength[c];
+        for (const demo::Band& b : maps[static_cast<std::size_t>(c)])
+            picture.cytobands.push_back({c, static_cast<int>(b.start * stretch),
+                                         static_cast<int>(b.end * stretch), b.name,
+                                         kStains[std::clamp(b.stain, 0, 8)]});
+    }
 }
 
 } // namespace varn::bench

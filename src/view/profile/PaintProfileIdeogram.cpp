@@ -76,7 +76,7 @@ void drawProfileIdeogram(Canvas& canvas, const ProfilePicture& picture, const Pr
         const int left = clampedX(layout, strip, c, 0),
                   right = clampedX(layout, strip, c, strip.chromosomeLength(c));
         bool banded = false;
-        for (const PictureCytoband& band : picture.cytobands) {
+        for (const CytoBand& band : picture.cytobands) {
             if (band.chromosome != c) continue;
             banded = true;
             const int stain = stainClassOf(band.stain);
@@ -94,7 +94,7 @@ void drawProfileIdeogram(Canvas& canvas, const ProfilePicture& picture, const Pr
         Centromere centromere = centromereOf(picture.build, c);
         if (banded) {
             Centromere acen{std::numeric_limits<int>::max(), 0};
-            for (const PictureCytoband& band : picture.cytobands)
+            for (const CytoBand& band : picture.cytobands)
                 if (band.chromosome == c && stainClassOf(band.stain) == kAcenStain)
                     acen = {std::min(acen.start, band.start), std::max(acen.end, band.end)};
             centromere = acen.end > acen.start ? acen : Centromere{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/profile/CytoBandFile.h"
 #include "document/profile/GenomeBuild.h"
 
 #include <cstdint>
@@ -10,15 +11,6 @@
 namespace varn {
 
 struct Profile;
-
-// One band of a UCSC cytoBand table: bases [start, end) of chromosome 1..23 (23 = X), its name
-// ("p36.33") and its Giemsa stain ("gneg", "gpos25" .. "gpos100", "acen", "gvar", "stalk").
-struct PictureCytoband {
-    int chromosome = 0;
-    int start = 0, end = 0;
-    std::string name;
-    std::string stain;
-};
 
 // A segment of the profile as the analysis found it: its SNPs' span in bases, their number and
 // mean log ratio, the copies decoded for it (total and minor, -1 undecoded), and the B-allele
@@ -54,8 +46,8 @@ struct ProfilePicture {
     // Per SNP, 1 where the SNP is informative (germline heterozygous); empty when none is known.
     std::vector<std::uint8_t> informative;
 
-    std::vector<PictureSegment> segments;   // in genome order
-    std::vector<PictureCytoband> cytobands; // may be empty: the chromosomes' outlines are drawn
+    std::vector<PictureSegment> segments; // in genome order
+    std::vector<CytoBand> cytobands;      // may be empty: the chromosomes' outlines are drawn
 
     // Titles: the sample and the solution in use ("solution 1: tumour cells=70%, ploidy 2.06"),
     // which may be empty; the build is named from `build`.

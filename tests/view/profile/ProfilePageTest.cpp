@@ -1,6 +1,7 @@
 // A recorded paint of a tiny profile's chromosome page: the axes and the legends say what the page
-// shows, the outline marks the centromere where no cytoband table is given, and a profile whose
-// columns disagree in length draws no SNP instead of reading past them.
+// shows, the outline marks the centromere where no cytoband table is given, the bands take their
+// stains' colours where one is, and a profile whose columns disagree in length draws no SNP
+// instead of reading past them.
 #include "view/profile/ProfilePage.h"
 #include "document/profile/Profile.h"
 #include "support/RecordingCanvas.h"
@@ -94,6 +95,37 @@ TEST(ProfilePage, AxesLegendsAndTheCentromereOutlineWithoutCytobands) {
     const Pen axis{PenStyle::Solid, 1, paint::kAxisColour};
     const auto ticks = canvas.linesOf(axis);
     EXPECT_GT(std::count_if(ticks.begin(), ticks.end(), [](const auto& l) { return l.from.x == l.to.x; }), 5);
+}
+
+TEST(ProfilePage, CytobandsAreDrawnInTheirStainsTheAcenBandsAsTheWaist) {
+    TinyProfile tiny;
+    const struct {
+        int start, end;
+        const char* stain;
+        Rgb colour;
+    } bands[] = {{0, 50'000'000, "gneg", {255, 255, 255}},
+                 {50'000'000, 120'000'000, "gpos75", {63, 63, 63}},
+                 {120'000'000, 125'000'000, "acen", {255, 0, 0}},
+                 {125'000'000, 140'000'000, "gvar", {0, 255, 0}},
+                 {140'000'000, 249'250'621, "gpos", {0, 0, 0}}};
+    for (const auto& b : bands) tiny.picture.cytobands.push_back({1, b.start, b.end, "", b.stain});
+    RecordingCanvas canvas;
+    paintProfileChromosome(canvas, tiny.picture, 1, {1200, 800});
+    // The ideogram's rectangles: the page's lowest, after the legend's swatches and the LOH bars.
+    int bottom = 0;
+    for (const auto& r : canvas.rects) bottom = std::max(bottom, r.bottom);
+    std::vector<RecordingCanvas::Rect> ideogram;
+    for (const auto& r : canvas.rects)
+        if (r.bottom > bottom - 20) ideogram.push_back(r);
+    ASSERT_EQ(ideogram.size(), std::size(bands));
+    for (std::size_t k = 0; k < ideogram.size(); ++k) {
+        EXPECT_EQ(ideogram[k].brush, bands[k].colour) << bands[k].stain;
+        EXPECT_EQ(ideogram[k].pen.colour, bands[k].colour) << bands[k].stain;
+    }
+    // The acen band a third of the strip's height, between the others' top and bottom.
+    EXPECT_GT(ideogram[2].top, ideogram[1].top);
+    EXPECT_LT(ideogram[2].bottom, ideogram[1].bottom);
+    EXPECT_LT(ideogram[0].right, ideogram[1].right);
 }
 
 TEST(ProfilePage, ColumnsOfDifferentLengthsDrawNoSnp) {
