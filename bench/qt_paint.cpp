@@ -4,6 +4,7 @@
 // the surface wins some of it back by leaving out marks that repeat the one before (at 20 units a
 // pixel many SNPs share a column), which changes no pixel.
 #include "MergedPage.h"
+#include "QtPaintLoop.h"
 #include "canvas/QPainterCanvas.h"
 #include "canvas/RenderToImage.h"
 #include "document/CVARNDoc.h"
@@ -71,13 +72,8 @@ class CollectingCanvas : public Canvas {
 
 void BM_QtPaintMergedGenome(benchmark::State& state) {
     MergedPage page;
-    QImage image(kWindow, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        paintView(page.view, painter, kWindow);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    bench::paintEveryIteration(state, kWindow,
+                               [&](QPainter& painter) { paintView(page.view, painter, kWindow); });
 }
 BENCHMARK(BM_QtPaintMergedGenome)->Unit(benchmark::kMillisecond);
 
@@ -88,13 +84,8 @@ void BM_QtPaintMergedGenomeScrolled(benchmark::State& state) {
     page.view.viewportWidth = kWindow.width() / 2;
     page.view.viewportHeight = kWindow.height() / 2;
     scrollWindowTo(page.view, 1 << 30, 1 << 30);
-    QImage image(kWindow / 2, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        paintView(page.view, painter, kWindow / 2);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    bench::paintEveryIteration(state, kWindow / 2,
+                               [&](QPainter& painter) { paintView(page.view, painter, kWindow / 2); });
     state.counters["orgX"] = shownWindow(page.view).orgX;
 }
 BENCHMARK(BM_QtPaintMergedGenomeScrolled)->Unit(benchmark::kMillisecond);
@@ -111,13 +102,8 @@ void BM_QtPaintMergedGenomeAxes(benchmark::State& state) {
             page.doc.snpChromosome[i] = c;
     for (int p = 0; p < kSlots; ++p) page.doc.hmmState[0][p] = (p / run) % 7;
     page.view.annotate = state.range(0) == 1;
-    QImage image(kWindow, QImage::Format_RGB32);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        paintView(page.view, painter, kWindow);
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    bench::paintEveryIteration(state, kWindow,
+                               [&](QPainter& painter) { paintView(page.view, painter, kWindow); });
 }
 BENCHMARK(BM_QtPaintMergedGenomeAxes)
     ->ArgNames({"annotate", "run"})

@@ -9,6 +9,9 @@
 namespace varn {
 class CVARNDoc;
 class CVARNView;
+class UserInterface;
+struct ProfilePicture;
+struct ProfileReport;
 struct CohortSummary;
 struct PurityEstimate;
 struct PurityPloidyFit;
@@ -41,5 +44,16 @@ bool plotPurityMap(const PurityPloidyFit& fit, const std::filesystem::path& file
 // cohort --plot: the cohort picture of the summary, the SNPs placed by the document's annotation.
 bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::filesystem::path& file,
                 std::string& error);
+
+// profile --plot, --plot-chromosomes and --report: the genome page of a profile, the page of
+// chromosome c (1..23), and the PDF report, in the kinds and at the --dpi the options name. False
+// with the reason when the file cannot be written (or the tool was built without the Qt drawing
+// surface); a written file is confirmed through the user interface, as --plot confirms its own.
+bool plotProfileGenome(const ProfilePicture& picture, const std::filesystem::path& file,
+                       const PictureOptions& options, UserInterface& ui, std::string& error);
+bool plotProfileChromosome(const ProfilePicture& picture, int chromosome, const std::filesystem::path& file,
+                           const PictureOptions& options, UserInterface& ui, std::string& error);
+bool writeProfileReportFile(const ProfilePicture& picture, const ProfileReport& report,
+                            const std::filesystem::path& file, UserInterface& ui, std::string& error);
 
 } // namespace varn::cli

@@ -156,8 +156,15 @@ std::vector<std::string> reportTableRow(const ReportSegment& s) {
 std::string reportChromosomeTitle(int chromosome) { return "Chromosome " + chromosomeName(chromosome); }
 
 std::string reportPageFooter(const SampleReport& report, int page, int pages) {
-    return format("VARN %s  ·  %s  ·  tumour cells %.0f %%  ·  ploidy %.3f  ·  page %d of %d",
-                  VARN_VERSION, report.sample.c_str(), report.tumourFraction * 100.0, report.ploidy, page, pages);
+    return reportFooterLine(report.sample, report.tumourFraction, report.ploidy, page, pages);
+}
+
+std::string reportFooterLine(const std::string& sample, double tumourFraction, double ploidy, int page,
+                             int pages) {
+    if (std::isnan(tumourFraction) || std::isnan(ploidy))
+        return format("VARN %s  ·  %s  ·  page %d of %d", VARN_VERSION, sample.c_str(), page, pages);
+    return format("VARN %s  ·  %s  ·  tumour cells %.0f %%  ·  ploidy %.3f  ·  page %d of %d", VARN_VERSION,
+                  sample.c_str(), tumourFraction * 100.0, ploidy, page, pages);
 }
 
 } // namespace varn

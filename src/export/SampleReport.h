@@ -56,5 +56,9 @@ std::string reportChromosomeTitle(int chromosome);
 // The line at the foot of every page, so that a page handed on alone still says what it shows:
 // "VARN 1.0 · Tumor4X · tumour cells 50 % · ploidy 1.992 · page 2 of 9".
 std::string reportPageFooter(const SampleReport& report, int page, int pages);
+// The same line for any report; without the fraction and the ploidy when either is NaN (nothing
+// fitted).
+std::string reportFooterLine(const std::string& sample, double tumourFraction, double ploidy, int page,
+                             int pages);
 
 } // namespace varn

@@ -24,6 +24,11 @@ namespace varn::paint {
 class Decor {
   public:
     Decor(Canvas& canvas, const CVARNView& view, const WindowMapping& shown);
+    // A page of its own (a profile's picture): its strips and its area in device pixels, the whole
+    // area shown.
+    Decor(Canvas& canvas, const WindowMapping& shown, const PageFrame& frame, int lineHeight, const Box& area)
+        : canvas_(canvas), map_(shown), frame_(frame), lineHeight_(lineHeight), area_(area),
+          shownRight_(area.right) {}
 
     Canvas& canvas() { return canvas_; }
     const PageFrame& frame() const { return frame_; }

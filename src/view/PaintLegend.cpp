@@ -5,6 +5,7 @@
 #include "AlleleCallClasses.h"
 #include "CVARNView.h"
 #include "DisplayMode.h"
+#include "LegendRow.h"
 #include "PaintStyle.h"
 #include "document/CVARNDoc.h"
 
@@ -13,15 +14,6 @@
 namespace varn::paint {
 
 namespace {
-
-enum class Swatch { None, Dots, Line, Tick };
-
-struct LegendItem {
-    Swatch swatch;
-    Rgb colour;
-    int pixels; // line width of a Line swatch
-    const char* text;
-};
 
 // The moving average is dots or a thick line, as the averaging dialog chose.
 LegendItem averageItem(const CVARNView& view, Rgb dots, const Pen& line, const char* text) {
@@ -41,7 +33,8 @@ std::vector<LegendItem> legendItems(const CVARNView& view) {
     // A profile the allele-specific HMM decoded: its states' classes, as the call line colours them.
     if (!view.GetDocument().hmmMinorCopies.empty()) {
         items.push_back({Swatch::None, {}, 0, "allele-specific call:"});
-        for (const AlleleCallClass& c : kAlleleCallClasses) items.push_back({Swatch::Line, c.colour, 3, c.label});
+        for (const AlleleCallClass& c : kAlleleCallClasses)
+            items.push_back({Swatch::Line, c.colour, 3, c.label});
     } else {
         items.insert(items.end(), {{Swatch::None, {}, 0, "HMM call:"},
                                    {Swatch::Line, kCallLoss, 3, "loss"},
@@ -60,38 +53,8 @@ std::vector<LegendItem> legendItems(const CVARNView& view) {
 
 void drawLegend(Decor& d, const CVARNView& view, int line) {
     const PageFrame& f = d.frame();
-    const int h = d.lineHeight();
-    const int top = f.pad + line * h;
-    const int middle = top + h / 2;
-    const int swatch = h;
-    const int right = d.shownRight() - f.pad;
-    int x = f.pad;
-    for (const LegendItem& item : legendItems(view)) {
-        const int mark = item.swatch == Swatch::None ? 0 : swatch + f.pad / 2;
-        const int width = mark + d.size(item.text).width;
-        if (x + width > right) break;
-        switch (item.swatch) {
-        case Swatch::Dots: {
-            // A patch of the cloud: single pixels would not show.
-            const int r = std::max(2, h / 6);
-            d.canvas().setPen(d.pen(item.colour, 1));
-            d.canvas().setBrush(item.colour);
-            d.canvas().fillRect(d.logicalX(x + swatch / 2 - r), d.logicalY(middle - r),
-                                d.logicalX(x + swatch / 2 + r), d.logicalY(middle + r));
-            break;
-        }
-        case Swatch::Line:
-            d.line(x, middle, x + swatch, middle, d.pen(item.colour, item.pixels));
-            break;
-        case Swatch::Tick:
-            d.line(x + swatch / 2, middle - h / 3, x + swatch / 2, middle + h / 3, d.pen(item.colour, 1));
-            break;
-        case Swatch::None:
-            break;
-        }
-        d.label(x + mark, top, item.text, d.topStrip());
-        x += width + 2 * f.pad;
-    }
+    const std::vector<LegendItem> items = legendItems(view);
+    drawLegendLine(d, items, f.pad, f.pad + line * d.lineHeight(), d.shownRight() - f.pad, d.topStrip());
 }
 
 } // namespace varn::paint

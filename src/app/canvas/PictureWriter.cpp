@@ -19,9 +19,10 @@ namespace {
 
 constexpr double kInchMetres = 0.0254;
 
-QByteArray pngBytes(CVARNView& view, const QSize& page, int dpi) {
+QByteArray pngBytes(const QSize& page, int dpi, const PagePainter& paint) {
     const double scale = static_cast<double>(dpi) / kScreenDpi;
-    const QSize size(static_cast<int>(std::ceil(page.width() * scale)), static_cast<int>(std::ceil(page.height() * scale)));
+    const QSize size(static_cast<int>(std::ceil(page.width() * scale)),
+                     static_cast<int>(std::ceil(page.height() * scale)));
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return {};
     // The magnified page ends inside the last row and column of pixels; they stay white.
@@ -29,7 +30,7 @@ QByteArray pngBytes(CVARNView& view, const QSize& page, int dpi) {
     {
         QPainter painter(&image);
         painter.scale(scale, scale);
-        paintView(view, painter, page);
+        paint(painter, page);
     }
     // Only the file's resolution tag changes: the fonts were laid out at the screen's, so the
     // magnified page keeps the window's proportions of text to drawing.
@@ -43,7 +44,7 @@ QByteArray pngBytes(CVARNView& view, const QSize& page, int dpi) {
     return bytes;
 }
 
-QByteArray svgBytes(CVARNView& view, const QSize& page) {
+QByteArray svgBytes(const QSize& page, const PagePainter& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -55,12 +56,12 @@ QByteArray svgBytes(CVARNView& view, const QSize& page) {
     svg.setTitle("VARN");
     QPainter painter;
     if (!painter.begin(&svg)) return {};
-    paintView(view, painter, page);
+    paint(painter, page);
     painter.end();
     return bytes;
 }
 
-QByteArray pdfBytes(CVARNView& view, const QSize& page) {
+QByteArray pdfBytes(const QSize& page, const PagePainter& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -73,28 +74,39 @@ QByteArray pdfBytes(CVARNView& view, const QSize& page) {
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&pdf)) return {};
-    paintView(view, painter, page);
+    paint(painter, page);
     painter.end();
     return bytes;
 }
 
 } // namespace
 
+QByteArray pictureBytes(const QSize& page, const PictureOptions& options, const PagePainter& paint) {
+    switch (options.kind) {
+    case PictureKind::Svg:
+        return svgBytes(page, paint);
+    case PictureKind::Pdf:
+        return pdfBytes(page, paint);
+    case PictureKind::Png:
+        break;
+    }
+    return pngBytes(page, options.dpi, paint);
+}
+
 QByteArray pictureBytes(CVARNView& view, const PictureOptions& options) {
     measureLabelsFor(view);
-    const QSize page = drawingSize(view);
-    switch (options.kind) {
-    case PictureKind::Svg: return svgBytes(view, page);
-    case PictureKind::Pdf: return pdfBytes(view, page);
-    case PictureKind::Png: break;
-    }
-    return pngBytes(view, page, options.dpi);
+    return pictureBytes(drawingSize(view), options,
+                        [&view](QPainter& painter, const QSize& page) { paintView(view, painter, page); });
+}
+
+bool writePictureBytes(const std::filesystem::path& path, const QByteArray& bytes) {
+    if (bytes.isEmpty()) return false;
+    return replaceFileContents(path,
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool writePicture(CVARNView& view, const std::filesystem::path& path, const PictureOptions& options) {
-    const QByteArray bytes = pictureBytes(view, options);
-    if (bytes.isEmpty()) return false;
-    return replaceFileContents(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return writePictureBytes(path, pictureBytes(view, options));
 }
 
 } // namespace varn

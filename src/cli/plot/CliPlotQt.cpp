@@ -1,6 +1,8 @@
 #include "cli/CliPlot.h"
 
 #include "canvas/PictureWriter.h"
+#include "canvas/ProfilePictureWriter.h"
+#include "canvas/ProfileReportWriter.h"
 #include "canvas/RenderCohortPage.h"
 #include "canvas/RenderPurityCurve.h"
 #include "canvas/RenderPurityMap.h"
@@ -89,6 +91,39 @@ bool plotCohort(const CVARNDoc& doc, const CohortSummary& summary, const std::fi
         return false;
     }
     return true;
+}
+
+namespace {
+
+bool confirmed(bool written, const std::string& what, const std::filesystem::path& file, UserInterface& ui,
+               std::string& error) {
+    if (!written) {
+        error = what + " " + file.string() + " could not be written";
+        return false;
+    }
+    ui.fileWritten("Wrote", file);
+    return true;
+}
+
+} // namespace
+
+bool plotProfileGenome(const ProfilePicture& picture, const std::filesystem::path& file,
+                       const PictureOptions& options, UserInterface& ui, std::string& error) {
+    ensureGuiApplication();
+    return confirmed(writeProfileGenomePicture(picture, file, options), "the plot", file, ui, error);
+}
+
+bool plotProfileChromosome(const ProfilePicture& picture, int chromosome, const std::filesystem::path& file,
+                           const PictureOptions& options, UserInterface& ui, std::string& error) {
+    ensureGuiApplication();
+    return confirmed(writeProfileChromosomePicture(picture, chromosome, file, options), "the plot", file, ui,
+                     error);
+}
+
+bool writeProfileReportFile(const ProfilePicture& picture, const ProfileReport& report,
+                            const std::filesystem::path& file, UserInterface& ui, std::string& error) {
+    ensureGuiApplication();
+    return confirmed(writeProfileReport(picture, report, file), "the report", file, ui, error);
 }
 
 } // namespace varn::cli

@@ -29,4 +29,22 @@ bool plotCohort(const CVARNDoc&, const CohortSummary&, const std::filesystem::pa
     return false;
 }
 
+bool plotProfileGenome(const ProfilePicture&, const std::filesystem::path& file, const PictureOptions&,
+                       UserInterface&, std::string& error) {
+    error = "--plot " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
+bool plotProfileChromosome(const ProfilePicture&, int, const std::filesystem::path& file,
+                           const PictureOptions&, UserInterface&, std::string& error) {
+    error = "--plot-chromosomes " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
+bool writeProfileReportFile(const ProfilePicture&, const ProfileReport&, const std::filesystem::path& file,
+                            UserInterface&, std::string& error) {
+    error = "--report " + file.string() + ": this varn-cli was built without Qt 6 and cannot draw";
+    return false;
+}
+
 } // namespace varn::cli
