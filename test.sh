@@ -1,26 +1,46 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, then the whole suite again under
-# AddressSanitizer + UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the normal build, then the suite again under
+# AddressSanitizer + UndefinedBehaviorSanitizer, then every reader's fuzzer for a few seconds.
+# Ends with the wall time of each phase.
+#
+# The quick loop while writing code is the unit tests alone, under a minute:
+#   cmake --build --preset default && ctest --preset quick
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
 jobs=$(nproc)
+phases=()
+started=$SECONDS
+phase() { # phase NAME COMMAND...: runs the command and notes its wall time
+  local name=$1 t0=$SECONDS
+  shift
+  "$@"
+  phases+=("$(printf '%-18s %5d s' "$name" $((SECONDS - t0)))")
+}
 
-cmake --preset default >/dev/null
-cmake --build --preset default -j "$jobs"
-ctest --preset default -j "$jobs"
+phase installs ./scripts/install-deps.sh
 
-cmake --preset asan >/dev/null
-cmake --build --preset asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --preset asan -j "$jobs"
+phase "default build" bash -c "cmake --preset default >/dev/null && cmake --build --preset default -j $jobs"
+phase "default suite" ctest --preset default -j "$jobs"
+
+phase "sanitizer build" bash -c "cmake --preset asan >/dev/null && cmake --build --preset asan -j $jobs"
+phase "sanitizer suite" env ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset asan -j "$jobs"
 
 # Every reader's fuzzer for a few seconds on its seed corpus, so that a regression in a reader
 # shows here and not in a scientist's archive.
-if command -v clang++ >/dev/null 2>&1; then
+fuzz_all() {
+  local name
   for name in $(ls fuzz/corpus); do
     VARN_FUZZ_JOBS="$jobs" fuzz/run.sh "$name" "${VARN_FUZZ_SECONDS:-3}"
   done
+}
+if command -v clang++ >/dev/null 2>&1; then
+  phase fuzzers fuzz_all
 else
   echo "clang++ not found: the fuzzers are skipped"
 fi
+
+echo
+echo "Every test passed. Wall time per phase:"
+printf '  %s\n' "${phases[@]}"
+printf '  %-18s %5d s\n' total $((SECONDS - started))

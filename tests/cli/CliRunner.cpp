@@ -1,5 +1,7 @@
 #include "cli/CliRunner.h"
 
+#include "support/SharedDemo.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -57,35 +59,15 @@ constexpr const char* kOutputFolders[] = {"temporary files", "Self temporary fil
 } // namespace
 
 // The cache is named after the tool's build time, so a rebuilt tool makes a new one and a cache in
-// use by a running test is never replaced under it. Caches of earlier builds are removed.
+// use by a running test is never replaced under it.
 const fs::path& sharedDemoRoot() {
-    static const fs::path root = [] {
-        const fs::path folder = fs::path(VARN_CLI_BINARY).parent_path();
-        const std::string prefix = "cli-test-demo-";
-        const std::string build =
-            std::to_string(fs::last_write_time(VARN_CLI_BINARY).time_since_epoch().count());
-        const fs::path cache = folder / (prefix + build);
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(folder, ec)) {
-            const std::string name = entry.path().filename().string();
-            const bool earlierCache = name.rfind(prefix, 0) == 0 && name != prefix + build;
-            const bool earlierStaging = name.rfind("cli-test-staging-", 0) == 0 &&
-                                        name.rfind("cli-test-staging-" + build + "-", 0) != 0;
-            if (earlierCache || earlierStaging) fs::remove_all(entry.path(), ec);
-        }
-        if (fs::exists(cache / "VARN" / "complete", ec)) return cache / "VARN";
-        // Made under a name of its own and renamed into place, so that test processes started
-        // together never see half an installation; the first to finish wins.
-        const fs::path staging = folder / ("cli-test-staging-" + build + "-" + std::to_string(getpid()));
-        fs::remove_all(staging, ec);
-        fs::create_directories(staging);
-        const CliRun made = runCli({"--root", (staging / "VARN").string(), "demo-data", "--refs", "3"});
-        if (made.status != 0) throw std::runtime_error("demo-data failed: " + made.err);
-        std::ofstream(staging / "VARN" / "complete") << "demo with 3 references\n";
-        fs::rename(staging, cache, ec);
-        if (ec) fs::remove_all(staging, ec);
-        return cache / "VARN";
-    }();
+    static const fs::path root = keptDemoInstallation(
+        fs::path(VARN_CLI_BINARY).parent_path(), "cli-test-demo-", buildStamp(VARN_CLI_BINARY),
+        [](const fs::path& made, std::string& problem) {
+            const CliRun run = runCli({"--root", made.string(), "demo-data", "--refs", "3"});
+            problem = run.err;
+            return run.status == 0;
+        });
     return root;
 }
 
