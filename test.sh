@@ -20,7 +20,12 @@ phase() { # phase NAME COMMAND...: runs the command and notes its wall time
 phase installs ./scripts/install-deps.sh
 
 phase "default build" bash -c "cmake --preset default >/dev/null && cmake --build --preset default -j $jobs"
-phase "default suite" ctest --preset default -j "$jobs"
+# The costliest end-to-end roads (label "roads": the manual's examples, the cohort workflow, the
+# window's analysis roads) run once, in the sanitizer pass, which covers every line they do.
+phase "default suite" ctest --preset default -j "$jobs" -LE roads
+# The demo installations the tests keep beside the test programs are large; the sanitizer pass
+# makes its own.
+rm -rf build/bin/cli-test-demo-* build/bin/core-test-demo-*
 
 phase "sanitizer build" bash -c "cmake --preset asan >/dev/null && cmake --build --preset asan -j $jobs"
 phase "sanitizer suite" env ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
