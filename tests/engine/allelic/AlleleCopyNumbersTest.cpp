@@ -29,29 +29,31 @@ AlleleFitInput inputAt(double purity) {
 constexpr double kBafNoise = 0.03;
 
 // The mirrored B-allele fraction a band at `band` shows under the noise.
-double mirroredOf(double band) { return 0.5 + foldedMean(band - 0.5, kBafNoise); }
+double mirroredOf(double band) {
+    return 0.5 + foldedMean(band - 0.5, kBafNoise);
+}
 
 struct Case {
     std::string name;
     double purity;
-    int hmm;               // the HMM's copy number, -1 undecoded
-    double meanLn;         // the segment's level
-    int informative;       // of expected heterozygous SNPs
+    int hmm;         // the HMM's copy number, -1 undecoded
+    double meanLn;   // the segment's level
+    int informative; // of expected heterozygous SNPs
     double expected;
-    double band;           // where the informative SNPs' band lies
-    int major, minor;      // the answer
+    double band;      // where the informative SNPs' band lies
+    int major, minor; // the answer
     bool loh, mismatch;
-    double expectedBand;   // NaN: none
+    double expectedBand; // NaN: none
 };
 
 TEST(AlleleCopyNumbers, SplitsEachSegmentBetweenTheParents) {
     const double none = std::nan("");
     const Case cases[] = {
         {"balanced diploid", 1.0, 2, 0.0, 30, 30, 0.5, 1, 1, false, false, 0.5},
-        {"copy-neutral LOH in a pure tumour: no informative SNP left", 1.0, 2, 0.0, 0, 30, none, 2, 0, true, false,
-         none},
-        {"copy-neutral LOH with 40 % normal cells: a band at 0.8", 0.6, 2, 0.0, 30, 30, 0.8, 2, 0, true, false,
-         0.8},
+        {"copy-neutral LOH in a pure tumour: no informative SNP left", 1.0, 2, 0.0, 0, 30, none, 2, 0, true,
+         false, none},
+        {"copy-neutral LOH with 40 % normal cells: a band at 0.8", 0.6, 2, 0.0, 30, 30, 0.8, 2, 0, true,
+         false, 0.8},
         {"one copy lost", 1.0, 1, std::log(0.5), 0, 30, none, 1, 0, true, false, none},
         {"doubled genome, balanced", 1.0, 4, std::log(2.0), 30, 30, 0.5, 2, 2, false, false, 0.5},
         {"doubled genome, three against one", 1.0, 4, std::log(2.0), 30, 30, 0.75, 3, 1, false, false, 0.75},
@@ -104,7 +106,8 @@ TEST(AlleleCopyNumbers, MajorShareMixesTheNormalCellsIn) {
     const Row rows[] = {{1.0, 2, 1, 0.5}, {1.0, 3, 1, 2.0 / 3}, {1.0, 4, 1, 0.75}, {1.0, 2, 0, 1.0},
                         {0.6, 2, 0, 0.8}, {0.5, 1, 0, 2.0 / 3}, {0.5, 0, 0, 0.5}};
     for (const Row& r : rows)
-        EXPECT_NEAR(majorShare(inputAt(r.purity), r.k, r.j), r.share, 1e-6) << r.purity << " " << r.k << " " << r.j;
+        EXPECT_NEAR(majorShare(inputAt(r.purity), r.k, r.j), r.share, 1e-6)
+            << r.purity << " " << r.k << " " << r.j;
     EXPECT_TRUE(std::isnan(majorShare(inputAt(1.0), 0, 0))) << "no DNA left in a pure tumour";
 }
 

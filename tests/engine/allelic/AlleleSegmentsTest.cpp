@@ -127,7 +127,8 @@ TEST(AlleleSegments, SummarisesAPieceOverItsSnpsWithALogRatio) {
     InformativeSnps inf;
     for (int i = 0; i < 12; ++i) inf.informative.push_back(i % 2 == 0);
     std::vector<float> loh(kSlots, 0.0f);
-    for (const AlleleSnp& s : baf.snps) loh[static_cast<std::size_t>(s.index)] = static_cast<float>(s.index - kXbaFirstSlot);
+    for (const AlleleSnp& s : baf.snps)
+        loh[static_cast<std::size_t>(s.index)] = static_cast<float>(s.index - kXbaFirstSlot);
     const AlleleSegments out = alleleSegments(*td.doc, baf, inf, {logRatioSegment(0, 11)}, loh.data());
     ASSERT_EQ(out.segments.size(), 1u);
     const AlleleSegment& a = out.segments[0];

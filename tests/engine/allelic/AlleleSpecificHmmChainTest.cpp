@@ -34,7 +34,8 @@ AlleleHmmArray arrayAt(double p, bool fromNormal) {
     AlleleHmmArray a;
     for (int s = 0; s < kHmmStates; ++s) {
         double tumour = g[alleleStates()[reportedAlleleState(s)].total];
-        if (s >= kAlleleStates) tumour = 0.5 * (tumour + g[alleleStates()[subcloneSteps()[s - kAlleleStates].upper].total]);
+        if (s >= kAlleleStates)
+            tumour = 0.5 * (tumour + g[alleleStates()[subcloneSteps()[s - kAlleleStates].upper].total]);
         a.level[s] = std::log((p * tumour + 2.0 * (1.0 - p)) / 2.0);
     }
     a.levelNoise = kLevelNoise;
@@ -57,7 +58,10 @@ TEST(AlleleSpecificHmm, ReadsEachStretchOfAChainAsTheStateItWasDrawnFrom) {
         {"copy-neutral LOH between balanced stretches, pure", 1.0, false, {{2, 1}, {2, 0}, {2, 1}}},
         {"one copy lost, 30 % normal cells", 0.7, false, {{2, 1}, {1, 0}, {2, 1}}},
         {"a gain of one parent", 0.8, false, {{2, 1}, {3, 1}, {3, 0}, {2, 1}}},
-        {"a doubled genome: balanced, three against one, all of one parent", 1.0, false, {{4, 2}, {4, 1}, {4, 0}}},
+        {"a doubled genome: balanced, three against one, all of one parent",
+         1.0,
+         false,
+         {{4, 2}, {4, 1}, {4, 0}}},
         {"both copies lost, with normal cells left", 0.6, false, {{2, 1}, {0, 0}, {2, 1}}},
         // The normal's heterozygous SNPs stay informative in the LOH: only their band moves.
         {"copy-neutral LOH by the paired normal's SNPs", 0.8, true, {{2, 1}, {2, 0}, {2, 1}}},
@@ -70,7 +74,8 @@ TEST(AlleleSpecificHmm, ReadsEachStretchOfAChainAsTheStateItWasDrawnFrom) {
         chain.arrays[1] = arrayAt(c.purity, c.fromNormal);
         chain.informativeFromNormal = c.fromNormal;
         if (c.oneParentOnly)
-            for (int s = 0; s < kHmmStates; ++s) chain.allowed[s] = alleleStates()[reportedAlleleState(s)].minor == 0;
+            for (int s = 0; s < kHmmStates; ++s)
+                chain.allowed[s] = alleleStates()[reportedAlleleState(s)].minor == 0;
         std::vector<int> truth;
         const AlleleHmmArray& a = chain.arrays[1];
         for (std::size_t r = 0; r < c.stretches.size(); ++r) {

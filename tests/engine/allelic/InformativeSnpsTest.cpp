@@ -25,13 +25,15 @@ struct Case {
     std::function<bool(int)> informative;
 };
 
-bool third(int i) { return i % 3 == 1; }
+bool third(int i) {
+    return i % 3 == 1;
+}
 
 std::vector<Case> cases() {
     const float nan = std::nanf("");
     return {
-        {"balanced heterozygous SNPs among homozygous ones", [](int i) { return test::everyThirdHeterozygous(i); },
-         third},
+        {"balanced heterozygous SNPs among homozygous ones",
+         [](int i) { return test::everyThirdHeterozygous(i); }, third},
         {"an imbalanced stretch whose weaker allele faded from the calls",
          [](int i) {
              TinySnp s = test::everyThirdHeterozygous(i, 0.2f);
@@ -40,10 +42,14 @@ std::vector<Case> cases() {
          },
          third},
         {"a homozygous deletion in a pure tumour, balanced everywhere",
-         [](int i) { return TinySnp{0.5f + 0.01f * static_cast<float>(i % 5 - 2), kCallAB}; },
+         [](int i) {
+             return TinySnp{0.5f + 0.01f * static_cast<float>(i % 5 - 2), kCallAB};
+         },
          [](int) { return false; }},
         {"LOH: no second allele anywhere",
-         [](int i) { return i % 2 == 0 ? TinySnp{0.01f, kCallAA} : TinySnp{0.99f, kCallBB}; },
+         [](int i) {
+             return i % 2 == 0 ? TinySnp{0.01f, kCallAA} : TinySnp{0.99f, kCallBB};
+         },
          [](int) { return false; }},
         {"heterozygous SNPs whose contrast could not be read",
          [nan](int i) {
@@ -55,10 +61,15 @@ std::vector<Case> cases() {
         // 0.07 from the end: alone among homozygous SNPs it holds a second allele, inside a tight band
         // at 0.2 / 0.8 it is a homozygous SNP a little off its end.
         {"a SNP near the homozygous end, on its own",
-         [](int i) { return i == 31 ? TinySnp{0.07f, kCallAA} : TinySnp{i % 2 ? 0.99f : 0.01f, i % 2 ? kCallBB : kCallAA}; },
+         [](int i) {
+             return i == 31 ? TinySnp{0.07f, kCallAA}
+                            : TinySnp{i % 2 ? 0.99f : 0.01f, i % 2 ? kCallBB : kCallAA};
+         },
          [](int i) { return i == 31; }},
         {"a SNP near the homozygous end, beside a band",
-         [](int i) { return i == 31 ? TinySnp{0.07f, kCallAA} : test::everyThirdHeterozygous(i, 0.3f); },
+         [](int i) {
+             return i == 31 ? TinySnp{0.07f, kCallAA} : test::everyThirdHeterozygous(i, 0.3f);
+         },
          [](int i) { return third(i) && i != 31; }},
     };
 }
@@ -75,7 +86,8 @@ TEST(InformativeSnps, FromTheSampleKeepsHeterozygousStretchesAndNothingElse) {
         const InformativeSnps inf = informativeFromSample(*td.doc, alone);
         int expected = 0;
         for (int i = 0; i < kSnps; ++i) {
-            EXPECT_EQ(inf.informative[static_cast<std::size_t>(i)] != 0, all[c].informative(i)) << "SNP " << i;
+            EXPECT_EQ(inf.informative[static_cast<std::size_t>(i)] != 0, all[c].informative(i))
+                << "SNP " << i;
             expected += all[c].informative(i);
         }
         EXPECT_EQ(inf.count, expected);
@@ -113,11 +125,13 @@ TEST(InformativeSnps, FromTheNormalTakesItsHeterozygousCallsWithAReadableSample)
                         {kCallAA, 0.5f, false}, {kCallBB, 0.9f, false}, {kNoCall, 0.5f, false}};
     BAlleleFraction baf;
     test::addChromosome(*td.doc, baf, 1, 6, [&](int i) { return TinySnp{rows[i].baf, kCallAA}; });
-    for (int i = 0; i < 6; ++i) td.doc->normalSnpCall[baf.snps[static_cast<std::size_t>(i)].record] = rows[i].normalCall;
+    for (int i = 0; i < 6; ++i)
+        td.doc->normalSnpCall[baf.snps[static_cast<std::size_t>(i)].record] = rows[i].normalCall;
     const InformativeSnps inf = informativeFromNormal(*td.doc, baf);
     EXPECT_TRUE(inf.fromNormal);
     EXPECT_EQ(inf.count, 2);
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(inf.informative[static_cast<std::size_t>(i)] != 0, rows[i].informative) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(inf.informative[static_cast<std::size_t>(i)] != 0, rows[i].informative) << i;
 }
 
 } // namespace

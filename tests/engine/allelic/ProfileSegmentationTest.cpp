@@ -52,7 +52,8 @@ TEST(ProfileSegmentation, SegmentsEachAutosomeOnItsOwn) {
     const int half = (kChromosomeStart[t][1] + kChromosomeStart[t][2]) / 2;
     float* values = doc.logRatio[0];
     for (int pos = kChromosomeStart[t][1]; pos < kChromosomeStart[t][kChromosomeX + 1]; ++pos) {
-        const bool high = (pos >= half && pos < kChromosomeStart[t][3]) || pos >= kChromosomeStart[t][kChromosomeX];
+        const bool high =
+            (pos >= half && pos < kChromosomeStart[t][3]) || pos >= kChromosomeStart[t][kChromosomeX];
         values[pos] = (high ? 0.5f : 0.0f) + (pos >= kChromosomeStart[t][kChromosomeX] ? 1.0f : 0.0f) +
                       0.1f * test::gaussianNoise(3, pos);
     }

@@ -44,9 +44,11 @@ TEST(SampleSex, ReadsTheSexFromTheShareOfHeterozygousSnpsOnX) {
         for (int i = 0; i < 99; ++i) inf.informative.push_back(c.autosomesInformative && i % 3 == 1);
         // X at 0.4 below the region, but for a few SNPs without a log ratio.
         test::addChromosome(*td.doc, baf, kChromosomeX, c.xSnps, [](int i) {
-            return TinySnp{0.5f, kCallAB, i % 17 == 0 ? std::nanf("") : -0.3f + 0.01f * static_cast<float>(i % 5 - 2)};
+            return TinySnp{0.5f, kCallAB,
+                           i % 17 == 0 ? std::nanf("") : -0.3f + 0.01f * static_cast<float>(i % 5 - 2)};
         });
-        for (int i = 0; i < c.xSnps; ++i) inf.informative.push_back(c.xInformativeEvery > 0 && i % c.xInformativeEvery == 1);
+        for (int i = 0; i < c.xSnps; ++i)
+            inf.informative.push_back(c.xInformativeEvery > 0 && i % c.xInformativeEvery == 1);
         const SexReading sex = readSampleSex(*td.doc, baf, inf, baseline);
         EXPECT_EQ(sex.read, c.read);
         if (!c.read) continue;
@@ -63,12 +65,14 @@ TEST(SampleSex, WarnsWhenTheLevelOfXContradictsTheSexItsAllelesRead) {
         double xLevel;
         std::string warning;
     };
-    const std::string female = "the X of T1 reads female by its heterozygous SNPs but lies at the level of one copy "
-                               "against the pool's references; X is left undecoded";
-    const std::string male = "the X of T1 reads male by its heterozygous SNPs but lies at the level of two copies "
-                             "against the pool's references; X is left undecoded";
-    const Row rows[] = {{true, false, -0.02, ""},  {true, false, -0.37, ""}, {true, false, -0.38, female},
-                        {true, true, -0.5, ""},    {true, true, -0.13, ""},  {true, true, -0.12, male},
+    const std::string female =
+        "the X of T1 reads female by its heterozygous SNPs but lies at the level of one copy "
+        "against the pool's references; X is left undecoded";
+    const std::string male =
+        "the X of T1 reads male by its heterozygous SNPs but lies at the level of two copies "
+        "against the pool's references; X is left undecoded";
+    const Row rows[] = {{true, false, -0.02, ""}, {true, false, -0.37, ""}, {true, false, -0.38, female},
+                        {true, true, -0.5, ""},   {true, true, -0.13, ""},  {true, true, -0.12, male},
                         {false, false, -0.5, ""}};
     for (const Row& r : rows) {
         SexReading sex;
