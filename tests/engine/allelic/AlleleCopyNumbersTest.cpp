@@ -11,8 +11,8 @@
 namespace varn {
 namespace {
 
-// k copies read as k diploid-normal halves (the background of none at 0.2), levels in natural log
-// against two copies, the informative SNPs' band noise 0.03.
+// An array without compression: k copies read as k (none as the probes' background, 0.2); levels
+// in natural log against two copies, the informative SNPs' band noise 0.03.
 AlleleFitInput inputAt(double purity) {
     AlleleFitInput in;
     in.purity = purity;
