@@ -1,14 +1,17 @@
-// The sample's sex from its X, on an autosome and an X of SNPs built here: a man's X holds no
-// heterozygous SNP, and the level of his single copy must then agree with the pool's sexes.
+// The sexes behind X, on SNPs built here: the sample's from the share of heterozygous SNPs on its
+// X (a man's holds none), whose level must then agree with the pool's sexes; the pool's men from
+// the heterozygous counts of its allele model on X and from whose X lies lowest.
 #include "engine/allelic/SampleSex.h"
 
 #include "document/ChromosomeTable.h"
+#include "engine/EngineFixtures.h"
 #include "engine/allelic/TinySnps.h"
 #include "support/TestDocument.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
 
 namespace varn {
@@ -80,6 +83,50 @@ TEST(SampleSex, WarnsWhenTheLevelOfXContradictsTheSexItsAllelesRead) {
         sex.male = r.male;
         sex.xLevel = r.xLevel;
         EXPECT_EQ(sexContradiction(sex, 0.0, -0.5, "T1"), r.warning) << r.male << " at " << r.xLevel;
+    }
+}
+
+TEST(SampleSex, TellsThePoolsMenByTheirXAndTheHeterozygousCountsOnIt) {
+    struct Case {
+        int references;
+        std::set<int> men; // pool rows
+    };
+    const Case cases[] = {{4, {}}, {4, {2}}, {5, {1, 4}}, {3, {1, 2, 3}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.references << " references, " << c.men.size() << " men");
+        test::TestDocument td;
+        CVARNDoc& doc = *td.doc;
+        const int t = kXba;
+        doc.refCount[t] = c.references + 1;
+        AlleleModel& model = doc.alleleModel[t];
+        model.arrayType = t;
+        model.first = doc.snpFirst[t];
+        const auto n = static_cast<std::size_t>(doc.snpLast[t] - doc.snpFirst[t] + 1);
+        model.centreAB.assign(n, 0.0f);
+        model.countAB.assign(n, 0);
+        const int women = c.references - static_cast<int>(c.men.size());
+        for (int snp = doc.snpFirst[t]; snp <= doc.snpLast[t]; ++snp) {
+            const bool x = doc.snpChromosome[snp] == kChromosomeX;
+            // Three SNPs in ten heterozygous in every reference that holds two X (the rate is 0.3).
+            if (snp % 10 < 3)
+                model.countAB[static_cast<std::size_t>(snp - model.first)] =
+                    static_cast<unsigned short>(x ? women : c.references);
+            for (int row = 1; row <= c.references; ++row) {
+                const bool one = x && c.men.count(row) > 0;
+                doc.poolSignal[row][snp] =
+                    (one ? 500.0f : 1000.0f) * std::exp(0.1f * test::gaussianNoise(row, snp));
+            }
+        }
+        const PoolSexes pool = poolSexes(doc, t);
+        ASSERT_TRUE(pool.read);
+        EXPECT_EQ(pool.references, c.references);
+        EXPECT_EQ(pool.men(), static_cast<int>(c.men.size()));
+        for (int row = 1; row <= c.references; ++row)
+            EXPECT_EQ(pool.male[static_cast<std::size_t>(row - 1)] != 0, c.men.count(row) > 0)
+                << "row " << row;
+        // Without the allele model there is nothing to count.
+        doc.alleleModel[t] = AlleleModel{};
+        EXPECT_FALSE(poolSexes(doc, t).read);
     }
 }
 
