@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -144,13 +143,6 @@ TEST(AlleleSegments, SummarisesAPieceOverItsSnpsWithALogRatio) {
     EXPECT_NEAR(a.expectedHeterozygous, 11 * 0.3, 1e-5);
     EXPECT_NEAR(a.mirroredBaf, 0.6, 1e-6);
     EXPECT_NEAR(a.meanSquare, 0.01, 1e-6);
-}
-
-TEST(AlleleSegments, FoldedMeanIsTheMeanDistanceFromTheMiddle) {
-    EXPECT_NEAR(foldedMean(0.0, 0.03), 0.03 * std::sqrt(2.0 / std::numbers::pi), 1e-12);
-    EXPECT_EQ(foldedMean(-0.2, 0.0), 0.2);
-    EXPECT_NEAR(foldedMean(0.3, 0.03), 0.3, 1e-9); // ten SDs out: the fold never reached
-    EXPECT_GT(foldedMean(0.03, 0.03), 0.03);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -106,21 +105,6 @@ TEST(AlleleSpecificHmm, ReadsEachStretchOfAChainAsTheStateItWasDrawnFrom) {
         EXPECT_GE(right, static_cast<int>(truth.size()) - 3 * static_cast<int>(c.stretches.size()));
     }
     EXPECT_TRUE(decodeAlleleStates(AlleleHmmChain{}).empty());
-}
-
-TEST(AlleleSpecificHmm, EachSubcloneStepIsOneCopyOfOneParentAndReadsAsItsLowerState) {
-    std::set<std::pair<int, int>> seen;
-    for (int s = kAlleleStates; s < kHmmStates; ++s) {
-        const SubcloneStep& step = subcloneSteps()[s - kAlleleStates];
-        const AlleleState& lower = alleleStates()[step.lower];
-        const AlleleState& upper = alleleStates()[step.upper];
-        EXPECT_EQ(upper.total, lower.total + 1) << s;
-        EXPECT_TRUE(upper.minor == lower.minor || upper.minor == lower.minor + 1) << s;
-        EXPECT_EQ(reportedAlleleState(s), step.lower);
-        seen.insert({step.lower, step.upper});
-    }
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kSubcloneSteps));
-    for (int s = 0; s < kAlleleStates; ++s) EXPECT_EQ(reportedAlleleState(s), s);
 }
 
 } // namespace
