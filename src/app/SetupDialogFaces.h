@@ -1,22 +1,18 @@
 #pragma once
 
+#include "HmmParameterFace.h"
+
 #include <QDialog>
 
 class QButtonGroup;
-class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QSpinBox;
 
 namespace varn {
 
 class CAverage;
 class CBaseSet;
 class CBasicMode;
-class CHMMParameter;
-class CanvasWidget;
 class CRefSelect;
 class CSampleSelect;
 class CSampleTypeSelect;
@@ -89,30 +85,6 @@ class AverageFace : public QDialog {
     QButtonGroup* trim_;
     QButtonGroup* draw_;
     QLineEdit* number_;
-};
-
-class HmmParameterFace : public QDialog {
-    Q_OBJECT
-  public:
-    HmmParameterFace(CHMMParameter& dialog, QWidget* parent);
-    void accept() override;
-
-  private:
-    void showDialog();
-    void runEstimate();
-    void showEstimate();
-    void useSolution(int row);
-
-    CHMMParameter& dialog_;
-    QLineEdit* current_[6] = {};
-    QSpinBox* spin_[6] = {};
-    QLabel* estimateText_ = nullptr;
-    CanvasWidget* curve_ = nullptr;
-    CanvasWidget* map_ = nullptr;
-    QListWidget* solutions_ = nullptr;
-    QPushButton* useSolution_ = nullptr;
-    QCheckBox* dataDecide_ = nullptr;
-    bool estimateShown_ = false;
 };
 
 class RefSelectFace : public QDialog {

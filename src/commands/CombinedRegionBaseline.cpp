@@ -53,7 +53,7 @@ void CVARNView::applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy
     for (int t : {kXba, kHind}) {
         for (int pos : {doc.regionStart[t], doc.regionEnd[t]}) {
             // A region kept from a stored analysis is shown as it is, even if it is no position.
-            const bool known = pos >= 0 && pos < kSlots;
+            const bool known = inSlots(pos);
             const int snp = known ? doc.arrangeOrder[pos] : 0;
             *v++ = pos;
             *v++ = known ? doc.snpChromosome[snp] : 0;

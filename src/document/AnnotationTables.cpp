@@ -25,8 +25,6 @@ void toCString(std::string_view piece, char (&buffer)[N]) {
     buffer[text.size()] = '\0';
 }
 
-bool validSlot(int value) { return value >= 0 && value < kSlots; }
-
 } // namespace
 
 // IDH3.txt / IDX3.txt: two header lines, then per SNP record an unused serial number, the
@@ -75,7 +73,7 @@ int CVARNDoc::loadArrangeTable(int t) {
         int snp = 0;
         // A record outside the slot space would send every later lookup past the arrays; such a
         // line is treated like one that does not scan.
-        if (std::sscanf(line, "%d", &snp) == 1 && validSlot(snp)) arrangeOrder[pos] = snp;
+        if (std::sscanf(line, "%d", &snp) == 1 && inSlots(snp)) arrangeOrder[pos] = snp;
     }
     return 0;
 }
@@ -115,7 +113,7 @@ int CVARNDoc::loadCombineTable() {
     for (int m = 0; m < kSlots && lines.next(piece); ++m) {
         toCString(piece, line);
         int pos = 0;
-        if (std::sscanf(line, "%d ", &pos) == 1 && validSlot(pos)) combineOrder[m] = pos;
+        if (std::sscanf(line, "%d ", &pos) == 1 && inSlots(pos)) combineOrder[m] = pos;
     }
     return 0;
 }

@@ -77,7 +77,7 @@ void CVARNDoc::ResetSampleAttributes() {
 void CVARNDoc::computePositionUsable() {
     for (int p = 0; p < kSlots; ++p) {
         const int snp = arrangeOrder[p];
-        const bool inRange = snp >= 0 && snp < kSlots;
+        const bool inRange = inSlots(snp);
         const int length = inRange ? snpFragmentLength[snp] : 0;
         const float gc = inRange ? snpGcContent[snp] : 0.0f;
         positionUsable[p] = (length >= 500 && length <= 2000 && gc > 0.0f) ? 1 : 0;

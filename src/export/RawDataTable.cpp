@@ -24,7 +24,7 @@ std::string rawDataTable(const CVARNDoc& doc, int t) {
     out += "\nChromosome\tPosition\tFlag\tLog2-Ratio\tHMM\tAverage\tSNPcall\n";
     for (int pos = doc.snpFirst[t]; pos <= doc.snpLast[t]; ++pos) {
         const int snp = doc.arrangeOrder[pos];
-        const bool known = snp >= 0 && snp < kSlots;
+        const bool known = inSlots(snp);
         appendInt(out, known ? doc.snpChromosome[snp] : 0);
         out += " \t";
         appendInt(out, known ? doc.snpPosition[snp] : 0);

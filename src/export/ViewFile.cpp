@@ -33,7 +33,7 @@ std::string viewFile(const CVARNDoc& doc, int t) {
         out += " \t";
         appendInt(out, doc.hmmState[0][pos]);
         out += " \t";
-        appendInt(out, snp >= 0 && snp < kSlots ? doc.snpCall[snp] : 0);
+        appendInt(out, inSlots(snp) ? doc.snpCall[snp] : 0);
         out += " \n";
     }
     appendHmmSettings(out, doc);

@@ -3,6 +3,7 @@
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
 #include "engine/allelic/AlleleParameters.h"
+#include "engine/common/RobustStatistics.h"
 #include "engine/common/SideBySide.h"
 
 #include <algorithm>
@@ -83,12 +84,9 @@ std::string summarisedAllelesReason(const CVARNDoc& doc, int t, int row, const s
     const std::string why = sample + ": its allele A and allele B probes read alike at every SNP (a summarised "
                                      "signal file); the allele analysis needs the two alleles apart";
     if (contrast.size() < 2) return why;
-    auto middle = contrast.begin() + static_cast<std::ptrdiff_t>(contrast.size() / 2);
-    std::nth_element(contrast.begin(), middle, contrast.end());
-    const double median = *middle;
+    const double median = medianOf(contrast);
     for (double& l : contrast) l = std::fabs(l - median);
-    std::nth_element(contrast.begin(), middle, contrast.end());
-    return *middle < kAlleleParameters.summarisedSpread ? why : std::string();
+    return medianOf(contrast) < kAlleleParameters.summarisedSpread ? why : std::string();
 }
 
 float clippedBaf(float baf) { return std::isfinite(baf) ? std::clamp(baf, 0.0f, 1.0f) : baf; }

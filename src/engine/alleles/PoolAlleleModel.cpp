@@ -1,6 +1,7 @@
 #include "PoolAlleleModel.h"
 
 #include "document/CVARNDoc.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,17 +15,15 @@ constexpr int kGroups = 10; // probe groups of a SNP: allele A is probe 4j, alle
 
 // True when a reference's contrasts hardly spread about their median (or none is usable).
 bool readsAlike(const std::vector<float>& contrast) {
-    std::vector<float> finite;
+    std::vector<double> finite;
     finite.reserve(contrast.size());
     for (const float l : contrast)
         if (std::isfinite(l)) finite.push_back(l);
     if (finite.size() < 2) return true;
-    const auto middle = finite.begin() + static_cast<std::ptrdiff_t>(finite.size() / 2);
-    std::nth_element(finite.begin(), middle, finite.end());
-    const float median = *middle;
-    for (float& l : finite) l = std::fabs(l - median);
-    std::nth_element(finite.begin(), middle, finite.end());
-    return *middle < kAlleleLearning.summarisedSpread;
+    const float median = static_cast<float>(medianOf(finite));
+    // The deviations in single precision, as the contrasts are.
+    for (double& l : finite) l = std::fabs(static_cast<float>(l) - median);
+    return medianOf(finite) < kAlleleLearning.summarisedSpread;
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
+#include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,10 +85,8 @@ double profileNoise(const CVARNDoc& doc, int t, const float* values) {
         }
     }
     if (diffs.empty()) return 0.0;
-    auto middle = diffs.begin() + static_cast<std::ptrdiff_t>(diffs.size() / 2);
-    std::nth_element(diffs.begin(), middle, diffs.end());
     // The median of |x - y| for two normal values is 0.6745 * sqrt(2) * SD.
-    return *middle / (0.6745 * std::sqrt(2.0));
+    return medianOf(diffs) / (0.6745 * std::sqrt(2.0));
 }
 
 std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const float* values, double noise) {

@@ -1,12 +1,16 @@
 // Whole non-self analyses of the demo tumours: the pool, the tumour's signal and calls read from
 // the demo installation, a planted diploid stretch as the region, every reference ticked, then
-// Sort. The decoded copy numbers and the LOH score are held against the planted truth.
+// Sort. Each analysis runs once for all its figures: the decoded copy numbers and the LOH score
+// held against the planted truth, then the tumour cell fraction estimated from it against the
+// planted fraction, and what decoding with the estimated means recovers.
 #include "commands/CAverage.h"
 #include "commands/CRefSelect.h"
 #include "demo/DemoFixture.h"
 #include "demo/TruthFile.h"
 #include "document/CVARNDoc.h"
 #include "engine/EngineFixtures.h"
+#include "engine/hmm/HmmMeansPurity.h"
+#include "engine/purity/PurityEstimate.h"
 #include "export/Segments.h"
 #include "support/ScriptedUi.h"
 #include "view/CVARNView.h"
@@ -117,16 +121,21 @@ struct Analysis {
         return doc.regionStart[t] >= 0;
     }
 
-    Recovery run(const fs::path& root, const std::string& tumour, int t) {
-        const std::string a = t == kXba ? "X" : "H";
-        EXPECT_TRUE(doc.OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref")));
-        EXPECT_EQ(doc.ReadSignalFile(t, root / ("tumorsample" + a) / (tumour + a + ".txt"), 0, 0), 0);
-        EXPECT_EQ(doc.ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / (tumour + a + ".txt"), 0), 0);
-        EXPECT_TRUE(demo::readTruthFile(root / "truth" / (tumour + ".txt"), truth));
-        EXPECT_TRUE(chooseRegion(t));
-        EXPECT_TRUE(test::sortWithEveryReference(view, ui, t));
-        EXPECT_EQ(doc.refUsedCount[t], doc.refCount[t] - 1);
+    int t = kXba;
 
+    void run(const fs::path& root, const std::string& tumour, int array) {
+        t = array;
+        const std::string a = t == kXba ? "X" : "H";
+        ASSERT_TRUE(doc.OnOpenDocument(root / (t == kXba ? "XbaPool.ref" : "HindPool.ref")));
+        ASSERT_EQ(doc.ReadSignalFile(t, root / ("tumorsample" + a) / (tumour + a + ".txt"), 0, 0), 0);
+        ASSERT_EQ(doc.ReadSnpCallFile(t, root / ("SNPtumorsample" + a) / (tumour + a + ".txt"), 0), 0);
+        ASSERT_TRUE(demo::readTruthFile(root / "truth" / (tumour + ".txt"), truth));
+        ASSERT_TRUE(chooseRegion(t));
+        ASSERT_TRUE(test::sortWithEveryReference(view, ui, t));
+        EXPECT_EQ(doc.refUsedCount[t], doc.refCount[t] - 1);
+    }
+
+    Recovery recovery() {
         Recovery r;
         for (int pos = doc.snpFirst[t]; pos <= doc.autosomeLast[t]; ++pos) {
             if (doc.positionUsable[pos] != 1) continue;
@@ -162,36 +171,111 @@ struct Analysis {
         }
         return r;
     }
+
+    // The share of usable autosomal positions decoded to the planted copy number, and how many
+    // planted changes (copy number other than 2, on an autosome) are found: half or more of
+    // their usable positions decoded to the planted copy number.
+    void score(double& share, int& found, int& planted) {
+        int positions = 0, right = 0;
+        found = planted = 0;
+        std::vector<int> inside(truth.size()), hit(truth.size());
+        for (int pos = doc.snpFirst[t]; pos <= doc.autosomeLast[t]; ++pos) {
+            if (doc.positionUsable[pos] != 1) continue;
+            const demo::TruthSegment* s = demo::truthAt(truth, chromosomeOf(pos), baseOf(pos));
+            if (s == nullptr) continue;
+            const auto i = static_cast<std::size_t>(s - truth.data());
+            ++positions;
+            ++inside[i];
+            const bool ok = doc.hmmState[0][pos] == s->copyNumber;
+            right += ok;
+            hit[i] += ok;
+        }
+        for (std::size_t i = 0; i < truth.size(); ++i) {
+            if (truth[i].chromosome > 22 || truth[i].copyNumber == 2 || inside[i] == 0) continue;
+            ++planted;
+            found += 2 * hit[i] >= inside[i];
+        }
+        share = positions > 0 ? static_cast<double>(right) / positions : 0.0;
+    }
+
+    void recompute() {
+        doc.computePoolRatio(doc.regionStart[t], doc.regionEnd[t], doc.refSelected[t], doc.analysedRow[t], 0,
+                             t);
+    }
 };
 
-TEST(DemoRecovery, NonSelfAnalysisRecoversPlantedCopyNumbersAndLoh) {
+// The copy numbers, the LOH score and the segments at the default means, on the two tumours
+// without normal cells.
+void checkRecovery(Analysis& analysis, const std::string& tumour, int t) {
+    const Recovery r = analysis.recovery();
+    const double stateShare = r.positions > 0 ? static_cast<double>(r.stateRight) / r.positions : 0.0;
+    std::printf(
+        "[ figures  ] %s %s: HMM state = planted copy number at %.1f%% of %d usable autosomal "
+        "positions; LOH stretches >= 5 Mb above %.0f: %d of %d; heterozygous diploid positions "
+        "above %.0f: %d of %d (%d away from the stretch ends)\n",
+        tumour.c_str(), t == kXba ? "Xba" : "Hind", 100.0 * stateShare, r.positions,
+        static_cast<double>(kLohThreshold), r.longLohFound, r.longLoh,
+        static_cast<double>(kLohThreshold), r.hetAbove, r.hetPositions, r.hetAboveInside);
+    EXPECT_GE(stateShare, 0.95) << tumour << " array " << t;
+    EXPECT_GT(r.longLoh, 0);
+    EXPECT_EQ(r.longLohFound, r.longLoh) << tumour << " array " << t;
+    EXPECT_EQ(r.hetAboveInside, 0) << tumour << " array " << t;
+    EXPECT_LT(r.hetAbove, r.hetPositions / 1000) << tumour << " array " << t;
+
+    const SegmentRecovery seg = segmentRecovery(buildSegments(analysis.doc, t), analysis.truth);
+    std::printf("[ figures  ] %s %s segments: %d of %d planted changes found with their copy number; "
+                "%d of %d called changes overlap no planted change\n",
+                tumour.c_str(), t == kXba ? "Xba" : "Hind", seg.found, seg.planted, seg.spurious,
+                seg.called);
+    EXPECT_EQ(seg.found, seg.planted) << tumour << " array " << t;
+    EXPECT_EQ(seg.longSpurious, 0) << tumour << " array " << t;
+}
+
+// The tumour cell fraction estimated from the same analysis, and the decoding with its means.
+void checkPurityEstimate(Analysis& analysis, const std::string& tumour, int t, double planted) {
+    double shareDefault = 0, shareEstimated = 0;
+    int foundDefault = 0, foundEstimated = 0, changes = 0;
+    analysis.score(shareDefault, foundDefault, changes);
+
+    PurityEstimate e;
+    std::string reason;
+    ASSERT_TRUE(estimatePurity(analysis.doc, t, false, e, reason)) << reason;
+    setHmmMeansForPurity(analysis.doc, e.purity, false);
+    analysis.recompute();
+    analysis.score(shareEstimated, foundEstimated, changes);
+    std::printf(
+        "[ figures  ] %s %s: planted %.2f, estimate %.2f (%.2f-%.2f)%s; planted copy number at "
+        "%.2f%% (default means) / %.2f%% (estimated); changes found %d / %d of %d\n",
+        tumour.c_str(), t == kXba ? "Xba" : "Hind", planted, e.purity, e.low, e.high,
+        e.decided ? "" : (" undecided: " + e.why).c_str(), 100 * shareDefault, 100 * shareEstimated,
+        foundDefault, foundEstimated, changes);
+    EXPECT_TRUE(e.decided) << tumour << " " << t << ": " << e.why;
+    EXPECT_NEAR(e.purity, planted, 0.05) << tumour << " " << t;
+    EXPECT_LE(e.low, e.purity);
+    EXPECT_GE(e.high, e.purity);
+    EXPECT_TRUE(e.low <= planted + 1e-9 && planted <= e.high + 1e-9) << tumour << " " << t;
+    EXPECT_LE(e.high - e.low, 0.10 + 1e-9) << tumour << " " << t;
+    if (planted == 0.5) {
+        EXPECT_GE(shareEstimated, 0.98) << tumour << " " << t;
+    }
+    if (planted == 1.0) {
+        EXPECT_GE(shareEstimated, shareDefault - 0.002) << tumour << " " << t;
+    }
+}
+
+TEST(DemoRecovery, NonSelfAnalysisRecoversPlantedCopyNumbersLohAndTumourFraction) {
     test::DemoInstallationFixture& demo = test::demoInstallation();
     ASSERT_TRUE(demo.made) << demo.errors;
-    for (const std::string tumour : {"Tumor1", "Tumor2"}) {
+    for (const std::string tumour : {"Tumor1", "Tumor2", "Tumor3", "Tumor4", "Tumor5"}) {
+        double normalCells = -1;
+        ASSERT_TRUE(demo::readTruthNormalFraction(demo.root / "truth" / (tumour + ".txt"), normalCells));
         for (int t : {kXba, kHind}) {
             Analysis analysis(demo.root);
-            const Recovery r = analysis.run(demo.root, tumour, t);
-            const double stateShare = r.positions > 0 ? static_cast<double>(r.stateRight) / r.positions : 0.0;
-            std::printf(
-                "[ figures  ] %s %s: HMM state = planted copy number at %.1f%% of %d usable autosomal "
-                "positions; LOH stretches >= 5 Mb above %.0f: %d of %d; heterozygous diploid positions "
-                "above %.0f: %d of %d (%d away from the stretch ends)\n",
-                tumour.c_str(), t == kXba ? "Xba" : "Hind", 100.0 * stateShare, r.positions,
-                static_cast<double>(kLohThreshold), r.longLohFound, r.longLoh,
-                static_cast<double>(kLohThreshold), r.hetAbove, r.hetPositions, r.hetAboveInside);
-            EXPECT_GE(stateShare, 0.95) << tumour << " array " << t;
-            EXPECT_GT(r.longLoh, 0);
-            EXPECT_EQ(r.longLohFound, r.longLoh) << tumour << " array " << t;
-            EXPECT_EQ(r.hetAboveInside, 0) << tumour << " array " << t;
-            EXPECT_LT(r.hetAbove, r.hetPositions / 1000) << tumour << " array " << t;
-
-            const SegmentRecovery seg = segmentRecovery(buildSegments(analysis.doc, t), analysis.truth);
-            std::printf("[ figures  ] %s %s segments: %d of %d planted changes found with their copy number; "
-                        "%d of %d called changes overlap no planted change\n",
-                        tumour.c_str(), t == kXba ? "Xba" : "Hind", seg.found, seg.planted, seg.spurious,
-                        seg.called);
-            EXPECT_EQ(seg.found, seg.planted) << tumour << " array " << t;
-            EXPECT_EQ(seg.longSpurious, 0) << tumour << " array " << t;
+            analysis.run(demo.root, tumour, t);
+            if (HasFatalFailure()) return;
+            if (tumour == "Tumor1" || tumour == "Tumor2") checkRecovery(analysis, tumour, t);
+            checkPurityEstimate(analysis, tumour, t, 1.0 - normalCells);
+            if (HasFatalFailure()) return;
         }
     }
 }
