@@ -157,6 +157,16 @@ TEST(CliPurity, JointFitListsEverySolutionAndAppliesTheOneChosen) {
     EXPECT_NEAR(std::atof(row[1].str().c_str()), 0.5, 0.05);
     ASSERT_TRUE(std::regex_search(joint.out, row, std::regex("\n2\t(0\\.\\d+)\t[^\n]*\tyes\t"))) << joint.out;
     const std::string second = row[1].str();
+    // Listed in the order of their fit.
+    double previous = 2;
+    const std::regex fitColumn("\n\\d+\t(?:[^\t]*\t){6}([0-9.]+)\t");
+    for (auto it = std::sregex_iterator(joint.out.begin(), joint.out.end(), fitColumn); it != std::sregex_iterator();
+         ++it) {
+        const double fit = std::atof((*it)[1].str().c_str());
+        EXPECT_LE(fit, previous) << joint.out;
+        previous = fit;
+    }
+    EXPECT_LT(previous, 2) << joint.out;
 
     std::vector<std::string> states[2];
     for (const char* n : {"1", "2"}) {
