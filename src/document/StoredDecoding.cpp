@@ -18,6 +18,7 @@
 
 #include "CVARNDoc.h"
 #include "FileBytes.h"
+#include "ScanFormat.h"
 #include "TextLines.h"
 #include "UserInterface.h"
 #include "engine/analysis/AlleleSpecificDecoding.h"
