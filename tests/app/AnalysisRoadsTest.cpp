@@ -635,28 +635,29 @@ void AnalysisRoadsTest::purityRoad() {
     QVERIFY(fromWindow == states(rootFile("RawData/Tumor4X.xls")));
 }
 
-// Tumor6 (a doubled genome, 30 % normal cells) stored with its allele sums and reloaded with
-// NonSelfLoad, its baseline region held at two copies: the HMM dialog's Estimate shows the map of
+// Tumor4 (50 % normal cells; its levels fit a doubled genome at a third of the cells nearly as
+// well) stored with its allele sums and reloaded with NonSelfLoad, its baseline region held at two
+// copies: the HMM dialog's Estimate shows the map of
 // the joint fit and its solutions; the second one used from the list sets the means for its
 // fraction and the baseline's copy number it gives, decodes, and the title names it. Default and
 // OK forget it again.
 void AnalysisRoadsTest::solutionRoad() {
     QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
-                    qs(rootFile("tumorsampleX/Tumor6X.txt")), "--calls",
-                    qs(rootFile("SNPtumorsampleX/Tumor6X.txt")), "--region", "chr1:1-100000000", "--store",
+                    qs(rootFile("tumorsampleX/Tumor4X.txt")), "--calls",
+                    qs(rootFile("SNPtumorsampleX/Tumor4X.txt")), "--region", "chr1:1-100000000", "--store",
                     "--baf"}));
     Window window(root());
     QVERIFY(window.start());
     CVARNDoc& doc = window.doc();
     ModalDriver driver;
-    reloadWithXbaPool(window, driver, rootFile("temporary files/Tumor6X.temp"));
+    reloadWithXbaPool(window, driver, rootFile("temporary files/Tumor4X.temp"));
     if (QTest::currentTestFailed()) return;
 
     PurityEstimate fit;
     std::string reason;
-    PurityFitOptions listed;
-    listed.listMapBest = true;
-    QVERIFY2(estimatePurity(doc, kXba, false, fit, reason, listed), reason.c_str());
+    PurityFitOptions options;
+    options.listMapBest = true;
+    QVERIFY2(estimatePurity(doc, kXba, false, fit, reason, options), reason.c_str());
     QVERIFY2(fit.joint && fit.fit.solutions.size() >= 2, fit.alleleReason.c_str());
     bool mapShown = false;
     int listed = 0;
@@ -791,7 +792,10 @@ void AnalysisRoadsTest::answerRoad() {
     QVERIFY(doc.alleleSpecificDecoding && !doc.hmmMinorCopies.empty());
     QCOMPARE(doc.appliedSolution.number, applied.number);
     QCOMPARE(doc.appliedSolution.ploidy, applied.ploidy);
-    QCOMPARE(paint::copyNumberTitle(doc, window.view()), title);
+    // The means come back from the .temp's six decimals: the mean decoded copy number and the SD
+    // may move in their last digits, the solution named may not.
+    const std::string reloaded = paint::copyNumberTitle(doc, window.view());
+    QVERIFY2(reloaded.ends_with(title.substr(title.find("   solution"))), reloaded.c_str());
 
     const fs::path pdf = rootFile("Tumor6X.pdf");
     driver.expectFile("ReportOut", pdf);
