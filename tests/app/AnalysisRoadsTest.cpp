@@ -739,6 +739,10 @@ void AnalysisRoadsTest::answerRoad() {
             auto* list = modal->findChild<QListWidget*>("solutions");
             for (int k = 0; k < list->count(); ++k) lines << list->item(k)->text();
             selected = list->currentRow();
+            // What "fit N %" means stands under the list and in its tooltip.
+            const QLabel* note = modal->findChild<QLabel*>("fitNote");
+            if (!note || !note->isVisible() || !note->text().startsWith("fit: ") || list->toolTip().isEmpty())
+                driver.failures << "the list's fit is not explained";
             for (int i = 0; i < 6; ++i) edits << modal->findChild<QLineEdit*>(QString::number(1005 + i))->text();
             if (!shots_.isEmpty())
                 modal->grab().save(shots_ + "/answer-estimate-" + QString::fromStdString(tumour) + ".png", "PNG");
