@@ -30,17 +30,22 @@ std::vector<std::string> analyzeTumor4(const ScratchRoot& root, char array, std:
 }
 
 // The estimate's first line, "Tumour cells 52 % (46–58 %)", as a fraction; -1 when it is not one.
+// An interval narrower than a percent is left out ("Tumour cells 100 %").
+const std::regex kEstimateLine("Tumour cells (\\d+) %(?: \\((\\d+)\xE2\x80\x93(\\d+) %\\))?");
+
 double estimateIn(const std::string& text) {
     std::smatch m;
-    if (!std::regex_search(text, m, std::regex("Tumour cells (\\d+) % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return -1;
+    if (!std::regex_search(text, m, kEstimateLine)) return -1;
     return std::atoi(m[1].str().c_str()) / 100.0;
 }
 
 // Whether the interval of that line holds p and is at most 0.10 wide.
 bool intervalHolds(const std::string& text, double p) {
     std::smatch m;
-    if (!std::regex_search(text, m, std::regex("Tumour cells \\d+ % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return false;
-    const int low = std::atoi(m[1].str().c_str()), high = std::atoi(m[2].str().c_str()), planted = int(p * 100 + 0.5);
+    if (!std::regex_search(text, m, kEstimateLine)) return false;
+    const int value = std::atoi(m[1].str().c_str()), planted = int(p * 100 + 0.5);
+    const int low = m[2].matched ? std::atoi(m[2].str().c_str()) : value;
+    const int high = m[3].matched ? std::atoi(m[3].str().c_str()) : value;
     return low <= planted && planted <= high && high - low <= 10;
 }
 
