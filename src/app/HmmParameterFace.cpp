@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -37,6 +38,11 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
         if (auto* edit = spin_[i]->findChild<QLineEdit*>()) edit->setObjectName(QString::number(1011 + i));
         spin_[i]->setRange(-150, 150);
         grid->addWidget(spin_[i], i + 1, 2);
+        // The read-only edit beside a spin shows the mean the spin stands for now.
+        connect(spin_[i], &QSpinBox::valueChanged, this, [this, i](int value) {
+            dialog_.spinPosition[i] = value;
+            followSpins();
+        });
     }
     layout->addLayout(grid);
     auto* defaults = new QPushButton("Default", this);
@@ -78,6 +84,18 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     solutions_ = new QListWidget(this);
     solutions_->setObjectName("solutions");
     solutions_->setVisible(false);
+    const QString fitMeaning =
+        "fit: how closely the segments' levels and B-allele fractions follow the states a solution gives "
+        "them; 100 % when every segment sits on its state, 0 % when none fits any. The list is ranked by it, "
+        "best first, and the map shades the same measure.";
+    solutions_->setToolTip(fitMeaning +
+                           " Each segment counts its squared distance from its state in standard errors, at most "
+                           "25 (a segment that fits no state); fit = 1 - their sum / (25 x segments).");
+    fitNote_ = new QLabel(fitMeaning, this);
+    fitNote_->setObjectName("fitNote");
+    fitNote_->setWordWrap(true);
+    fitNote_->setToolTip(solutions_->toolTip());
+    fitNote_->setVisible(false);
     useSolution_ = new QPushButton("Use Solution", this);
     useSolution_->setObjectName("useSolution");
     useSolution_->setVisible(false);
@@ -88,8 +106,11 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
         dialog_.fitOptions.dataDecideBaseline = checked;
         if (estimateShown_) runEstimate();
     });
-    connect(solutions_, &QListWidget::currentRowChanged, this,
-            [this](int row) { useSolution_->setEnabled(row >= 0); });
+    // Selecting a solution puts the means for its fraction in the spins; OK applies it whole.
+    connect(solutions_, &QListWidget::currentRowChanged, this, [this](int row) {
+        useSolution_->setEnabled(row >= 0);
+        if (row >= 0 && dialog_.pickSolution(row + 1)) showDialog();
+    });
     connect(solutions_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { useSolution(solutions_->row(item)); });
     connect(useSolution_, &QPushButton::clicked, this, [this] { useSolution(solutions_->currentRow()); });
@@ -102,6 +123,7 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     layout->addWidget(curve_);
     layout->addWidget(map_);
     layout->addWidget(solutions_);
+    layout->addWidget(fitNote_);
     layout->addWidget(useSolution_, 0, Qt::AlignRight);
     addOkCancel(this, layout);
     showDialog();
@@ -127,15 +149,18 @@ void HmmParameterFace::showEstimate() {
         paintPurityMap(canvas, fit, width, height, true);
     });
     map_->setVisible(joint);
+    const QSignalBlocker quiet(solutions_);
     solutions_->clear();
     const std::vector<std::string> lines = dialog_.solutionLines();
-    // Numbered as the map numbers its marks.
+    // Numbered as the map numbers its marks; the solution Estimate selected is current.
     for (std::size_t k = 0; k < lines.size(); ++k)
         solutions_->addItem(QString("%1.  %2").arg(k + 1).arg(QString::fromStdString(lines[k])));
+    solutions_->setCurrentRow(dialog_.pickedNumber - 1);
     // Tall enough for every solution without a scroll bar (the fit keeps a handful).
     const int rows = std::max(1, solutions_->count());
     solutions_->setFixedHeight(rows * solutions_->sizeHintForRow(0) + 2 * solutions_->frameWidth() + 4);
     solutions_->setVisible(!lines.empty());
+    fitNote_->setVisible(!lines.empty());
     useSolution_->setVisible(!lines.empty());
     useSolution_->setEnabled(solutions_->currentRow() >= 0);
     adjustSize();
@@ -150,13 +175,28 @@ void HmmParameterFace::showEstimate() {
 // Closes with OK: the command applies the solution whole, in place of the spins.
 void HmmParameterFace::useSolution(int row) {
     if (!dialog_.pickSolution(row + 1)) return;
+    showDialog();
     accept();
 }
 
 void HmmParameterFace::showDialog() {
     for (int i = 0; i < 6; ++i) {
-        current_[i]->setText(QString::fromLocal8Bit(dialog_.currentValueText[i]));
+        const QSignalBlocker quiet(spin_[i]);
         spin_[i]->setValue(dialog_.spinPosition[i]);
+    }
+    followSpins();
+}
+
+// A spin moved away from the selected solution's means makes the means the user's own: the list
+// no longer names a solution that OK would apply.
+void HmmParameterFace::followSpins() {
+    dialog_.followSpins();
+    for (int i = 0; i < 6; ++i) current_[i]->setText(QString::fromLocal8Bit(dialog_.currentValueText[i]));
+    if (dialog_.pickedNumber > 0 && !dialog_.spinsMatchEstimate()) {
+        dialog_.pickedNumber = 0;
+        const QSignalBlocker quiet(solutions_);
+        solutions_->setCurrentRow(-1);
+        useSolution_->setEnabled(false);
     }
 }
 

@@ -24,6 +24,7 @@ class HmmParameterFace : public QDialog {
 
   private:
     void showDialog();
+    void followSpins();
     void runEstimate();
     void showEstimate();
     void useSolution(int row);
@@ -35,6 +36,7 @@ class HmmParameterFace : public QDialog {
     CanvasWidget* curve_ = nullptr;
     CanvasWidget* map_ = nullptr;
     QListWidget* solutions_ = nullptr;
+    QLabel* fitNote_ = nullptr;
     QPushButton* useSolution_ = nullptr;
     QCheckBox* dataDecide_ = nullptr;
     bool estimateShown_ = false;

@@ -2,9 +2,11 @@
 
 #include "CliSession.h"
 #include "engine/analysis/AlleleSpecificDecoding.h"
+#include "engine/analysis/ApplyPurityPloidySolution.h"
 #include "engine/analysis/ResultWording.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
+#include "engine/signal/BaselineRegionLevel.h"
 
 #include <cmath>
 #include <ostream>
@@ -26,6 +28,7 @@ bool readDecoderChoice(const ParsedOptions& options, DecoderChoice& choice, std:
             return false;
         }
         choice.alleles = *text == "alleles";
+        choice.given = true;
     }
     return true;
 }
@@ -66,17 +69,38 @@ void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std
     if (s.regionCopyNumber[t] >= 1) doc.baseCopyNumber = s.regionCopyNumber[t];
 }
 
+namespace {
+
+std::string decodedLine(const std::string& command, double purity, int regionCopyNumber) {
+    return "varn-cli " + command + ": allele-specific decoding, tumour cells " +
+           figureText(Figure::TumourCells, purity) + ", baseline region " + std::to_string(regionCopyNumber) +
+           " copies";
+}
+
+} // namespace
+
+void reportStoredDecoding(const CVARNDoc& doc, const std::string& command, std::ostream& err) {
+    const AppliedSolution& s = doc.appliedSolution;
+    if (s.number > 0)
+        err << "varn-cli " << command << ": " << (s.number > 1 ? "solution " + std::to_string(s.number) + ": " : "")
+            << solutionText(solutionOfApplied(s)) << "\n";
+    if (doc.alleleSpecificDecoding) err << decodedLine(command, doc.hmmMeansPurity, baselineCopyNumberOf(doc)) << "\n";
+}
+
 int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command,
                        std::ostream& err) {
-    if (!choice.alleles) return -1;
     CVARNDoc& doc = *session.doc;
+    if (choice.given && !choice.alleles && doc.alleleSpecificDecoding) {
+        // Stored decoded by the allele-specific HMM, asked for the seven-state one.
+        doc.alleleSpecificDecoding = false;
+        redecodeProfiles(doc, session.view->shownArrayType);
+    }
+    if (!choice.alleles) return -1;
     const bool paired = doc.referenceMode == kSelfReference;
     doc.alleleSpecificDecoding = true;
     const AlleleDecoding d = decodeAlleleSpecific(doc, session.view->shownArrayType, paired);
     if (!d.decoded) return session.fail("the allele-specific decoding cannot run: " + d.why);
-    std::string line = "varn-cli " + command + ": allele-specific decoding, tumour cells " +
-                       std::to_string(static_cast<int>(std::lround(d.purity * 100))) +
-                       " %, baseline region " + std::to_string(d.regionCopyNumber) + " copies";
+    std::string line = decodedLine(command, d.purity, d.regionCopyNumber);
     if (d.sex.read) line += std::string(", X reads ") + (d.sex.male ? "male" : "female");
     err << line << "\n";
     if (!d.warning.empty()) err << "varn-cli " << command << ": warning: " << d.warning << "\n";

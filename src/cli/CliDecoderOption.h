@@ -6,6 +6,10 @@
 #include <iosfwd>
 #include <string>
 
+namespace varn {
+class CVARNDoc;
+}
+
 namespace varn::cli {
 
 class CliSession;
@@ -15,6 +19,7 @@ class CliSession;
 // merged analysis in one chain, and X where the sexes allow.
 struct DecoderChoice {
     bool alleles = false;
+    bool given = false; // --decoder given: hmm then also undoes a stored allele-specific decoding
 };
 
 void addDecoderOption(OptionRules::List& options);
@@ -38,5 +43,10 @@ void applyPairedFit(CliSession& session, const DecoderChoice& decoder, const std
 // sexes read, and a warning line when X is left undecoded). Returns -1 to go on, otherwise the
 // exit status (the allele analysis it needs cannot run: the reason on stderr).
 int applyDecoderChoice(CliSession& session, const DecoderChoice& choice, const std::string& command, std::ostream& err);
+
+// After a stored pool analysis was loaded (reload, merged, report): the solution of the joint fit
+// and the decoder it was stored with, each as one line on stderr, in the words the command that
+// applied them used.
+void reportStoredDecoding(const CVARNDoc& doc, const std::string& command, std::ostream& err);
 
 } // namespace varn::cli

@@ -33,6 +33,7 @@ bool applySolution(CVARNDoc& doc, int shown, const MeansChoice& choice, const st
     const std::string unchanged = "; the HMM means are left as they were";
     PurityFitOptions options;
     options.dataDecideBaseline = choice.autoPloidy;
+    options.listMapBest = true; // numbered as varn-cli purity and the window's list number them
     if (choice.purity) options.fixedPurity = *choice.purity;
     if (choice.ploidy) options.fixedPloidy = *choice.ploidy;
     PurityEstimate e;

@@ -51,6 +51,7 @@ int runMerged(const CommandContext& context, const std::vector<std::string>& arg
     session.doc->OnFileNew();
     const int status = session.finish(ModeGenomeBoth, "File New");
     if (status != kExitOk) return status;
+    reportStoredDecoding(*session.doc, command, context.err);
     applyMeansChoice(session, means, command, context.err);
     if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);

@@ -10,6 +10,7 @@
 #include "engine/purity/PurityEstimate.h"
 #include "view/DisplayMode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -23,13 +24,15 @@ void printSolutions(std::ostream& out, const PurityPloidyFit& fit) {
     out << "baseline\t" << (fit.baselineConstrained ? "the region's copy number" : "decided by the data")
         << "\n";
     out << "solution\tpurity\tpurity.low\tpurity.high\tploidy\tploidy.low\tploidy.high\tfit\tdoubled\t"
-           "loh.share\tdoubled.share\taltered.share\n";
+           "loh.share\tdoubled.share\taltered.share\texplained\n";
+    // The fit to the decimals that tell the solutions apart, as the window's list gives it.
+    const int digits = std::max(3, fitDigits(fit.solutions) + 2);
     for (std::size_t n = 0; n < fit.solutions.size(); ++n) {
         const PurityPloidySolution& s = fit.solutions[n];
         std::snprintf(line, sizeof line,
-                      "%zu\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.3f\t%s\t%.3f\t%.3f\t%.3f\n", n + 1,
-                      s.purity, s.purityLow, s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, s.fit,
-                      s.doubled ? "yes" : "no", s.lohShare, s.doubledShare, s.alteredShare);
+                      "%zu\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.2f\t%.*f\t%s\t%.3f\t%.3f\t%.3f\t%.3f\n", n + 1,
+                      s.purity, s.purityLow, s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, digits, s.fit,
+                      s.doubled ? "yes" : "no", s.lohShare, s.doubledShare, s.alteredShare, s.explainedShare);
         out << line;
     }
 }
@@ -106,6 +109,7 @@ int runPurity(const CommandContext& context, const std::vector<std::string>& arg
     PurityEstimate e;
     PurityFitOptions fitOptions;
     fitOptions.dataDecideBaseline = choice.autoPloidy;
+    fitOptions.listMapBest = true;
     if (choice.ploidy) fitOptions.fixedPloidy = *choice.ploidy;
     if (!estimatePurity(doc, shown, self.has_value(), e, error, fitOptions)) return session.fail(error);
     // Asked for the ploidy, a profile without alleles says why it has only the levels' estimate.

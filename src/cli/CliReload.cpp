@@ -43,6 +43,7 @@ int runReload(const CommandContext& context, const std::vector<std::string>& arg
     session.doc->OnNonSelfLoad();
     const int status = session.finish(ModeGenomeSingle, "NonSelfLoad");
     if (status != kExitOk) return status;
+    reportStoredDecoding(*session.doc, command, context.err);
     applyMeansChoice(session, means, command, context.err);
     if (const int failed = applyDecoderChoice(session, decoder, command, context.err); failed >= 0) return failed;
     return writeOutputs(session, shared.outputs);

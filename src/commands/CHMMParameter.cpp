@@ -1,5 +1,6 @@
 #include "CHMMParameter.h"
 
+#include "document/HmmDefaults.h"
 #include "engine/analysis/ResultWording.h"
 #include "engine/hmm/MeansForPurity.h"
 
@@ -25,12 +26,13 @@ void CHMMParameter::onInitDialog() {
         spinPosition[i] = std::clamp(position, kSpinLow, kSpinHigh);
         openedMember[i] = member[i];
         openedPosition[i] = spinPosition[i];
-        std::snprintf(currentValueText[i], sizeof currentValueText[i], "%3f", member[i]);
     }
+    followSpins();
 }
 
 void CHMMParameter::onDefault() {
     for (int i = 0; i < 6; ++i) spinPosition[i] = kDefaultPositions[i];
+    followSpins();
 }
 
 namespace {
@@ -43,6 +45,18 @@ int spinValue(int reported) {
 }
 } // namespace
 
+void CHMMParameter::followSpins() {
+    for (int i = 0; i < 6; ++i) {
+        const int value = spinValue(spinPosition[i]);
+        float mean = static_cast<float>(value) / 100.0f;
+        if (value == openedPosition[i])
+            mean = openedMember[i];
+        else if (estimated && value == estimatedPositions[i])
+            mean = estimatedMeans[5 - i];
+        std::snprintf(currentValueText[i], sizeof currentValueText[i], "%3f", mean);
+    }
+}
+
 // A spin holds whole hundredths, so reading back an untouched one would cut an estimated mean
 // such as 0.564015 to 0.56: the profile would be decoded with other means than the ones shown
 // in the title and stored, and a reload would no longer recognise the tumour fraction.
@@ -51,6 +65,7 @@ void CHMMParameter::onOk() {
         const int value = spinValue(spinPosition[i]);
         member[i] = value == openedPosition[i] ? openedMember[i] : static_cast<float>(value) / 100.0f;
     }
+    if (!spinsMatchEstimate()) pickedNumber = 0;
 }
 
 void CHMMParameter::onEstimate() {
@@ -65,18 +80,27 @@ void CHMMParameter::onEstimate() {
     }
     estimateText = purityText(estimate);
     if (!estimate.decided) return;
+    if (estimate.joint)
+        pickSolution(1);
+    else
+        spinsForPurity(estimate.purity);
+}
+
+// The spins at the means for fraction p, mixed from the pure-tumour ones.
+void CHMMParameter::spinsForPurity(double p) {
     float pure[kStates];
     if (pureMeans)
         pureMeans(pure);
     else
-        std::copy(estimatedMeans, estimatedMeans + kStates, pure);
-    estimatedPurity = static_cast<float>(estimate.purity);
-    meansForPurity(pure, estimate.purity, false, estimatedMeans);
+        std::copy(kDefaultHmmMean, kDefaultHmmMean + kStates, pure);
+    estimatedPurity = static_cast<float>(p);
+    meansForPurity(pure, p, false, estimatedMeans);
     for (int i = 0; i < 6; ++i) {
         const int position = static_cast<int>(std::lround(estimatedMeans[5 - i] * 100.0f));
         estimatedPositions[i] = spinPosition[i] = std::clamp(position, kSpinLow, kSpinHigh);
     }
     estimated = true;
+    followSpins();
 }
 
 bool CHMMParameter::spinsMatchEstimate() const {
@@ -89,17 +113,21 @@ bool CHMMParameter::spinsMatchEstimate() const {
 std::vector<std::string> CHMMParameter::solutionLines() const {
     std::vector<std::string> lines;
     if (!estimate.joint) return lines;
+    const int digits = fitDigits(estimate.fit.solutions);
     for (const PurityPloidySolution& s : estimate.fit.solutions)
-        lines.push_back(
-            solutionText(s, lines.empty() ? SolutionWording::ListedFirst : SolutionWording::ListedNext));
+        lines.push_back(solutionText(s, lines.empty() ? SolutionWording::ListedFirst : SolutionWording::ListedNext,
+                                     digits));
     return lines;
 }
 
 bool CHMMParameter::pickSolution(int number) {
     const bool exists =
         estimate.joint && number >= 1 && static_cast<std::size_t>(number) <= estimate.fit.solutions.size();
-    pickedNumber = exists ? number : 0;
-    return exists;
+    pickedNumber = 0;
+    if (!exists) return false;
+    spinsForPurity(estimate.fit.solutions[static_cast<std::size_t>(number - 1)].purity);
+    pickedNumber = number;
+    return true;
 }
 
 const PurityPloidySolution* CHMMParameter::pickedSolution() const {

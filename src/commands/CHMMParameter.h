@@ -15,13 +15,16 @@ class CHMMParameter {
 public:
     float member[6] = {};
     int spinPosition[6] = {};      // as the spin controls hold them
-    char currentValueText[6][32] = {}; // the read-only edits, "%3f" of the members
+    char currentValueText[6][32] = {}; // the read-only edits, "%3f" of the mean each spin stands for
     float openedMember[6] = {};        // the members and spin positions as the dialog opened
     int openedPosition[6] = {};
 
     void onInitDialog();   // also run by "Current Value"
     void onDefault();      // "Default": spin positions 89, 65, 37, 0, -49, -124
     void onCurrentValue() { onInitDialog(); }
+    // The read-only edits follow the spins: each shows the mean its spin stands for, to the last
+    // digit where the spin holds the opened or the estimated mean, else the spin's hundredths.
+    void followSpins();
     // Reads the spins back as unsigned 16-bit values into the members. A spin that stands where
     // the dialog opened it keeps its member to the last digit; only a moved spin makes the
     // member its value.
@@ -42,13 +45,17 @@ public:
 
     // When the estimate is the joint fit of fraction and ploidy: "Let the data decide the
     // baseline" (the estimator reads fitOptions), the lines of its solution list (best first), and
-    // the solution picked from it (1 for the best; 0: none). A picked solution is applied whole
-    // on OK - the means for its fraction and the baseline's copy number - in place of the spins.
+    // the solution selected in it (1 for the best; 0: none). Selecting one puts the means for its
+    // fraction in the spins; Estimate selects the best when the fit decides. OK applies the
+    // selected solution whole - the means for its fraction and the baseline's copy number - unless
+    // a spin was moved away from its means since, which makes the means the user's own.
     PurityFitOptions fitOptions;
     std::vector<std::string> solutionLines() const;
     bool pickSolution(int number); // false when the estimate has no such solution
     const PurityPloidySolution* pickedSolution() const;
     int pickedNumber = 0;
+
+    void spinsForPurity(double p);
 
     bool estimated = false;
     float estimatedPurity = 1.0f;

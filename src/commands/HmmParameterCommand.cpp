@@ -22,6 +22,8 @@ void CVARNView::OnHmmParameter() {
     CHMMParameter dialog;
     for (int i = 0; i < 6; ++i) dialog.member[i] = doc.hmmMean[5 - i];
     dialog.onInitDialog();
+    // The dialog's list offers every reading worth choosing, the data's best first.
+    dialog.fitOptions.listMapBest = true;
     dialog.estimator = [&doc, &dialog, this](PurityEstimate& estimate, std::string& reason) {
         if (doc.referenceMode == kSelfReference) {
             reason = "The estimate reads a profile against a reference pool.";
@@ -38,6 +40,7 @@ void CVARNView::OnHmmParameter() {
     if (result != DialogResult::Ok) return;
     if (const PurityPloidySolution* solution = dialog.pickedSolution()) {
         applyPurityPloidySolution(doc, shownArrayType, *solution, dialog.pickedNumber);
+        decodeFitWithAlleles();
         Invalidate();
         return;
     }

@@ -3,6 +3,7 @@
 #include "AppliedSolution.h"
 #include "DocumentLimits.h"
 #include "InstallRoot.h"
+#include "StoredDecoding.h"
 #include "ZeroedArray.h"
 #include "engine/alleles/AlleleModel.h"
 
@@ -116,6 +117,9 @@ public:
     // The solution of the joint fit the means and the baseline's copy number were set from. Whatever
     // else sets the means forgets it: moved spins, Default, a new analysis, a reload.
     AppliedSolution appliedSolution;
+    // The decoding read beside the stored pool analysis loaded last (StoredDecoding.h), until its
+    // profile is computed again and restoreStoredDecoder takes it up.
+    StoredDecoding storedDecoding;
 
     // The allele model of each pool (index 1 Xba, 2 Hind): the genotype clusters of the allele
     // contrast learned from its references, kept beside the pool file as <stem>.alleles.

@@ -20,6 +20,7 @@
 #include "SampleName.h"
 #include "ScanFormat.h"
 #include "StoredAnalysisKind.h"
+#include "StoredDecoding.h"
 #include "TextLines.h"
 #include "UserInterface.h"
 #include "engine/hmm/HmmMeansPurity.h"
@@ -175,6 +176,7 @@ int CVARNDoc::StoreNonSelfTempFile(int t) {
     // The allele analysis needs the sample's allele sums again on reload; the .temp has no room
     // for them, so they go beside it.
     if (alleleAnalysisAsked && sampleAllelesHeld[t] && !storeSampleAllelesBeside(*this, t, path, text)) return 1;
+    if (!storeDecodingBeside(*this, path, text)) return 1;
     return 0;
 }
 
@@ -192,6 +194,7 @@ int CVARNDoc::LoadNonSelfTempFile(const std::filesystem::path& path, int expecte
     switch (parseNonSelfTempFile(*this, text)) {
     case TempFileRead::Loaded:
         loadSampleAllelesBeside(*this, arrayType, path, text);
+        loadDecodingBeside(*this, path, text);
         return 0;
     case TempFileRead::NoReference:
         ui().messageBox("Reference is not loaded");

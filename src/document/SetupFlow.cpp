@@ -6,6 +6,7 @@
 #include "AnalysisSnapshot.h"
 #include "SampleFileCheck.h"
 #include "SetupDialogs.h"
+#include "StoredDecoding.h"
 #include "UserInterface.h"
 #include "view/CVARNView.h"
 
@@ -72,6 +73,7 @@ bool newNonSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         read = {chosen};
         const int fileType = doc.arrayType;
         recomputeStoredPoolProfile(doc, fileType);
+        restoreStoredDecoder(doc, fileType);
         return doc.view == nullptr || doc.view->averageArrayType(fileType);
     }
     return false;
@@ -134,6 +136,9 @@ bool bothArrays(CVARNDoc& doc, FilesRead& read) {
     doc.ui().messageBox("Select Hind temp file");
     if (doc.SelectNonSelfTempFile(kHind, &hindFile) != 0) return false;
     recomputeStoredPoolProfile(doc, kHind);
+    // One decoding for the merged analysis: the Hind file's, which also brought the means and the
+    // baseline copy number in use.
+    restoreStoredDecoder(doc, kCombined);
     read = {xbaFile, hindFile};
     return doc.view == nullptr || doc.view->averageCombined();
 }

@@ -3,6 +3,7 @@
 #include "CVARNDoc.h"
 
 #include "AnalysisSnapshot.h"
+#include "StoredDecoding.h"
 #include "UserInterface.h"
 #include "view/CVARNView.h"
 
@@ -54,6 +55,7 @@ void CVARNDoc::OnNonSelfLoad() {
     const int t = arrayType;
     referenceMode = kNonSelfReference;
     computePoolRatio(regionStart[t], regionEnd[t], refSelected[t], analysedRow[t], 0, t);
+    restoreStoredDecoder(*this, t);
     if (view != nullptr && !view->averageArrayType(t)) return;
     keep.finished();
     ui().filesLoaded({chosen});

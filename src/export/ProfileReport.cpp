@@ -65,7 +65,7 @@ std::vector<int> profileChromosomes(const ProfilePicture& picture) {
 
 std::string profileReportFooter(const ProfilePicture& picture, const ProfileReport& report, int page,
                                 int pages) {
-    return reportFooterLine(picture.sample, report.tumourFraction, report.ploidy, page, pages);
+    return reportFooterLine(picture.sample, report.tumourFraction, report.ploidy, true, page, pages);
 }
 
 } // namespace varn

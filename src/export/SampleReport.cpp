@@ -3,6 +3,8 @@
 #include "SampleSummary.h"
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
+#include "engine/analysis/ApplyPurityPloidySolution.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/signal/NoiseFigures.h"
 #include "view/CVARNView.h"
 #include "view/DisplayMode.h"
@@ -123,12 +125,28 @@ SampleReport buildSampleReport(CVARNDoc& doc, const CVARNView& view, const std::
     report.tumourFraction = doc.hmmMeansPurity;
     report.ploidy = doc.computePloidy(view.shownArrayType, 0);
     report.figures.push_back(format("Ploidy (the mean decoded copy number of the autosomes): %f", report.ploidy));
-    // Where the alleles can be read, the tumour as a whole from the joint fit of fraction and
-    // ploidy, the baseline region at the copy number the analysis gives it.
-    PurityEstimate estimate;
-    std::string reason;
-    if (estimatePurity(doc, view.shownArrayType, false, estimate, reason) && estimate.joint) {
-        report.summary = sampleSummaryLine(summariseSample(report.sample, view.shownArrayType, estimate));
+    // The solution of the joint fit the analysis was decoded at, when one was applied: page 1 and
+    // every footer print its fraction and ploidy, as the title does. Otherwise, where the alleles
+    // can be read, the tumour as a whole from the fit, the baseline region at the copy number the
+    // analysis gives it.
+    const AppliedSolution& applied = doc.appliedSolution;
+    if (applied.number > 0) {
+        SampleSummary summary;
+        summary.sample = report.sample;
+        summary.arrayType = view.shownArrayType;
+        summary.joint = summary.decided = true;
+        summary.best = solutionOfApplied(applied);
+        report.summary = (applied.number > 1 ? "Solution " + std::to_string(applied.number) + ", not the fit's best: "
+                                             : std::string()) +
+                         sampleSummaryLine(summary);
+        report.tumourFraction = applied.purity;
+        report.ploidy = applied.ploidy;
+        report.fitted = true;
+    } else {
+        PurityEstimate estimate;
+        std::string reason;
+        if (estimatePurity(doc, view.shownArrayType, false, estimate, reason) && estimate.joint)
+            report.summary = sampleSummaryLine(summariseSample(report.sample, view.shownArrayType, estimate));
     }
 
     for (const ReportSegment& s : segments) {
@@ -156,13 +174,17 @@ std::vector<std::string> reportTableRow(const ReportSegment& s) {
 std::string reportChromosomeTitle(int chromosome) { return "Chromosome " + chromosomeName(chromosome); }
 
 std::string reportPageFooter(const SampleReport& report, int page, int pages) {
-    return reportFooterLine(report.sample, report.tumourFraction, report.ploidy, page, pages);
+    return reportFooterLine(report.sample, report.tumourFraction, report.ploidy, report.fitted, page, pages);
 }
 
-std::string reportFooterLine(const std::string& sample, double tumourFraction, double ploidy, int page,
-                             int pages) {
+std::string reportFooterLine(const std::string& sample, double tumourFraction, double ploidy, bool fitted,
+                             int page, int pages) {
     if (std::isnan(tumourFraction) || std::isnan(ploidy))
         return format("VARN %s  ·  %s  ·  page %d of %d", VARN_VERSION, sample.c_str(), page, pages);
+    if (fitted)
+        return format("VARN %s  ·  %s  ·  tumour cells %s  ·  ploidy %s  ·  page %d of %d", VARN_VERSION,
+                      sample.c_str(), figureText(Figure::TumourCells, tumourFraction).c_str(),
+                      figureText(Figure::Ploidy, ploidy).c_str(), page, pages);
     return format("VARN %s  ·  %s  ·  tumour cells %.0f %%  ·  ploidy %.3f  ·  page %d of %d", VARN_VERSION,
                   sample.c_str(), tumourFraction * 100.0, ploidy, page, pages);
 }

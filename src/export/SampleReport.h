@@ -29,6 +29,7 @@ struct SampleReport {
     std::string sample;                       // "Tumor1X", merged "Tumor1XandTumor1H"
     double tumourFraction = 1;                // the fraction the HMM means stand for
     double ploidy = 0;                        // the mean decoded copy number of the autosomes
+    bool fitted = false;                      // both those of the solution of the fit applied
     std::vector<std::string> record;          // version, date, each array's pool file, source files
     std::vector<std::string> figures;         // noise, references, HMM means
     // The joint fit's summary of the tumour (sampleSummaryLine), where the alleles can be read;
@@ -57,8 +58,9 @@ std::string reportChromosomeTitle(int chromosome);
 // "VARN 1.0 · Tumor4X · tumour cells 50 % · ploidy 1.992 · page 2 of 9".
 std::string reportPageFooter(const SampleReport& report, int page, int pages);
 // The same line for any report; without the fraction and the ploidy when either is NaN (nothing
-// fitted).
-std::string reportFooterLine(const std::string& sample, double tumourFraction, double ploidy, int page,
-                             int pages);
+// fitted). Fitted: they are a solution's of the joint fit, printed as the title and page 1 print
+// them; otherwise the fraction of the HMM means and the mean decoded copy number.
+std::string reportFooterLine(const std::string& sample, double tumourFraction, double ploidy, bool fitted,
+                             int page, int pages);
 
 } // namespace varn

@@ -5,6 +5,7 @@
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
+#include "engine/analysis/ResultWording.h"
 
 #include <cstdio>
 
@@ -42,19 +43,15 @@ SampleSummary summariseSample(const std::string& sample, int arrayType, const Pu
 
 std::string sampleSummaryLine(const SampleSummary& s) {
     char text[320];
-    if (!s.joint) {
-        std::snprintf(text, sizeof text, "Tumour cells %.0f %% (%.0f\u2013%.0f %%); ploidy not fitted (%s)", 100 * s.purity,
-                      100 * s.purityLow, 100 * s.purityHigh, s.note.c_str());
-        return text;
-    }
+    if (!s.joint)
+        return "Tumour cells " + figureText(Figure::TumourCells, s.purity, s.purityLow, s.purityHigh) +
+               "; ploidy not fitted (" + s.note + ")";
     const PurityPloidySolution& b = s.best;
-    std::snprintf(text, sizeof text,
-                  "Tumour cells %.0f %% (%.0f\u2013%.0f %%), ploidy %.2f (%.2f\u2013%.2f), genome doubled: %s, altered %.0f %%, "
-                  "LOH %.0f %%, doubled %.0f %% (fit %.0f %%%s%s)",
-                  100 * b.purity, 100 * b.purityLow, 100 * b.purityHigh, b.ploidy, b.ploidyLow, b.ploidyHigh,
+    std::snprintf(text, sizeof text, ", genome doubled: %s, altered %.0f %%, LOH %.0f %%, doubled %.0f %% (fit %.0f %%%s%s)",
                   b.doubled ? "yes" : "no", 100 * b.alteredShare, 100 * b.lohShare, 100 * b.doubledShare, 100 * b.fit,
                   s.decided ? "" : "; cannot tell: ", s.decided ? "" : s.note.c_str());
-    return text;
+    return "Tumour cells " + figureText(Figure::TumourCells, b.purity, b.purityLow, b.purityHigh) + ", ploidy " +
+           figureText(Figure::Ploidy, b.ploidy, b.ploidyLow, b.ploidyHigh) + text;
 }
 
 std::string cohortSamplesText(const std::vector<SampleSummary>& samples) {

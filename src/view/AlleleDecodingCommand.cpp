@@ -4,7 +4,10 @@
 
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
+#include "engine/analysis/AlleleAnalysis.h"
 #include "engine/analysis/AlleleSpecificDecoding.h"
+#include "engine/analysis/ResultWording.h"
+#include "engine/signal/BaselineRegionLevel.h"
 #include "view/ShownAlleleAnalysis.h"
 
 #include <algorithm>
@@ -15,9 +18,8 @@ namespace varn {
 namespace {
 
 std::string decodedReport(const AlleleDecoding& d) {
-    std::string text = "Allele-specific decoding: tumour cells " +
-                       std::to_string(static_cast<int>(std::lround(d.purity * 100))) + " %, baseline region " +
-                       std::to_string(d.regionCopyNumber) + " copies";
+    std::string text = "Allele-specific decoding: tumour cells " + figureText(Figure::TumourCells, d.purity) +
+                       ", baseline region " + std::to_string(d.regionCopyNumber) + " copies";
     if (d.sex.read) text += std::string(", X reads ") + (d.sex.male ? "male" : "female");
     if (!d.warning.empty()) text += "; warning: " + d.warning;
     return text;
@@ -60,6 +62,20 @@ void CVARNView::OnAlleleDecoding() {
     doc_.alleleSpecificDecoding = true;
     doc_.ui().status(decodedReport(d));
     Invalidate();
+}
+
+void CVARNView::decodeFitWithAlleles() {
+    const AlleleAnalysis* alleles = shownAlleles();
+    if (alleles == nullptr || !alleles->available) return;
+    if (!doc_.alleleSpecificDecoding) {
+        OnAlleleDecoding();
+        return;
+    }
+    // Already on: applying the solution decoded the profile again with it.
+    AlleleDecoding d;
+    d.purity = doc_.hmmMeansPurity;
+    d.regionCopyNumber = baselineCopyNumberOf(doc_);
+    doc_.ui().status(decodedReport(d));
 }
 
 } // namespace varn

@@ -134,6 +134,10 @@ public:
     // HMM decodes it again and it is the profile it was. Greyed where shownAlleles() is not
     // available, bafPanelUnavailable() saying why.
     void OnAlleleDecoding();
+    // After a solution of the joint fit was applied from the HMM dialog: an analysis shown with
+    // allele data is decoded by the allele-specific HMM (the toggle turned on, which the person
+    // can turn off again), and the status bar says so.
+    void decodeFitWithAlleles();
 
     // ---- painting ----
     // Paints the current display mode. Writes yScale and paintChromosome; in the compensation

@@ -18,6 +18,8 @@ constexpr Rgb kBest{20, 40, 110};
 constexpr Rgb kWorst{255, 255, 255};
 // The constraint's path: grey, to be seen on the light cells as well as in the dark basins.
 constexpr Rgb kOther{128, 128, 128};
+// Ploidies the map's grid does not cover.
+constexpr Rgb kOutside{225, 225, 225};
 
 Rgb shade(double u) {
     auto mix = [u](unsigned char dark, unsigned char light) {
@@ -37,10 +39,22 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
         return left + static_cast<int>(
                           std::lround((p - m.purityLow) / (m.purityHigh - m.purityLow) * (right - left)));
     };
+    // The ploidy axis spans every listed solution: one the held baseline puts outside the grid the
+    // fit searched freely is drawn where it lies, over a grey band the grid does not cover.
+    double axisLow = m.ploidyLow, axisHigh = m.ploidyHigh;
+    for (const PurityPloidySolution& s : fit.solutions) {
+        axisLow = std::min(axisLow, std::floor(s.ploidy * 2.0) / 2.0);
+        axisHigh = std::max(axisHigh, std::ceil(s.ploidy * 2.0) / 2.0);
+    }
     auto y = [&](double psi) {
-        return bottom - static_cast<int>(
-                            std::lround((psi - m.ploidyLow) / (m.ploidyHigh - m.ploidyLow) * (bottom - top)));
+        return bottom - static_cast<int>(std::lround((psi - axisLow) / (axisHigh - axisLow) * (bottom - top)));
     };
+    if (axisLow < m.ploidyLow || axisHigh > m.ploidyHigh) {
+        canvas.setPen(Pen{PenStyle::Solid, 1, kOutside});
+        canvas.setBrush(kOutside);
+        if (axisLow < m.ploidyLow) canvas.fillRect(left, y(m.ploidyLow), right, bottom);
+        if (axisHigh > m.ploidyHigh) canvas.fillRect(left, top, right, y(m.ploidyHigh));
+    }
 
     // Excess cost on a log scale, so that the basins of every solution show, not the best alone.
     const double dispersion = std::max(1.0, m.dispersion);
@@ -65,7 +79,7 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
         canvas.setPen(Pen{PenStyle::Dotted, 1, kOther});
         bool drawing = false;
         for (const auto& [p, psi] : fit.path) {
-            const bool inside = psi >= m.ploidyLow && psi <= m.ploidyHigh;
+            const bool inside = psi >= axisLow && psi <= axisHigh;
             if (inside && drawing)
                 canvas.lineTo(x(p), y(psi));
             else if (inside)
@@ -77,7 +91,7 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
     char text[200];
     for (std::size_t n = 0; n < fit.solutions.size(); ++n) {
         const PurityPloidySolution& s = fit.solutions[n];
-        const int cx = x(s.purity), cy = y(std::clamp(s.ploidy, m.ploidyLow, m.ploidyHigh));
+        const int cx = x(s.purity), cy = y(s.ploidy);
         const Rgb colour = n == 0 ? paint::kRed : Rgb{255, 200, 0};
         canvas.setPen(Pen{PenStyle::Solid, 2, colour});
         canvas.moveTo(cx - 6, cy);
@@ -102,7 +116,7 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
         std::snprintf(text, sizeof text, "%d", percent);
         canvas.textOut(at - 8, bottom + 8, text);
     }
-    for (int half = 3; half <= 11; ++half) {
+    for (int half = static_cast<int>(std::lround(axisLow * 2)); half <= std::lround(axisHigh * 2); ++half) {
         const int at = y(half / 2.0);
         canvas.moveTo(left - 5, at);
         canvas.lineTo(left, at);
@@ -110,8 +124,11 @@ void paintPurityMap(Canvas& canvas, const PurityPloidyFit& fit, int width, int h
         canvas.textOut(left - 34, at - 7, text);
     }
     canvas.textOut(left + (right - left) / 2 - 60, bottom + 24, "tumour cells (%)");
+    const bool widened = axisLow < m.ploidyLow || axisHigh > m.ploidyHigh;
     canvas.textOut(4, top - 24,
-                   "ploidy against tumour cells: the fit of levels and alleles (darker is better)");
+                   widened ? "ploidy against tumour cells: the fit of levels and alleles (darker is better; "
+                             "grey: not searched)"
+                           : "ploidy against tumour cells: the fit of levels and alleles (darker is better)");
     if (!fit.solutions.empty()) {
         const std::string first = solutionText(fit.solutions.front());
         canvas.setPen(Pen{PenStyle::Solid, 1, paint::kBlack});

@@ -4,6 +4,7 @@
 #include "CVARNView.h"
 #include "DisplayMode.h"
 #include "document/CVARNDoc.h"
+#include "engine/analysis/ResultWording.h"
 
 #include <cmath>
 
@@ -35,15 +36,16 @@ std::string sdText(CVARNDoc& doc, int start, int end) {
 }
 
 // Means mixed for an impure sample say so; the pure-tumour means add nothing. Means set from a
-// solution of the joint fit name it, with the ploidy it stands for.
+// solution of the joint fit name it, with the ploidy it stands for, and say so when it is not
+// the fit's best.
 std::string purityTitleText(const CVARNDoc& doc) {
     const AppliedSolution& s = doc.appliedSolution;
     if (s.number > 0)
-        return formatText("   solution %d: tumour cells=%d%%, ploidy %.2f%s", s.number,
-                          static_cast<int>(std::lround(s.purity * 100.0f)), static_cast<double>(s.ploidy),
-                          s.doubled ? ", genome doubled" : "");
+        return formatText("   solution %d%s: tumour cells=%s%%, ploidy %s%s", s.number,
+                          s.number > 1 ? " (not the best)" : "", figureDigits(Figure::TumourCells, s.purity).c_str(),
+                          figureDigits(Figure::Ploidy, s.ploidy).c_str(), s.doubled ? ", genome doubled" : "");
     if (!(doc.hmmMeansPurity < 1.0f)) return {};
-    return formatText("   tumour cells=%d%%", static_cast<int>(std::lround(doc.hmmMeansPurity * 100.0f)));
+    return formatText("   tumour cells=%s%%", figureDigits(Figure::TumourCells, doc.hmmMeansPurity).c_str());
 }
 
 // The references the shown profile averages: the ticked rows of the loaded pool, as the ratio

@@ -14,6 +14,7 @@
 #include "document/CVARNDoc.h"
 #include "document/HmmDefaults.h"
 #include "engine/analysis/ApplyPurityPloidySolution.h"
+#include "engine/analysis/ResultWording.h"
 #include "engine/hmm/MeansForPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "support/RecordingCanvas.h"
@@ -120,6 +121,7 @@ class AnalysisRoadsTest : public QObject {
     void mergedRoad();
     void purityRoad();
     void solutionRoad();
+    void answerRoad();
     void bafPanelRoad();
     void selfWithBothArraysIsRefused();
     void wrongFileInFileNewIsRefused();
@@ -579,6 +581,8 @@ void AnalysisRoadsTest::purityRoad() {
                                  qs(rootFile("SNPtumorsampleX/Tumor4X.txt")), "--region", "chr1:1-100000000"};
     QVERIFY(runCli(analyze + QStringList{"--store"}));
     const fs::path temp = rootFile("temporary files/Tumor4X.temp");
+    // Without its allele sums (a road that stored them before leaves them beside): the levels' fit.
+    fs::remove(rootFile("temporary files/Tumor4X.alleles"));
 
     Window window(root());
     QVERIFY(window.start());
@@ -633,26 +637,29 @@ void AnalysisRoadsTest::purityRoad() {
     QVERIFY(fromWindow == states(rootFile("RawData/Tumor4X.xls")));
 }
 
-// Tumor6 (a doubled genome, 30 % normal cells) stored with its allele sums and reloaded with
-// NonSelfLoad, its baseline region held at two copies: the HMM dialog's Estimate shows the map of
+// Tumor4 (50 % normal cells; its levels fit a doubled genome at a third of the cells nearly as
+// well) stored with its allele sums and reloaded with NonSelfLoad, its baseline region held at two
+// copies: the HMM dialog's Estimate shows the map of
 // the joint fit and its solutions; the second one used from the list sets the means for its
 // fraction and the baseline's copy number it gives, decodes, and the title names it. Default and
 // OK forget it again.
 void AnalysisRoadsTest::solutionRoad() {
     QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
-                    qs(rootFile("tumorsampleX/Tumor6X.txt")), "--calls",
-                    qs(rootFile("SNPtumorsampleX/Tumor6X.txt")), "--region", "chr1:1-100000000", "--store",
+                    qs(rootFile("tumorsampleX/Tumor4X.txt")), "--calls",
+                    qs(rootFile("SNPtumorsampleX/Tumor4X.txt")), "--region", "chr1:1-100000000", "--store",
                     "--baf"}));
     Window window(root());
     QVERIFY(window.start());
     CVARNDoc& doc = window.doc();
     ModalDriver driver;
-    reloadWithXbaPool(window, driver, rootFile("temporary files/Tumor6X.temp"));
+    reloadWithXbaPool(window, driver, rootFile("temporary files/Tumor4X.temp"));
     if (QTest::currentTestFailed()) return;
 
     PurityEstimate fit;
     std::string reason;
-    QVERIFY2(estimatePurity(doc, kXba, false, fit, reason), reason.c_str());
+    PurityFitOptions options;
+    options.listMapBest = true;
+    QVERIFY2(estimatePurity(doc, kXba, false, fit, reason, options), reason.c_str());
     QVERIFY2(fit.joint && fit.fit.solutions.size() >= 2, fit.alleleReason.c_str());
     bool mapShown = false;
     int listed = 0;
@@ -673,7 +680,7 @@ void AnalysisRoadsTest::solutionRoad() {
     QCOMPARE(doc.hmmMeansPurity, float(second.purity));
     QCOMPARE(doc.baseCopyNumber, second.regionCopyNumber[kXba]);
     const std::string title = paint::copyNumberTitle(doc, window.view());
-    QVERIFY2(title.find("   solution 2: tumour cells=" + std::to_string(std::lround(second.purity * 100)) +
+    QVERIFY2(title.find("   solution 2 (not the best): tumour cells=" + std::to_string(std::lround(second.purity * 100)) +
                         "%, ploidy ") != std::string::npos,
              title.c_str());
     const std::vector<int> states(doc.hmmState[0], doc.hmmState[0] + kSlots);
@@ -688,6 +695,130 @@ void AnalysisRoadsTest::solutionRoad() {
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(doc.appliedSolution.number, 0);
     QVERIFY(paint::copyNumberTitle(doc, window.view()).find("solution") == std::string::npos);
+}
+
+// The first page of a PDF as poppler's pdftotext reads it.
+QString firstPageText(const fs::path& pdf) {
+    QProcess text;
+    text.start("pdftotext", {"-f", "1", "-l", "1", "-layout", qs(pdf), "-"});
+    text.waitForFinished(60000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+// Tumor4, Tumor5 and Tumor6 (a doubled genome, 30 % normal cells) stored with their allele sums and
+// reloaded, the baseline region held at two copies: Estimate lists the solutions by their fit with
+// the data's best first and selected, the edits beside the spins showing its means. On Tumor6 OK
+// applies it whole
+// (fraction, ploidy and the baseline's four copies) and decodes with the allele-specific HMM.
+// Store and NonSelfLoad keep both; the title, the report's first page and its footer print the
+// same fraction and ploidy.
+void AnalysisRoadsTest::answerRoad() {
+    std::string title;
+    AppliedSolution applied;
+    // Tumor4 and Tumor5 (50 % and 70 % normal cells) only list: the order of their fit, the best
+    // selected. Tumor6 goes on with OK.
+    for (const std::string tumour : {"Tumor4X", "Tumor5X", "Tumor6X"}) {
+        QVERIFY(runCli({"analyze", "--pool", qs(rootFile("XbaPool.ref")), "--signal",
+                        qs(rootFile("tumorsampleX/" + tumour + ".txt")), "--calls",
+                        qs(rootFile("SNPtumorsampleX/" + tumour + ".txt")), "--region", "chr1:1-100000000",
+                        "--store", "--baf"}));
+        const bool ok = tumour == "Tumor6X";
+        Window window(root());
+        QVERIFY(window.start());
+        CVARNDoc& doc = window.doc();
+        ModalDriver driver;
+        reloadWithXbaPool(window, driver, rootFile("temporary files/" + tumour + ".temp"));
+        if (QTest::currentTestFailed()) return;
+        PurityEstimate fit;
+        std::string reason;
+        PurityFitOptions options;
+        options.listMapBest = true;
+        QVERIFY2(estimatePurity(doc, kXba, false, fit, reason, options) && fit.joint, reason.c_str());
+        QStringList lines, edits;
+        int selected = -1;
+        driver.expect("HMM parameters", [&](QWidget* modal) {
+            driver.click(modal, "estimate");
+            auto* list = modal->findChild<QListWidget*>("solutions");
+            for (int k = 0; k < list->count(); ++k) lines << list->item(k)->text();
+            selected = list->currentRow();
+            // What "fit N %" means stands under the list and in its tooltip.
+            const QLabel* note = modal->findChild<QLabel*>("fitNote");
+            if (!note || !note->isVisible() || !note->text().startsWith("fit: ") || list->toolTip().isEmpty())
+                driver.failures << "the list's fit is not explained";
+            for (int i = 0; i < 6; ++i) edits << modal->findChild<QLineEdit*>(QString::number(1005 + i))->text();
+            if (!shots_.isEmpty())
+                modal->grab().save(shots_ + "/answer-estimate-" + QString::fromStdString(tumour) + ".png", "PNG");
+            driver.click(modal, ok ? "1" : "2");
+        });
+        QVERIFY(window.trigger(ID_HMM_PARAMETER));
+        QVERIFY2(driver.finished(), qPrintable(driver.report()));
+
+        QCOMPARE(lines.size(), int(fit.fit.solutions.size()));
+        QCOMPARE(selected, 0);
+        double previous = 101;
+        for (const QString& line : lines) {
+            const double score = QRegularExpression("fit ([\\d.]+) %$").match(line).captured(1).toDouble();
+            QVERIFY2(score <= previous, qPrintable(lines.join("\n")));
+            previous = score;
+        }
+        const PurityPloidySolution& best = fit.fit.solutions.front();
+        float means[kStates];
+        meansForPurity(kDefaultHmmMean, best.purity, false, means);
+        for (int i = 0; i < 6; ++i) QCOMPARE(edits[i], QString::asprintf("%3f", means[5 - i]));
+        if (!ok) {
+            QCOMPARE(doc.appliedSolution.number, 0);
+            continue;
+        }
+        QVERIFY2(best.doubled && best.regionCopyNumber[kXba] == 4, qPrintable(lines.join("\n")));
+
+        QCOMPARE(doc.appliedSolution.number, 1);
+        QCOMPARE(doc.baseCopyNumber, 4);
+        QVERIFY(doc.alleleSpecificDecoding && !doc.hmmMinorCopies.empty());
+        QVERIFY(window.app.mainFrame().commandAction(ID_ALLELE_DECODING)->isChecked());
+        QVERIFY(window.app.mainFrame().statusBar()->currentMessage().startsWith("Allele-specific decoding: tumour cells " +
+                                                                                 QString::number(std::lround(best.purity * 100)) + " %"));
+        title = paint::copyNumberTitle(doc, window.view());
+        const std::string named = "   solution 1: tumour cells=" + figureDigits(Figure::TumourCells, best.purity) +
+                                  "%, ploidy " + figureDigits(Figure::Ploidy, best.ploidy) + ", genome doubled";
+        QVERIFY2(title.ends_with(named), title.c_str());
+        // The states are the solution's: the decoded genome holds about its ploidy.
+        QVERIFY2(std::fabs(doc.computePloidy(kXba, 0) - best.ploidy) < 0.3, title.c_str());
+        shoot(window, "answer-genome-Tumor6X");
+        QVERIFY(window.trigger(ID_STORE));
+        QVERIFY(fs::exists(rootFile("temporary files/Tumor6X.decoding")));
+        applied = doc.appliedSolution;
+    }
+
+    Window window(root());
+    QVERIFY(window.start());
+    CVARNDoc& doc = window.doc();
+    ModalDriver driver;
+    reloadWithXbaPool(window, driver, rootFile("temporary files/Tumor6X.temp"));
+    if (QTest::currentTestFailed()) return;
+    QVERIFY(doc.alleleSpecificDecoding && !doc.hmmMinorCopies.empty());
+    QCOMPARE(doc.appliedSolution.number, applied.number);
+    QCOMPARE(doc.appliedSolution.ploidy, applied.ploidy);
+    // The means come back from the .temp's six decimals: the mean decoded copy number and the SD
+    // may move in their last digits, the solution named may not.
+    const std::string reloaded = paint::copyNumberTitle(doc, window.view());
+    QVERIFY2(reloaded.ends_with(title.substr(title.find("   solution"))), reloaded.c_str());
+
+    const fs::path pdf = rootFile("Tumor6X.pdf");
+    driver.expectFile("ReportOut", pdf);
+    QVERIFY(window.trigger(ID_REPORT_OUT));
+    QVERIFY2(driver.finished(), qPrintable(driver.report()));
+    const QString page = firstPageText(pdf);
+    const QString fraction = QString::fromStdString(figureDigits(Figure::TumourCells, applied.purity));
+    const QString ploidy = QString::fromStdString(figureDigits(Figure::Ploidy, applied.ploidy));
+    // pdftotext gives a run of blanks as one.
+    QVERIFY2(page.contains("Tumour cells " + fraction + " % (") && page.contains("tumour cells=" + fraction + "%") &&
+                 page.contains(QRegularExpression("tumour cells " + fraction + " %\\s+·\\s+ploidy " + ploidy)),
+             qPrintable(page));
+    // Every fraction and fitted ploidy on the page is the solution's.
+    for (const QRegularExpressionMatch& m : QRegularExpression("[Tt]umour cells=?\\s?(\\d+) ?%").globalMatch(page))
+        QVERIFY2(m.captured(1) == fraction, qPrintable(page));
+    for (const QRegularExpressionMatch& m : QRegularExpression("ploidy (\\d\\.\\d\\d)\\b").globalMatch(page))
+        QVERIFY2(m.captured(1) == ploidy, qPrintable(page));
 }
 
 // The B-allele fraction panel over a stored analysis of Tumor2 (no normal cells) and of Tumor4 (the

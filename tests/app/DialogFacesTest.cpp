@@ -497,6 +497,9 @@ void DialogFacesTest::hmmParameterRowsDefaultAndCurrentValue() {
     control(face, 1003)->click();
     const int defaults[6] = {89, 65, 37, 0, -49, -124};
     for (int i = 0; i < 6; ++i) QCOMPARE(control<QSpinBox>(face, 1019 + i)->value(), defaults[i]);
+    // The edits beside the spins follow them: a moved spin shows its hundredths.
+    QCOMPARE(control<QLineEdit>(face, 1007)->text(), QString("0.370000"));
+    QCOMPARE(control<QLineEdit>(face, 1005)->text(), QString("0.899000"));
     control(face, 1004)->click();
     QCOMPARE(control<QSpinBox>(face, 1021)->value(), 36);
     control<QSpinBox>(face, 1024)->setValue(-400); // held to the spin range

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <regex>
 
 namespace varn::test {
 
@@ -214,6 +215,49 @@ TEST(CliReport, MergedReportNamesBothPoolsTheWholeTitleAndOnEveryPageItsSample) 
         EXPECT_NE(pages[k].find("page " + std::to_string(k + 1) + " of " + std::to_string(pages.size())),
                   std::string::npos);
     }
+}
+
+// Tumor6 (a doubled genome) analysed, fitted with the data deciding the baseline and decoded by
+// the allele-specific HMM, then stored: reload says the same solution line and the same decoder,
+// and the report's first page prints that fraction and ploidy, in its summary, its title and its
+// footer, and no other.
+TEST(CliReport, AStoredFitTravelsToReloadAndToTheReportsFirstPage) {
+    ScratchRoot root;
+    const fs::path pool = root / "XbaPool.ref", temp = root / "temporary files/Tumor6X.temp";
+    const CliRun analyzed = runCli(on(root, {"analyze", "--pool", pool.string(), "--signal",
+                                             (root / "tumorsampleX/Tumor6X.txt").string(), "--calls",
+                                             (root / "SNPtumorsampleX/Tumor6X.txt").string(), "--region",
+                                             "chr1:1-100000000", "--baf", "--ploidy", "auto", "--decoder",
+                                             "alleles", "--store"}));
+    ASSERT_EQ(analyzed.status, 0) << analyzed.err;
+    const std::string prefix = "varn-cli analyze: Tumour cells ";
+    const std::size_t at = analyzed.err.find(prefix);
+    ASSERT_NE(at, std::string::npos) << analyzed.err;
+    const std::string line = analyzed.err.substr(at + 18, analyzed.err.find('\n', at) - at - 18);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(line, m, std::regex("^Tumour cells (\\d+) % .*ploidy (\\d\\.\\d\\d)"))) << line;
+    const std::string fraction = m[1].str(), ploidy = m[2].str();
+
+    const CliRun reloaded = runCli(on(root, {"reload", temp.string(), "--pool", pool.string()}));
+    ASSERT_EQ(reloaded.status, 0) << reloaded.err;
+    EXPECT_NE(reloaded.err.find("varn-cli reload: " + line + "\n"), std::string::npos) << reloaded.err;
+    EXPECT_NE(reloaded.err.find("varn-cli reload: allele-specific decoding, tumour cells " + fraction + " %"),
+              std::string::npos)
+        << reloaded.err;
+
+    const fs::path pdf = root / "Tumor6X.pdf";
+    ASSERT_EQ(runCli(on(root, {"report", temp.string(), "--pool", pool.string(), "--out", pdf.string()})).status, 0);
+    const std::string text = pdfText(pdf);
+    const std::string page = text.substr(0, text.find('\f'));
+    EXPECT_NE(page.find("Tumour cells " + fraction + " % ("), std::string::npos) << page;
+    EXPECT_NE(page.find("tumour cells=" + fraction + "%, ploidy " + ploidy), std::string::npos) << page;
+    EXPECT_TRUE(std::regex_search(page, std::regex("tumour cells " + fraction + " %\\s+·\\s+ploidy " + ploidy)))
+        << page;
+    const std::regex fractions("[Tt]umour cells=?\\s?(\\d+) ?%"), ploidies("ploidy (\\d\\.\\d\\d)\\b");
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), fractions); it != std::sregex_iterator(); ++it)
+        EXPECT_EQ((*it)[1].str(), fraction) << page;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), ploidies); it != std::sregex_iterator(); ++it)
+        EXPECT_EQ((*it)[1].str(), ploidy) << page;
 }
 
 } // namespace varn::test

@@ -30,17 +30,22 @@ std::vector<std::string> analyzeTumor4(const ScratchRoot& root, char array, std:
 }
 
 // The estimate's first line, "Tumour cells 52 % (46–58 %)", as a fraction; -1 when it is not one.
+// An interval narrower than a percent is left out ("Tumour cells 100 %").
+const std::regex kEstimateLine("Tumour cells (\\d+) %(?: \\((\\d+)\xE2\x80\x93(\\d+) %\\))?");
+
 double estimateIn(const std::string& text) {
     std::smatch m;
-    if (!std::regex_search(text, m, std::regex("Tumour cells (\\d+) % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return -1;
+    if (!std::regex_search(text, m, kEstimateLine)) return -1;
     return std::atoi(m[1].str().c_str()) / 100.0;
 }
 
 // Whether the interval of that line holds p and is at most 0.10 wide.
 bool intervalHolds(const std::string& text, double p) {
     std::smatch m;
-    if (!std::regex_search(text, m, std::regex("Tumour cells \\d+ % \\((\\d+)\xE2\x80\x93(\\d+) %\\)"))) return false;
-    const int low = std::atoi(m[1].str().c_str()), high = std::atoi(m[2].str().c_str()), planted = int(p * 100 + 0.5);
+    if (!std::regex_search(text, m, kEstimateLine)) return false;
+    const int value = std::atoi(m[1].str().c_str()), planted = int(p * 100 + 0.5);
+    const int low = m[2].matched ? std::atoi(m[2].str().c_str()) : value;
+    const int high = m[3].matched ? std::atoi(m[3].str().c_str()) : value;
     return low <= planted && planted <= high && high - low <= 10;
 }
 
@@ -157,6 +162,16 @@ TEST(CliPurity, JointFitListsEverySolutionAndAppliesTheOneChosen) {
     EXPECT_NEAR(std::atof(row[1].str().c_str()), 0.5, 0.05);
     ASSERT_TRUE(std::regex_search(joint.out, row, std::regex("\n2\t(0\\.\\d+)\t[^\n]*\tyes\t"))) << joint.out;
     const std::string second = row[1].str();
+    // Listed in the order of their fit.
+    double previous = 2;
+    const std::regex fitColumn("\n\\d+\t(?:[^\t]*\t){6}([0-9.]+)\t");
+    for (auto it = std::sregex_iterator(joint.out.begin(), joint.out.end(), fitColumn); it != std::sregex_iterator();
+         ++it) {
+        const double fit = std::atof((*it)[1].str().c_str());
+        EXPECT_LE(fit, previous) << joint.out;
+        previous = fit;
+    }
+    EXPECT_LT(previous, 2) << joint.out;
 
     std::vector<std::string> states[2];
     for (const char* n : {"1", "2"}) {

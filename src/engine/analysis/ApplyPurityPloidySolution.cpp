@@ -18,13 +18,15 @@ void applyPurityPloidySolution(CVARNDoc& doc, int shownArrayType, const PurityPl
     // The document holds one baseline copy number; in the merged view both regions were fitted
     // at it, so the first array that has a region names it.
     const int first = firstArrayOf(shownArrayType), last = lastArrayOf(shownArrayType);
+    int region = 0;
     for (int a = first; a <= last; ++a)
         if (s.regionCopyNumber[a] >= 1) {
-            doc.baseCopyNumber = s.regionCopyNumber[a];
+            doc.baseCopyNumber = region = s.regionCopyNumber[a];
             break;
         }
-    doc.appliedSolution = {number, static_cast<float>(s.purity), static_cast<float>(s.ploidy),
-                           static_cast<float>(s.fit), s.doubled};
+    doc.appliedSolution = {number,         s.purity,     s.purityLow,  s.purityHigh, s.ploidy,
+                           s.ploidyLow,    s.ploidyHigh, s.fit,        s.doubled,    s.alteredShare,
+                           s.lohShare,     s.doubledShare, region};
 
     // The means the analysis was decoded with and the same baseline: nothing to decode again,
     // and every output stays what it was.
@@ -32,6 +34,22 @@ void applyPurityPloidySolution(CVARNDoc& doc, int shownArrayType, const PurityPl
         std::equal(spreadBefore, spreadBefore + kStates, doc.hmmSdFactor) && doc.baseCopyNumber == baseBefore)
         return;
     redecodeProfiles(doc, shownArrayType);
+}
+
+PurityPloidySolution solutionOfApplied(const AppliedSolution& a) {
+    PurityPloidySolution s;
+    s.purity = a.purity;
+    s.purityLow = a.purityLow;
+    s.purityHigh = a.purityHigh;
+    s.ploidy = a.ploidy;
+    s.ploidyLow = a.ploidyLow;
+    s.ploidyHigh = a.ploidyHigh;
+    s.fit = a.fit;
+    s.doubled = a.doubled;
+    s.alteredShare = a.alteredShare;
+    s.lohShare = a.lohShare;
+    s.doubledShare = a.doubledShare;
+    return s;
 }
 
 } // namespace varn

@@ -1,6 +1,7 @@
 #include "ResultWording.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -14,21 +15,52 @@ std::string counted(int n, const char* one, const char* many) {
 
 } // namespace
 
-std::string solutionText(const PurityPloidySolution& s, SolutionWording wording) {
-    char text[240];
-    const char* doubled = s.doubled ? ", genome doubled" : "";
-    if (wording != SolutionWording::Full) {
-        std::snprintf(text, sizeof text, "%s%.0f %%, ploidy %.1f%s \u2014 fit %.0f %%",
-                      wording == SolutionWording::ListedFirst ? "Tumour cells " : "next: ", 100 * s.purity,
-                      s.ploidy, doubled, 100 * s.fit);
-        return text;
-    }
-    std::snprintf(
-        text, sizeof text,
-        "Tumour cells %.0f %% (%.0f\u2013%.0f %%), ploidy %.2f (%.2f\u2013%.2f)%s \u2014 fit %.0f %%",
-        100 * s.purity, 100 * s.purityLow, 100 * s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, doubled,
-        100 * s.fit);
+std::string figureDigits(Figure kind, double value) {
+    char text[32];
+    if (kind == Figure::TumourCells)
+        std::snprintf(text, sizeof text, "%.0f", 100 * value);
+    else
+        std::snprintf(text, sizeof text, "%.2f", value);
     return text;
+}
+
+std::string figureText(Figure kind, double value, double low, double high) {
+    const char* unit = kind == Figure::TumourCells ? " %" : "";
+    std::string text = figureDigits(kind, value) + unit;
+    if (std::isnan(low) || std::isnan(high)) return text;
+    const std::string from = figureDigits(kind, low), to = figureDigits(kind, high);
+    // Narrower than the printed precision: its ends would only repeat the value.
+    if (from == to) return text;
+    return text + " (" + from + "\u2013" + to + unit + ")";
+}
+
+int fitDigits(const std::vector<PurityPloidySolution>& solutions) {
+    constexpr int kMostDigits = 3;
+    char a[32], b[32];
+    for (int digits = 0; digits < kMostDigits; ++digits) {
+        bool apart = true;
+        for (std::size_t i = 0; i < solutions.size() && apart; ++i)
+            for (std::size_t j = i + 1; j < solutions.size() && apart; ++j) {
+                if (solutions[i].fit == solutions[j].fit) continue;
+                std::snprintf(a, sizeof a, "%.*f", digits, 100 * solutions[i].fit);
+                std::snprintf(b, sizeof b, "%.*f", digits, 100 * solutions[j].fit);
+                apart = std::string_view(a) != std::string_view(b);
+            }
+        if (apart) return digits;
+    }
+    return kMostDigits;
+}
+
+std::string solutionText(const PurityPloidySolution& s, SolutionWording wording, int digits) {
+    char fit[48];
+    std::snprintf(fit, sizeof fit, " \u2014 fit %.*f %%", digits, 100 * s.fit);
+    const std::string doubled = s.doubled ? ", genome doubled" : "";
+    if (wording != SolutionWording::Full)
+        return (wording == SolutionWording::ListedFirst ? "Tumour cells " : "next: ") +
+               figureText(Figure::TumourCells, s.purity) + ", ploidy " + figureText(Figure::Ploidy, s.ploidy) +
+               doubled + fit;
+    return "Tumour cells " + figureText(Figure::TumourCells, s.purity, s.purityLow, s.purityHigh) + ", ploidy " +
+           figureText(Figure::Ploidy, s.ploidy, s.ploidyLow, s.ploidyHigh) + doubled + fit;
 }
 
 std::string purityText(const PurityEstimate& e) {
@@ -38,9 +70,7 @@ std::string purityText(const PurityEstimate& e) {
         std::snprintf(text, sizeof text, "Tumour cells: cannot tell (%s)", e.why.c_str());
         return text;
     }
-    std::snprintf(text, sizeof text, "Tumour cells %.0f %% (%.0f\u2013%.0f %%)", 100 * e.purity, 100 * e.low,
-                  100 * e.high);
-    return text;
+    return "Tumour cells " + figureText(Figure::TumourCells, e.purity, e.low, e.high);
 }
 
 std::string alleleModelLearnedText(int withCalls, int references) {

@@ -50,6 +50,7 @@ bool jointFitEstimate(const CVARNDoc& doc, int t, bool paired, const PurityFitOp
     if (options.dataDecideBaseline) joint.baselineCopyNumber = 0;
     joint.fixedPurity = options.fixedPurity;
     joint.fixedPloidy = options.fixedPloidy;
+    joint.listMapBest = options.listMapBest;
     estimate.fit = fitPurityPloidy(joint);
     if (!estimate.fit.available) {
         if (estimate.alleleReason.empty()) estimate.alleleReason = estimate.fit.why;

@@ -44,11 +44,13 @@ struct PurityEstimate {
 
 // What the person fixed or lifted for the estimate: "let the data decide the baseline" (the
 // baseline region's copy number no longer fixes the ploidy), a fraction and a ploidy of their
-// own (NaN: fitted). Only the joint fit reads them.
+// own (NaN: fitted), and whether a list of solutions to choose from is wanted (the map's best
+// listed with those the held baseline leaves). Only the joint fit reads them.
 struct PurityFitOptions {
     bool dataDecideBaseline = false;
     double fixedPurity = std::numeric_limits<double>::quiet_NaN();
     double fixedPloidy = std::numeric_limits<double>::quiet_NaN();
+    bool listMapBest = false;
 };
 
 // The fractions every fit reads: 0.10 .. 1.00.

@@ -172,7 +172,9 @@ PurityPloidySolution solutionAt(const Prepared& pr, const Point& pt) {
         sol.lohShare = loh / pr.totalBases;
         sol.doubledShare = doubled / pr.totalBases;
     }
-    if (pr.totalMarkers > 0) sol.fit = explainedMarkers / pr.totalMarkers;
+    if (pr.totalMarkers > 0) sol.explainedShare = explainedMarkers / pr.totalMarkers;
+    if (!pr.index.empty())
+        sol.fit = 1.0 - sol.cost / (pr.P.segmentCap * static_cast<double>(pr.index.size()));
     sol.doubled = sol.doubledShare > pr.P.doubledShare;
     const AlleleState base = sol.doubled ? AlleleState{4, 2} : AlleleState{2, 1};
     double altered = 0.0;

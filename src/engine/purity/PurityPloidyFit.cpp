@@ -264,6 +264,13 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
         candidates = mapMinima(m, pr);
     } else {
         candidates = pathMinima(path);
+        // The map's darkest cell, where the baseline would hold another copy number than the one
+        // given: ranked with the path's minima, it leads the list whenever it fits better.
+        if (input.listMapBest && pr.constrained && !fixedP && !fixedPsi && !m.cost.empty()) {
+            const auto best = std::min_element(m.cost.begin(), m.cost.end()) - m.cost.begin();
+            const int i = static_cast<int>(best) / m.ploidies, j = static_cast<int>(best) % m.ploidies;
+            candidates.push_back({pr.freePoint(m.purityAt(i), m.ploidyAt(j)), m.at(i, j), i, j});
+        }
     }
     if (candidates.empty()) {
         fit.available = false;
@@ -275,7 +282,7 @@ PurityPloidyFit fitPurityPloidy(const PurityPloidyInput& input, const PurityPloi
     fit.dispersion = fit.map.dispersion = dispersionOf(pr, best);
     for (const Candidate& c : keep(pr, candidates, fit.dispersion)) {
         PurityPloidySolution s = solutionAt(pr, c.point);
-        if (fit.path.empty())
+        if (c.j >= 0)
             mapInterval(m, P, fit.dispersion, c, s);
         else
             pathInterval(path, P, fit.dispersion, c, s);

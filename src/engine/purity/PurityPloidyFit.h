@@ -53,6 +53,9 @@ struct PurityPloidyInput {
     // Values the user fixed (NaN: fitted).
     double fixedPurity = std::numeric_limits<double>::quiet_NaN();
     double fixedPloidy = std::numeric_limits<double>::quiet_NaN();
+    // With the baseline held: the best cell of the free map is listed too, ranked with the
+    // solutions the baseline leaves, so that the best reading of the data is never missing.
+    bool listMapBest = false;
 };
 
 // Every number the fit rests on, in one place, with where it comes from.
@@ -105,7 +108,10 @@ struct PurityPloidySolution {
     double purity = 1.0, purityLow = 1.0, purityHigh = 1.0;
     double ploidy = 2.0, ploidyLow = 2.0, ploidyHigh = 2.0;
     double cost = 0.0;
-    double fit = 0.0;          // share of the markers in segments it explains
+    // How well it fits, the score the solutions are ranked by: 1 - cost / (segmentCap x segments),
+    // 1 when every segment sits on its state, 0 when none fits any state better than the cap.
+    double fit = 0.0;
+    double explainedShare = 0.0; // share of the markers in segments it explains
     double lohShare = 0.0;     // nMinor = 0, nMajor >= 1
     double doubledShare = 0.0; // nMajor >= 2
     double alteredShare = 0.0; // any state but the tumour's balanced base (1+1, or 2+2 when doubled)
@@ -135,7 +141,7 @@ struct PurityPloidyFit {
     std::string why; // unavailable: why; available but undecided: why it cannot tell
     bool decided = false;
     bool baselineConstrained = false;
-    std::vector<PurityPloidySolution> solutions; // best first
+    std::vector<PurityPloidySolution> solutions; // best first: by cost, so by fit
     PurityPloidyMap map;
     // The path the constraints leave (the baseline's psi for each p, a fixed p or psi), in the
     // map's coordinates; empty when both are free.

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -129,6 +130,29 @@ TEST(PurityPloidyFit, ListsNoSolutionBelowOneCopyOnAverage) {
         in.baselineCopyNumber = 2;
         for (const PurityPloidySolution& s : fitPurityPloidy(in).solutions)
             EXPECT_GE(s.ploidy, 1.0) << solutionText(s);
+    }
+}
+
+// One ranking for the list and the map: the solutions by their fit, best first, and the map's
+// darkest cell first in the list even where the baseline is held at a copy number that does not
+// fit (the doubled tumour held at two copies), so that the best reading is never missing.
+TEST(PurityPloidyFit, ListsByFitWithTheMapsBestCellFirst) {
+    for (const demo::DemoTumour& tumour : demo::demoTumours()) {
+        for (const int baseline : {0, 2}) {
+            PurityPloidyInput in = syntheticInput(tumour, 1);
+            in.baselineCopyNumber = baseline;
+            in.listMapBest = true;
+            const PurityPloidyFit fit = fitPurityPloidy(in);
+            ASSERT_TRUE(fit.available && !fit.solutions.empty()) << fit.why;
+            for (std::size_t n = 1; n < fit.solutions.size(); ++n)
+                EXPECT_GE(fit.solutions[n - 1].fit, fit.solutions[n].fit) << tumour.name << " " << n;
+            const PurityPloidyMap& m = fit.map;
+            const auto cell = std::min_element(m.cost.begin(), m.cost.end()) - m.cost.begin();
+            const PurityPloidySolution& first = fit.solutions.front();
+            EXPECT_NEAR(first.purity, m.purityAt(static_cast<int>(cell) / m.ploidies), 0.02) << tumour.name;
+            EXPECT_NEAR(first.ploidy / m.ploidyAt(static_cast<int>(cell) % m.ploidies), 1.0, 0.02) << tumour.name;
+            EXPECT_EQ(first.doubled, tumour.genomeDoubled) << tumour.name << " held at " << baseline;
+        }
     }
 }
 
