@@ -38,6 +38,12 @@ constexpr Band kBands[6] = {
     {"CGH  after compensation Log base", 5500, 5800},
 };
 constexpr int kLinearBandZeroY = 6800;
+// What the figure of the noise lines stands for: chromosome X is the one copy-number step every
+// sample shows against references of the other sex, so its mean log ratio over the autosomes'
+// noise says how well a step stands out.
+constexpr const char* kSignalToNoiseNote =
+    "S/N ratio = mean log ratio of chromosome X / SD of the autosomes; below 0 where the sample has fewer "
+    "copies of X than the reference";
 
 enum class Abscissa { Length, Gc, Genome };
 
@@ -46,10 +52,10 @@ bool bandX(const CVARNDoc& doc, int t, int pos, Abscissa abscissa, int& x) {
     const int snp = doc.arrangeOrder[pos];
     switch (abscissa) {
     case Abscissa::Length:
-        x = 2 * doc.snpFragmentLength[snp];
+        x = kLengthUnitsPerBase * doc.snpFragmentLength[snp];
         return true;
     case Abscissa::Gc:
-        return scaledOffset(doc.snpGcContent[snp] * 10000.0f - 2000.0f, 1, x);
+        return scaledOffset(doc.snpGcContent[snp] * kGcUnits - kGcOffset, 1, x);
     case Abscissa::Genome:
         x = (pos - doc.snpFirst[t]) / kPositionsPerUnit;
         return true;
@@ -94,10 +100,13 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int first = doc.snpFirst[t], autosomeLast = doc.autosomeLast[t], xLast = doc.chrXLast[t];
     const int ys = view.yScale;
 
-    const WindowMapping shown = applyShownWindow(canvas, view);
+    const std::string title = std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, a) + " Vs " +
+                              rowText(doc, t, r);
     // With the annotations every text goes where it covers no plot; the layer comes last.
     const bool annotate = view.annotate;
     CompensationTexts texts;
+    if (annotate) texts.head = planStripTitle(canvas, view, title, {sampleName(doc, t, a), sampleName(doc, t, r)});
+    const WindowMapping shown = applyShownWindow(canvas, view);
     texts.plotRight = kGridRight;
     texts.positionsPerUnit = kPositionsPerUnit;
     auto text = [&](int x, int y, const std::string& s) {
@@ -121,9 +130,7 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
         text(0, band.labelY, band.label);
         texts.bandLabels.push_back(band.label);
     }
-    texts.head.push_back(std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, a) + " Vs " +
-                         rowText(doc, t, r));
-    text(0, 100, texts.head.back());
+    text(0, 100, title);
     for (int j = 1; j <= 6; ++j) drawTrackGrid(canvas, 0, kGridRight, 1000 * j, ys);
     drawTrackGrid(canvas, 0, kGridRight, kLinearBandZeroY, ys);
 
@@ -145,6 +152,7 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     drawBand(canvas, doc, t, first, xLast, Abscissa::Genome, kBands[5].zeroY, kBlue, after);
     texts.head.push_back(statisticsText(doc, t, "After Compensation: SD= %f, S/N ratio= %f", after));
     text(0, 300, texts.head.back());
+    texts.head.push_back(kSignalToNoiseNote);
 
     // The linear ratio, so that 1.0 lies on the band's solid grid line. It stops one position
     // short of the end of X.
