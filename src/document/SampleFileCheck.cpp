@@ -129,7 +129,7 @@ std::optional<std::string> thinSampleFileRefusal(const SampleFileSurvey& s, cons
                                   : s.sampledLines == s.dataLines ? std::to_string(wantedLines) + " of them"
                                                                   : std::to_string(wantedLines) + " of the first " +
                                                                         std::to_string(s.sampledLines);
-        return name + " holds " + std::to_string(s.dataLines) + " lines, " + share + what + "; " + expected +
+        return name + " holds " + std::to_string(s.dataLines) + " lines after its header, " + share + what + "; " + expected +
                " was expected";
     }
     // Under half of the array: the records it leaves out would keep the earlier sample's values,

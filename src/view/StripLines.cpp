@@ -4,6 +4,7 @@
 // since the strip's height moves the page under it.
 #include "PaintDecor.h"
 
+#include "BafPanelStyle.h"
 #include "CVARNView.h"
 #include "DisplayMode.h"
 #include "LegendRow.h"

@@ -2,7 +2,8 @@
 // (made by "varn-cli --root ROOT demo-data") and saves what the window shows in every display
 // mode: 7 (compensation plots, as opened and under CGH View), 10 (reference ranking), 4 (Xba
 // genome), 5 (chromosome 8 under MonitorView and in the Explore view), 2 and 3 (Xba + Hind genome
-// and chromosome 4), 21 and 22 (paired Xba genome and chromosome 8). The person's answers come
+// and chromosome 4), 21 and 22 (paired Xba genome and chromosome 8), and the B-allele fraction
+// panel under chromosome 8 and the Xba genome. The person's answers come
 // from a script, as in the tests; the window starts with the user's "Axes and Legend" setting,
 // which is on unless switched off. Then every dialog face is opened over the window with the
 // analysis' own values and saved as it opens (dialog-*.png).
@@ -13,6 +14,7 @@
 #include "commands/CBaseSet.h"
 #include "commands/CHMMParameter.h"
 #include "commands/CRefSelect.h"
+#include "commands/CRegionEntry.h"
 #include "document/CVARNDoc.h"
 #include "document/SetupDialogs.h"
 #include "support/ScriptedUi.h"
@@ -24,6 +26,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -170,6 +173,21 @@ bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& rank
     shootNextModal(out / "dialog-message-box.png", ok);
     qt.messageBox("Read the reference sample");
 
+    // The question before an unstored analysis is closed, over the window as the screen shows it.
+    shootNextModal(out / "dialog-store-question.png", ok, [&out](QWidget*) {
+        settle(100);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            screen->grabWindow(0).save(QString::fromStdString((out / "screen-store-question.png").string()), "PNG");
+    });
+    qt.storeQuestion("Store the analysis of Tumor1X?");
+
+    CRegionEntry region;
+    region.doc = &doc;
+    region.t = kXba;
+    region.text = "chr1:1-100000000";
+    shootNextModal(out / "dialog-region-entry.png", ok);
+    qt.regionEntry(region);
+
     // The point inspection's question, with the values of a SNP in chromosome 8.
     const int i = view.chromosomeStart[kXba][8] + 500;
     char text[1024];
@@ -259,6 +277,13 @@ int main(int argc, char** argv) {
     ok = save(app, out / "mode5-ch8.png") && ok;
     frame.sendCommand(ID_EXPLORE_VIEW);
     ok = save(app, out / "mode5-explore-ch8.png") && ok;
+    // The B-allele fraction panel under chromosome 8 and under the genome, with its axis and key.
+    frame.sendCommand(ID_MONITOR_VIEW);
+    frame.sendCommand(ID_BAF_PANEL);
+    ok = save(app, out / "mode5-ch8-baf.png") && ok;
+    frame.sendCommand(ID_ALL_GENOME);
+    ok = save(app, out / "mode4-genome-baf.png") && ok;
+    frame.sendCommand(ID_BAF_PANEL);
 
     // The same tumour on Hind, stored, and both arrays merged (File New, "Xba + Hind").
     if (!app.OpenDocumentFile(root / "HindPool.ref")) std::printf("the Hind pool did not load\n");
