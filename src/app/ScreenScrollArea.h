@@ -9,7 +9,6 @@ namespace varn {
 // of buttons and frame around the area, would no longer fit the screen's free height; from there
 // it scrolls, and the buttons stay in view.
 class ScreenScrollArea : public QScrollArea {
-    Q_OBJECT
   public:
     ScreenScrollArea(QWidget* content, int reserve, QWidget* parent);
     QSize sizeHint() const override;

@@ -71,8 +71,9 @@ void decorateCompensationPage(Canvas& canvas, const CVARNDoc& doc, const CVARNVi
                               const WindowMapping& shown, const CompensationTexts& texts) {
     Decor d(canvas, view, shown);
     const std::vector<ValueRow> bands = compensationRows();
-    // A band's dots reach past its grid: no label goes where they may fall.
-    for (const ValueRow& band : bands) d.blockPlot(d.box(0, band.reachTop(), texts.plotRight, band.reachBottom()));
+    for (const ValueRow& band : bands) d.blockPlot(d.box(0, band.top(), texts.plotRight, band.bottom()));
+    // The dots reach past their grids as far as their values do.
+    for (const CompensationTexts::Area& a : texts.dots) d.blockPlot(d.box(a.left, a.top, a.right, a.bottom));
     // The genome-wide bands: where each chromosome starts, so that the baseline region can be
     // aimed at (the third, the sixth, where Range Set drags, and the linear seventh).
     const ValueRow genomeBands[] = {bands[2], bands[5], bands[6]};

@@ -142,6 +142,13 @@ struct CompensationTexts {
     int hintBelow = 0;        // logical y the hint goes under
     int plotRight = 0;        // the grid's right end
     int positionsPerUnit = 1; // of the genome-wide bands
+    // Where the bands' dots lie, in logical units, a narrow stretch of x at a time: a scatter
+    // reaches past its grid as far as its values do (an amplification's ratio of 3 far above the
+    // linear band), and no label may cover a dot.
+    struct Area {
+        int left, top, right, bottom;
+    };
+    std::vector<Area> dots;
 };
 
 // Whole annotation layers, after everything else of the page is drawn.
