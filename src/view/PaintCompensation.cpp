@@ -119,6 +119,11 @@ std::string rowText(const CVARNDoc& doc, int t, int row) {
 
 } // namespace
 
+std::string compensationTitle(const CVARNDoc& doc, int t, int analysed, int reference) {
+    return std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, analysed) + " Vs " +
+           rowText(doc, t, reference);
+}
+
 void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
     const int a = t == kXba || t == kHind ? doc.analysedRow[t] : -1;
@@ -128,8 +133,7 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int first = doc.snpFirst[t], autosomeLast = doc.autosomeLast[t], xLast = doc.chrXLast[t];
     const int ys = view.yScale;
 
-    const std::string title = std::string(t == kXba ? "Xba 50K: " : "Hind 50K: ") + rowText(doc, t, a) + " Vs " +
-                              rowText(doc, t, r);
+    const std::string title = compensationTitle(doc, t, a, r);
     // With the annotations every text goes where it covers no plot; the layer comes last.
     const bool annotate = view.annotate;
     CompensationTexts texts;

@@ -93,6 +93,9 @@ std::vector<std::string> planStripTitle(const Canvas& canvas, CVARNView& view, c
 std::vector<std::string> copyNumberTitleNames(const CVARNDoc& doc, const CVARNView& view);
 // Counts the legend's lines at that width into the view's label metrics, as planStripTitle does.
 void planCopyNumberLegend(const Canvas& canvas, CVARNView& view);
+// Both for the page shown, as its paint will find them: for what is sized before it is painted
+// (a picture's page).
+void planStrips(const Canvas& canvas, CVARNView& view);
 
 // The legend of the copy-number page shown: each track's mark, colour and meaning, then the
 // ideogram's.

@@ -8,10 +8,15 @@
 #include "CVARNView.h"
 #include "DisplayMode.h"
 #include "LegendRow.h"
+#include "PageExtent.h"
+#include "PaintParts.h"
+#include "PanelRows.h"
+#include "ShownWindow.h"
 #include "TitleFit.h"
 #include "document/CVARNDoc.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace varn::paint {
@@ -24,9 +29,15 @@ int stripPad(const CVARNView& view) { return std::max(2, view.labelMetrics.lineH
 
 } // namespace
 
+// The lines run as far as the window shows, or for a picture (no window) to the page's end.
 int stripWidth(const CVARNView& view) {
-    if (view.viewportWidth <= 0) return std::numeric_limits<int>::max() / 2;
-    return std::max(1, view.viewportWidth - 2 * stripPad(view));
+    int right = view.viewportWidth;
+    if (right <= 0) {
+        const PageExtent page = pageExtent(view);
+        if (page.empty()) return std::numeric_limits<int>::max() / 2;
+        right = static_cast<int>(std::ceil(shownWindow(view).deviceX(page.right)));
+    }
+    return std::max(1, right - 2 * stripPad(view));
 }
 
 std::vector<std::string> planStripTitle(const Canvas& canvas, CVARNView& view, const std::string& title,
@@ -52,6 +63,21 @@ std::vector<std::string> copyNumberTitleNames(const CVARNDoc& doc, const CVARNVi
     for (int a = firstArrayOf(t); a <= lastArrayOf(t); ++a)
         if (a == kXba || a == kHind) names.push_back(sampleName(doc, a, doc.analysedRow[a]));
     return names;
+}
+
+void planStrips(const Canvas& canvas, CVARNView& view) {
+    if (!view.annotate) return;
+    CVARNDoc& doc = view.GetDocument();
+    const int m = view.displayMode;
+    const int t = view.shownArrayType;
+    if (m == ModeCompensation && (t == kXba || t == kHind)) {
+        const int a = doc.analysedRow[t], r = doc.singleRefRow[t];
+        if (a < 0 || a >= kPoolRows || r < 0 || r >= kPoolRows) return;
+        planStripTitle(canvas, view, compensationTitle(doc, t, a, r), {sampleName(doc, t, a), sampleName(doc, t, r)});
+    } else if (!panelRows(m).values.empty()) {
+        planStripTitle(canvas, view, copyNumberTitle(doc, view), copyNumberTitleNames(doc, view));
+        planCopyNumberLegend(canvas, view);
+    }
 }
 
 void planCopyNumberLegend(const Canvas& canvas, CVARNView& view) {
