@@ -17,6 +17,7 @@
 #include "commands/CRegionEntry.h"
 #include "document/CVARNDoc.h"
 #include "document/SetupDialogs.h"
+#include "engine/purity/PurityEstimate.h"
 #include "support/ScriptedUi.h"
 #include "view/CChSelectDlg.h"
 #include "view/CVARNView.h"
@@ -91,9 +92,10 @@ void shootNextModal(const fs::path& file, bool& ok, std::function<void(QWidget*)
     timer->start(10);
 }
 
-void press(QWidget* dialog, int id) {
-    if (auto* button = dialog->findChild<QAbstractButton*>(QString::number(id))) button->click();
+void press(QWidget* dialog, const QString& name) {
+    if (auto* button = dialog->findChild<QAbstractButton*>(name)) button->click();
 }
+void press(QWidget* dialog, int id) { press(dialog, QString::number(id)); }
 
 // Opens each face through the real Qt interface, with the values the analysis left behind.
 bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& ranked, const fs::path& out) {
@@ -203,6 +205,32 @@ bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& rank
     return ok;
 }
 
+// The HMM dialog after Estimate on the pool analysis shown: its map and solutions make it taller
+// than a screen of 1000 pixels, whose free height it must keep to (it scrolls inside).
+bool shootHmmEstimate(CVARNApp& app, const InstallRoot& root, const fs::path& out) {
+    CVARNDoc& doc = app.document();
+    QtUserInterface qt(root);
+    qt.setParent(&app.mainFrame());
+    CHMMParameter hmm;
+    for (int i = 0; i < 6; ++i) hmm.member[i] = doc.hmmMean[5 - i];
+    hmm.onInitDialog();
+    hmm.estimator = [&doc, &hmm](PurityEstimate& estimate, std::string& reason) {
+        return estimatePurity(doc, kXba, false, estimate, reason, hmm.fitOptions);
+    };
+    bool ok = true;
+    shootNextModal(out / "dialog-hmm-estimate.png", ok, [&out](QWidget* dialog) {
+        press(dialog, "estimate");
+        settle(300);
+        const QRect screen = dialog->screen()->availableGeometry();
+        std::printf("HMM dialog after Estimate: %d pixels high (frame %d) on a screen of %d free\n", dialog->height(),
+                    dialog->frameGeometry().height(), screen.height());
+        if (QScreen* shown = QGuiApplication::primaryScreen())
+            shown->grabWindow(0).save(QString::fromStdString((out / "screen-hmm-estimate.png").string()), "PNG");
+    });
+    qt.hmmParameter(hmm);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -264,6 +292,7 @@ int main(int argc, char** argv) {
     answerSort();
     frame.sendCommand(ID_SORT);
     ok = save(app, out / "mode4-genome.png") && ok;
+    ok = shootHmmEstimate(app, InstallRoot(root), out) && ok;
     frame.sendCommand(ID_STORE);
 
     auto chooseChromosome = [&ui](int c) {
