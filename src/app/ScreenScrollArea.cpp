@@ -1,5 +1,6 @@
 #include "ScreenScrollArea.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -27,6 +28,24 @@ QSize ScreenScrollArea::sizeHint() const {
         width += verticalScrollBar()->sizeHint().width();
     }
     return {width, height};
+}
+
+bool ScreenScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    const bool handled = QScrollArea::eventFilter(watched, event);
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        QWidget* dialog = window();
+        const QScreen* shown = dialog->screen();
+        if (dialog != this && dialog->isVisible() && shown != nullptr) {
+            // Not adjustSize, which keeps a window to two thirds of the screen: the dialog may take
+            // the screen's whole free height, which the area's hint already leaves room in.
+            const QRect room = shown->availableGeometry();
+            dialog->resize(dialog->sizeHint().boundedTo(room.size()));
+            const int below = dialog->frameGeometry().bottom() - room.bottom();
+            if (below > 0) dialog->move(dialog->x(), std::max(room.top(), dialog->y() - below));
+        }
+    }
+    return handled;
 }
 
 // As wide as the content, so that only the height scrolls; as low as a few lines.

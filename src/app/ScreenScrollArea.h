@@ -14,6 +14,11 @@ class ScreenScrollArea : public QScrollArea {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+  protected:
+    // The content grew or shrank (Estimate shows its map): the area asks for its new size, and the
+    // dialog takes it, kept on the screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     int reserve_;
 };
