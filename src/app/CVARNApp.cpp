@@ -60,7 +60,8 @@ std::string shownPoolFiles(const CVARNDoc& doc, const CVARNView& view) {
     if (!pooled) return {};
     const int t = view.shownArrayType;
     if (t == kXba || t == kHind) return doc.poolFile[t].filename().string();
-    const std::string xba = doc.poolFile[kXba].filename().string(), hind = doc.poolFile[kHind].filename().string();
+    const std::string xba = doc.poolFile[kXba].filename().string(),
+                      hind = doc.poolFile[kHind].filename().string();
     if (xba.empty() || hind.empty()) return {};
     return xba + " + " + hind;
 }

@@ -148,7 +148,9 @@ std::span<const char* const> menuNames() {
 }
 
 // Each menu opens by its first letter, and no two share one.
-std::string menuTitle(const char* name) { return std::string("&") + name; }
+std::string menuTitle(const char* name) {
+    return std::string("&") + name;
+}
 
 std::span<const int> toolbarButtons() {
     return kToolbarButtons;

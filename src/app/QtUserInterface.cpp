@@ -13,10 +13,10 @@
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QStatusBar>
-#include <QTimer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 
@@ -63,8 +63,8 @@ bool QtUserInterface::okCancelBox(const std::string& text) {
 }
 
 StoreChoice QtUserInterface::storeQuestion(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, kBoxTitle, QString::fromLocal8Bit(text.c_str()), QMessageBox::NoButton,
-                    parent_);
+    QMessageBox box(QMessageBox::Question, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
+                    QMessageBox::NoButton, parent_);
     QPushButton* store = box.addButton("&Store", QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton("&Discard", QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);

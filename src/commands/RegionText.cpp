@@ -1,7 +1,7 @@
 #include "RegionText.h"
 
-#include "document/ChromosomeTable.h"
 #include "document/CVARNDoc.h"
+#include "document/ChromosomeTable.h"
 
 #include <charconv>
 
@@ -55,13 +55,13 @@ std::optional<RegionText> parseRegionText(std::string_view text, std::string_vie
     return region;
 }
 
-bool resolveRegionText(const RegionText& region, const CVARNDoc& doc, int t, std::string_view name, int& first,
-                       int& last, std::string& error) {
+bool resolveRegionText(const RegionText& region, const CVARNDoc& doc, int t, std::string_view name,
+                       int& first, int& last, std::string& error) {
     if (t < 0 || t > 2) return false;
     if (region.kind == RegionText::Positions) {
         if (region.from < doc.snpFirst[t] || region.to > doc.snpLast[t]) {
-            error = std::string(name) + ": the positions of this array run from " + std::to_string(doc.snpFirst[t]) +
-                    " to " + std::to_string(doc.snpLast[t]);
+            error = std::string(name) + ": the positions of this array run from " +
+                    std::to_string(doc.snpFirst[t]) + " to " + std::to_string(doc.snpLast[t]);
             return false;
         }
         first = region.from;

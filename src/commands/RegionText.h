@@ -25,7 +25,7 @@ std::optional<RegionText> parseRegionText(std::string_view text, std::string_vie
 
 // The first and last display indices of array type t (0: the merged index of both) that the region
 // covers, or false with the reason (outside the array, no SNP inside the base range).
-bool resolveRegionText(const RegionText& region, const CVARNDoc& doc, int t, std::string_view name, int& first,
-                       int& last, std::string& error);
+bool resolveRegionText(const RegionText& region, const CVARNDoc& doc, int t, std::string_view name,
+                       int& first, int& last, std::string& error);
 
 } // namespace varn

@@ -125,12 +125,13 @@ std::optional<std::string> thinSampleFileRefusal(const SampleFileSurvey& s, cons
     if (s.sampledLines > 0 && 2 * wantedLines < s.sampledLines) {
         const char* what = wanted == SampleFileKind::Signal ? " with a SNP's 40 probe intensities"
                                                             : " with a SNP's genotype call";
-        const std::string share = wantedLines == 0                 ? std::string("none")
-                                  : s.sampledLines == s.dataLines ? std::to_string(wantedLines) + " of them"
-                                                                  : std::to_string(wantedLines) + " of the first " +
-                                                                        std::to_string(s.sampledLines);
-        return name + " holds " + std::to_string(s.dataLines) + " lines after its header, " + share + what + "; " + expected +
-               " was expected";
+        const std::string share =
+            wantedLines == 0 ? std::string("none")
+            : s.sampledLines == s.dataLines
+                ? std::to_string(wantedLines) + " of them"
+                : std::to_string(wantedLines) + " of the first " + std::to_string(s.sampledLines);
+        return name + " holds " + std::to_string(s.dataLines) + " lines after its header, " + share + what +
+               "; " + expected + " was expected";
     }
     // Under half of the array: the records it leaves out would keep the earlier sample's values,
     // and the profile would be more of that sample than of this one.

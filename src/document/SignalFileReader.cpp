@@ -71,8 +71,8 @@ int CVARNDoc::ReadProbeIntensities(int t, const std::filesystem::path& path, flo
     }
     // The person may stop at a file that is not complete: nothing is scaled or summed, and the
     // pool rows stay as they were.
-    if (const auto warning = sampleFileWarning(path, SampleFileKind::Signal, t, survey.dataLines, incompleteLines,
-                                               last - first + 1);
+    if (const auto warning = sampleFileWarning(path, SampleFileKind::Signal, t, survey.dataLines,
+                                               incompleteLines, last - first + 1);
         warning && !ui().okCancelBox(*warning))
         return 1;
 

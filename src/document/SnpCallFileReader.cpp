@@ -69,10 +69,11 @@ int CVARNDoc::ReadSnpCallFile(int t, const std::filesystem::path& path, int targ
     // warning's Cancel) leaves every call as it was.
     int dataLines = 0;
     int incompleteLines = 0;
-    parseCallLines(bytes, first, last, [](int, int) {}, dataLines, incompleteLines);
+    parseCallLines(
+        bytes, first, last, [](int, int) {}, dataLines, incompleteLines);
     if (dataLines == 0) return 1;
-    if (const auto warning =
-            sampleFileWarning(path, SampleFileKind::Calls, t, survey.dataLines, incompleteLines, last - first + 1);
+    if (const auto warning = sampleFileWarning(path, SampleFileKind::Calls, t, survey.dataLines,
+                                               incompleteLines, last - first + 1);
         warning && !ui().okCancelBox(*warning))
         return 1;
     parseCallLines(

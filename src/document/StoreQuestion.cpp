@@ -29,11 +29,13 @@ bool storablePage(int mode, int referenceMode) {
 
 std::uint64_t CVARNDoc::storableAnalysisKey() const {
     const int t = arrayType;
-    if (view == nullptr || (t != kXba && t != kHind) || !storablePage(view->displayMode, referenceMode)) return 0;
+    if (view == nullptr || (t != kXba && t != kHind) || !storablePage(view->displayMode, referenceMode))
+        return 0;
     ContentKey key;
     key.add(t);
     key.add(referenceMode);
-    key.addText(referenceMode == kNonSelfReference ? formatNonSelfTempFile(*this, t) : formatSelfTempFile(*this, t));
+    key.addText(referenceMode == kNonSelfReference ? formatNonSelfTempFile(*this, t)
+                                                   : formatSelfTempFile(*this, t));
     key.add(alleleSpecificDecoding);
     key.add(hmmMeansPurity);
     key.add(appliedSolution.number);
@@ -44,7 +46,9 @@ std::uint64_t CVARNDoc::storableAnalysisKey() const {
     return key.value() == 0 ? 1 : key.value();
 }
 
-void CVARNDoc::markAnalysisStored() { storedAnalysisKey = storableAnalysisKey(); }
+void CVARNDoc::markAnalysisStored() {
+    storedAnalysisKey = storableAnalysisKey();
+}
 
 bool CVARNDoc::analysisUnstored() const {
     const std::uint64_t key = storableAnalysisKey();

@@ -26,8 +26,10 @@ FileChooserOptions tempFileDialog(const CVARNDoc& doc, const char* title, const 
 void CVARNDoc::OnStore() {
     if (arrayType <= 0) return;
     int failed = 1;
-    if (referenceMode == kNonSelfReference) failed = StoreNonSelfTempFile(arrayType);
-    else if (referenceMode == kSelfReference) failed = StoreSelfTempFile(arrayType);
+    if (referenceMode == kNonSelfReference)
+        failed = StoreNonSelfTempFile(arrayType);
+    else if (referenceMode == kSelfReference)
+        failed = StoreSelfTempFile(arrayType);
     if (failed == 0) markAnalysisStored();
 }
 

@@ -6,8 +6,8 @@
 
 #include "BafPanelStyle.h"
 #include "GenomeLayout.h"
-#include "engine/analysis/AlleleAnalysis.h"
 #include "engine/allelic/AlleleParameters.h"
+#include "engine/analysis/AlleleAnalysis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,8 +43,10 @@ void drawDots(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& panel,
 // Informative SNPs that sit at 0.5: the mean distance of a balanced segment's SNPs from 0.5 is
 // the folded mean of their noise, and its standard error shrinks with their number.
 bool sitsAtHalf(const AlleleSegment& segment, double noise) {
-    if (segment.informative < kAlleleParameters.minSegmentSnps || !std::isfinite(segment.mirroredBaf)) return false;
-    const double spread = noise * std::sqrt(1.0 - 2.0 / std::numbers::pi) / std::sqrt(static_cast<double>(segment.informative));
+    if (segment.informative < kAlleleParameters.minSegmentSnps || !std::isfinite(segment.mirroredBaf))
+        return false;
+    const double spread =
+        noise * std::sqrt(1.0 - 2.0 / std::numbers::pi) / std::sqrt(static_cast<double>(segment.informative));
     return segment.mirroredBaf - 0.5 <= foldedMean(0.0, noise) + kBalancedZ * spread;
 }
 
@@ -93,7 +95,8 @@ void drawSegments(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& pa
     for (std::size_t s : loh) {
         const AlleleSegment& segment = alleles.segments.segments[s];
         canvas.fillRect(panel.xOf(snps[static_cast<std::size_t>(segment.firstSnp)].index), top,
-                        panel.xOf(snps[static_cast<std::size_t>(segment.lastSnp)].index), top + kBafLohBarHeight);
+                        panel.xOf(snps[static_cast<std::size_t>(segment.lastSnp)].index),
+                        top + kBafLohBarHeight);
     }
 }
 

@@ -76,7 +76,8 @@ constexpr double kStrayShare = 0.01;
 void addDotAreas(const std::vector<Point>& points, std::vector<CompensationTexts::Area>& areas) {
     std::vector<std::vector<int>> ys((kGridRight + 2 * kDotStretch) / kDotStretch);
     for (const Point& p : points)
-        ys[static_cast<std::size_t>(std::clamp(p.x / kDotStretch, 0, static_cast<int>(ys.size()) - 1))].push_back(p.y);
+        ys[static_cast<std::size_t>(std::clamp(p.x / kDotStretch, 0, static_cast<int>(ys.size()) - 1))]
+            .push_back(p.y);
     for (std::size_t k = 0; k < ys.size(); ++k) {
         std::vector<int>& y = ys[k];
         if (y.empty()) continue;
@@ -137,7 +138,8 @@ void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     // With the annotations every text goes where it covers no plot; the layer comes last.
     const bool annotate = view.annotate;
     CompensationTexts texts;
-    if (annotate) texts.head = planStripTitle(canvas, view, title, {sampleName(doc, t, a), sampleName(doc, t, r)});
+    if (annotate)
+        texts.head = planStripTitle(canvas, view, title, {sampleName(doc, t, a), sampleName(doc, t, r)});
     const WindowMapping shown = applyShownWindow(canvas, view);
     texts.plotRight = kGridRight;
     texts.positionsPerUnit = kPositionsPerUnit;

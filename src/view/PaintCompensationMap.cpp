@@ -89,7 +89,8 @@ void labelScale(Decor& d, std::span<const ValueRow> bands, const std::vector<Sca
 
 } // namespace
 
-void labelCompensationScales(Decor& d, std::span<const ValueRow> lengthBands, std::span<const ValueRow> gcBands) {
+void labelCompensationScales(Decor& d, std::span<const ValueRow> lengthBands,
+                             std::span<const ValueRow> gcBands) {
     std::vector<ScaleTick> bases, gc;
     for (int n = 0; n <= 3000; n += 500)
         bases.push_back({kLengthUnitsPerBase * n, n == 3000 ? "3000 bp" : std::to_string(n)});

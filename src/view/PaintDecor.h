@@ -133,7 +133,8 @@ inline constexpr float kGcUnits = 10000.0f;
 inline constexpr float kGcOffset = 2000.0f;
 // Ticks with their values under the fragment-length and the GC-content bands, the unit after the
 // last value: where a fragment's length or GC content puts its SNP's dot.
-void labelCompensationScales(Decor& d, std::span<const ValueRow> lengthBands, std::span<const ValueRow> gcBands);
+void labelCompensationScales(Decor& d, std::span<const ValueRow> lengthBands,
+                             std::span<const ValueRow> gcBands);
 
 // What the compensation page hands its annotation layer: the lines of the top strip (the title and
 // the noise figures), each band's name, the hint under CGH View's red frame (empty when the frame

@@ -73,8 +73,8 @@ namespace {
 int drawLegendLines(Decor& d, std::span<const LegendItem> items, int line) {
     const PageFrame& f = d.frame();
     while (!items.empty() && line < f.lines) {
-        const std::size_t drawn =
-            drawLegendLine(d, items, f.pad, f.pad + line * d.lineHeight(), d.shownRight() - f.pad, d.topStrip());
+        const std::size_t drawn = drawLegendLine(d, items, f.pad, f.pad + line * d.lineHeight(),
+                                                 d.shownRight() - f.pad, d.topStrip());
         ++line;
         // An item wider than the whole line is left out rather than tried again.
         items = items.subspan(std::max<std::size_t>(drawn, 1));

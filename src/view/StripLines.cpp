@@ -25,7 +25,9 @@ namespace {
 
 constexpr int kTitleLines = 2;
 
-int stripPad(const CVARNView& view) { return std::max(2, view.labelMetrics.lineHeight / 3); }
+int stripPad(const CVARNView& view) {
+    return std::max(2, view.labelMetrics.lineHeight / 3);
+}
 
 } // namespace
 
@@ -47,7 +49,8 @@ std::vector<std::string> planStripTitle(const Canvas& canvas, CVARNView& view, c
     for (const std::string& name : names) {
         for (std::size_t k = 0; k < words.size(); ++k) {
             if (words[k].text != name || name.empty()) continue;
-            if (std::find(shortenable.begin(), shortenable.end(), k) == shortenable.end()) shortenable.push_back(k);
+            if (std::find(shortenable.begin(), shortenable.end(), k) == shortenable.end())
+                shortenable.push_back(k);
             break;
         }
     }
@@ -73,7 +76,8 @@ void planStrips(const Canvas& canvas, CVARNView& view) {
     if (m == ModeCompensation && (t == kXba || t == kHind)) {
         const int a = doc.analysedRow[t], r = doc.singleRefRow[t];
         if (a < 0 || a >= kPoolRows || r < 0 || r >= kPoolRows) return;
-        planStripTitle(canvas, view, compensationTitle(doc, t, a, r), {sampleName(doc, t, a), sampleName(doc, t, r)});
+        planStripTitle(canvas, view, compensationTitle(doc, t, a, r),
+                       {sampleName(doc, t, a), sampleName(doc, t, r)});
     } else if (!panelRows(m).values.empty()) {
         planStripTitle(canvas, view, copyNumberTitle(doc, view), copyNumberTitleNames(doc, view));
         planCopyNumberLegend(canvas, view);

@@ -406,7 +406,8 @@ void AnalysisRoadsTest::typedRegionRoad() {
             });
             driver.expectMessage("Region: the chromosome is 1..22 or X, as chr5 or chrX");
         }
-        driver.expect("region box", [](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(QMessageBox::Ok)->click(); });
+        driver.expect("region box",
+                      [](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(QMessageBox::Ok)->click(); });
         if (typed)
             QTest::keyClick(window.genome(), Qt::Key_Return);
         else

@@ -222,9 +222,10 @@ void KeptAnalysisTest::roads_data() {
                });
                d.expectFile("Select Hind tumor sample signal data file", truth);
                d.expectFile("Select Hind tumor sample SNP data file", root / "SNPtumorsampleH/Tumor1H.txt");
-               d.expectMessage(QString("Tumor1.txt holds %1 lines after its header, none with a SNP's 40 probe "
-                                       "intensities; a Hind 50K signal file was expected")
-                                   .arg(rows));
+               d.expectMessage(
+                   QString("Tumor1.txt holds %1 lines after its header, none with a SNP's 40 probe "
+                           "intensities; a Hind 50K signal file was expected")
+                       .arg(rows));
            });
     QTest::newRow("File New, the call file is gone once the signal file is read")
         << int(ID_FILE_NEW) << Road([=](RoadWindow&, ModalDriver& d, const fs::path& root) {

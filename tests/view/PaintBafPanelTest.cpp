@@ -113,7 +113,8 @@ TEST(PaintBafPanel, TheLohBarSaysWhatTheCallLineSays) {
         double mirrored;
         bool marked;
     } cases[] = {
-        {"one copy, calls AB: the fit's one parent is not the call", false, 1, -1, false, true, 0, 0.72, false},
+        {"one copy, calls AB: the fit's one parent is not the call", false, 1, -1, false, true, 0, 0.72,
+         false},
         {"two copies, the LOH score's call", false, 2, -1, true, false, 0, kNaN, true},
         {"the allele-specific decoder's 2+0", false, 2, 0, false, true, 0, 0.9, true},
         {"the LOH score's call over SNPs at 0.5", false, 2, -1, true, true, 40, 0.53, false},

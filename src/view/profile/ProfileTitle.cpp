@@ -33,7 +33,8 @@ std::vector<TitleWord> titleWords(const std::string& sample, const std::string& 
 
 std::vector<std::string> fitTitle(const Canvas& canvas, const std::string& sample, const std::string& build,
                                   const std::string& solution, int width, int maxLines) {
-    const std::vector<std::size_t> names = sample.empty() ? std::vector<std::size_t>{} : std::vector<std::size_t>{0};
+    const std::vector<std::size_t> names =
+        sample.empty() ? std::vector<std::size_t>{} : std::vector<std::size_t>{0};
     return fitTitle(canvas, titleWords(sample, build, solution), names, width, maxLines);
 }
 

@@ -95,7 +95,9 @@ void shootNextModal(const fs::path& file, bool& ok, std::function<void(QWidget*)
 void press(QWidget* dialog, const QString& name) {
     if (auto* button = dialog->findChild<QAbstractButton*>(name)) button->click();
 }
-void press(QWidget* dialog, int id) { press(dialog, QString::number(id)); }
+void press(QWidget* dialog, int id) {
+    press(dialog, QString::number(id));
+}
 
 // Opens each face through the real Qt interface, with the values the analysis left behind.
 bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& ranked, const fs::path& out) {
@@ -179,7 +181,8 @@ bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& rank
     shootNextModal(out / "dialog-store-question.png", ok, [&out](QWidget*) {
         settle(100);
         if (QScreen* screen = QGuiApplication::primaryScreen())
-            screen->grabWindow(0).save(QString::fromStdString((out / "screen-store-question.png").string()), "PNG");
+            screen->grabWindow(0).save(QString::fromStdString((out / "screen-store-question.png").string()),
+                                       "PNG");
     });
     qt.storeQuestion("Store the analysis of Tumor1X?");
 
@@ -222,10 +225,11 @@ bool shootHmmEstimate(CVARNApp& app, const InstallRoot& root, const fs::path& ou
         press(dialog, "estimate");
         settle(300);
         const QRect screen = dialog->screen()->availableGeometry();
-        std::printf("HMM dialog after Estimate: %d pixels high (frame %d) on a screen of %d free\n", dialog->height(),
-                    dialog->frameGeometry().height(), screen.height());
+        std::printf("HMM dialog after Estimate: %d pixels high (frame %d) on a screen of %d free\n",
+                    dialog->height(), dialog->frameGeometry().height(), screen.height());
         if (QScreen* shown = QGuiApplication::primaryScreen())
-            shown->grabWindow(0).save(QString::fromStdString((out / "screen-hmm-estimate.png").string()), "PNG");
+            shown->grabWindow(0).save(QString::fromStdString((out / "screen-hmm-estimate.png").string()),
+                                      "PNG");
     });
     qt.hmmParameter(hmm);
     return ok;
