@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -64,7 +65,7 @@ QAction* CMainFrame::makeAction(int id, const QString& caption) {
 
 void CMainFrame::buildMenus() {
     for (const char* name : menuNames()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(name));
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuTitle(name).c_str()));
         menus_[QString::fromLatin1(name)] = menu;
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
     }
@@ -144,6 +145,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         if (it != indicators_.end() && !key->isAutoRepeat()) it->second->setEnabled(!it->second->isEnabled());
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (mayClose && !mayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::runFromUser(int id) {

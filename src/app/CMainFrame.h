@@ -51,9 +51,12 @@ class CMainFrame : public QMainWindow {
 
     // Called after every command, so the application can follow the document (title, recent files).
     std::function<void()> afterCommand;
+    // Asked before the window closes (its close button, File > Exit): false keeps it open.
+    std::function<bool()> mayClose;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QAction* makeAction(int id, const QString& caption);

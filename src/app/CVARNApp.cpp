@@ -47,6 +47,24 @@ GenomeBrowserSite browserSiteFrom(const QSettings& settings) {
 
 // The View toggles the person sets are remembered from run to run.
 const char* const kBafPanelSetting = "View/B-allele Fraction";
+// Whether closing an analysis changed since its last Store asks to store it first; on unless the
+// person writes false here.
+const char* const kAskToStoreSetting = "Analysis/Ask to store";
+
+// The pool files of the analysis shown: one array's, or both of a merged analysis; none for a
+// paired analysis or none shown.
+std::string shownPoolFiles(const CVARNDoc& doc, const CVARNView& view) {
+    const int m = view.displayMode;
+    const bool pooled = m == ModeGenomeBoth || m == ModeChromosomeBoth || m == ModeGenomeSingle ||
+                        m == ModeChromosomeSingle || m == ModeCompensation || m == ModeReferenceSort;
+    if (!pooled) return {};
+    const int t = view.shownArrayType;
+    if (t == kXba || t == kHind) return doc.poolFile[t].filename().string();
+    const std::string xba = doc.poolFile[kXba].filename().string(),
+                      hind = doc.poolFile[kHind].filename().string();
+    if (xba.empty() || hind.empty()) return {};
+    return xba + " + " + hind;
+}
 
 } // namespace
 
@@ -68,12 +86,14 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
     view_->annotate = settings.value(kAxesAndLegendKey, true).toBool();
     view_->bafPanel = settings.value(kBafPanelSetting, false).toBool();
     doc_->alleleAnalysisAsked = view_->bafPanel;
+    doc_->askToStoreAnalysis = settings.value(kAskToStoreSetting, true).toBool();
     router_ = std::make_unique<CommandRouter>(*doc_, *view_);
     frame_ = std::make_unique<CMainFrame>(*router_, *view_);
     bindCommands();
     // The frame was built before its commands had handlers; its items follow them from now on.
     frame_->updateCommandUi();
     frame_->afterCommand = [this] { followDocument(); };
+    frame_->mayClose = [this] { return doc_->MayCloseAnalysis(); };
     frame_->setRecentFiles(recent_.entries());
     if (frameCreated) frameCreated(frame_.get());
 
@@ -152,7 +172,11 @@ void CVARNApp::bindCommands() {
         r.add(CommandTarget::Application, ID_FILE_MRU_FILE1 + k, [this, k] { OnOpenRecentFile(k); });
 }
 
+// The pool an analysis was made against, once one is shown: the document's file is the pool last
+// loaded, which need not be the analysis' array.
 std::string CVARNApp::documentTitle() const {
+    const std::string pools = shownPoolFiles(*doc_, *view_);
+    if (!pools.empty()) return pools;
     return doc_->pathName.empty() ? std::string("Untitled") : doc_->pathName.filename().string();
 }
 
@@ -185,12 +209,12 @@ bool CVARNApp::OpenDocumentFile(const std::filesystem::path& path) {
     return true;
 }
 
-// Load Ref: the framework's open dialog, without a filter or extension of the document's own.
+// Load Ref: the framework's open dialog, listing the pool files first.
 void CVARNApp::OnFileOpen() {
     FileChooserOptions chooser;
     chooser.title = "Open";
     chooser.initialDirectory = doc_->pathName.empty() ? root_.root() : doc_->pathName.parent_path();
-    chooser.filter = "All Files (*.*)|*.*||";
+    chooser.filter = "Reference pool (*.ref)|*.ref|All Files (*.*)|*.*||";
     const auto chosen = ui_.openFile(chooser);
     if (chosen) OpenDocumentFile(*chosen);
 }

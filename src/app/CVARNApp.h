@@ -45,6 +45,7 @@ class CVARNApp {
     CommandRouter& router() { return *router_; }
     const RecentFileList& recentFiles() const { return recent_; }
 
+    // The pool file of the analysis shown against a pool (both, for a merged one); otherwise
     // "Untitled" until a pool file has been loaded or saved, then that file's name.
     std::string documentTitle() const;
 

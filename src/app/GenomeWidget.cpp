@@ -145,6 +145,12 @@ void GenomeWidget::keyPressEvent(QKeyEvent* event) {
         horizontal_->setValue(horizontal_->minimum());
         vertical_->setValue(vertical_->minimum());
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // An armed Range Set takes its region typed, for anyone who cannot drag.
+        if (!view_.rangeSetArmed) return QWidget::keyPressEvent(event);
+        view_.OnRegionTyped();
+        break;
     default: QWidget::keyPressEvent(event); return;
     }
     event->accept();

@@ -13,7 +13,8 @@ class CVARNView;
 // The view asks for repaints and cursor shapes through its hooks.
 //
 // A page larger than the area gets scroll bars along its right and bottom edges; they, the wheel
-// (Shift+wheel across), PageUp / PageDown and Home move the view's shown origin. Their ranges
+// (Shift+wheel across), PageUp / PageDown and Home move the view's shown origin. Enter types the
+// region of an armed Range Set. Their ranges
 // come from the view (ShownWindow.h), so the bars follow every command and resize.
 class GenomeWidget : public QWidget {
     Q_OBJECT

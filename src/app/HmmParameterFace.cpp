@@ -2,6 +2,7 @@
 
 #include "CanvasWidget.h"
 #include "FaceParts.h"
+#include "ScreenScrollArea.h"
 #include "commands/CHMMParameter.h"
 #include "view/PaintPurityCurve.h"
 #include "view/PaintPurityMap.h"
@@ -23,7 +24,11 @@ namespace varn {
 
 HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
-    QVBoxLayout* layout = beginFace(this);
+    // Everything but OK and Cancel scrolls where the dialog would outgrow the screen.
+    QVBoxLayout* outer = beginFace(this);
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("mean(x100)", this), 0, 2);
     for (int i = 0; i < 6; ++i) {
@@ -125,7 +130,10 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     layout->addWidget(solutions_);
     layout->addWidget(fitNote_);
     layout->addWidget(useSolution_, 0, Qt::AlignRight);
-    addOkCancel(this, layout);
+    // The buttons' row, the layout's margins and the window's frame stay outside the area.
+    constexpr int kAroundArea = 120;
+    outer->addWidget(new ScreenScrollArea(content, kAroundArea, this));
+    addOkCancel(this, outer);
     showDialog();
 }
 

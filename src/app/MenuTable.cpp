@@ -147,6 +147,11 @@ std::span<const char* const> menuNames() {
     return kMenuNames;
 }
 
+// Each menu opens by its first letter, and no two share one.
+std::string menuTitle(const char* name) {
+    return std::string("&") + name;
+}
+
 std::span<const int> toolbarButtons() {
     return kToolbarButtons;
 }

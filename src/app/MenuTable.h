@@ -19,6 +19,8 @@ std::span<const MenuItem> menuItems();
 
 // The top-level menus in their order.
 std::span<const char* const> menuNames();
+// A top-level menu's title on the menu bar, with the mnemonic that Alt opens it by ("&File").
+std::string menuTitle(const char* name);
 
 // The toolbar (resource 128): command ids in button order, 0 for a separator.
 std::span<const int> toolbarButtons();

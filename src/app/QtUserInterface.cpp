@@ -2,6 +2,7 @@
 
 #include "ChSelectDialog.h"
 #include "FileFilter.h"
+#include "RegionEntryFace.h"
 #include "SetupDialogFaces.h"
 #include "document/WrittenReport.h"
 
@@ -12,9 +13,10 @@
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QProgressDialog>
 #include <QTreeView>
 #include <QUrl>
 
@@ -53,6 +55,28 @@ bool QtUserInterface::yesNoBox(const std::string& text) {
     // a wider text keeps that line whole instead of wrapping the cytoband under it.
     box.setStyleSheet("QLabel#qt_msgbox_label { min-width: 36em; }");
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtUserInterface::okCancelBox(const std::string& text) {
+    return QMessageBox::warning(parent_, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
+                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+StoreChoice QtUserInterface::storeQuestion(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, kBoxTitle, QString::fromLocal8Bit(text.c_str()),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* store = box.addButton("&Store", QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton("&Discard", QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    store->setObjectName("store");
+    discard->setObjectName("discard");
+    cancel->setObjectName("cancel");
+    box.setDefaultButton(store);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == store) return StoreChoice::Store;
+    if (box.clickedButton() == discard) return StoreChoice::Discard;
+    return StoreChoice::Cancel;
 }
 
 bool QtUserInterface::openUrl(const std::string& url) {
@@ -160,6 +184,11 @@ DialogResult QtUserInterface::baseSet(CBaseSet& dialog) {
 
 DialogResult QtUserInterface::chSelect(CChSelectDlg& dialog) {
     ChSelectDialog face(dialog, parent_);
+    return resultOf(face.exec());
+}
+
+DialogResult QtUserInterface::regionEntry(CRegionEntry& dialog) {
+    RegionEntryFace face(dialog, *this, parent_);
     return resultOf(face.exec());
 }
 

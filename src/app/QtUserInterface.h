@@ -32,6 +32,9 @@ class QtUserInterface : public UserInterface {
     void messageBox(const std::string& text) override;
     void informationBox(const std::string& text) override;
     bool yesNoBox(const std::string& text) override;
+    bool okCancelBox(const std::string& text) override;
+    // Buttons "store", "discard" and "cancel" (object names); Escape is Cancel.
+    StoreChoice storeQuestion(const std::string& text) override;
     bool openUrl(const std::string& url) override;
     std::optional<std::filesystem::path> openFile(const FileChooserOptions& chooser) override;
     std::optional<std::filesystem::path> saveFile(const FileChooserOptions& chooser) override;
@@ -46,6 +49,7 @@ class QtUserInterface : public UserInterface {
     DialogResult refSelect(CRefSelect& dialog) override;
     DialogResult baseSet(CBaseSet& dialog) override;
     DialogResult chSelect(CChSelectDlg& dialog) override;
+    DialogResult regionEntry(CRegionEntry& dialog) override;
 
     void progress(const std::string& what, int done, int total) override;
     // The status bar of the main window says what the last command did: the files it wrote and

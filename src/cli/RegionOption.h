@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/RegionText.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,14 +13,9 @@ class CVARNDoc;
 namespace varn::cli {
 
 // A baseline region as written on the command line: display positions FROM-TO of the array, or a
-// chromosome "chrN" (1..22, X) with an optional base range "chrN:START-END".
-struct RegionOption {
-    enum Kind { Positions, Chromosome };
-    Kind kind = Positions;
-    int from = 0, to = 0; // positions, or bases with a base range
-    int chromosome = 0;   // 1..23
-    bool baseRange = false;
-};
+// chromosome "chrN" (1..22, X) with an optional base range "chrN:START-END", read as the window
+// reads a typed region.
+using RegionOption = RegionText;
 
 // Checks the text's form; on a mistake returns nullopt with the reason in error.
 std::optional<RegionOption> parseRegion(std::string_view text, std::string& error);

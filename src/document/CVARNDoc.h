@@ -7,6 +7,7 @@
 #include "ZeroedArray.h"
 #include "engine/alleles/AlleleModel.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -234,8 +235,9 @@ public:
     int StoreNonSelfTempFile(int t);
     int StoreSelfTempFile(int t);
     // 1, after the message that says why, when the file is not a sample file of that kind on
-    // array t (the other array's, the other kind, binary); 0 when it may be one or cannot be
-    // opened (its reader reports that). Reads nothing into the document.
+    // array t to analyse (the other array's, the other kind, binary, mostly lines of something
+    // else, or under half of the array); 0 when it may be one or cannot be opened (its reader
+    // reports that). Reads nothing into the document.
     int RefuseWrongSampleFile(int t, const std::filesystem::path& path, SampleFileKind kind);
     // expectedArray 1 or 2 refuses a stored analysis of the other array; 0 takes either. chosen,
     // when given, receives the file that was read.
@@ -248,6 +250,21 @@ public:
     void OnStore();
     void OnNonSelfLoad();
     void OnSelfLoad();
+
+    // ---- what is stored ----
+    // Whether closing an analysis changed since its last Store asks "Store the analysis of
+    // <sample>?": the window asks unless its setting says not to; varn-cli never does.
+    bool askToStoreAnalysis = false;
+    // The key of what Store would keep of the analysis shown (the text of its temporary file and
+    // the decoding it is shown with); 0 when no analysis that Store keeps is shown.
+    std::uint64_t storableAnalysisKey() const;
+    // That key when the analysis was last stored or read from stored files; 0 before.
+    std::uint64_t storedAnalysisKey = 0;
+    void markAnalysisStored();
+    bool analysisUnstored() const;
+    // Before the analysis shown is closed (the window, File New, a reload): asks when it is
+    // unstored and stores it if told to. False when it must stay: Cancel, or a Store that failed.
+    bool MayCloseAnalysis();
 
     // ---- pool building ----
     void OnMakeReference();

@@ -114,6 +114,33 @@ std::optional<std::string> sampleFileRefusal(const SampleFileSurvey& s, const st
     return std::nullopt;
 }
 
+std::optional<std::string> thinSampleFileRefusal(const SampleFileSurvey& s, const std::filesystem::path& path,
+                                                 SampleFileKind wanted, int t, int ownCount) {
+    if (s.readFailed) return std::nullopt;
+    const std::string name = fileName(path);
+    const std::string expected = withArticle(t) + " " + kindName(wanted);
+    const int wantedLines = wanted == SampleFileKind::Signal ? s.signalLines : s.callLines;
+    // A table of something else (a list of segments, a spreadsheet) has a line per row and may have
+    // numbers in it, but not the line of a SNP.
+    if (s.sampledLines > 0 && 2 * wantedLines < s.sampledLines) {
+        const char* what = wanted == SampleFileKind::Signal ? " with a SNP's 40 probe intensities"
+                                                            : " with a SNP's genotype call";
+        const std::string share =
+            wantedLines == 0 ? std::string("none")
+            : s.sampledLines == s.dataLines
+                ? std::to_string(wantedLines) + " of them"
+                : std::to_string(wantedLines) + " of the first " + std::to_string(s.sampledLines);
+        return name + " holds " + std::to_string(s.dataLines) + " lines after its header, " + share + what +
+               "; " + expected + " was expected";
+    }
+    // Under half of the array: the records it leaves out would keep the earlier sample's values,
+    // and the profile would be more of that sample than of this one.
+    if (2 * s.dataLines < ownCount)
+        return name + " holds " + std::to_string(s.dataLines) + " SNP lines, under half of the " +
+               std::to_string(ownCount) + " of " + expected;
+    return std::nullopt;
+}
+
 std::optional<std::string> sampleFileWarning(const std::filesystem::path& path, SampleFileKind wanted, int t,
                                              int dataLines, int incompleteLines, int ownCount) {
     if (dataLines == ownCount && incompleteLines == 0) return std::nullopt;
@@ -132,8 +159,9 @@ int CVARNDoc::RefuseWrongSampleFile(int t, const std::filesystem::path& path, Sa
     if (!std::filesystem::is_regular_file(path, ec)) return 0;
     const int other = t == kXba ? kHind : kXba;
     const SampleFileSurvey survey = surveySampleFile(path, kSampleLineBuffer);
-    const auto refusal =
-        sampleFileRefusal(survey, path, kind, t, snpLast[t] - snpFirst[t] + 1, snpLast[other] - snpFirst[other] + 1);
+    const int ownCount = snpLast[t] - snpFirst[t] + 1;
+    auto refusal = sampleFileRefusal(survey, path, kind, t, ownCount, snpLast[other] - snpFirst[other] + 1);
+    if (!refusal) refusal = thinSampleFileRefusal(survey, path, kind, t, ownCount);
     if (!refusal) return 0;
     ui().messageBox(*refusal);
     return 1;

@@ -43,6 +43,13 @@ const char* arrayName(int t);
 std::optional<std::string> sampleFileRefusal(const SampleFileSurvey& survey, const std::filesystem::path& path,
                                              SampleFileKind wanted, int t, int ownCount, int otherCount);
 
+// Why a file that may be of the wanted kind and array is still no sample to analyse: most of the
+// data lines looked at are not SNP lines of that kind, or it covers under half of the array's
+// ownCount SNPs. One sentence that names the file and says what it holds; nothing when it is one.
+std::optional<std::string> thinSampleFileRefusal(const SampleFileSurvey& survey,
+                                                 const std::filesystem::path& path, SampleFileKind wanted,
+                                                 int t, int ownCount);
+
 // The warning for a file of the right kind and array that is not complete: fewer or more data
 // lines than the array has records, or lines that gave nothing. Nothing for a complete file.
 std::optional<std::string> sampleFileWarning(const std::filesystem::path& path, SampleFileKind wanted, int t,

@@ -50,9 +50,11 @@ bool newNonSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
     dialog.arrayChoice = t;
     if (doc.ui().sampleSelect(dialog) != DialogResult::Ok) return false;
     if (dialog.sampleChoice == 1) {
-        // A file that cannot be read has been reported by its reader and the flow stops. The call
-        // file is looked at first, so that a wrong one stops the flow before the signals change.
-        if (doc.RefuseWrongSampleFile(t, dialog.snpPath, SampleFileKind::Calls) != 0) return false;
+        // A file that cannot be read has been reported by its reader and the flow stops. Both files
+        // are looked at first, so that a wrong one stops the flow before the signals change.
+        if (doc.RefuseWrongSampleFile(t, dialog.snpPath, SampleFileKind::Calls) != 0 ||
+            doc.RefuseWrongSampleFile(t, dialog.signalPath, SampleFileKind::Signal) != 0)
+            return false;
         // Slot 1 also keeps the sample's allele sums (row 0 of the allele signals) for the allele
         // analysis; nothing of the analysis against the pool reads them.
         if (doc.ReadSignalFile(t, dialog.signalPath, 0, 1) != 0) return false;
@@ -64,6 +66,7 @@ bool newNonSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         doc.sampleAllelesHeld[t] = true;
         doc.computeRowRatio(doc.singleRefRow[t], 0, 1, t);
         if (doc.view != nullptr) doc.view->showCompensationPlots(t);
+        doc.storedAnalysisKey = 0;
         return true;
     }
     if (dialog.sampleChoice == 2) {
@@ -74,7 +77,9 @@ bool newNonSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         const int fileType = doc.arrayType;
         recomputeStoredPoolProfile(doc, fileType);
         restoreStoredDecoder(doc, fileType);
-        return doc.view == nullptr || doc.view->averageArrayType(fileType);
+        if (doc.view != nullptr && !doc.view->averageArrayType(fileType)) return false;
+        doc.markAnalysisStored();
+        return true;
     }
     return false;
 }
@@ -84,7 +89,8 @@ bool newSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
     dialog.arrayChoice = t;
     if (doc.ui().selfSampleSelect(dialog) != DialogResult::Ok) return false;
     if (dialog.sampleChoice == 1) {
-        if (doc.RefuseWrongSampleFile(t, dialog.normalSignalPath, SampleFileKind::Signal) != 0 ||
+        if (doc.RefuseWrongSampleFile(t, dialog.tumorSignalPath, SampleFileKind::Signal) != 0 ||
+            doc.RefuseWrongSampleFile(t, dialog.normalSignalPath, SampleFileKind::Signal) != 0 ||
             doc.RefuseWrongSampleFile(t, dialog.tumorSnpPath, SampleFileKind::Calls) != 0 ||
             doc.RefuseWrongSampleFile(t, dialog.normalSnpPath, SampleFileKind::Calls) != 0)
             return false;
@@ -101,13 +107,16 @@ bool newSelfSample(CVARNDoc& doc, int t, FilesRead& read) {
         // sample's region so that a stored self file reloads to this very profile.
         doc.regionStart[t] = doc.snpFirst[t];
         doc.regionEnd[t] = doc.snpLast[t];
-        return doc.computePairedRatio(doc.snpFirst[t], doc.snpLast[t], t);
+        if (!doc.computePairedRatio(doc.snpFirst[t], doc.snpLast[t], t)) return false;
+        doc.storedAnalysisKey = 0;
+        return true;
     }
     if (dialog.sampleChoice == 2) {
         startNewAnalysis(doc);
         std::filesystem::path chosen;
         if (doc.LoadSelfTempFile(&chosen) != 0) return false;
         read = {chosen};
+        doc.markAnalysisStored();
         return true;
     }
     return false;
@@ -164,6 +173,7 @@ void presetAnalysisChoice(const CVARNDoc& doc, CBasicMode& basic) {
 // half-way through the reading) puts back the analysis that was shown, with its means, tumour
 // fraction, attributes, references and settings, so that Store still writes what the person made.
 void CVARNDoc::OnFileNew() {
+    if (!MayCloseAnalysis()) return;
     KeepAnalysisUnlessFinished keep(*this);
     const int shownArrayType = arrayType;
     const int shownReferenceMode = referenceMode;

@@ -69,9 +69,12 @@ int CVARNDoc::ReadProbeIntensities(int t, const std::filesystem::path& path, flo
                         std::string(t == kXba ? "an " : "a ") + arrayName(t) + " signal file was expected");
         return 1;
     }
-    if (const auto warning = sampleFileWarning(path, SampleFileKind::Signal, t, survey.dataLines, incompleteLines,
-                                               last - first + 1))
-        ui().messageBox(*warning);
+    // The person may stop at a file that is not complete: nothing is scaled or summed, and the
+    // pool rows stay as they were.
+    if (const auto warning = sampleFileWarning(path, SampleFileKind::Signal, t, survey.dataLines,
+                                               incompleteLines, last - first + 1);
+        warning && !ui().okCancelBox(*warning))
+        return 1;
 
     // Brightness of the array: mean of the 20 allele probes over all its SNPs, summed in single
     // precision group by group so that pools built at different times agree to the bit.

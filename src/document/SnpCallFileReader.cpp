@@ -65,14 +65,19 @@ int CVARNDoc::ReadSnpCallFile(int t, const std::filesystem::path& path, int targ
         ui().messageBox(*refusal);
         return 1;
     }
+    // The lines are counted before a call is stored, so that a file the person stops at (a
+    // warning's Cancel) leaves every call as it was.
     int dataLines = 0;
     int incompleteLines = 0;
     parseCallLines(
-        bytes, first, last, [calls](int snp, int code) { calls[snp] = code; }, dataLines, incompleteLines);
+        bytes, first, last, [](int, int) {}, dataLines, incompleteLines);
     if (dataLines == 0) return 1;
-    if (const auto warning =
-            sampleFileWarning(path, SampleFileKind::Calls, t, survey.dataLines, incompleteLines, last - first + 1))
-        ui().messageBox(*warning);
+    if (const auto warning = sampleFileWarning(path, SampleFileKind::Calls, t, survey.dataLines,
+                                               incompleteLines, last - first + 1);
+        warning && !ui().okCancelBox(*warning))
+        return 1;
+    parseCallLines(
+        bytes, first, last, [calls](int snp, int code) { calls[snp] = code; }, dataLines, incompleteLines);
     return 0;
 }
 

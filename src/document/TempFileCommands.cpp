@@ -26,8 +26,12 @@ FileChooserOptions tempFileDialog(const CVARNDoc& doc, const char* title, const 
 // A merged Xba + Hind analysis has no file format of its own and is not stored.
 void CVARNDoc::OnStore() {
     if (arrayType <= 0) return;
-    if (referenceMode == kNonSelfReference) StoreNonSelfTempFile(arrayType);
-    else if (referenceMode == kSelfReference) StoreSelfTempFile(arrayType);
+    int failed = 1;
+    if (referenceMode == kNonSelfReference)
+        failed = StoreNonSelfTempFile(arrayType);
+    else if (referenceMode == kSelfReference)
+        failed = StoreSelfTempFile(arrayType);
+    if (failed == 0) markAnalysisStored();
 }
 
 int CVARNDoc::SelectNonSelfTempFile(int expectedArray, std::filesystem::path* chosen) {
@@ -49,6 +53,7 @@ int CVARNDoc::LoadSelfTempFile(std::filesystem::path* chosen) {
 // references it names, then averaged and shown as a whole genome. A refused file or a cancelled
 // averaging dialog leaves the analysis shown as it was.
 void CVARNDoc::OnNonSelfLoad() {
+    if (!MayCloseAnalysis()) return;
     KeepAnalysisUnlessFinished keep(*this);
     std::filesystem::path chosen;
     if (SelectNonSelfTempFile(0, &chosen) != 0) return;
@@ -58,15 +63,18 @@ void CVARNDoc::OnNonSelfLoad() {
     restoreStoredDecoder(*this, t);
     if (view != nullptr && !view->averageArrayType(t)) return;
     keep.finished();
+    markAnalysisStored();
     ui().filesLoaded({chosen});
 }
 
 void CVARNDoc::OnSelfLoad() {
+    if (!MayCloseAnalysis()) return;
     KeepAnalysisUnlessFinished keep(*this);
     std::filesystem::path chosen;
     if (LoadSelfTempFile(&chosen) != 0) return;
     referenceMode = kSelfReference;
     keep.finished();
+    markAnalysisStored();
     ui().filesLoaded({chosen});
 }
 

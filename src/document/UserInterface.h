@@ -16,9 +16,14 @@ class CHMMParameter;
 class CRefSelect;
 class CBaseSet;
 class CChSelectDlg;
+class CRegionEntry;
 
 // How a modal dialog ended. Failed stands for a dialog that could not be opened at all.
 enum class DialogResult { Ok, Cancel, Failed };
+
+// The answer to "Store the analysis of <sample>?", asked before an analysis changed since its last
+// Store is closed: store it first, close it unstored, or keep it open.
+enum class StoreChoice { Store, Discard, Cancel };
 
 // The properties of an open-file or save-file chooser, as the program states them. The folder is
 // already mapped onto the installation root; the filter is in the "desc|pattern|...||" form.
@@ -47,6 +52,15 @@ public:
     virtual void informationBox(const std::string& text) { messageBox(text); }
     // A modal box with Yes and No and the information icon; true for Yes.
     virtual bool yesNoBox(const std::string& text) = 0;
+    // A warning the person may stop at: the message box with OK and Cancel; true for OK. By default
+    // the box with OK alone, and the work goes on.
+    virtual bool okCancelBox(const std::string& text) {
+        messageBox(text);
+        return true;
+    }
+    // Store / Discard / Cancel before the analysis shown is closed. Nothing is asked by default:
+    // a command line has no one to ask, and what it analysed it stores only when told to.
+    virtual StoreChoice storeQuestion(const std::string& /*text*/) { return StoreChoice::Discard; }
 
     // Asks the system's default URL handler to open the address; false when it refused or there
     // is none (headless use has none).
@@ -70,6 +84,8 @@ public:
     virtual DialogResult refSelect(CRefSelect& dialog) = 0;
     virtual DialogResult baseSet(CBaseSet& dialog) = 0;
     virtual DialogResult chSelect(CChSelectDlg& dialog) = 0;
+    // Range Set's typed region; a command line gives its region as an option and never opens it.
+    virtual DialogResult regionEntry(CRegionEntry& /*dialog*/) { return DialogResult::Cancel; }
 
     // A file has been written and is in place under its real name. `verb` says what was done
     // ("Stored", "Wrote"); the window shows the report in its status bar, varn-cli prints it as

@@ -20,7 +20,7 @@ void drawBafGrid(Canvas& canvas, const ValueRow& row, int left, int right) {
     line(kGridDottedPen, 0.5);
 }
 
-void drawBafPanelKey(Decor& d, int left, int top, int right, const Box& region) {
+std::span<const LegendItem> bafPanelKey() {
     static constexpr LegendItem kItems[] = {
         {Swatch::None, {}, 0, kBafPanelTitle},
         {Swatch::Dots, kInformativeSnp, 1, "informative SNP"},
@@ -29,7 +29,11 @@ void drawBafPanelKey(Decor& d, int left, int top, int right, const Box& region) 
         {Swatch::Line, kMeasuredBandPen.colour, 1, "measured band", PenStyle::DashDot},
         {Swatch::Bar, kAlleleLoh, 1, "LOH"},
     };
-    drawLegendLine(d, kItems, left, top, right, region);
+    return kItems;
+}
+
+void drawBafPanelKey(Decor& d, int left, int top, int right, const Box& region) {
+    drawLegendLine(d, bafPanelKey(), left, top, right, region);
 }
 
 } // namespace varn::paint

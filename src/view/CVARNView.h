@@ -174,6 +174,9 @@ public:
     // part of the stretch that holds its SNPs (an array with none keeps its region), the box names
     // both, and the ranking (mode 10) waits for Sort to measure both arrays' references.
     void applyCombinedRegion(int mergedStart, int mergedEnd, int baseCopy);
+    // An armed Range Set's region typed instead of dragged (the page's Enter key): the region
+    // dialog, then what a drag's release over the same stretch does, base copy number included.
+    void OnRegionTyped();
 
     // ---- view commands of the Parameter and View menus ----
     void OnCghView();

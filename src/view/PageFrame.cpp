@@ -10,7 +10,7 @@ namespace varn {
 namespace {
 
 // Every text an axis can carry: the tick values of the value rows and the units.
-constexpr const char* kAxisTexts[] = {"-1", "-0.5", "0", "0.5", "1", "1.5", "2", "ln", "log2", "ratio", "Mb"};
+constexpr const char* kAxisTexts[] = {"-1", "-0.5", "0", "0.5", "1", "1.5", "2", "ln", "log2", "ratio", "BAF", "Mb"};
 
 } // namespace
 
@@ -30,15 +30,16 @@ PageFrame pageFrame(const CVARNView& view) {
     const bool chromosome =
         mode == ModeChromosomeBoth || mode == ModeChromosomeSingle || mode == ModeChromosomeSelf;
     PageFrame f;
-    // Copy-number pages: the title and the legend; the compensation page: the title and its two
-    // lines of noise figures.
+    // Copy-number pages: the title and the legend; the compensation page: the title, its two
+    // lines of noise figures and the note on how they are formed. The title and the legend take
+    // the lines they needed at the window's width.
+    const LabelMetrics& m = view.labelMetrics;
     if (genome || chromosome)
-        f.lines = 2;
+        f.lines = m.titleLines + m.legendLines;
     else if (mode == ModeCompensation)
-        f.lines = 3;
+        f.lines = m.titleLines + 3;
     else
         return {};
-    const LabelMetrics& m = view.labelMetrics;
     f.pad = std::max(2, m.lineHeight / 3);
     f.tick = std::max(3, m.lineHeight / 4);
     f.top = f.lines * m.lineHeight + 2 * f.pad;

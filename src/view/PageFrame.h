@@ -11,6 +11,9 @@ class CVARNView;
 struct LabelMetrics {
     int lineHeight = 15;
     int axisLabelWidth = 35;
+    // The lines the page's title and its legend took at the window's width when last painted.
+    int titleLines = 1;
+    int legendLines = 1;
     friend bool operator==(const LabelMetrics&, const LabelMetrics&) = default;
 };
 

@@ -9,8 +9,14 @@ namespace varn {
 
 void CVARNView::OnDraw(Canvas& canvas) {
     yScale = 200;
-    // The strips and labels are measured in the surface's own text sizes.
-    if (annotate) labelMetrics = measureLabels(canvas);
+    // The strips and labels are measured in the surface's own text sizes; the page's paint counts
+    // the lines of its title and legend afresh.
+    if (annotate) {
+        LabelMetrics measured = measureLabels(canvas);
+        measured.titleLines = labelMetrics.titleLines;
+        measured.legendLines = labelMetrics.legendLines;
+        labelMetrics = measured;
+    }
     if (shownArrayType < kCombined || shownArrayType > kHind) return;
     switch (displayMode) {
     case ModeGenomeBoth:

@@ -45,17 +45,16 @@ void blockPanel(Decor& d, const CVARNDoc& doc, const PanelRows& rows, const Pane
 } // namespace
 
 void decorateCopyNumberPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view,
-                            const WindowMapping& shown, const std::string& title,
+                            const WindowMapping& shown, std::span<const std::string> title,
                             std::span<const Panel> panels) {
     Decor d(canvas, view, shown);
-    const PanelRows rows = panelRows(view.displayMode);
+    const PanelRows rows = panelRows(view.displayMode, view.bafPanelShown());
     if (rows.values.empty()) return;
     for (const Panel& p : panels) blockPanel(d, doc, rows, p);
     d.coverStrips();
 
-    const std::string lines[] = {title};
-    drawStripLines(d, lines);
-    drawLegend(d, view, 1);
+    drawStripLines(d, title);
+    drawLegend(d, view, static_cast<int>(title.size()));
 
     std::set<int> rowTops;
     for (const Panel& p : panels) rowTops.insert(p.y);
@@ -73,6 +72,8 @@ void decorateCompensationPage(Canvas& canvas, const CVARNDoc& doc, const CVARNVi
     Decor d(canvas, view, shown);
     const std::vector<ValueRow> bands = compensationRows();
     for (const ValueRow& band : bands) d.blockPlot(d.box(0, band.top(), texts.plotRight, band.bottom()));
+    // The dots reach past their grids as far as their values do.
+    for (const CompensationTexts::Area& a : texts.dots) d.blockPlot(d.box(a.left, a.top, a.right, a.bottom));
     // The genome-wide bands: where each chromosome starts, so that the baseline region can be
     // aimed at (the third, the sixth, where Range Set drags, and the linear seventh).
     const ValueRow genomeBands[] = {bands[2], bands[5], bands[6]};
@@ -96,6 +97,8 @@ void decorateCompensationPage(Canvas& canvas, const CVARNDoc& doc, const CVARNVi
     const int top[] = {0};
     drawValueAxes(d, top, bands);
     labelChromosomes(d, doc, view.shownArrayType, genomeBands, texts.positionsPerUnit);
+    const ValueRow lengthBands[] = {bands[0], bands[3]}, gcBands[] = {bands[1], bands[4]};
+    labelCompensationScales(d, lengthBands, gcBands);
 }
 
 } // namespace varn::paint

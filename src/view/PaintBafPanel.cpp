@@ -1,47 +1,30 @@
 // The B-allele fraction panel under a chromosome's profile: every SNP's fraction from 0 (bottom)
 // to 1 (top) at the SNP's own x, so that a step in the profile above and a split of the bands
-// below line up SNP for SNP.
+// below line up SNP for SNP. Its grid, colours and key are those of every B-allele fraction panel
+// (BafPanelStyle.h); its axis and key are drawn with the page's annotations.
 #include "PaintParts.h"
 
+#include "BafPanelStyle.h"
 #include "GenomeLayout.h"
-#include "PaintStyle.h"
+#include "engine/allelic/AlleleParameters.h"
 #include "engine/analysis/AlleleAnalysis.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace varn::paint {
 
 namespace {
 
-// A homozygous SNP sits at 0 or 1 whatever the tumour does; only the informative ones (germline
-// heterozygous) carry the balance of the parents' copies, so they are drawn dark over the light
-// cloud of the rest.
-constexpr Rgb kOtherSnp{175, 175, 175};
-constexpr Rgb kInformativeSnp{40, 40, 40};
-// The band a segment's copies predict, in the decoded level's colour of the profile above; a
-// segment whose alleles the fit could not place shows its measured band, dashed.
-constexpr Pen kExpectedBandPen{PenStyle::Solid, 3, kDarkGreen};
-constexpr Pen kMeasuredBandPen{PenStyle::DashDot, 1, kDarkGreen};
-// LOH from the alleles: a bar over the panel, in the magenta of the copy-neutral LOH marks.
-constexpr int kLohBarHeight = 40;
+// Within this many standard errors of what a balanced segment's informative SNPs show, a segment
+// keeps both parents in the panel whatever else says otherwise.
+constexpr double kBalancedZ = 3.0;
 
 int yOf(const Panel& panel, double baf) {
     const double clipped = std::clamp(baf, 0.0, 1.0);
     return panel.y + kBafPanelTop + static_cast<int>(std::lround((1.0 - clipped) * kBafPanelHeight));
-}
-
-void drawGrid(Canvas& canvas, const Panel& panel) {
-    const int left = panel.left(), right = panel.left() + panel.width();
-    auto line = [&](const Pen& pen, double baf) {
-        canvas.setPen(pen);
-        canvas.moveTo(left, yOf(panel, baf));
-        canvas.lineTo(right, yOf(panel, baf));
-    };
-    line(kGridSolidPen, 0.0);
-    line(kGridSolidPen, 1.0);
-    line(kGridDottedPen, 0.5);
 }
 
 void drawDots(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& panel, std::size_t first,
@@ -57,10 +40,35 @@ void drawDots(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& panel,
     canvas.setPixels(informative, kInformativeSnp);
 }
 
+// Informative SNPs that sit at 0.5: the mean distance of a balanced segment's SNPs from 0.5 is
+// the folded mean of their noise, and its standard error shrinks with their number.
+bool sitsAtHalf(const AlleleSegment& segment, double noise) {
+    if (segment.informative < kAlleleParameters.minSegmentSnps || !std::isfinite(segment.mirroredBaf))
+        return false;
+    const double spread =
+        noise * std::sqrt(1.0 - 2.0 / std::numbers::pi) / std::sqrt(static_cast<double>(segment.informative));
+    return segment.mirroredBaf - 0.5 <= foldedMean(0.0, noise) + kBalancedZ * spread;
+}
+
+// The LOH bar says what the call line above says: where the allele-specific decoder decoded, a
+// state without a copy of the minor parent; where the seven-state HMM did, the LOH call its
+// segment carries (the LOH score's, as the segment files have it). A paired profile, which no
+// decoder decodes, shows what its alleles fit. Informative SNPs at 0.5 are both parents there, so
+// such a segment is never marked, whatever the score made of its calls.
+bool markedLoh(const AlleleAnalysis& alleles, std::size_t s, double noise) {
+    const AlleleSegment& segment = alleles.segments.segments[s];
+    const AlleleCopyNumber& copies = alleles.copyNumbers.segments[s];
+    if (sitsAtHalf(segment, noise)) return false;
+    if (segment.total.minorCopies >= 0) return copies.loh;
+    if (!alleles.paired && segment.total.copyNumber >= 0) return segment.total.loh;
+    return copies.loh;
+}
+
 void drawSegments(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& panel) {
     std::vector<Segment> expected, measured;
     std::vector<std::size_t> loh;
     const auto& snps = alleles.baf.snps;
+    const double noise = alleles.segments.bafNoise > 0.0 ? alleles.segments.bafNoise : 0.03;
     for (std::size_t s = 0; s < alleles.segments.segments.size(); ++s) {
         const AlleleSegment& segment = alleles.segments.segments[s];
         if (segment.total.chromosome != panel.chromosome) continue;
@@ -75,26 +83,28 @@ void drawSegments(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& pa
             lines.push_back({{from, yOf(panel, band)}, {to, yOf(panel, band)}});
             lines.push_back({{from, yOf(panel, 1.0 - band)}, {to, yOf(panel, 1.0 - band)}});
         }
-        if (copies.loh) loh.push_back(s);
+        if (markedLoh(alleles, s, noise)) loh.push_back(s);
     }
     canvas.setPen(kMeasuredBandPen);
     canvas.drawSegments(measured);
     canvas.setPen(kExpectedBandPen);
     canvas.drawSegments(expected);
     canvas.setPen(kMagentaPen);
-    canvas.setBrush(kMagenta);
-    const int top = panel.y + kBafPanelTop - kLohBarHeight - 10;
+    canvas.setBrush(kAlleleLoh);
+    const int top = panel.y + kBafPanelTop - kBafLohBarHeight - kBafLohBarGap;
     for (std::size_t s : loh) {
         const AlleleSegment& segment = alleles.segments.segments[s];
         canvas.fillRect(panel.xOf(snps[static_cast<std::size_t>(segment.firstSnp)].index), top,
-                        panel.xOf(snps[static_cast<std::size_t>(segment.lastSnp)].index), top + kLohBarHeight);
+                        panel.xOf(snps[static_cast<std::size_t>(segment.lastSnp)].index),
+                        top + kBafLohBarHeight);
     }
 }
 
 } // namespace
 
 void drawBafPanel(Canvas& canvas, const AlleleAnalysis& alleles, const Panel& panel) {
-    drawGrid(canvas, panel);
+    const ValueRow row = bafValueRow(panel.y + kBafPanelTop + kBafPanelHeight, kBafPanelHeight);
+    drawBafGrid(canvas, row, panel.left(), panel.left() + panel.width());
     // The SNPs are in display order: the panel's are one run.
     const auto& snps = alleles.baf.snps;
     const auto byIndex = [](const AlleleSnp& snp, int index) { return snp.index < index; };

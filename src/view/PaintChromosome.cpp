@@ -6,11 +6,20 @@
 #include "GenomeLayout.h"
 #include "PaintDecor.h"
 
+#include <string>
+#include <vector>
+
 namespace varn::paint {
 
 void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
     const AlleleAnalysis* alleles = view.bafPanelShown() ? view.shownAlleles() : nullptr;
+    const std::string title = copyNumberTitle(doc, view);
+    std::vector<std::string> titleLines;
+    if (view.annotate) {
+        titleLines = planStripTitle(canvas, view, title, copyNumberTitleNames(doc, view));
+        planCopyNumberLegend(canvas, view);
+    }
     const WindowMapping shown = applyShownWindow(canvas, view);
     view.paintChromosome = view.currentChromosome;
     const int c = view.currentChromosome;
@@ -22,7 +31,6 @@ void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     }
 
     view.yScale = 100;
-    const std::string title = copyNumberTitle(doc, view);
     if (!view.annotate) canvas.textOut(shown.orgX, shown.orgY, title);
     if (!known) return;
     // The label follows the window origin so that it stays in view while the chromosome is
@@ -31,7 +39,7 @@ void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     drawPanelPlot(canvas, doc, view, t, panel, {shown.orgX + 50, shown.orgY + labelY});
     if (alleles != nullptr) drawBafPanel(canvas, *alleles, panel);
     if (view.annotate)
-        decorateCopyNumberPage(canvas, doc, view, shown, title, std::span<const Panel>(&panel, 1));
+        decorateCopyNumberPage(canvas, doc, view, shown, titleLines, std::span<const Panel>(&panel, 1));
 }
 
 } // namespace varn::paint

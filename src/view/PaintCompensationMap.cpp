@@ -1,5 +1,7 @@
-// Chromosomes along the compensation page's genome-wide bands: without them the region to drag
-// for the baseline ("the short arm of chromosome 1") is a guess of a few pixels.
+// The compensation page's abscissae. Chromosomes along its genome-wide bands: without them the
+// region to drag for the baseline ("the short arm of chromosome 1") is a guess of a few pixels.
+// Bases and per cent along its fragment-length and GC-content bands: the fitted parabolas bend
+// over them.
 #include "PaintDecor.h"
 
 #include "GenomeLayout.h"
@@ -7,6 +9,8 @@
 #include "document/CVARNDoc.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace varn::paint {
 
@@ -56,6 +60,45 @@ void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const Valu
                 if (d.label(left, top, name, window)) break;
         }
     }
+}
+
+namespace {
+
+struct ScaleTick {
+    int x;
+    std::string text;
+};
+
+// Under each band's grid a tick at every value, and the values under the reach of its scatter
+// where they have room (the band's name of the next band sits above that reach).
+void labelScale(Decor& d, std::span<const ValueRow> bands, const std::vector<ScaleTick>& ticks) {
+    const Box window = d.plotWindow();
+    const PageFrame& f = d.frame();
+    const Pen pen = d.pen(kAxisColour, 1);
+    for (const ValueRow& band : bands) {
+        const int grid = static_cast<int>(std::lround(d.y(band.bottom())));
+        const int top = static_cast<int>(std::ceil(d.y(band.reachBottom()))) + f.pad;
+        for (const ScaleTick& tick : ticks) {
+            const int x = static_cast<int>(std::lround(d.x(tick.x)));
+            if (x < window.left || x >= window.right) continue;
+            if (grid >= window.top && grid < window.bottom) d.line(x, grid, x, grid + f.tick, pen);
+            d.label(x - d.size(tick.text).width / 2, top, tick.text, window);
+        }
+    }
+}
+
+} // namespace
+
+void labelCompensationScales(Decor& d, std::span<const ValueRow> lengthBands,
+                             std::span<const ValueRow> gcBands) {
+    std::vector<ScaleTick> bases, gc;
+    for (int n = 0; n <= 3000; n += 500)
+        bases.push_back({kLengthUnitsPerBase * n, n == 3000 ? "3000 bp" : std::to_string(n)});
+    for (int percent = 20; percent <= 80; percent += 10)
+        gc.push_back({static_cast<int>(std::lround(percent / 100.0f * kGcUnits - kGcOffset)),
+                      std::to_string(percent) + (percent == 80 ? " % GC" : " %")});
+    labelScale(d, lengthBands, bases);
+    labelScale(d, gcBands, gc);
 }
 
 } // namespace varn::paint

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "LabelLayout.h"
+#include "LegendRow.h"
 #include "PageFrame.h"
 #include "PaintParts.h"
 #include "PanelRows.h"
@@ -79,7 +80,28 @@ class Decor {
 // The title line and the lines under it in the top strip, from the top.
 void drawStripLines(Decor& d, std::span<const std::string> lines, int firstLine = 0);
 
-// The legend of the copy-number page shown, on the top strip's given line.
+// The width of the top strip's lines at the window shown, in device pixels.
+int stripWidth(const CVARNView& view);
+// The page's title in the lines it needs at that width: wrapped between words into two lines,
+// the words that are one of `names` (the samples) shortened with an ellipsis only where two lines
+// are not room enough, and more lines where even the figures alone need them. The count goes to
+// the view's label metrics, which the top strip's height follows; so this comes before the page's
+// window is set.
+std::vector<std::string> planStripTitle(const Canvas& canvas, CVARNView& view, const std::string& title,
+                                        const std::vector<std::string>& names);
+// The analysed samples' names in the copy-number title of the page shown.
+std::vector<std::string> copyNumberTitleNames(const CVARNDoc& doc, const CVARNView& view);
+// Counts the legend's lines at that width into the view's label metrics, as planStripTitle does.
+void planCopyNumberLegend(const Canvas& canvas, CVARNView& view);
+// Both for the page shown, as its paint will find them: for what is sized before it is painted
+// (a picture's page).
+void planStrips(const Canvas& canvas, CVARNView& view);
+
+// The legend of the copy-number page shown: each track's mark, colour and meaning, then the
+// ideogram's.
+std::vector<LegendItem> copyNumberLegend(const CVARNView& view);
+// The legend from the top strip's given line on, as many lines as it takes, and the B-allele
+// fraction panel's key from a line of its own when the panel is shown.
 void drawLegend(Decor& d, const CVARNView& view, int line);
 
 // The axes of the value rows, for every panel row whose top lies at one of rowTops, in the left
@@ -104,6 +126,16 @@ void drawChromosomeBoundaries(Decor& d, const CVARNDoc& doc, int t, std::span<co
 void labelChromosomes(Decor& d, const CVARNDoc& doc, int t, std::span<const ValueRow> bands,
                       int positionsPerUnit);
 
+// The compensation page's abscissae: a fragment of n bases at x = 2n, a GC content g (a fraction)
+// at x = 10000 g - 2000, so that 500-2000 bases span x = 1000-4000 and 20-80 % GC the grid.
+inline constexpr int kLengthUnitsPerBase = 2;
+inline constexpr float kGcUnits = 10000.0f;
+inline constexpr float kGcOffset = 2000.0f;
+// Ticks with their values under the fragment-length and the GC-content bands, the unit after the
+// last value: where a fragment's length or GC content puts its SNP's dot.
+void labelCompensationScales(Decor& d, std::span<const ValueRow> lengthBands,
+                             std::span<const ValueRow> gcBands);
+
 // What the compensation page hands its annotation layer: the lines of the top strip (the title and
 // the noise figures), each band's name, the hint under CGH View's red frame (empty when the frame
 // is not shown) and the geometry of the bands.
@@ -114,11 +146,18 @@ struct CompensationTexts {
     int hintBelow = 0;        // logical y the hint goes under
     int plotRight = 0;        // the grid's right end
     int positionsPerUnit = 1; // of the genome-wide bands
+    // Where the bands' dots lie, in logical units, a narrow stretch of x at a time: a scatter
+    // reaches past its grid as far as its values do (an amplification's ratio of 3 far above the
+    // linear band), and no label may cover a dot.
+    struct Area {
+        int left, top, right, bottom;
+    };
+    std::vector<Area> dots;
 };
 
 // Whole annotation layers, after everything else of the page is drawn.
 void decorateCopyNumberPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view,
-                            const WindowMapping& shown, const std::string& title,
+                            const WindowMapping& shown, std::span<const std::string> title,
                             std::span<const Panel> panels);
 void decorateCompensationPage(Canvas& canvas, const CVARNDoc& doc, const CVARNView& view,
                               const WindowMapping& shown, const CompensationTexts& texts);

@@ -31,6 +31,12 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     const int t = view.shownArrayType;
     const AlleleAnalysis* alleles = view.bafPanelShown() ? view.shownAlleles() : nullptr;
     const int pitch = panelRowPitch(alleles != nullptr);
+    const std::string title = copyNumberTitle(doc, view);
+    std::vector<std::string> titleLines;
+    if (view.annotate) {
+        titleLines = planStripTitle(canvas, view, title, copyNumberTitleNames(doc, view));
+        planCopyNumberLegend(canvas, view);
+    }
     const WindowMapping shown = applyShownWindow(canvas, view);
     if (view.rangeSetArmed == 1) drawSelectionBand(canvas, view, pitch);
     for (int c = 1; c <= kChromosomeX; ++c) {
@@ -41,7 +47,6 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
     }
 
     view.yScale = 100;
-    const std::string title = copyNumberTitle(doc, view);
     if (!view.annotate) canvas.textOut(shown.orgX, shown.orgY, title);
     const int labelY = view.displayMode == ModeGenomeSelf ? 700 : 400;
     std::vector<Panel> panels;
@@ -51,7 +56,7 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view) {
         drawPanelPlot(canvas, doc, view, t, panels.back(), {panels.back().x + 50, panels.back().y + labelY});
         if (alleles != nullptr) drawBafPanel(canvas, *alleles, panels.back());
     }
-    if (view.annotate) decorateCopyNumberPage(canvas, doc, view, shown, title, panels);
+    if (view.annotate) decorateCopyNumberPage(canvas, doc, view, shown, titleLines, panels);
 }
 
 } // namespace varn::paint

@@ -68,6 +68,8 @@ float stateLevel(const CVARNDoc& doc, int state);
 
 // Titles and labels of the copy-number plots.
 std::string copyNumberTitle(CVARNDoc& doc, const CVARNView& view);
+// The compensation page's title: the analysed row against the reference row of array t.
+std::string compensationTitle(const CVARNDoc& doc, int t, int analysed, int reference);
 std::string chromosomeLabel(int chromosome);
 
 // The data tracks of one panel: against the pool (modes 2-5) or the paired normal (21, 22).

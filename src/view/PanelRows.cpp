@@ -1,7 +1,9 @@
 // The rows of each page in one table, read by the axes, the labels' layout and the call line.
 #include "PanelRows.h"
 
+#include "BafPanelStyle.h"
 #include "DisplayMode.h"
+#include "GenomeLayout.h"
 
 #include <cmath>
 #include <cstdio>
@@ -22,7 +24,7 @@ ValueRow logRatioRow(int zeroY, const char* unit) {
 
 } // namespace
 
-PanelRows panelRows(int displayMode) {
+PanelRows panelRows(int displayMode, bool bafPanel) {
     PanelRows rows;
     switch (displayMode) {
     case ModeGenomeBoth:
@@ -43,7 +45,11 @@ PanelRows panelRows(int displayMode) {
         rows.marks = {{1250, 1320}, {1340, 1370}, {1371, 1400}};
         break;
     default:
-        break;
+        return rows;
+    }
+    if (bafPanel) {
+        rows.values.push_back(bafValueRow(kBafPanelTop + kBafPanelHeight, kBafPanelHeight));
+        rows.marks.push_back({kBafPanelTop - kBafLohBarHeight - kBafLohBarGap, kBafPanelTop - kBafLohBarGap});
     }
     return rows;
 }

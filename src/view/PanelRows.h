@@ -40,8 +40,9 @@ struct PanelRows {
 };
 
 // The rows of the copy-number pages: against the pool (modes 2-5, natural-log ratios) or the
-// paired normal (modes 21 and 22, base-2 ratios).
-PanelRows panelRows(int displayMode);
+// paired normal (modes 21 and 22, base-2 ratios); with bafPanel, the B-allele fraction panel under
+// them, its LOH bar a strip of marks over it.
+PanelRows panelRows(int displayMode, bool bafPanel = false);
 
 // The seven bands of the compensation page, top to bottom: six log-ratio scatters and the linear
 // ratio along the genome.

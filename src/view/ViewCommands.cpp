@@ -29,8 +29,10 @@ void CVARNView::OnCghView() {
 
 void CVARNView::OnRangeSet() {
     if (displayMode == ModeGenomeBoth || displayMode == ModeGenomeSingle || displayMode == ModeCompensation ||
-        displayMode == ModeGenomeSelf)
+        displayMode == ModeGenomeSelf) {
         rangeSetArmed = 1;
+        doc_.ui().status("Range Set: drag over the baseline region, or press Enter to type it");
+    }
 }
 
 void CVARNView::OnPrintView() {

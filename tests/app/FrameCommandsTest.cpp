@@ -8,6 +8,7 @@
 #include "document/CVARNDoc.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
+#include "view/DisplayMode.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,7 +17,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 
 using namespace varn;
 
@@ -59,6 +62,8 @@ class FrameCommandsTest : public QObject {
     void commandsWithoutMenuItemsReachTheDocument();
     void viewHandlersComeBeforeTheDocumentAndTheApplication();
     void axesAndLegendStartsOnAndIsRememberedOff();
+    void unstoredAnalysisIsNotClosedUnasked();
+    void altFOpensTheFileMenu();
     void aboutBoxShowsTheVersionVarnCliPrints();
 };
 
@@ -127,6 +132,12 @@ void FrameCommandsTest::titleFollowsTheDocument() {
     test::writePool(f.app->document(), kXba, 2, pool);
     QVERIFY(f.app->OpenDocumentFile(pool));
     QCOMPARE(f.app->mainFrame().windowTitle(), QString("XbaPool.ref - VARN"));
+    // An analysis shown names the pool of its own array, whichever pool was loaded last.
+    f.app->document().poolFile[kHind] = f.folder / "HindPool.ref";
+    enterMode(f.app->view(), ModeGenomeSingle, 10, 10);
+    f.app->view().shownArrayType = kHind;
+    f.app->mainFrame().sendCommand(ID_MONITOR_VIEW);
+    QCOMPARE(f.app->mainFrame().windowTitle(), QString("HindPool.ref - VARN"));
 }
 
 void FrameCommandsTest::loadRefGoesThroughTheOpenDialog() {
@@ -137,7 +148,8 @@ void FrameCommandsTest::loadRefGoesThroughTheOpenDialog() {
     QVERIFY(f.app->mainFrame().sendCommand(ID_FILE_OPEN));
     QCOMPARE(f.ui.fileDialogs.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(f.ui.fileDialogs[0].title), QString("Open"));
-    QCOMPARE(QString::fromStdString(f.ui.fileDialogs[0].filter), QString("All Files (*.*)|*.*||"));
+    QCOMPARE(QString::fromStdString(f.ui.fileDialogs[0].filter),
+             QString("Reference pool (*.ref)|*.ref|All Files (*.*)|*.*||"));
     QCOMPARE(f.app->document().refCount[kHind], 4);
     QCOMPARE(f.ui.messages.back(), std::string("Correct Hind reference data loaded!"));
     QVERIFY(f.app->mainFrame().commandAction(ID_NON_SELF_LOAD)->isEnabled());
@@ -286,6 +298,45 @@ void FrameCommandsTest::axesAndLegendStartsOnAndIsRememberedOff() {
     QVERIFY(next.InitInstance({}));
     QVERIFY(!next.view().annotate);
     QVERIFY(!next.mainFrame().commandAction(ID_AXES_AND_LEGEND)->isChecked());
+}
+
+// Closing the window, File > Exit and File New over an analysis not stored since it changed ask
+// first; Cancel keeps the window and the analysis, Discard lets the window close.
+void FrameCommandsTest::unstoredAnalysisIsNotClosedUnasked() {
+    test::AppFixture f;
+    CMainFrame& frame = f.app->mainFrame();
+    CVARNDoc& doc = f.app->document();
+    doc.arrayType = kXba;
+    doc.referenceMode = kNonSelfReference;
+    doc.analysedRow[kXba] = 0;
+    std::snprintf(doc.poolSampleName[kXba][0], kNameSize, "Tumor4X");
+    enterMode(f.app->view(), ModeGenomeSingle, 10, 10);
+    f.app->view().shownArrayType = kXba;
+    const std::function<void()> roads[] = {[&] { QVERIFY(!frame.close()); },
+                                           [&] { frame.sendCommand(ID_APP_EXIT); },
+                                           [&] { frame.sendCommand(ID_FILE_NEW); }};
+    for (const auto& road : roads) {
+        f.ui.messages.clear();
+        f.ui.answerStore(StoreChoice::Cancel);
+        road();
+        QCOMPARE(f.ui.messages, std::vector<std::string>{"Store the analysis of Tumor4X?"});
+        QVERIFY(f.ui.allAnswersUsed());
+        QVERIFY(frame.isVisible());
+        QCOMPARE(f.app->view().displayMode, int(ModeGenomeSingle));
+    }
+    f.ui.answerStore(StoreChoice::Discard);
+    QVERIFY(frame.close());
+    QVERIFY(!frame.isVisible());
+}
+
+void FrameCommandsTest::altFOpensTheFileMenu() {
+    test::AppFixture f;
+    CMainFrame& frame = f.app->mainFrame();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(frame.menuNamed("File")->isVisible());
+    frame.menuNamed("File")->close();
 }
 
 // One version string: what the About box says is what `varn-cli --version` prints.

@@ -28,6 +28,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -209,6 +210,22 @@ void KeptAnalysisTest::roads_data() {
                d.expectFile("Select Xba tumor sample signal data file", root / "tumorsampleH/Tumor1H.txt");
                d.expectFile("Select Xba tumor sample SNP data file", root / "SNPtumorsampleX/Tumor1X.txt");
                d.expectMessage("Tumor1H.txt holds 57244 SNP lines; an Xba 50K signal file holds 58960");
+           });
+    QTest::newRow("File New, the demo's table of planted segments as a Hind signal file is refused")
+        << int(ID_FILE_NEW) << Road([=](RoadWindow&, ModalDriver& d, const fs::path& root) {
+               const fs::path truth = root / "truth/Tumor1.txt";
+               const std::string text = readFileBytes(truth);
+               const auto rows = std::count(text.begin(), text.end(), '\n') - 2;
+               d.expect("analysis type", [=, &d](QWidget* m) { fileNew(choose("1002", "1004"))(d, m); });
+               d.expect("sample files", [&d](QWidget* m) {
+                   for (const char* name : {"1001", "1003", "1004", "1"}) d.click(m, name);
+               });
+               d.expectFile("Select Hind tumor sample signal data file", truth);
+               d.expectFile("Select Hind tumor sample SNP data file", root / "SNPtumorsampleH/Tumor1H.txt");
+               d.expectMessage(
+                   QString("Tumor1.txt holds %1 lines after its header, none with a SNP's 40 probe "
+                           "intensities; a Hind 50K signal file was expected")
+                       .arg(rows));
            });
     QTest::newRow("File New, the call file is gone once the signal file is read")
         << int(ID_FILE_NEW) << Road([=](RoadWindow&, ModalDriver& d, const fs::path& root) {

@@ -45,7 +45,7 @@ void MenuTableTest::menuBarHoldsTheFiveMenusInOrder() {
     test::AppFixture f;
     QStringList titles;
     for (const QAction* action : f.app->mainFrame().menuBar()->actions()) titles << action->text();
-    QCOMPARE(titles, (QStringList{"File", "Data", "Parameter", "View", "Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "&Data", "&Parameter", "&View", "&Help"}));
 }
 
 void MenuTableTest::menuEntries_data() {

@@ -118,6 +118,8 @@ void PictureExportTest::vectorPicturesAreWellFormed() {
 
 void PictureExportTest::png300DpiIsThePageAtThatResolution() {
     GenomeShown g;
+    // The page is sized with its strips as the picture measures them.
+    measureLabelsFor(g.view);
     const QSize page = drawingSize(g.view);
     const QImage image = QImage::fromData(pictureBytes(g.view, {PictureKind::Png, 300}), "PNG");
     QCOMPARE(image.width(), static_cast<int>(std::ceil(page.width() * 300.0 / 96)));

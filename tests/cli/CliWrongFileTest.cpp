@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace varn::test {
 namespace {
@@ -26,11 +28,20 @@ TEST(CliWrongFile, AnalyzeRefusesFilesThatAreNotTheSamplesOfThePoolsArray) {
         std::ofstream notes(root / "notes.txt");
         notes << "just some notes\n";
     }
+    // The demo's table of what was planted in Tumor1: a line per segment, none a SNP's.
+    const std::filesystem::path truth = root / "truth/Tumor1.txt";
+    std::ifstream truthLines(truth);
+    const auto rows =
+        std::count(std::istreambuf_iterator<char>(truthLines), std::istreambuf_iterator<char>(), '\n');
     struct Case {
         const char* what;
         std::string pool, signal, calls, message;
     };
     const std::vector<Case> cases = {
+        {"the table of planted segments as the signal file", xPool, truth.string(), xCalls,
+         "Tumor1.txt holds " + std::to_string(rows - 2) +
+             " lines after its header, none with a SNP's 40 probe intensities; an Xba 50K signal file was "
+             "expected"},
         {"Hind files for the Xba pool (the call file is looked at first)", xPool, hSignal, hCalls,
          "Tumor1H.txt holds 57244 SNP lines; an Xba 50K SNP call file holds 58960"},
         {"the Hind signal file for the Xba pool", xPool, hSignal, xCalls,
@@ -39,7 +50,8 @@ TEST(CliWrongFile, AnalyzeRefusesFilesThatAreNotTheSamplesOfThePoolsArray) {
          "Tumor1X.txt holds probe intensities, not SNP calls; an Xba 50K SNP call file was expected"},
         {"signal file as calls", xPool, xSignal, xSignal,
          "Tumor1X.txt holds probe intensities, not SNP calls; an Xba 50K SNP call file was expected"},
-        {"pool file as signal file", xPool, xPool, xCalls, "XbaPool.ref is a binary file, not an Xba 50K signal file"},
+        {"pool file as signal file", xPool, xPool, xCalls,
+         "XbaPool.ref is a binary file, not an Xba 50K signal file"},
         {"a text file as the pool", (root / "notes.txt").string(), xSignal, xCalls,
          "Unexpected file format.\\nnotes.txt is not a reference pool file: it does not start with the pool "
          "file's marker; the reference pools in memory are unchanged"},

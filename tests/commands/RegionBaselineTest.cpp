@@ -1,4 +1,7 @@
 #include "commands/CAverage.h"
+#include "commands/CBaseSet.h"
+#include "commands/CRegionEntry.h"
+#include "document/ChromosomeTable.h"
 #include "engine/EngineFixtures.h"
 #include "support/TestDocument.h"
 #include "view/DisplayMode.h"
@@ -92,6 +95,41 @@ TEST(RegionBaseline, PairedModeRecomputesThePairedProfileOnTheRegion) {
     EXPECT_EQ(doc.baseCopyNumber, 3);
     EXPECT_EQ(doc.logRatio[0][usable], ratio);
     EXPECT_EQ(td.view->displayMode, ModeGenomeSelf);
+}
+
+// A region typed for an armed Range Set is read as --region reads it; a text that names no region
+// keeps the dialog open with the reason, and the genome page asks the copy number as a drag does.
+TEST(RegionBaseline, ATypedRegionTakesTheRoadOfADrag) {
+    struct Case {
+        int mode;
+        int baseCopy; // 0: the page asks none
+    };
+    for (const Case c : {Case{ModeCompensation, 0}, Case{ModeGenomeSingle, 3}}) {
+        TestDocument td;
+        CVARNDoc& doc = *td.doc;
+        test::makeSyntheticPool(doc, kXba, 3, 0.05f, [](int) { return 2.0f; });
+        doc.baseCopyNumber = 2;
+        td.view->displayMode = c.mode;
+        td.view->shownArrayType = kXba;
+        td.view->OnRangeSet();
+        for (const char* text : {"chr25", " chr2 "})
+            td.ui.answer<CRegionEntry>([text](CRegionEntry& d) {
+                d.text = text;
+                return DialogResult::Ok;
+            });
+        if (c.baseCopy != 0)
+            td.ui.answer<CBaseSet>([&c](CBaseSet& d) {
+                d.n = c.baseCopy;
+                return DialogResult::Ok;
+            });
+        td.view->OnRegionTyped();
+        EXPECT_TRUE(td.ui.allAnswersUsed());
+        EXPECT_EQ(td.ui.messages.front(), "Region: the chromosome is 1..22 or X, as chr5 or chrX");
+        EXPECT_EQ(doc.regionStart[kXba], kChromosomeStart[kXba][2]);
+        EXPECT_EQ(doc.regionEnd[kXba], kChromosomeStart[kXba][3] - 1);
+        EXPECT_EQ(doc.baseCopyNumber, c.baseCopy != 0 ? c.baseCopy : 2);
+        EXPECT_EQ(td.view->displayMode, ModeReferenceSort);
+    }
 }
 
 } // namespace

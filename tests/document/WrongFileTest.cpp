@@ -121,6 +121,26 @@ TEST(WrongFile, IncompleteFilesOfTheRightKindAreReadWithAWarning) {
                                                           "file holds 57244"});
 }
 
+// Cancel in that warning reads nothing into the sample's signals, name or calls.
+TEST(WrongFile, CancelInTheWarningOfAnIncompleteFileKeepsTheEarlierSample) {
+    Fixture f;
+    const auto signal = f.write("s.txt", header("Xba 50K") + lines(signalLine, 3));
+    const auto calls = f.write("c.txt", header("") + lines(callLine, 58959));
+    for (bool signalReader : {true, false}) {
+        f.mark();
+        f.td.ui.answerOkCancel(false);
+        EXPECT_EQ(signalReader ? f.doc.ReadSignalFile(kXba, signal, 0, 1)
+                               : f.doc.ReadSnpCallFile(kXba, calls, 0),
+                  1);
+        ASSERT_EQ(f.td.ui.messages.size(), 1u);
+        EXPECT_EQ(f.td.ui.messages[0].rfind("Warning: ", 0), 0u);
+        for (int k = 0; k < kSlots; ++k) {
+            ASSERT_EQ(f.doc.poolSignal[0][k], -7.0f) << k;
+            ASSERT_EQ(f.doc.snpCall[k], 9) << k;
+        }
+    }
+}
+
 void chooseNewSample(ScriptedUi& ui, int mode, int t) {
     ui.answer<CBasicMode>([mode, t](CBasicMode& d) {
         d.mode = mode;
@@ -142,12 +162,25 @@ TEST(WrongFile, FileNewStopsAtAWrongFileAndKeepsTheEarlierSample) {
         std::filesystem::path signal, calls;
         std::string message;
     };
+    // A table of planted segments has numbers on every line, but no SNP's intensities; a call
+    // file of a hundred SNPs leaves most of the array to the earlier sample.
+    std::string segments = "chromosome\tstart\tend\tcopy_number\tloh\tminor_copies\n";
+    for (int i = 0; i < 35; ++i)
+        segments += std::to_string(i % 22 + 1) + "\t1\t50000000\t2\t0\t1\t2\t1\t1.00\n";
+    const auto truth = f.write("Tumor1.txt", segments);
+    const auto fewCalls = f.write("few_calls.txt", header("Xba 50K") + lines(callLine, 100));
     const std::vector<Case> cases = {
         {"files swapped", calls, signal,
          "Tumor9X.txt holds probe intensities, not SNP calls; an Xba 50K SNP call file was expected"},
         {"signal file as call file", signal, signal,
          "Tumor9X.txt holds probe intensities, not SNP calls; an Xba 50K SNP call file was expected"},
         {"pool file as signal file", pool, calls, "XbaPool.ref is a binary file, not an Xba 50K signal file"},
+        {"a table of segments as signal file", truth, calls,
+         "Tumor1.txt holds 34 lines after its header, none with a SNP's 40 probe intensities; an Xba 50K "
+         "signal "
+         "file was expected"},
+        {"a call file of a hundred SNPs", signal, fewCalls,
+         "few_calls.txt holds 100 SNP lines, under half of the 58960 of an Xba 50K SNP call file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

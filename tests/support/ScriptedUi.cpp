@@ -4,6 +4,7 @@
 #include "commands/CBaseSet.h"
 #include "commands/CHMMParameter.h"
 #include "commands/CRefSelect.h"
+#include "commands/CRegionEntry.h"
 #include "document/SetupDialogs.h"
 #include "view/CChSelectDlg.h"
 
@@ -21,6 +22,22 @@ bool ScriptedUi::yesNoBox(const std::string& text) {
     const bool yes = yesNo_.front();
     yesNo_.pop_front();
     return yes;
+}
+
+bool ScriptedUi::okCancelBox(const std::string& text) {
+    messages.push_back(text);
+    if (okCancel_.empty()) return true;
+    const bool ok = okCancel_.front();
+    okCancel_.pop_front();
+    return ok;
+}
+
+StoreChoice ScriptedUi::storeQuestion(const std::string& text) {
+    messages.push_back(text);
+    if (store_.empty()) unscripted("store question \"" + text + "\"");
+    const StoreChoice choice = store_.front();
+    store_.pop_front();
+    return choice;
 }
 
 std::optional<std::filesystem::path> ScriptedUi::openFile(const FileChooserOptions& chooser) {
@@ -80,6 +97,9 @@ DialogResult ScriptedUi::refSelect(CRefSelect& d) {
 }
 DialogResult ScriptedUi::baseSet(CBaseSet& d) {
     return run<CBaseSet>(d, [this](CBaseSet& x) { return x.onOk(*this); });
+}
+DialogResult ScriptedUi::regionEntry(CRegionEntry& d) {
+    return run<CRegionEntry>(d, [this](CRegionEntry& x) { return x.onOk(*this); });
 }
 DialogResult ScriptedUi::chSelect(CChSelectDlg& d) {
     return run<CChSelectDlg>(d, [](CChSelectDlg& x) { return x.onOk(); });

@@ -21,7 +21,7 @@ namespace varn::test {
 // Asking for something that was not scripted fails the test with a clear error.
 class ScriptedUi : public UserInterface {
 public:
-    std::vector<std::string> messages;   // every message box and yes/no text, in order
+    std::vector<std::string> messages;   // every message box, yes/no and store question, in order
     std::vector<FileChooserOptions> fileDialogs; // every chooser opened, in order
     std::vector<std::string> openedUrls;         // every address handed to the URL opener
     bool urlOpens = true;                        // what the URL opener reports
@@ -47,11 +47,21 @@ public:
     void cancel() {
         answer<Dialog>([](Dialog&) { return DialogResult::Cancel; });
     }
-    bool allAnswersUsed() const { return yesNo_.empty() && files_.empty() && dialogs_.empty(); }
-    std::size_t pendingAnswers() const { return yesNo_.size() + files_.size() + dialogs_.size(); }
+    // A warning's OK (true) or Cancel; one with no answer queued is answered OK, as the box with
+    // OK alone was.
+    void answerOkCancel(bool ok) { okCancel_.push_back(ok); }
+    void answerStore(StoreChoice choice) { store_.push_back(choice); }
+    bool allAnswersUsed() const {
+        return yesNo_.empty() && files_.empty() && dialogs_.empty() && okCancel_.empty() && store_.empty();
+    }
+    std::size_t pendingAnswers() const {
+        return yesNo_.size() + files_.size() + dialogs_.size() + okCancel_.size() + store_.size();
+    }
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
     bool yesNoBox(const std::string& text) override;
+    bool okCancelBox(const std::string& text) override;
+    StoreChoice storeQuestion(const std::string& text) override;
     bool openUrl(const std::string& url) override {
         openedUrls.push_back(url);
         return urlOpens;
@@ -72,6 +82,7 @@ public:
     DialogResult refSelect(CRefSelect& d) override;
     DialogResult baseSet(CBaseSet& d) override;
     DialogResult chSelect(CChSelectDlg& d) override;
+    DialogResult regionEntry(CRegionEntry& d) override;
 
 private:
     struct DialogAnswer {
@@ -83,6 +94,8 @@ private:
     DialogResult run(Dialog& d, const std::function<bool(Dialog&)>& okRule);
 
     std::deque<bool> yesNo_;
+    std::deque<bool> okCancel_;
+    std::deque<StoreChoice> store_;
     std::deque<std::optional<std::filesystem::path>> files_;
     std::deque<std::optional<int>> types_; // beside files_, the type of each answer if given
     std::deque<DialogAnswer> dialogs_;

@@ -102,6 +102,58 @@ TEST(PaintBafPanel, SnpsBandsAndLohSitAtTheirProfileXAndFractionHeight) {
     EXPECT_EQ(canvas.rects[0].brush, (Rgb{255, 0, 255}));
 }
 
+// The LOH bar follows the states the call line draws, and never marks informative SNPs at 0.5.
+TEST(PaintBafPanel, TheLohBarSaysWhatTheCallLineSays) {
+    const struct {
+        const char* what;
+        bool paired;
+        int copyNumber, minorCopies;
+        bool scoreLoh, fitLoh;
+        int informative;
+        double mirrored;
+        bool marked;
+    } cases[] = {
+        {"one copy, calls AB: the fit's one parent is not the call", false, 1, -1, false, true, 0, 0.72,
+         false},
+        {"two copies, the LOH score's call", false, 2, -1, true, false, 0, kNaN, true},
+        {"the allele-specific decoder's 2+0", false, 2, 0, false, true, 0, 0.9, true},
+        {"the LOH score's call over SNPs at 0.5", false, 2, -1, true, true, 40, 0.53, false},
+        {"a paired profile: what its alleles fit", true, 3, -1, false, true, 40, 0.8, true},
+    };
+    for (const auto& c : cases) {
+        PaintFixture f;
+        f.show(ModeChromosomeSingle, kXba);
+        const paint::Panel panel = paint::panelOf(f.view, kXba, 1, true);
+        AlleleAnalysis a;
+        a.available = true;
+        a.paired = c.paired;
+        a.segments.bafNoise = 0.05;
+        for (int k = 0; k < 2; ++k) {
+            AlleleSnp snp;
+            snp.index = panel.start + k;
+            snp.chromosome = 1;
+            snp.baf = 0.5f;
+            a.baf.snps.push_back(snp);
+            a.informative.informative.push_back(1);
+        }
+        AlleleSegment segment;
+        segment.total.chromosome = 1;
+        segment.total.copyNumber = c.copyNumber;
+        segment.total.minorCopies = c.minorCopies;
+        segment.total.loh = c.scoreLoh;
+        segment.lastSnp = 1;
+        segment.informative = c.informative;
+        segment.mirroredBaf = c.mirrored;
+        a.segments.segments.push_back(segment);
+        AlleleCopyNumber copies;
+        copies.loh = c.fitLoh;
+        a.copyNumbers.segments.push_back(copies);
+        RecordingCanvas canvas;
+        paint::drawBafPanel(canvas, a, panel);
+        EXPECT_EQ(canvas.rects.size(), c.marked ? 1u : 0u) << c.what;
+    }
+}
+
 // No pool, no allele model: the toggle is greyed with the reason, and turning it on draws
 // exactly the page drawn without it, in every view that would carry the panel.
 TEST(PaintBafPanel, WithoutAlleleDataEveryPageStaysAsItWas) {

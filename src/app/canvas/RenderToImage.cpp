@@ -5,6 +5,7 @@
 #include "view/CVARNView.h"
 #include "view/PageExtent.h"
 #include "view/PageFrame.h"
+#include "view/PaintDecor.h"
 #include "view/ShownWindow.h"
 
 #include <QPainter>
@@ -39,6 +40,7 @@ void measureLabelsFor(CVARNView& view) {
     QPainter painter(&scratch);
     const QPainterCanvas canvas(painter);
     view.labelMetrics = measureLabels(canvas);
+    paint::planStrips(canvas, view);
 }
 
 QSize drawingSize(const CVARNView& view) {

@@ -16,7 +16,8 @@ class CVARNView;
 void paintView(CVARNView& view, QPainter& painter, const QSize& area);
 
 // Measures the annotation strips' text in the application's font, as a picture's surface and the
-// window draw it, before anything is laid out from them (a picture's size, the scroll ranges).
+// window draw it, and the lines the page's title and legend take, before anything is laid out from
+// them (a picture's size, the scroll ranges).
 void measureLabelsFor(CVARNView& view);
 
 // Device size that holds the whole drawing of the current display mode under the view's current

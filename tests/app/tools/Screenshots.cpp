@@ -2,7 +2,8 @@
 // (made by "varn-cli --root ROOT demo-data") and saves what the window shows in every display
 // mode: 7 (compensation plots, as opened and under CGH View), 10 (reference ranking), 4 (Xba
 // genome), 5 (chromosome 8 under MonitorView and in the Explore view), 2 and 3 (Xba + Hind genome
-// and chromosome 4), 21 and 22 (paired Xba genome and chromosome 8). The person's answers come
+// and chromosome 4), 21 and 22 (paired Xba genome and chromosome 8), and the B-allele fraction
+// panel under chromosome 8 and the Xba genome. The person's answers come
 // from a script, as in the tests; the window starts with the user's "Axes and Legend" setting,
 // which is on unless switched off. Then every dialog face is opened over the window with the
 // analysis' own values and saved as it opens (dialog-*.png).
@@ -13,8 +14,10 @@
 #include "commands/CBaseSet.h"
 #include "commands/CHMMParameter.h"
 #include "commands/CRefSelect.h"
+#include "commands/CRegionEntry.h"
 #include "document/CVARNDoc.h"
 #include "document/SetupDialogs.h"
+#include "engine/purity/PurityEstimate.h"
 #include "support/ScriptedUi.h"
 #include "view/CChSelectDlg.h"
 #include "view/CVARNView.h"
@@ -24,6 +27,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -88,8 +92,11 @@ void shootNextModal(const fs::path& file, bool& ok, std::function<void(QWidget*)
     timer->start(10);
 }
 
+void press(QWidget* dialog, const QString& name) {
+    if (auto* button = dialog->findChild<QAbstractButton*>(name)) button->click();
+}
 void press(QWidget* dialog, int id) {
-    if (auto* button = dialog->findChild<QAbstractButton*>(QString::number(id))) button->click();
+    press(dialog, QString::number(id));
 }
 
 // Opens each face through the real Qt interface, with the values the analysis left behind.
@@ -170,6 +177,22 @@ bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& rank
     shootNextModal(out / "dialog-message-box.png", ok);
     qt.messageBox("Read the reference sample");
 
+    // The question before an unstored analysis is closed, over the window as the screen shows it.
+    shootNextModal(out / "dialog-store-question.png", ok, [&out](QWidget*) {
+        settle(100);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            screen->grabWindow(0).save(QString::fromStdString((out / "screen-store-question.png").string()),
+                                       "PNG");
+    });
+    qt.storeQuestion("Store the analysis of Tumor1X?");
+
+    CRegionEntry region;
+    region.doc = &doc;
+    region.t = kXba;
+    region.text = "chr1:1-100000000";
+    shootNextModal(out / "dialog-region-entry.png", ok);
+    qt.regionEntry(region);
+
     // The point inspection's question, with the values of a SNP in chromosome 8.
     const int i = view.chromosomeStart[kXba][8] + 500;
     char text[1024];
@@ -182,6 +205,33 @@ bool shootDialogs(CVARNApp& app, const InstallRoot& root, const CRefSelect& rank
     std::string question = std::string(text) + "\n\n Goto Web Information?";
     shootNextModal(out / "dialog-inspection-yes-no.png", ok);
     qt.yesNoBox(question);
+    return ok;
+}
+
+// The HMM dialog after Estimate on the pool analysis shown: its map and solutions make it taller
+// than a screen of 1000 pixels, whose free height it must keep to (it scrolls inside).
+bool shootHmmEstimate(CVARNApp& app, const InstallRoot& root, const fs::path& out) {
+    CVARNDoc& doc = app.document();
+    QtUserInterface qt(root);
+    qt.setParent(&app.mainFrame());
+    CHMMParameter hmm;
+    for (int i = 0; i < 6; ++i) hmm.member[i] = doc.hmmMean[5 - i];
+    hmm.onInitDialog();
+    hmm.estimator = [&doc, &hmm](PurityEstimate& estimate, std::string& reason) {
+        return estimatePurity(doc, kXba, false, estimate, reason, hmm.fitOptions);
+    };
+    bool ok = true;
+    shootNextModal(out / "dialog-hmm-estimate.png", ok, [&out](QWidget* dialog) {
+        press(dialog, "estimate");
+        settle(300);
+        const QRect screen = dialog->screen()->availableGeometry();
+        std::printf("HMM dialog after Estimate: %d pixels high (frame %d) on a screen of %d free\n",
+                    dialog->height(), dialog->frameGeometry().height(), screen.height());
+        if (QScreen* shown = QGuiApplication::primaryScreen())
+            shown->grabWindow(0).save(QString::fromStdString((out / "screen-hmm-estimate.png").string()),
+                                      "PNG");
+    });
+    qt.hmmParameter(hmm);
     return ok;
 }
 
@@ -246,6 +296,7 @@ int main(int argc, char** argv) {
     answerSort();
     frame.sendCommand(ID_SORT);
     ok = save(app, out / "mode4-genome.png") && ok;
+    ok = shootHmmEstimate(app, InstallRoot(root), out) && ok;
     frame.sendCommand(ID_STORE);
 
     auto chooseChromosome = [&ui](int c) {
@@ -259,6 +310,13 @@ int main(int argc, char** argv) {
     ok = save(app, out / "mode5-ch8.png") && ok;
     frame.sendCommand(ID_EXPLORE_VIEW);
     ok = save(app, out / "mode5-explore-ch8.png") && ok;
+    // The B-allele fraction panel under chromosome 8 and under the genome, with its axis and key.
+    frame.sendCommand(ID_MONITOR_VIEW);
+    frame.sendCommand(ID_BAF_PANEL);
+    ok = save(app, out / "mode5-ch8-baf.png") && ok;
+    frame.sendCommand(ID_ALL_GENOME);
+    ok = save(app, out / "mode4-genome-baf.png") && ok;
+    frame.sendCommand(ID_BAF_PANEL);
 
     // The same tumour on Hind, stored, and both arrays merged (File New, "Xba + Hind").
     if (!app.OpenDocumentFile(root / "HindPool.ref")) std::printf("the Hind pool did not load\n");
