@@ -13,7 +13,7 @@
 // again on the same sample, everything kept. The target: fit + decoding within twice the analysis.
 #include "EngineBenchSupport.h"
 
-#include "engine/alleles/AlleleReadings.h"
+#include "engine/analysis/AlleleReadings.h"
 #include "engine/analysis/AlleleSpecificDecoding.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"

@@ -9,6 +9,7 @@
 
 #include "engine/alleles/AlleleModelCentres.h"
 #include "engine/analysis/AlleleAnalysis.h"
+#include "engine/analysis/DocumentProfile.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/purity/PurityEstimate.h"
 #include "export/Segments.h"
@@ -77,7 +78,7 @@ BENCHMARK(BM_BAlleleFraction)->Unit(benchmark::kMillisecond);
 void BM_InformativeSnps(benchmark::State& state) {
     AlleleSetup& s = setup();
     for (auto _ : state) {
-        const InformativeSnps informative = informativeFromSample(*s.doc, s.analysis.baf);
+        const InformativeSnps informative = informativeFromSample(s.analysis.profile);
         benchmark::DoNotOptimize(informative.informative.data());
     }
 }
@@ -86,8 +87,9 @@ BENCHMARK(BM_InformativeSnps)->Unit(benchmark::kMillisecond);
 void BM_ImbalanceSegmentation(benchmark::State& state) {
     AlleleSetup& s = setup();
     for (auto _ : state) {
-        const AlleleSegments segments = alleleSegments(*s.doc, s.analysis.baf, s.analysis.informative,
-                                                       buildSegments(*s.doc, kXba), s.doc->lohScore.data());
+        const AlleleSegments segments =
+            alleleSegments(s.analysis.profile, s.analysis.informative, buildSegments(*s.doc, kXba),
+                           documentLohScores(*s.doc, s.analysis.baf));
         benchmark::DoNotOptimize(segments.segments.data());
     }
 }

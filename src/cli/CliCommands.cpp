@@ -28,7 +28,7 @@ constexpr CommandEntry kCommands[] = {
     {"reload-self", runReloadSelf}, {"merged", runMerged},      {"batch-tracks", runBatchTracks},
     {"batch-segments", runBatchSegments}, {"sample-list", runSampleList}, {"report", runReport},
     {"purity", runPurity}, {"cohort", runCohort}, {"cohort-samples", runCohortSamples},
-    {"allele-model", runAlleleModel}, {"demo-report", runDemoReport},
+    {"allele-model", runAlleleModel}, {"demo-report", runDemoReport}, {"profile", runProfile},
 };
 
 } // namespace

@@ -77,6 +77,8 @@ constexpr std::string_view kPurityHelp =
     "       varn-cli [--root DIR] purity XBATEMP HINDTEMP --pool XBAPOOL --pool HINDPOOL [--ploidy auto|X]\n"
     "         [--plot FILE.png]\n"
     "       varn-cli [--root DIR] purity --self SELFTEMP [--ploidy auto|X] [--plot FILE.png]\n"
+    "       varn-cli [--root DIR] purity --profile FILE [--normal F] [--format F] [--sample N] [--build B]\n"
+    "         [--pfb F] [--ploidy auto|X] [--plot FILE.png]\n"
     "  The tumour cell fraction of a stored pool analysis (one array, or both arrays of one\n"
     "  sample as File New \"Xba + Hind\" loads them), or of a stored paired analysis (--self):\n"
     "  the profile is segmented, the segment levels are fitted to the expected levels of every\n"
@@ -92,6 +94,9 @@ constexpr std::string_view kPurityHelp =
     "  they are listed by, best first), whether the genome doubled, the shares of the genome in\n"
     "  LOH, doubled and altered, and the share of the markers in segments explained. With the\n"
     "  baseline held, the map's best is listed too, ranked with the solutions the baseline leaves.\n"
+    "  --profile FILE    an array's profile of log ratio and B-allele fraction, read as profile\n"
+    "                    reads it (with --normal, --format, --sample, --build and --pfb): the\n"
+    "                    fraction and the ploidy are fitted together, the data deciding the baseline\n"
     "  --ploidy auto|X   the data decide the baseline region's copy number (auto), or the ploidy\n"
     "                    is held at X (1.5..5.5); default: the region holds its stored copy number\n"
     "  --plot FILE.png   draws the fit curve, or with the alleles the map of the fit over\n"
@@ -288,6 +293,13 @@ const std::string_view kUsage =
     "cohort-samples --pool POOL [--pool POOL] [--ploidy auto|X]  purity, ploidy, doubling of every stored analysis\n"
     "purity       TEMPFILE --pool POOL | XBATEMP HINDTEMP --pool P --pool P | --self SELFTEMP [--plot F]\n"
     "             [--ploidy auto|X]  the tumour cell fraction (and ploidy) with intervals, every solution\n"
+    "purity       --profile FILE [--normal F] [--format F] [--sample N] [--build B] [--pfb F] [--plot F]\n"
+    "             [--ploidy auto|X]  the same of an array profile\n"
+    "profile      FILE [--normal FILE] [--format auto|illumina|penncnv|ascat|table] [--sample NAME]\n"
+    "             [--build hg18|hg19|hg38] [--pfb FILE] [--purity auto|P] [--ploidy auto|X]\n"
+    "             [--solution N] [--sex auto|female|male] [OUTPUTS]  a SNP array's profile of log ratio\n"
+    "             and B-allele fraction; or --logr-file F --baf-file F [--normal-baf-file F]\n"
+    "             [--normal-logr-file F] [...] for ASCAT's files; --reload STORED [OUTPUTS]\n"
     "analyze, reload, merged also take --hmm-means M0,...,M6 or --purity auto|P (0.10..1.00),\n"
     "             --ploidy auto|X (1.5..5.5) and --solution N\n"
     "analyze, reload, merged, paired also take --decoder hmm|alleles\n"
@@ -315,6 +327,7 @@ std::string commandHelp(std::string_view command) {
     if (command == "sample-list") return std::string(kSampleListHelp);
     if (command == "report") return std::string(kReportHelp);
     if (command == "cohort") return std::string(kCohortHelp);
+    if (command == "profile") return std::string(kProfileHelp);
     return {};
 }
 

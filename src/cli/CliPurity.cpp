@@ -6,7 +6,10 @@
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "Commands.h"
+#include "CliProfileInput.h"
+#include "engine/analysis/ProfileAnalysis.h"
 #include "engine/analysis/ResultWording.h"
+#include "engine/purity/JointFitEstimate.h"
 #include "engine/purity/PurityEstimate.h"
 #include "view/DisplayMode.h"
 
@@ -59,17 +62,52 @@ void printEstimate(std::ostream& out, const PurityEstimate& e) {
     }
 }
 
+// purity --profile: the joint fit of an array's profile, as profile fits it.
+int profilePurity(const CommandContext& context, const std::string& command, const ParsedOptions& options,
+                  const MeansChoice& choice) {
+    varn::ProfileOptions read;
+    std::string error;
+    if (!readProfileReadOptions(options, read, error)) return usageError(context, command, error);
+    if (!options.words.empty() || options.has("--pool") || options.has("--self"))
+        return usageError(context, command, "--profile takes neither TEMPFILE nor --pool nor --self");
+    const std::optional<Profile> profile = readProfileFor(*options.single("--profile"), read, command, context.err);
+    if (!profile) return kExitFailed;
+    ProfileAnalysisOptions analysis;
+    if (choice.ploidy) analysis.ploidy = *choice.ploidy;
+    const ProfileAnalysis a = analyseProfile(*profile, analysis);
+    if (!a.fit.available) {
+        context.err << "varn-cli " << command << ": tumour cells and ploidy cannot be fitted together: " << a.fitWhy
+                    << "\n";
+        return kExitFailed;
+    }
+    int markers = 0;
+    for (const ProfileCall& c : a.calls) markers += c.segment.chromosome <= 22 ? c.segment.markers : 0;
+    const PurityEstimate e = estimateOfJointFit(a.fit, markers);
+    printEstimate(context.out, e);
+    if (auto plot = options.single("--plot"); plot && !plotPurityMap(e.fit, *plot, error)) {
+        context.err << "varn-cli " << command << ": " << error << "\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 } // namespace
 
 int runPurity(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "purity";
     ParsedOptions options;
-    const OptionRules rules{{"--pool", "--self", "--plot", "--ploidy"}, {}, 2};
+    const OptionRules rules{
+        {"--pool", "--self", "--plot", "--ploidy", "--profile", "--normal", "--format", "--sample", "--build", "--pfb"},
+        {},
+        2};
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     std::string error;
     MeansChoice choice;
     if (!readMeansChoice(options, choice, error)) return usageError(context, command, error);
+    if (options.has("--profile")) return profilePurity(context, command, options, choice);
+    for (const char* o : {"--normal", "--format", "--sample", "--build", "--pfb"})
+        if (options.has(o)) return usageError(context, command, std::string(o) + " goes with --profile");
     const auto self = options.single("--self");
     const std::size_t temps = options.words.size();
     const std::size_t pools = options.has("--pool") ? options.values.at("--pool").size() : 0;

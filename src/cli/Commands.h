@@ -26,5 +26,6 @@ int runSampleList(const CommandContext& context, const std::vector<std::string>&
 int runReport(const CommandContext& context, const std::vector<std::string>& args);
 int runCohort(const CommandContext& context, const std::vector<std::string>& args);
 int runCohortSamples(const CommandContext& context, const std::vector<std::string>& args);
+int runProfile(const CommandContext& context, const std::vector<std::string>& args);
 
 } // namespace varn::cli

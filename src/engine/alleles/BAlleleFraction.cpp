@@ -16,8 +16,6 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-
-
 double contrastOf(float a, float b) {
     if (!(a > 0.0f) || !(b > 0.0f) || !std::isfinite(a) || !std::isfinite(b)) return std::nan("");
     return std::log(static_cast<double>(b) / a);
@@ -43,7 +41,7 @@ double bAlleleFractionOf(double contrast, const AlleleCentres& c) {
     return 1.0 - (r - floor) / ((1.0 - floor) * (1.0 + r));
 }
 
-BAlleleFraction bAlleleFraction(const CVARNDoc& doc, int t, const ArrayCentres centres[3]) {
+BAlleleFraction analysisSnps(const CVARNDoc& doc, int t) {
     BAlleleFraction out;
     out.arrayType = t;
     if (t < kCombined || t > kHind) return out;
@@ -58,6 +56,11 @@ BAlleleFraction bAlleleFraction(const CVARNDoc& doc, int t, const ArrayCentres c
         if (ch < 1 || ch > kChromosomeX) continue;
         out.snps.push_back({i, pos, record, ch, doc.snpPosition[record], kNaN});
     }
+    return out;
+}
+
+BAlleleFraction bAlleleFraction(const CVARNDoc& doc, int t, const ArrayCentres centres[3]) {
+    BAlleleFraction out = analysisSnps(doc, t);
     // Each SNP's fraction is its own (a logarithm and two exponentials): formed in blocks side by side.
     constexpr std::size_t kBlock = 4096;
     sideBySide((out.snps.size() + kBlock - 1) / kBlock, [&](std::size_t b) {

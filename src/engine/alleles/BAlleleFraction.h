@@ -50,6 +50,9 @@ struct BAlleleFraction {
     std::vector<AlleleSnp> snps;
 };
 
+// The SNPs an allele analysis of array t reads, in display order, their fractions NaN.
+BAlleleFraction analysisSnps(const CVARNDoc& doc, int t);
+
 // Row 0 of the document's allele sums against the centres of each array (index 1 Xba, 2 Hind).
 BAlleleFraction bAlleleFraction(const CVARNDoc& doc, int t, const ArrayCentres centres[3]);
 

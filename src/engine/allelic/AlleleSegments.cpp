@@ -1,6 +1,6 @@
 #include "AlleleSegments.h"
 
-#include "document/CVARNDoc.h"
+#include "document/profile/Profile.h"
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/common/SideBySide.h"
@@ -49,25 +49,26 @@ double stretchNoise(double meanAbs, double meanSquare) {
 
 struct Piece {
     int first;
-    int last; // inclusive, indices into baf.snps
+    int last; // inclusive, indices of the profile's SNPs
 };
 
 // Where the alleles of one chromosome, SNPs [first, last], step: in the mirrored B-allele
 // fraction of the informative SNPs, and in the share of SNPs that are informative against the
 // population rates. Found over the whole chromosome, so that a step a few SNPs beside a log-ratio
 // boundary is still seen; cuts are the index of the first SNP after a step.
-std::vector<int> stepsOf(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf, Piece p,
-                         double bafNoise, double deficitNoise) {
+std::vector<int> stepsOf(const Profile& profile, const InformativeSnps& inf, Piece p, double bafNoise,
+                         double deficitNoise) {
     std::vector<double> band, deficit;
     std::vector<int> bandAt, deficitAt;
     for (int i = p.first; i <= p.last; ++i) {
-        const AlleleSnp& s = baf.snps[static_cast<std::size_t>(i)];
-        if (!std::isfinite(s.baf)) continue;
-        const bool informative = inf.informative[static_cast<std::size_t>(i)] != 0;
-        deficit.push_back((informative ? 1.0 : 0.0) - doc.heteroRate[s.pos]);
+        const std::size_t r = static_cast<std::size_t>(i);
+        const float baf = profile.baf[r];
+        if (!std::isfinite(baf)) continue;
+        const bool informative = inf.informative[r] != 0;
+        deficit.push_back((informative ? 1.0 : 0.0) - profile.heterozygosity[r]);
         deficitAt.push_back(i);
         if (!informative) continue;
-        band.push_back(mirrored(s.baf));
+        band.push_back(mirrored(baf));
         bandAt.push_back(i);
     }
     std::vector<int> cuts;
@@ -87,8 +88,8 @@ std::vector<int> stepsOf(const CVARNDoc& doc, const BAlleleFraction& baf, const 
     return cuts;
 }
 
-AlleleSegment summarise(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf,
-                        const CopyNumberSegment& parent, Piece p, const float* lohScore) {
+AlleleSegment summarise(const Profile& profile, const InformativeSnps& inf, const CopyNumberSegment& parent, Piece p,
+                        const std::vector<float>& lohScore) {
     AlleleSegment a;
     a.total = parent;
     a.firstSnp = p.first;
@@ -96,22 +97,24 @@ AlleleSegment summarise(const CVARNDoc& doc, const BAlleleFraction& baf, const I
     a.total.markers = 0;
     double sumLn = 0.0, sumLoh = 0.0, maxLoh = 0.0, sumMirrored = 0.0, sumSquare = 0.0;
     for (int i = p.first; i <= p.last; ++i) {
-        const AlleleSnp& s = baf.snps[static_cast<std::size_t>(i)];
-        const float ln = doc.logRatio[0][s.pos];
+        const std::size_t r = static_cast<std::size_t>(i);
+        const float ln = profile.logRatio[r];
         if (!std::isfinite(ln)) continue;
-        if (a.total.markers == 0) a.total.start = s.position;
-        a.total.end = s.position;
+        if (a.total.markers == 0) a.total.start = profile.position[r];
+        a.total.end = profile.position[r];
         ++a.total.markers;
         sumLn += ln;
-        if (lohScore != nullptr) {
-            sumLoh += lohScore[s.index];
-            maxLoh = a.total.markers == 1 ? lohScore[s.index] : std::max<double>(maxLoh, lohScore[s.index]);
+        if (!lohScore.empty()) {
+            sumLoh += lohScore[r];
+            maxLoh = a.total.markers == 1 ? lohScore[r] : std::max<double>(maxLoh, lohScore[r]);
         }
-        a.expectedHeterozygous += doc.heteroRate[s.pos];
-        if (!inf.informative[static_cast<std::size_t>(i)] || !std::isfinite(s.baf)) continue;
+        if (!profile.hasBaf()) continue;
+        a.expectedHeterozygous += profile.heterozygosity[r];
+        const float baf = profile.baf[r];
+        if (!inf.informative[r] || !std::isfinite(baf)) continue;
         ++a.informative;
-        sumMirrored += mirrored(s.baf);
-        sumSquare += (s.baf - 0.5) * (s.baf - 0.5);
+        sumMirrored += mirrored(baf);
+        sumSquare += (baf - 0.5) * (baf - 0.5);
     }
     if (a.total.markers > 0) {
         a.total.meanLn = sumLn / a.total.markers;
@@ -123,19 +126,21 @@ AlleleSegment summarise(const CVARNDoc& doc, const BAlleleFraction& baf, const I
     return a;
 }
 
-// The SNPs of baf.snps inside each log-ratio segment, by chromosome and base (both are in
-// genome order).
-std::vector<Piece> rangesOf(const BAlleleFraction& baf, const std::vector<CopyNumberSegment>& segments) {
+// The profile's SNPs inside each log-ratio segment, by chromosome and base (both are in genome
+// order).
+std::vector<Piece> rangesOf(const Profile& profile, const std::vector<CopyNumberSegment>& segments) {
     std::vector<Piece> out(segments.size(), Piece{0, -1});
+    const std::size_t n = profile.size();
     std::size_t i = 0;
     for (std::size_t k = 0; k < segments.size(); ++k) {
         const CopyNumberSegment& s = segments[k];
-        auto before = [&](const AlleleSnp& x) {
-            return x.chromosome < s.chromosome || (x.chromosome == s.chromosome && x.position < s.start);
+        auto before = [&](std::size_t x) {
+            return profile.chromosome[x] < s.chromosome ||
+                   (profile.chromosome[x] == s.chromosome && profile.position[x] < s.start);
         };
-        while (i < baf.snps.size() && before(baf.snps[i])) ++i;
+        while (i < n && before(i)) ++i;
         std::size_t j = i;
-        while (j < baf.snps.size() && baf.snps[j].chromosome == s.chromosome && baf.snps[j].position <= s.end) ++j;
+        while (j < n && profile.chromosome[j] == s.chromosome && profile.position[j] <= s.end) ++j;
         if (j > i) out[k] = {static_cast<int>(i), static_cast<int>(j) - 1};
         i = j;
     }
@@ -144,10 +149,10 @@ std::vector<Piece> rangesOf(const BAlleleFraction& baf, const std::vector<CopyNu
 
 // The B-allele fraction's noise before any cut: the robust SD of the informative SNPs' values
 // around 0.5 (most of a genome keeps both parents' alleles in balance).
-double firstNoise(const BAlleleFraction& baf, const InformativeSnps& inf) {
+double firstNoise(const Profile& profile, const InformativeSnps& inf) {
     std::vector<double> offsets;
-    for (std::size_t i = 0; i < baf.snps.size(); ++i)
-        if (inf.informative[i] && std::isfinite(baf.snps[i].baf)) offsets.push_back(std::fabs(baf.snps[i].baf - 0.5));
+    for (std::size_t i = 0; i < profile.baf.size(); ++i)
+        if (inf.informative[i] && std::isfinite(profile.baf[i])) offsets.push_back(std::fabs(profile.baf[i] - 0.5));
     if (offsets.empty()) return 0.0;
     return kMadToSd * medianOf(offsets);
 }
@@ -155,10 +160,10 @@ double firstNoise(const BAlleleFraction& baf, const InformativeSnps& inf) {
 // One pass: the log-ratio segments cut at the allele steps found with this noise. Each
 // chromosome's steps are found over its own SNPs alone, so the chromosomes (each run of segments
 // on one) are cut side by side and their pieces joined in order.
-std::vector<AlleleSegment> cutSegments(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf,
+std::vector<AlleleSegment> cutSegments(const Profile& profile, const InformativeSnps& inf,
                                        const std::vector<CopyNumberSegment>& logRatioSegments,
-                                       const std::vector<Piece>& ranges, const float* lohScore, double bafNoise,
-                                       double deficitNoise) {
+                                       const std::vector<Piece>& ranges, const std::vector<float>& lohScore,
+                                       double bafNoise, double deficitNoise) {
     std::vector<std::size_t> runs;
     for (std::size_t k = 0; k < logRatioSegments.size(); ++k)
         if (k == 0 || logRatioSegments[k].chromosome != logRatioSegments[k - 1].chromosome) runs.push_back(k);
@@ -171,15 +176,14 @@ std::vector<AlleleSegment> cutSegments(const CVARNDoc& doc, const BAlleleFractio
             const Piece whole = ranges[k];
             if (whole.last < whole.first) continue;
             const int ch = logRatioSegments[k].chromosome;
-            if (!stepsFound) {
+            if (!stepsFound && profile.hasBaf()) {
                 Piece chromosome = whole;
-                while (chromosome.last + 1 < static_cast<int>(baf.snps.size()) &&
-                       baf.snps[static_cast<std::size_t>(chromosome.last + 1)].chromosome == ch)
+                while (chromosome.last + 1 < static_cast<int>(profile.size()) &&
+                       profile.chromosome[static_cast<std::size_t>(chromosome.last + 1)] == ch)
                     ++chromosome.last;
-                while (chromosome.first > 0 &&
-                       baf.snps[static_cast<std::size_t>(chromosome.first - 1)].chromosome == ch)
+                while (chromosome.first > 0 && profile.chromosome[static_cast<std::size_t>(chromosome.first - 1)] == ch)
                     --chromosome.first;
-                steps = stepsOf(doc, baf, inf, chromosome, bafNoise, deficitNoise);
+                steps = stepsOf(profile, inf, chromosome, bafNoise, deficitNoise);
                 stepsFound = true;
             }
             // A step this close to the segment's own ends is the same step as its boundary.
@@ -190,7 +194,7 @@ std::vector<AlleleSegment> cutSegments(const CVARNDoc& doc, const BAlleleFractio
             cuts.push_back(whole.last + 1);
             int first = whole.first;
             for (int cut : cuts) {
-                AlleleSegment piece = summarise(doc, baf, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
+                AlleleSegment piece = summarise(profile, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
                 if (piece.total.markers > 0) pieces[r].push_back(piece);
                 first = cut;
             }
@@ -220,26 +224,32 @@ double foldedMean(double delta, double sd) {
     return sd * std::sqrt(2.0 / std::numbers::pi) * std::exp(-0.5 * z * z) + delta * std::erf(z / std::sqrt(2.0));
 }
 
-AlleleSegments alleleSegments(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& inf,
-                              const std::vector<CopyNumberSegment>& logRatioSegments, const float* lohScore) {
+AlleleSegments alleleSegments(const Profile& profile, const InformativeSnps& inf,
+                              const std::vector<CopyNumberSegment>& logRatioSegments,
+                              const std::vector<float>& lohScore) {
     AlleleSegments out;
+    const std::vector<Piece> ranges = rangesOf(profile, logRatioSegments);
+    if (!profile.hasBaf()) {
+        // Without alleles the log-ratio segments stand as they are.
+        out.segments = cutSegments(profile, inf, logRatioSegments, ranges, lohScore, 0.0, 0.0);
+        return out;
+    }
     double varianceSum = 0.0;
     int varianceCount = 0;
-    for (const AlleleSnp& s : baf.snps) {
-        if (!std::isfinite(s.baf)) continue;
-        const double h = doc.heteroRate[s.pos];
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        if (!std::isfinite(profile.baf[i])) continue;
+        const double h = profile.heterozygosity[i];
         varianceSum += h * (1.0 - h);
         ++varianceCount;
     }
     const double deficitNoise = varianceCount > 0 ? std::sqrt(varianceSum / varianceCount) : 0.0;
-    const std::vector<Piece> ranges = rangesOf(baf, logRatioSegments);
 
     // The first cut reads the noise off all informative SNPs at once, which imbalanced stretches
     // inflate; the pieces then measure it around their own bands, and the cut is made again.
-    const double first = firstNoise(baf, inf);
+    const double first = firstNoise(profile, inf);
     const double refined =
-        pieceNoise(cutSegments(doc, baf, inf, logRatioSegments, ranges, lohScore, first, deficitNoise), first);
-    out.segments = cutSegments(doc, baf, inf, logRatioSegments, ranges, lohScore, refined, deficitNoise);
+        pieceNoise(cutSegments(profile, inf, logRatioSegments, ranges, lohScore, first, deficitNoise), first);
+    out.segments = cutSegments(profile, inf, logRatioSegments, ranges, lohScore, refined, deficitNoise);
     out.bafNoise = pieceNoise(out.segments, refined);
 
     // The informative share where the sample keeps both alleles: the median over the pieces.

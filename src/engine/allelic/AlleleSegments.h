@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/alleles/BAlleleFraction.h"
 #include "engine/allelic/InformativeSnps.h"
 #include "engine/hmm/HmmSegments.h"
 
@@ -8,7 +7,7 @@
 
 namespace varn {
 
-class CVARNDoc;
+struct Profile;
 
 // A stretch of one chromosome at one copy number and one allelic balance: a log-ratio segment,
 // or a piece of one cut where its alleles step.
@@ -17,7 +16,7 @@ struct AlleleSegment {
     // with a log ratio (markers), their mean log ratio, the HMM's copy number (-1 where not
     // decoded) and the LOH call of the segment it was cut from with the LOH score over the piece.
     CopyNumberSegment total;
-    int firstSnp = 0; // range in BAlleleFraction::snps, inclusive
+    int firstSnp = 0; // range of the profile's SNPs, inclusive
     int lastSnp = 0;
     int informative = 0;                // informative SNPs
     double expectedHeterozygous = 0.0;  // the sum of the population heterozygosity rates over it
@@ -39,10 +38,11 @@ struct AlleleSegments {
 // segmentation in a paired one), each cut further where the mirrored B-allele fraction of its
 // informative SNPs steps, or where the share of informative SNPs against the population rates
 // steps (in a pure tumour an LOH stretch has no informative SNP at all). A copy-neutral LOH
-// leaves the log ratio flat; only the alleles find its ends. levels holds the profile by display
-// position (logRatio[0]), lohScore by display index (nullptr where there is none).
-AlleleSegments alleleSegments(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& informative,
-                              const std::vector<CopyNumberSegment>& logRatioSegments, const float* lohScore);
+// leaves the log ratio flat; only the alleles find its ends. lohScore is in step with the
+// profile's SNPs, or empty where there is none.
+AlleleSegments alleleSegments(const Profile& profile, const InformativeSnps& informative,
+                              const std::vector<CopyNumberSegment>& logRatioSegments,
+                              const std::vector<float>& lohScore = {});
 
 // The mean of |x| for x normal with mean delta and SD sd: the mirrored B-allele fraction (less
 // 0.5) a band at 0.5 + delta shows under noise sd.

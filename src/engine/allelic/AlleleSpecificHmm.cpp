@@ -17,8 +17,8 @@
 // state (see AlleleSpecificHmm.h) a tenth of that.
 #include "AlleleSpecificHmm.h"
 
-#include "engine/alleles/AlleleCache.h"
 #include "engine/allelic/MixtureCostTable.h"
+#include "engine/common/KeptValues.h"
 #include "engine/common/ContentKey.h"
 
 #include <algorithm>
@@ -94,13 +94,13 @@ CostTables costTablesOf(double levelNoise, double bafNoise, const AlleleHmmParam
 std::shared_ptr<const CostTables> keptCostTables(double levelNoise, double bafNoise,
                                                  const AlleleHmmParameters& par) {
     static std::mutex mutex;
-    static std::vector<AlleleCache::Kept<CostTables>> kept;
+    static std::vector<Kept<CostTables>> kept;
     ContentKey key;
     for (const double v :
          {levelNoise, bafNoise, par.levelOutlierShare, par.levelOutlierWidth, par.bafOutlierShare})
         key.add(v);
     const std::lock_guard<std::mutex> lock(mutex);
-    return AlleleCache::find(kept, key.value(), [&] { return costTablesOf(levelNoise, bafNoise, par); });
+    return findKept(kept, key.value(), [&] { return costTablesOf(levelNoise, bafNoise, par); });
 }
 
 struct ArrayCosts {

@@ -1,6 +1,7 @@
 #include "InformativeSnps.h"
 
-#include "document/CVARNDoc.h"
+#include "document/DocumentLimits.h"
+#include "document/profile/Profile.h"
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/common/SideBySide.h"
 #include "engine/common/RobustStatistics.h"
@@ -17,21 +18,31 @@ const AlleleParameters& kP = kAlleleParameters;
 // How far a B-allele fraction lies from the nearer homozygous end; negative beyond it.
 double distanceFromHomozygous(float baf) { return std::min<double>(baf, 1.0 - baf); }
 
+int callOf(const Profile& p, std::size_t i) { return p.genotype.empty() ? kNoCall : p.genotype[i]; }
+
+// A profile without calls: a fraction this close to an end stands for a homozygous call; a
+// normal's fraction this far from both ends, for a heterozygous one (its clusters lie within a
+// few hundredths of 0, of 0.5 and of 1).
+constexpr double kUncalledHomozygous = 0.1;
+constexpr double kNormalHeterozygous = 0.2;
+
 // The SD of the B-allele fraction at SNPs the sample calls homozygous, from their median absolute
 // distance to the end (robust against the few that are heterozygous in an imbalanced stretch).
-double homozygousNoiseOf(const CVARNDoc& doc, const BAlleleFraction& baf) {
+double homozygousNoiseOf(const Profile& p) {
     std::vector<double> distance;
-    for (const AlleleSnp& s : baf.snps) {
-        const int call = doc.snpCall[s.record];
-        if (std::isfinite(s.baf) && (call == kCallAA || call == kCallBB))
-            distance.push_back(std::fabs(distanceFromHomozygous(s.baf)));
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const float b = p.baf[i];
+        const int call = callOf(p, i);
+        const bool homozygous = p.genotype.empty() ? std::fabs(distanceFromHomozygous(b)) < kUncalledHomozygous
+                                                   : call == kCallAA || call == kCallBB;
+        if (std::isfinite(b) && homozygous) distance.push_back(std::fabs(distanceFromHomozygous(b)));
     }
     if (distance.empty()) return 0.01;
     return std::max(0.002, kMadToSd * medianOf(distance));
 }
 
-double priorOf(const CVARNDoc& doc, int pos) {
-    const double h = std::clamp(static_cast<double>(doc.heteroRate[pos]), 0.01, 0.99);
+double priorOf(const Profile& p, std::size_t i) {
+    const double h = std::clamp(static_cast<double>(p.heterozygosity[i]), 0.01, 0.99);
     return std::log(h / (1.0 - h));
 }
 
@@ -68,14 +79,13 @@ template <typename At> double middleDeviation(const At& at, std::size_t n) {
     }
 }
 
-// One chromosome, SNPs [begin, end) of baf.snps.
-void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size_t begin, std::size_t end,
-                      double homNoise, InformativeSnps& out) {
+// One chromosome, SNPs [begin, end) of the profile.
+void decideChromosome(const Profile& p, std::size_t begin, std::size_t end, double homNoise, InformativeSnps& out) {
     const double clear = std::max(kP.clearDistance, kP.clearHomozygousSds * homNoise);
     const double lnHomNoise = std::log(homNoise);
     std::vector<std::size_t> clearSnps; // clearly heterozygous, in order
     for (std::size_t i = begin; i < end; ++i) {
-        const float b = baf.snps[i].baf;
+        const float b = p.baf[i];
         if (std::isfinite(b) && distanceFromHomozygous(b) > clear) clearSnps.push_back(i);
     }
     // The band a SNP's neighbours show: the clear SNPs within bandWindow on either side, the
@@ -87,16 +97,16 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
     std::vector<double> sorted;
     double lastSpread = std::nan(""), lnSpread = 0.0;
     for (std::size_t i = begin; i < end; ++i) {
-        const AlleleSnp& s = baf.snps[i];
-        if (!std::isfinite(s.baf)) continue;
+        const float baf = p.baf[i];
+        if (!std::isfinite(baf)) continue;
         for (; hi < clearSnps.size() && clearSnps[hi] <= i + window; ++hi) {
-            const double v = distanceFromHomozygous(baf.snps[clearSnps[hi]].baf);
+            const double v = distanceFromHomozygous(p.baf[clearSnps[hi]]);
             sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), v), v);
         }
         for (; lo < hi && clearSnps[lo] + window < i; ++lo)
             sorted.erase(std::lower_bound(sorted.begin(), sorted.end(),
-                                          distanceFromHomozygous(baf.snps[clearSnps[lo]].baf)));
-        const double d = distanceFromHomozygous(s.baf);
+                                          distanceFromHomozygous(p.baf[clearSnps[lo]])));
+        const double d = distanceFromHomozygous(baf);
         // The band without the SNP itself: one copy of its value left out where it is clear.
         const bool self = lo < hi && std::binary_search(clearSnps.begin() + static_cast<std::ptrdiff_t>(lo),
                                                         clearSnps.begin() + static_cast<std::ptrdiff_t>(hi), i);
@@ -121,8 +131,7 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
             heterozygous = -0.5 * zb * zb - lnSpread;
         }
         const double z = d / homNoise; // the homozygous end's normal density, likewise
-        const double odds = priorOf(doc, s.pos) + heterozygous - (-0.5 * z * z - lnHomNoise) +
-                            callTerm(doc.snpCall[s.record]);
+        const double odds = priorOf(p, i) + heterozygous - (-0.5 * z * z - lnHomNoise) + callTerm(callOf(p, i));
         out.informative[i] = odds > 0.0;
     }
 
@@ -132,7 +141,7 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
     const std::size_t reach = static_cast<std::size_t>(kP.excessWindow);
     std::vector<int> lookedBefore(end - begin + 1, 0), heterozygousBefore(end - begin + 1, 0);
     for (std::size_t j = begin; j < end; ++j) {
-        const bool finite = std::isfinite(baf.snps[j].baf);
+        const bool finite = std::isfinite(p.baf[j]);
         lookedBefore[j - begin + 1] = lookedBefore[j - begin] + (finite ? 1 : 0);
         heterozygousBefore[j - begin + 1] = heterozygousBefore[j - begin] + (finite ? out.informative[j] : 0);
     }
@@ -144,37 +153,46 @@ void decideChromosome(const CVARNDoc& doc, const BAlleleFraction& baf, std::size
         if (!(looked > 0 && heterozygous > kP.excessShare * looked)) continue;
         double expected = 0.0;
         for (std::size_t j = a; j < b; ++j)
-            if (std::isfinite(baf.snps[j].baf)) expected += doc.heteroRate[baf.snps[j].pos];
+            if (std::isfinite(p.baf[j])) expected += p.heterozygosity[j];
         excess[i - begin] = heterozygous > kP.excessOverExpected * expected;
     }
     for (std::size_t i = begin; i < end; ++i)
         if (excess[i - begin]) out.informative[i] = 0;
 }
 
+// The normal's call, else its B-allele fraction well clear of both ends.
+bool normalHeterozygous(const Profile& p, std::size_t i) {
+    if (!p.normalGenotype.empty() && p.normalGenotype[i] != kNoCall) return p.normalGenotype[i] == kCallAB;
+    return !p.normalBaf.empty() && std::isfinite(p.normalBaf[i]) &&
+           distanceFromHomozygous(p.normalBaf[i]) > kNormalHeterozygous;
+}
+
 } // namespace
 
-InformativeSnps informativeFromSample(const CVARNDoc& doc, const BAlleleFraction& baf) {
+InformativeSnps informativeFromSample(const Profile& p) {
     InformativeSnps out;
-    out.informative.assign(baf.snps.size(), 0);
-    out.homozygousNoise = homozygousNoiseOf(doc, baf);
+    out.informative.assign(p.size(), 0);
+    if (!p.hasBaf()) return out;
+    out.homozygousNoise = homozygousNoiseOf(p);
     // Each chromosome is judged by its own SNPs alone, so the chromosomes are decided side by side.
     std::vector<std::size_t> starts;
-    for (std::size_t i = 0; i < baf.snps.size(); ++i)
-        if (i == 0 || baf.snps[i].chromosome != baf.snps[i - 1].chromosome) starts.push_back(i);
-    starts.push_back(baf.snps.size());
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (i == 0 || p.chromosome[i] != p.chromosome[i - 1]) starts.push_back(i);
+    starts.push_back(p.size());
     sideBySide(starts.size() - 1,
-               [&](std::size_t c) { decideChromosome(doc, baf, starts[c], starts[c + 1], out.homozygousNoise, out); });
+               [&](std::size_t c) { decideChromosome(p, starts[c], starts[c + 1], out.homozygousNoise, out); });
     out.count = static_cast<int>(std::count(out.informative.begin(), out.informative.end(), 1));
     return out;
 }
 
-InformativeSnps informativeFromNormal(const CVARNDoc& doc, const BAlleleFraction& baf) {
+InformativeSnps informativeFromNormal(const Profile& p) {
     InformativeSnps out;
     out.fromNormal = true;
-    out.informative.assign(baf.snps.size(), 0);
-    out.homozygousNoise = homozygousNoiseOf(doc, baf);
-    for (std::size_t i = 0; i < baf.snps.size(); ++i)
-        out.informative[i] = std::isfinite(baf.snps[i].baf) && doc.normalSnpCall[baf.snps[i].record] == kCallAB;
+    out.informative.assign(p.size(), 0);
+    if (!p.hasBaf()) return out;
+    out.homozygousNoise = homozygousNoiseOf(p);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        out.informative[i] = std::isfinite(p.baf[i]) && normalHeterozygous(p, i);
     out.count = static_cast<int>(std::count(out.informative.begin(), out.informative.end(), 1));
     return out;
 }

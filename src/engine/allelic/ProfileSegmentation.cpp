@@ -2,6 +2,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
+#include "document/profile/Profile.h"
 #include "engine/common/RobustStatistics.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ constexpr double kSplitZ = 6.0;
 constexpr int kMinMarkers = 10;
 
 struct Chromosome {
-    std::vector<int> pos;
+    std::vector<int> pos; // display positions, or the profile's SNPs
     std::vector<double> values;
 };
 
@@ -30,6 +31,40 @@ Chromosome usableOf(const CVARNDoc& doc, int t, int ch, const float* values) {
         c.values.push_back(values[pos]);
     }
     return c;
+}
+
+// The autosomes of one array of a profile, each with the SNPs that have a log ratio.
+std::vector<Chromosome> autosomesOf(const Profile& profile, int array) {
+    std::vector<Chromosome> out(23);
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        const int ch = profile.chromosome[i];
+        if (ch < 1 || ch > 22 || profile.array[i] != array || !std::isfinite(profile.logRatio[i])) continue;
+        out[static_cast<std::size_t>(ch)].pos.push_back(static_cast<int>(i));
+        out[static_cast<std::size_t>(ch)].values.push_back(profile.logRatio[i]);
+    }
+    return out;
+}
+
+// The median of |x - y| for two normal values is 0.6745 * sqrt(2) * SD.
+double noiseOfDifferences(std::vector<double>& diffs) {
+    if (diffs.empty()) return 0.0;
+    return medianOf(diffs) / (0.6745 * std::sqrt(2.0));
+}
+
+// One chromosome's segments: the cuts of its values, each piece's first and last entry of c.pos.
+template <class Emit> void segmentChromosome(const Chromosome& c, double threshold, const Emit& emit) {
+    const int n = static_cast<int>(c.pos.size());
+    if (n == 0) return;
+    std::vector<int> cuts = binarySegmentation(c.values, threshold, kMinMarkers);
+    cuts.insert(cuts.begin(), 0);
+    cuts.push_back(n);
+    std::vector<double> prefix{0.0};
+    for (double v : c.values) prefix.push_back(prefix.back() + v);
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const int a = cuts[i], b = cuts[i + 1];
+        emit(c.pos[static_cast<std::size_t>(a)], c.pos[static_cast<std::size_t>(b - 1)], b - a,
+             (prefix[static_cast<std::size_t>(b)] - prefix[static_cast<std::size_t>(a)]) / (b - a));
+    }
 }
 
 // The best split of markers a..b-1: the place and its squared z.
@@ -84,36 +119,43 @@ double profileNoise(const CVARNDoc& doc, int t, const float* values) {
             have = true;
         }
     }
-    if (diffs.empty()) return 0.0;
-    // The median of |x - y| for two normal values is 0.6745 * sqrt(2) * SD.
-    return medianOf(diffs) / (0.6745 * std::sqrt(2.0));
+    return noiseOfDifferences(diffs);
 }
 
 std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const float* values, double noise) {
     std::vector<ProfileSegment> out;
     if (!(noise > 0)) return out;
     const double threshold = kSplitZ * kSplitZ * noise * noise;
-    for (int ch = 1; ch <= 22; ++ch) {
-        const Chromosome c = usableOf(doc, t, ch, values);
-        const int n = static_cast<int>(c.pos.size());
-        if (n == 0) continue;
-        std::vector<int> cuts = binarySegmentation(c.values, threshold, kMinMarkers);
-        cuts.insert(cuts.begin(), 0);
-        cuts.push_back(n);
-        std::vector<double> prefix{0.0};
-        for (double v : c.values) prefix.push_back(prefix.back() + v);
-        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
-            const int a = cuts[i], b = cuts[i + 1];
-            ProfileSegment s;
-            s.arrayType = t;
-            s.chromosome = ch;
-            s.firstPos = c.pos[static_cast<std::size_t>(a)];
-            s.lastPos = c.pos[static_cast<std::size_t>(b - 1)];
-            s.count = b - a;
-            s.level = (prefix[static_cast<std::size_t>(b)] - prefix[static_cast<std::size_t>(a)]) / s.count;
-            out.push_back(s);
-        }
-    }
+    for (int ch = 1; ch <= 22; ++ch)
+        segmentChromosome(usableOf(doc, t, ch, values), threshold, [&](int first, int last, int count, double level) {
+            out.push_back({t, ch, first, last, count, level});
+        });
+    return out;
+}
+
+double profileNoise(const Profile& profile, int array) {
+    std::vector<double> diffs;
+    for (const Chromosome& c : autosomesOf(profile, array))
+        for (std::size_t i = 1; i < c.values.size(); ++i) diffs.push_back(std::fabs(c.values[i] - c.values[i - 1]));
+    return noiseOfDifferences(diffs);
+}
+
+std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise) {
+    std::vector<CopyNumberSegment> out;
+    if (!(noise > 0)) return out;
+    const double threshold = kSplitZ * kSplitZ * noise * noise;
+    const std::vector<Chromosome> autosomes = autosomesOf(profile, array);
+    for (int ch = 1; ch <= 22; ++ch)
+        segmentChromosome(autosomes[static_cast<std::size_t>(ch)], threshold,
+                          [&](int first, int last, int count, double level) {
+                              CopyNumberSegment s;
+                              s.chromosome = ch;
+                              s.start = profile.position[static_cast<std::size_t>(first)];
+                              s.end = profile.position[static_cast<std::size_t>(last)];
+                              s.markers = count;
+                              s.meanLn = level;
+                              out.push_back(s);
+                          });
     return out;
 }
 

@@ -7,6 +7,7 @@
 namespace varn {
 
 class CVARNDoc;
+struct Profile;
 
 // A stretch of one chromosome of one array at one level: the usable positions of the profile
 // from firstPos to lastPos (display positions), how many of them carry a finite value, and their
@@ -40,5 +41,12 @@ std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const flo
 // A profile segment in the form the allele stages cut further: the bases of its first and last
 // SNP, its markers and level; no copy number yet.
 CopyNumberSegment asCopyNumberSegment(const CVARNDoc& doc, const ProfileSegment& p);
+
+// The same two for the log ratio of a profile's SNPs of one of its arrays (an index into
+// profile.arrays), the SNPs taken in the profile's order: the noise from neighbour differences
+// on the autosomes, and the autosomes segmented as above, each segment in the form the allele
+// stages cut further.
+double profileNoise(const Profile& profile, int array);
+std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise);
 
 } // namespace varn

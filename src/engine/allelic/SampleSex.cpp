@@ -2,6 +2,7 @@
 
 #include "document/CVARNDoc.h"
 #include "document/ChromosomeTable.h"
+#include "document/profile/Profile.h"
 #include "engine/alleles/AlleleModel.h"
 #include "engine/common/RobustStatistics.h"
 
@@ -22,19 +23,16 @@ constexpr double kFemaleShare = 0.4;
 
 } // namespace
 
-SexReading readSampleSex(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& informative,
-                         const double baseline[3]) {
+SexReading readSampleSex(const Profile& profile, const InformativeSnps& informative, const double baseline[3]) {
     SexReading r;
     double seen[2] = {}, expected[2] = {};
     std::vector<double> levels;
-    for (std::size_t i = 0; i < baf.snps.size(); ++i) {
-        const AlleleSnp& s = baf.snps[i];
-        const int x = s.chromosome == kChromosomeX ? 1 : 0;
-        const float ln = doc.logRatio[0][s.pos];
-        const int a = arrayOfSlot(s.pos);
-        if (x == 1 && std::isfinite(ln)) levels.push_back(ln - baseline[a]);
-        if (!std::isfinite(s.baf)) continue;
-        expected[x] += doc.heteroRate[s.pos];
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        const int x = profile.chromosome[i] == kChromosomeX ? 1 : 0;
+        const float ln = profile.logRatio[i];
+        if (x == 1 && std::isfinite(ln)) levels.push_back(ln - baseline[profile.array[i] + 1]);
+        if (!profile.hasBaf() || !std::isfinite(profile.baf[i])) continue;
+        expected[x] += profile.heterozygosity[i];
         seen[x] += informative.informative[i] != 0;
     }
     if (expected[1] < kMinExpected || expected[0] <= 0.0 || seen[0] <= 0.0) return r;

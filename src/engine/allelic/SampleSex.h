@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/alleles/BAlleleFraction.h"
 #include "engine/allelic/InformativeSnps.h"
 
 #include <string>
@@ -9,6 +8,7 @@
 namespace varn {
 
 class CVARNDoc;
+struct Profile;
 
 // The sexes behind a profile's X. A man's cells hold one X: no SNP of it is heterozygous, and its
 // signal is that of one copy. A pool profile reads the sample's X against the references' mean,
@@ -25,11 +25,10 @@ struct SexReading {
     double xLevel = 0.0;
 };
 
-// From the allele analysis of the sample (its informative SNPs, by the sample itself or by its
-// paired normal) and the profile the document holds (logRatio[0]), each array's X read against
-// its baseline region's level (baseline, index 1 Xba, 2 Hind).
-SexReading readSampleSex(const CVARNDoc& doc, const BAlleleFraction& baf, const InformativeSnps& informative,
-                         const double baseline[3]);
+// From the profile's informative SNPs (by the sample itself or by its paired normal) and its log
+// ratio, each array's X read against its baseline level (baseline[a + 1] for the profile's
+// array a).
+SexReading readSampleSex(const Profile& profile, const InformativeSnps& informative, const double baseline[3]);
 
 // The references' sexes of one array's pool. The allele model counts, per SNP, the references in
 // the heterozygous cluster: on X only the women's SNPs can be there, so that count against the

@@ -6,8 +6,9 @@
 #include "document/ChromosomeTable.h"
 #include "document/SampleName.h"
 #include "engine/alleles/AlleleModelCentres.h"
-#include "engine/alleles/AlleleReadings.h"
 #include "engine/allelic/ProfileSegmentation.h"
+#include "engine/analysis/AlleleReadings.h"
+#include "engine/analysis/DocumentProfile.h"
 #include "engine/hmm/HmmMeansPurity.h"
 #include "engine/hmm/MeansForPurity.h"
 #include "engine/purity/PurityEstimate.h"
@@ -22,29 +23,29 @@ namespace {
 // A paired profile has no HMM: its segments come from the profile's own segmentation, each at
 // the copy number whose expected level (the means for the tumour fraction, base 2, read against
 // the baseline region) lies nearest; X, which the HMM would not decode either, is one segment
-// without a copy number, cut by its alleles alone.
-std::vector<CopyNumberSegment> pairedSegments(const CVARNDoc& doc, int t, const AlleleFitInput& fit) {
+// without a copy number, cut by its alleles alone. The profile holds one array, t.
+std::vector<CopyNumberSegment> pairedSegments(const Profile& profile, int t, const AlleleFitInput& fit) {
     std::vector<CopyNumberSegment> out;
-    const double noise = profileNoise(doc, t, doc.logRatio[0]);
-    for (const ProfileSegment& p : segmentProfile(doc, t, doc.logRatio[0], noise)) {
-        CopyNumberSegment s = asCopyNumberSegment(doc, p);
+    const int array = t - kXba;
+    const double noise = profileNoise(profile, array);
+    for (CopyNumberSegment s : segmentProfile(profile, array, noise)) {
         int best = 0;
         for (int k = 1; k < kStates; ++k)
-            if (std::fabs(p.level - fit.levels[k]) < std::fabs(p.level - fit.levels[best])) best = k;
+            if (std::fabs(s.meanLn - fit.levels[k]) < std::fabs(s.meanLn - fit.levels[best])) best = k;
         s.copyNumber = best;
         out.push_back(s);
     }
     int first = -1, last = -1;
-    for (int pos = kChromosomeStart[t][kChromosomeX]; pos < kChromosomeStart[t][kChromosomeX + 1]; ++pos) {
-        if (doc.positionUsable[pos] != 1 || !std::isfinite(doc.logRatio[0][pos])) continue;
-        if (first < 0) first = pos;
-        last = pos;
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        if (profile.chromosome[i] != kChromosomeX || !std::isfinite(profile.logRatio[i])) continue;
+        if (first < 0) first = static_cast<int>(i);
+        last = static_cast<int>(i);
     }
     if (first >= 0) {
         CopyNumberSegment x;
         x.chromosome = kChromosomeX;
-        x.start = doc.snpPosition[doc.arrangeOrder[first]];
-        x.end = doc.snpPosition[doc.arrangeOrder[last]];
+        x.start = profile.position[static_cast<std::size_t>(first)];
+        x.end = profile.position[static_cast<std::size_t>(last)];
         x.copyNumber = -1;
         out.push_back(x);
     }
@@ -123,11 +124,13 @@ AlleleAnalysis analyseAlleles(const CVARNDoc& doc, int t, bool paired) {
     if (!out.why.empty()) return out;
     out.baf = readings->baf;
     out.informative = readings->informative;
+    out.profile = documentProfile(doc, out.baf, paired, true);
+    out.profile.sample = out.sample;
     const AlleleFitInput fit = alleleFitInput(doc, t, paired, out.informative.homozygousNoise);
     const std::vector<CopyNumberSegment> logRatioSegments =
-        paired ? pairedSegments(doc, t, fit) : buildSegments(doc, t);
-    out.segments = alleleSegments(doc, out.baf, out.informative, logRatioSegments,
-                                  paired ? nullptr : doc.lohScore.data());
+        paired ? pairedSegments(out.profile, t, fit) : buildSegments(doc, t);
+    out.segments = alleleSegments(out.profile, out.informative, logRatioSegments,
+                                  paired ? std::vector<float>() : documentLohScores(doc, out.baf));
     out.copyNumbers = alleleCopyNumbers(out.segments, fit);
     // The allele-specific decoder's states are the segments' allele-specific copy numbers.
     for (std::size_t i = 0; i < out.segments.segments.size(); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/profile/Profile.h"
 #include "engine/alleles/BAlleleFraction.h"
 #include "engine/allelic/AlleleCopyNumbers.h"
 #include "engine/allelic/AlleleSegments.h"
@@ -21,6 +22,7 @@ struct AlleleAnalysis {
     bool paired = false;
     std::string sample; // the name the files carry ("<xba>and<hind>" when merged)
     BAlleleFraction baf;
+    Profile profile; // the SNPs of baf, as the allele stages read them (DocumentProfile.h)
     InformativeSnps informative;
     AlleleSegments segments;
     AlleleCopyNumbers copyNumbers;

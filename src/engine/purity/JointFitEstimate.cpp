@@ -63,4 +63,13 @@ bool jointFitEstimate(const CVARNDoc& doc, int t, bool paired, const PurityFitOp
     return true;
 }
 
+PurityEstimate estimateOfJointFit(const PurityPloidyFit& fit, int markers) {
+    PurityEstimate e;
+    e.fit = fit;
+    e.markers = markers;
+    e.changedMarkers = static_cast<int>(std::lround(fit.solutions.front().alteredShare * markers));
+    fromJointFit(e);
+    return e;
+}
+
 } // namespace varn

@@ -15,4 +15,8 @@ class CVARNDoc;
 bool jointFitEstimate(const CVARNDoc& doc, int t, bool paired, const PurityFitOptions& options,
                       PurityEstimate& estimate);
 
+// The estimate's fields read from an available joint fit of segments holding these markers: the
+// best solution, the cost per segment along p and the other solutions as candidates.
+PurityEstimate estimateOfJointFit(const PurityPloidyFit& fit, int markers);
+
 } // namespace varn

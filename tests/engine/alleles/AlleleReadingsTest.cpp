@@ -1,6 +1,6 @@
 // The allele readings are kept between calls: whatever the document changes that a reading reads,
 // the next reading is that of the changed document, never the kept one.
-#include "engine/alleles/AlleleReadings.h"
+#include "engine/analysis/AlleleReadings.h"
 
 #include "support/TestDocument.h"
 

@@ -6,10 +6,11 @@
 
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
-#include "engine/alleles/AlleleCache.h"
+#include "engine/analysis/AlleleCache.h"
 #include "engine/alleles/AlleleModelCentres.h"
 #include "engine/alleles/PairedAlleleCentres.h"
 #include "engine/common/ContentKey.h"
+#include "engine/analysis/DocumentProfile.h"
 #include "engine/common/SideBySide.h"
 
 #include <algorithm>
@@ -137,7 +138,8 @@ AlleleReadings readAlleles(const CVARNDoc& doc, int t, bool paired) {
         }
     }
     out.baf = bAlleleFraction(doc, t, centres);
-    out.informative = paired ? informativeFromNormal(doc, out.baf) : informativeFromSample(doc, out.baf);
+    const Profile profile = documentProfile(doc, out.baf, paired, true);
+    out.informative = paired ? informativeFromNormal(profile) : informativeFromSample(profile);
     return out;
 }
 
@@ -165,12 +167,12 @@ AlleleReadings arrayPartOf(const AlleleReadings& merged, int a) {
 }
 
 std::shared_ptr<const AlleleReadings> keptAlleleReadings(const CVARNDoc& doc, int t, bool paired) {
-    return AlleleCache::find(cache().readings, readingsKey(doc, t, paired),
+    return findKept(cache().readings, readingsKey(doc, t, paired),
                              [&] { return readAlleles(doc, t, paired); });
 }
 
 std::shared_ptr<const PoolSexes> keptPoolSexes(const CVARNDoc& doc, int t) {
-    return AlleleCache::find(cache().poolSexes, poolSexesKey(doc, t), [&] { return poolSexes(doc, t); });
+    return findKept(cache().poolSexes, poolSexesKey(doc, t), [&] { return poolSexes(doc, t); });
 }
 
 void forgetKeptAlleles(bool poolsToo) {

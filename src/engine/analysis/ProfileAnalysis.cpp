@@ -1,0 +1,160 @@
+// A profile from any array through the same stages as the 50K pair: prepared with its platform's
+// row, informative SNPs, level segments cut where the alleles step, the joint fit of purity and
+// ploidy (the data deciding the baseline: a profile has no baseline region), the allele-specific
+// HMM at the solution, and its runs of states as segments.
+#include "ProfileAnalysis.h"
+
+#include "document/ChromosomeTable.h"
+#include "engine/allelic/ProfileSegmentation.h"
+#include "engine/analysis/ResultWording.h"
+#include "engine/purity/FitSegments.h"
+#include "engine/purity/PurityPloidyCost.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace varn {
+
+namespace {
+
+int autosomalSnps(const Profile& p) {
+    int n = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) n += p.chromosome[i] <= 22 && std::isfinite(p.logRatio[i]);
+    return n;
+}
+
+// The levels of the decoder at (purity, ploidy): the fit's reading of each array at that point
+// (its log ratio against the genome's mean signal) gives the level of two copies.
+DecodingLevels levelsAt(const ProfileAnalysis& a, const PurityPloidyInput& in, double purity, double ploidy,
+                        const ProfileAnalysisOptions& options) {
+    const Profile& p = a.prepared.profile;
+    DecodingLevels s;
+    s.copies = in.arrays[1].copies;
+    s.purity = purity;
+    s.baseCopyNumber = 2;
+    s.scale = p.logBase == LogBase::Two ? 1.0 / std::log(2.0) : 1.0;
+    const jointfit::Prepared pr(in, kPurityPloidyParameters);
+    const jointfit::Point pt = pr.freePoint(purity, ploidy);
+    for (int a1 = 1; a1 <= 2; ++a1) {
+        s.baseline[a1] = s.scale * (std::log(mixedSignal(s.copies, 2, purity)) - pt.shift[a1]);
+        s.noise[a1] = in.arrays[a1].levelNoise * s.scale;
+    }
+    s.referenceMaleShare = a.prepared.platform.referenceMaleShare;
+    s.male = options.male;
+    return s;
+}
+
+std::vector<ProfileCall> callsOf(const Profile& read, const PreparedProfile& prepared, const InformativeSnps& inf,
+                                 const ProfileDecoding& d) {
+    std::vector<ProfileCall> out;
+    const double toNatural = read.logBase == LogBase::Two ? std::log(2.0) : 1.0;
+    const Profile& p = prepared.profile;
+    double sumLog = 0.0, sumMirrored = 0.0;
+    auto close = [&] {
+        if (out.empty()) return;
+        ProfileCall& c = out.back();
+        c.segment.meanLn = sumLog / c.segment.markers * toNatural;
+        if (c.informative > 0) c.mirroredBaf = sumMirrored / c.informative;
+    };
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (!std::isfinite(read.logRatio[i])) continue;
+        const int total = d.totalCopies[i], minor = d.minorCopies[i];
+        ProfileCall* c = out.empty() ? nullptr : &out.back();
+        if (c == nullptr || c->segment.chromosome != read.chromosome[i] || c->segment.copyNumber != total ||
+            c->segment.minorCopies != minor) {
+            close();
+            out.push_back({});
+            c = &out.back();
+            c->segment.chromosome = read.chromosome[i];
+            c->segment.start = read.position[i];
+            c->segment.copyNumber = total;
+            c->segment.minorCopies = minor;
+            c->segment.loh = total >= 1 && minor == 0;
+            sumLog = sumMirrored = 0.0;
+        }
+        c->segment.end = read.position[i];
+        ++c->segment.markers;
+        sumLog += read.logRatio[i];
+        if (p.hasBaf() && inf.informative[i] && std::isfinite(p.baf[i])) {
+            ++c->informative;
+            sumMirrored += std::fabs(p.baf[i] - 0.5) + 0.5;
+        }
+    }
+    close();
+    return out;
+}
+
+} // namespace
+
+ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions& options) {
+    ProfileAnalysis a;
+    a.prepared = prepareProfile(read);
+    const Profile& p = a.prepared.profile;
+    const bool alleles = p.hasBaf();
+    if (alleles) a.informative = p.hasNormal() ? informativeFromNormal(p) : informativeFromSample(p);
+
+    PurityPloidyInput in;
+    in.informativeFromNormal = alleles && p.hasNormal();
+    in.baselineCopyNumber = 0;
+    in.fixedPurity = options.purity;
+    in.fixedPloidy = options.ploidy;
+    const EffectiveCopies copies = effectiveCopiesOf(a.prepared.platform.pureMeans, false);
+    const int arrays = static_cast<int>(std::min<std::size_t>(p.arrays.size(), 2));
+    for (int array = 0; array < arrays; ++array) {
+        in.arrays[array + 1].copies = copies;
+        addFitSegments(p, array, alleles ? &a.informative : nullptr, in);
+    }
+    for (int a1 = arrays + 1; a1 <= 2; ++a1) in.arrays[a1].copies = copies;
+
+    const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
+    const int snps = autosomalSnps(p);
+    if (snps < kFitSnps) {
+        a.fitWhy = "the fit needs at least " + std::to_string(kFitSnps) + " autosomal SNPs with a log ratio; " +
+                   p.sample + " has " + std::to_string(snps);
+    } else if (!alleles && !bothGiven) {
+        a.fitWhy = "the profile has no B-allele fraction";
+    } else {
+        a.fit = fitPurityPloidy(in);
+        a.fitWhy = a.fit.why;
+    }
+
+    const std::size_t found = a.fit.available ? a.fit.solutions.size() : 0;
+    if (options.solution > 0 && static_cast<std::size_t>(options.solution) > found) {
+        a.refusal = found == 0 ? "there is no solution " + std::to_string(options.solution) + " (" +
+                                     (a.fitWhy.empty() ? std::string("the fit found none") : a.fitWhy) + ")"
+                               : "there is no solution " + std::to_string(options.solution) + " (the fit found " +
+                                     std::to_string(found) + ")";
+        return a;
+    }
+    if (options.solution > 0 || (found > 0 && (a.fit.decided || bothGiven))) a.solution = std::max(1, options.solution);
+    if (a.solution > 0) {
+        const PurityPloidySolution& s = a.fit.solutions[static_cast<std::size_t>(a.solution - 1)];
+        a.purity = s.purity;
+        a.ploidy = s.ploidy;
+        a.solutionLine =
+            (options.solution > 0 ? "solution " + std::to_string(a.solution) + ": " : std::string()) + solutionText(s);
+    } else {
+        a.purity = std::isfinite(options.purity) ? options.purity : 1.0;
+        a.ploidy = std::isfinite(options.ploidy) ? options.ploidy : 2.0;
+        char decoded[96];
+        std::snprintf(decoded, sizeof decoded, "; decoded at %.0f %% tumour cells, ploidy %.2f", 100 * a.purity,
+                      a.ploidy);
+        a.solutionLine = "Tumour cells: cannot tell (" + a.fitWhy + ")" + decoded;
+    }
+
+    a.levels = levelsAt(a, in, a.purity, a.ploidy, options);
+    AlleleSegments noise;
+    noise.bafNoise = in.arrays[1].bafNoise;
+    noise.informativeShare = in.arrays[1].informativeShare;
+    a.decoding = decodeProfile(p, a.informative, noise, a.levels, p.sample);
+    a.calls = callsOf(read, a.prepared, a.informative, a.decoding);
+    const double gamma = a.prepared.platform.compression;
+    const double baseShift = std::log((a.purity * copies.g[2] + 2.0 * (1.0 - a.purity)) / 2.0);
+    for (int k = 0; k < kStates; ++k)
+        a.levelOfTotal.push_back(static_cast<float>(
+            gamma * (a.levels.baseline[1] +
+                     a.levels.scale * (std::log((a.purity * copies.g[k] + 2.0 * (1.0 - a.purity)) / 2.0) - baseShift))));
+    return a;
+}
+
+} // namespace varn

@@ -1,0 +1,24 @@
+#include "ProfileResult.h"
+
+namespace varn {
+
+ProfileResult profileResult(const Profile& read, const ProfileAnalysis& a, GenomeBuild build) {
+    ProfileResult r;
+    r.profile = read;
+    if (read.hasBaf()) r.profile.baf = a.prepared.profile.baf;
+    r.profile.heterozygosity.clear();
+    r.build = build;
+    r.platform = a.prepared.platform.name;
+    r.totalCopies = a.decoding.totalCopies;
+    r.minorCopies = a.decoding.minorCopies;
+    r.informative.assign(a.informative.informative.begin(), a.informative.informative.end());
+    r.calls = a.calls;
+    r.levelOfTotal = a.levelOfTotal;
+    r.purity = a.purity;
+    r.ploidy = a.ploidy;
+    r.solution = a.solution;
+    r.solutionLine = a.solutionLine;
+    return r;
+}
+
+} // namespace varn
