@@ -3,6 +3,7 @@
 // purity and ploidy with every solution, the allele-specific decoding, and analyze's outputs.
 #include "CliCommands.h"
 #include "CliMeansOptions.h"
+#include "CliOutputs.h"
 #include "CliPlot.h"
 #include "CliProfileInput.h"
 #include "CliProfileOutputs.h"

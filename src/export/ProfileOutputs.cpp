@@ -1,6 +1,7 @@
 #include "ProfileOutputs.h"
 
 #include "SegmentFiles.h"
+#include "document/ChromosomeTable.h"
 #include "document/DocumentLimits.h"
 #include "document/FileBytes.h"
 #include "document/InstallRoot.h"

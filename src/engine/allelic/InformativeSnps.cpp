@@ -25,6 +25,8 @@ int callOf(const Profile& p, std::size_t i) { return p.genotype.empty() ? kNoCal
 // few hundredths of 0, of 0.5 and of 1).
 constexpr double kUncalledHomozygous = 0.1;
 constexpr double kNormalHeterozygous = 0.2;
+// A fraction clipped to the ends: more than one homozygous SNP in this many exactly on an end.
+constexpr std::size_t kClippedShare = 10;
 
 // The SD of the B-allele fraction at SNPs the sample calls homozygous, from their median absolute
 // distance to the end (robust against the few that are heterozygous in an imbalanced stretch).
@@ -38,6 +40,12 @@ double homozygousNoiseOf(const Profile& p) {
         if (std::isfinite(b) && homozygous) distance.push_back(std::fabs(distanceFromHomozygous(b)));
     }
     if (distance.empty()) return 0.01;
+    // An array whose software clips the fraction to 0..1 (GenomeStudio's) puts about half of its
+    // homozygous SNPs exactly on the end and spreads the other half as the far side of their
+    // noise: the median distance of those off the end is then the noise's median deviation.
+    const auto onEnd = static_cast<std::size_t>(std::count(distance.begin(), distance.end(), 0.0));
+    if (onEnd > distance.size() / kClippedShare) distance.erase(std::remove(distance.begin(), distance.end(), 0.0), distance.end());
+    if (distance.empty()) return 0.002;
     return std::max(0.002, kMadToSd * medianOf(distance));
 }
 

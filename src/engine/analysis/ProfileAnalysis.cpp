@@ -6,6 +6,7 @@
 
 #include "document/ChromosomeTable.h"
 #include "engine/allelic/ProfileSegmentation.h"
+#include "engine/analysis/CompressionFit.h"
 #include "engine/analysis/ResultWording.h"
 #include "engine/purity/FitSegments.h"
 #include "engine/purity/PurityPloidyCost.h"
@@ -16,6 +17,14 @@
 namespace varn {
 
 namespace {
+
+// The compression measured at a solution is taken within these bounds (a log ratio that moves
+// less than a fifth, or more than one and a half times, of log2 of the copy ratio is no array's),
+// and the fit made again at most this many times, until the measured value moves by less than
+// this share.
+constexpr double kLowestCompression = 0.2, kHighestCompression = 1.5;
+constexpr int kCompressionRounds = 3;
+constexpr double kCompressionAgrees = 0.01;
 
 int autosomalSnps(const Profile& p) {
     int n = 0;
@@ -84,12 +93,27 @@ std::vector<ProfileCall> callsOf(const Profile& read, const PreparedProfile& pre
     return out;
 }
 
+// The solution asked for (--solution N), else the best where the fit decides or where both the
+// purity and the ploidy were given; 0 for none. False, with the refusal, for an N beyond the fit.
+bool chooseSolution(ProfileAnalysis& a, const ProfileAnalysisOptions& options, bool bothGiven) {
+    const std::size_t found = a.fit.available ? a.fit.solutions.size() : 0;
+    a.solution = 0;
+    if (options.solution > 0 && static_cast<std::size_t>(options.solution) > found) {
+        a.refusal = "there is no solution " + std::to_string(options.solution) +
+                    (found == 0 ? " (" + (a.fitWhy.empty() ? std::string("the fit found none") : a.fitWhy) + ")"
+                                : " (the fit found " + std::to_string(found) + ")");
+        return false;
+    }
+    if (options.solution > 0 || (found > 0 && (a.fit.decided || bothGiven))) a.solution = std::max(1, options.solution);
+    return true;
+}
+
 } // namespace
 
 ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions& options) {
     ProfileAnalysis a;
     a.prepared = prepareProfile(read);
-    const Profile& p = a.prepared.profile;
+    Profile& p = a.prepared.profile;
     const bool alleles = p.hasBaf();
     if (alleles) a.informative = p.hasNormal() ? informativeFromNormal(p) : informativeFromSample(p);
 
@@ -100,11 +124,8 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     in.fixedPloidy = options.ploidy;
     const EffectiveCopies copies = effectiveCopiesOf(a.prepared.platform.pureMeans, false);
     const int arrays = static_cast<int>(std::min<std::size_t>(p.arrays.size(), 2));
-    for (int array = 0; array < arrays; ++array) {
-        in.arrays[array + 1].copies = copies;
-        addFitSegments(p, array, alleles ? &a.informative : nullptr, in);
-    }
-    for (int a1 = arrays + 1; a1 <= 2; ++a1) in.arrays[a1].copies = copies;
+    for (int a1 = 1; a1 <= 2; ++a1) in.arrays[a1].copies = copies;
+    for (int array = 0; array < arrays; ++array) addFitSegments(p, array, alleles ? &a.informative : nullptr, in);
 
     const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
     const int snps = autosomalSnps(p);
@@ -117,16 +138,28 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
         a.fit = fitPurityPloidy(in);
         a.fitWhy = a.fit.why;
     }
+    if (!chooseSolution(a, options, bothGiven)) return a;
 
-    const std::size_t found = a.fit.available ? a.fit.solutions.size() : 0;
-    if (options.solution > 0 && static_cast<std::size_t>(options.solution) > found) {
-        a.refusal = found == 0 ? "there is no solution " + std::to_string(options.solution) + " (" +
-                                     (a.fitWhy.empty() ? std::string("the fit found none") : a.fitWhy) + ")"
-                               : "there is no solution " + std::to_string(options.solution) + " (the fit found " +
-                                     std::to_string(found) + ")";
-        return a;
+    // The platform's compression is where the fit starts; at its solution the segments measure
+    // their own, and the fit is made again with it until the two agree.
+    const double assumed = a.prepared.platform.compression;
+    double gamma = assumed;
+    for (int round = 0; round < kCompressionRounds && a.solution > 0 && alleles; ++round) {
+        const double measured =
+            measuredCompression(in, a.fit.solutions[static_cast<std::size_t>(a.solution - 1)], gamma);
+        if (!(measured >= kLowestCompression && measured <= kHighestCompression) ||
+            std::fabs(measured - gamma) < kCompressionAgrees * gamma)
+            break;
+        recompress(in, gamma, measured);
+        gamma = measured;
+        a.fit = fitPurityPloidy(in);
+        a.fitWhy = a.fit.why;
+        if (!chooseSolution(a, options, bothGiven)) return a;
     }
-    if (options.solution > 0 || (found > 0 && (a.fit.decided || bothGiven))) a.solution = std::max(1, options.solution);
+    if (gamma != assumed)
+        for (float& l : p.logRatio) l = static_cast<float>(l * (assumed / gamma));
+    a.prepared.platform.compression = gamma;
+
     if (a.solution > 0) {
         const PurityPloidySolution& s = a.fit.solutions[static_cast<std::size_t>(a.solution - 1)];
         a.purity = s.purity;
@@ -148,7 +181,6 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     noise.informativeShare = in.arrays[1].informativeShare;
     a.decoding = decodeProfile(p, a.informative, noise, a.levels, p.sample);
     a.calls = callsOf(read, a.prepared, a.informative, a.decoding);
-    const double gamma = a.prepared.platform.compression;
     const double baseShift = std::log((a.purity * copies.g[2] + 2.0 * (1.0 - a.purity)) / 2.0);
     for (int k = 0; k < kStates; ++k)
         a.levelOfTotal.push_back(static_cast<float>(
