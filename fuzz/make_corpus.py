@@ -231,8 +231,20 @@ def profile_auto():
     write("profile_auto", seeds)
 
 
+def stored_profile():
+    head = (b"VARN profile analysis 1\nsample\tS\nsource\tS.txt\nplatform\tIllumina Infinium\narray\t\t3\n"
+            b"build\thg19\nlog_base\t2\npurity\t0.5\nploidy\t2\nsolution\t1\nsolution_line\tTumour cells 50 %\n"
+            b"levels\t-3\t-0.4\t0\t0.3\t0.5\t0.6\t0.7\n")
+    seeds = {
+        "analysis": b"\x00" + head + b"snps\t2\nrs1\t1\t100\t0.1\t0.5\t2\t1\t1\nrs2\t23\t200\tNaN\tNaN\t-1\t-1\t0\n"
+                    b"segments\t1\n1\t100\t100\t1\t0.069\t2\t1\t0\t1\t0.5\n",
+        "cut_short_gz": b"\x01" + head + b"snps\t3\nrs1\t1\t100\t0.1\t0.5\t2\t1\t1\n",
+    }
+    write("stored_profile", seeds)
+
+
 if __name__ == "__main__":
     for make in (annotation, signal_file, snp_call_file, pool_file, nonself_temp_file, self_temp_file, sample_list,
-                 final_report, penncnv, ascat, profile_table, pfb, cytoband, profile_auto):
+                 final_report, penncnv, ascat, profile_table, pfb, cytoband, profile_auto, stored_profile):
         make()
     sys.exit(0)

@@ -17,6 +17,11 @@ namespace {
 // an array, noise alone stays below about 4.5.
 constexpr double kSplitZ = 6.0;
 constexpr int kMinMarkers = 10;
+// The means of two long stretches differ by the array's waves as well as by their noise: a step
+// found must also stand this many of the waves' SDs (of the difference, sqrt(2) times the waves')
+// clear, else its pieces are joined again. Three, not six: the waves are one value per stretch,
+// not one per candidate cut, and a smaller change is still cut where its alleles step.
+constexpr double kWaveZ = 3.0;
 
 struct Chromosome {
     std::vector<int> pos; // display positions, or the profile's SNPs
@@ -51,8 +56,32 @@ double noiseOfDifferences(std::vector<double>& diffs) {
     return medianOf(diffs) / (0.6745 * std::sqrt(2.0));
 }
 
+// Neighbouring pieces whose means differ by no more than noise and waves give them are one: the
+// pair that stands least clear (squared difference over threshold / weight + waveFloor) is joined
+// first, until every step stands clear. cuts holds the first value of every piece, and n.
+void joinWithinWaves(std::vector<int>& cuts, const std::vector<double>& prefix, double threshold, double waveFloor) {
+    auto mean = [&](int a, int b) { return (prefix[static_cast<std::size_t>(b)] - prefix[static_cast<std::size_t>(a)]) / (b - a); };
+    for (;;) {
+        std::size_t weakest = 0;
+        double least = 1.0;
+        for (std::size_t i = 1; i + 1 < cuts.size(); ++i) {
+            const int a = cuts[i - 1], m = cuts[i], b = cuts[i + 1];
+            const double diff = mean(a, m) - mean(m, b);
+            const double weight = static_cast<double>(m - a) * (b - m) / (b - a);
+            const double clear = diff * diff / (threshold / weight + waveFloor);
+            if (clear < least) {
+                least = clear;
+                weakest = i;
+            }
+        }
+        if (weakest == 0) return;
+        cuts.erase(cuts.begin() + static_cast<std::ptrdiff_t>(weakest));
+    }
+}
+
 // One chromosome's segments: the cuts of its values, each piece's first and last entry of c.pos.
-template <class Emit> void segmentChromosome(const Chromosome& c, double threshold, const Emit& emit) {
+template <class Emit>
+void segmentChromosome(const Chromosome& c, double threshold, double waveFloor, const Emit& emit) {
     const int n = static_cast<int>(c.pos.size());
     if (n == 0) return;
     std::vector<int> cuts = binarySegmentation(c.values, threshold, kMinMarkers);
@@ -60,6 +89,7 @@ template <class Emit> void segmentChromosome(const Chromosome& c, double thresho
     cuts.push_back(n);
     std::vector<double> prefix{0.0};
     for (double v : c.values) prefix.push_back(prefix.back() + v);
+    if (waveFloor > 0.0) joinWithinWaves(cuts, prefix, threshold, waveFloor);
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
         const int a = cuts[i], b = cuts[i + 1];
         emit(c.pos[static_cast<std::size_t>(a)], c.pos[static_cast<std::size_t>(b - 1)], b - a,
@@ -127,7 +157,7 @@ std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const flo
     if (!(noise > 0)) return out;
     const double threshold = kSplitZ * kSplitZ * noise * noise;
     for (int ch = 1; ch <= 22; ++ch)
-        segmentChromosome(usableOf(doc, t, ch, values), threshold, [&](int first, int last, int count, double level) {
+        segmentChromosome(usableOf(doc, t, ch, values), threshold, 0.0, [&](int first, int last, int count, double level) {
             out.push_back({t, ch, first, last, count, level});
         });
     return out;
@@ -140,13 +170,14 @@ double profileNoise(const Profile& profile, int array) {
     return noiseOfDifferences(diffs);
 }
 
-std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise) {
+std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise, double waves) {
     std::vector<CopyNumberSegment> out;
     if (!(noise > 0)) return out;
     const double threshold = kSplitZ * kSplitZ * noise * noise;
+    const double waveFloor = kWaveZ * kWaveZ * 2.0 * waves * waves;
     const std::vector<Chromosome> autosomes = autosomesOf(profile, array);
     for (int ch = 1; ch <= 22; ++ch)
-        segmentChromosome(autosomes[static_cast<std::size_t>(ch)], threshold,
+        segmentChromosome(autosomes[static_cast<std::size_t>(ch)], threshold, waveFloor,
                           [&](int first, int last, int count, double level) {
                               CopyNumberSegment s;
                               s.chromosome = ch;

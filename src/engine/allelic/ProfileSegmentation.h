@@ -44,9 +44,10 @@ CopyNumberSegment asCopyNumberSegment(const CVARNDoc& doc, const ProfileSegment&
 
 // The same two for the log ratio of a profile's SNPs of one of its arrays (an index into
 // profile.arrays), the SNPs taken in the profile's order: the noise from neighbour differences
-// on the autosomes, and the autosomes segmented as above, each segment in the form the allele
-// stages cut further.
+// on the autosomes, and the autosomes segmented as above (the pieces of a step that does not stand
+// clear of the profile's waves, LevelWaves.h, where they are given, joined again), each segment
+// in the form the allele stages cut further.
 double profileNoise(const Profile& profile, int array);
-std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise);
+std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise, double waves = 0.0);
 
 } // namespace varn

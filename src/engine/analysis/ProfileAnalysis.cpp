@@ -7,6 +7,7 @@
 #include "document/ChromosomeTable.h"
 #include "engine/allelic/ProfileSegmentation.h"
 #include "engine/analysis/CompressionFit.h"
+#include "engine/analysis/LevelWaves.h"
 #include "engine/analysis/ResultWording.h"
 #include "engine/purity/FitSegments.h"
 #include "engine/purity/PurityPloidyCost.h"
@@ -125,7 +126,15 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     const EffectiveCopies copies = effectiveCopiesOf(a.prepared.platform.pureMeans, false);
     const int arrays = static_cast<int>(std::min<std::size_t>(p.arrays.size(), 2));
     for (int a1 = 1; a1 <= 2; ++a1) in.arrays[a1].copies = copies;
-    for (int array = 0; array < arrays; ++array) addFitSegments(p, array, alleles ? &a.informative : nullptr, in);
+    // The level model's error: the 50K arrays' own, and the profile's waves beside it.
+    PurityPloidyParameters parameters = kPurityPloidyParameters;
+    const double toNatural = p.logBase == LogBase::Two ? std::log(2.0) : 1.0;
+    for (int array = 0; array < arrays; ++array) {
+        const double waves = levelWaves(p, array);
+        addFitSegments(p, array, alleles ? &a.informative : nullptr, in, waves);
+        parameters.levelModelError = std::max(parameters.levelModelError,
+                                              std::hypot(kPurityPloidyParameters.levelModelError, waves * toNatural));
+    }
 
     const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
     const int snps = autosomalSnps(p);
@@ -135,24 +144,32 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     } else if (!alleles && !bothGiven) {
         a.fitWhy = "the profile has no B-allele fraction";
     } else {
-        a.fit = fitPurityPloidy(in);
+        a.fit = fitPurityPloidy(in, parameters);
         a.fitWhy = a.fit.why;
     }
     if (!chooseSolution(a, options, bothGiven)) return a;
 
-    // The platform's compression is where the fit starts; at its solution the segments measure
-    // their own, and the fit is made again with it until the two agree.
+    // The platform's compression is where the fit starts; at its solution (the best, where it
+    // cannot tell yet: the solutions a doubling tells apart read the same compression) the
+    // segments measure their own, and the fit is made again with it until the two agree.
     const double assumed = a.prepared.platform.compression;
     double gamma = assumed;
-    for (int round = 0; round < kCompressionRounds && a.solution > 0 && alleles; ++round) {
+    for (int round = 0; round < kCompressionRounds && alleles && a.fit.available && !a.fit.solutions.empty(); ++round) {
+        const int at = a.solution > 0 ? a.solution : 1;
         const double measured =
-            measuredCompression(in, a.fit.solutions[static_cast<std::size_t>(a.solution - 1)], gamma);
+            measuredCompression(in, a.fit.solutions[static_cast<std::size_t>(at - 1)], gamma, parameters);
         if (!(measured >= kLowestCompression && measured <= kHighestCompression) ||
             std::fabs(measured - gamma) < kCompressionAgrees * gamma)
             break;
         recompress(in, gamma, measured);
+        // The waves were measured decompressed by the old value: they scale with the levels.
+        parameters.levelModelError = std::hypot(
+            kPurityPloidyParameters.levelModelError,
+            std::sqrt(std::max(0.0, parameters.levelModelError * parameters.levelModelError -
+                                        kPurityPloidyParameters.levelModelError * kPurityPloidyParameters.levelModelError)) *
+                gamma / measured);
         gamma = measured;
-        a.fit = fitPurityPloidy(in);
+        a.fit = fitPurityPloidy(in, parameters);
         a.fitWhy = a.fit.why;
         if (!chooseSolution(a, options, bothGiven)) return a;
     }

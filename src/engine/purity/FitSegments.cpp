@@ -9,14 +9,15 @@
 
 namespace varn {
 
-bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative, PurityPloidyInput& in) {
+bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative, PurityPloidyInput& in,
+                    double waves) {
     const double noise = profileNoise(profile, array);
     if (!(noise > 0.0) || !std::isfinite(noise)) return false;
     const int a = array + 1;
     const double toNatural = profile.logBase == LogBase::Two ? std::log(2.0) : 1.0;
     FitArray& fit = in.arrays[a];
     fit.levelNoise = noise * toNatural;
-    const std::vector<CopyNumberSegment> levels = segmentProfile(profile, array, noise);
+    const std::vector<CopyNumberSegment> levels = segmentProfile(profile, array, noise, waves);
     std::vector<AlleleSegment> pieces;
     if (informative != nullptr) {
         AlleleSegments cut = alleleSegments(profile, *informative, levels);
