@@ -45,7 +45,8 @@ struct Reports {
     ScratchFolder folder;
     Profile tumour, paired;
     Reports() {
-        const demo::FinalReportFiles files{folder.path() / "Tumor8.txt", folder.path() / "Tumor8N.txt", {}, {}};
+        const demo::FinalReportFiles files{
+            folder.path() / "Tumor8.txt", folder.path() / "Tumor8N.txt", {}, {}};
         std::ostringstream err;
         if (!demo::writeDemoFinalReports(files, 1, snpCount(), "bench", err)) {
             std::fprintf(stderr, "%s", err.str().c_str());
@@ -77,10 +78,14 @@ void profileAnalysis(benchmark::State& state, const Profile& profile) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 
-void BM_ProfileAnalysis(benchmark::State& state) { profileAnalysis(state, reports().tumour); }
+void BM_ProfileAnalysis(benchmark::State& state) {
+    profileAnalysis(state, reports().tumour);
+}
 BENCHMARK(BM_ProfileAnalysis)->Unit(benchmark::kSecond)->Iterations(1);
 
-void BM_ProfileAnalysisWithNormal(benchmark::State& state) { profileAnalysis(state, reports().paired); }
+void BM_ProfileAnalysisWithNormal(benchmark::State& state) {
+    profileAnalysis(state, reports().paired);
+}
 BENCHMARK(BM_ProfileAnalysisWithNormal)->Unit(benchmark::kSecond)->Iterations(1);
 
 DemoTumour& fiftyK() {

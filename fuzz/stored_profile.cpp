@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     varn::ProfileResult result;
     std::string error;
-    const bool read =
-        varn::readStoredProfile(varn::fuzz::writeProfileInput("Sample.profile.gz", bytes, data[0] & 1), result, error);
+    const bool read = varn::readStoredProfile(
+        varn::fuzz::writeProfileInput("Sample.profile.gz", bytes, data[0] & 1), result, error);
     if (read != error.empty()) std::abort();
     if (!read) return 0;
     const std::size_t n = result.profile.size();

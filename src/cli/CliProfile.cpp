@@ -22,14 +22,16 @@ namespace {
 
 const OptionRules kRules{{"--normal", "--format", "--sample", "--build", "--pfb", "--purity", "--ploidy",
                           "--solution", "--sex", "--logr-file", "--baf-file", "--normal-baf-file",
-                          "--normal-logr-file", "--plot", "--plot-chromosomes", "--report", "--dpi", "--reload"},
+                          "--normal-logr-file", "--plot", "--plot-chromosomes", "--report", "--dpi",
+                          "--reload"},
                          {"--segments", "--baf", "--store"},
                          1};
 
 // The input options, which --reload takes none of.
-const char* const kInputOptions[] = {"--normal", "--format", "--sample", "--build", "--pfb", "--purity",
-                                     "--ploidy", "--solution", "--sex", "--logr-file", "--baf-file",
-                                     "--normal-baf-file", "--normal-logr-file"};
+const char* const kInputOptions[] = {
+    "--normal",   "--format",          "--sample",          "--build", "--pfb",
+    "--purity",   "--ploidy",          "--solution",        "--sex",   "--logr-file",
+    "--baf-file", "--normal-baf-file", "--normal-logr-file"};
 
 bool readOutputs(const ParsedOptions& options, ProfileOutputs& o, std::string& error) {
     o.store = options.flag("--store");

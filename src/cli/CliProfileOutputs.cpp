@@ -74,7 +74,8 @@ bool writeProfileOutputs(const CommandContext& context, CliUserInterface& ui, co
     }
     if (!outputs.chromosomePlots.empty()) {
         for (int c : profileChromosomes(picture)) {
-            const std::string file = outputs.chromosomePlots + "-ch" + (c == 23 ? std::string("X") : std::to_string(c)) +
+            const std::string file = outputs.chromosomePlots + "-ch" +
+                                     (c == 23 ? std::string("X") : std::to_string(c)) +
                                      outputs.chromosomePlotExtension;
             const PictureOptions options{pictureKindOf(file).value_or(PictureKind::Png), outputs.dpi};
             if (!plotProfileChromosome(picture, c, file, options, ui, error)) {
@@ -86,7 +87,8 @@ bool writeProfileOutputs(const CommandContext& context, CliUserInterface& ui, co
     if (!outputs.report.empty()) {
         std::vector<std::string> record = {std::string("VARN ") + VARN_VERSION + ", report made " + today()};
         for (const std::string& s : sources) record.push_back("From " + s);
-        if (!writeProfileReportFile(picture, profileReportOf(result, record), outputs.report, ui, error)) fail(error);
+        if (!writeProfileReportFile(picture, profileReportOf(result, record), outputs.report, ui, error))
+            fail(error);
     }
     return ok;
 }

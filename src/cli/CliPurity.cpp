@@ -4,9 +4,9 @@
 #include "CliCommands.h"
 #include "CliMeansOptions.h"
 #include "CliPlot.h"
+#include "CliProfileInput.h"
 #include "CliSession.h"
 #include "Commands.h"
-#include "CliProfileInput.h"
 #include "engine/analysis/ProfileAnalysis.h"
 #include "engine/analysis/ResultWording.h"
 #include "engine/purity/JointFitEstimate.h"
@@ -70,14 +70,15 @@ int profilePurity(const CommandContext& context, const std::string& command, con
     if (!readProfileReadOptions(options, read, error)) return usageError(context, command, error);
     if (!options.words.empty() || options.has("--pool") || options.has("--self"))
         return usageError(context, command, "--profile takes neither TEMPFILE nor --pool nor --self");
-    const std::optional<Profile> profile = readProfileFor(*options.single("--profile"), read, command, context.err);
+    const std::optional<Profile> profile =
+        readProfileFor(*options.single("--profile"), read, command, context.err);
     if (!profile) return kExitFailed;
     ProfileAnalysisOptions analysis;
     if (choice.ploidy) analysis.ploidy = *choice.ploidy;
     const ProfileAnalysis a = analyseProfile(*profile, analysis);
     if (!a.fit.available) {
-        context.err << "varn-cli " << command << ": tumour cells and ploidy cannot be fitted together: " << a.fitWhy
-                    << "\n";
+        context.err << "varn-cli " << command
+                    << ": tumour cells and ploidy cannot be fitted together: " << a.fitWhy << "\n";
         return kExitFailed;
     }
     int markers = 0;
@@ -96,10 +97,10 @@ int profilePurity(const CommandContext& context, const std::string& command, con
 int runPurity(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "purity";
     ParsedOptions options;
-    const OptionRules rules{
-        {"--pool", "--self", "--plot", "--ploidy", "--profile", "--normal", "--format", "--sample", "--build", "--pfb"},
-        {},
-        2};
+    const OptionRules rules{{"--pool", "--self", "--plot", "--ploidy", "--profile", "--normal", "--format",
+                             "--sample", "--build", "--pfb"},
+                            {},
+                            2};
     const int parsed = parseCommandOptions(context, command, args, rules, options);
     if (parsed >= 0) return parsed;
     std::string error;

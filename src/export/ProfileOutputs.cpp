@@ -123,16 +123,18 @@ ProfileReport profileReportOf(const ProfileResult& r, std::vector<std::string> r
 
 bool writeProfileSegmentFiles(const InstallRoot& root, const ProfileResult& r, UserInterface& ui) {
     const SegmentedSample sample = profileSegmentedSample(r);
-    const std::string seg = segFileText({sample}), table = segmentTableText(sample), bed = segmentBedText(sample);
+    const std::string seg = segFileText({sample}), table = segmentTableText(sample),
+                      bed = segmentBedText(sample);
     return writeInto(root, "c:\\VARN\\segments", fileNamePart(sample.name),
-                     {{".seg", &seg}, {".segments.tsv", &table}, {".bed", &bed}}, "Segment file cannot be written",
-                     ui);
+                     {{".seg", &seg}, {".segments.tsv", &table}, {".bed", &bed}},
+                     "Segment file cannot be written", ui);
 }
 
 bool writeProfileAscatFiles(const InstallRoot& root, const ProfileResult& r, UserInterface& ui) {
     const AscatFiles files = profileAscatFiles(r);
     return writeInto(root, "c:\\VARN\\alleles", fileNamePart(r.profile.sample),
-                     {{".LogR.txt", &files.logR}, {".BAF.txt", &files.baf}}, "Allele file cannot be written", ui);
+                     {{".LogR.txt", &files.logR}, {".BAF.txt", &files.baf}}, "Allele file cannot be written",
+                     ui);
 }
 
 } // namespace varn

@@ -46,7 +46,8 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', start);
-        out.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        out.push_back(
+            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
         if (tab == std::string_view::npos) return out;
         start = tab + 1;
     }
@@ -89,7 +90,8 @@ std::string storedProfileText(const ProfileResult& r) {
     }
     out += "\nsnps\t" + std::to_string(p.size()) + "\n";
     for (std::size_t i = 0; i < p.size(); ++i) {
-        out += p.name[i] + "\t" + std::to_string(p.chromosome[i]) + "\t" + std::to_string(p.position[i]) + "\t";
+        out +=
+            p.name[i] + "\t" + std::to_string(p.chromosome[i]) + "\t" + std::to_string(p.position[i]) + "\t";
         append(out, "%.9g", p.logRatio[i]);
         out += '\t';
         append(out, "%.9g", p.hasBaf() ? p.baf[i] : std::nan(""));
@@ -99,8 +101,8 @@ std::string storedProfileText(const ProfileResult& r) {
     out += "segments\t" + std::to_string(r.calls.size()) + "\n";
     for (const ProfileCall& c : r.calls) {
         const CopyNumberSegment& s = c.segment;
-        out += std::to_string(s.chromosome) + "\t" + std::to_string(s.start) + "\t" + std::to_string(s.end) + "\t" +
-               std::to_string(s.markers) + "\t";
+        out += std::to_string(s.chromosome) + "\t" + std::to_string(s.start) + "\t" + std::to_string(s.end) +
+               "\t" + std::to_string(s.markers) + "\t";
         append(out, "%.17g", s.meanLn);
         out += "\t" + std::to_string(s.copyNumber) + "\t" + std::to_string(s.minorCopies) + "\t" +
                (s.loh ? "1" : "0") + "\t" + std::to_string(c.informative) + "\t";
@@ -136,16 +138,26 @@ bool readStoredProfile(const std::filesystem::path& path, ProfileResult& r, std:
         const std::vector<std::string_view> f = fieldsOf(line);
         const std::string key(f[0]), value = f.size() > 1 ? std::string(f[1]) : std::string();
         int n = 0;
-        if (key == "sample") p.sample = value;
-        else if (key == "source") p.source = value;
-        else if (key == "platform") r.platform = value;
-        else if (key == "array" && f.size() == 3 && toInt(f[2], n)) p.arrays = {{value, static_cast<Platform>(n)}};
-        else if (key == "build") r.build = parseGenomeBuild(value).value_or(GenomeBuild::Hg19);
-        else if (key == "log_base") p.logBase = value == "e" ? LogBase::Natural : LogBase::Two;
-        else if (key == "purity" && toDouble(value, r.purity)) continue;
-        else if (key == "ploidy" && toDouble(value, r.ploidy)) continue;
-        else if (key == "solution" && toInt(value, r.solution)) continue;
-        else if (key == "solution_line") r.solutionLine = value;
+        if (key == "sample")
+            p.sample = value;
+        else if (key == "source")
+            p.source = value;
+        else if (key == "platform")
+            r.platform = value;
+        else if (key == "array" && f.size() == 3 && toInt(f[2], n))
+            p.arrays = {{value, static_cast<Platform>(n)}};
+        else if (key == "build")
+            r.build = parseGenomeBuild(value).value_or(GenomeBuild::Hg19);
+        else if (key == "log_base")
+            p.logBase = value == "e" ? LogBase::Natural : LogBase::Two;
+        else if (key == "purity" && toDouble(value, r.purity))
+            continue;
+        else if (key == "ploidy" && toDouble(value, r.ploidy))
+            continue;
+        else if (key == "solution" && toInt(value, r.solution))
+            continue;
+        else if (key == "solution_line")
+            r.solutionLine = value;
         else if (key == "levels") {
             for (std::size_t k = 1; k < f.size(); ++k) {
                 double v = 0.0;
@@ -165,9 +177,9 @@ bool readStoredProfile(const std::filesystem::path& path, ProfileResult& r, std:
         const std::vector<std::string_view> f = fieldsOf(line);
         int chromosome = 0, position = 0, total = 0, minor = 0, informative = 0;
         double logRatio = 0.0, b = 0.0;
-        if (f.size() != 8 || !toInt(f[1], chromosome) || !toInt(f[2], position) || !toDouble(f[3], logRatio) ||
-            !toDouble(f[4], b) || !toInt(f[5], total) || !toInt(f[6], minor) || !toInt(f[7], informative) ||
-            chromosome < 1 || chromosome > 23)
+        if (f.size() != 8 || !toInt(f[1], chromosome) || !toInt(f[2], position) ||
+            !toDouble(f[3], logRatio) || !toDouble(f[4], b) || !toInt(f[5], total) || !toInt(f[6], minor) ||
+            !toInt(f[7], informative) || chromosome < 1 || chromosome > 23)
             return refuse("this is not a SNP line of a stored profile analysis");
         p.name.emplace_back(f[0]);
         p.chromosome.push_back(static_cast<std::uint8_t>(chromosome));
@@ -182,10 +194,12 @@ bool readStoredProfile(const std::filesystem::path& path, ProfileResult& r, std:
     }
     if (!baf) p.baf.clear();
     int segments = 0;
-    if (!text.next(line) || !line.starts_with("segments\t") || !toInt(line.substr(9), segments) || segments < 0)
+    if (!text.next(line) || !line.starts_with("segments\t") || !toInt(line.substr(9), segments) ||
+        segments < 0)
         return refuse("the segments' count is missing");
     for (int k = 0; k < segments; ++k) {
-        if (!text.next(line)) return refuse("the file ends before its " + std::to_string(segments) + " segments");
+        if (!text.next(line))
+            return refuse("the file ends before its " + std::to_string(segments) + " segments");
         const std::vector<std::string_view> f = fieldsOf(line);
         ProfileCall c;
         CopyNumberSegment& s = c.segment;

@@ -12,13 +12,14 @@ namespace {
 
 bool hasLineStarting(const CliRun& run, const std::string& start) {
     const auto lines = run.errLines();
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.rfind(start, 0) == 0; });
 }
 
 // A small final report of the demo tumour and its normal in the root.
 void writeReports(const ScratchRoot& root, int snps) {
-    const CliRun made = runCli({"demo-report", "--out", (root / "Tumor8.txt").string(), "--snps", std::to_string(snps),
-                                "--normal", (root / "Tumor8N.txt").string()});
+    const CliRun made = runCli({"demo-report", "--out", (root / "Tumor8.txt").string(), "--snps",
+                                std::to_string(snps), "--normal", (root / "Tumor8N.txt").string()});
     ASSERT_EQ(made.status, 0) << made.err;
 }
 
@@ -43,11 +44,12 @@ TEST(CliProfile, WritesAnalyzesOutputsAndReloadsThemFromTheStoredAnalysis) {
     std::vector<std::vector<std::string>> first;
     for (const std::string& s : segments) first.push_back(readLines(root / s));
     for (const std::string& s : segments) std::filesystem::remove(root / s);
-    const CliRun again = runCli(
-        on(root, {"profile", "--reload", (root / "temporary files/Tumor8.profile.gz").string(), "--segments"}));
+    const CliRun again = runCli(on(
+        root, {"profile", "--reload", (root / "temporary files/Tumor8.profile.gz").string(), "--segments"}));
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(again.errLines(), std::vector<std::string>{run.errLines().back()});
-    for (std::size_t k = 0; k < segments.size(); ++k) EXPECT_EQ(readLines(root / segments[k]), first[k]) << segments[k];
+    for (std::size_t k = 0; k < segments.size(); ++k)
+        EXPECT_EQ(readLines(root / segments[k]), first[k]) << segments[k];
 }
 
 TEST(CliProfile, RefusesWhatItCannotReadOrFitSayingWhy) {
@@ -67,11 +69,15 @@ TEST(CliProfile, RefusesWhatItCannotReadOrFitSayingWhy) {
         std::string says;
     };
     const std::vector<Case> cases = {
-        {{(root / "odd.tsv").string(), "--format", "table"}, 1, "the columns needed are not all found (the header has "},
+        {{(root / "odd.tsv").string(), "--format", "table"},
+         1,
+         "the columns needed are not all found (the header has "},
         {{(root / "tumorsampleX/Tumor1X.txt").string()}, 1, "a 50K signal file"},
         {{report, "--sample", "Nobody"}, 1, "no sample \"Nobody\" in the file; it holds Tumor8"},
-        {{(root / "small.tsv").string(), "--segments"}, 0,
-         "Tumour cells: cannot tell (the fit needs at least 500 autosomal SNPs with a log ratio; small has 100)"},
+        {{(root / "small.tsv").string(), "--segments"},
+         0,
+         "Tumour cells: cannot tell (the fit needs at least 500 autosomal SNPs with a log ratio; small has "
+         "100)"},
         {{report, "--solution", "9"}, 1, "there is no solution 9"},
         {{}, 2, "give FILE, or ASCAT's files as --logr-file FILE --baf-file FILE"},
         {{report, "--format", "vcf"}, 2, "--format takes auto, illumina, penncnv, ascat or table"},

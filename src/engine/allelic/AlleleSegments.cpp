@@ -3,8 +3,8 @@
 #include "document/profile/Profile.h"
 #include "engine/allelic/AlleleParameters.h"
 #include "engine/allelic/ProfileSegmentation.h"
-#include "engine/common/SideBySide.h"
 #include "engine/common/RobustStatistics.h"
+#include "engine/common/SideBySide.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,8 +88,8 @@ std::vector<int> stepsOf(const Profile& profile, const InformativeSnps& inf, Pie
     return cuts;
 }
 
-AlleleSegment summarise(const Profile& profile, const InformativeSnps& inf, const CopyNumberSegment& parent, Piece p,
-                        const std::vector<float>& lohScore) {
+AlleleSegment summarise(const Profile& profile, const InformativeSnps& inf, const CopyNumberSegment& parent,
+                        Piece p, const std::vector<float>& lohScore) {
     AlleleSegment a;
     a.total = parent;
     a.firstSnp = p.first;
@@ -152,7 +152,8 @@ std::vector<Piece> rangesOf(const Profile& profile, const std::vector<CopyNumber
 double firstNoise(const Profile& profile, const InformativeSnps& inf) {
     std::vector<double> offsets;
     for (std::size_t i = 0; i < profile.baf.size(); ++i)
-        if (inf.informative[i] && std::isfinite(profile.baf[i])) offsets.push_back(std::fabs(profile.baf[i] - 0.5));
+        if (inf.informative[i] && std::isfinite(profile.baf[i]))
+            offsets.push_back(std::fabs(profile.baf[i] - 0.5));
     if (offsets.empty()) return 0.0;
     return kMadToSd * medianOf(offsets);
 }
@@ -181,7 +182,8 @@ std::vector<AlleleSegment> cutSegments(const Profile& profile, const Informative
                 while (chromosome.last + 1 < static_cast<int>(profile.size()) &&
                        profile.chromosome[static_cast<std::size_t>(chromosome.last + 1)] == ch)
                     ++chromosome.last;
-                while (chromosome.first > 0 && profile.chromosome[static_cast<std::size_t>(chromosome.first - 1)] == ch)
+                while (chromosome.first > 0 &&
+                       profile.chromosome[static_cast<std::size_t>(chromosome.first - 1)] == ch)
                     --chromosome.first;
                 steps = stepsOf(profile, inf, chromosome, bafNoise, deficitNoise);
                 stepsFound = true;
@@ -194,7 +196,8 @@ std::vector<AlleleSegment> cutSegments(const Profile& profile, const Informative
             cuts.push_back(whole.last + 1);
             int first = whole.first;
             for (int cut : cuts) {
-                AlleleSegment piece = summarise(profile, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
+                AlleleSegment piece =
+                    summarise(profile, inf, logRatioSegments[k], {first, cut - 1}, lohScore);
                 if (piece.total.markers > 0) pieces[r].push_back(piece);
                 first = cut;
             }

@@ -18,8 +18,8 @@
 #include "AlleleSpecificHmm.h"
 
 #include "engine/allelic/MixtureCostTable.h"
-#include "engine/common/KeptValues.h"
 #include "engine/common/ContentKey.h"
+#include "engine/common/KeptValues.h"
 
 #include <algorithm>
 #include <array>

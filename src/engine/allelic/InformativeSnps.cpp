@@ -3,8 +3,8 @@
 #include "document/DocumentLimits.h"
 #include "document/profile/Profile.h"
 #include "engine/allelic/AlleleParameters.h"
-#include "engine/common/SideBySide.h"
 #include "engine/common/RobustStatistics.h"
+#include "engine/common/SideBySide.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,9 @@ const AlleleParameters& kP = kAlleleParameters;
 // How far a B-allele fraction lies from the nearer homozygous end; negative beyond it.
 double distanceFromHomozygous(float baf) { return std::min<double>(baf, 1.0 - baf); }
 
-int callOf(const Profile& p, std::size_t i) { return p.genotype.empty() ? kNoCall : p.genotype[i]; }
+int callOf(const Profile& p, std::size_t i) {
+    return p.genotype.empty() ? kNoCall : p.genotype[i];
+}
 
 // A profile without calls: a fraction this close to an end stands for a homozygous call; a
 // normal's fraction this far from both ends, for a heterozygous one (its clusters lie within a
@@ -35,8 +37,9 @@ double homozygousNoiseOf(const Profile& p) {
     for (std::size_t i = 0; i < p.size(); ++i) {
         const float b = p.baf[i];
         const int call = callOf(p, i);
-        const bool homozygous = p.genotype.empty() ? std::fabs(distanceFromHomozygous(b)) < kUncalledHomozygous
-                                                   : call == kCallAA || call == kCallBB;
+        const bool homozygous = p.genotype.empty()
+                                    ? std::fabs(distanceFromHomozygous(b)) < kUncalledHomozygous
+                                    : call == kCallAA || call == kCallBB;
         if (std::isfinite(b) && homozygous) distance.push_back(std::fabs(distanceFromHomozygous(b)));
     }
     if (distance.empty()) return 0.01;
@@ -44,7 +47,8 @@ double homozygousNoiseOf(const Profile& p) {
     // homozygous SNPs exactly on the end and spreads the other half as the far side of their
     // noise: the median distance of those off the end is then the noise's median deviation.
     const auto onEnd = static_cast<std::size_t>(std::count(distance.begin(), distance.end(), 0.0));
-    if (onEnd > distance.size() / kClippedShare) distance.erase(std::remove(distance.begin(), distance.end(), 0.0), distance.end());
+    if (onEnd > distance.size() / kClippedShare)
+        distance.erase(std::remove(distance.begin(), distance.end(), 0.0), distance.end());
     if (distance.empty()) return 0.002;
     return std::max(0.002, kMadToSd * medianOf(distance));
 }
@@ -88,7 +92,8 @@ template <typename At> double middleDeviation(const At& at, std::size_t n) {
 }
 
 // One chromosome, SNPs [begin, end) of the profile.
-void decideChromosome(const Profile& p, std::size_t begin, std::size_t end, double homNoise, InformativeSnps& out) {
+void decideChromosome(const Profile& p, std::size_t begin, std::size_t end, double homNoise,
+                      InformativeSnps& out) {
     const double clear = std::max(kP.clearDistance, kP.clearHomozygousSds * homNoise);
     const double lnHomNoise = std::log(homNoise);
     std::vector<std::size_t> clearSnps; // clearly heterozygous, in order
@@ -112,8 +117,8 @@ void decideChromosome(const Profile& p, std::size_t begin, std::size_t end, doub
             sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), v), v);
         }
         for (; lo < hi && clearSnps[lo] + window < i; ++lo)
-            sorted.erase(std::lower_bound(sorted.begin(), sorted.end(),
-                                          distanceFromHomozygous(p.baf[clearSnps[lo]])));
+            sorted.erase(
+                std::lower_bound(sorted.begin(), sorted.end(), distanceFromHomozygous(p.baf[clearSnps[lo]])));
         const double d = distanceFromHomozygous(baf);
         // The band without the SNP itself: one copy of its value left out where it is clear.
         const bool self = lo < hi && std::binary_search(clearSnps.begin() + static_cast<std::ptrdiff_t>(lo),
@@ -139,7 +144,8 @@ void decideChromosome(const Profile& p, std::size_t begin, std::size_t end, doub
             heterozygous = -0.5 * zb * zb - lnSpread;
         }
         const double z = d / homNoise; // the homozygous end's normal density, likewise
-        const double odds = priorOf(p, i) + heterozygous - (-0.5 * z * z - lnHomNoise) + callTerm(callOf(p, i));
+        const double odds =
+            priorOf(p, i) + heterozygous - (-0.5 * z * z - lnHomNoise) + callTerm(callOf(p, i));
         out.informative[i] = odds > 0.0;
     }
 
@@ -187,8 +193,9 @@ InformativeSnps informativeFromSample(const Profile& p) {
     for (std::size_t i = 0; i < p.size(); ++i)
         if (i == 0 || p.chromosome[i] != p.chromosome[i - 1]) starts.push_back(i);
     starts.push_back(p.size());
-    sideBySide(starts.size() - 1,
-               [&](std::size_t c) { decideChromosome(p, starts[c], starts[c + 1], out.homozygousNoise, out); });
+    sideBySide(starts.size() - 1, [&](std::size_t c) {
+        decideChromosome(p, starts[c], starts[c + 1], out.homozygousNoise, out);
+    });
     out.count = static_cast<int>(std::count(out.informative.begin(), out.informative.end(), 1));
     return out;
 }

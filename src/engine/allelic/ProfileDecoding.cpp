@@ -33,10 +33,12 @@ double mixedLevel(const DecodingLevels& s, double g, double normalCopies, double
 double tumourCopies(const DecodingLevels& s, int state) {
     if (state < kAlleleStates) return s.copies.g[alleleStates()[state].total];
     const SubcloneStep& step = subcloneSteps()[state - kAlleleStates];
-    return 0.5 * (s.copies.g[alleleStates()[step.lower].total] + s.copies.g[alleleStates()[step.upper].total]);
+    return 0.5 *
+           (s.copies.g[alleleStates()[step.lower].total] + s.copies.g[alleleStates()[step.upper].total]);
 }
 
-void fillLevels(AlleleHmmArray& a, const DecodingLevels& s, int array, bool x, double normalCopies, double refX) {
+void fillLevels(AlleleHmmArray& a, const DecodingLevels& s, int array, bool x, double normalCopies,
+                double refX) {
     const double baseShift = mixedLevel(s, s.copies.g[s.baseCopyNumber], 2.0, 2.0);
     for (int st = 0; st < kHmmStates; ++st) {
         const double g = tumourCopies(s, st);
@@ -60,7 +62,8 @@ std::vector<std::vector<std::size_t>> chromosomeRows(const Profile& p) {
     return rows;
 }
 
-AlleleHmmChain chainOf(const Profile& p, const InformativeSnps& informative, const std::vector<std::size_t>& rows) {
+AlleleHmmChain chainOf(const Profile& p, const InformativeSnps& informative,
+                       const std::vector<std::size_t>& rows) {
     AlleleHmmChain chain;
     chain.snps.reserve(rows.size());
     for (std::size_t i : rows) {
@@ -85,7 +88,8 @@ AlleleHmmChain chainOf(const Profile& p, const InformativeSnps& informative, con
 } // namespace
 
 ProfileDecoding decodeProfile(const Profile& profile, const InformativeSnps& informative,
-                              const AlleleSegments& segments, const DecodingLevels& s, const std::string& sample) {
+                              const AlleleSegments& segments, const DecodingLevels& s,
+                              const std::string& sample) {
     ProfileDecoding out;
     // The arrays the profile's SNPs come from (one of the 50K pair, or both).
     bool present[3] = {};
@@ -113,7 +117,8 @@ ProfileDecoding decodeProfile(const Profile& profile, const InformativeSnps& inf
     const double refX =
         s.xAgainstOwnNormal ? normalCopies : 2.0 * (1.0 - s.referenceMaleShare) + s.referenceMaleShare * g1;
     if (!out.sex.read) {
-        out.warning = "the X of " + sample + " holds too few heterozygous SNPs to read its sex; X is left undecoded";
+        out.warning =
+            "the X of " + sample + " holds too few heterozygous SNPs to read its sex; X is left undecoded";
     } else if (!s.xAgainstOwnNormal && !s.male) {
         const double baseShift = mixedLevel(s, s.copies.g[s.baseCopyNumber], 2.0, 2.0);
         const double expectedFemale = s.scale * (std::log(2.0 / refX) - baseShift);
@@ -132,7 +137,8 @@ ProfileDecoding decodeProfile(const Profile& profile, const InformativeSnps& inf
         x.informativeFromNormal = model.informativeFromNormal && !out.sex.male;
         if (out.sex.male)
             for (int st = 0; st < kHmmStates; ++st) {
-                const SubcloneStep* step = st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
+                const SubcloneStep* step =
+                    st < kAlleleStates ? nullptr : &subcloneSteps()[st - kAlleleStates];
                 x.allowed[st] = alleleStates()[step ? step->upper : st].minor == 0;
             }
     }

@@ -59,8 +59,11 @@ double noiseOfDifferences(std::vector<double>& diffs) {
 // Neighbouring pieces whose means differ by no more than noise and waves give them are one: the
 // pair that stands least clear (squared difference over threshold / weight + waveFloor) is joined
 // first, until every step stands clear. cuts holds the first value of every piece, and n.
-void joinWithinWaves(std::vector<int>& cuts, const std::vector<double>& prefix, double threshold, double waveFloor) {
-    auto mean = [&](int a, int b) { return (prefix[static_cast<std::size_t>(b)] - prefix[static_cast<std::size_t>(a)]) / (b - a); };
+void joinWithinWaves(std::vector<int>& cuts, const std::vector<double>& prefix, double threshold,
+                     double waveFloor) {
+    auto mean = [&](int a, int b) {
+        return (prefix[static_cast<std::size_t>(b)] - prefix[static_cast<std::size_t>(a)]) / (b - a);
+    };
     for (;;) {
         std::size_t weakest = 0;
         double least = 1.0;
@@ -157,16 +160,18 @@ std::vector<ProfileSegment> segmentProfile(const CVARNDoc& doc, int t, const flo
     if (!(noise > 0)) return out;
     const double threshold = kSplitZ * kSplitZ * noise * noise;
     for (int ch = 1; ch <= 22; ++ch)
-        segmentChromosome(usableOf(doc, t, ch, values), threshold, 0.0, [&](int first, int last, int count, double level) {
-            out.push_back({t, ch, first, last, count, level});
-        });
+        segmentChromosome(usableOf(doc, t, ch, values), threshold, 0.0,
+                          [&](int first, int last, int count, double level) {
+                              out.push_back({t, ch, first, last, count, level});
+                          });
     return out;
 }
 
 double profileNoise(const Profile& profile, int array) {
     std::vector<double> diffs;
     for (const Chromosome& c : autosomesOf(profile, array))
-        for (std::size_t i = 1; i < c.values.size(); ++i) diffs.push_back(std::fabs(c.values[i] - c.values[i - 1]));
+        for (std::size_t i = 1; i < c.values.size(); ++i)
+            diffs.push_back(std::fabs(c.values[i] - c.values[i - 1]));
     return noiseOfDifferences(diffs);
 }
 

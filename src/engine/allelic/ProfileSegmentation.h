@@ -48,6 +48,7 @@ CopyNumberSegment asCopyNumberSegment(const CVARNDoc& doc, const ProfileSegment&
 // clear of the profile's waves, LevelWaves.h, where they are given, joined again), each segment
 // in the form the allele stages cut further.
 double profileNoise(const Profile& profile, int array);
-std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise, double waves = 0.0);
+std::vector<CopyNumberSegment> segmentProfile(const Profile& profile, int array, double noise,
+                                              double waves = 0.0);
 
 } // namespace varn

@@ -23,7 +23,8 @@ constexpr double kFemaleShare = 0.4;
 
 } // namespace
 
-SexReading readSampleSex(const Profile& profile, const InformativeSnps& informative, const double baseline[3]) {
+SexReading readSampleSex(const Profile& profile, const InformativeSnps& informative,
+                         const double baseline[3]) {
     SexReading r;
     double seen[2] = {}, expected[2] = {};
     std::vector<double> levels;

@@ -28,7 +28,8 @@ struct SexReading {
 // From the profile's informative SNPs (by the sample itself or by its paired normal) and its log
 // ratio, each array's X read against its baseline level (baseline[a + 1] for the profile's
 // array a).
-SexReading readSampleSex(const Profile& profile, const InformativeSnps& informative, const double baseline[3]);
+SexReading readSampleSex(const Profile& profile, const InformativeSnps& informative,
+                         const double baseline[3]);
 
 // The references' sexes of one array's pool. The allele model counts, per SNP, the references in
 // the heterozygous cluster: on X only the women's SNPs can be there, so that count against the

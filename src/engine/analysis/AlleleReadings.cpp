@@ -6,11 +6,11 @@
 
 #include "document/CVARNDoc.h"
 #include "document/SampleName.h"
-#include "engine/analysis/AlleleCache.h"
 #include "engine/alleles/AlleleModelCentres.h"
 #include "engine/alleles/PairedAlleleCentres.h"
-#include "engine/common/ContentKey.h"
+#include "engine/analysis/AlleleCache.h"
 #include "engine/analysis/DocumentProfile.h"
+#include "engine/common/ContentKey.h"
 #include "engine/common/SideBySide.h"
 
 #include <algorithm>

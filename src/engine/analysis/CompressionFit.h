@@ -12,7 +12,8 @@ namespace varn {
 // fit's: the segment's noise over its markers plus the model's error). Homozygous deletions are
 // left out: their level is the probes' background, not the compression. NaN when fewer than two
 // distinct states are explained, so that no slope can be read.
-double measuredCompression(const PurityPloidyInput& input, const PurityPloidySolution& solution, double assumed,
+double measuredCompression(const PurityPloidyInput& input, const PurityPloidySolution& solution,
+                           double assumed,
                            const PurityPloidyParameters& parameters = kPurityPloidyParameters);
 
 // The fit's input as if its levels had been decompressed by `to` instead of `from`.

@@ -78,10 +78,14 @@ PlatformValues unknown() {
 const PlatformValues& platformValues(Platform platform) {
     static const PlatformValues rows[] = {unknown(), fiftyK(), snp6(), illumina()};
     switch (platform) {
-    case Platform::Affymetrix50K: return rows[1];
-    case Platform::AffymetrixSnp6: return rows[2];
-    case Platform::Illumina: return rows[3];
-    case Platform::Unknown: break;
+    case Platform::Affymetrix50K:
+        return rows[1];
+    case Platform::AffymetrixSnp6:
+        return rows[2];
+    case Platform::Illumina:
+        return rows[3];
+    case Platform::Unknown:
+        break;
     }
     return rows[0];
 }

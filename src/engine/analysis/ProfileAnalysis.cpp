@@ -54,8 +54,8 @@ DecodingLevels levelsAt(const ProfileAnalysis& a, const PurityPloidyInput& in, d
     return s;
 }
 
-std::vector<ProfileCall> callsOf(const Profile& read, const PreparedProfile& prepared, const InformativeSnps& inf,
-                                 const ProfileDecoding& d) {
+std::vector<ProfileCall> callsOf(const Profile& read, const PreparedProfile& prepared,
+                                 const InformativeSnps& inf, const ProfileDecoding& d) {
     std::vector<ProfileCall> out;
     const double toNatural = read.logBase == LogBase::Two ? std::log(2.0) : 1.0;
     const Profile& p = prepared.profile;
@@ -100,12 +100,14 @@ bool chooseSolution(ProfileAnalysis& a, const ProfileAnalysisOptions& options, b
     const std::size_t found = a.fit.available ? a.fit.solutions.size() : 0;
     a.solution = 0;
     if (options.solution > 0 && static_cast<std::size_t>(options.solution) > found) {
-        a.refusal = "there is no solution " + std::to_string(options.solution) +
-                    (found == 0 ? " (" + (a.fitWhy.empty() ? std::string("the fit found none") : a.fitWhy) + ")"
-                                : " (the fit found " + std::to_string(found) + ")");
+        a.refusal =
+            "there is no solution " + std::to_string(options.solution) +
+            (found == 0 ? " (" + (a.fitWhy.empty() ? std::string("the fit found none") : a.fitWhy) + ")"
+                        : " (the fit found " + std::to_string(found) + ")");
         return false;
     }
-    if (options.solution > 0 || (found > 0 && (a.fit.decided || bothGiven))) a.solution = std::max(1, options.solution);
+    if (options.solution > 0 || (found > 0 && (a.fit.decided || bothGiven)))
+        a.solution = std::max(1, options.solution);
     return true;
 }
 
@@ -132,15 +134,16 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     for (int array = 0; array < arrays; ++array) {
         const double waves = levelWaves(p, array);
         addFitSegments(p, array, alleles ? &a.informative : nullptr, in, waves);
-        parameters.levelModelError = std::max(parameters.levelModelError,
-                                              std::hypot(kPurityPloidyParameters.levelModelError, waves * toNatural));
+        parameters.levelModelError =
+            std::max(parameters.levelModelError,
+                     std::hypot(kPurityPloidyParameters.levelModelError, waves * toNatural));
     }
 
     const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
     const int snps = autosomalSnps(p);
     if (snps < kFitSnps) {
-        a.fitWhy = "the fit needs at least " + std::to_string(kFitSnps) + " autosomal SNPs with a log ratio; " +
-                   p.sample + " has " + std::to_string(snps);
+        a.fitWhy = "the fit needs at least " + std::to_string(kFitSnps) +
+                   " autosomal SNPs with a log ratio; " + p.sample + " has " + std::to_string(snps);
     } else if (!alleles && !bothGiven) {
         a.fitWhy = "the profile has no B-allele fraction";
     } else {
@@ -154,7 +157,8 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     // segments measure their own, and the fit is made again with it until the two agree.
     const double assumed = a.prepared.platform.compression;
     double gamma = assumed;
-    for (int round = 0; round < kCompressionRounds && alleles && a.fit.available && !a.fit.solutions.empty(); ++round) {
+    for (int round = 0; round < kCompressionRounds && alleles && a.fit.available && !a.fit.solutions.empty();
+         ++round) {
         const int at = a.solution > 0 ? a.solution : 1;
         const double measured =
             measuredCompression(in, a.fit.solutions[static_cast<std::size_t>(at - 1)], gamma, parameters);
@@ -163,11 +167,12 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
             break;
         recompress(in, gamma, measured);
         // The waves were measured decompressed by the old value: they scale with the levels.
-        parameters.levelModelError = std::hypot(
-            kPurityPloidyParameters.levelModelError,
-            std::sqrt(std::max(0.0, parameters.levelModelError * parameters.levelModelError -
-                                        kPurityPloidyParameters.levelModelError * kPurityPloidyParameters.levelModelError)) *
-                gamma / measured);
+        parameters.levelModelError =
+            std::hypot(kPurityPloidyParameters.levelModelError,
+                       std::sqrt(std::max(0.0, parameters.levelModelError * parameters.levelModelError -
+                                                   kPurityPloidyParameters.levelModelError *
+                                                       kPurityPloidyParameters.levelModelError)) *
+                           gamma / measured);
         gamma = measured;
         a.fit = fitPurityPloidy(in, parameters);
         a.fitWhy = a.fit.why;
@@ -182,13 +187,14 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
         a.purity = s.purity;
         a.ploidy = s.ploidy;
         a.solutionLine =
-            (options.solution > 0 ? "solution " + std::to_string(a.solution) + ": " : std::string()) + solutionText(s);
+            (options.solution > 0 ? "solution " + std::to_string(a.solution) + ": " : std::string()) +
+            solutionText(s);
     } else {
         a.purity = std::isfinite(options.purity) ? options.purity : 1.0;
         a.ploidy = std::isfinite(options.ploidy) ? options.ploidy : 2.0;
         char decoded[96];
-        std::snprintf(decoded, sizeof decoded, "; decoded at %.0f %% tumour cells, ploidy %.2f", 100 * a.purity,
-                      a.ploidy);
+        std::snprintf(decoded, sizeof decoded, "; decoded at %.0f %% tumour cells, ploidy %.2f",
+                      100 * a.purity, a.ploidy);
         a.solutionLine = "Tumour cells: cannot tell (" + a.fitWhy + ")" + decoded;
     }
 
@@ -202,7 +208,8 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     for (int k = 0; k < kStates; ++k)
         a.levelOfTotal.push_back(static_cast<float>(
             gamma * (a.levels.baseline[1] +
-                     a.levels.scale * (std::log((a.purity * copies.g[k] + 2.0 * (1.0 - a.purity)) / 2.0) - baseShift))));
+                     a.levels.scale *
+                         (std::log((a.purity * copies.g[k] + 2.0 * (1.0 - a.purity)) / 2.0) - baseShift))));
     return a;
 }
 

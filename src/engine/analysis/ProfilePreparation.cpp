@@ -50,13 +50,15 @@ bool clearlyHeterozygous(float baf, int call, bool called) {
 double centreOf(const Profile& p, const std::vector<float>& baf, const std::vector<std::int8_t>& calls) {
     std::vector<double> values;
     for (std::size_t i = 0; i < baf.size(); ++i)
-        if (p.chromosome[i] <= 22 && clearlyHeterozygous(baf[i], calls.empty() ? kNoCall : calls[i], !calls.empty()))
+        if (p.chromosome[i] <= 22 &&
+            clearlyHeterozygous(baf[i], calls.empty() ? kNoCall : calls[i], !calls.empty()))
             values.push_back(baf[i]);
     return medianOf(values, 0.5);
 }
 
 // The share of autosomal SNPs with a fraction that are heterozygous.
-double heterozygousShare(const Profile& p, const std::vector<float>& baf, const std::vector<std::int8_t>& calls) {
+double heterozygousShare(const Profile& p, const std::vector<float>& baf,
+                         const std::vector<std::int8_t>& calls) {
     std::size_t seen = 0, heterozygous = 0;
     for (std::size_t i = 0; i < baf.size(); ++i) {
         if (p.chromosome[i] > 22 || !std::isfinite(baf[i])) continue;
@@ -90,8 +92,9 @@ PreparedProfile prepareProfile(const Profile& read) {
         out.centredByNormal = normal;
         for (std::size_t i = 0; i < p.size(); ++i) {
             double centre = out.heterozygousCentre;
-            if (normal && clearlyHeterozygous(p.normalBaf[i], p.normalGenotype.empty() ? kNoCall : p.normalGenotype[i],
-                                              !p.normalGenotype.empty()))
+            if (normal &&
+                clearlyHeterozygous(p.normalBaf[i], p.normalGenotype.empty() ? kNoCall : p.normalGenotype[i],
+                                    !p.normalGenotype.empty()))
                 centre = std::clamp(static_cast<double>(p.normalBaf[i]), kLowestCentre, kHighestCentre);
             p.baf[i] = centred(p.baf[i], centre);
             if (normal) p.normalBaf[i] = centred(p.normalBaf[i], centre);
@@ -102,8 +105,8 @@ PreparedProfile prepareProfile(const Profile& read) {
     // the share measured on the normal, or on the sample (whose losses lower it a little).
     out.heterozygosity = out.platform.heterozygosity;
     if (p.hasBaf()) {
-        const double share =
-            normal ? heterozygousShare(p, p.normalBaf, p.normalGenotype) : heterozygousShare(p, p.baf, p.genotype);
+        const double share = normal ? heterozygousShare(p, p.normalBaf, p.normalGenotype)
+                                    : heterozygousShare(p, p.baf, p.genotype);
         if (share > 0.0) out.heterozygosity = share;
     }
     if (p.heterozygosity.empty()) p.heterozygosity.assign(p.size(), static_cast<float>(out.heterozygosity));

@@ -9,8 +9,8 @@
 
 namespace varn {
 
-bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative, PurityPloidyInput& in,
-                    double waves) {
+bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative,
+                    PurityPloidyInput& in, double waves) {
     const double noise = profileNoise(profile, array);
     if (!(noise > 0.0) || !std::isfinite(noise)) return false;
     const int a = array + 1;

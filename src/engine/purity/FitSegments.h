@@ -16,7 +16,7 @@ struct InformativeSnps;
 // detectable minor share; its effective copies and baseline region are the caller's. False when
 // the array's log ratio has no noise to measure (no segments then).
 // waves: the profile's (LevelWaves.h), which a level step must stand clear of; 0 for none.
-bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative, PurityPloidyInput& in,
-                    double waves = 0.0);
+bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative,
+                    PurityPloidyInput& in, double waves = 0.0);
 
 } // namespace varn

@@ -21,7 +21,8 @@ constexpr int kSnps = 60000;
 TEST(ProfileRecovery, TheDemoFinalReportGetsItsPurityPloidyAndStates) {
     test::TempDir dir;
     std::ostringstream err;
-    const demo::FinalReportFiles files{dir / "Tumor8.txt", dir / "Tumor8N.txt", dir / "truth.txt", dir / "demo.pfb"};
+    const demo::FinalReportFiles files{dir / "Tumor8.txt", dir / "Tumor8N.txt", dir / "truth.txt",
+                                       dir / "demo.pfb"};
     ASSERT_TRUE(demo::writeDemoFinalReports(files, 1, kSnps, "test", err)) << err.str();
     std::vector<demo::TruthSegment> truth;
     demo::TruthHeader header;
@@ -51,7 +52,8 @@ TEST(ProfileRecovery, TheDemoFinalReportGetsItsPurityPloidyAndStates) {
             const demo::TruthSegment* t = demo::truthAt(truth, p.chromosome[i], p.position[i]);
             if (t == nullptr || a.decoding.totalCopies[i] < 0) continue;
             ++decoded;
-            right += a.decoding.totalCopies[i] == t->copyNumber && a.decoding.minorCopies[i] == t->minorCopies;
+            right +=
+                a.decoding.totalCopies[i] == t->copyNumber && a.decoding.minorCopies[i] == t->minorCopies;
         }
         EXPECT_GT(decoded, 0.95 * static_cast<double>(p.size()));
         EXPECT_GE(right, 0.95 * decoded) << right << " of " << decoded << "; " << a.solutionLine;
