@@ -11,7 +11,7 @@ namespace {
 const std::vector<std::string> kCommands = {"demo-data",    "make-pool",  "add-to-pool", "analyze",
                                             "paired",       "reload",     "reload-self", "merged",
                                             "batch-tracks", "batch-segments", "sample-list", "purity",
-                                            "cohort",       "allele-model", "demo-report"};
+                                            "cohort",       "allele-model", "demo-report", "profile"};
 
 TEST(CliUsage, HelpListsEveryCommandAndVersionMatchesTheProject) {
     const CliRun help = runCli({"--help"});
@@ -53,7 +53,11 @@ TEST(CliUsage, EachCommandsHelpIsCompleteAndMatchesTheManual) {
         {"merged",
          {"--pool", "--xba-temp", "--hind-temp", "--average", "--all-data", "--tracks", "--segments", "--plot",
           "--plot-chromosomes", "--hmm-means", "--purity", "--ploidy", "--solution"}},
-        {"purity", {"TEMPFILE", "--pool", "--self", "--plot", "--ploidy"}},
+        {"purity", {"TEMPFILE", "--pool", "--self", "--plot", "--ploidy", "--profile"}},
+        {"profile",
+         {"--normal", "--format", "--sample", "--build", "--pfb", "--purity", "--ploidy", "--solution", "--sex",
+          "--logr-file", "--baf-file", "--normal-baf-file", "--normal-logr-file", "--segments", "--baf", "--plot",
+          "--plot-chromosomes", "--report", "--store", "--reload"}},
         {"batch-tracks", {"--pool"}},
         {"batch-segments", {"--pool"}},
         {"cohort-samples", {"--pool", "--ploidy"}},
