@@ -131,12 +131,13 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     // The level model's error: the 50K arrays' own, and the profile's waves beside it.
     PurityPloidyParameters parameters = kPurityPloidyParameters;
     const double toNatural = p.logBase == LogBase::Two ? std::log(2.0) : 1.0;
+    double waves[3] = {};
     for (int array = 0; array < arrays; ++array) {
-        const double waves = levelWaves(p, array);
-        addFitSegments(p, array, alleles ? &a.informative : nullptr, in, waves);
+        waves[array + 1] = levelWaves(p, array);
+        addFitSegments(p, array, alleles ? &a.informative : nullptr, in, waves[array + 1]);
         parameters.levelModelError =
             std::max(parameters.levelModelError,
-                     std::hypot(kPurityPloidyParameters.levelModelError, waves * toNatural));
+                     std::hypot(kPurityPloidyParameters.levelModelError, waves[array + 1] * toNatural));
     }
 
     const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
@@ -199,6 +200,13 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     }
 
     a.levels = levelsAt(a, in, a.purity, a.ploidy, options);
+    // The waves move whole stretches: a stretch of the waves' reach tells the decoder no more about
+    // its level than its mean with the waves' error does, so each SNP's level counts as if its
+    // noise held the waves of that many SNPs as well.
+    for (int a1 = 1; a1 <= 2; ++a1) {
+        const double w = waves[a1] * assumed / gamma;
+        a.levels.noise[a1] = std::sqrt(a.levels.noise[a1] * a.levels.noise[a1] + kWaveWindow * w * w);
+    }
     AlleleSegments noise;
     noise.bafNoise = in.arrays[1].bafNoise;
     noise.informativeShare = in.arrays[1].informativeShare;
