@@ -26,6 +26,9 @@ namespace {
 constexpr double kLowestCompression = 0.2, kHighestCompression = 1.5;
 constexpr int kCompressionRounds = 3;
 constexpr double kCompressionAgrees = 0.01;
+// A segment shorter than this is the waves' as much as the tumour's (a dense array resolves every
+// wave of a megabase as a segment of its own): the fit reads the longer ones, the decoder all.
+constexpr double kFitSegmentBases = 2.0 * kWaveReach;
 
 int autosomalSnps(const Profile& p) {
     int n = 0;
@@ -131,13 +134,13 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     // The level model's error: the 50K arrays' own, and the profile's waves beside it.
     PurityPloidyParameters parameters = kPurityPloidyParameters;
     const double toNatural = p.logBase == LogBase::Two ? std::log(2.0) : 1.0;
-    double waves[3] = {};
+    LevelWaves waves[3];
     for (int array = 0; array < arrays; ++array) {
         waves[array + 1] = levelWaves(p, array);
-        addFitSegments(p, array, alleles ? &a.informative : nullptr, in, waves[array + 1]);
+        addFitSegments(p, array, alleles ? &a.informative : nullptr, in, waves[array + 1].sd, kFitSegmentBases);
         parameters.levelModelError =
             std::max(parameters.levelModelError,
-                     std::hypot(kPurityPloidyParameters.levelModelError, waves[array + 1] * toNatural));
+                     std::hypot(kPurityPloidyParameters.levelModelError, waves[array + 1].sd * toNatural));
     }
 
     const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
@@ -204,8 +207,9 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     // its level than its mean with the waves' error does, so each SNP's level counts as if its
     // noise held the waves of that many SNPs as well.
     for (int a1 = 1; a1 <= 2; ++a1) {
-        const double w = waves[a1] * assumed / gamma;
-        a.levels.noise[a1] = std::sqrt(a.levels.noise[a1] * a.levels.noise[a1] + kWaveWindow * w * w);
+        const double w = waves[a1].sd * assumed / gamma;
+        a.levels.noise[a1] =
+            std::sqrt(a.levels.noise[a1] * a.levels.noise[a1] + waves[a1].snpsPerStretch * w * w);
     }
     AlleleSegments noise;
     noise.bafNoise = in.arrays[1].bafNoise;

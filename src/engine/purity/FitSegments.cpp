@@ -10,7 +10,7 @@
 namespace varn {
 
 bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative,
-                    PurityPloidyInput& in, double waves) {
+                    PurityPloidyInput& in, double waves, double minBases) {
     const double noise = profileNoise(profile, array);
     if (!(noise > 0.0) || !std::isfinite(noise)) return false;
     const int a = array + 1;
@@ -30,6 +30,7 @@ bool addFitSegments(const Profile& profile, int array, const InformativeSnps* in
     }
     for (const AlleleSegment& piece : pieces) {
         if (piece.total.chromosome < 1 || piece.total.chromosome > 22 || piece.total.markers == 0) continue;
+        if (minBases > 0.0 && piece.total.end - piece.total.start + 1.0 < minBases) continue;
         FitSegment s;
         s.arrayType = a;
         s.chromosome = piece.total.chromosome;

@@ -15,8 +15,9 @@ struct InformativeSnps;
 // in natural log (a profile in base 2 converted). Sets the array's noises, informative share and
 // detectable minor share; its effective copies and baseline region are the caller's. False when
 // the array's log ratio has no noise to measure (no segments then).
-// waves: the profile's (LevelWaves.h), which a level step must stand clear of; 0 for none.
+// waves: the profile's (LevelWaves.h), which a level step must stand clear of, and minBases the
+// span below which a segment is left to the waves (it is not fitted); 0 for none.
 bool addFitSegments(const Profile& profile, int array, const InformativeSnps* informative,
-                    PurityPloidyInput& in, double waves = 0.0);
+                    PurityPloidyInput& in, double waves = 0.0, double minBases = 0.0);
 
 } // namespace varn
