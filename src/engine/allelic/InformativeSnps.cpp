@@ -186,8 +186,8 @@ bool normalHeterozygous(const Profile& p, std::size_t i) {
 InformativeSnps informativeFromSample(const Profile& p) {
     InformativeSnps out;
     out.informative.assign(p.size(), 0);
+    out.homozygousNoise = p.hasBaf() ? homozygousNoiseOf(p) : 0.01;
     if (!p.hasBaf()) return out;
-    out.homozygousNoise = homozygousNoiseOf(p);
     // Each chromosome is judged by its own SNPs alone, so the chromosomes are decided side by side.
     std::vector<std::size_t> starts;
     for (std::size_t i = 0; i < p.size(); ++i)
@@ -204,8 +204,8 @@ InformativeSnps informativeFromNormal(const Profile& p) {
     InformativeSnps out;
     out.fromNormal = true;
     out.informative.assign(p.size(), 0);
+    out.homozygousNoise = p.hasBaf() ? homozygousNoiseOf(p) : 0.01;
     if (!p.hasBaf()) return out;
-    out.homozygousNoise = homozygousNoiseOf(p);
     for (std::size_t i = 0; i < p.size(); ++i)
         out.informative[i] = std::isfinite(p.baf[i]) && normalHeterozygous(p, i);
     out.count = static_cast<int>(std::count(out.informative.begin(), out.informative.end(), 1));

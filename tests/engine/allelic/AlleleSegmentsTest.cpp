@@ -82,7 +82,7 @@ TEST(AlleleSegments, CutsWhereTheAllelesStepAndNowhereElse) {
         InformativeSnps inf;
         test::addChromosome(*td.doc, baf, 1, kSnps, [&](int i) { return TinySnp{c.snp(i).baf, kCallAB}; });
         for (int i = 0; i < kSnps; ++i) inf.informative.push_back(c.snp(i).informative);
-        const AlleleSegments out = alleleSegments(*td.doc, baf, inf, c.logRatio, nullptr);
+        const AlleleSegments out = alleleSegments(test::profileOf(*td.doc, baf), inf, c.logRatio);
         std::vector<int> firsts, informative;
         for (const AlleleSegment& a : out.segments) {
             firsts.push_back(a.firstSnp);
@@ -101,7 +101,7 @@ TEST(AlleleSegments, MeasuresTheBandsAndTheirNoiseAroundThem) {
                         [](int i) { return TinySnp{i < kChange ? balanced(i) : imbalanced(i), kCallAB}; });
     InformativeSnps inf;
     inf.informative.assign(kSnps, 1);
-    const AlleleSegments out = alleleSegments(*td.doc, baf, inf, {logRatioSegment(0, kSnps - 1)}, nullptr);
+    const AlleleSegments out = alleleSegments(test::profileOf(*td.doc, baf), inf, {logRatioSegment(0, kSnps - 1)});
     ASSERT_EQ(out.segments.size(), 2u);
     // Measured around the bands, not inflated by the imbalanced stretch's distance from 0.5.
     EXPECT_NEAR(out.bafNoise, 0.03, 0.006);
@@ -111,7 +111,7 @@ TEST(AlleleSegments, MeasuresTheBandsAndTheirNoiseAroundThem) {
 
     // No informative SNP: no band, no noise, a share of none.
     inf.informative.assign(kSnps, 0);
-    const AlleleSegments none = alleleSegments(*td.doc, baf, inf, {logRatioSegment(0, kSnps - 1)}, nullptr);
+    const AlleleSegments none = alleleSegments(test::profileOf(*td.doc, baf), inf, {logRatioSegment(0, kSnps - 1)});
     EXPECT_EQ(none.bafNoise, 0.0);
     EXPECT_EQ(none.informativeShare, 0.0);
 }
@@ -125,10 +125,9 @@ TEST(AlleleSegments, SummarisesAPieceOverItsSnpsWithALogRatio) {
     });
     InformativeSnps inf;
     for (int i = 0; i < 12; ++i) inf.informative.push_back(i % 2 == 0);
-    std::vector<float> loh(kSlots, 0.0f);
-    for (const AlleleSnp& s : baf.snps)
-        loh[static_cast<std::size_t>(s.index)] = static_cast<float>(s.index - kXbaFirstSlot);
-    const AlleleSegments out = alleleSegments(*td.doc, baf, inf, {logRatioSegment(0, 11)}, loh.data());
+    std::vector<float> loh;
+    for (const AlleleSnp& s : baf.snps) loh.push_back(static_cast<float>(s.index - kXbaFirstSlot));
+    const AlleleSegments out = alleleSegments(test::profileOf(*td.doc, baf), inf, {logRatioSegment(0, 11)}, loh);
     ASSERT_EQ(out.segments.size(), 1u);
     const AlleleSegment& a = out.segments[0];
     EXPECT_EQ(a.total.markers, 11);

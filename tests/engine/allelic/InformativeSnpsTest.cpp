@@ -83,7 +83,7 @@ TEST(InformativeSnps, FromTheSampleKeepsHeterozygousStretchesAndNothingElse) {
         BAlleleFraction alone;
         test::addChromosome(*td.doc, alone, 1, kSnps, all[c].snp);
         test::addChromosome(*td.doc, together, static_cast<int>(c) + 1, kSnps, all[c].snp);
-        const InformativeSnps inf = informativeFromSample(*td.doc, alone);
+        const InformativeSnps inf = informativeFromSample(test::profileOf(*td.doc, alone));
         int expected = 0;
         for (int i = 0; i < kSnps; ++i) {
             EXPECT_EQ(inf.informative[static_cast<std::size_t>(i)] != 0, all[c].informative(i))
@@ -93,7 +93,7 @@ TEST(InformativeSnps, FromTheSampleKeepsHeterozygousStretchesAndNothingElse) {
         EXPECT_EQ(inf.count, expected);
         EXPECT_FALSE(inf.fromNormal);
     }
-    const InformativeSnps inf = informativeFromSample(*td.doc, together);
+    const InformativeSnps inf = informativeFromSample(test::profileOf(*td.doc, together));
     for (std::size_t k = 0; k < together.snps.size(); ++k)
         EXPECT_EQ(inf.informative[k] != 0, all[k / kSnps].informative(static_cast<int>(k % kSnps)))
             << all[k / kSnps].name << ", SNP " << k % kSnps;
@@ -107,11 +107,11 @@ TEST(InformativeSnps, HomozygousNoiseIsTheRobustSpreadAtTheEnds) {
         if (i % 10 == 3) return TinySnp{0.3f, kCallAA};
         return i % 4 == 0 ? TinySnp{0.01f, kCallAA} : TinySnp{0.98f, kCallBB};
     });
-    EXPECT_NEAR(informativeFromSample(*td.doc, baf).homozygousNoise, 1.4826 * 0.02, 1e-6);
+    EXPECT_NEAR(informativeFromSample(test::profileOf(*td.doc, baf)).homozygousNoise, 1.4826 * 0.02, 1e-6);
     // Without a single homozygous call the noise is taken as 0.01.
     BAlleleFraction none;
     test::addChromosome(*td.doc, none, 1, 5, [](int) { return TinySnp{0.5f, kCallAB}; });
-    EXPECT_DOUBLE_EQ(informativeFromNormal(*td.doc, none).homozygousNoise, 0.01);
+    EXPECT_DOUBLE_EQ(informativeFromNormal(test::profileOf(*td.doc, none, true)).homozygousNoise, 0.01);
 }
 
 TEST(InformativeSnps, FromTheNormalTakesItsHeterozygousCallsWithAReadableSample) {
@@ -127,7 +127,7 @@ TEST(InformativeSnps, FromTheNormalTakesItsHeterozygousCallsWithAReadableSample)
     test::addChromosome(*td.doc, baf, 1, 6, [&](int i) { return TinySnp{rows[i].baf, kCallAA}; });
     for (int i = 0; i < 6; ++i)
         td.doc->normalSnpCall[baf.snps[static_cast<std::size_t>(i)].record] = rows[i].normalCall;
-    const InformativeSnps inf = informativeFromNormal(*td.doc, baf);
+    const InformativeSnps inf = informativeFromNormal(test::profileOf(*td.doc, baf, true));
     EXPECT_TRUE(inf.fromNormal);
     EXPECT_EQ(inf.count, 2);
     for (int i = 0; i < 6; ++i)

@@ -1,5 +1,7 @@
 #include "engine/allelic/TinySnps.h"
 
+#include "engine/analysis/DocumentProfile.h"
+
 namespace varn::test {
 
 void addChromosome(CVARNDoc& doc, BAlleleFraction& baf, int chromosome, int n,
@@ -13,6 +15,10 @@ void addChromosome(CVARNDoc& doc, BAlleleFraction& baf, int chromosome, int n,
         doc.heteroRate[slot] = 0.3f;
         doc.logRatio[0][slot] = s.logRatio;
     }
+}
+
+Profile profileOf(const CVARNDoc& doc, const BAlleleFraction& baf, bool paired) {
+    return documentProfile(doc, baf, paired, true);
 }
 
 TinySnp everyThirdHeterozygous(int i, float offset) {

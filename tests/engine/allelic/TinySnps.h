@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CVARNDoc.h"
+#include "document/profile/Profile.h"
 #include "engine/alleles/BAlleleFraction.h"
 
 #include <functional>
@@ -18,6 +19,9 @@ struct TinySnp {
 // position = record = display index), 10 kb apart; SNP i reads f(i), at heterozygosity 0.3.
 void addChromosome(CVARNDoc& doc, BAlleleFraction& baf, int chromosome, int n,
                    const std::function<TinySnp(int i)>& f);
+
+// The profile the allele stages read of those SNPs (with the paired normal's calls when paired).
+Profile profileOf(const CVARNDoc& doc, const BAlleleFraction& baf, bool paired = false);
 
 // One SNP in three heterozygous and called AB, at 0.5 + offset and 0.5 - offset by turns (the
 // others alternately AA at 0.01 and BB at 0.99), as a diploid genome reads at a population rate
