@@ -39,7 +39,8 @@ std::uint64_t CVARNDoc::storableAnalysisKey() const {
     key.add(alleleSpecificDecoding);
     key.add(hmmMeansPurity);
     key.add(appliedSolution.number);
-    key.addPair(appliedSolution.purity, appliedSolution.ploidy);
+    key.add(appliedSolution.purity);
+    key.add(appliedSolution.ploidy);
     key.add(appliedSolution.doubled);
     if (!hmmMinorCopies.empty()) key.addAll(std::span<const signed char>(hmmMinorCopies));
     // A key of 0 stands for nothing to store.
