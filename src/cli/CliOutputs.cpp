@@ -6,6 +6,8 @@
 #include "view/CommandIds.h"
 #include "view/DisplayMode.h"
 
+#include <ctime>
+
 namespace varn::cli {
 
 namespace {
@@ -72,6 +74,13 @@ std::string unavailableOutput(CliSession& session, const OutputChoice& outputs, 
 }
 
 } // namespace
+
+std::string reportMadeAt() {
+    const std::time_t now = std::time(nullptr);
+    char text[64];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", std::localtime(&now));
+    return text;
+}
 
 OptionRules profileCommandRules(OptionRules::List ownOptions, int maxWords) {
     for (const char* shared : {"--average", "--plot", "--plot-chromosomes", "--dpi", "--annotate",

@@ -28,6 +28,9 @@ struct OutputChoice {
     bool bafPanel = false; // --baf-panel yes: the plots carry the B-allele fraction panel
 };
 
+// The local time a report is made, "YYYY-MM-DD HH:MM", as its first page and record print it.
+std::string reportMadeAt();
+
 // --dpi N: the resolution of the PNG plots, 72..1200; false with the reason.
 bool readPlotDpi(const ParsedOptions& options, int& dpi, std::string& error);
 // --annotate yes|no: the pictures with "Axes and Legend", as the window draws them by default, or

@@ -1,5 +1,7 @@
 #include "CliProfileOutputs.h"
 
+#include "CliOutputs.h"
+
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "CliUserInterface.h"
@@ -9,19 +11,11 @@
 #include "export/ProfileOutputs.h"
 #include "export/StoredProfileFile.h"
 
-#include <ctime>
 #include <ostream>
 
 namespace varn::cli {
 
 namespace {
-
-std::string today() {
-    const std::time_t now = std::time(nullptr);
-    char text[64];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", std::localtime(&now));
-    return text;
-}
 
 // The bands of the root's data folder for the build, when it has them.
 std::vector<CytoBand> cytobandsOf(const CommandContext& context, GenomeBuild build, std::ostream& err) {
@@ -85,7 +79,7 @@ bool writeProfileOutputs(const CommandContext& context, CliUserInterface& ui, co
         }
     }
     if (!outputs.report.empty()) {
-        std::vector<std::string> record = {std::string("VARN ") + VARN_VERSION + ", report made " + today()};
+        std::vector<std::string> record = {std::string("VARN ") + VARN_VERSION + ", report made " + reportMadeAt()};
         for (const std::string& s : sources) record.push_back("From " + s);
         if (!writeProfileReportFile(picture, profileReportOf(result, record), outputs.report, ui, error))
             fail(error);

@@ -9,21 +9,9 @@
 #include "export/SampleReport.h"
 #include "view/DisplayMode.h"
 
-#include <ctime>
 #include <ostream>
 
 namespace varn::cli {
-
-namespace {
-
-std::string today() {
-    const std::time_t now = std::time(nullptr);
-    char text[64];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", std::localtime(&now));
-    return text;
-}
-
-} // namespace
 
 int runReport(const CommandContext& context, const std::vector<std::string>& args) {
     const std::string command = "report";
@@ -71,7 +59,7 @@ int runReport(const CommandContext& context, const std::vector<std::string>& arg
 
     CVARNDoc& doc = *session.doc;
     const int t = expected == ModeGenomeBoth ? kCombined : doc.arrayType;
-    const SampleReport report = buildSampleReport(doc, *session.view, sources, today(), reportSegments(doc, t));
+    const SampleReport report = buildSampleReport(doc, *session.view, sources, reportMadeAt(), reportSegments(doc, t));
     if (!writeReportFile(*session.view, report, *out, error)) return session.fail(error);
     return session.ui.failed ? kExitFailed : kExitOk;
 }
