@@ -7,6 +7,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-d
 packages+=(snakemake)
 # ASCAT reads the allele analysis's LogR and BAF files back in the tests.
 packages+=(r-other-ascat)
+# The real tumour/normal pair the tests read (data-ex/PairedPSCBS,exData,chr01.Rbin) and PSCBS's calls on it.
+packages+=(r-cran-pscbs)
 # The array profile readers read gzipped exports with zlib.
 packages+=(zlib1g-dev)
 missing=()

@@ -9,6 +9,7 @@
 #include "engine/analysis/CompressionFit.h"
 #include "engine/analysis/LevelWaves.h"
 #include "engine/analysis/ResultWording.h"
+#include "engine/analysis/TwinSolutions.h"
 #include "engine/purity/FitSegments.h"
 #include "engine/purity/PurityPloidyCost.h"
 
@@ -144,6 +145,7 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     }
 
     const bool bothGiven = std::isfinite(options.purity) && std::isfinite(options.ploidy);
+    std::string twinNote; // the twins passed over for the undoubled solution, if any
     const int snps = autosomalSnps(p);
     if (snps < kFitSnps) {
         a.fitWhy = "the fit needs at least " + std::to_string(kFitSnps) +
@@ -152,6 +154,7 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
         a.fitWhy = "the profile has no B-allele fraction";
     } else {
         a.fit = fitPurityPloidy(in, parameters);
+        twinNote = preferUndoubledTwin(a.fit, parameters);
         a.fitWhy = a.fit.why;
     }
     if (!chooseSolution(a, options, bothGiven)) return a;
@@ -179,6 +182,7 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
                            gamma / measured);
         gamma = measured;
         a.fit = fitPurityPloidy(in, parameters);
+        twinNote = preferUndoubledTwin(a.fit, parameters);
         a.fitWhy = a.fit.why;
         if (!chooseSolution(a, options, bothGiven)) return a;
     }
@@ -192,7 +196,7 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
         a.ploidy = s.ploidy;
         a.solutionLine =
             (options.solution > 0 ? "solution " + std::to_string(a.solution) + ": " : std::string()) +
-            solutionText(s);
+            solutionText(s) + (a.solution == 1 && !twinNote.empty() ? "; " + twinNote : std::string());
     } else {
         a.purity = std::isfinite(options.purity) ? options.purity : 1.0;
         a.ploidy = std::isfinite(options.ploidy) ? options.ploidy : 2.0;
