@@ -84,9 +84,10 @@ for (a in c("1p", "1q")) {
 }
 
 p1 <- purities$purity[purities$name == "pair"]
+if (!is.finite(p1)) fail("pair: the fit did not decide the tumour cell fraction")
 for (k in which(purities$name != "pair")) {
   m <- purities[k, ]
-  if (!is.finite(m$purity) || abs(m$purity - m$f * p1) > kPurityTolerance)
+  if (is.finite(p1) && !(is.finite(m$purity) && abs(m$purity - m$f * p1) <= kPurityTolerance))
     fail(sprintf("%s: tumour cells %.2f, not %.2f (%.1f x the pair's %.2f)", m$name, m$purity, m$f * p1, m$f, p1))
   mixed <- varnStates(m$name)
   for (a in c("1p", "1q")) {

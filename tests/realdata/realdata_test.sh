@@ -14,6 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 Rscript "$here/pscbs_pair.R" "$work/tables"
+mkdir -p "$work/root"
 : > "$work/purities"
 for mix in "pair 1" "mix70 0.7" "mix50 0.5" "mix30 0.3"; do
   set -- $mix
