@@ -27,33 +27,34 @@ bool twins(const PurityPloidySolution& x, const PurityPloidySolution& y, const P
 
 std::string preferUndoubledTwin(PurityPloidyFit& fit, const PurityPloidyParameters& P) {
     if (!fit.available || fit.solutions.size() < 2) return {};
-    const PurityPloidySolution& first = fit.solutions.front();
-    if (first.alteredShare < P.minAlteredShare) return {};
-    const double bound = first.cost + P.equallyGoodChi2 * fit.dispersion;
-    std::vector<std::size_t> family{0};
-    for (std::size_t i = 1; i < fit.solutions.size(); ++i)
-        if (fit.solutions[i].cost <= bound && twins(first, fit.solutions[i], P)) family.push_back(i);
-    std::size_t undoubled = 0;
-    int count = 0;
-    for (std::size_t i : family)
-        if (!fit.solutions[i].doubled) {
-            undoubled = i;
-            ++count;
-        }
-    if (family.size() < 2 || count != 1) return {};
+    const std::vector<PurityPloidySolution>& all = fit.solutions;
+    if (all.front().alteredShare < P.minAlteredShare) return {};
+    const double bound = all.front().cost + P.equallyGoodChi2 * fit.dispersion;
+    // The undoubled reading the best is a twin of (or the best itself): both identities start
+    // from it, so its twins are the family, whichever of them fits a shade better.
+    std::vector<std::size_t> undoubled;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].cost <= bound && !all[i].doubled && (i == 0 || twins(all.front(), all[i], P)))
+            undoubled.push_back(i);
+    if (undoubled.size() != 1) return {};
+    const std::size_t chosen = undoubled.front();
+    std::vector<std::size_t> family;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (i != chosen && all[i].cost <= bound && all[i].doubled && twins(all[chosen], all[i], P))
+            family.push_back(i);
+    if (family.empty()) return {};
 
     std::string passed;
     for (std::size_t i : family) {
-        if (i == undoubled) continue;
-        const PurityPloidySolution& s = fit.solutions[i];
+        const PurityPloidySolution& s = all[i];
         passed += (passed.empty() ? "" : " and ") + figureText(Figure::TumourCells, s.purity) + " with ploidy " +
                   figureText(Figure::Ploidy, s.ploidy);
     }
-    std::rotate(fit.solutions.begin(), fit.solutions.begin() + static_cast<std::ptrdiff_t>(undoubled),
-                fit.solutions.begin() + static_cast<std::ptrdiff_t>(undoubled) + 1);
+    std::rotate(fit.solutions.begin(), fit.solutions.begin() + static_cast<std::ptrdiff_t>(chosen),
+                fit.solutions.begin() + static_cast<std::ptrdiff_t>(chosen) + 1);
     fit.why.clear();
     fit.decided = true;
-    return passed + (family.size() > 2 ? " fit" : " fits") + " as well with a doubled genome: taken as not doubled";
+    return passed + (family.size() > 1 ? " fit" : " fits") + " as well with a doubled genome: taken as not doubled";
 }
 
 } // namespace varn

@@ -16,9 +16,10 @@ namespace varn {
 // without the doubling needs one event fewer. A profile of a few chromosomes, whose states are
 // too few for the fit's other terms to break the tie, meets these twins as a rule.
 //
-// Where the best solution and its twins fit within chi-square(2 df) of each other and exactly one
-// of them is not doubled, that one is moved to the front and the fit is decided; the return is the
-// clause that says which twins were passed over ("" where nothing was changed).
+// Where exactly one undoubled solution is the best or a twin of it, and doubled twins of it fit
+// within chi-square(2 df) of the best, that one is moved to the front (the others keep their
+// order) and the fit is decided; the return is the clause that names the twins passed over (""
+// where nothing was changed).
 std::string preferUndoubledTwin(PurityPloidyFit& fit, const PurityPloidyParameters& P);
 
 } // namespace varn
