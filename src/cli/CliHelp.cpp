@@ -208,7 +208,8 @@ constexpr std::string_view kBatchSegmentsHelp =
     "  segments in one SEG file. A file whose array type has no pool given is skipped with\n"
     "  \"Reference is not loaded\" (exit status 1). A stored analysis with its allele sums beside it\n"
     "  (stored with --baf) is an allele analysis: its table gains the allele columns and its\n"
-    "  ASCAT files are written to alleles/ (see --baf).\n";
+    "  ASCAT files are written to alleles/ (see --baf). The profiles kept by profile --store\n"
+    "  (*.profile.gz) join cohort.seg after them with their segments as stored.\n";
 
 constexpr std::string_view kCohortSamplesHelp =
     "Usage: varn-cli [--root DIR] cohort-samples --pool POOL [--pool POOL] [--ploidy auto|X]\n"

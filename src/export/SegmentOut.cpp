@@ -3,12 +3,15 @@
 #include "document/CVARNDoc.h"
 
 #include "AlleleFiles.h"
+#include "ProfileOutputs.h"
 #include "SegmentFiles.h"
 #include "StoredAnalysisFiles.h"
+#include "StoredProfileWalk.h"
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
 #include "engine/analysis/AlleleAnalysis.h"
+#include "engine/analysis/ProfileResult.h"
 #include "view/CVARNView.h"
 
 #include <filesystem>
@@ -81,9 +84,13 @@ void CVARNDoc::OnSegmentOut() {
 // averaging, its three files written, and then every sample in one cohort SEG file (GISTIC and
 // cBioPortal take one file per cohort). A stored analysis that kept its allele sums beside it
 // is an allele analysis: its segments carry the allele columns and its ASCAT files are written.
+// The stored profile analyses of any array (*.profile.gz) join the cohort file after them, with
+// their segments as they were stored; a folder of those alone is a cohort too.
 void CVARNDoc::OnBatchSegmentOut() {
+    const std::filesystem::path folder = fixedPath("c:\\VARN\\temporary files");
+    const bool profilesOnly = storedAnalysisFiles(folder).empty() && !storedProfileFiles(folder).empty();
     std::vector<SegmentedSample> cohort;
-    const bool walked = forEachStoredAnalysis(*this, "Exporting segments", [&](int t) {
+    bool walked = profilesOnly || forEachStoredAnalysis(*this, "Exporting segments", [&](int t) {
         SegmentedSample sample;
         if (sampleAllelesHeld[t]) {
             const AlleleAnalysis alleles = analyseAlleles(*this, t, false);
@@ -99,6 +106,10 @@ void CVARNDoc::OnBatchSegmentOut() {
         cohort.push_back(std::move(sample));
         return true;
     });
+    walked = walked && forEachStoredProfile(folder, ui(), [&](const ProfileResult& r) {
+                 cohort.push_back(profileSegmentedSample(r));
+                 return true;
+             });
     if (walked && !cohort.empty()) writeOne(*this, segmentFolder(*this) / "cohort.seg", segFileText(cohort));
 }
 

@@ -2,7 +2,8 @@
 # The cohort workflow end to end on a demo installation: lint, a dry run with the cluster
 # profile, the sheet checks, a real run whose files equal the same varn-cli commands run by hand,
 # a second run that does nothing, a changed input that reruns only what depends on it, and a
-# corrupt signal file under --keep-going.
+# corrupt signal file under --keep-going. Beside the 50K tumours the sheet has one profile row: a
+# small final report of the demo's Tumor8 with its normal.
 #   workflow_test.sh VARN_CLI SOURCE_DIR
 set -uo pipefail
 cli=$(readlink -f "$1")
@@ -21,6 +22,8 @@ pass() { echo "ok: $*"; }
 # Inputs of three installations: A for the workflow, B for the same commands by hand, C for the
 # corrupt sample. Hard links are safe: every writer replaces its file under a new inode.
 "$cli" --root "$tmp/A" demo-data --refs 6 >/dev/null 2>&1 || { echo "FAIL: demo-data"; exit 1; }
+"$cli" demo-report --snps 20000 --out "$tmp/A/finalreports/Small8.txt" --normal "$tmp/A/finalreports/Small8N.txt" \
+  >/dev/null 2>&1 || { echo "FAIL: demo-report"; exit 1; }
 cp -al "$tmp/A" "$tmp/B"
 cp -al "$tmp/A" "$tmp/C"
 tumours=$(ls "$tmp/A/truth" | sed -n 's/\.txt$//p')
@@ -37,6 +40,9 @@ sheet() { # sheet FILE TUMOUR... : both arrays of every tumour, with its paired 
   done
 }
 sheet "$tmp/samples.tsv" $tumours
+# The cohort of A: the same rows (their cells beyond the sixth left out) and the profile row.
+{ sed '1s/$/\tprofile\tnormal\tformat\tbuild/' "$tmp/samples.tsv"
+  printf 'Tumor8\t\t\t\t\t\tfinalreports/Small8.txt\tfinalreports/Small8N.txt\tillumina\thg19\n'; } >"$tmp/cohort.tsv"
 
 smk() { # smk ROOT SHEET [snakemake options...]
   local root=$1 samples=$2; shift 2
@@ -46,9 +52,9 @@ smk() { # smk ROOT SHEET [snakemake options...]
 
 # Lint and the cluster profile's dry run.
 mkdir -p "$tmp/wd-A" "$tmp/wd-B" "$tmp/wd-C"
-lint=$(smk "$tmp/A" "$tmp/samples.tsv" --lint 2>&1)
+lint=$(smk "$tmp/A" "$tmp/cohort.tsv" --lint 2>&1)
 if [ $? -eq 0 ] && grep -q "Congratulations" <<<"$lint"; then pass "lint"; else fail "lint: $lint"; fi
-dry=$(smk "$tmp/A" "$tmp/samples.tsv" --profile "$src/workflow/profiles/slurm" -n 2>&1)
+dry=$(smk "$tmp/A" "$tmp/cohort.tsv" --profile "$src/workflow/profiles/slurm" -n 2>&1)
 if [ $? -eq 0 ] && grep -q "runtime=5" <<<"$dry" && grep -q "mem_mb=200" <<<"$dry"; then pass "slurm profile dry run"
 else fail "slurm profile dry run: $dry"; fi
 
@@ -74,9 +80,14 @@ row() { printf '%s\t%s\t%s\t%s\t\t\n' "$@"; }
   bad "colliding outputs" "row 2, column signal: tumorsampleX/Tumor1X.txt writes the same files (Tumor1X.*) as row 1"
 printf 'sample\tarray\tsignal\nTumor1\txba\ttumorsampleX/Tumor1X.txt\n' |
   bad "missing column" "row 1, column calls: 'calls' is a required property"
+{ echo "$head"$'\tprofile'; echo $'Tumor1\txba\ttumorsampleX/Tumor1X.txt\tSNPtumorsampleX/Tumor1X.txt\t\t\t'
+  echo $'Tumor1\t\t\t\t\t\tfinalreports/Small8.txt'; } |
+  bad "profile of a 50K tumour" "row 2, column sample: Tumor1 is already in row 1"
+printf 'sample\tprofile\tformat\nTumor8\tfinalreports/Small8.txt\taffymetrix\n' |
+  bad "unknown profile format" "row 1, column format: 'affymetrix' is not one of"
 
 # The real run, two jobs at a time.
-if smk "$tmp/A" "$tmp/samples.tsv" --cores 2 >"$tmp/run.log" 2>&1; then pass "run"; else fail "run: $(tail -30 "$tmp/run.log")"; fi
+if smk "$tmp/A" "$tmp/cohort.tsv" --cores 2 >"$tmp/run.log" 2>&1; then pass "run"; else fail "run: $(tail -30 "$tmp/run.log")"; fi
 
 # The same commands by hand in B.
 (
@@ -93,13 +104,20 @@ if smk "$tmp/A" "$tmp/samples.tsv" --cores 2 >"$tmp/run.log" 2>&1; then pass "ru
     "$cli" --root . merged --pool XbaPool.ref --pool HindPool.ref --xba-temp "temporary files/${t}X.temp" \
       --hind-temp "temporary files/${t}H.temp" --average 10 --tracks --segments
   done
+  "$cli" --root . profile finalreports/Small8.txt --normal finalreports/Small8N.txt --format illumina --build hg19 \
+    --sample Tumor8 --store --segments
   "$cli" --root . batch-segments --pool XbaPool.ref --pool HindPool.ref
   "$cli" --root . cohort-samples --pool XbaPool.ref --pool HindPool.ref
   tables=()
   for t in $tumours; do tables+=("segments/${t}Xand${t}H.segments.tsv"); done
+  tables+=(segments/Tumor8.segments.tsv)
   "$cli" --root . cohort --plot segments/cohort-frequency.png "${tables[@]}"
 ) >"$tmp/hand.log" 2>&1 || fail "by hand: $(tail -5 "$tmp/hand.log")"
-diffs=$(cd "$tmp" && diff -r -q --exclude=logs A B 2>&1)
+# A stored profile names the file it was read from: the rest of it must be the same.
+diffs=$(cd "$tmp" && diff -r -q --exclude=logs --exclude='*.profile.gz' A B 2>&1)
+stored() { zcat "$1/temporary files/Tumor8.profile.gz" | grep -v '^source'; }
+cmp -s <(stored "$tmp/A") <(stored "$tmp/B") || diffs+=" Tumor8.profile.gz"
+grep -q '^Tumor8' "$tmp/A/segments/cohort.seg" || diffs+=" cohort.seg has no Tumor8"
 count=$(find "$tmp/A/temporary files" "$tmp/A/Self temporary files" "$tmp/A/IGBfiles" "$tmp/A/RawData" \
   "$tmp/A/segments" -type f | wc -l)
 if [ -z "$diffs" ] && [ "$count" -gt 0 ]; then pass "workflow files equal the commands by hand ($count files)"
@@ -114,11 +132,11 @@ if [ "$doubled" = "Tumor6H Tumor6X " ] && [ "$fitted" -eq $((2 * $(wc -w <<<"$tu
 else fail "cohort-samples.tsv: doubled '$doubled', fitted $fitted: $(cat "$tmp/A/segments/cohort-samples.tsv")"; fi
 
 # A second run does nothing; a changed signal file reruns its sample and the cohort only.
-again=$(smk "$tmp/A" "$tmp/samples.tsv" --cores 2 2>&1)
+again=$(smk "$tmp/A" "$tmp/cohort.tsv" --cores 2 2>&1)
 if grep -q "Nothing to be done" <<<"$again"; then pass "second run does nothing"; else fail "second run: $again"; fi
 touch "$tmp/A/tumorsampleX/Tumor1X.txt"
-plan=$(smk "$tmp/A" "$tmp/samples.tsv" -n --quiet 2>&1)
-jobs=$(awk '$1 ~ /^(analyze|paired|merged|cohort_seg|cohort_samples|cohort_frequency|all)$/ {print $1 "=" $2}' <<<"$plan" | sort | tr '\n' ' ')
+plan=$(smk "$tmp/A" "$tmp/cohort.tsv" -n --quiet 2>&1)
+jobs=$(awk '$1 ~ /^(analyze|paired|merged|profile|cohort_seg|cohort_samples|cohort_frequency|all)$/ {print $1 "=" $2}' <<<"$plan" | sort | tr '\n' ' ')
 if [ "$jobs" = "all=1 analyze=1 cohort_frequency=1 cohort_samples=1 cohort_seg=1 merged=1 paired=1 " ]; then pass "a changed input reruns only its jobs"
 else fail "after touching Tumor1X.txt the plan is: $jobs"; fi
 

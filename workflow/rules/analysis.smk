@@ -1,7 +1,8 @@
 # Per tumour and array: the analysis against the array's pool, stored (with the sample's allele
 # sums beside it, for the fit of purity and ploidy), with its tracks, raw data table, segments and
 # ASCAT files; per tumour with both arrays: the merged analysis; per row with a normal:
-# the paired analysis. varn-cli is the VARN build itself, not a packaged tool, so the jobs are
+# the paired analysis; per profile row: the profile's analysis, stored, with its segments.
+# varn-cli is the VARN build itself, not a packaged tool, so the jobs are
 # run blocks that hand its command line to the shell; the command is a parameter, so a changed
 # setting reruns the jobs it changes.
 import shlex
@@ -68,6 +69,27 @@ rule paired:
              "--tumor-signal", input.signal, "--tumor-calls", input.calls, "--normal-signal",
              input.normal_signal, "--normal-calls", input.normal_calls, *region_options(),
              "--average", str(config["average"]), *(["--all-data"] if config["all_data"] else []), "--store"]
+        ),
+    run:
+        shell("{params.command} >{log:q} 2>&1")
+
+
+# A profile from any array: the joint fit of purity and ploidy and the allele-specific decoding
+# (profile's own default, whatever the config's purity), kept for the cohort's SEG file.
+rule profile:
+    input:
+        profile=lambda w: rooted(PROFILES[w.name]["profile"]),
+        normal=lambda w: [rooted(PROFILES[w.name]["normal"])] if "normal" in PROFILES[w.name] else [],
+    output:
+        **profile_outputs("{name}"),
+    log:
+        rooted("logs", "profile", "{name}.log"),
+    wildcard_constraints:
+        name=alternatives(PROFILES),
+    params:
+        command=lambda w, input: shlex.join(
+            [config["varn_cli"], "--root", ROOT, "profile", input.profile, *profile_read_options(PROFILES[w.name]),
+             "--sample", w.name, "--store", "--segments"]
         ),
     run:
         shell("{params.command} >{log:q} 2>&1")

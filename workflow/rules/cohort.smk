@@ -1,4 +1,4 @@
-# The cohort: every stored pool analysis in one SEG file and summarised in one table (tumour cell
+# The cohort: every stored pool and profile analysis in one SEG file and summarised in one table (tumour cell
 # fraction, ploidy, doubling), and the gain, loss and LOH frequencies of the tumours' segment
 # tables as a table and a picture.
 import shlex
@@ -9,6 +9,7 @@ rule cohort_seg:
         xba_pool=pool("xba"),
         hind_pool=pool("hind"),
         stores=[pool_outputs(name)["store"] for name in sorted(BY_STEM)],
+        profiles=[profile_outputs(name)["store"] for name in sorted(PROFILES)],
     output:
         seg=rooted("segments", "cohort.seg"),
     log:

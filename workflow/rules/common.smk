@@ -1,6 +1,8 @@
 # The sample sheet, its checks and the names of every file the cohort writes. The program names
-# its outputs after the signal file (its name without extension), so those names, not the
-# sheet's sample names, make the file names below.
+# a 50K analysis's outputs after the signal file (its name without extension), so those names,
+# not the sheet's sample names, make the file names below. A profile row (a final report, a
+# PennCNV signal file, ASCAT's LogR file or a plain table, in its "profile" column) is named
+# after its sample, which is also the sample the file is read for.
 import csv
 import os
 import re
@@ -12,7 +14,8 @@ validate(config, "../schemas/config.schema.yaml")
 
 ROOT = os.path.abspath(config["root"])
 SHEET = config["samples"]
-SHEET_COLUMNS = ("sample", "array", "signal", "calls", "normal_signal", "normal_calls")
+SHEET_COLUMNS = ("sample", "array", "signal", "calls", "normal_signal", "normal_calls", "profile", "normal", "format",
+                 "build")
 
 
 def sheet_error(row, column, what):
@@ -42,8 +45,9 @@ def read_sheet():
         for number, record in enumerate(reader, start=1):
             # An empty optional cell is the same as a missing one.
             row = {k: v.strip() for k, v in record.items() if k is not None and v is not None and v.strip()}
+            schema = "profile-samples" if "profile" in row else "samples"
             try:
-                validate(row, "../schemas/samples.schema.yaml")
+                validate(row, f"../schemas/{schema}.schema.yaml")
             except WorkflowError as e:
                 raise schema_error(number, e)
             if ("normal_signal" in row) != ("normal_calls" in row):
@@ -61,7 +65,7 @@ def stem(path):
 def check_sheet(rows):
     seen = {}
     writers = {}  # output name -> (row, column) of the file that names it
-    for row in rows:
+    for row in (r for r in rows if "profile" not in r):
         n = row["row"]
         key = (row["sample"], row["array"])
         if key in seen:
@@ -81,6 +85,18 @@ def check_sheet(rows):
                 raise sheet_error(arrays["xba"]["row"], "sample",
                                   f"the merged analysis of {sample} writes the same files ({name}.*) as row {writers[name]}")
             writers[name] = arrays["xba"]["row"]
+    samples = {r["sample"]: r["row"] for r in rows if "profile" not in r}
+    for row in (r for r in rows if "profile" in r):
+        n, sample = row["row"], row["sample"]
+        if sample in samples:
+            raise sheet_error(n, "sample", f"{sample} is already in row {samples[sample]}")
+        samples[sample] = n
+        for column in ("profile", "normal"):
+            if column in row and not os.path.isfile(os.path.join(ROOT, row[column])):
+                raise sheet_error(n, column, f"{row[column]} does not exist under the root {ROOT}")
+        if sample in writers:
+            raise sheet_error(n, "sample", f"{sample} writes the same files ({sample}.*) as row {writers[sample]}")
+        writers[sample] = n
 
 
 def tumours(rows):
@@ -94,8 +110,10 @@ def merged_name(arrays):
     return f"{stem(arrays['xba']['signal'])}and{stem(arrays['hind']['signal'])}"
 
 
-ROWS = read_sheet()
-check_sheet(ROWS)
+SHEET_ROWS = read_sheet()
+check_sheet(SHEET_ROWS)
+ROWS = [r for r in SHEET_ROWS if "profile" not in r]
+PROFILES = {r["sample"]: r for r in SHEET_ROWS if "profile" in r}
 BY_STEM = {stem(r["signal"]): r for r in ROWS}
 MERGED = {merged_name(a): a for a in tumours(ROWS).values() if len(a) == 2}
 PAIRED = [s for s, r in BY_STEM.items() if "normal_signal" in r]
@@ -140,6 +158,24 @@ def pool_outputs(name):
     }
 
 
+def profile_outputs(name):
+    return {
+        "store": rooted("temporary files", f"{name}.profile.gz"),
+        "seg": rooted("segments", f"{name}.seg"),
+        "table": rooted("segments", f"{name}.segments.tsv"),
+        "bed": rooted("segments", f"{name}.bed"),
+    }
+
+
+# How a profile row's file is read: its normal, format and build, as varn-cli takes them.
+def profile_read_options(row):
+    options = ["--normal", rooted(row["normal"])] if "normal" in row else []
+    for column in ("format", "build"):
+        if column in row:
+            options += [f"--{column}", row[column]]
+    return options
+
+
 def merged_outputs(name):
     outputs = pool_outputs(name)
     return {k: outputs[k] for k in ("track", "loh_track", "seg", "table", "bed")}
@@ -152,6 +188,7 @@ def cohort_tables():
     for arrays in tumours(ROWS).values():
         name = merged_name(arrays) if len(arrays) == 2 else stem(next(iter(arrays.values()))["signal"])
         tables.append(pool_outputs(name)["table"])
+    tables += [profile_outputs(name)["table"] for name in PROFILES]
     return sorted(tables)
 
 
@@ -165,6 +202,9 @@ def every_output():
     files = [f for name in BY_STEM for f in pool_outputs(name).values()]
     files += [f for name in MERGED for f in merged_outputs(name).values()]
     files += [rooted("Self temporary files", f"{name}.temp") for name in PAIRED]
-    files += [rooted("segments", "cohort.seg"), rooted("segments", "cohort-samples.tsv"),
-              rooted("segments", "cohort-frequency.tsv"), rooted("segments", "cohort-frequency.png")]
+    files += [f for name in PROFILES for f in profile_outputs(name).values()]
+    # cohort-samples summarises the stored 50K analyses; a sheet of profiles alone has none.
+    summaries = ["cohort.seg", "cohort-samples.tsv"] if ROWS else ["cohort.seg"]
+    files += [rooted("segments", f) for f in summaries]
+    files += [rooted("segments", "cohort-frequency.tsv"), rooted("segments", "cohort-frequency.png")]
     return files
