@@ -62,10 +62,11 @@ def stem(path):
     return os.path.splitext(os.path.basename(path))[0]
 
 
-def check_sheet(rows):
+def check_sheet(sheet):
+    rows = [r for r in sheet if "profile" not in r]
     seen = {}
     writers = {}  # output name -> (row, column) of the file that names it
-    for row in (r for r in rows if "profile" not in r):
+    for row in rows:
         n = row["row"]
         key = (row["sample"], row["array"])
         if key in seen:
@@ -85,8 +86,8 @@ def check_sheet(rows):
                 raise sheet_error(arrays["xba"]["row"], "sample",
                                   f"the merged analysis of {sample} writes the same files ({name}.*) as row {writers[name]}")
             writers[name] = arrays["xba"]["row"]
-    samples = {r["sample"]: r["row"] for r in rows if "profile" not in r}
-    for row in (r for r in rows if "profile" in r):
+    samples = {r["sample"]: r["row"] for r in rows}
+    for row in (r for r in sheet if "profile" in r):
         n, sample = row["row"], row["sample"]
         if sample in samples:
             raise sheet_error(n, "sample", f"{sample} is already in row {samples[sample]}")
