@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace varn::test {
 namespace {
@@ -87,6 +91,48 @@ TEST(ProfileFields, ValuesMissingValuesAndGenotypes) {
     EXPECT_EQ(genotypeOfAlleles("B", "A"), 2);
     EXPECT_EQ(genotypeOfAlleles("-", "A"), 0);
     EXPECT_EQ(withThousands(12345678), "12,345,678");
+}
+
+// The short way for plain decimals must give the float from_chars gives, to the bit, and leave
+// everything else to it.
+TEST(ProfileFields, DecimalsReadToTheBitAsFromCharsReadsThem) {
+    std::vector<std::string> fields = {"-0", "0", "5.", ".5", "-.5", "16777215", "16777216", "16777217",
+                                       "1.6777217", "0.00000001", "00000001.5", "--1", "1.2.3", "0.1e1"};
+    char text[32];
+    for (int i = -40000; i <= 40000; i += 7) {
+        std::snprintf(text, sizeof text, "%.4f", i / 10000.0);
+        fields.emplace_back(text);
+        std::snprintf(text, sizeof text, "%.7f", i / 137.0);
+        fields.emplace_back(text);
+    }
+    for (const std::string& field : fields) {
+        float fast = NAN, slow = NAN;
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), slow);
+        const bool number = error == std::errc() && end == field.data() + field.size();
+        ASSERT_EQ(parseValue(field, fast) == FieldValue::Number, number) << field;
+        if (number) ASSERT_EQ(std::memcmp(&fast, &slow, sizeof fast), 0) << field;
+    }
+}
+
+// Fields split eight bytes at a time: a separator at every place of a word, and beside a byte
+// that differs from it by one (the borrow of the word-wide test).
+TEST(ProfileFields, SplitFindsEverySeparator) {
+    std::vector<std::string_view> fields;
+    for (std::size_t length = 0; length <= 24; ++length)
+        for (std::size_t mask = 0; mask < 64; ++mask) {
+            std::string line(length, 'x');
+            for (std::size_t i = 0; i < length; ++i)
+                if ((mask >> (i % 6)) & 1) line[i] = i % 3 == 0 ? '\x08' : '\t';
+            splitFields(line, '\t', fields);
+            std::vector<std::string_view> expected;
+            std::size_t begin = 0;
+            for (std::size_t i = 0; i <= length; ++i)
+                if (i == length || line[i] == '\t') {
+                    expected.emplace_back(line.data() + begin, i - begin);
+                    begin = i + 1;
+                }
+            ASSERT_EQ(fields, expected) << length << " " << mask;
+        }
 }
 
 } // namespace
