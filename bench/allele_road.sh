@@ -7,26 +7,32 @@
 # same demo, keeping each one's fastest (on a shared machine other load only ever adds time).
 # The varn-cli run is a whole analysis as a user starts it: one array's pool and tumour read, the
 # joint fit of purity and ploidy, the allele-specific decoding and the segments with their allele
-# columns.
-#   [OLD=commit] [ROUNDS=5] bench/allele_road.sh [BUILD_DIR]    (under nice -n 19 on a shared machine)
+# columns. OLD_TREE names a worktree of the commit before that is already built (its build/), to
+# be used and kept.
+#   [OLD=commit | OLD_TREE=dir] [ROUNDS=5] bench/allele_road.sh [BUILD_DIR]    (nice -n 19 when shared)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(readlink -f "${1:-$here/build}")
 rounds=${ROUNDS:-5}
-old=${OLD:-$(git -C "$here" rev-list -1 --diff-filter=A HEAD -- src/engine/analysis/DocumentProfile.cpp)^}
+old=${OLD:-$(git -C "$here" log --format=%H --diff-filter=A -1 -- src/engine/analysis/DocumentProfile.cpp)^}
 old=$(git -C "$here" rev-parse --short "$old")
 tmp=$(mktemp -d)
+# Inside the build folder, so that ccache (base_dir) finds what the two trees share.
+tree=${OLD_TREE:-$build/allele-road-old}
 cleanup() {
-  git -C "$here" worktree remove --force "$tmp/old" >/dev/null 2>&1 || true
+  [ -n "${OLD_TREE:-}" ] || git -C "$here" worktree remove --force "$tree" >/dev/null 2>&1 || true
   rm -rf "$tmp"
 }
 trap cleanup EXIT
 
 targets=(bench_alleles bench_allele_hmm varn-cli)
 cmake --build "$build" -j 2 --target "${targets[@]}" >/dev/null
-git -C "$here" worktree add --detach "$tmp/old" "$old" >/dev/null 2>&1
-(cd "$tmp/old" && cmake --preset default -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null &&
-  cmake --build build -j 2 --target "${targets[@]}" >/dev/null)
+if [ -z "${OLD_TREE:-}" ]; then
+  git -C "$here" worktree add --detach "$tree" "$old" >/dev/null 2>&1
+  (cd "$tree" && cmake --preset default -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null)
+fi
+old=$(git -C "$tree" rev-parse --short HEAD)
+cmake --build "$tree/build" -j 2 --target "${targets[@]}" >/dev/null
 
 "$build/bin/varn-cli" --root "$tmp/demo" demo-data --refs 10 >/dev/null 2>&1
 filter='BM_AlleleAnalysisOneArray|BM_JointFit|BM_AlleleDecoding|BM_FitAndDecodingNewSample'
@@ -46,7 +52,7 @@ cp -al "$tmp/demo" "$tmp/new-root"
 : >"$tmp/times.tsv"
 for round in $(seq "$rounds"); do
   for side in old new; do
-    dir=$([ $side = old ] && echo "$tmp/old/build/bin" || echo "$build/bin")
+    dir=$([ $side = old ] && echo "$tree/build/bin" || echo "$build/bin")
     for program in bench_alleles bench_allele_hmm; do
       bench "$dir" $program | sed "s/^/$side\t/" >>"$tmp/times.tsv"
     done
