@@ -110,7 +110,9 @@ TEST(ProfileFields, DecimalsReadToTheBitAsFromCharsReadsThem) {
         const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), slow);
         const bool number = error == std::errc() && end == field.data() + field.size();
         ASSERT_EQ(parseValue(field, fast) == FieldValue::Number, number) << field;
-        if (number) ASSERT_EQ(std::memcmp(&fast, &slow, sizeof fast), 0) << field;
+        if (number) {
+            ASSERT_EQ(std::memcmp(&fast, &slow, sizeof fast), 0) << field;
+        }
     }
 }
 
