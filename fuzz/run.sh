@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs one fuzzer: fuzz/run.sh NAME SECONDS [extra libFuzzer options]
-# Builds build-fuzz with clang first when needed, fuzzes a scratch copy of the committed seed
-# corpus (which is never grown), and ends with the executions per second and the coverage.
+# Builds the fuzzer in $VARN_FUZZ_BUILD (a build configured with -DVARN_FUZZ=ON, such as the
+# asan preset's build-asan), else in build-fuzz, made with clang when missing; fuzzes a scratch
+# copy of the committed seed corpus (which is never grown), and ends with the executions per
+# second and the coverage.
 # Findings are written to fuzz/findings/NAME/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,11 +20,12 @@ if [ ! -d "fuzz/corpus/$name" ]; then
   exit 2
 fi
 
-if [ ! -f build-fuzz/build.ninja ]; then
-  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARN_FUZZ=ON \
+build=${VARN_FUZZ_BUILD:-build-fuzz}
+if [ ! -f "$build/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARN_FUZZ=ON \
     -DVARN_BUILD_TESTS=OFF -DVARN_BUILD_BENCH=OFF -DVARN_BUILD_GUI=OFF >/dev/null
 fi
-cmake --build build-fuzz -j "${VARN_FUZZ_JOBS:-2}" --target "fuzz_$name" >/dev/null
+cmake --build "$build" -j "${VARN_FUZZ_JOBS:-2}" --target "fuzz_$name" >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varn-fuzz-$name.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -33,7 +36,7 @@ log="$work/log"
 
 set +e
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  "build-fuzz/bin/fuzz_$name" -max_total_time="$seconds" -max_len=1048576 -rss_limit_mb=4096 -timeout=60 \
+  "$build/bin/fuzz_$name" -max_total_time="$seconds" -max_len=1048576 -rss_limit_mb=4096 -timeout=60 \
   -artifact_prefix="$findings/" -print_final_stats=1 "$@" "$work/corpus" >"$log" 2>&1
 status=$?
 set -e
