@@ -307,7 +307,7 @@ void KeptAnalysisTest::roads_data() {
             d.click(m, "1003");
             d.click(m, "1");
         });
-        d.expect("region box", [&d](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(QMessageBox::Ok)->click(); });
+        d.expect("region box", [](QWidget* m) { qobject_cast<QMessageBox*>(m)->button(QMessageBox::Ok)->click(); });
         const CVARNView& v = w.view();
         const int panel = v.panelX[kXba][2] / 10 + 10;
         const int width = (v.chromosomeStart[kXba][3] - v.chromosomeStart[kXba][2]) / 10;
