@@ -220,7 +220,9 @@ constexpr std::string_view kCohortSamplesHelp =
     "  shares of the genome altered, in LOH and doubled, the fit (1 - cost / (25 x segments)), the\n"
     "  number of solutions and whether the fit decided; NA and a note where the alleles cannot be\n"
     "  read (the fraction is then the levels' alone). The baseline region holds its stored copy\n"
-    "  number unless --ploidy auto lets the data decide it or --ploidy X holds the ploidy.\n";
+    "  number unless --ploidy auto lets the data decide it or --ploidy X holds the ploidy.\n"
+    "  The profiles kept by profile --store (*.profile.gz) follow, array \"profile\", with the\n"
+    "  solution they were decoded with (NA where none was fitted).\n";
 
 constexpr std::string_view kSampleListHelp =
     "Usage: varn-cli [--root DIR] sample-list [--pool POOL ...]\n"

@@ -1,10 +1,12 @@
 #include "SampleSummary.h"
 
 #include "StoredAnalysisFiles.h"
+#include "StoredProfileWalk.h"
 #include "document/CVARNDoc.h"
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
+#include "engine/analysis/ProfileResult.h"
 #include "engine/analysis/ResultWording.h"
 
 #include <cstdio>
@@ -13,7 +15,9 @@ namespace varn {
 
 namespace {
 
-std::string arrayName(int t) { return t == kXba ? "xba" : t == kHind ? "hind" : "both"; }
+std::string arrayName(int t) {
+    return t == kXba ? "xba" : t == kHind ? "hind" : t == kProfileSummary ? "profile" : "both";
+}
 
 // Tabs and line ends would break the table's columns.
 std::string plain(std::string text) {
@@ -38,6 +42,21 @@ SampleSummary summariseSample(const std::string& sample, int arrayType, const Pu
         s.solutions = static_cast<int>(e.fit.solutions.size());
     }
     s.note = !e.why.empty() ? e.why : e.joint ? std::string() : e.alleleReason;
+    return s;
+}
+
+SampleSummary summariseProfile(const ProfileResult& r) {
+    SampleSummary s;
+    s.sample = r.profile.sample;
+    s.arrayType = kProfileSummary;
+    s.joint = r.fitted && r.solution > 0;
+    s.decided = r.decided;
+    s.purity = s.purityLow = s.purityHigh = r.purity;
+    if (s.joint) {
+        s.best = r.decodedWith;
+        s.solutions = r.solutions;
+    }
+    s.note = r.fitWhy;
     return s;
 }
 
@@ -81,7 +100,9 @@ std::string cohortSamplesText(const std::vector<SampleSummary>& samples) {
 
 bool writeCohortSamples(CVARNDoc& doc, const PurityFitOptions& options) {
     std::vector<SampleSummary> rows;
-    const bool walked = forEachStoredAnalysis(doc, "Fitting purity and ploidy", [&](int t) {
+    const std::filesystem::path stored = doc.fixedPath("c:\\VARN\\temporary files");
+    const bool profilesOnly = storedAnalysisFiles(stored).empty() && !storedProfileFiles(stored).empty();
+    bool walked = profilesOnly || forEachStoredAnalysis(doc, "Fitting purity and ploidy", [&](int t) {
         PurityEstimate e;
         std::string reason;
         const std::string sample(sampleName(doc.poolSampleName[t][0]));
@@ -97,6 +118,10 @@ bool writeCohortSamples(CVARNDoc& doc, const PurityFitOptions& options) {
         rows.push_back(summariseSample(sample, t, e));
         return true;
     });
+    walked = walked && forEachStoredProfile(stored, doc.ui(), [&](const ProfileResult& r) {
+                 rows.push_back(summariseProfile(r));
+                 return true;
+             });
     if (!walked) return false;
     const std::filesystem::path folder = doc.fixedPath("c:\\VARN\\segments");
     std::error_code ec;

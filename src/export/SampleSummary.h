@@ -8,14 +8,18 @@
 namespace varn {
 
 class CVARNDoc;
+struct ProfileResult;
 
 // What one analysis says about its tumour as a whole: the tumour cell fraction and the ploidy
 // with their intervals, whether the genome doubled, and the shares of the genome altered, in LOH
 // and doubled, from the joint fit's best solution (the baseline as the analysis holds it). A
 // profile whose alleles cannot be read has the levels' fraction alone; note says why.
+// The array of a summary of a stored profile analysis (any array's; "profile" in the table).
+inline constexpr int kProfileSummary = -1;
+
 struct SampleSummary {
     std::string sample;
-    int arrayType = 0;   // 1 Xba, 2 Hind, 0 both
+    int arrayType = 0;   // 1 Xba, 2 Hind, 0 both, kProfileSummary
     bool estimated = true; // false: no decoded profile to read (every number NA)
     bool joint = false;    // fraction and ploidy fitted together
     bool decided = false;
@@ -26,6 +30,9 @@ struct SampleSummary {
 };
 
 SampleSummary summariseSample(const std::string& sample, int arrayType, const PurityEstimate& estimate);
+// A stored profile analysis: the solution it was decoded with; without one (purity and ploidy
+// given, or nothing fitted), the purity decoded at, the rest NA.
+SampleSummary summariseProfile(const ProfileResult& result);
 
 // The line of the PDF report: "Tumour cells 70 % (68–71 %), ploidy 2.06 (2.02–2.10), genome
 // doubled: no, altered 24 %, LOH 9 %, doubled 12 % (fit 97 %)".
@@ -39,7 +46,8 @@ inline constexpr const char* kCohortSamplesHeader =
 std::string cohortSamplesText(const std::vector<SampleSummary>& samples);
 
 // The batch: every stored pool analysis of "temporary files/" reloaded (its allele sums with it
-// where Store kept them) and summarised, written to segments/cohort-samples.tsv. False when the
+// where Store kept them) and summarised, then every stored profile analysis there (a folder of
+// those alone is a cohort too), written to segments/cohort-samples.tsv. False when the
 // walk or the file failed (the reason is already shown).
 bool writeCohortSamples(CVARNDoc& doc, const PurityFitOptions& options);
 

@@ -69,6 +69,24 @@ bool toDouble(std::string_view s, double& v) {
     return !copy.empty() && end == copy.c_str() + copy.size();
 }
 
+// "fit", fitted, decided, solutions, then the solution decoded with: purity and its interval,
+// ploidy and its interval, the altered, LOH and doubled shares, the fit, doubled.
+bool readFit(const std::vector<std::string_view>& f, ProfileResult& r) {
+    if (f.size() != 15) return false;
+    int fitted = 0, decided = 0, doubled = 0;
+    PurityPloidySolution& s = r.decodedWith;
+    double* figures[] = {&s.purity,       &s.purityLow, &s.purityHigh,   &s.ploidy, &s.ploidyLow,
+                         &s.ploidyHigh,   &s.alteredShare, &s.lohShare, &s.doubledShare, &s.fit};
+    for (std::size_t k = 0; k < std::size(figures); ++k)
+        if (!toDouble(f[4 + k], *figures[k])) return false;
+    if (!toInt(f[1], fitted) || !toInt(f[2], decided) || !toInt(f[3], r.solutions) || !toInt(f[14], doubled))
+        return false;
+    r.fitted = fitted != 0;
+    r.decided = decided != 0;
+    s.doubled = doubled != 0;
+    return true;
+}
+
 } // namespace
 
 std::string storedProfileText(const ProfileResult& r) {
@@ -83,7 +101,15 @@ std::string storedProfileText(const ProfileResult& r) {
     append(out, "%.17g", r.purity);
     out += "\nploidy\t";
     append(out, "%.17g", r.ploidy);
-    out += "\nsolution\t" + std::to_string(r.solution) + "\nsolution_line\t" + r.solutionLine + "\nlevels";
+    out += "\nsolution\t" + std::to_string(r.solution) + "\nsolution_line\t" + r.solutionLine + "\nfit\t" +
+           (r.fitted ? "1" : "0") + "\t" + (r.decided ? "1" : "0") + "\t" + std::to_string(r.solutions);
+    const PurityPloidySolution& s = r.decodedWith;
+    for (double v : {s.purity, s.purityLow, s.purityHigh, s.ploidy, s.ploidyLow, s.ploidyHigh, s.alteredShare,
+                     s.lohShare, s.doubledShare, s.fit}) {
+        out += '\t';
+        append(out, "%.17g", v);
+    }
+    out += std::string("\t") + (s.doubled ? "1" : "0") + "\nfit_why\t" + r.fitWhy + "\nlevels";
     for (float l : r.levelOfTotal) {
         out += '\t';
         append(out, "%.9g", l);
@@ -158,6 +184,10 @@ bool readStoredProfile(const std::filesystem::path& path, ProfileResult& r, std:
             continue;
         else if (key == "solution_line")
             r.solutionLine = value;
+        else if (key == "fit") {
+            if (!readFit(f, r)) return refuse("this is not the fit's line of a stored profile analysis");
+        } else if (key == "fit_why")
+            r.fitWhy = value;
         else if (key == "levels") {
             for (std::size_t k = 1; k < f.size(); ++k) {
                 double v = 0.0;

@@ -124,10 +124,11 @@ if [ -z "$diffs" ] && [ "$count" -gt 0 ]; then pass "workflow files equal the co
 else fail "workflow and by hand differ: $diffs"; fi
 
 # The cohort's sample table: every stored analysis fitted with its alleles, the doubled tumour
-# (and no other) called doubled.
+# (and no other) called doubled, and the profile's row fitted beside them.
 doubled=$(awk -F'\t' 'NR > 1 && $6 != "NA" && $9 == "yes" {print $1}' "$tmp/A/segments/cohort-samples.tsv" | sort | tr '\n' ' ')
-fitted=$(awk -F'\t' 'NR > 1 && $6 != "NA"' "$tmp/A/segments/cohort-samples.tsv" | wc -l)
-if [ "$doubled" = "Tumor6H Tumor6X " ] && [ "$fitted" -eq $((2 * $(wc -w <<<"$tumours"))) ]; then
+fitted=$(awk -F'\t' 'NR > 1 && $2 != "profile" && $6 != "NA"' "$tmp/A/segments/cohort-samples.tsv" | wc -l)
+profile=$(awk -F'\t' '$1 == "Tumor8" && $2 == "profile" && $6 != "NA"' "$tmp/A/segments/cohort-samples.tsv" | wc -l)
+if [ "$doubled" = "Tumor6H Tumor6X " ] && [ "$fitted" -eq $((2 * $(wc -w <<<"$tumours"))) ] && [ "$profile" -eq 1 ]; then
   pass "cohort-samples.tsv: every analysis fitted, the doubled genome called doubled"
 else fail "cohort-samples.tsv: doubled '$doubled', fitted $fitted: $(cat "$tmp/A/segments/cohort-samples.tsv")"; fi
 

@@ -28,6 +28,7 @@ rule cohort_samples:
         xba_pool=pool("xba"),
         hind_pool=pool("hind"),
         stores=[pool_outputs(name)["store"] for name in sorted(BY_STEM)],
+        profiles=[profile_outputs(name)["store"] for name in sorted(PROFILES)],
     output:
         table=rooted("segments", "cohort-samples.tsv"),
     log:

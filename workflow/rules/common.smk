@@ -204,8 +204,6 @@ def every_output():
     files += [f for name in MERGED for f in merged_outputs(name).values()]
     files += [rooted("Self temporary files", f"{name}.temp") for name in PAIRED]
     files += [f for name in PROFILES for f in profile_outputs(name).values()]
-    # cohort-samples summarises the stored 50K analyses; a sheet of profiles alone has none.
-    summaries = ["cohort.seg", "cohort-samples.tsv"] if ROWS else ["cohort.seg"]
-    files += [rooted("segments", f) for f in summaries]
+    files += [rooted("segments", f) for f in ["cohort.seg", "cohort-samples.tsv"]]
     files += [rooted("segments", "cohort-frequency.tsv"), rooted("segments", "cohort-frequency.png")]
     return files

@@ -18,6 +18,15 @@ ProfileResult profileResult(const Profile& read, const ProfileAnalysis& a, Genom
     r.ploidy = a.ploidy;
     r.solution = a.solution;
     r.solutionLine = a.solutionLine;
+    r.fitted = a.fit.available;
+    r.decided = a.fit.decided;
+    r.solutions = static_cast<int>(a.fit.solutions.size());
+    if (a.solution > 0) {
+        r.decodedWith = a.fit.solutions[static_cast<std::size_t>(a.solution - 1)];
+        r.decodedWith.states.clear();
+        r.decodedWith.explained.clear();
+    }
+    r.fitWhy = a.fitWhy;
     return r;
 }
 

@@ -26,6 +26,14 @@ struct ProfileResult {
     double ploidy = 2.0;
     int solution = 0; // 0: decoded at the purity given, nothing fitted
     std::string solutionLine;
+    // The joint fit as a cohort's summary reads it: how many solutions it found, whether it
+    // decided, the figures of the solution decoded with (its states left out), and why it could
+    // not tell or did not run. fitted false: no joint fit ran.
+    bool fitted = false;
+    bool decided = false;
+    int solutions = 0;
+    PurityPloidySolution decodedWith;
+    std::string fitWhy;
 };
 
 ProfileResult profileResult(const Profile& read, const ProfileAnalysis& analysis, GenomeBuild build);
