@@ -9,6 +9,7 @@
 #include "engine/analysis/CompressionFit.h"
 #include "engine/analysis/LevelWaves.h"
 #include "engine/analysis/ResultWording.h"
+#include "engine/analysis/ShortEvents.h"
 #include "engine/analysis/TwinSolutions.h"
 #include "engine/purity/FitSegments.h"
 #include "engine/purity/PurityPloidyCost.h"
@@ -207,6 +208,7 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     }
 
     a.levels = levelsAt(a, in, a.purity, a.ploidy, options);
+    const DecodingLevels fineLevels = a.levels;
     // The waves move whole stretches: a stretch of the waves' reach tells the decoder no more about
     // its level than its mean with the waves' error does, so each SNP's level counts as if its
     // noise held the waves of that many SNPs as well.
@@ -219,13 +221,28 @@ ProfileAnalysis analyseProfile(const Profile& read, const ProfileAnalysisOptions
     noise.bafNoise = in.arrays[1].bafNoise;
     noise.informativeShare = in.arrays[1].informativeShare;
     a.decoding = decodeProfile(p, a.informative, noise, a.levels, p.sample);
-    a.calls = callsOf(read, a.prepared, a.informative, a.decoding);
     const double baseShift = std::log((a.purity * copies.g[2] + 2.0 * (1.0 - a.purity)) / 2.0);
     for (int k = 0; k < kStates; ++k)
         a.levelOfTotal.push_back(static_cast<float>(
             gamma * (a.levels.baseline[1] +
                      a.levels.scale *
                          (std::log((a.purity * copies.g[k] + 2.0 * (1.0 - a.purity)) / 2.0) - baseShift))));
+    if (waves[1].sd > 0.0) {
+        const ProfileDecoding fine = decodeProfile(p, a.informative, noise, fineLevels, p.sample);
+        ShortEventLevels shortLevels;
+        shortLevels.levelOfTotal = a.levelOfTotal;
+        // One copy in every cell, the normal's too.
+        shortLevels.germlineLoss =
+            gamma * (a.levels.baseline[1] + a.levels.scale * (std::log(copies.g[1] / 2.0) - baseShift));
+        shortLevels.noise = profileNoise(read, 0);
+        shortLevels.waves = levelWaves(read, 0).sd;
+        shortLevels.informative = &a.informative.informative;
+        // The paired normal's heterozygous SNPs stay informative over a deletion in the tumour
+        // cells; the sample's own show only where normal cells are left (as the allele HMM has it).
+        shortLevels.deletionShowsAlleles = a.informative.fromNormal || a.purity <= 0.9;
+        takeShortEvents(read, fine, a.decoding, shortLevels);
+    }
+    a.calls = callsOf(read, a.prepared, a.informative, a.decoding);
     return a;
 }
 
