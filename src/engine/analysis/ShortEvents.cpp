@@ -72,7 +72,7 @@ int takeShortEvents(const Profile& read, const ProfileDecoding& fine, ProfileDec
         int total = 0, minor = 0;
         if (alleles && informative == 0) {
             // No heterozygous SNP: a germline loss, where so many SNPs would have shown one.
-            const bool tells = std::pow(1.0 - share, withBaf) < kGermlineChance;
+            const bool tells = std::pow(1.0 - share, withBaf) * kGermlineOdds <= 1.0;
             const bool germline =
                 levels.deletionShowsAlleles || std::fabs(mean - levels.germlineLoss) < std::fabs(mean - floorLevel);
             if (!tells || !germline) continue;

@@ -24,9 +24,9 @@ struct ProfileDecoding;
 // alleles tell. A homozygous deletion in the tumour cells leaves the normal cells' alleles, so
 // its heterozygous SNPs still read as informative; a loss in the germline leaves one copy in every
 // cell and no heterozygous SNP at all, though its log ratio at half the cells normal falls as far.
-// A run without any informative SNP where the genome's share of them makes that unlikely (below
-// kGermlineChance) is a germline loss (one copy, none of the other parent); one without any where
-// too few SNPs tell is left as it was called.
+// A run without any informative SNP is a germline loss (one copy, none of the other parent) where
+// that is at least kGermlineOdds times likelier of one than of a deletion, whose SNPs would show
+// the genome's share of informative ones; one where too few SNPs tell is left as it was called.
 
 // Genome-wide, most short stretches the fine decoding calls otherwise are noise or waves: a test
 // at 5 standard errors lets fewer than one in a million of them through.
@@ -37,9 +37,9 @@ inline constexpr int kShortEventSnps = 5;
 // Bases: a run the fine decoding calls over longer than this is the waves' scale, where the
 // coarse decoding decides.
 inline constexpr int kShortEventBases = kWaveReach;
-// The chance, at the genome's share of informative SNPs, that a run of a tumour's homozygous
-// deletion shows none of them, below which the run reads as a germline loss.
-inline constexpr double kGermlineChance = 1e-3;
+// Odds of twenty to one, a test's customary 5 %: at a third of the SNPs informative, eight SNPs
+// without one tell a germline loss (a 50 kb loss at 2.5 million SNPs holds about twenty).
+inline constexpr double kGermlineOdds = 20.0;
 
 // What the test reads, in the units of the profile as read: the log ratio of k total copies in
 // the tumour cells (levelOfTotal[k]), of one copy in every cell, the SD of one SNP's log ratio and

@@ -23,7 +23,8 @@ TEST(ShortEvents, TakesDeepShortLossesByTheirAllelesAndLeavesTheRestToTheWaves) 
     const Case cases[] = {
         {"a homozygous deletion of 25 SNPs", 0, 25, -0.50f, true, 0, 0},
         {"a germline loss of 25 SNPs", 0, 25, -0.50f, false, 1, 0},
-        {"no heterozygous SNP among too few to tell", 0, 8, -0.50f, false, 2, 1},
+        {"a germline loss of 9 SNPs", 0, 9, -0.50f, false, 1, 0},
+        {"no heterozygous SNP among too few to tell", 0, 6, -0.50f, false, 2, 1},
         {"a gain as short", 4, 25, 0.30f, true, 2, 1},
         {"too few SNPs", 0, 4, -0.50f, true, 2, 1},
         {"longer than the waves' reach", 0, 300, -0.50f, true, 2, 1},
