@@ -2,6 +2,7 @@
 
 #include "ChSelectDialog.h"
 #include "FileFilter.h"
+#include "ProfileOpenFace.h"
 #include "RegionEntryFace.h"
 #include "SetupDialogFaces.h"
 #include "document/WrittenReport.h"
@@ -189,6 +190,11 @@ DialogResult QtUserInterface::chSelect(CChSelectDlg& dialog) {
 
 DialogResult QtUserInterface::regionEntry(CRegionEntry& dialog) {
     RegionEntryFace face(dialog, *this, parent_);
+    return resultOf(face.exec());
+}
+
+DialogResult QtUserInterface::profileOpen(CProfileOpen& dialog) {
+    ProfileOpenFace face(dialog, *this, parent_);
     return resultOf(face.exec());
 }
 

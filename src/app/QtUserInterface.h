@@ -50,6 +50,7 @@ class QtUserInterface : public UserInterface {
     DialogResult baseSet(CBaseSet& dialog) override;
     DialogResult chSelect(CChSelectDlg& dialog) override;
     DialogResult regionEntry(CRegionEntry& dialog) override;
+    DialogResult profileOpen(CProfileOpen& dialog) override;
 
     void progress(const std::string& what, int done, int total) override;
     // The status bar of the main window says what the last command did: the files it wrote and

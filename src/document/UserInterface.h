@@ -17,6 +17,7 @@ class CRefSelect;
 class CBaseSet;
 class CChSelectDlg;
 class CRegionEntry;
+class CProfileOpen;
 
 // How a modal dialog ended. Failed stands for a dialog that could not be opened at all.
 enum class DialogResult { Ok, Cancel, Failed };
@@ -86,6 +87,8 @@ public:
     virtual DialogResult chSelect(CChSelectDlg& dialog) = 0;
     // Range Set's typed region; a command line gives its region as an option and never opens it.
     virtual DialogResult regionEntry(CRegionEntry& /*dialog*/) { return DialogResult::Cancel; }
+    // Open Profile's sample, normal, build and frequencies; a command line gives them as options.
+    virtual DialogResult profileOpen(CProfileOpen& /*dialog*/) { return DialogResult::Cancel; }
 
     // A file has been written and is in place under its real name. `verb` says what was done
     // ("Stored", "Wrote"); the window shows the report in its status bar, varn-cli prints it as

@@ -83,6 +83,7 @@ public:
     DialogResult baseSet(CBaseSet& d) override;
     DialogResult chSelect(CChSelectDlg& d) override;
     DialogResult regionEntry(CRegionEntry& d) override;
+    DialogResult profileOpen(CProfileOpen& d) override;
 
 private:
     struct DialogAnswer {

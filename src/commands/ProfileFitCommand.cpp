@@ -1,0 +1,67 @@
+// The HMM parameter dialog on a profile's page: the joint fit's map and solutions, and a solution
+// picked from them decoding the whole profile again.
+#include "ProfileCommands.h"
+
+#include "commands/CHMMParameter.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+#include "engine/analysis/ProfileAnalysis.h"
+#include "engine/analysis/ProfileResult.h"
+#include "engine/purity/JointFitEstimate.h"
+#include "view/CVARNView.h"
+#include "view/profile/ShownProfile.h"
+
+namespace varn {
+
+namespace {
+
+// The fit of the profile shown; a restored analysis keeps no map, so it is fitted again from the
+// SNPs it stored.
+const Profile& snpsOf(const ShownProfile& p) { return p.asRead ? *p.asRead : p.result.profile; }
+
+const PurityPloidyFit& fitOf(ShownProfile& p) {
+    if (!p.fit.available) p.fit = analyseProfile(snpsOf(p), {}).fit;
+    return p.fit;
+}
+
+} // namespace
+
+void profileHmmParameter(CVARNDoc& doc, CVARNView& view) {
+    if (!doc.shownProfile) return;
+    ShownProfile& shown = *doc.shownProfile;
+    CHMMParameter dialog;
+    for (int i = 0; i < 6; ++i) dialog.member[i] = doc.hmmMean[5 - i];
+    dialog.onInitDialog();
+    dialog.estimator = [&shown](PurityEstimate& estimate, std::string& reason) {
+        const PurityPloidyFit& fit = fitOf(shown);
+        if (!fit.available || fit.solutions.empty()) {
+            reason = fit.why.empty() ? "The profile gives the fit nothing to read." : fit.why;
+            return false;
+        }
+        estimate = estimateOfJointFit(fit, static_cast<int>(shown.result.profile.size()));
+        return true;
+    };
+    const DialogResult result = doc.ui().hmmParameter(dialog);
+    if (result == DialogResult::Failed) {
+        doc.ui().messageBox("Parameter set error");
+        return;
+    }
+    // The means of the 50K pages do not decode a profile: only a solution picked changes it.
+    if (result != DialogResult::Ok || dialog.pickedSolution() == nullptr) return;
+    ProfileAnalysisOptions options = shown.analysis;
+    options.solution = dialog.pickedNumber;
+    const ProfileAnalysis analysis = analyseProfile(snpsOf(shown), options);
+    if (!analysis.refusal.empty()) {
+        doc.ui().messageBox(shown.result.profile.source + ": " + analysis.refusal);
+        return;
+    }
+    auto next = makeShownProfile(doc.installRoot(), profileResult(snpsOf(shown), analysis, shown.result.build));
+    next->file = shown.file;
+    next->read = shown.read;
+    next->asRead = shown.asRead;
+    next->analysis = options;
+    next->fit = analysis.fit;
+    showProfile(doc, view, std::move(next));
+}
+
+} // namespace varn

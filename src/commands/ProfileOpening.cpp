@@ -1,0 +1,103 @@
+// Open Profile: a per-SNP profile from any array into the window, read, fitted and shown.
+#include "ProfileCommands.h"
+
+#include "commands/CProfileOpen.h"
+#include "document/CVARNDoc.h"
+#include "document/UserInterface.h"
+#include "document/profile/CytoBandFile.h"
+#include "engine/analysis/ProfileAnalysis.h"
+#include "engine/analysis/ProfileResult.h"
+#include "export/ProfileOutputs.h"
+#include "view/CVARNView.h"
+#include "view/profile/ShownProfile.h"
+
+#include <algorithm>
+
+namespace varn {
+
+namespace {
+
+// The profile formats and their usual names, and gzipped files of any of them.
+constexpr const char* kProfileFilter =
+    "Profiles (*.txt;*.csv;*.tsv;*.gz)|*.txt;*.csv;*.tsv;*.gz|Gzipped files (*.gz)|*.gz|All Files (*.*)|*.*||";
+
+std::vector<CytoBand> cytobandsFor(const InstallRoot& root, GenomeBuild build) {
+    const auto file = findCytoBandFile(root.map("c:\\VARN\\data"), build);
+    if (!file) return {};
+    CytoBandReading reading = readCytoBandFile(*file);
+    // A broken band file costs the ideogram, not the profile: the outlines are drawn instead.
+    return reading.refusal.empty() ? std::move(reading.bands) : std::vector<CytoBand>{};
+}
+
+} // namespace
+
+std::shared_ptr<ShownProfile> makeShownProfile(const InstallRoot& root, ProfileResult result) {
+    auto shown = std::make_shared<ShownProfile>();
+    shown->result = std::move(result);
+    shown->picture = profilePictureOf(shown->result, cytobandsFor(root, shown->result.build));
+    return shown;
+}
+
+void showProfile(CVARNDoc& doc, CVARNView& view, std::shared_ptr<ShownProfile> profile) {
+    const std::string line = profile->result.profile.sample + ": " + profile->result.solutionLine;
+    doc.shownProfile = std::move(profile);
+    view.currentChromosome = std::clamp(view.currentChromosome, 1, 23);
+    view.showProfileGenome();
+    doc.ui().status(line);
+}
+
+bool openProfile(CVARNDoc& doc, CVARNView& view, const std::optional<std::filesystem::path>& file) {
+    UserInterface& ui = doc.ui();
+    std::filesystem::path path;
+    if (file) {
+        path = *file;
+    } else {
+        FileChooserOptions chooser;
+        chooser.title = "Open Profile";
+        chooser.initialDirectory = doc.installRoot().root();
+        chooser.filter = kProfileFilter;
+        const auto chosen = ui.openFile(chooser);
+        if (!chosen) return false;
+        path = *chosen;
+    }
+
+    // The first reading says what the file holds; a report of several samples is refused until
+    // one is named, which is what the dialog asks.
+    ProfileReading first = readProfile(path, {});
+    if (!first.profile && first.summary.samples.size() <= 1) {
+        ui.messageBox(first.refusal);
+        return false;
+    }
+    CProfileOpen dialog;
+    dialog.file = path;
+    dialog.onInitDialog(first);
+    const DialogResult answer = ui.profileOpen(dialog);
+    if (answer == DialogResult::Failed) ui.messageBox("Profile dialog error");
+    if (answer != DialogResult::Ok) return false;
+
+    const ProfileOptions options = dialog.options();
+    const bool same = first.profile && options.sample.empty() && options.normal.empty() && options.pfb.empty() &&
+                      options.build == ProfileOptions{}.build;
+    ProfileReading reading = same ? std::move(first) : readProfile(path, options);
+    if (!reading.profile) {
+        ui.messageBox(reading.refusal);
+        return false;
+    }
+    auto shown = std::make_shared<ShownProfile>();
+    shown->file = path;
+    shown->read = options;
+    shown->asRead = std::make_shared<const Profile>(std::move(*reading.profile));
+    const Profile& snps = *shown->asRead;
+    const ProfileAnalysis analysis = analyseProfile(snps, shown->analysis);
+    if (!analysis.refusal.empty()) {
+        ui.messageBox(path.string() + ": " + analysis.refusal);
+        return false;
+    }
+    shown->fit = analysis.fit;
+    shown->result = profileResult(snps, analysis, options.build);
+    shown->picture = profilePictureOf(shown->result, cytobandsFor(doc.installRoot(), options.build));
+    showProfile(doc, view, std::move(shown));
+    return true;
+}
+
+} // namespace varn
