@@ -1,0 +1,168 @@
+// A profile from another array in the window: the final-report demo tumour opened, fitted at its
+// second solution, stored and restored, and every way out of the new dialogs leaving the page as
+// it was.
+#include "AppFixture.h"
+#include "CMainFrame.h"
+#include "CommandRouter.h"
+#include "GenomeWidget.h"
+#include "commands/CHMMParameter.h"
+#include "commands/CProfileOpen.h"
+#include "demo/DemoFinalReports.h"
+#include "document/CVARNDoc.h"
+#include "document/profile/ProfileReading.h"
+#include "engine/analysis/ProfileAnalysis.h"
+#include "view/CVARNView.h"
+#include "view/CommandIds.h"
+#include "view/DisplayMode.h"
+#include "view/profile/ShownProfile.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
+
+using namespace varn;
+
+namespace {
+
+// Enough SNPs that the fit finds its solutions, few enough to stay quick.
+constexpr int kSnps = 60000;
+
+// The demo tumour, written once for the whole program.
+const demo::FinalReportFiles& demoFiles() {
+    static test::TempDir dir;
+    static const demo::FinalReportFiles files{dir / "Tumor8.txt", dir / "Tumor8N.txt", dir / "truth.txt",
+                                              dir / "demo.pfb"};
+    static const bool written = [] {
+        std::ostringstream err;
+        return demo::writeDemoFinalReports(files, 1, kSnps, "test", err);
+    }();
+    if (!written) qFatal("the demo final report could not be written");
+    return files;
+}
+
+struct ProfileWindow {
+    test::AppFixture f;
+    CVARNView& view = f.app->view();
+    CVARNDoc& doc = view.GetDocument();
+    CMainFrame& frame = f.app->mainFrame();
+
+    ProfileWindow() {
+        frame.resize(1000, 700);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    }
+    // Open Profile through the chooser and the dialog, answered OK as they open.
+    void open(const std::filesystem::path& file) {
+        f.ui.answerFile(file);
+        f.ui.answer<CProfileOpen>([](CProfileOpen&) { return DialogResult::Ok; });
+        QVERIFY(frame.sendCommand(ID_OPEN_PROFILE));
+    }
+    QImage page() {
+        QCoreApplication::processEvents();
+        return frame.genomeWidget()->grab().toImage();
+    }
+    std::vector<std::int8_t> states() const { return doc.shownProfile->result.totalCopies; }
+};
+
+} // namespace
+
+class ProfileWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void openEstimateSecondSolutionStoreAndRestore();
+    void cancelsAndAWrongFileLeaveThePageAsItWas();
+};
+
+void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
+    const demo::FinalReportFiles& files = demoFiles();
+    std::filesystem::path stored;
+    std::vector<std::int8_t> secondStates;
+    QString title;
+    {
+        ProfileWindow w;
+        w.open(files.tumour);
+        QVERIFY2(w.doc.shownProfile != nullptr, w.f.ui.messages.empty() ? "" : w.f.ui.messages.back().c_str());
+        QCOMPARE(w.view.displayMode, ModeProfileGenome);
+        QVERIFY(w.f.app->router().isEnabled(ID_HMM_PARAMETER));
+        QVERIFY(!w.f.app->router().isEnabled(ID_SORT));
+        QVERIFY(!w.view.unavailableOnProfile(ID_SORT).empty());
+
+        // The dialog's Estimate lists the fit's solutions; the second, picked, decodes the profile
+        // as the analysis at solution 2 does.
+        std::size_t listed = 0;
+        w.f.ui.answer<CHMMParameter>([&listed](CHMMParameter& d) {
+            d.onEstimate();
+            listed = d.solutionLines().size();
+            return d.pickSolution(2) ? DialogResult::Ok : DialogResult::Cancel;
+        });
+        QVERIFY(w.frame.sendCommand(ID_HMM_PARAMETER));
+        QVERIFY2(listed >= 2, std::to_string(listed).c_str());
+        const ProfileReading reading = readProfile(files.tumour, {});
+        ProfileAnalysisOptions second;
+        second.solution = 2;
+        const ProfileAnalysis expected = analyseProfile(*reading.profile, second);
+        QCOMPARE(w.doc.shownProfile->result.solution, 2);
+        secondStates = w.states();
+        QVERIFY(secondStates == expected.decoding.totalCopies);
+        title = w.frame.windowTitle();
+        QVERIFY2(title.contains("solution 2"), qPrintable(title));
+
+        // Right-click on the strip names a SNP with the state it is drawn in.
+        w.page();
+        w.f.ui.answerYesNo(false);
+        w.view.OnRButtonDown((w.view.profileStripLeft + w.view.profileStripRight) / 2, 100);
+        QVERIFY(!w.f.ui.messages.empty());
+        QVERIFY2(w.f.ui.messages.back().rfind("SNP= ", 0) == 0, w.f.ui.messages.back().c_str());
+        QVERIFY(w.f.ui.messages.back().find("State= ") != std::string::npos);
+
+        QVERIFY(w.frame.sendCommand(ID_STORE));
+        // Kept past this window's folder, which goes with it.
+        stored = files.tumour.parent_path() / "Tumor8.profile.gz";
+        std::filesystem::copy_file(w.f.root() / "temporary files" / "Tumor8.profile.gz", stored,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    // A window of its own, as after closing the program: the stored analysis comes back whole.
+    ProfileWindow w;
+    w.f.ui.answerFile(stored);
+    QVERIFY(w.frame.sendCommand(ID_LOAD_PROFILE_ANALYSIS));
+    QVERIFY(w.doc.shownProfile != nullptr);
+    QVERIFY(w.states() == secondStates);
+    QCOMPARE(w.frame.windowTitle(), title.replace(files.tumour.filename().string().c_str(), "Tumor8.profile.gz"));
+}
+
+// Cancel in the chooser, in the dialog, in the HMM dialog and in Load Profile Analysis's chooser,
+// and a file that is no profile: the page stays pixel for pixel, the analysis the same object.
+void ProfileWindowTest::cancelsAndAWrongFileLeaveThePageAsItWas() {
+    ProfileWindow w;
+    w.open(demoFiles().tumour);
+    QVERIFY(w.doc.shownProfile != nullptr);
+    const ShownProfile* shown = w.doc.shownProfile.get();
+    const QImage before = w.page();
+
+    w.f.ui.answerFile(std::nullopt);
+    QVERIFY(w.frame.sendCommand(ID_OPEN_PROFILE));
+    w.f.ui.answerFile(demoFiles().tumour);
+    w.f.ui.cancel<CProfileOpen>();
+    QVERIFY(w.frame.sendCommand(ID_OPEN_PROFILE));
+    w.f.ui.cancel<CHMMParameter>();
+    QVERIFY(w.frame.sendCommand(ID_HMM_PARAMETER));
+    w.f.ui.answerFile(std::nullopt);
+    QVERIFY(w.frame.sendCommand(ID_LOAD_PROFILE_ANALYSIS));
+    QVERIFY(w.f.ui.messages.empty());
+
+    const std::filesystem::path wrong = w.f.folder / "wrong.txt";
+    std::ofstream(wrong) << "not a profile\n";
+    w.f.ui.answerFile(wrong);
+    QVERIFY(w.frame.sendCommand(ID_OPEN_PROFILE));
+    QCOMPARE(w.f.ui.messages.size(), std::size_t(1));
+    QVERIFY2(w.f.ui.messages.front().find("wrong.txt") != std::string::npos, w.f.ui.messages.front().c_str());
+
+    QVERIFY(w.f.ui.allAnswersUsed());
+    QCOMPARE(w.doc.shownProfile.get(), shown);
+    QVERIFY(w.page() == before);
+}
+
+QTEST_MAIN(ProfileWindowTest)
+#include "ProfileWindowTest.moc"
