@@ -50,17 +50,29 @@ void profileHmmParameter(CVARNDoc& doc, CVARNView& view) {
     if (result != DialogResult::Ok || dialog.pickedSolution() == nullptr) return;
     ProfileAnalysisOptions options = shown.analysis;
     options.solution = dialog.pickedNumber;
-    const ProfileAnalysis analysis = analyseProfile(snpsOf(shown), options);
-    if (!analysis.refusal.empty()) {
-        doc.ui().messageBox(shown.result.profile.source + ": " + analysis.refusal);
+    // Decoded off the window's thread from SNPs the work shares, so that a Cancel may leave it.
+    auto snps = shown.asRead ? shown.asRead : std::make_shared<const Profile>(shown.result.profile);
+    auto analysis = std::make_shared<ProfileAnalysis>();
+    auto next = std::make_shared<ShownProfile>();
+    const InstallRoot root = doc.installRoot();
+    const GenomeBuild build = shown.result.build;
+    const bool done = doc.ui().runCancellable(
+        "Decoding at solution " + std::to_string(options.solution), [snps, analysis, next, options, build] {
+            *analysis = analyseProfile(*snps, options);
+            if (!analysis->refusal.empty()) return;
+            next->result = profileResult(*snps, *analysis, build);
+        });
+    if (!done) return;
+    if (!analysis->refusal.empty()) {
+        doc.ui().messageBox(shown.result.profile.source + ": " + analysis->refusal);
         return;
     }
-    auto next = makeShownProfile(doc.installRoot(), profileResult(snpsOf(shown), analysis, shown.result.build));
+    next = makeShownProfile(root, std::move(next->result));
     next->file = shown.file;
     next->read = shown.read;
     next->asRead = shown.asRead;
     next->analysis = options;
-    next->fit = analysis.fit;
+    next->fit = analysis->fit;
     showProfile(doc, view, std::move(next));
 }
 

@@ -63,7 +63,11 @@ bool openProfile(CVARNDoc& doc, CVARNView& view, const std::optional<std::filesy
 
     // The first reading says what the file holds; a report of several samples is refused until
     // one is named, which is what the dialog asks.
-    ProfileReading first = readProfile(path, {});
+    auto firstReading = std::make_shared<ProfileReading>();
+    if (!ui.runCancellable("Reading " + path.filename().string(),
+                           [firstReading, path] { *firstReading = readProfile(path, {}); }))
+        return false;
+    ProfileReading& first = *firstReading;
     if (!first.profile && first.summary.samples.size() <= 1) {
         ui.messageBox(first.refusal);
         return false;
@@ -78,25 +82,40 @@ bool openProfile(CVARNDoc& doc, CVARNView& view, const std::optional<std::filesy
     const ProfileOptions options = dialog.options();
     const bool same = first.profile && options.sample.empty() && options.normal.empty() && options.pfb.empty() &&
                       options.build == ProfileOptions{}.build;
-    ProfileReading reading = same ? std::move(first) : readProfile(path, options);
-    if (!reading.profile) {
-        ui.messageBox(reading.refusal);
+    // Read (again, with the answers) and fitted off the window's thread; the work owns all it
+    // touches, since a Cancel leaves it to finish alone.
+    struct Work {
+        ProfileReading reading;
+        ProfileAnalysis analysis;
+        std::shared_ptr<ShownProfile> shown = std::make_shared<ShownProfile>();
+    };
+    auto work = std::make_shared<Work>();
+    if (same) work->reading = std::move(first);
+    firstReading.reset();
+    const InstallRoot root = doc.installRoot();
+    const bool done = ui.runCancellable("Reading and fitting " + path.filename().string(), [work, same, path, options, root] {
+        if (!same) work->reading = readProfile(path, options);
+        if (!work->reading.profile) return;
+        ShownProfile& shown = *work->shown;
+        shown.asRead = std::make_shared<const Profile>(std::move(*work->reading.profile));
+        work->analysis = analyseProfile(*shown.asRead, shown.analysis);
+        if (!work->analysis.refusal.empty()) return;
+        shown.fit = work->analysis.fit;
+        shown.result = profileResult(*shown.asRead, work->analysis, options.build);
+        shown.picture = profilePictureOf(shown.result, cytobandsFor(root, options.build));
+    });
+    if (!done) return false;
+    if (!work->shown->asRead) {
+        ui.messageBox(work->reading.refusal);
         return false;
     }
-    auto shown = std::make_shared<ShownProfile>();
-    shown->file = path;
-    shown->read = options;
-    shown->asRead = std::make_shared<const Profile>(std::move(*reading.profile));
-    const Profile& snps = *shown->asRead;
-    const ProfileAnalysis analysis = analyseProfile(snps, shown->analysis);
-    if (!analysis.refusal.empty()) {
-        ui.messageBox(path.string() + ": " + analysis.refusal);
+    if (!work->analysis.refusal.empty()) {
+        ui.messageBox(path.string() + ": " + work->analysis.refusal);
         return false;
     }
-    shown->fit = analysis.fit;
-    shown->result = profileResult(snps, analysis, options.build);
-    shown->picture = profilePictureOf(shown->result, cytobandsFor(doc.installRoot(), options.build));
-    showProfile(doc, view, std::move(shown));
+    work->shown->file = path;
+    work->shown->read = options;
+    showProfile(doc, view, work->shown);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +110,16 @@ public:
     // Long work (reading many signal files, a batch export) reports how far it is. Nothing is
     // shown by default.
     virtual void progress(const std::string& /*what*/, int /*done*/, int /*total*/) {}
+
+    // Work that can take long and cannot report its steps (reading and fitting a dense array's
+    // profile): the window runs it off its own thread behind a progress bar with Cancel and stays
+    // responsive meanwhile. False when the person cancelled: the work may still be running then,
+    // so it must own everything it touches, and what it makes is left unused. By default it runs
+    // here and now.
+    virtual bool runCancellable(const std::string& /*what*/, std::function<void()> work) {
+        work();
+        return true;
+    }
 };
 
 } // namespace varn

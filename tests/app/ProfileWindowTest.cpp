@@ -132,8 +132,8 @@ void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
     QCOMPARE(w.frame.windowTitle(), title.replace(files.tumour.filename().string().c_str(), "Tumor8.profile.gz"));
 }
 
-// Cancel in the chooser, in the dialog, in the HMM dialog and in Load Profile Analysis's chooser,
-// and a file that is no profile: the page stays pixel for pixel, the analysis the same object.
+// Cancel in the chooser, in the dialog, in the HMM dialog, in Load Profile Analysis's chooser and
+// on the progress bar, and a file that is no profile: the page stays pixel for pixel, the analysis the same object.
 void ProfileWindowTest::cancelsAndAWrongFileLeaveThePageAsItWas() {
     ProfileWindow w;
     w.open(demoFiles().tumour);
@@ -150,6 +150,15 @@ void ProfileWindowTest::cancelsAndAWrongFileLeaveThePageAsItWas() {
     QVERIFY(w.frame.sendCommand(ID_HMM_PARAMETER));
     w.f.ui.answerFile(std::nullopt);
     QVERIFY(w.frame.sendCommand(ID_LOAD_PROFILE_ANALYSIS));
+    // Cancel on the progress bar, during the first reading and during the reading and fitting.
+    w.f.ui.answerFile(demoFiles().tumour);
+    w.f.ui.cancelWork();
+    QVERIFY(w.frame.sendCommand(ID_OPEN_PROFILE));
+    w.f.ui.answerFile(demoFiles().tumour);
+    w.f.ui.answer<CProfileOpen>([](CProfileOpen&) { return DialogResult::Ok; });
+    w.f.ui.letWorkRun();
+    w.f.ui.cancelWork();
+    QVERIFY(w.frame.sendCommand(ID_OPEN_PROFILE));
     QVERIFY(w.f.ui.messages.empty());
 
     const std::filesystem::path wrong = w.f.folder / "wrong.txt";
