@@ -8,6 +8,7 @@
 #include "engine/analysis/ProfileAnalysis.h"
 #include "engine/analysis/ProfileResult.h"
 #include "export/ProfileOutputs.h"
+#include "export/StoredProfileFile.h"
 #include "view/CVARNView.h"
 #include "view/profile/ShownProfile.h"
 
@@ -27,6 +28,18 @@ std::vector<CytoBand> cytobandsFor(const InstallRoot& root, GenomeBuild build) {
     CytoBandReading reading = readCytoBandFile(*file);
     // A broken band file costs the ideogram, not the profile: the outlines are drawn instead.
     return reading.refusal.empty() ? std::move(reading.bands) : std::vector<CytoBand>{};
+}
+
+// The solution the sample's stored analysis was decoded at, when it was stored from this very
+// file; 0 otherwise.
+int keptSolution(const InstallRoot& root, const Profile& profile) {
+    const std::filesystem::path file = storedProfileFile(root, profile.sample);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return 0;
+    ProfileResult kept;
+    std::string why;
+    if (!readStoredProfile(file, kept, why) || kept.profile.source != profile.source) return 0;
+    return kept.solution;
 }
 
 } // namespace
@@ -100,6 +113,12 @@ bool openProfile(CVARNDoc& doc, CVARNView& view, const std::optional<std::filesy
         shown.asRead = std::make_shared<const Profile>(std::move(*work->reading.profile));
         work->analysis = analyseProfile(*shown.asRead, shown.analysis);
         if (!work->analysis.refusal.empty()) return;
+        // The same file opened again comes back at the solution its stored analysis was kept at.
+        if (const int kept = keptSolution(root, *shown.asRead); kept > 0 && kept != work->analysis.solution) {
+            shown.analysis.solution = kept;
+            work->analysis = analyseProfile(*shown.asRead, shown.analysis);
+            if (!work->analysis.refusal.empty()) return;
+        }
         shown.fit = work->analysis.fit;
         shown.result = profileResult(*shown.asRead, work->analysis, options.build);
         shown.picture = profilePictureOf(shown.result, cytobandsFor(root, options.build));

@@ -123,8 +123,15 @@ void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
         std::filesystem::copy_file(w.f.root() / "temporary files" / "Tumor8.profile.gz", stored,
                                    std::filesystem::copy_options::overwrite_existing);
     }
-    // A window of its own, as after closing the program: the stored analysis comes back whole.
+    // A window of its own, as after closing the program: the tumour opened again comes back at the
+    // solution it was stored at, and the stored analysis loaded comes back whole.
     ProfileWindow w;
+    std::filesystem::create_directories(w.f.root() / "temporary files");
+    std::filesystem::copy_file(stored, w.f.root() / "temporary files" / "Tumor8.profile.gz");
+    w.open(files.tumour);
+    QVERIFY(w.doc.shownProfile != nullptr);
+    QVERIFY(w.states() == secondStates);
+    QCOMPARE(w.frame.windowTitle(), title);
     w.f.ui.answerFile(stored);
     QVERIFY(w.frame.sendCommand(ID_LOAD_PROFILE_ANALYSIS));
     QVERIFY(w.doc.shownProfile != nullptr);
