@@ -17,9 +17,11 @@
 #include "view/profile/ShownProfile.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 using namespace varn;
@@ -40,6 +42,11 @@ const demo::FinalReportFiles& demoFiles() {
     }();
     if (!written) qFatal("the demo final report could not be written");
     return files;
+}
+
+std::string bytesOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 struct ProfileWindow {
@@ -116,6 +123,25 @@ void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
         QVERIFY(!w.f.ui.messages.empty());
         QVERIFY2(w.f.ui.messages.back().rfind("SNP= ", 0) == 0, w.f.ui.messages.back().c_str());
         QVERIFY(w.f.ui.messages.back().find("State= ") != std::string::npos);
+
+        // SegmentOut, AlleleOut and Export Picture write what varn-cli profile writes at solution 2.
+        QVERIFY(w.frame.sendCommand(ID_SEGMENT_OUT));
+        QVERIFY(w.frame.sendCommand(ID_ALLELE_OUT));
+        w.f.ui.answerFileOfType(w.f.folder / "genome.png", 0);
+        QVERIFY(w.frame.sendCommand(ID_EXPORT_PICTURE));
+        const test::TempDir cliRoot;
+        QProcess cli;
+        cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        cli.start(VARN_CLI_PATH, {"--root", QString::fromStdString(cliRoot.path().string()), "profile",
+                                  QString::fromStdString(files.tumour.string()), "--solution", "2", "--segments",
+                                  "--baf", "--plot", QString::fromStdString((cliRoot / "genome.png").string())});
+        QVERIFY(cli.waitForFinished(120000));
+        QCOMPARE(cli.exitCode(), 0);
+        for (const char* file : {"segments/Tumor8.seg", "segments/Tumor8.segments.tsv", "segments/Tumor8.bed",
+                                 "alleles/Tumor8.LogR.txt", "alleles/Tumor8.BAF.txt"})
+            QVERIFY2(!bytesOf(cliRoot / file).empty() && bytesOf(w.f.root() / file) == bytesOf(cliRoot / file), file);
+        QVERIFY(!bytesOf(cliRoot / "genome.png").empty());
+        QVERIFY(bytesOf(w.f.folder / "genome.png") == bytesOf(cliRoot / "genome.png"));
 
         QVERIFY(w.frame.sendCommand(ID_STORE));
         // Kept past this window's folder, which goes with it.
