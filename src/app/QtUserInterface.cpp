@@ -262,7 +262,9 @@ bool QtUserInterface::runCancellable(const std::string& what, std::function<void
     dialog.setWindowTitle(kBoxTitle);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setMinimumWidth(360);
-    dialog.setMinimumDuration(300);
+    // Shown at once: while the work runs the window takes no input, so no command starts over it.
+    dialog.setMinimumDuration(0);
+    dialog.show();
     if (auto* cancel = dialog.findChild<QPushButton*>()) cancel->setObjectName("cancel");
     QEventLoop loop;
     QTimer poll;

@@ -142,6 +142,9 @@ void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
             QVERIFY2(!bytesOf(cliRoot / file).empty() && bytesOf(w.f.root() / file) == bytesOf(cliRoot / file), file);
         QVERIFY(!bytesOf(cliRoot / "genome.png").empty());
         QVERIFY(bytesOf(w.f.folder / "genome.png") == bytesOf(cliRoot / "genome.png"));
+        w.f.ui.answerFile(w.f.folder / "Tumor8.pdf");
+        QVERIFY(w.frame.sendCommand(ID_REPORT_OUT));
+        QVERIFY(bytesOf(w.f.folder / "Tumor8.pdf").rfind("%PDF", 0) == 0);
 
         QVERIFY(w.frame.sendCommand(ID_STORE));
         // Kept past this window's folder, which goes with it.
