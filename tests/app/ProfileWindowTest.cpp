@@ -5,6 +5,8 @@
 #include "CMainFrame.h"
 #include "CommandRouter.h"
 #include "GenomeWidget.h"
+#include "ProfileOpenFace.h"
+#include "QtUserInterface.h"
 #include "commands/CHMMParameter.h"
 #include "commands/CProfileOpen.h"
 #include "demo/DemoFinalReports.h"
@@ -17,10 +19,20 @@
 #include "view/profile/ShownProfile.h"
 
 #include <QImage>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QProcess>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <memory>
+#include <thread>
 #include <iterator>
 #include <sstream>
 
@@ -80,6 +92,7 @@ class ProfileWindowTest : public QObject {
   private slots:
     void openEstimateSecondSolutionStoreAndRestore();
     void cancelsAndAWrongFileLeaveThePageAsItWas();
+    void theRealFaceAndTheWorkOffTheWindowsThread();
 };
 
 void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
@@ -207,6 +220,47 @@ void ProfileWindowTest::cancelsAndAWrongFileLeaveThePageAsItWas() {
     QVERIFY(w.f.ui.allAnswersUsed());
     QCOMPARE(w.doc.shownProfile.get(), shown);
     QVERIFY(w.page() == before);
+}
+
+// The Qt face carries its answers into the dialog; the work behind the progress bar runs on a
+// thread of its own, and the bar's Cancel returns at once while the work is still running.
+void ProfileWindowTest::theRealFaceAndTheWorkOffTheWindowsThread() {
+    test::ScriptedUi scripted;
+    CProfileOpen dialog;
+    ProfileReading first;
+    first.summary.samples = {"T1", "T2"};
+    first.summary.notes = {"60,000 SNPs on 23 chromosomes"};
+    dialog.onInitDialog(first);
+    ProfileOpenFace face(dialog, scripted, nullptr);
+    QCOMPARE(face.findChild<QPlainTextEdit*>("read")->toPlainText(), QString("60,000 SNPs on 23 chromosomes\n"));
+    face.findChild<QComboBox*>("sample")->setCurrentIndex(1);
+    face.findChild<QLineEdit*>("normal")->setText("N.txt");
+    face.findChild<QComboBox*>("build")->setCurrentText("hg38");
+    face.accept();
+    QCOMPARE(face.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(dialog.options().sample), QString("T2"));
+    QCOMPARE(dialog.options().normal, std::filesystem::path("N.txt"));
+    QVERIFY(dialog.options().build == GenomeBuild::Hg38);
+
+    test::TempDir root;
+    QtUserInterface ui{InstallRoot(root.path())};
+    std::thread::id ranOn;
+    QVERIFY(ui.runCancellable("Reading", [&ranOn] { ranOn = std::this_thread::get_id(); }));
+    QVERIFY(ranOn != std::thread::id() && ranOn != std::this_thread::get_id());
+
+    auto release = std::make_shared<std::atomic<bool>>(false);
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    QTimer::singleShot(200, [] {
+        if (QWidget* bar = QApplication::activeModalWidget())
+            if (auto* cancel = bar->findChild<QPushButton*>("cancel")) cancel->click();
+    });
+    QVERIFY(!ui.runCancellable("Fitting", [release, ended] {
+        while (!release->load()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ended->store(true);
+    }));
+    QVERIFY(!ended->load());
+    release->store(true);
+    QTRY_VERIFY(ended->load());
 }
 
 QTEST_MAIN(ProfileWindowTest)
