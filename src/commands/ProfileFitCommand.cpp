@@ -32,6 +32,7 @@ void profileHmmParameter(CVARNDoc& doc, CVARNView& view) {
     CHMMParameter dialog;
     for (int i = 0; i < 6; ++i) dialog.member[i] = doc.hmmMean[5 - i];
     dialog.onInitDialog();
+    dialog.baselineChoice = false;
     dialog.estimator = [&shown](PurityEstimate& estimate, std::string& reason) {
         const PurityPloidyFit& fit = fitOf(shown);
         if (!fit.available || fit.solutions.empty()) {
