@@ -176,6 +176,13 @@ void ProfileWindowTest::openEstimateSecondSolutionStoreAndRestore() {
     QCOMPARE(w.frame.windowTitle(), title);
     w.f.ui.answerFile(stored);
     QVERIFY(w.frame.sendCommand(ID_LOAD_PROFILE_ANALYSIS));
+    // `varn FILE`: a profile through Open Profile's dialog, a stored analysis as it was stored.
+    const test::AppFixture argument({files.tumour}, [](test::ScriptedUi& ui) {
+        ui.answer<CProfileOpen>([](CProfileOpen&) { return DialogResult::Ok; });
+    });
+    QVERIFY(argument.started && argument.app->document().shownProfile != nullptr);
+    const test::AppFixture storedArgument({stored});
+    QVERIFY(storedArgument.started && storedArgument.app->document().shownProfile->result.totalCopies == secondStates);
     QVERIFY(w.doc.shownProfile != nullptr);
     QVERIFY(w.states() == secondStates);
     QCOMPARE(w.frame.windowTitle(), title.replace(files.tumour.filename().string().c_str(), "Tumor8.profile.gz"));
