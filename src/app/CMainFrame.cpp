@@ -7,6 +7,7 @@
 #include "document/CVARNDoc.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
+#include "view/DisplayMode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -182,6 +183,19 @@ void CMainFrame::updateCommandUi() {
     const bool alleles = view_.GetDocument().alleleSpecificDecoding;
     if (decoding->isChecked() != alleles) decoding->setChecked(alleles);
     followBafPanel();
+    followProfilePage();
+}
+
+// On a profile's page the commands of a pool's analysis that it cannot do say why in their prompt,
+// which the status bar shows as the mouse passes over them; elsewhere their prompts are their own.
+void CMainFrame::followProfilePage() {
+    const bool onProfile = isProfileMode(view_.displayMode);
+    if (onProfile == onProfilePage_) return;
+    onProfilePage_ = onProfile;
+    for (int id : {ID_SORT, ID_RANGE_SET, ID_CGH_VIEW, ID_AVERAGE_MODE}) {
+        const std::string why = view_.unavailableOnProfile(id);
+        actions_.at(id)->setStatusTip(QString::fromStdString(why.empty() ? varn::statusPrompt(id) : why));
+    }
 }
 
 // The B-allele Fraction toggle keeps its tick while it is greyed: the person still wants the

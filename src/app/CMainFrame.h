@@ -67,6 +67,7 @@ class CMainFrame : public QMainWindow {
     // Menu items, buttons and accelerators: a greyed command does nothing.
     void runFromUser(int id);
     void followBafPanel();
+    void followProfilePage();
 
     CommandRouter& router_;
     CVARNView& view_; // the Fit to Window, Axes and Legend and B-allele Fraction items show its toggles
@@ -80,6 +81,7 @@ class CMainFrame : public QMainWindow {
     std::vector<QAction*> recentActions_;
     std::map<int, QLabel*> indicators_; // by Qt key of the lock
     std::string bafPanelWhy_;           // the reason the status bar gave last
+    bool onProfilePage_ = false;        // whether the greyed 50K commands carry a profile's reasons
 };
 
 } // namespace varn

@@ -5,21 +5,31 @@
 #include "CommandRouter.h"
 #include "MenuTable.h"
 #include "canvas/PictureWriter.h"
+#include "canvas/ProfilePictureWriter.h"
+#include "canvas/ProfileReportWriter.h"
 #include "canvas/ReportWriter.h"
+#include "commands/ProfileCommands.h"
 #include "document/CVARNDoc.h"
+#include "document/SampleName.h"
 #include "document/UserInterface.h"
 #include "export/PictureFormat.h"
+#include "export/ProfileOutputs.h"
 #include "export/ReportSegments.h"
 #include "export/SampleReport.h"
 #include "view/CVARNView.h"
 #include "view/CommandIds.h"
 #include "view/DisplayMode.h"
 #include "view/GenomeBrowserLink.h"
+#include "view/profile/ShownProfile.h"
 
 #include <QDateTime>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+
+#include <cctype>
+#include <string_view>
+#include <tuple>
 
 namespace varn {
 
@@ -97,7 +107,7 @@ bool CVARNApp::InitInstance(const std::vector<std::filesystem::path>& files) {
     frame_->setRecentFiles(recent_.entries());
     if (frameCreated) frameCreated(frame_.get());
 
-    if (!files.empty() && !OpenDocumentFile(files.front())) return false;
+    if (!files.empty() && !openFileArgument(files.front())) return false;
     followDocument();
     frame_->show();
     return true;
@@ -143,13 +153,10 @@ void CVARNApp::bindCommands() {
         {ID_FILE_NEW, &CVARNDoc::OnFileNew},
         {ID_NON_SELF_LOAD, &CVARNDoc::OnNonSelfLoad},
         {ID_SELF_LOAD, &CVARNDoc::OnSelfLoad},
-        {ID_STORE, &CVARNDoc::OnStore},
         {ID_SAVE_VIEW_FILE, &CVARNDoc::OnSaveViewFile},
         {ID_IGB_FILE_OUT, &CVARNDoc::OnIgbFileOut},
         {ID_BATCH_IGB_FILE_OUT, &CVARNDoc::OnBatchIgbFileOut},
         {ID_RAW_DATA_OUT, &CVARNDoc::OnRawDataOut},
-        {ID_SEGMENT_OUT, &CVARNDoc::OnSegmentOut},
-        {ID_ALLELE_OUT, &CVARNDoc::OnAlleleOut},
         {ID_MAKE_REFERENCE, &CVARNDoc::OnMakeReference},
         {ID_ADD_REFERENCE, &CVARNDoc::OnAddReference},
         {ID_ALLELE_MODEL, &CVARNDoc::OnAlleleModel},
@@ -157,6 +164,21 @@ void CVARNApp::bindCommands() {
     };
     for (const auto& [id, handler] : documentCommands)
         r.add(CommandTarget::Document, id, [&d, h = handler] { (d.*h)(); });
+    // On a profile's page these keep and write the profile's analysis, as varn-cli profile does.
+    const std::tuple<int, void (CVARNDoc::*)(), void (*)(CVARNDoc&)> profileAware[] = {
+        {ID_STORE, &CVARNDoc::OnStore, &storeProfile},
+        {ID_SEGMENT_OUT, &CVARNDoc::OnSegmentOut, &profileSegmentOut},
+        {ID_ALLELE_OUT, &CVARNDoc::OnAlleleOut, &profileAlleleOut},
+    };
+    for (const auto& [id, handler, onProfile] : profileAware)
+        r.add(CommandTarget::Document, id, [&d, &v, h = handler, p = onProfile] {
+            if (isProfileMode(v.displayMode))
+                p(d);
+            else
+                (d.*h)();
+        });
+    r.add(CommandTarget::Document, ID_OPEN_PROFILE, [&d, &v] { openProfile(d, v); });
+    r.add(CommandTarget::Document, ID_LOAD_PROFILE_ANALYSIS, [&d, &v] { loadProfileAnalysis(d, v); });
     // The framework's document Save (Ctrl+S): to the pool file's name, or through Save As.
     r.add(CommandTarget::Document, ID_FILE_SAVE, [&d] { d.DoSave(); });
 
@@ -175,6 +197,12 @@ void CVARNApp::bindCommands() {
 // The pool an analysis was made against, once one is shown: the document's file is the pool last
 // loaded, which need not be the analysis' array.
 std::string CVARNApp::documentTitle() const {
+    // A profile: its file and the solution in use.
+    if (isProfileMode(view_->displayMode) && doc_->shownProfile) {
+        const ShownProfile& p = *doc_->shownProfile;
+        const std::string solution = p.picture.solution.empty() ? p.result.solutionLine : p.picture.solution;
+        return p.file.filename().string() + " (" + solution + ")";
+    }
     const std::string pools = shownPoolFiles(*doc_, *view_);
     if (!pools.empty()) return pools;
     return doc_->pathName.empty() ? std::string("Untitled") : doc_->pathName.filename().string();
@@ -195,6 +223,24 @@ void CVARNApp::followDocument() {
         }
     }
     frame_->setDocumentTitle(documentTitle());
+}
+
+// A profile's usual names open it as Open Profile would, a stored profile analysis as Load Profile
+// Analysis; anything else is a reference pool file, as it always was. A profile that is not shown
+// leaves the window open on what it showed.
+bool CVARNApp::openFileArgument(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    auto endsWith = [&name](std::string_view end) { return name.size() >= end.size() && name.ends_with(end); };
+    if (endsWith(".profile.gz")) {
+        loadProfileAnalysis(*doc_, *view_, path);
+    } else if (endsWith(".txt") || endsWith(".csv") || endsWith(".tsv") || endsWith(".gz")) {
+        openProfile(*doc_, *view_, path);
+    } else {
+        return OpenDocumentFile(path);
+    }
+    frame_->updateCommandUi();
+    return true;
 }
 
 bool CVARNApp::OpenDocumentFile(const std::filesystem::path& path) {
@@ -245,7 +291,7 @@ void CVARNApp::OnExportPicture() {
     if (!chosen) return;
     // The chooser's type decides, unless the name typed ends in another picture's extension.
     const PictureTarget target = pictureTargetOf(*chosen, type);
-    if (!writePicture(*view_, target.path, target.options)) {
+    if (!writeShownPicture(target.path, target.options)) {
         ui_.messageBox("Picture file cannot be written");
         return;
     }
@@ -253,8 +299,40 @@ void CVARNApp::OnExportPicture() {
     ui_.fileWritten("Wrote", target.path);
 }
 
+// A profile's page is written as varn-cli profile draws it: the genome page, or the chromosome's.
+bool CVARNApp::writeShownPicture(const std::filesystem::path& path, const PictureOptions& options) {
+    if (!isProfileMode(view_->displayMode) || !doc_->shownProfile) return writePicture(*view_, path, options);
+    const ProfilePicture& picture = doc_->shownProfile->picture;
+    if (view_->displayMode == ModeProfileChromosome)
+        return writeProfileChromosomePicture(picture, view_->currentChromosome, path, options);
+    return writeProfileGenomePicture(picture, path, options);
+}
+
+// A profile's report, as varn-cli profile --report writes it.
+void CVARNApp::profileReportOut() {
+    const ShownProfile& shown = *doc_->shownProfile;
+    FileChooserOptions chooser;
+    chooser.title = "ReportOut";
+    chooser.initialDirectory = root_.root();
+    chooser.filter = "PDF document (*.pdf)|*.pdf||";
+    chooser.defaultExtension = "pdf";
+    chooser.initialFileName = fileNamePart(shown.result.profile.sample) + ".pdf";
+    const auto chosen = ui_.saveFile(chooser);
+    if (!chosen) return;
+    const std::vector<std::string> record = {
+        std::string("VARN ") + VARN_VERSION + ", report made " +
+            QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString(),
+        "From " + shown.result.profile.source};
+    if (!writeProfileReport(shown.picture, profileReportOf(shown.result, record), *chosen)) {
+        ui_.messageBox("Report file cannot be written");
+        return;
+    }
+    ui_.fileWritten("Wrote", *chosen);
+}
+
 // The report names the pool file of each of its arrays, as the document knows them.
 void CVARNApp::OnReportOut() {
+    if (isProfileMode(view_->displayMode) && doc_->shownProfile) return profileReportOut();
     CVARNView& view = *view_;
     CVARNDoc& doc = *doc_;
     const int t = view.displayMode == ModeGenomeBoth ? kCombined : doc.arrayType;

@@ -15,6 +15,7 @@ class QWidget;
 namespace varn {
 
 class CMainFrame;
+struct PictureOptions;
 class CommandRouter;
 class CVARNDoc;
 class CVARNView;
@@ -64,6 +65,10 @@ class CVARNApp {
 
   private:
     void bindCommands();
+    // The start-up's file argument: a profile, a stored profile analysis or a reference pool file.
+    bool openFileArgument(const std::filesystem::path& path);
+    bool writeShownPicture(const std::filesystem::path& path, const PictureOptions& options);
+    void profileReportOut();
     // After every command: a new document path joins the recent files; the caption follows.
     void followDocument();
     void saveRecentFiles();

@@ -79,6 +79,7 @@ HmmParameterFace::HmmParameterFace(CHMMParameter& dialog, QWidget* parent)
     dataDecide_->setChecked(dialog_.fitOptions.dataDecideBaseline);
     dataDecide_->setEnabled(dialog_.canEstimate());
     dataDecide_->setToolTip("The baseline region's copy number no longer fixes the ploidy of the joint fit");
+    if (!dialog_.baselineChoice) dataDecide_->setVisible(false);
     estimateText_ = new QLabel(dialog_.canEstimate() ? "" : "No decoded profile to estimate from", this);
     estimateText_->setObjectName("estimateText");
     estimateText_->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "ChSelectDialog.h"
 #include "FileFilter.h"
+#include "ProfileOpenFace.h"
 #include "RegionEntryFace.h"
 #include "SetupDialogFaces.h"
 #include "document/WrittenReport.h"
@@ -21,6 +22,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace varn {
 
@@ -192,6 +196,11 @@ DialogResult QtUserInterface::regionEntry(CRegionEntry& dialog) {
     return resultOf(face.exec());
 }
 
+DialogResult QtUserInterface::profileOpen(CProfileOpen& dialog) {
+    ProfileOpenFace face(dialog, *this, parent_);
+    return resultOf(face.exec());
+}
+
 // The work runs on this thread and cannot stop halfway, so the dialog has no Cancel button and
 // only paints between steps: input stays queued until the work is done.
 void QtUserInterface::fileWritten(const std::string& verb, const std::filesystem::path& path) {
@@ -240,6 +249,39 @@ void QtUserInterface::showCommandReport() {
         }
     }
     window->statusBar()->showMessage(QString::fromStdString(text));
+}
+
+bool QtUserInterface::runCancellable(const std::string& what, std::function<void()> work) {
+    auto finished = std::make_shared<std::atomic<bool>>(false);
+    std::thread worker([work = std::move(work), finished] {
+        work();
+        finished->store(true);
+    });
+    QProgressDialog dialog(QString::fromLocal8Bit(what.c_str()), "Cancel", 0, 0, parent_);
+    dialog.setObjectName("work");
+    dialog.setWindowTitle(kBoxTitle);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumWidth(360);
+    // Shown at once: while the work runs the window takes no input, so no command starts over it.
+    dialog.setMinimumDuration(0);
+    dialog.show();
+    if (auto* cancel = dialog.findChild<QPushButton*>()) cancel->setObjectName("cancel");
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (finished->load()) loop.quit();
+    });
+    QObject::connect(&dialog, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+    poll.start(20);
+    if (!finished->load()) loop.exec();
+    poll.stop();
+    if (finished->load()) {
+        worker.join();
+        return true;
+    }
+    // The reading and the fit have no place to stop at: the thread ends when they do.
+    worker.detach();
+    return false;
 }
 
 void QtUserInterface::progress(const std::string& what, int done, int total) {

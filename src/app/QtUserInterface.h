@@ -50,8 +50,12 @@ class QtUserInterface : public UserInterface {
     DialogResult baseSet(CBaseSet& dialog) override;
     DialogResult chSelect(CChSelectDlg& dialog) override;
     DialogResult regionEntry(CRegionEntry& dialog) override;
+    DialogResult profileOpen(CProfileOpen& dialog) override;
 
     void progress(const std::string& what, int done, int total) override;
+    // The progress dialog "work" with its Cancel button ("cancel"), a busy bar, while the work runs
+    // on a thread of its own; a Cancel leaves that thread to finish on its own.
+    bool runCancellable(const std::string& what, std::function<void()> work) override;
     // The status bar of the main window says what the last command did: the files it wrote and
     // where, or, when it wrote nothing, the files it loaded. The files one command writes (a track
     // pair, SegmentOut's three) are named together; a batch names the last and the count. The

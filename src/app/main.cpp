@@ -1,6 +1,7 @@
 // varn: the Qt 6 window of VARN.
-//   varn [--root DIR] [--screenshot FILE.png] [POOLFILE]
-// A pool file argument is loaded at start-up, as "Load Ref" would load it. --screenshot saves an
+//   varn [--root DIR] [--screenshot FILE.png] [POOLFILE | PROFILE]
+// A pool file argument is loaded at start-up, as "Load Ref" would load it; a profile (a name ending
+// in .txt, .csv, .tsv or .gz) is opened as Open Profile opens it. --screenshot saves an
 // image of the window once it is shown and ends the program (for documentation and checks).
 #include "CMainFrame.h"
 #include "CVARNApp.h"
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
         } else if (args[k] == "--screenshot" && k + 1 < args.size()) {
             screenshot = args[++k];
         } else if (args[k] == "--help" || args[k] == "-h") {
-            std::printf("Usage: varn [--root DIR] [--screenshot FILE.png] [POOLFILE]\n");
+            std::printf("Usage: varn [--root DIR] [--screenshot FILE.png] [POOLFILE | PROFILE]\n");
             return 0;
         } else {
             files.emplace_back(args[k].toStdString());

@@ -50,6 +50,9 @@ public:
     // selected solution whole - the means for its fraction and the baseline's copy number - unless
     // a spin was moved away from its means since, which makes the means the user's own.
     PurityFitOptions fitOptions;
+    // Whether there is a baseline region for the data to overrule: not on a profile of another
+    // array, which has none.
+    bool baselineChoice = true;
     std::vector<std::string> solutionLines() const;
     bool pickSolution(int number); // false when the estimate has no such solution
     const PurityPloidySolution* pickedSolution() const;

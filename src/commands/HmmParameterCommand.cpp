@@ -2,6 +2,7 @@
 #include "view/CVARNView.h"
 
 #include "commands/CHMMParameter.h"
+#include "commands/ProfileCommands.h"
 #include "document/CVARNDoc.h"
 #include "document/HmmDefaults.h"
 #include "document/UserInterface.h"
@@ -18,6 +19,7 @@ namespace varn {
 // Dialog row i stands for copy number 5 - i; copy number 6 keeps its mean unless Estimate set
 // it.
 void CVARNView::OnHmmParameter() {
+    if (isProfileMode(displayMode)) return profileHmmParameter(doc_, *this);
     CVARNDoc& doc = doc_;
     CHMMParameter dialog;
     for (int i = 0; i < 6; ++i) dialog.member[i] = doc.hmmMean[5 - i];

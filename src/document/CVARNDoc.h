@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ class CArchive;
 enum class SampleFileKind;
 class CVARNView;
 class UserInterface;
+struct ShownProfile;
 
 // The one analysis document: genome annotation of both arrays, the reference pools, the sample
 // under analysis and every intermediate and final result, in fixed-capacity tables that live as
@@ -146,6 +148,10 @@ public:
         int mode = 0, arrayChoice = 0;
         int shownArrayType = 0, shownReferenceMode = 0;
     } pendingAnalysisChoice;
+
+    // The profile from any array the window shows (File > Open Profile, Load Profile Analysis) and
+    // its analysis; the 50K analysis in the tables above stays as it was. Empty until one is opened.
+    std::shared_ptr<ShownProfile> shownProfile;
 
     // ---- framework connections ----
     // The single view publishes itself here when it is constructed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ class CRefSelect;
 class CBaseSet;
 class CChSelectDlg;
 class CRegionEntry;
+class CProfileOpen;
 
 // How a modal dialog ended. Failed stands for a dialog that could not be opened at all.
 enum class DialogResult { Ok, Cancel, Failed };
@@ -86,6 +88,8 @@ public:
     virtual DialogResult chSelect(CChSelectDlg& dialog) = 0;
     // Range Set's typed region; a command line gives its region as an option and never opens it.
     virtual DialogResult regionEntry(CRegionEntry& /*dialog*/) { return DialogResult::Cancel; }
+    // Open Profile's sample, normal, build and frequencies; a command line gives them as options.
+    virtual DialogResult profileOpen(CProfileOpen& /*dialog*/) { return DialogResult::Cancel; }
 
     // A file has been written and is in place under its real name. `verb` says what was done
     // ("Stored", "Wrote"); the window shows the report in its status bar, varn-cli prints it as
@@ -106,6 +110,16 @@ public:
     // Long work (reading many signal files, a batch export) reports how far it is. Nothing is
     // shown by default.
     virtual void progress(const std::string& /*what*/, int /*done*/, int /*total*/) {}
+
+    // Work that can take long and cannot report its steps (reading and fitting a dense array's
+    // profile): the window runs it off its own thread behind a progress bar with Cancel and stays
+    // responsive meanwhile. False when the person cancelled: the work may still be running then,
+    // so it must own everything it touches, and what it makes is left unused. By default it runs
+    // here and now.
+    virtual bool runCancellable(const std::string& /*what*/, std::function<void()> work) {
+        work();
+        return true;
+    }
 };
 
 } // namespace varn

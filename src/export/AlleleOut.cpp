@@ -6,7 +6,9 @@
 #include "document/FileBytes.h"
 #include "document/SampleName.h"
 #include "document/UserInterface.h"
+#include "view/CVARNView.h"
 #include "view/ShownAlleleAnalysis.h"
+#include "view/profile/ShownProfile.h"
 
 #include <filesystem>
 
@@ -53,6 +55,8 @@ void CVARNDoc::OnAlleleOut() {
 }
 
 bool CVARNDoc::OnUpdateAlleleOut() const {
+    if (view != nullptr && isProfileMode(view->displayMode))
+        return shownProfile != nullptr && shownProfile->result.profile.hasBaf();
     int t = 0;
     bool paired = false;
     return shownAlleleAnalysis(*this, t, paired) && alleleAnalysisMissing(*this, t, paired).empty();

@@ -4,6 +4,7 @@
 #include "document/SampleName.h"
 #include "view/CVARNView.h"
 #include "view/DisplayMode.h"
+#include "view/profile/ShownProfile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -83,12 +84,14 @@ std::string suggestedPictureName(const CVARNDoc& doc, const CVARNView& view) {
         sample = analysedName(doc, kXba) + "and" + analysedName(doc, kHind);
     else if (t == kXba || t == kHind)
         sample = analysedName(doc, t);
+    if (isProfileMode(m) && doc.shownProfile) sample = doc.shownProfile->result.profile.sample;
     if (sample.empty() || sample == "and") sample = "VARN";
     std::string display;
     switch (m) {
     case ModeChromosomeBoth:
     case ModeChromosomeSingle:
     case ModeChromosomeSelf:
+    case ModeProfileChromosome:
         display =
             view.currentChromosome == 23 ? std::string("chX") : "ch" + std::to_string(view.currentChromosome);
         break;

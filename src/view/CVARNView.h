@@ -5,6 +5,7 @@
 #include "PageFrame.h"
 #include "GenomeLayout.h"
 #include "document/DocumentLimits.h"
+#include "view/profile/ProfilePage.h"
 
 #include <cstdint>
 #include <functional>
@@ -198,6 +199,25 @@ public:
     // view has no rule for are reported through handlesEnableRule() = false.
     static bool handlesEnableRule(int commandId);
     bool isCommandEnabled(int commandId) const;
+    // On a profile's page, why a command of the 50K analysis is greyed (Sort, the reference
+    // ranking, the compensation pages); empty elsewhere and for every other command.
+    std::string unavailableOnProfile(int commandId) const;
+
+    // ---- a profile from any array (ModeProfileGenome, ModeProfileChromosome) ----
+    // The page is drawn at one device pixel a unit over the window (PictureSize when headless);
+    // zooming makes it profileZoom windows wide, and the scroll bars move over it.
+    int profileZoom = 1;
+    // Where the last paint put the genome strip across, in device pixels: right-clicks map back.
+    int profileStripLeft = 0, profileStripRight = 0;
+    // The whole genome or the chromosome shown, and the part of it in the window.
+    GenomeRange profileRange() const;
+    GenomeRange profileVisible() const;
+    PictureSize profilePageSize() const;
+    // The genome page of the document's profile, whole.
+    void showProfileGenome();
+    // What a right-click on a profile's page reports: the SNP nearest the base under x.
+    void inspectProfileSnp(int x);
+    bool profileCommandEnabled(int commandId) const;
 
     // The chromosome dialog pre-checks "Ch1" on its first opening in a run only.
     bool chromosomeDialogOpened = false;

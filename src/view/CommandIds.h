@@ -51,6 +51,8 @@ enum CommandId : int {
     ID_AXES_AND_LEGEND = 32836, // View: toggle, axes, legend and the call line on every page
     ID_BAF_PANEL = 32837,      // View: toggle, the B-allele fraction panel under each profile
     ID_ALLELE_DECODING = 32838, // Data: toggle, the shown analysis decoded by the allele-specific HMM
+    ID_OPEN_PROFILE = 32839,   // File: a per-SNP profile from any array (Ctrl+Shift+O)
+    ID_LOAD_PROFILE_ANALYSIS = 32840, // File: a profile's stored analysis
 };
 
 } // namespace varn

@@ -13,7 +13,9 @@ struct GenomeBrowserSite {
 };
 
 // "http://HOST/cgi-bin/hgTracks?hgsid=SESSION&db=hg16&position=chrC%3AA-B" with C the chromosome
-// (1..22, X for 23) and A..B the 200 bases centred on the position.
-std::string genomeBrowserUrl(const GenomeBrowserSite& site, int chromosome, int position);
+// (1..22, X for 23) and A..B the 200 bases centred on the position. A profile from another array
+// names the assembly its positions are in.
+std::string genomeBrowserUrl(const GenomeBrowserSite& site, int chromosome, int position,
+                             const char* assembly = "hg16");
 
 } // namespace varn

@@ -47,6 +47,12 @@ PageExtent pageExtent(const CVARNView& view) {
     }
     case ModeCompensation:
         return {kCompensationPageRight, kCompensationPageBottom};
+    case ModeProfileGenome:
+    case ModeProfileChromosome: {
+        // One device pixel a unit, the window's height, and as many windows across as zoomed.
+        const PictureSize size = view.profilePageSize();
+        return {size.width * (view.fitToWindow ? 1 : std::max(1, view.profileZoom)), size.height};
+    }
     default:
         return {};
     }

@@ -17,6 +17,7 @@ void CVARNView::OnDraw(Canvas& canvas) {
         measured.legendLines = labelMetrics.legendLines;
         labelMetrics = measured;
     }
+    if (isProfileMode(displayMode)) return paint::paintProfileDisplay(canvas, doc_, *this);
     if (shownArrayType < kCombined || shownArrayType > kHind) return;
     switch (displayMode) {
     case ModeGenomeBoth:

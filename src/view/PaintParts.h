@@ -90,6 +90,7 @@ void paintGenome(Canvas& canvas, CVARNDoc& doc, CVARNView& view);       // 2, 4,
 void paintChromosome(Canvas& canvas, CVARNDoc& doc, CVARNView& view);   // 3, 5, 22
 void paintCompensation(Canvas& canvas, CVARNDoc& doc, CVARNView& view); // 7
 void paintReferenceSort(Canvas& canvas);                                // 10
+void paintProfileDisplay(Canvas& canvas, const CVARNDoc& doc, CVARNView& view); // 30, 31
 
 } // namespace paint
 } // namespace varn

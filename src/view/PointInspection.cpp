@@ -50,6 +50,8 @@ std::string alleleLine(const AlleleAnalysis& alleles, int index, int call) {
 } // namespace
 
 void CVARNView::OnRButtonDown(int x, int /*y*/) {
+    // A profile's page is by base position at any zoom: the SNP nearest the base under the mouse.
+    if (isProfileMode(displayMode)) return inspectProfileSnp(x);
     const bool chromosomeMode = displayMode == ModeChromosomeBoth || displayMode == ModeChromosomeSingle ||
                                 displayMode == ModeChromosomeSelf;
     if (!chromosomeMode || windowExtX != 1) return;

@@ -2,15 +2,33 @@
 #include "CVARNView.h"
 
 #include "CChSelectDlg.h"
+#include "ShownWindow.h"
 #include "document/CVARNDoc.h"
 #include "document/UserInterface.h"
+
+#include <algorithm>
 
 namespace varn {
 
 namespace {
 
 bool isChromosomeMode(int mode) {
-    return mode == ModeChromosomeBoth || mode == ModeChromosomeSingle || mode == ModeChromosomeSelf;
+    return mode == ModeChromosomeBoth || mode == ModeChromosomeSingle || mode == ModeChromosomeSelf ||
+           mode == ModeProfileChromosome;
+}
+
+// A profile's page zoomed in this many windows across by ExploreView: a chromosome of the middle
+// size then shows some 40 kb a pixel on a common screen, near the spacing of a dense array's SNPs.
+constexpr int kProfileExploreZoom = 16;
+
+// A profile's presets: the page as wide as the window, or zoomed; the scroll starts over.
+void profilePreset(CVARNView& view, int zoom) {
+    view.resetScroll();
+    view.fitToWindow = false;
+    view.profileZoom = zoom;
+    view.windowOrgX = view.windowOrgY = 0;
+    view.windowExtX = view.windowExtY = 1;
+    view.Invalidate();
 }
 
 } // namespace
@@ -36,6 +54,7 @@ void CVARNView::OnRangeSet() {
 }
 
 void CVARNView::OnPrintView() {
+    if (isProfileMode(displayMode)) return profilePreset(*this, 1);
     int x = 0, y = 0;
     switch (displayMode) {
     case ModeGenomeBoth: case ModeChromosomeBoth: x = 4; y = 2; break;
@@ -51,6 +70,7 @@ void CVARNView::OnPrintView() {
 }
 
 void CVARNView::OnMonitorView() {
+    if (isProfileMode(displayMode)) return profilePreset(*this, 1);
     int x = 0, y = 0;
     switch (displayMode) {
     case ModeGenomeBoth: x = 20; y = 10; break;
@@ -69,6 +89,7 @@ void CVARNView::OnMonitorView() {
 
 void CVARNView::OnExploreView() {
     if (!isChromosomeMode(displayMode)) return;
+    if (displayMode == ModeProfileChromosome) return profilePreset(*this, kProfileExploreZoom);
     // One SNP per pixel: the chromosome is panned with MoveLeft / MoveRight.
     resetScroll();
     fitToWindow = false;
@@ -79,6 +100,7 @@ void CVARNView::OnExploreView() {
 }
 
 void CVARNView::OnAllGenome() {
+    if (displayMode == ModeProfileChromosome) return showProfileGenome();
     resetScroll();
     windowOrgX = windowOrgY = 0;
     if (displayMode == ModeChromosomeBoth) {
@@ -108,6 +130,10 @@ void CVARNView::OnEachChromosome() {
     // OK with no button checked keeps the chromosome shown.
     if (dialog.result >= 1 && dialog.result <= 23) currentChromosome = dialog.result;
     if (currentChromosome < 1 || currentChromosome > 23) currentChromosome = 1;
+    if (displayMode == ModeProfileGenome) {
+        displayMode = ModeProfileChromosome;
+        return profilePreset(*this, 1);
+    }
     resetScroll();
     windowOrgX = windowOrgY = 0;
     if (displayMode == ModeGenomeBoth) {
@@ -129,22 +155,33 @@ void CVARNView::OnEachChromosome() {
 void CVARNView::OnPrevChromosome() {
     if (!isChromosomeMode(displayMode)) return;
     currentChromosome = currentChromosome <= 1 ? 23 : currentChromosome - 1;
+    if (displayMode == ModeProfileChromosome) resetScroll();
     Invalidate();
 }
 
 void CVARNView::OnNextChromosome() {
     if (!isChromosomeMode(displayMode)) return;
     currentChromosome = currentChromosome >= 23 ? 1 : currentChromosome + 1;
+    if (displayMode == ModeProfileChromosome) resetScroll();
     Invalidate();
 }
 
+// A profile's zoomed page moves half a window a step.
 void CVARNView::OnMoveLeft() {
+    if (displayMode == ModeProfileChromosome) {
+        const ScrollAxis ax = scrollAxisX(*this);
+        return scrollWindowTo(*this, ax.value - std::max(1, viewportWidth / 2), windowOrgY + scrollY);
+    }
     if (!isChromosomeMode(displayMode) || windowExtX != 1) return;
     if (windowOrgX > 0) windowOrgX -= 500;
     Invalidate();
 }
 
 void CVARNView::OnMoveRight() {
+    if (displayMode == ModeProfileChromosome) {
+        const ScrollAxis ax = scrollAxisX(*this);
+        return scrollWindowTo(*this, ax.value + std::max(1, viewportWidth / 2), windowOrgY + scrollY);
+    }
     if (!isChromosomeMode(displayMode) || windowExtX != 1) return;
     // The merged chromosome 2 is twice as long as a single array's, hence the farther stop.
     const int lastStep = displayMode == ModeChromosomeBoth ? 9000 : 4500;

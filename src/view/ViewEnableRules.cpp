@@ -34,8 +34,42 @@ bool CVARNView::handlesEnableRule(int commandId) {
     }
 }
 
+// A profile's page: what it can do. Its log ratios come from the array's own software, measured
+// against that software's references, so there is no pool to rank nor a compensation to draw.
+bool CVARNView::profileCommandEnabled(int commandId) const {
+    const int m = displayMode;
+    switch (commandId) {
+    case ID_HMM_PARAMETER: case ID_STORE: case ID_SEGMENT_OUT: case ID_REPORT_OUT:
+    case ID_PRINT_VIEW: case ID_MONITOR_VIEW: case ID_FIT_TO_WINDOW: case ID_EXPORT_PICTURE:
+        return true;
+    case ID_EACH_CHROMOSOME: return m == ModeProfileGenome;
+    case ID_ALL_GENOME: case ID_EXPLORE_VIEW: case ID_PREV_CHROMOSOME: case ID_NEXT_CHROMOSOME:
+        return m == ModeProfileChromosome;
+    case ID_MOVE_LEFT: case ID_MOVE_RIGHT: case ID_RETURN_TO_TOP:
+        return m == ModeProfileChromosome && profileZoom > 1 && !fitToWindow;
+    case ID_NON_SELF_LOAD:
+    case ID_ALLELE_MODEL: return doc_.refCount[kXba] > 0 || doc_.refCount[kHind] > 0;
+    default:
+        return false;
+    }
+}
+
+std::string CVARNView::unavailableOnProfile(int commandId) const {
+    if (!isProfileMode(displayMode)) return {};
+    switch (commandId) {
+    case ID_SORT: return "Sort ranks a reference pool; a profile was measured against its array's own references";
+    case ID_RANGE_SET:
+    case ID_CGH_VIEW:
+        return "The compensation pages belong to a profile against a reference pool; this one comes from "
+               "its array's own software";
+    case ID_AVERAGE_MODE: return "A profile is drawn by pixel column at any density, without a moving average";
+    default: return {};
+    }
+}
+
 bool CVARNView::isCommandEnabled(int commandId) const {
     const int m = displayMode;
+    if (isProfileMode(m)) return profileCommandEnabled(commandId);
     switch (commandId) {
     case ID_CGH_VIEW: return m == ModeCompensation;
     case ID_RANGE_SET:

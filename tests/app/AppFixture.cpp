@@ -9,7 +9,8 @@
 
 namespace varn::test {
 
-AppFixture::AppFixture(const std::vector<std::filesystem::path>& files) {
+AppFixture::AppFixture(const std::vector<std::filesystem::path>& files, const std::function<void(ScriptedUi&)>& script) {
+    if (script) script(ui);
     std::filesystem::create_directories(root());
     const QString settingsFolder = QString::fromStdString((folder / "settings").string());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);

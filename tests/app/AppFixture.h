@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,7 +19,9 @@ struct AppFixture {
     ScriptedUi ui;
     std::unique_ptr<CVARNApp> app;
 
-    explicit AppFixture(const std::vector<std::filesystem::path>& files = {});
+    // script queues the answers the start-up asks for (a profile argument's dialog).
+    explicit AppFixture(const std::vector<std::filesystem::path>& files = {},
+                        const std::function<void(ScriptedUi&)>& script = {});
     std::filesystem::path root() const { return folder / "VARN"; }
     bool started = false;
 };

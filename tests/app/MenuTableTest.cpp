@@ -55,6 +55,8 @@ void MenuTableTest::menuEntries_data() {
                           << QStringList{"&New\tCtrl+N=57600",
                                          "-",
                                          "Load Ref=57601",
+                                         "Open &Profile...\tCtrl+Shift+O=32839",
+                                         "Load Profile &Analysis...=32840",
                                          "&Export Picture...\tCtrl+E=32831",
                                          "-",
                                          "&Print...\tCtrl+P=57607",

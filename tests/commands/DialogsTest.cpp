@@ -1,6 +1,7 @@
 #include "commands/CAverage.h"
 #include "commands/CBaseSet.h"
 #include "commands/CHMMParameter.h"
+#include "commands/CProfileOpen.h"
 #include "commands/CRefSelect.h"
 #include "support/ScriptedUi.h"
 
@@ -159,6 +160,39 @@ TEST(CBaseSetDialog, RequiresOneOfTheFourCopyNumbers) {
     EXPECT_EQ(ui.messages[0], "Select one ");
     d.n = 3;
     EXPECT_TRUE(d.onOk(ui));
+}
+
+// A report of several samples asks for one of them before it is read whole; a file of one sample
+// has nothing to ask, and its answers read it without naming a sample.
+TEST(CProfileOpenDialog, AReportOfSeveralSamplesNeedsOneNamed) {
+    ScriptedUi ui;
+    ProfileReading one;
+    one.summary.samples = {"Tumor8"};
+    one.summary.notes = {"60,000 SNPs on 23 chromosomes"};
+    one.warnings = {"3 positions past the end of their chromosome in hg19"};
+    CProfileOpen single;
+    single.onInitDialog(one);
+    EXPECT_EQ(single.read.size(), 2u);
+    EXPECT_TRUE(single.onOk(ui));
+    EXPECT_EQ(single.options().sample, "");
+
+    ProfileReading several;
+    several.summary.samples = {"T1", "T2"};
+    CProfileOpen d;
+    d.onInitDialog(several);
+    EXPECT_FALSE(d.onOk(ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Select the sample to analyse");
+    d.sample = "T3";
+    EXPECT_FALSE(d.onOk(ui));
+    d.sample = "T2";
+    d.normal = "N.txt";
+    d.build = GenomeBuild::Hg38;
+    EXPECT_TRUE(d.onOk(ui));
+    const ProfileOptions o = d.options();
+    EXPECT_EQ(o.sample, "T2");
+    EXPECT_EQ(o.normal, "N.txt");
+    EXPECT_EQ(o.build, GenomeBuild::Hg38);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "commands/CAverage.h"
 #include "commands/CBaseSet.h"
 #include "commands/CHMMParameter.h"
+#include "commands/CProfileOpen.h"
 #include "commands/CRefSelect.h"
 #include "commands/CRegionEntry.h"
 #include "document/SetupDialogs.h"
@@ -100,6 +101,9 @@ DialogResult ScriptedUi::baseSet(CBaseSet& d) {
 }
 DialogResult ScriptedUi::regionEntry(CRegionEntry& d) {
     return run<CRegionEntry>(d, [this](CRegionEntry& x) { return x.onOk(*this); });
+}
+DialogResult ScriptedUi::profileOpen(CProfileOpen& d) {
+    return run<CProfileOpen>(d, [this](CProfileOpen& x) { return x.onOk(*this); });
 }
 DialogResult ScriptedUi::chSelect(CChSelectDlg& d) {
     return run<CChSelectDlg>(d, [](CChSelectDlg& x) { return x.onOk(); });

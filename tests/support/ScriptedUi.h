@@ -51,11 +51,17 @@ public:
     // OK alone was.
     void answerOkCancel(bool ok) { okCancel_.push_back(ok); }
     void answerStore(StoreChoice choice) { store_.push_back(choice); }
+    // The person's Cancel of the next long work, as its progress bar shows: the work does not run;
+    // or the work let to its end, to cancel the one after. Work with nothing queued runs to its end.
+    void cancelWork() { cancelWork_.push_back(true); }
+    void letWorkRun() { cancelWork_.push_back(false); }
     bool allAnswersUsed() const {
-        return yesNo_.empty() && files_.empty() && dialogs_.empty() && okCancel_.empty() && store_.empty();
+        return yesNo_.empty() && files_.empty() && dialogs_.empty() && okCancel_.empty() && store_.empty() &&
+               cancelWork_.empty();
     }
     std::size_t pendingAnswers() const {
-        return yesNo_.size() + files_.size() + dialogs_.size() + okCancel_.size() + store_.size();
+        return yesNo_.size() + files_.size() + dialogs_.size() + okCancel_.size() + store_.size() +
+               cancelWork_.size();
     }
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
@@ -72,6 +78,13 @@ public:
     std::optional<std::filesystem::path> saveFileOfType(const FileChooserOptions& chooser,
                                                         int& type) override;
     void progress(const std::string&, int done, int total) override { progressReports.emplace_back(done, total); }
+    bool runCancellable(const std::string&, std::function<void()> work) override {
+        const bool cancel = !cancelWork_.empty() && cancelWork_.front();
+        if (!cancelWork_.empty()) cancelWork_.pop_front();
+        if (cancel) return false;
+        work();
+        return true;
+    }
 
     DialogResult basicMode(CBasicMode& d) override;
     DialogResult sampleSelect(CSampleSelect& d) override;
@@ -83,6 +96,7 @@ public:
     DialogResult baseSet(CBaseSet& d) override;
     DialogResult chSelect(CChSelectDlg& d) override;
     DialogResult regionEntry(CRegionEntry& d) override;
+    DialogResult profileOpen(CProfileOpen& d) override;
 
 private:
     struct DialogAnswer {
@@ -96,6 +110,7 @@ private:
     std::deque<bool> yesNo_;
     std::deque<bool> okCancel_;
     std::deque<StoreChoice> store_;
+    std::deque<bool> cancelWork_;
     std::deque<std::optional<std::filesystem::path>> files_;
     std::deque<std::optional<int>> types_; // beside files_, the type of each answer if given
     std::deque<DialogAnswer> dialogs_;

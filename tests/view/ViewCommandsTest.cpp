@@ -31,6 +31,30 @@ TEST(ViewCommands, ChromosomeSteppingWrapsBetweenOneAndX) {
     EXPECT_EQ(v.currentChromosome, 1);
 }
 
+// A profile's chromosome zoomed by ExploreView shows a sixteenth of it; MoveRight walks on to its
+// last base and no further, MoveLeft back to its first.
+TEST(ViewCommands, ZoomedProfileChromosomeMovesOverItsWholeLengthAndStops) {
+    TestDocument td(false);
+    CVARNView& v = *td.view;
+    v.viewportWidth = 1000;
+    v.viewportHeight = 600;
+    v.displayMode = ModeProfileChromosome;
+    v.currentChromosome = 3;
+    v.OnExploreView();
+    const GenomeRange whole = v.profileRange();
+    EXPECT_EQ(v.profileVisible().from, whole.from);
+    EXPECT_NEAR(static_cast<double>(v.profileVisible().to - v.profileVisible().from + 1),
+                static_cast<double>(whole.to - whole.from + 1) / 16, 1.0);
+    for (int step = 0; step < 40; ++step) v.OnMoveRight();
+    EXPECT_NEAR(static_cast<double>(v.profileVisible().to), static_cast<double>(whole.to), 16.0);
+    for (int step = 0; step < 40; ++step) v.OnMoveLeft();
+    EXPECT_EQ(v.profileVisible().from, whole.from);
+    v.OnAllGenome();
+    EXPECT_EQ(v.displayMode, ModeProfileGenome);
+    EXPECT_EQ(v.profileVisible().from, v.profileRange().from);
+    EXPECT_EQ(v.profileVisible().to, v.profileRange().to);
+}
+
 TEST(ViewCommands, MoveRightStopsAfterTheLastStepOfEachMode) {
     TestDocument td(false);
     CVARNView& v = *td.view;
