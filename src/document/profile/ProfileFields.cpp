@@ -209,20 +209,20 @@ std::string withThousands(std::size_t count) {
     return digits;
 }
 
-void countLeftOut(ReadSummary& summary, std::string_view chromosome) {
+void countLeftOut(ReadSummary& summary, std::string_view chromosome, std::size_t rows) {
     for (LeftOutRows& left : summary.leftOut)
         if (left.chromosome == chromosome) {
-            ++left.rows;
+            left.rows += rows;
             return;
         }
     // A file of thousands of contig names keeps only the first ones by name; the rest share one.
     constexpr std::size_t kNamed = 30;
     if (summary.leftOut.size() >= kNamed) chromosome = "others";
     if (summary.leftOut.size() > kNamed) {
-        ++summary.leftOut.back().rows;
+        summary.leftOut.back().rows += rows;
         return;
     }
-    summary.leftOut.push_back({std::string(chromosome.substr(0, 40)), 1});
+    summary.leftOut.push_back({std::string(chromosome.substr(0, 40)), rows});
 }
 
 } // namespace varn
