@@ -52,6 +52,7 @@ bool inflateWhole(std::FILE* file, InflatedText& text) {
     // one member, the exact room. A guess from the compression of text for any other.
     std::uint32_t lastSize = 0;
     std::memcpy(&lastSize, in.get() + inSize - 4, 4);
+    if (lastSize > kMaxWholeText) return false;
     std::size_t capacity = std::min(kMaxWholeText, std::max<std::size_t>({lastSize, inSize * 4, 1u << 16}));
     text.bytes.reset(new char[capacity]);
     const auto* bytes = reinterpret_cast<const unsigned char*>(in.get());

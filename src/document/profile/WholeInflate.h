@@ -14,8 +14,9 @@ struct InflatedText {
     std::size_t size = 0;
 };
 
-// Largest text taken this way; a bigger file streams through zlib in bounded memory.
-inline constexpr std::size_t kMaxWholeText = std::size_t{1} << 30;
+// Largest text taken this way (a 2.5-million SNP report holds about 170 MB); a bigger file
+// streams through zlib in bounded memory.
+inline constexpr std::size_t kMaxWholeText = std::size_t{512} << 20;
 
 // Inflates the open gzipped file (read from its start) into text. False, with text empty, when
 // the build has no libdeflate, the file is too big, or its data are damaged in any way: zlib's
