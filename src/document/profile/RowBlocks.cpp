@@ -6,6 +6,7 @@
 #include "document/profile/TextStream.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <iterator>
 #include <thread>
@@ -14,8 +15,10 @@ namespace varn {
 
 namespace {
 
-// Halves below this size are not worth a thread.
-constexpr std::size_t kSplitAbove = 256u << 10;
+// A block is read in pieces of about this size, at most kMostPieces of them; a smaller block
+// in one go.
+constexpr std::size_t kPieceSize = 256u << 10;
+constexpr std::size_t kMostPieces = 16;
 
 // The rows of one stretch of lines: where they went and how far the reading got.
 struct Stretch {
@@ -61,7 +64,7 @@ template <class T> void append(std::vector<T>& to, std::vector<T>& from) {
     from.clear();
 }
 
-// The second half's rows after the first's.
+// A piece's rows after those before it.
 void join(Profile& p, ReadSummary& s, Profile& part, ReadSummary& partSummary) {
     append(p.chromosome, part.chromosome);
     append(p.position, part.position);
@@ -77,7 +80,7 @@ void join(Profile& p, ReadSummary& s, Profile& part, ReadSummary& partSummary) {
     for (const LeftOutRows& left : partSummary.leftOut) countLeftOut(s, left.chromosome, left.rows);
 }
 
-// Whether a half read on its own counted its left-out rows as a reading from the start would: a
+// Whether a piece read on its own counted its left-out rows as a reading from the start would: a
 // name is cut at 40 characters, and after 30 names the rest are counted together, both of which
 // depend on the rows before.
 bool leftOutJoinsExactly(const ReadSummary& part) {
@@ -91,44 +94,77 @@ bool sameState(const SampleRows& a, const SampleRows& b) {
     return a.current == b.current && a.wanted == b.wanted && a.samples.size() == b.samples.size();
 }
 
+// One piece of a block and what reading it on its own gave.
+struct Piece {
+    std::string_view text;
+    Profile rows;
+    ReadSummary summary;
+    SampleRows samples;
+    Stretch stretch;
+};
+
+// Cuts a block's text at line ends into pieces of about kPieceSize; how many.
+std::size_t cutIntoPieces(std::string_view text, std::vector<Piece>& pieces) {
+    const std::size_t count = std::clamp<std::size_t>(text.size() / kPieceSize, 1, pieces.size());
+    const std::size_t size = text.size() / count;
+    std::size_t k = 0;
+    while (k + 1 < count) {
+        std::size_t cut = text.find('\n', size);
+        if (cut == std::string_view::npos) break;
+        pieces[k++].text = text.substr(0, cut + 1);
+        text.remove_prefix(cut + 1);
+    }
+    pieces[k++].text = text;
+    return k;
+}
+
 } // namespace
 
 std::string readRowBlocks(TextStream& in, const std::filesystem::path& file, char separator,
                           const RowColumns& c, SampleRows& samples, Profile& p, ReadSummary& s) {
-    Profile part;
+    std::vector<Piece> pieces(kMostPieces);
     std::string_view text;
     while (in.nextLines(text)) {
-        std::string_view first = text, second;
-        if (text.size() > 2 * kSplitAbove) {
-            const std::size_t cut = text.find('\n', text.size() / 2);
-            if (cut != std::string_view::npos) {
-                first = text.substr(0, cut + 1);
-                second = text.substr(cut + 1);
-            }
-        }
-        // The second half is read as if the first left the sample where it was.
-        const SampleRows before = samples;
-        SampleRows partSamples = before;
-        ReadSummary partSummary;
-        Stretch late;
-        std::thread side;
-        if (!second.empty())
-            side = std::thread([&] { late = readStretch(second, separator, c, partSamples, part, partSummary); });
-        const Stretch early = readStretch(first, separator, c, samples, p, s);
-        if (side.joinable()) side.join();
         const std::size_t base = in.lineNumber();
-        if (!early.why.empty()) return fileMessage(file, base + early.lines, early.why);
-        if (!second.empty()) {
-            if (sameState(samples, before) && leftOutJoinsExactly(partSummary)) {
-                join(p, s, part, partSummary);
-                samples = std::move(partSamples);
-            } else {
-                part = Profile();
-                late = readStretch(second, separator, c, samples, p, s);
-            }
-            if (!late.why.empty()) return fileMessage(file, base + early.lines + late.lines, late.why);
+        const std::size_t count = cutIntoPieces(text, pieces);
+        if (count == 1) {
+            const Stretch stretch = readStretch(text, separator, c, samples, p, s);
+            if (!stretch.why.empty()) return fileMessage(file, base + stretch.lines, stretch.why);
+            in.tookLines(stretch.lines);
+            continue;
         }
-        in.tookLines(early.lines + late.lines);
+        // Both threads take the next piece not yet taken, each read as if the rows before it
+        // left the sample where it was at the block's start. A thread that the machine's other
+        // work holds back then only leaves more pieces to the other.
+        std::atomic<std::size_t> next{0};
+        auto readPieces = [&] {
+            for (std::size_t k; (k = next.fetch_add(1)) < count;) {
+                Piece& piece = pieces[k];
+                piece.samples = samples;
+                piece.summary = ReadSummary();
+                piece.stretch = readStretch(piece.text, separator, c, piece.samples, piece.rows, piece.summary);
+            }
+        };
+        std::thread side(readPieces);
+        readPieces();
+        side.join();
+
+        const SampleRows atStart = samples;
+        std::size_t lines = 0;
+        for (std::size_t k = 0; k < count; ++k) {
+            Piece& piece = pieces[k];
+            Stretch stretch = piece.stretch;
+            if (sameState(samples, atStart) && leftOutJoinsExactly(piece.summary)) {
+                join(p, s, piece.rows, piece.summary);
+                samples = std::move(piece.samples);
+            } else {
+                piece.rows = Profile();
+                stretch = readStretch(piece.text, separator, c, samples, p, s);
+            }
+            if (!stretch.why.empty()) return fileMessage(file, base + lines + stretch.lines, stretch.why);
+            lines += stretch.lines;
+        }
+        in.tookLines(lines);
     }
     if (!in.error().empty()) return fileMessage(file, in.lineNumber(), in.error());
     return {};

@@ -24,11 +24,11 @@ struct SampleRows {
 };
 
 // Reads every data row left in the stream into the profile with addRow, blank lines skipped,
-// block by block; each block's lines are split at a line end into two halves read side by side,
-// the second on a thread of its own, and joined in file order. The second half is read again
-// after the first where its rows could depend on the first's (a new sample, many or long names
-// of left-out chromosomes), so the result is always that of reading the rows one by one. Empty
-// when the stream was read to its end, else the refusal with its line.
+// block by block; each block's lines are cut at line ends into pieces that two threads read side
+// by side, then joined in file order. A piece is read again after the ones before it where its
+// rows could depend on theirs (a new sample, many or long names of left-out chromosomes), so the
+// result is always that of reading the rows one by one. Empty when the stream was read to its
+// end, else the refusal with its line.
 std::string readRowBlocks(TextStream& in, const std::filesystem::path& file, char separator,
                           const RowColumns& columns, SampleRows& samples, Profile& profile,
                           ReadSummary& summary);

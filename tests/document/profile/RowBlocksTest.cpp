@@ -13,8 +13,8 @@
 namespace varn::test {
 namespace {
 
-// A report of several megabytes is read in blocks, each in two halves side by side. Whatever
-// falls at a block's or a half's edge (a change of sample, the first row of a left-out contig,
+// A report of several megabytes is read in blocks, each in pieces read side by side. Whatever
+// falls at a block's or a piece's edge (a change of sample, the first row of a left-out contig,
 // many contig names, a long one, a bad row) must read as it would row by row.
 struct BigReport {
     std::string bytes = "[Header]\nContent\t\tGSA.bpm\n[Data]\nSNP Name\tSample ID\tChr\tPosition\tLog R Ratio\n";
