@@ -11,6 +11,8 @@ packages+=(r-other-ascat)
 packages+=(r-cran-pscbs)
 # The array profile readers read gzipped exports with zlib.
 packages+=(zlib1g-dev)
+# ... and inflate them whole with libdeflate, about twice as fast (zlib stays the fallback).
+packages+=(libdeflate-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

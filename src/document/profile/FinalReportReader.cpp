@@ -2,6 +2,7 @@
 
 #include "document/profile/ProfileFields.h"
 #include "document/profile/ProfileRow.h"
+#include "document/profile/RowBlocks.h"
 #include "document/profile/TextStream.h"
 
 #include <algorithm>
@@ -98,28 +99,12 @@ ProfileReading readFinalReport(const std::filesystem::path& path, const ProfileO
         return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
     if (snpsPerSample > 0) reserveRows(profile, c, snpsPerSample);
 
-    // Samples come in blocks; only a change of block needs a look at the list.
-    std::string current;
-    bool wanted = true;
-    while (in.next(line)) {
-        if (line.empty()) continue;
-        splitFields(line, separator, fields);
-        if (sampleColumn >= 0 && static_cast<std::size_t>(sampleColumn) < fields.size()) {
-            const std::string_view sample = trimmed(fields[static_cast<std::size_t>(sampleColumn)]);
-            if (sample != current) {
-                current = sample;
-                if (std::find(summary.samples.begin(), summary.samples.end(), current) ==
-                    summary.samples.end())
-                    summary.samples.push_back(current);
-                wanted = options.sample.empty() ? summary.samples.size() == 1 && summary.samples[0] == current
-                                                : current == options.sample;
-            }
-            if (!wanted) continue;
-        }
-        if (std::string why = addRow(fields, c, profile, summary); !why.empty())
-            return refusedReading(fileMessage(path, in.lineNumber(), why), summary);
-    }
-    if (!in.error().empty()) return refusedReading(fileMessage(path, in.lineNumber(), in.error()), summary);
+    SampleRows samples;
+    samples.column = sampleColumn;
+    samples.chosen = options.sample;
+    const std::string why = readRowBlocks(in, path, separator, c, samples, profile, summary);
+    summary.samples = std::move(samples.samples);
+    if (!why.empty()) return refusedReading(why, summary);
 
     if (options.sample.empty() && summary.samples.size() > 1)
         return refusedReading(fileMessage(path, 0,

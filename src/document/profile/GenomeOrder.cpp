@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <type_traits>
 #include <utility>
 
@@ -21,22 +22,44 @@ std::uint64_t placeKey(const Profile& p, std::size_t row) {
            (std::uint64_t(static_cast<std::uint32_t>(p.position[row])) << 28) | std::uint64_t{row};
 }
 
-// Sorts the keys by their place bits (the top 36) in three stable counting passes of 12 bits,
-// lowest first: the row bits below them start in ascending order, so rows of one place keep
-// their file order. A comparison sort of 2.5 million keys costs about four times as much.
-void sortByPlace(std::vector<std::uint64_t>& keys) {
+// Sorts keys [first, last) by their place bits (the top 36) in three stable counting passes of
+// 12 bits, lowest first, through other (as long): the row bits below them start in ascending
+// order, so rows of one place keep their file order. A comparison sort of 2.5 million keys costs
+// about four times as much.
+void countingSort(std::uint64_t* first, std::uint64_t* last, std::uint64_t* other) {
     constexpr int kBits = 12;
     constexpr std::size_t kBuckets = std::size_t{1} << kBits;
-    std::vector<std::uint64_t> other(keys.size());
     std::vector<std::size_t> start(kBuckets);
+    std::uint64_t* from = first;
+    std::uint64_t* into = other;
+    const std::size_t n = static_cast<std::size_t>(last - first);
     for (int shift = 28; shift < 64; shift += kBits) {
         std::fill(start.begin(), start.end(), 0);
-        for (std::uint64_t key : keys) ++start[(key >> shift) & (kBuckets - 1)];
+        for (std::size_t i = 0; i < n; ++i) ++start[(from[i] >> shift) & (kBuckets - 1)];
         std::size_t sum = 0;
         for (std::size_t& s : start) sum += std::exchange(s, sum);
-        for (std::uint64_t key : keys) other[start[(key >> shift) & (kBuckets - 1)]++] = key;
-        keys.swap(other);
+        for (std::size_t i = 0; i < n; ++i) into[start[(from[i] >> shift) & (kBuckets - 1)]++] = from[i];
+        std::swap(from, into);
     }
+    if (from != first) std::copy(from, from + n, first); // an odd number of passes ends in other
+}
+
+// The two halves of the keys sorted on two cores, then merged: every key is distinct (its row
+// bits), and each sorted half is in order of the whole key, so the merge keeps file order too.
+void sortByPlace(std::vector<std::uint64_t>& keys) {
+    std::vector<std::uint64_t> other(keys.size());
+    std::uint64_t* begin = keys.data();
+    std::uint64_t* end = begin + keys.size();
+    if (keys.size() < (std::size_t{1} << 16)) {
+        countingSort(begin, end, other.data());
+        return;
+    }
+    std::uint64_t* middle = begin + keys.size() / 2;
+    std::thread firstHalf([&] { countingSort(begin, middle, other.data()); });
+    countingSort(middle, end, other.data() + (middle - begin));
+    firstHalf.join();
+    std::merge(begin, middle, middle, end, other.data());
+    keys.swap(other);
 }
 
 // Gathers column[rows[i]] into place i. The rows of a report in SNP-name order lie all over the
@@ -71,10 +94,12 @@ void reorder(std::vector<std::string>& column, const std::vector<std::uint32_t>&
 }
 
 void reorderAll(Profile& p, const std::vector<std::uint32_t>& rows) {
+    // The names, the slowest column to gather (32 bytes each, all over memory), on a second core
+    // beside the others.
+    std::thread names([&] { reorder(p.name, rows); });
     std::vector<std::uint32_t> scratch;
     reorder(p.chromosome, rows, scratch);
     reorder(p.position, rows, scratch);
-    reorder(p.name, rows);
     reorder(p.logRatio, rows, scratch);
     reorder(p.array, rows, scratch);
     reorder(p.baf, rows, scratch);
@@ -83,6 +108,7 @@ void reorderAll(Profile& p, const std::vector<std::uint32_t>& rows) {
     reorder(p.normalGenotype, rows, scratch);
     reorder(p.normalLogRatio, rows, scratch);
     reorder(p.heterozygosity, rows, scratch);
+    names.join();
 }
 
 std::string leftOutNote(const ReadSummary& s) {

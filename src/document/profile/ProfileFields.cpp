@@ -23,7 +23,7 @@ bool sameText(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view withoutSpaces(std::string_view field) {
+inline std::string_view withoutSpaces(std::string_view field) {
     while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
     while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
     return field;
@@ -104,8 +104,19 @@ int parseChromosome(std::string_view field, std::string_view& name) {
 
 bool parsePosition(std::string_view field, std::int32_t& position) {
     field = withoutSpaces(field);
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), position);
-    return error == std::errc() && end == field.data() + field.size() && position >= 1;
+    // Digits only, as from_chars reads them with a sign refused: a negative number is no
+    // position either, nor one past 2^31 - 1.
+    if (field.empty()) return false;
+    std::uint64_t value = 0;
+    for (char c : field) {
+        const unsigned d = static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
+        if (d > 9) return false;
+        value = value * 10 + d;
+        if (value > 2147483647u) return false;
+    }
+    if (value < 1) return false;
+    position = static_cast<std::int32_t>(value);
+    return true;
 }
 
 bool parseGenotype(std::string_view field, std::int8_t& code) {
@@ -209,20 +220,20 @@ std::string withThousands(std::size_t count) {
     return digits;
 }
 
-void countLeftOut(ReadSummary& summary, std::string_view chromosome) {
+void countLeftOut(ReadSummary& summary, std::string_view chromosome, std::size_t rows) {
     for (LeftOutRows& left : summary.leftOut)
         if (left.chromosome == chromosome) {
-            ++left.rows;
+            left.rows += rows;
             return;
         }
     // A file of thousands of contig names keeps only the first ones by name; the rest share one.
     constexpr std::size_t kNamed = 30;
     if (summary.leftOut.size() >= kNamed) chromosome = "others";
     if (summary.leftOut.size() > kNamed) {
-        ++summary.leftOut.back().rows;
+        summary.leftOut.back().rows += rows;
         return;
     }
-    summary.leftOut.push_back({std::string(chromosome.substr(0, 40)), 1});
+    summary.leftOut.push_back({std::string(chromosome.substr(0, 40)), rows});
 }
 
 } // namespace varn

@@ -47,7 +47,7 @@ std::string listedNames(const std::vector<std::string>& names);
 // 12345 as "12,345".
 std::string withThousands(std::size_t count);
 
-// Counts a row left out for its chromosome in the summary.
-void countLeftOut(ReadSummary& summary, std::string_view chromosome);
+// Counts rows (one, or several of one name) left out for their chromosome in the summary.
+void countLeftOut(ReadSummary& summary, std::string_view chromosome, std::size_t rows = 1);
 
 } // namespace varn

@@ -4,6 +4,7 @@
 #include "document/profile/Profile.h"
 #include "document/profile/ProfileFields.h"
 #include "document/profile/ProfileReading.h"
+#include "document/profile/RowBlocks.h"
 #include "document/profile/TextStream.h"
 
 #include <algorithm>
@@ -42,8 +43,9 @@ bool takeGenotype(const std::vector<std::string_view>& fields, int column, std::
 } // namespace
 
 std::size_t RowColumns::fieldsNeeded() const {
-    const int most = std::max(
-        {name, chromosome, position, logRatio, baf, genotype, allele1, allele2, normalBaf, normalGenotype});
+    int most = name;
+    for (int column : {chromosome, position, logRatio, baf, genotype, allele1, allele2, normalBaf, normalGenotype})
+        most = column > most ? column : most;
     return static_cast<std::size_t>(most + 1);
 }
 
@@ -73,18 +75,19 @@ std::string columnsNotFound(const std::filesystem::path& file, const RowColumns&
 
 std::string readDataRows(TextStream& in, const std::filesystem::path& file, char separator,
                          const RowColumns& c, Profile& p, ReadSummary& s) {
+    // The first row alone: its length tells how many rows the file holds.
     std::vector<std::string_view> fields;
     std::string_view line;
-    bool first = true;
     while (in.next(line)) {
         if (line.empty()) continue;
-        if (std::exchange(first, false)) reserveRowsForFile(p, c, file, line.size());
+        reserveRowsForFile(p, c, file, line.size());
         splitFields(line, separator, fields);
         if (std::string why = addRow(fields, c, p, s); !why.empty())
             return fileMessage(file, in.lineNumber(), why);
+        break;
     }
-    if (!in.error().empty()) return fileMessage(file, in.lineNumber(), in.error());
-    return {};
+    SampleRows everyRow;
+    return readRowBlocks(in, file, separator, c, everyRow, p, s);
 }
 
 std::string addRow(const std::vector<std::string_view>& fields, const RowColumns& c, Profile& p,

@@ -1,7 +1,10 @@
 #include "document/profile/TextStream.h"
 
+#include "document/profile/WholeInflate.h"
+
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -9,7 +12,11 @@ namespace varn {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 1u << 20;
+// Bytes read at a time. On the zlib road this also decides how much of a damaged file's text is
+// handed out before its error (the failing read's bytes are not), so it stays as it was.
+constexpr std::size_t kChunk = 1u << 20;
+constexpr std::size_t kWindow = TextStream::kMaxLine + 1; // a block's lines all lie in its first kWindow bytes
+constexpr std::size_t kCapacity = kWindow + kChunk;
 constexpr std::size_t kBlocks = 4;
 constexpr unsigned kGzBuffer = 256u << 10;
 
@@ -33,14 +40,38 @@ std::string_view withoutCarriageReturn(std::string_view line) {
     return line;
 }
 
+// The length of the whole lines among the first bytes of text: up to its last line end within
+// kWindow bytes, 0 when there is none.
+std::size_t wholeLines(const char* text, std::size_t size) {
+    const std::string_view window(text, std::min(size, kWindow));
+    const std::size_t end = window.rfind('\n');
+    return end == std::string_view::npos ? 0 : end + 1;
+}
+
 } // namespace
 
 TextStream::TextStream(const std::filesystem::path& path) {
-    file_ = gzopen(path.c_str(), "rb");
+    file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr) return;
-    gzbuffer(gz(file_), kGzBuffer);
+    unsigned char magic[2] = {};
+    const bool gzipped = std::fread(magic, 1, 2, file_) == 2 && magic[0] == 0x1f && magic[1] == 0x8b;
+    std::rewind(file_);
+    if (gzipped) {
+        InflatedText text;
+        if (inflateWhole(file_, text)) {
+            whole_ = std::move(text.bytes);
+            wholeSize_ = text.size;
+        } else {
+            gz_ = gzopen(path.c_str(), "rb");
+            if (gz_ == nullptr) {
+                std::fclose(file_);
+                file_ = nullptr;
+                return;
+            }
+            gzbuffer(gz(gz_), kGzBuffer);
+        }
+    }
     blocks_.resize(kBlocks);
-    for (Block& b : blocks_) b.bytes.resize(kBlockSize);
     reader_ = std::thread([this] { produce(); });
 }
 
@@ -52,10 +83,12 @@ TextStream::~TextStream() {
     }
     changed_.notify_all();
     reader_.join();
-    gzclose(gz(file_));
+    if (gz_ != nullptr) gzclose(gz(gz_));
+    std::fclose(file_);
 }
 
 void TextStream::produce() {
+    const Block* previous = nullptr;
     for (;;) {
         std::size_t slot = 0;
         {
@@ -66,13 +99,8 @@ void TextStream::produce() {
         }
         // The caller holds at most one block (the one at consumed_), so this one is free.
         Block& b = blocks_[slot];
-        const int got = gzread(gz(file_), b.bytes.data(), static_cast<unsigned>(kBlockSize));
-        int code = Z_OK;
-        gzerror(gz(file_), &code);
-        // A truncated gzip stream hands out what it inflated and then reports the early end.
-        b.error = got < 0 || code != Z_OK ? gzErrorText(gz(file_)) : std::string();
-        b.size = got > 0 && b.error.empty() ? static_cast<std::size_t>(got) : 0;
-        b.last = b.size == 0;
+        fill(b, previous);
+        previous = &b;
         {
             std::lock_guard lock(mutex_);
             ++filled_;
@@ -80,6 +108,65 @@ void TextStream::produce() {
         changed_.notify_all();
         if (b.last) return;
     }
+}
+
+// The next block: the text after the previous block's lines, cut after its last line end.
+void TextStream::fill(Block& b, const Block* previous) {
+    b.size = b.filled = 0;
+    b.last = b.longLine = false;
+    b.error.clear();
+    if (whole_ != nullptr) {
+        b.data = whole_.get() + wholeAt_;
+        const std::size_t left = wholeSize_ - wholeAt_;
+        b.size = left <= TextStream::kMaxLine ? left : wholeLines(b.data, left);
+        b.longLine = b.size == 0 && left > 0;
+        b.last = b.size == left || b.longLine;
+        wholeAt_ += b.size;
+        return;
+    }
+    if (b.storage == nullptr) b.storage.reset(new char[kCapacity]);
+    b.data = b.storage.get();
+    // The start of a line that the previous block cut off, and whatever it held beyond kWindow.
+    if (previous != nullptr) {
+        b.filled = previous->filled - previous->size;
+        std::memcpy(b.storage.get(), previous->data + previous->size, b.filled);
+    }
+    std::string& failure = readFailure_; // no read follows a failed one
+    while (!ended_ && failure.empty() && b.filled + kChunk <= kCapacity) {
+        char* into = b.storage.get() + b.filled;
+        if (gz_ != nullptr) {
+            const int got = gzread(gz(gz_), into, static_cast<unsigned>(kChunk));
+            int code = Z_OK;
+            gzerror(gz(gz_), &code);
+            // A truncated gzip stream hands out what it inflated and then reports the early end:
+            // those last bytes are dropped with the line they end in.
+            if (got < 0 || code != Z_OK)
+                failure = gzErrorText(gz(gz_));
+            else if (got == 0)
+                ended_ = true;
+            else
+                b.filled += static_cast<std::size_t>(got);
+        } else {
+            const std::size_t got = std::fread(into, 1, kChunk, file_);
+            if (std::ferror(file_))
+                failure = std::strerror(errno);
+            else
+                b.filled += got;
+            ended_ = got < kChunk;
+        }
+    }
+    if (ended_ && failure.empty() && b.filled <= TextStream::kMaxLine) {
+        b.size = b.filled;
+        b.last = true;
+        return;
+    }
+    b.size = wholeLines(b.data, b.filled);
+    if (b.size > 0) return;
+    b.last = true;
+    if (!failure.empty())
+        b.error = failure; // the start of a line, cut off by the failure, is dropped
+    else
+        b.longLine = true;
 }
 
 bool TextStream::takeBlock() {
@@ -93,55 +180,44 @@ bool TextStream::takeBlock() {
     current_ = &blocks_[consumed_ % kBlocks];
     pos_ = 0;
     bytesRead_ += current_->size;
-    if (!current_->error.empty()) error_ = "the file cannot be read to its end: " + current_->error;
-    return current_->size > 0;
+    return true;
 }
 
-// A line that runs past the end of the current block: gather it from the blocks that follow.
-bool TextStream::carryOn(std::string_view& line) {
-    carry_.assign(current_->bytes.data() + pos_, current_->size - pos_);
+// Whether lines are left, taking the next block when the current one is used up; at the end,
+// error_ says why when the file was not read to its end.
+bool TextStream::haveLines() {
     for (;;) {
-        if (!takeBlock()) {
+        if (current_ != nullptr && pos_ < current_->size) return true;
+        if (finished_) return false;
+        if (current_ != nullptr && current_->last) {
             finished_ = true;
-            if (!error_.empty() || carry_.empty()) return false;
-            line = withoutCarriageReturn(carry_);
-            return true;
-        }
-        const char* begin = current_->bytes.data();
-        const void* end = std::memchr(begin, '\n', current_->size);
-        const std::size_t take = end ? static_cast<const char*>(end) - begin : current_->size;
-        if (carry_.size() + take > kMaxLine) {
-            error_ = "line " + std::to_string(lineNumber_ + 1) + " is longer than " +
-                     std::to_string(kMaxLine >> 20) + " MiB: this is no text table";
-            finished_ = true;
+            if (!current_->error.empty())
+                error_ = "the file cannot be read to its end: " + current_->error;
+            else if (current_->longLine)
+                error_ = "line " + std::to_string(lineNumber_ + 1) + " is longer than " +
+                         std::to_string(kMaxLine >> 20) + " MiB: this is no text table";
             return false;
         }
-        carry_.append(begin, take);
-        if (end != nullptr) {
-            pos_ = take + 1;
-            line = withoutCarriageReturn(carry_);
-            return true;
-        }
+        takeBlock();
     }
 }
 
 bool TextStream::next(std::string_view& line) {
-    if (file_ == nullptr || finished_) return false;
-    if (current_ == nullptr && !takeBlock()) {
-        finished_ = true;
-        return false;
-    }
-    const char* begin = current_->bytes.data() + pos_;
+    if (file_ == nullptr || !haveLines()) return false;
+    const char* begin = current_->data + pos_;
     const std::size_t left = current_->size - pos_;
     const void* end = std::memchr(begin, '\n', left);
-    if (end != nullptr) {
-        const std::size_t length = static_cast<const char*>(end) - begin;
-        line = withoutCarriageReturn(std::string_view(begin, length));
-        pos_ += length + 1;
-    } else if (!carryOn(line)) {
-        return false;
-    }
+    const std::size_t length = end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - begin) : left;
+    line = withoutCarriageReturn(std::string_view(begin, length));
+    pos_ += end != nullptr ? length + 1 : length;
     ++lineNumber_;
+    return true;
+}
+
+bool TextStream::nextLines(std::string_view& text) {
+    if (file_ == nullptr || !haveLines()) return false;
+    text = std::string_view(current_->data + pos_, current_->size - pos_);
+    pos_ = current_->size;
     return true;
 }
 

@@ -3,7 +3,9 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -12,13 +14,15 @@
 
 namespace varn {
 
-// The lines of a text file, plain or gzipped, in one streaming pass. zlib's gzread inflates a
-// gzipped file and passes a plain one through, so both go the same road. A second thread reads
-// (and inflates) the next blocks while the caller parses the current one: inflating a 2.5-million
-// SNP report costs about as much as parsing it, and the two then overlap.
+// The lines of a text file, plain or gzipped, in one pass. A second thread reads (and inflates)
+// the next blocks while the caller parses the current one. A gzipped file is inflated whole
+// with libdeflate (WholeInflate.h) where it can be, else streamed through zlib's gzread; a plain
+// file is read in blocks.
 //
-// A line comes without its end ("\n" or Windows' "\r\n"); a last line without an end is still a
-// line. Only a line that straddles two blocks is copied; the file itself never sits in memory whole.
+// Every block ends at a line's end, so the caller can take a block's lines all at once
+// (nextLines) and split them among threads. A line comes without its end ("\n" or Windows'
+// "\r\n"); a last line without an end is still a line. The file never sits in memory whole,
+// except a gzipped one of at most kMaxWholeText.
 class TextStream {
   public:
     explicit TextStream(const std::filesystem::path& path);
@@ -30,6 +34,11 @@ class TextStream {
     // The next line, valid until the next call; false at the end of the file or when reading
     // failed (then error() says why).
     bool next(std::string_view& line);
+    // The lines of the current block not yet handed out (the next block's when there are none),
+    // their ends included, valid until the next call; false as next() is. The caller says how
+    // many lines it took with tookLines.
+    bool nextLines(std::string_view& text);
+    void tookLines(std::size_t count) { lineNumber_ += count; }
     // The line last handed out, counted from 1.
     std::size_t lineNumber() const { return lineNumber_; }
     // Why reading stopped before the end of the file ("the gzipped data are damaged: ..."); empty
@@ -43,17 +52,26 @@ class TextStream {
 
   private:
     struct Block {
-        std::vector<char> bytes;
-        std::size_t size = 0;
-        bool last = false;
-        std::string error;
+        std::unique_ptr<char[]> storage; // the block's own bytes, unless it is a slice of whole_
+        const char* data = nullptr;
+        std::size_t size = 0;   // whole lines
+        std::size_t filled = 0; // bytes in storage, the start of the next line included
+        bool last = false;      // no block follows
+        bool longLine = false;  // the line after this block's is longer than kMaxLine
+        std::string error;      // why no block follows
     };
 
     void produce();
+    void fill(Block& b, const Block* previous);
     bool takeBlock(); // hands the consumed block back and waits for the next one
-    bool carryOn(std::string_view& line);
+    bool haveLines();
 
-    void* file_ = nullptr; // gzFile
+    std::FILE* file_ = nullptr;
+    void* gz_ = nullptr; // gzFile, for the streaming road
+    std::unique_ptr<char[]> whole_;
+    std::size_t wholeSize_ = 0, wholeAt_ = 0;
+    bool ended_ = false;      // the reading thread has read the end of the file
+    std::string readFailure_; // or why its last read failed
     std::vector<Block> blocks_;
     std::size_t filled_ = 0;   // blocks filled by the reading thread (counter, modulo the ring)
     std::size_t consumed_ = 0; // blocks handed back by the caller
@@ -65,7 +83,6 @@ class TextStream {
     const Block* current_ = nullptr;
     std::size_t pos_ = 0;
     bool finished_ = false;
-    std::string carry_;
     std::string error_;
     std::size_t lineNumber_ = 0;
     std::uint64_t bytesRead_ = 0;

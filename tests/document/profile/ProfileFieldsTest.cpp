@@ -12,6 +12,22 @@
 namespace varn::test {
 namespace {
 
+TEST(ProfileFields, PositionsAreWholeNumbersFromOneToTheLargestInt) {
+    const struct {
+        const char* field;
+        std::int32_t position; // 0: refused
+    } cases[] = {{"1", 1},   {" 12 ", 12}, {"0012", 12},         {"2147483647", 2147483647}, {"2147483648", 0},
+                 {"0", 0},   {"-5", 0},    {"+5", 0},            {"12a", 0},                 {"1e5", 0},
+                 {"", 0},    {"1.0", 0},   {"99999999999999", 0}};
+    for (const auto& c : cases) {
+        std::int32_t position = 0;
+        EXPECT_EQ(parsePosition(c.field, position), c.position > 0) << c.field;
+        if (c.position > 0) {
+            EXPECT_EQ(position, c.position) << c.field;
+        }
+    }
+}
+
 TEST(ProfileFields, ChromosomeNamesAndWhatIsLeftOut) {
     const struct {
         const char* field;

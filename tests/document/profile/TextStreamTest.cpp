@@ -46,6 +46,18 @@ TEST(TextStream, GivesTheSameLinesPlainAndGzippedAcrossBlockEnds) {
     }
 }
 
+TEST(TextStream, ReadsEveryMemberOfAGzippedFile) {
+    // bgzip and cat write several members; the text is theirs end to end, and bytes after the
+    // last member that begin no other one are ignored, as zlib does.
+    TempDir dir;
+    writeProfileFile(dir / "a.gz", "one\ntw", true);
+    writeProfileFile(dir / "b.gz", "o\nthree\n", true);
+    writeFileBytes(dir / "t.gz", readFileBytes(dir / "a.gz") + readFileBytes(dir / "b.gz") + "\n\n");
+    std::string error;
+    EXPECT_EQ(linesOf(dir / "t.gz", error), (std::vector<std::string>{"one", "two", "three"}));
+    EXPECT_EQ(error, "");
+}
+
 TEST(TextStream, StopsWithAReasonOnTruncatedGzipAndEndlessLines) {
     TempDir dir;
     std::string bytes;
