@@ -70,7 +70,7 @@ void MenuTableTest::menuEntries_data() {
         << "Data"
         << QStringList{
                "NonSelfLoad=32776", "SelfLoad=32777",   "-", "Store=32775",         "-",
-               "IGBFileOut=32818",  "RawDataOut=32821", "SegmentOut=32830", "ReportOut=32833", "-",
+               "IGBFileOut=32818",  "RawDataOut=32821", "SegmentOut=32830", "AlleleOut=32834", "ReportOut=32833", "-",
                "MakeReference=32812", "AddReference=32813", "AlleleModel=32835", "Allele-specific Decoding=32838"};
     QTest::newRow("Parameter") << "Parameter"
                                << QStringList{"CGH View=32771", "Range Set=32772", "Sort=32774",
