@@ -33,12 +33,11 @@ phase "sanitizer suite" env ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset asan -j "$jobs"
 
 # Every reader's fuzzer for a few seconds on its seed corpus, so that a regression in a reader
-# shows here and not in a scientist's archive. The sanitizer build (clang) built them.
+# shows here and not in a scientist's archive. The sanitizer build (clang) built them; each
+# fuzzer runs on one core, so as many run at once as there are cores.
 fuzz_all() {
-  local name
-  for name in $(ls fuzz/corpus); do
-    VARN_FUZZ_BUILD=build-asan VARN_FUZZ_JOBS="$jobs" fuzz/run.sh "$name" "${VARN_FUZZ_SECONDS:-3}"
-  done
+  ls fuzz/corpus | VARN_FUZZ_BUILD=build-asan VARN_FUZZ_BUILT=1 \
+    xargs -P "$jobs" -I{} fuzz/run.sh {} "${VARN_FUZZ_SECONDS:-3}"
 }
 phase fuzzers fuzz_all
 
