@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Which src/ lines only the end-to-end roads reach. The roads (ctest label "roads": the manual's
+# examples, the cohort workflow, the real pair, the window's analysis roads) run in the fast gcc
+# pass only; the sanitizer pass runs everything else. That is safe while every line a road
+# executes is also executed by a test of the sanitizer pass, and this script checks it:
+#   scripts/road-coverage.sh [BUILD_DIR]      (default build-cov)
+# It builds the tree with gcc --coverage at -O0 in BUILD_DIR, runs the tests without the label,
+# then each road alone, and lists per road the lines of src/ that it executes and nothing else
+# does (BUILD_DIR/road-coverage/ROAD.only, "file:line" one a line). Exits 1 when any road has one.
+set -euo pipefail
+export LC_ALL=C
+cd "$(dirname "$0")/.."
+build=${1:-build-cov}
+out=$build/road-coverage
+jobs=$(nproc)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=g++ -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g0" -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage \
+  -DCMAKE_SHARED_LINKER_FLAGS=--coverage -DVARN_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+cmake --build "$build" -j "$jobs"
+rm -rf "$out"
+mkdir -p "$out"
+
+# Each run writes its counters in a tree of its own (GCOV_PREFIX), so that the roads can run two
+# at a time. lines NAME: the src/ lines that run NAME executed, "file:line" sorted.
+run() { # run NAME CTEST-OPTIONS...
+  local name=$1
+  shift
+  GCOV_PREFIX="$PWD/$out/gcda/$name" ctest --test-dir "$build" --timeout 3000 "$@" >"$out/$name.log" 2>&1 ||
+    { tail -30 "$out/$name.log"; echo "$name failed"; return 1; }
+  lines "$name"
+}
+lines() {
+  local tree=$PWD/$out/gcda/$1 work
+  work=$(mktemp -d)
+  # gcov reads each counter file beside its notes file from the compile.
+  (cd "$PWD" && find "$build" -name '*.gcno' -print0 | xargs -0 -I{} cp --parents {} "$tree$PWD/")
+  find "$tree" -name '*.gcda' >"$work/list"
+  (cd "$work" && xargs -a list -d '\n' gcov --json-format --stdout --preserve-paths >"$work/json" 2>/dev/null) || true
+  python3 - "$work/json" "$PWD/src/" >"$out/$1.lines" <<'PY'
+import json, os, sys
+src = sys.argv[2]
+seen = set()
+decoder = json.JSONDecoder()
+text = open(sys.argv[1]).read()
+at = 0
+while True:
+    while at < len(text) and text[at].isspace():
+        at += 1
+    if at >= len(text):
+        break
+    unit, at = decoder.raw_decode(text, at)
+    base = unit.get("current_working_directory", "")
+    for f in unit["files"]:
+        path = os.path.normpath(os.path.join(base, f["file"]))
+        if path.startswith(src):
+            for line in f["lines"]:
+                if line["count"] > 0:
+                    seen.add(f"src/{path[len(src):]}:{line['line_number']}")
+for entry in sorted(seen):
+    print(entry)
+PY
+  rm -rf "$work"
+}
+export -f run lines
+export build out
+
+run rest -j "$jobs" -LE roads
+roads=$(ctest --test-dir "$build" -N -L roads | sed -n 's/^ *Test *#[0-9]*: //p')
+printf '%s\n' $roads | xargs -P "$jobs" -I{} bash -c 'run "$1" -R "^$1\$"' _ {}
+found=0
+for road in $roads; do
+  comm -23 "$out/$road.lines" "$out/rest.lines" >"$out/$road.only"
+  count=$(wc -l <"$out/$road.only")
+  printf '%-24s %6d lines executed, %4d only by it\n' "$road" "$(wc -l <"$out/$road.lines")" "$count"
+  [ "$count" -eq 0 ] || { found=1; cut -d: -f1 "$out/$road.only" | uniq -c | sed 's/^/    /'; }
+done
+printf '%-24s %6d lines executed\n' "the rest" "$(wc -l <"$out/rest.lines")"
+exit $found
