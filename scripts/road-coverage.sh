@@ -6,9 +6,10 @@
 #   scripts/road-coverage.sh [BUILD_DIR]      (default build-cov)
 # It builds the tree with gcc --coverage at -O0 in BUILD_DIR, runs the tests without a road, then
 # each road alone (two at a time), and writes BUILD_DIR/road-coverage/ROAD.only: the lines
-# ("file:line") that road executes and no test but the roads does. For a gcc-pass road that must
-# be empty, else the script names the lines and exits 1; for an asan-pass road it says what moving
-# it would leave unsanitized.
+# ("file:line") that road executes and no test outside the roads does (for an asan-pass road,
+# what moving it would leave unsanitized). For a gcc-pass road it also writes ROAD.unsanitized,
+# its lines that the sanitizer pass (those tests and the asan-pass roads) never executes; that
+# must be empty, else the script names the lines and exits 1. Needs gcc's gcov and python3.
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
