@@ -11,6 +11,8 @@ packages+=(r-other-ascat)
 packages+=(r-cran-pscbs)
 # The array profile readers read gzipped exports with zlib.
 packages+=(zlib1g-dev)
+# The faster linker (cmake/Linker.cmake).
+packages+=(lld)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
