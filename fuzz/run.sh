@@ -3,7 +3,8 @@
 # Builds the fuzzer in $VARN_FUZZ_BUILD (a build configured with -DVARN_FUZZ=ON, such as the
 # asan preset's build-asan), else in build-fuzz, made with clang when missing; fuzzes a scratch
 # copy of the committed seed corpus (which is never grown), and ends with the executions per
-# second and the coverage.
+# second and the coverage. VARN_FUZZ_BUILT=1 skips the build: ./test.sh runs two fuzzers at once
+# from the sanitizer build, which holds them all, and two builds of one tree must not overlap.
 # Findings are written to fuzz/findings/NAME/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,11 +22,15 @@ if [ ! -d "fuzz/corpus/$name" ]; then
 fi
 
 build=${VARN_FUZZ_BUILD:-build-fuzz}
-if [ ! -f "$build/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARN_FUZZ=ON \
-    -DVARN_BUILD_TESTS=OFF -DVARN_BUILD_BENCH=OFF -DVARN_BUILD_GUI=OFF >/dev/null
+if [ "${VARN_FUZZ_BUILT:-}" = 1 ]; then
+  [ -x "$build/bin/fuzz_$name" ] || { echo "$build/bin/fuzz_$name is not built" >&2; exit 2; }
+else
+  if [ ! -f "$build/build.ninja" ]; then
+    CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARN_FUZZ=ON \
+      -DVARN_BUILD_TESTS=OFF -DVARN_BUILD_BENCH=OFF -DVARN_BUILD_GUI=OFF >/dev/null
+  fi
+  cmake --build "$build" -j "${VARN_FUZZ_JOBS:-2}" --target "fuzz_$name" >/dev/null
 fi
-cmake --build "$build" -j "${VARN_FUZZ_JOBS:-2}" --target "fuzz_$name" >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varn-fuzz-$name.XXXXXX")
 trap 'rm -rf "$work"' EXIT

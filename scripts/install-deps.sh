@@ -13,6 +13,8 @@ packages+=(r-cran-pscbs)
 packages+=(zlib1g-dev)
 # ... and inflate them whole with libdeflate, about twice as fast (zlib stays the fallback).
 packages+=(libdeflate-dev)
+# The faster linker (cmake/Linker.cmake).
+packages+=(lld)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -82,6 +82,8 @@ TEST(CliProfile, RefusesWhatItCannotReadOrFitSayingWhy) {
         {{}, 2, "give FILE, or ASCAT's files as --logr-file FILE --baf-file FILE"},
         {{report, "--format", "vcf"}, 2, "--format takes auto, illumina, penncnv, ascat or table"},
         {{report, "--sex", "unknown"}, 2, "--sex takes auto, female or male"},
+        {{report, "--build", "hg17"}, 2, "--build takes hg18, hg19 or hg38"},
+        {{(root / "small.tsv").string(), "--build", "hg18"}, 0, "Tumour cells: cannot tell"},
         {{report, "--baf-file", report}, 2, "--baf-file goes with --logr-file"},
         {{"--reload", report}, 1, "this is not a profile analysis VARN stored"},
     };

@@ -120,6 +120,23 @@ TEST(PurityPloidyFit, FindsEveryDemoTumourFreeAndAgainstItsBaseline) {
     }
 }
 
+// Alleles drowned in noise (five times the arrays'): a doubled genome's quiet stretches at four
+// copies sit where two copies would at a lower fraction, so the levels leave both readings, and
+// the fit lists them and says it cannot choose.
+TEST(PurityPloidyFit, WeakAllelesLeaveTheDoublingOpenAndSaySo) {
+    for (const demo::DemoTumour& tumour : demo::demoTumours()) {
+        if (tumour.name != "Tumor4") continue;
+        PurityPloidyInput in = syntheticInput(tumour, 1);
+        for (int a : {kXba, kHind}) in.arrays[a].bafNoise = 5 * kBafNoise;
+        const PurityPloidyFit fit = fitPurityPloidy(in);
+        ASSERT_GE(fit.solutions.size(), 2u);
+        EXPECT_FALSE(fit.decided);
+        EXPECT_NE(fit.why.find(" fit about as well"), std::string::npos) << fit.why;
+        const double ratio = fit.solutions[1].ploidy / fit.solutions[0].ploidy;
+        EXPECT_TRUE(ratio > 1.7 && ratio < 2.3) << fit.why;
+    }
+}
+
 // The doubled tumour held at two copies in its baseline region: the path that constraint leaves
 // runs down to fractions where the region's level would need less than one copy on average;
 // none of those is a tumour, and none is listed.
