@@ -4,7 +4,6 @@
 #include "BenchSupport.h"
 
 #include "document/profile/FinalReportReader.h"
-#include "document/profile/WholeInflate.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>
@@ -94,8 +93,7 @@ void BM_ReadFinalReportGzipped(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadFinalReportGzipped)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-// The floors of the gzipped road: inflating alone, nothing parsed, streamed by zlib and whole by
-// libdeflate (when the build has it; else this is zlib's road too).
+// The floor of the gzipped road: inflating alone, nothing parsed.
 void BM_InflateOnly(benchmark::State& state) {
     Reports& r = reports();
     std::vector<char> block(1u << 20);
@@ -110,18 +108,6 @@ void BM_InflateOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_InflateOnly)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-void BM_InflateWhole(benchmark::State& state) {
-    Reports& r = reports();
-    for (auto _ : state) {
-        std::FILE* in = std::fopen(r.gzipped.c_str(), "rb");
-        InflatedText text;
-        if (!inflateWhole(in, text)) state.SkipWithError("libdeflate did not inflate the report");
-        std::fclose(in);
-        benchmark::DoNotOptimize(text.bytes.get());
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(r.textBytes));
-}
-BENCHMARK(BM_InflateWhole)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
 } // namespace varn::bench

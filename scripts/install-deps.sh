@@ -11,8 +11,6 @@ packages+=(r-other-ascat)
 packages+=(r-cran-pscbs)
 # The array profile readers read gzipped exports with zlib.
 packages+=(zlib1g-dev)
-# ... and inflate them whole with libdeflate, faster than zlib's stream (zlib stays the fallback).
-packages+=(libdeflate-dev)
 # The faster linker (cmake/Linker.cmake).
 packages+=(lld)
 missing=()

@@ -5,7 +5,6 @@
 #include "CliPlot.h"
 #include "CliSession.h"
 #include "CliUserInterface.h"
-#include "document/SampleName.h"
 #include "document/profile/CytoBandFile.h"
 #include "engine/analysis/ProfileResult.h"
 #include "export/ProfileOutputs.h"
@@ -31,10 +30,6 @@ std::vector<CytoBand> cytobandsOf(const CommandContext& context, GenomeBuild bui
 
 } // namespace
 
-std::filesystem::path storedProfilePath(const CommandContext& context, const std::string& sample) {
-    return context.root.map("c:\\VARN\\temporary files") / (fileNamePart(sample) + ".profile.gz");
-}
-
 bool writeProfileOutputs(const CommandContext& context, CliUserInterface& ui, const ProfileResult& result,
                          const ProfileOutputs& outputs, const std::vector<std::string>& sources) {
     bool ok = true;
@@ -43,7 +38,7 @@ bool writeProfileOutputs(const CommandContext& context, CliUserInterface& ui, co
         ok = false;
     };
     if (outputs.store) {
-        const std::filesystem::path path = storedProfilePath(context, result.profile.sample);
+        const std::filesystem::path path = storedProfileFile(context.root, result.profile.sample);
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
         if (writeStoredProfile(path, result))

@@ -27,9 +27,6 @@ struct ProfileOutputs {
     int dpi = kScreenDpi;
 };
 
-// The stored analysis of a sample: "temporary files/<sample>.profile.gz" under the root.
-std::filesystem::path storedProfilePath(const CommandContext& context, const std::string& sample);
-
 // Writes the outputs of a result in the order above; every file written is confirmed on stdout,
 // every failure is one line on stderr. True when all were written. sources are the files the
 // profile was read from, for the report's record.

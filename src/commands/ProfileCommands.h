@@ -26,10 +26,6 @@ std::shared_ptr<ShownProfile> makeShownProfile(const InstallRoot& root, ProfileR
 // Puts a made profile on its genome page: the document keeps it, the status bar names it.
 void showProfile(CVARNDoc& doc, CVARNView& view, std::shared_ptr<ShownProfile> profile);
 
-// The stored analysis of a profile's sample: "temporary files/<sample>.profile.gz" under the root,
-// where `varn-cli profile --store` keeps it too.
-std::filesystem::path storedProfileFile(const InstallRoot& root, const std::string& sample);
-
 // Data > Store on a profile's page: the analysis kept whole in its file of its own.
 void storeProfile(CVARNDoc& doc);
 // File > Load Profile Analysis: a stored analysis back on its genome page, exactly as stored.

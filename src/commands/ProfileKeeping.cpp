@@ -3,7 +3,6 @@
 #include "ProfileCommands.h"
 
 #include "document/CVARNDoc.h"
-#include "document/SampleName.h"
 #include "document/UserInterface.h"
 #include "engine/analysis/ProfileResult.h"
 #include "export/ProfileOutputs.h"
@@ -14,10 +13,6 @@
 #include <system_error>
 
 namespace varn {
-
-std::filesystem::path storedProfileFile(const InstallRoot& root, const std::string& sample) {
-    return root.map("c:\\VARN\\temporary files") / (fileNamePart(sample) + ".profile.gz");
-}
 
 void storeProfile(CVARNDoc& doc) {
     if (!doc.shownProfile) return;

@@ -1,6 +1,8 @@
 #include "StoredProfileFile.h"
 
 #include "document/FileBytes.h"
+#include "document/InstallRoot.h"
+#include "document/SampleName.h"
 #include "document/profile/TextStream.h"
 #include "engine/analysis/ProfileResult.h"
 
@@ -88,6 +90,10 @@ bool readFit(const std::vector<std::string_view>& f, ProfileResult& r) {
 }
 
 } // namespace
+
+std::filesystem::path storedProfileFile(const InstallRoot& root, const std::string& sample) {
+    return root.map("c:\\VARN\\temporary files") / (fileNamePart(sample) + ".profile.gz");
+}
 
 std::string storedProfileText(const ProfileResult& r) {
     const Profile& p = r.profile;

@@ -5,7 +5,12 @@
 
 namespace varn {
 
+class InstallRoot;
 struct ProfileResult;
+
+// Where a sample's analysis is kept: "temporary files/<sample>.profile.gz" under the root, by
+// `varn-cli profile --store` and by the window's Store alike.
+std::filesystem::path storedProfileFile(const InstallRoot& root, const std::string& sample);
 
 // A profile's analysis kept whole, so that `profile --reload` writes its outputs again without the
 // files it was read from nor a second fit: a gzipped text file of VARN's own, a header of

@@ -47,14 +47,6 @@ std::string stateOf(const ProfileResult& r, std::size_t i) {
     return text;
 }
 
-const char* browserAssembly(GenomeBuild build) {
-    switch (build) {
-    case GenomeBuild::Hg18: return "hg18";
-    case GenomeBuild::Hg38: return "hg38";
-    default: return "hg19";
-    }
-}
-
 } // namespace
 
 GenomeRange CVARNView::profileRange() const {
@@ -122,7 +114,7 @@ void CVARNView::inspectProfileSnp(int x) {
     text += "\n State= " + stateOf(p->result, i) + "\n\n Goto Web Information?";
     if (!doc_.ui().yesNoBox(text)) return;
     if (!doc_.ui().openUrl(genomeBrowserUrl(browserSite, profile.chromosome[i], profile.position[i],
-                                            browserAssembly(p->picture.build))))
+                                            genomeBuildName(p->picture.build))))
         doc_.ui().messageBox("Web not connected");
 }
 

@@ -1,7 +1,5 @@
 #include "document/profile/TextStream.h"
 
-#include "document/profile/WholeInflate.h"
-
 #include <zlib.h>
 
 #include <algorithm>
@@ -12,7 +10,7 @@ namespace varn {
 
 namespace {
 
-// Bytes read at a time. On the zlib road this also decides how much of a damaged file's text is
+// Bytes read at a time. For a gzipped file this also decides how much of a damaged file's text is
 // handed out before its error (the failing read's bytes are not), so it stays as it was.
 constexpr std::size_t kChunk = 1u << 20;
 constexpr std::size_t kWindow = TextStream::kMaxLine + 1; // a block's lines all lie in its first kWindow bytes
@@ -57,19 +55,13 @@ TextStream::TextStream(const std::filesystem::path& path) {
     const bool gzipped = std::fread(magic, 1, 2, file_) == 2 && magic[0] == 0x1f && magic[1] == 0x8b;
     std::rewind(file_);
     if (gzipped) {
-        InflatedText text;
-        if (inflateWhole(file_, text)) {
-            whole_ = std::move(text.bytes);
-            wholeSize_ = text.size;
-        } else {
-            gz_ = gzopen(path.c_str(), "rb");
-            if (gz_ == nullptr) {
-                std::fclose(file_);
-                file_ = nullptr;
-                return;
-            }
-            gzbuffer(gz(gz_), kGzBuffer);
+        gz_ = gzopen(path.c_str(), "rb");
+        if (gz_ == nullptr) {
+            std::fclose(file_);
+            file_ = nullptr;
+            return;
         }
+        gzbuffer(gz(gz_), kGzBuffer);
     }
     blocks_.resize(kBlocks);
     reader_ = std::thread([this] { produce(); });
@@ -115,15 +107,6 @@ void TextStream::fill(Block& b, const Block* previous) {
     b.size = b.filled = 0;
     b.last = b.longLine = false;
     b.error.clear();
-    if (whole_ != nullptr) {
-        b.data = whole_.get() + wholeAt_;
-        const std::size_t left = wholeSize_ - wholeAt_;
-        b.size = left <= TextStream::kMaxLine ? left : wholeLines(b.data, left);
-        b.longLine = b.size == 0 && left > 0;
-        b.last = b.size == left || b.longLine;
-        wholeAt_ += b.size;
-        return;
-    }
     if (b.storage == nullptr) b.storage.reset(new char[kCapacity]);
     b.data = b.storage.get();
     // The start of a line that the previous block cut off, and whatever it held beyond kWindow.

@@ -14,15 +14,12 @@
 
 namespace varn {
 
-// The lines of a text file, plain or gzipped, in one pass. A second thread reads (and inflates)
-// the next blocks while the caller parses the current one. A gzipped file is inflated whole
-// with libdeflate (WholeInflate.h) where it can be, else streamed through zlib's gzread; a plain
-// file is read in blocks.
+// The lines of a text file, plain or gzipped, in one pass. A second thread reads (and, through
+// zlib's gzread, inflates) the next blocks while the caller parses the current one.
 //
 // Every block ends at a line's end, so the caller can take a block's lines all at once
 // (nextLines) and split them among threads. A line comes without its end ("\n" or Windows'
-// "\r\n"); a last line without an end is still a line. The file never sits in memory whole,
-// except a gzipped one of at most kMaxWholeText.
+// "\r\n"); a last line without an end is still a line. The file never sits in memory whole.
 class TextStream {
   public:
     explicit TextStream(const std::filesystem::path& path);
@@ -52,7 +49,7 @@ class TextStream {
 
   private:
     struct Block {
-        std::unique_ptr<char[]> storage; // the block's own bytes, unless it is a slice of whole_
+        std::unique_ptr<char[]> storage; // the block's bytes
         const char* data = nullptr;
         std::size_t size = 0;   // whole lines
         std::size_t filled = 0; // bytes in storage, the start of the next line included
@@ -67,9 +64,7 @@ class TextStream {
     bool haveLines();
 
     std::FILE* file_ = nullptr;
-    void* gz_ = nullptr; // gzFile, for the streaming road
-    std::unique_ptr<char[]> whole_;
-    std::size_t wholeSize_ = 0, wholeAt_ = 0;
+    void* gz_ = nullptr; // gzFile, for a gzipped file
     bool ended_ = false;      // the reading thread has read the end of the file
     std::string readFailure_; // or why its last read failed
     std::vector<Block> blocks_;
