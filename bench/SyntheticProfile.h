@@ -113,7 +113,7 @@ inline SyntheticProfile::SyntheticProfile(std::size_t snps, unsigned seed) {
             ++last.markers;
         }
     }
-    p.name.assign(p.size(), std::string());
+    p.name.resize(p.size());
     picture.profile = &profile;
     // The demo installation's band maps (about 850 bands) stretched onto hg19's lengths, named by
     // their stains as a cytoBand table names them.

@@ -4,6 +4,7 @@
 A seed is either a short file as it stands or a compact description of a full-length one: "!",
 a signed count adjustment byte, then head, SEP, a unit repeated to the array's length, SEP, tail
 (see expandInput in FuzzSupport.h)."""
+import gzip
 import os
 import struct
 import sys
@@ -243,8 +244,20 @@ def stored_profile():
     write("stored_profile", seeds)
 
 
+def gzip_text():
+    text = b"SNP Name\tChr\tPosition\nrs1\t1\t100\r\nrs2\tX\t200\n"
+    seeds = {
+        "one_member": gzip.compress(text, mtime=0),
+        "members_and_tail": gzip.compress(text[:20], mtime=0) + gzip.compress(text[20:], mtime=0) + b"\n\n",
+        "named": gzip.compress(text, mtime=0)[:3] + b"\x08" + gzip.compress(text, mtime=0)[4:10] + b"t.txt\0"
+                 + gzip.compress(text, mtime=0)[10:],
+        "cut_short": gzip.compress(text * 20, mtime=0)[:-12],
+    }
+    write("gzip_text", seeds)
+
+
 if __name__ == "__main__":
     for make in (annotation, signal_file, snp_call_file, pool_file, nonself_temp_file, self_temp_file, sample_list,
-                 final_report, penncnv, ascat, profile_table, pfb, cytoband, profile_auto, stored_profile):
+                 final_report, penncnv, ascat, profile_table, pfb, cytoband, profile_auto, stored_profile, gzip_text):
         make()
     sys.exit(0)

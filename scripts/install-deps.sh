@@ -9,8 +9,9 @@ packages+=(snakemake)
 packages+=(r-other-ascat)
 # The real tumour/normal pair the tests read (data-ex/PairedPSCBS,exData,chr01.Rbin) and PSCBS's calls on it.
 packages+=(r-cran-pscbs)
-# The array profile readers read gzipped exports with zlib.
-packages+=(zlib1g-dev)
+# The array profile readers read gzipped exports with zlib, and inflate them with ISA-L's igzip
+# where it is installed (src/CMakeLists.txt): a third of zlib's time.
+packages+=(zlib1g-dev libisal-dev)
 # The faster linker (cmake/Linker.cmake).
 packages+=(lld)
 missing=()

@@ -62,7 +62,7 @@ AscatFiles profileAscatFiles(const ProfileResult& r) {
     char place[96], value[32];
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (!std::isfinite(p.logRatio[i]) || !std::isfinite(p.baf[i])) continue;
-        const std::string name = p.name[i].empty() ? "SNP_" + std::to_string(i + 1) : p.name[i];
+        const std::string name = p.name[i].empty() ? "SNP_" + std::to_string(i + 1) : std::string(p.name[i]);
         if (p.chromosome[i] == kChromosomeX)
             std::snprintf(place, sizeof place, "\tX\t%d\t", p.position[i]);
         else

@@ -123,7 +123,7 @@ std::string storedProfileText(const ProfileResult& r) {
     out += "\nsnps\t" + std::to_string(p.size()) + "\n";
     for (std::size_t i = 0; i < p.size(); ++i) {
         out +=
-            p.name[i] + "\t" + std::to_string(p.chromosome[i]) + "\t" + std::to_string(p.position[i]) + "\t";
+            std::string(p.name[i]) + "\t" + std::to_string(p.chromosome[i]) + "\t" + std::to_string(p.position[i]) + "\t";
         append(out, "%.9g", p.logRatio[i]);
         out += '\t';
         append(out, "%.9g", p.hasBaf() ? p.baf[i] : std::nan(""));
@@ -217,7 +217,7 @@ bool readStoredProfile(const std::filesystem::path& path, ProfileResult& r, std:
             !toDouble(f[3], logRatio) || !toDouble(f[4], b) || !toInt(f[5], total) || !toInt(f[6], minor) ||
             !toInt(f[7], informative) || chromosome < 1 || chromosome > 23)
             return refuse("this is not a SNP line of a stored profile analysis");
-        p.name.emplace_back(f[0]);
+        p.name.push_back(f[0]);
         p.chromosome.push_back(static_cast<std::uint8_t>(chromosome));
         p.position.push_back(position);
         p.logRatio.push_back(static_cast<float>(logRatio));

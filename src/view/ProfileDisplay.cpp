@@ -97,7 +97,7 @@ void CVARNView::inspectProfileSnp(int x) {
     if (found < 0) return;
     const auto i = static_cast<std::size_t>(found);
     const std::string name = i < profile.name.size() && !profile.name[i].empty()
-                                 ? profile.name[i]
+                                 ? std::string(profile.name[i])
                                  : "SNP_" + std::to_string(i + 1);
     const double baf = i < profile.baf.size() ? static_cast<double>(profile.baf[i]) : std::nan("");
     char line[256];

@@ -44,7 +44,7 @@ struct ThreeChromosomes {
             s.expectedBand = c == 2 ? 1.0 / 3 : 0.5;
             picture.segments.push_back(s);
         }
-        profile.name.assign(profile.chromosome.size(), "");
+        profile.name.resize(profile.chromosome.size());
         profile.array.assign(profile.chromosome.size(), 0);
         picture.profile = &profile;
         picture.levelOfTotal = {-2.0f, -1.0f, 0.0f, 0.58f};

@@ -231,8 +231,9 @@ TEST(CliAlleles, TheAsCatFilesReadBackAsAProfile) {
     const std::map<std::string, double> logRs = valuesOf(logR),
                                         bafs = valuesOf(root / "alleles/Tumor3H.BAF.txt");
     for (std::size_t i = 0; i < p.size(); i += 997) {
-        EXPECT_NEAR(p.logRatio[i], logRs.at(p.name[i]), 1e-6) << p.name[i];
-        EXPECT_NEAR(p.baf[i], bafs.at(p.name[i]), 1e-6) << p.name[i];
+        const std::string name(p.name[i]);
+        EXPECT_NEAR(p.logRatio[i], logRs.at(name), 1e-6) << name;
+        EXPECT_NEAR(p.baf[i], bafs.at(name), 1e-6) << name;
     }
 }
 

@@ -86,17 +86,10 @@ void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows,
     column.resize(rows.size());
 }
 
-void reorder(std::vector<std::string>& column, const std::vector<std::uint32_t>& rows) {
-    if (column.empty()) return;
-    std::vector<std::string> ordered(rows.size());
-    gather(column, rows, ordered.data());
-    column = std::move(ordered);
-}
-
 void reorderAll(Profile& p, const std::vector<std::uint32_t>& rows) {
-    // The names, the slowest column to gather (32 bytes each, all over memory), on a second core
-    // beside the others.
-    std::thread names([&] { reorder(p.name, rows); });
+    // The names, the slowest column to gather (eight bytes each), on a second core beside the
+    // others.
+    std::thread names([&] { p.name.reorder(rows); });
     std::vector<std::uint32_t> scratch;
     reorder(p.chromosome, rows, scratch);
     reorder(p.position, rows, scratch);

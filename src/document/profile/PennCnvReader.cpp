@@ -25,9 +25,9 @@ int sampleColumn(const RowColumns& c, const std::string& sample, const char* wha
     return c.column(sample.empty() ? std::string(what) : sample + "." + what);
 }
 
-Platform platformOfNames(const std::vector<std::string>& names) {
+Platform platformOfNames(const SnpNames& names) {
     for (std::size_t i = 0; i < names.size() && i < 1000; ++i) {
-        const std::string& n = names[i];
+        const std::string_view n = names[i];
         if (n.starts_with("SNP_A-") || n.starts_with("AFFX-") || n.starts_with("CN_"))
             return Platform::AffymetrixSnp6;
     }

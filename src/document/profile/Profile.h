@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/profile/SnpNames.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,7 +42,7 @@ struct Profile {
 
     std::vector<std::uint8_t> chromosome; // 1..23
     std::vector<std::int32_t> position;   // bases, in the input's coordinates
-    std::vector<std::string> name;        // SNP names; may be empty strings
+    SnpNames name;                        // SNP names; may be blank
     std::vector<float> logRatio;          // in logBase; NaN where missing
     std::vector<std::uint8_t> array;      // index into arrays
 

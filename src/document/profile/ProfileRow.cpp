@@ -124,7 +124,7 @@ std::string addRow(const std::vector<std::string_view>& fields, const RowColumns
                                                fields[static_cast<std::size_t>(c.allele2)]));
     p.chromosome.push_back(static_cast<std::uint8_t>(chromosome));
     p.position.push_back(position);
-    p.name.emplace_back(c.name >= 0 ? trimmed(fields[static_cast<std::size_t>(c.name)]) : std::string_view());
+    p.name.push_back(c.name >= 0 ? trimmed(fields[static_cast<std::size_t>(c.name)]) : std::string_view());
     p.array.push_back(0);
     return {};
 }
@@ -133,7 +133,9 @@ void reserveRows(Profile& p, const RowColumns& c, std::size_t expected) {
     expected = std::min(expected, kMaxProfileRows);
     p.chromosome.reserve(expected);
     p.position.reserve(expected);
-    p.name.reserve(expected);
+    // Names of arrays run to a dozen characters or so ("rs12345678", "GSA-rs1234567"); a longer
+    // name grows the text as it must.
+    p.name.reserve(expected, expected * 16);
     p.array.reserve(expected);
     if (c.logRatio >= 0) p.logRatio.reserve(expected);
     if (c.baf >= 0) p.baf.reserve(expected);

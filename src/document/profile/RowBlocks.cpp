@@ -68,7 +68,8 @@ template <class T> void append(std::vector<T>& to, std::vector<T>& from) {
 void join(Profile& p, ReadSummary& s, Profile& part, ReadSummary& partSummary) {
     append(p.chromosome, part.chromosome);
     append(p.position, part.position);
-    append(p.name, part.name);
+    p.name.append(part.name);
+    part.name.clear();
     append(p.logRatio, part.logRatio);
     append(p.array, part.array);
     append(p.baf, part.baf);

@@ -12,8 +12,7 @@ namespace varn {
 namespace {
 
 bool allNamed(const Profile& p) {
-    return !p.name.empty() &&
-           std::none_of(p.name.begin(), p.name.end(), [](const std::string& n) { return n.empty(); });
+    return !p.name.empty() && !p.name.anyBlank();
 }
 
 std::vector<std::int32_t> matchByName(const Profile& to, const Profile& from) {

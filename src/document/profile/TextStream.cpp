@@ -1,5 +1,7 @@
 #include "document/profile/TextStream.h"
 
+#include "document/profile/GzipText.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -16,22 +18,6 @@ constexpr std::size_t kChunk = 1u << 20;
 constexpr std::size_t kWindow = TextStream::kMaxLine + 1; // a block's lines all lie in its first kWindow bytes
 constexpr std::size_t kCapacity = kWindow + kChunk;
 constexpr std::size_t kBlocks = 4;
-constexpr unsigned kGzBuffer = 256u << 10;
-
-gzFile gz(void* file) {
-    return static_cast<gzFile>(file);
-}
-
-std::string gzErrorText(gzFile file) {
-    int code = Z_OK;
-    const char* text = gzerror(file, &code);
-    if (code == Z_ERRNO) return std::strerror(errno);
-    // zlib puts the path before its message; the refusal names the file already.
-    std::string_view message = text != nullptr ? text : "unknown error";
-    if (const std::size_t colon = message.rfind(": "); colon != std::string_view::npos)
-        message.remove_prefix(colon + 2);
-    return std::string(message);
-}
 
 std::string_view withoutCarriageReturn(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -55,13 +41,12 @@ TextStream::TextStream(const std::filesystem::path& path) {
     const bool gzipped = std::fread(magic, 1, 2, file_) == 2 && magic[0] == 0x1f && magic[1] == 0x8b;
     std::rewind(file_);
     if (gzipped) {
-        gz_ = gzopen(path.c_str(), "rb");
-        if (gz_ == nullptr) {
+        gzip_ = std::make_unique<GzipText>(path);
+        if (!gzip_->isOpen()) {
             std::fclose(file_);
             file_ = nullptr;
             return;
         }
-        gzbuffer(gz(gz_), kGzBuffer);
     }
     blocks_.resize(kBlocks);
     reader_ = std::thread([this] { produce(); });
@@ -75,7 +60,7 @@ TextStream::~TextStream() {
     }
     changed_.notify_all();
     reader_.join();
-    if (gz_ != nullptr) gzclose(gz(gz_));
+    gzip_.reset();
     std::fclose(file_);
 }
 
@@ -117,14 +102,12 @@ void TextStream::fill(Block& b, const Block* previous) {
     std::string& failure = readFailure_; // no read follows a failed one
     while (!ended_ && failure.empty() && b.filled + kChunk <= kCapacity) {
         char* into = b.storage.get() + b.filled;
-        if (gz_ != nullptr) {
-            const int got = gzread(gz(gz_), into, static_cast<unsigned>(kChunk));
-            int code = Z_OK;
-            gzerror(gz(gz_), &code);
-            // A truncated gzip stream hands out what it inflated and then reports the early end:
-            // those last bytes are dropped with the line they end in.
-            if (got < 0 || code != Z_OK)
-                failure = gzErrorText(gz(gz_));
+        if (gzip_ != nullptr) {
+            // Damaged or cut-off data: the failing request's bytes are dropped, and with them
+            // the line they end in.
+            const long got = gzip_->read(into, kChunk);
+            if (got < 0)
+                failure = gzip_->error();
             else if (got == 0)
                 ended_ = true;
             else

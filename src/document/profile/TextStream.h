@@ -14,8 +14,10 @@
 
 namespace varn {
 
+class GzipText;
+
 // The lines of a text file, plain or gzipped, in one pass. A second thread reads (and, through
-// zlib's gzread, inflates) the next blocks while the caller parses the current one.
+// GzipText, inflates) the next blocks while the caller parses the current one.
 //
 // Every block ends at a line's end, so the caller can take a block's lines all at once
 // (nextLines) and split them among threads. A line comes without its end ("\n" or Windows'
@@ -64,7 +66,7 @@ class TextStream {
     bool haveLines();
 
     std::FILE* file_ = nullptr;
-    void* gz_ = nullptr; // gzFile, for a gzipped file
+    std::unique_ptr<GzipText> gzip_; // for a gzipped file
     bool ended_ = false;      // the reading thread has read the end of the file
     std::string readFailure_; // or why its last read failed
     std::vector<Block> blocks_;

@@ -30,7 +30,8 @@ std::string rowsOf(const ProfileReading& reading) {
     std::string text;
     char line[160];
     for (std::size_t i = 0; i < p.size(); ++i) {
-        std::snprintf(line, sizeof line, "%d:%d %s %.3f", p.chromosome[i], p.position[i], p.name[i].c_str(),
+        std::snprintf(line, sizeof line, "%d:%d %.*s %.3f", p.chromosome[i], p.position[i],
+                      static_cast<int>(p.name[i].size()), p.name[i].data(),
                       static_cast<double>(p.logRatio[i]));
         text += line;
         if (p.hasBaf()) {

@@ -34,7 +34,7 @@ struct TinyProfile {
             picture.minorCopies.push_back(lost ? 0 : 1);
             picture.informative.push_back(k % 2);
         }
-        profile.name.assign(20, "");
+        profile.name.resize(20);
         profile.array.assign(20, 0);
         picture.profile = &profile;
         picture.build = GenomeBuild::Hg19;

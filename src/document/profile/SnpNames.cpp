@@ -1,0 +1,46 @@
+#include "document/profile/SnpNames.h"
+
+#include <utility>
+
+namespace varn {
+
+bool SnpNames::anyBlank() const {
+    for (std::uint64_t span : spans_)
+        if ((span & kLengthMask) == 0) return true;
+    return false;
+}
+
+void SnpNames::reserve(std::size_t count, std::size_t bytes) {
+    spans_.reserve(count);
+    text_.reserve(bytes);
+}
+
+void SnpNames::resize(std::size_t count) {
+    spans_.resize(count, std::uint64_t{text_.size()} << kLengthBits);
+}
+
+void SnpNames::clear() {
+    text_.clear();
+    spans_.clear();
+}
+
+void SnpNames::append(const SnpNames& other) {
+    const std::uint64_t shift = std::uint64_t{text_.size()} << kLengthBits;
+    text_.append(other.text_);
+    spans_.reserve(spans_.size() + other.spans_.size());
+    for (std::uint64_t span : other.spans_) spans_.push_back(span + shift);
+}
+
+void SnpNames::reorder(const std::vector<std::uint32_t>& rows) {
+    // The rows of a report in SNP-name order lie all over the genome: fetching ahead hides the
+    // cache misses of the gather.
+    constexpr std::size_t kAhead = 16;
+    std::vector<std::uint64_t> ordered(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i + kAhead < rows.size()) __builtin_prefetch(&spans_[rows[i + kAhead]]);
+        ordered[i] = spans_[rows[i]];
+    }
+    spans_ = std::move(ordered);
+}
+
+} // namespace varn
