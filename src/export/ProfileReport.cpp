@@ -2,6 +2,7 @@
 
 #include "SampleReport.h"
 #include "document/profile/Profile.h"
+#include "document/profile/ProfileFields.h"
 #include "view/profile/ProfilePicture.h"
 
 #include <cmath>
@@ -23,7 +24,7 @@ std::vector<std::string> profileReportHeader(const ProfilePicture& picture, cons
     const std::size_t snps = picture.profile != nullptr ? picture.profile->size() : 0;
     std::vector<std::string> lines = {
         "Platform: " + (report.platform.empty() ? std::string("not named") : report.platform),
-        std::string("Genome build: ") + genomeBuildName(picture.build), "SNPs: " + std::to_string(snps)};
+        std::string("Genome build: ") + genomeBuildName(picture.build), "SNPs: " + withThousands(snps)};
     if (!report.solutionLine.empty()) lines.push_back(report.solutionLine);
     return lines;
 }

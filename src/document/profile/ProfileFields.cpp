@@ -4,6 +4,7 @@
 #include "document/DocumentLimits.h"
 #include "document/profile/ProfileReading.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -164,7 +165,7 @@ void splitFields(std::string_view line, char separator, std::vector<std::string_
         for (;;) {
             const std::uint64_t marks = (v - kOnes) & ~v & kHighs;
             if (marks == 0) break;
-            const int at = __builtin_ctzll(marks) >> 3;
+            const int at = std::countr_zero(marks) >> 3;
             fields.emplace_back(begin, static_cast<std::size_t>(p + at - begin));
             begin = p + at + 1;
             if (at == 7) break;
