@@ -3,6 +3,7 @@
 #include "document/profile/Profile.h"
 #include "document/profile/ProfileFields.h"
 #include "document/profile/ProfileReading.h"
+#include "document/profile/RowGather.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -62,16 +63,6 @@ void sortByPlace(std::vector<std::uint64_t>& keys) {
     keys.swap(other);
 }
 
-// Gathers column[rows[i]] into place i. The rows of a report in SNP-name order lie all over the
-// genome: fetching ahead hides the cache misses of the gather.
-template <class T> void gather(std::vector<T>& column, const std::vector<std::uint32_t>& rows, T* into) {
-    constexpr std::size_t kAhead = 16;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i + kAhead < rows.size()) __builtin_prefetch(&column[rows[i + kAhead]]);
-        into[i] = std::move(column[rows[i]]);
-    }
-}
-
 // A column of plain numbers goes through one scratch buffer shared by all of them and back into
 // its own memory: fresh pages for every column would cost the kernel more than the gather.
 template <class T>
@@ -81,7 +72,7 @@ void reorder(std::vector<T>& column, const std::vector<std::uint32_t>& rows,
     if (column.empty()) return;
     scratch.resize(rows.size());
     T* into = reinterpret_cast<T*>(scratch.data());
-    gather(column, rows, into);
+    gatherRows(column.data(), rows, into);
     std::copy(into, into + rows.size(), column.begin());
     column.resize(rows.size());
 }

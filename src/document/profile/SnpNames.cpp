@@ -1,5 +1,7 @@
 #include "document/profile/SnpNames.h"
 
+#include "document/profile/RowGather.h"
+
 #include <utility>
 
 namespace varn {
@@ -32,14 +34,8 @@ void SnpNames::append(const SnpNames& other) {
 }
 
 void SnpNames::reorder(const std::vector<std::uint32_t>& rows) {
-    // The rows of a report in SNP-name order lie all over the genome: fetching ahead hides the
-    // cache misses of the gather.
-    constexpr std::size_t kAhead = 16;
     std::vector<std::uint64_t> ordered(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i + kAhead < rows.size()) __builtin_prefetch(&spans_[rows[i + kAhead]]);
-        ordered[i] = spans_[rows[i]];
-    }
+    gatherRows(spans_.data(), rows, ordered.data());
     spans_ = std::move(ordered);
 }
 
